@@ -1,0 +1,18 @@
+#include "platform/Runtime.h"
+#include "shell/FrmMDI.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velloran for Hockey"));
+    QApplication::setApplicationVersion(vh::FrmMDI::versionText());
+
+    vh::FrmMDI frame;
+    frame.MDIForm_Load();
+    if (vh::ProgramEnding())
+        return 0;
+    frame.show();
+    return QApplication::exec();
+}

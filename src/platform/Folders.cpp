@@ -1,0 +1,169 @@
+#include "platform/Folders.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QUrl>
+
+namespace vh {
+
+namespace {
+
+QString envPath(const char* name)
+{
+    const QString v = qEnvironmentVariable(name);
+    return v.isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(v));
+}
+
+UrlOpener& opener()
+{
+    static UrlOpener o;
+    return o;
+}
+
+}  // namespace
+
+QString platformProgramFolder()
+{
+    const QString env = envPath("VELLORAN_PROGRAM_DIR");
+    if (!env.isEmpty())
+        return env;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+QString platformProgramFilesFolder()
+{
+    const QString env = envPath("VELLORAN_PROGRAM_FILES");
+    return env.isEmpty() ? QStringLiteral("/opt") : env;
+}
+
+QString platformCommonAppDataFolder()
+{
+    const QString env = envPath("VELLORAN_COMMON_APPDATA");
+    if (!env.isEmpty())
+        return env;
+    const QString w = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!w.isEmpty())
+        return QDir::cleanPath(w);
+    for (const QString& p : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        if (QFileInfo(p).isWritable())
+            return QDir::cleanPath(p);
+    return {};
+}
+
+QString platformTempFolder() { return QDir::cleanPath(QDir::tempPath()); }
+
+QString programExecutableName()
+{
+    const QString f = QCoreApplication::applicationFilePath();
+    return f.isEmpty() ? QStringLiteral("velloran") : QFileInfo(f).fileName();
+}
+
+bool platformPathIsLocal(const QString& path)
+{
+    const QString p = QDir::fromNativeSeparators(path);
+    if (p.startsWith(QLatin1String("//")))
+        return false;
+    const QString clean = QDir::cleanPath(QFileInfo(p).absoluteFilePath());
+    for (const QString& net : qEnvironmentVariable("VELLORAN_NETWORK_PATHS").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QString n = QDir::cleanPath(net);
+        if (clean == n || clean.startsWith(n + QLatin1Char('/')))
+            return false;
+    }
+    // The file system of the nearest folder that exists decides.
+    QString probe = clean;
+    while (!probe.isEmpty() && !QFileInfo::exists(probe)) {
+        const QString up = QFileInfo(probe).path();
+        if (up == probe)
+            break;
+        probe = up;
+    }
+    QStorageInfo info(probe);
+    if (!info.isValid())
+        return false;
+    const QByteArray fs = info.fileSystemType().toLower();
+    static const char* const network[] = {"nfs", "nfs4", "cifs", "smb", "smb2", "smb3", "smbfs", "sshfs", "fuse.sshfs",
+                                          "afs", "ncpfs", "9p", "davfs", "fuse.davfs2"};
+    for (const char* n : network)
+        if (fs == n)
+            return false;
+    return true;
+}
+
+void copyFileChecked(const QString& source, const QString& target)
+{
+    if (!QFileInfo(source).isFile())
+        throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
+    const QString tmp = target + QStringLiteral(".part");
+    QFile::remove(tmp);
+    if (!QFile::copy(source, tmp)) {
+        QFile::remove(tmp);
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
+    }
+    // rename() replaces the target in one step on the same file system.
+    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(tmp);
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
+    }
+}
+
+void deleteFileChecked(const QString& path)
+{
+    QFileInfo fi(path);
+    if (!fi.exists() && !fi.isSymLink())
+        return;
+    if (!QFile::remove(path))
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Permission denied: %1").arg(path));
+}
+
+void copyFolderChecked(const QString& source, const QString& target)
+{
+    QDir src(source);
+    if (!src.exists())
+        throw RuntimeError(Err::PathNotFound, QStringLiteral("Path not found: %1").arg(source));
+    if (!QDir().mkpath(target))
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
+    const auto entries = src.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& e : entries) {
+        const QString dest = target + QLatin1Char('/') + e.fileName();
+        if (e.isDir() && !e.isSymLink())
+            copyFolderChecked(e.absoluteFilePath(), dest);
+        else
+            copyFileChecked(e.absoluteFilePath(), dest);
+    }
+}
+
+void deleteFolderChecked(const QString& path)
+{
+    QDir d(path);
+    if (!d.exists())
+        return;
+    if (!d.removeRecursively())
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Permission denied: %1").arg(path));
+}
+
+bool platformOpenUrl(const QString& address)
+{
+    if (opener())
+        return opener()(address);
+    QUrl url = QUrl::fromUserInput(address);
+    if (address.startsWith(QLatin1Char('/')))
+        url = QUrl::fromLocalFile(address);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+UrlOpener setUrlOpener(UrlOpener o)
+{
+    UrlOpener old = std::move(opener());
+    opener() = std::move(o);
+    return old;
+}
+
+}  // namespace vh

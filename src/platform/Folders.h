@@ -1,0 +1,42 @@
+#pragma once
+// Where the program and its data live, as the platform tells it. Environment
+// variables point each place elsewhere, so tests run in temporary folders:
+//   VELLORAN_PROGRAM_DIR    the program folder (default: the executable's folder)
+//   VELLORAN_PROGRAM_FILES  the program-files folder (default: /opt)
+//   VELLORAN_COMMON_APPDATA the all-users application data folder (default: the
+//                           first writable generic data location)
+//   VELLORAN_NETWORK_PATHS  ':'-separated folders to treat as network folders
+// The temporary folder follows TMPDIR. Paths use "/"; folders are returned
+// without a trailing "/".
+
+#include <QString>
+#include <functional>
+
+namespace vh {
+
+QString platformProgramFolder();
+QString platformProgramFilesFolder();
+QString platformCommonAppDataFolder();
+QString platformTempFolder();
+QString programExecutableName();
+
+// False for a path that begins with "//", that lies on a network file system
+// (nfs, cifs, smb, sshfs), or whose file system cannot be told.
+bool platformPathIsLocal(const QString& path);
+
+// Copies a file over its target through a temporary name and a rename, so the
+// target is never left half written. Throws a RuntimeError on failure.
+void copyFileChecked(const QString& source, const QString& target);
+// Deletes a file; throws when it exists and cannot be deleted.
+void deleteFileChecked(const QString& path);
+// Copies a folder tree over the target, replacing files of the same name.
+void copyFolderChecked(const QString& source, const QString& target);
+void deleteFolderChecked(const QString& path);
+
+// Opens an address (web page, mail link, local file) in its default program.
+// Returns false when no program could take it. Tests replace the opener.
+bool platformOpenUrl(const QString& address);
+using UrlOpener = std::function<bool(const QString&)>;
+UrlOpener setUrlOpener(UrlOpener opener);
+
+}  // namespace vh

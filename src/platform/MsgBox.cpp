@@ -1,0 +1,82 @@
+#include "platform/MsgBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vh {
+
+namespace {
+MsgBoxHandler& handlerSlot()
+{
+    static MsgBoxHandler h;
+    return h;
+}
+}  // namespace
+
+QString AppTitle() { return QStringLiteral("Velloran for Hockey"); }
+
+MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler)
+{
+    MsgBoxHandler old = std::move(handlerSlot());
+    handlerSlot() = std::move(handler);
+    return old;
+}
+
+int MsgBox(const QString& text, int style, const QString& title)
+{
+    const QString caption = title.isEmpty() ? AppTitle() : title;
+    if (handlerSlot())
+        return handlerSlot()({text, style, caption});
+
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    box.setText(shown);
+    switch (style & 0x70) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct B {
+        QMessageBox::StandardButton button;
+        int answer;
+    };
+    std::vector<B> buttons;
+    switch (style & 7) {
+    case vbOKCancel: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+    case vbAbortRetryIgnore:
+        buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+        break;
+    case vbYesNoCancel:
+        buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+        break;
+    case vbYesNo: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+    case vbRetryCancel: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+    default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+    }
+    for (const B& b : buttons)
+        box.addButton(b.button);
+    size_t def = 0;
+    if ((style & 0x300) == vbDefaultButton2)
+        def = 1;
+    else if ((style & 0x300) == vbDefaultButton3)
+        def = 2;
+    def = std::min(def, buttons.size() - 1);
+    box.setDefaultButton(buttons[def].button);
+    // Esc answers Cancel where there is one, otherwise the last button.
+    box.setEscapeButton(buttons.back().button);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    for (const B& b : buttons)
+        if (b.button == clicked)
+            return b.answer;
+    return buttons.back().answer;
+}
+
+}  // namespace vh

@@ -1,0 +1,48 @@
+#pragma once
+// A run-time error with a number and a description, as the program's error
+// messages show them ("Error: 3024", "Text: ...").
+
+#include <QString>
+#include <stdexcept>
+
+namespace vh {
+
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const QString& description)
+        : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+    int number() const { return number_; }
+    const QString& description() const { return description_; }
+
+private:
+    int number_;
+    QString description_;
+};
+
+// Error numbers used by the runtime and the database layer.
+namespace Err {
+constexpr int Overflow = 6;
+constexpr int SubscriptOutOfRange = 9;
+constexpr int TypeMismatch = 13;
+constexpr int FileNotFound = 53;
+constexpr int PathFileAccess = 75;
+constexpr int PathNotFound = 76;
+constexpr int InvalidUseOfNull = 94;
+constexpr int ObjectNotSet = 91;
+constexpr int NoCurrentRecord = 3021;
+constexpr int CannotFindFile = 3024;
+constexpr int InvalidPassword = 3031;
+constexpr int NotUpdatable = 3027;
+constexpr int SqlSyntax = 3075;
+constexpr int TableNotFound = 3078;
+constexpr int UpdateWithoutEdit = 3020;
+constexpr int FieldTooSmall = 3163;
+constexpr int ItemNotFound = 3265;
+constexpr int UnrecognizedFormat = 3343;
+constexpr int DataConversion = 3421;
+constexpr int DatabaseClosed = 3420;
+constexpr int DiskIo = 3043;
+constexpr int Generic = 3000;
+}  // namespace Err
+
+}  // namespace vh

@@ -1,0 +1,70 @@
+#include "shell/Help.h"
+
+#include "platform/Folders.h"
+#include "platform/MsgBox.h"
+#include "shell/Common.h"
+#include "shell/Globals.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace vh {
+
+const char* const VendorWebSite = "https://www.brisvelsoftware.example";
+const char* const VendorEmail = "support@brisvelsoftware.example";
+
+void LocateHelpFile()
+{
+    g.HelpFilePath = g.ProgramFolder + QStringLiteral("help/");
+    QString path = g.HelpFilePath;
+    if (!IsLocalPath(path)) {
+        const QString copy = GetTempFolder() + QStringLiteral("velloran-help");
+        try {
+            copyFolderChecked(g.ProgramFolder + QStringLiteral("help"), copy);
+        } catch (...) {
+            // A failed copy shows up only when a page is opened.
+        }
+        g.HelpFilePath = copy + QLatin1Char('/');
+    }
+}
+
+QString HelpTopicPage(const QString& topic)
+{
+    const long long number = static_cast<long long>(Val(topic));
+    const QString page = g.HelpFilePath + QString::number(number) + QStringLiteral(".html");
+    if (QFileInfo::exists(page))
+        return page;
+    const QString index = g.HelpFilePath + QStringLiteral("index.html");
+    return QFileInfo::exists(index) ? index : page;
+}
+
+void ShowHelpTopic(const QString& topic)
+{
+    QString path = g.HelpFilePath;
+    if (IsLocalPath(path)) {
+        QCoreApplication::processEvents();
+        platformOpenUrl(HelpTopicPage(topic));
+        return;
+    }
+    MsgBox(QStringLiteral("Unable to display help.  This is because the program is installed to a network folder and "
+                          "your temporary windows folder is also a network folder.  You may download the printable "
+                          "help file from our website instead."),
+           vbOKOnly, QStringLiteral("Help Error"));
+}
+
+void WebPage(const QString& url)
+{
+    if (Trim(url).isEmpty()) {
+        MsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."), vbOKOnly);
+        return;
+    }
+    if (platformOpenUrl(url))
+        return;
+    // The shell's "no program is registered for this kind of address".
+    const int code = 31;
+    MsgBox(QStringLiteral("Unable to link to ") + url + QStringLiteral(" from WebPage. \rError code: ") +
+               QString::number(code) + QStringLiteral("\r\rYour browser may not be installed correctly."),
+           vbOKOnly);
+}
+
+}  // namespace vh

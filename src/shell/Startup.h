@@ -1,0 +1,37 @@
+#pragma once
+// Bringing the program up and taking it down.
+
+#include <QString>
+
+namespace vh {
+
+// The connect string of the program's databases, built when needed.
+QString DatabaseConnect();
+// Opens a database file of the program with its password.
+void OpenMainDatabase();
+
+// Finds the folders, makes sure the database exists, compacts it every eighth
+// start, opens it and loads the project-wide state. The database must be
+// closed when it is called.
+void Setup();
+// Compacts the closed database through the copies murqn.bak and murqn.bak2;
+// the live file is replaced only by a compacted copy that opened.
+void CompactMainDatabase();
+// Empties the seven report work tables.
+void ClearReportTables();
+// Writes the options back, closes the database and ends the program.
+void SaveOptionsAndCloseDatabase();
+// Writes the options back in one transaction (rows missing for an option are
+// added); nothing when the options were never loaded in full.
+void SaveOptions();
+
+// The report work tables, one procedure each.
+void ClearRptPlayer();
+void ClearRptGoalie();
+void ClearRptRecord();
+void ClearRptScores();
+void ClearRptTeamScores();
+void ClearRptStandings();
+void ClearRptRoster();
+
+}  // namespace vh

@@ -1,0 +1,140 @@
+#include "platform/RuntimeError.h"
+#include "platform/basic/Basic.h"
+#include "platform/basic/FixedString.h"
+#include "platform/basic/OneBased.h"
+#include "support/TestMain.h"
+
+using namespace vh;
+
+class TstBasic : public QObject {
+    Q_OBJECT
+private slots:
+    void strPutsBlankBeforeNonNegative()
+    {
+        QCOMPARE(Str(5), QStringLiteral(" 5"));
+        QCOMPARE(Str(0), QStringLiteral(" 0"));
+        QCOMPARE(Str(-5), QStringLiteral("-5"));
+        QCOMPARE(QStringLiteral("where TeamNumber =") + Str(3), QStringLiteral("where TeamNumber = 3"));
+    }
+
+    void trimAndSubstrings()
+    {
+        QCOMPARE(Trim(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+        QCOMPARE(Trim(QStringLiteral("\ta ")), QStringLiteral("\ta"));  // only blanks are trimmed
+        QCOMPARE(Mid(QStringLiteral("abcdef"), 2, 3), QStringLiteral("bcd"));
+        QCOMPARE(Mid(QStringLiteral("abc"), 5), QString());
+        QCOMPARE(Left(QStringLiteral("abc"), 5), QStringLiteral("abc"));
+        QCOMPARE(Right(QStringLiteral("abc"), 2), QStringLiteral("bc"));
+    }
+
+    void fixedLengthTexts()
+    {
+        FixedString<3> g3 = QStringLiteral("G");
+        QCOMPARE(g3.str(), QStringLiteral("G  "));
+        g3 = QStringLiteral("ABCD");
+        QCOMPARE(g3.str(), QStringLiteral("ABC"));
+        FixedString<25> name = QString(30, QLatin1Char('x'));
+        QCOMPARE(name.str().size(), 25);
+        FixedString<1> flag;
+        QVERIFY(!(flag == "Y"));
+        flag = "Y";
+        QVERIFY(flag == "Y");
+        QVERIFY(flag != "N");
+    }
+
+    void valReadsLeadingNumber()
+    {
+        QCOMPARE(Val(QStringLiteral("2380")), 2380.0);
+        QCOMPARE(Val(QStringLiteral(" 14 pt")), 14.0);
+        QCOMPARE(Val(QStringLiteral("abc")), 0.0);
+        QCOMPARE(Val(QStringLiteral("-2.5x")), -2.5);
+        QCOMPARE(Val(QString()), 0.0);
+    }
+
+    void cintRoundsHalfToEvenAndRefusesOverflow()
+    {
+        QCOMPARE(CInt(2.5), int16_t(2));
+        QCOMPARE(CInt(3.5), int16_t(4));
+        QCOMPARE(CInt(-32768), int16_t(-32768));
+        QCOMPARE(CInt(32767.4), int16_t(32767));
+        bool threw = false;
+        try {
+            CInt(32768);
+        } catch (const RuntimeError& e) {
+            threw = e.number() == Err::Overflow;
+        }
+        QVERIFY(threw);
+    }
+
+    void formatMasks_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("expected");
+        // The number formatters' masks with commas and without.
+        QTest::newRow("one decimal, commas") << double(1234.56f) << "#,###,##0.0" << "1,234.6";
+        QTest::newRow("one decimal, plain") << double(1234.56f) << "######0.0" << "1234.6";
+        QTest::newRow("one decimal, small") << double(0.04f) << "######0.0" << "0.0";
+        QTest::newRow("two decimals") << 2.5 << "###0.00" << "2.50";
+        QTest::newRow("two decimals, commas") << 1234.5 << "#,##0.00" << "1,234.50";
+        QTest::newRow("two decimals, negative") << -0.5 << "###0.00" << "-0.50";
+        QTest::newRow("three decimals, below one") << double(0.3333f) << "####.000" << ".333";
+        QTest::newRow("three decimals, half") << 0.5 << "####.000" << ".500";
+        QTest::newRow("three decimals, zero") << 0.0 << "####.000" << ".000";
+        QTest::newRow("three decimals, above one") << 1.5 << "####.000" << "1.500";
+        QTest::newRow("three decimals, commas") << 1234.5 << "#,###.000" << "1,234.500";
+        QTest::newRow("whole, commas") << 1234.0 << "#,###,##0" << "1,234";
+        QTest::newRow("whole, zero") << 0.0 << "######0" << "0";
+        QTest::newRow("whole, more digits than mask") << 123456789.0 << "#,###,##0" << "123,456,789";
+        QTest::newRow("half away from zero") << 0.125 << "0.00" << "0.13";
+        QTest::newRow("negative half away from zero") << -0.125 << "0.00" << "-0.13";
+        QTest::newRow("carry into new digit") << 999.96 << "#,##0.0" << "1,000.0";
+        QTest::newRow("negative two") << -2.0 << "####.000" << "-2.000";
+        QTest::newRow("rounds to zero drops sign") << -0.0001 << "0.00" << "0.00";
+    }
+    void formatMasks()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, mask);
+        QFETCH(QString, expected);
+        QCOMPARE(Format(value, mask), expected);
+    }
+
+    void datesFollowRegionalSettings()
+    {
+        QCOMPARE(ShortDate(QDate(2026, 12, 6)), QStringLiteral("12/6/2026"));
+        QVERIFY(IsDate(QStringLiteral("12/6/2026")));
+        QVERIFY(IsDate(QStringLiteral("12/06/2026")));
+        QVERIFY(IsDate(QStringLiteral("2026-12-06")));
+        QVERIFY(IsDate(QStringLiteral("May 5, 2025")));
+        QVERIFY(!IsDate(QStringLiteral("13/45/2026")));
+        QVERIFY(!IsDate(QStringLiteral("")));
+        QVERIFY(!IsDate(QStringLiteral("hello")));
+        QCOMPARE(*ParseDate(QStringLiteral("1/2/29")), QDate(2029, 1, 2));
+        QCOMPARE(*ParseDate(QStringLiteral("1/2/30")), QDate(1930, 1, 2));
+        QCOMPARE(*ParseDate(QStringLiteral("2/29/2024")), QDate(2024, 2, 29));
+        QVERIFY(!IsDate(QStringLiteral("2/29/2023")));
+    }
+
+    void oneBasedArraysCheckTheirBounds()
+    {
+        OneBased<int16_t> a(32, 0);
+        a[1] = 5;
+        a[32] = 7;
+        QCOMPARE(a[1], int16_t(5));
+        bool threw = false;
+        try {
+            a[33] = 1;
+        } catch (const RuntimeError& e) {
+            threw = e.number() == Err::SubscriptOutOfRange;
+        }
+        QVERIFY(threw);
+        a.redimPreserve(40, 0);
+        QCOMPARE(a[32], int16_t(7));
+        a.redim(2, 0);
+        QCOMPARE(a[1], int16_t(0));
+    }
+};
+
+VH_TEST_MAIN(TstBasic)
+#include "tst_basic.moc"

@@ -1,0 +1,242 @@
+#include "platform/RuntimeError.h"
+#include "platform/db/Database.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace vh;
+
+namespace {
+const QString kConnect = QStringLiteral(";PWD=secret12");
+const QString kSchema = QStringLiteral(
+    "CREATE TABLE T (Num SMALLINT, Big INTEGER, Name VARCHAR(5) COLLATE NOCASE, Flag BOOLEAN, Day DATE, "
+    "Memo LONGTEXT, Rate FLOAT);");
+
+template <typename F>
+int errorNumberOf(F&& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+}  // namespace
+
+class TstDatabase : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path_;
+    std::unique_ptr<Database> db_;
+
+    void addRow(int num, const QString& name)
+    {
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("Num"), num);
+        rs.setValue(QStringLiteral("Name"), name);
+        rs.update();
+    }
+
+private slots:
+    void init()
+    {
+        path_ = dir_.path() + QStringLiteral("/t.mdb");
+        Database::create(path_, kConnect, kSchema);
+        db_ = Database::open(path_, kConnect);
+    }
+    void cleanup() { db_.reset(); }
+
+    void tableRecordsetWalksRowsInTheOrderAdded()
+    {
+        for (int n : {5, 1, 3})
+            addRow(n, QStringLiteral("n%1").arg(n));
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        QList<int> seen;
+        for (; !rs.eof(); rs.moveNext())
+            seen << rs.getInt(QStringLiteral("num"));  // field names ignore case
+        QCOMPARE(seen, (QList<int>{5, 1, 3}));
+        // A select without an order of its own keeps table order too.
+        rs = db_->openRecordset(QStringLiteral("Select * from T where Num > 1"));
+        QCOMPARE(rs.getInt(QStringLiteral("Num")), int16_t(5));
+        rs.moveNext();
+        QCOMPARE(rs.getInt(QStringLiteral("Num")), int16_t(3));
+    }
+
+    void valuesKeepTheirTypes()
+    {
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("Num"), -32768);
+        rs.setValue(QStringLiteral("Big"), 100000);
+        rs.setValue(QStringLiteral("Flag"), true);
+        rs.setValue(QStringLiteral("Day"), QStringLiteral("12/6/2026"));
+        rs.setValue(QStringLiteral("Memo"), QString(5000, QLatin1Char('m')));
+        rs.setValue(QStringLiteral("Rate"), 0.1);
+        rs.update();
+        rs = db_->openRecordset(QStringLiteral("T"));
+        QCOMPARE(rs.getInt(QStringLiteral("Num")), int16_t(-32768));
+        QCOMPARE(rs.getLong(QStringLiteral("Big")), 100000);
+        QCOMPARE(rs.value(QStringLiteral("Flag")).toInt(), -1);  // Boolean true is -1
+        QCOMPARE(rs.getDate(QStringLiteral("Day")), QDate(2026, 12, 6));
+        QCOMPARE(rs.getText(QStringLiteral("Memo")).size(), 5000);
+        QVERIFY(rs.isNull(QStringLiteral("Name")));
+        QCOMPARE(db_->scalar(QStringLiteral("select Day from T")).toString(), QStringLiteral("2026-12-06"));
+        // Literals of the old engine are understood.
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T where Flag = True")).toInt(), 1);
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T where Day = #12/6/2026#")).toInt(), 1);
+        QCOMPARE(db_->scalar(QStringLiteral("select max([Num]) as [result] from T")).toInt(), -32768);
+    }
+
+    void nullIsRefusedByTypedGetters()
+    {
+        addRow(1, QString());
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        QCOMPARE(errorNumberOf([&] { rs.getText(QStringLiteral("Day")); }), Err::InvalidUseOfNull);
+        QCOMPARE(errorNumberOf([&] { rs.getInt(QStringLiteral("Big")); }), Err::InvalidUseOfNull);
+        QCOMPARE(rs.textOr(QStringLiteral("Day"), QStringLiteral("-")), QStringLiteral("-"));
+        QVERIFY(!rs.getDate(QStringLiteral("Day")).isValid());
+        // An empty date text stores Null.
+        rs.edit();
+        rs.setValue(QStringLiteral("Day"), QString());
+        rs.update();
+        QVERIFY(rs.isNull(QStringLiteral("Day")));
+    }
+
+    void valuesThatDoNotFitAreRefused()
+    {
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        rs.addNew();
+        QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Num"), 40000); }), Err::Overflow);
+        QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Name"), QStringLiteral("toolong")); }),
+                 Err::FieldTooSmall);
+        QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Day"), QStringLiteral("not a date")); }),
+                 Err::DataConversion);
+        QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Nope"), 1); }), Err::ItemNotFound);
+        rs.cancelUpdate();
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 0);
+    }
+
+    void editAndDeleteThroughASelect()
+    {
+        for (int n : {1, 2, 3})
+            addRow(n, QStringLiteral("n%1").arg(n));
+        Recordset rs = db_->openRecordset(QStringLiteral("Select * from T where Num >= 2"));
+        rs.edit();
+        rs.setValue(QStringLiteral("Name"), QStringLiteral("two"));
+        rs.update();
+        rs.moveNext();
+        rs.deleteRow();
+        QVERIFY(!rs.eof());  // the deleted row stays current until the next move
+        rs.moveNext();
+        QVERIFY(rs.eof());
+        QCOMPARE(db_->scalar(QStringLiteral("select Name from T where Num = 2")).toString(), QStringLiteral("two"));
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 2);
+        // Deleting every row while walking.
+        rs = db_->openRecordset(QStringLiteral("T"));
+        while (!rs.eof()) {
+            rs.deleteRow();
+            rs.moveNext();
+        }
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 0);
+        // Names compare without regard to case.
+        addRow(9, QStringLiteral("Oak"));
+        QCOMPARE(db_->openRecordset(QStringLiteral("Select * from T where Name = 'OAK'")).recordCount(), 1);
+        // A computed select can be read but not changed.
+        rs = db_->openRecordset(QStringLiteral("select count(*) as n from T"));
+        QCOMPARE(errorNumberOf([&] { rs.edit(); }), Err::NotUpdatable);
+    }
+
+    void userTextIsBoundNotPasted()
+    {
+        addRow(1, QStringLiteral("O'Ne\""));
+        Recordset rs = db_->openRecordset(QStringLiteral("select * from T where Name = ?"), {QStringLiteral("o'ne\"")});
+        QCOMPARE(rs.recordCount(), 1);
+        QCOMPARE(rs.getText(QStringLiteral("Name")), QStringLiteral("O'Ne\""));
+        QCOMPARE(db_->execute(QStringLiteral("update T set Num = ? where Name = ?"), {7, QStringLiteral("O'Ne\"")}), 1);
+    }
+
+    void transactionsRollBackAndNest()
+    {
+        addRow(1, QStringLiteral("a"));
+        {
+            Transaction t(*db_);
+            addRow(2, QStringLiteral("b"));
+            {
+                Transaction inner(*db_);
+                addRow(3, QStringLiteral("c"));
+            }  // inner rolled back
+            QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 2);
+        }  // outer rolled back
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 1);
+        {
+            Transaction t(*db_);
+            addRow(4, QStringLiteral("d"));
+            t.commit();
+        }
+        db_.reset();
+        db_ = Database::open(path_, kConnect);
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 2);
+    }
+
+    void preparedStatementsRunManyTimes()
+    {
+        Statement st = db_->prepare(QStringLiteral("insert into T (Num, Name) values (?, ?)"));
+        for (int i = 0; i < 100; ++i)
+            st.run({i, QStringLiteral("x")});
+        Statement count = db_->prepare(QStringLiteral("select count(*) from T where Num < ?"));
+        QCOMPARE(count.scalar({10}).toInt(), 10);
+        QCOMPARE(count.scalar({50}).toInt(), 50);
+    }
+
+    void openRefusesWrongPasswordAndForeignFiles()
+    {
+        db_.reset();
+        QCOMPARE(errorNumberOf([&] { Database::open(path_, QStringLiteral(";PWD=other")); }), Err::InvalidPassword);
+        QCOMPARE(errorNumberOf([&] { Database::open(path_); }), Err::InvalidPassword);
+        QCOMPARE(errorNumberOf([&] { Database::open(dir_.path() + QStringLiteral("/missing.mdb"), kConnect); }),
+                 Err::CannotFindFile);
+        const QString junk = dir_.path() + QStringLiteral("/junk.mdb");
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        QCOMPARE(errorNumberOf([&] { Database::open(junk, kConnect); }), Err::UnrecognizedFormat);
+        QVERIFY(Database::open(path_, QStringLiteral(";pwd=secret12")) != nullptr);
+    }
+
+    void rowSetsOfAClosedDatabaseFailCleanly()
+    {
+        addRow(1, QStringLiteral("a"));
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        db_->close();
+        QCOMPARE(errorNumberOf([&] { rs.moveNext(); }), 3420);
+        QCOMPARE(errorNumberOf([&] { db_->openRecordset(QStringLiteral("T")); }), Err::ObjectNotSet);
+        db_ = Database::open(path_, kConnect);
+        QCOMPARE(errorNumberOf([&] { db_->openRecordset(QStringLiteral("NoSuchTable")); }), Err::TableNotFound);
+    }
+
+    void compactionKeepsRowsAndOrder()
+    {
+        for (int n : {5, 1, 3})
+            addRow(n, QStringLiteral("n"));
+        db_->execute(QStringLiteral("delete from T where Num = 1"));
+        db_->close();
+        const QString target = dir_.path() + QStringLiteral("/c.mdb");
+        QFile::remove(target);
+        Database::compact(path_, target, kConnect);
+        QCOMPARE(errorNumberOf([&] { Database::compact(path_, target, kConnect); }), 3204);
+        auto c = Database::open(target, kConnect);
+        Recordset rs = c->openRecordset(QStringLiteral("T"));
+        QCOMPARE(rs.getInt(QStringLiteral("Num")), int16_t(5));
+        rs.moveNext();
+        QCOMPARE(rs.getInt(QStringLiteral("Num")), int16_t(3));
+        QCOMPARE(errorNumberOf([&] { Database::compact(path_, dir_.path() + QStringLiteral("/d.mdb"), QStringLiteral(";PWD=x")); }),
+                 Err::InvalidPassword);
+    }
+};
+
+VH_TEST_MAIN(TstDatabase)
+#include "tst_database.moc"

@@ -1,0 +1,387 @@
+#include "platform/MsgBox.h"
+#include "platform/Runtime.h"
+#include "shell/Categories.h"
+#include "shell/Frame.h"
+#include "shell/Globals.h"
+#include "shell/Startup.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace vh;
+using vh::test::TestEnv;
+
+namespace {
+
+// A frame stand-in that records what start-up does to the toolbar.
+struct FakeFrame : IFrame {
+    bool toolbarVisible = true;
+    bool updateGamesEnabled = true;
+    QWidget* frameWidget() override { return nullptr; }
+    void setToolbarVisible(bool v) override { toolbarVisible = v; }
+    void setToolbarButtonEnabled(const QString& key, bool e) override
+    {
+        if (key == QLatin1String("UpdateGames"))
+            updateGamesEnabled = e;
+    }
+};
+
+QString mdb(const TestEnv& env) { return env.programDataDir() + QStringLiteral("/murqn.mdb"); }
+
+int storedCounter(const TestEnv& env)
+{
+    auto db = Database::open(mdb(env), DatabaseConnect());
+    return db->scalar(QStringLiteral("select CompactCounter from CompactCount")).toInt();
+}
+
+// One start and one normal end of the program, as the frame runs them.
+void startAndStop(TestEnv& env)
+{
+    env.runSetup();
+    QVERIFY(!env.ended());
+    SaveOptionsAndCloseDatabase();
+    QVERIFY(env.ended());
+    env.clearEnded();
+    resetGlobals();
+}
+
+}  // namespace
+
+class TstStartup : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init() { env = std::make_unique<TestEnv>(); }
+    void cleanup() { env.reset(); }
+
+    void firstStartCreatesDatabaseFromShellAndLoadsState()
+    {
+        QVERIFY(!QFileInfo::exists(mdb(*env)));
+        env->runSetup();
+        QVERIFY(!env->ended());
+        QVERIFY(QFileInfo::exists(mdb(*env)));
+        QCOMPARE(g.DataFolder, env->programDataDir() + QStringLiteral("/"));
+        QCOMPARE(g.ProgramFolder, env->programDir() + QStringLiteral("/"));
+        QCOMPARE(g.MsgStyleYesNo, int16_t(292));
+        QCOMPARE(g.MsgStyleWarn, int16_t(48));
+        QCOMPARE(g.MsgStyleConfirm, int16_t(305));
+        QCOMPARE(g.PeriodsOption, int16_t(3));
+        QCOMPARE(g.MinutesPerGameOption, int16_t(60));
+        QCOMPARE(g.RegWinPointsOption, int16_t(2));
+        QCOMPARE(g.FormOpen.size(), 19);
+        QCOMPARE(g.NumberGameTypes, int16_t(1));
+        QCOMPARE(g.GameTypeDescriptions[1].str(), FixedText(QStringLiteral("No Game Type"), 25));
+        QCOMPARE(g.GameTypeNumbers[1], int16_t(0));
+        QCOMPARE(g.PlayerReportNumber, int16_t(1));
+        QCOMPARE(g.PlayerReportLine[1], int16_t(1));
+        QCOMPARE(g.PlayerSortCategory, int16_t(17));
+        QVERIFY(g.PlayerSortDirection == "D");
+        QCOMPARE(g.GoalieReportLine[18], int16_t(25));
+        QVERIFY(g.GoalieSortDirection == "A");
+        QCOMPARE(storedCounter(*env), 1);
+    }
+
+    void compactsOnTheNinthStartThenEveryEighth()
+    {
+        const QString bak = env->programDataDir() + QStringLiteral("/murqn.bak");
+        const QString bak2 = env->programDataDir() + QStringLiteral("/murqn.bak2");
+        for (int start = 1; start <= 8; ++start) {
+            startAndStop(*env);
+            QCOMPARE(storedCounter(*env), start);
+        }
+        QVERIFY(!QFileInfo::exists(bak));
+        startAndStop(*env);  // ninth start
+        QCOMPARE(storedCounter(*env), 1);
+        QVERIFY(QFileInfo::exists(bak));
+        QVERIFY(!QFileInfo::exists(bak2));  // the first compaction has no older copy
+        for (int start = 10; start <= 16; ++start)
+            startAndStop(*env);
+        QCOMPARE(storedCounter(*env), 8);
+        QVERIFY(!QFileInfo::exists(bak2));
+        startAndStop(*env);  // 17th start
+        QCOMPARE(storedCounter(*env), 1);
+        QVERIFY(QFileInfo::exists(bak2));
+        // The live file and both copies open with the password.
+        for (const QString& f : {mdb(*env), bak, bak2})
+            QVERIFY(Database::open(f, DatabaseConnect()) != nullptr);
+    }
+
+    void compactionEmptiesReportTablesAndKeepsData()
+    {
+        startAndStop(*env);
+        {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("update CompactCount set CompactCounter = 50"));
+            db->execute(QStringLiteral("insert into RptRoster (SortKey, Text) values (1, 'line')"));
+            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
+        }
+        startAndStop(*env);
+        auto db = Database::open(mdb(*env), DatabaseConnect());
+        QCOMPARE(db->scalar(QStringLiteral("select CompactCounter from CompactCount")).toInt(), 1);
+        QCOMPARE(db->scalar(QStringLiteral("select count(*) from RptRoster")).toInt(), 0);
+        QCOMPARE(db->scalar(QStringLiteral("select LongTeamName from Teams")).toString(), QStringLiteral("Oaks"));
+        QVERIFY(!QFileInfo::exists(env->programDataDir() + QStringLiteral("/murqn.compact")));
+    }
+
+    void failedCompactionLeavesTheLiveFileAlone()
+    {
+        startAndStop(*env);
+        {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
+            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
+        }
+        // A folder in the way of the compacted copy makes the compaction fail.
+        QVERIFY(QDir().mkpath(env->programDataDir() + QStringLiteral("/murqn.bak/x")));
+        env->expectMsgBox(QStringLiteral(" Location: Setup"), vbYes, QStringLiteral("Error Handler"));
+        env->runSetup();
+        QVERIFY(!env->ended());
+        QCOMPARE(Db().scalar(QStringLiteral("select LongTeamName from Teams")).toString(), QStringLiteral("Oaks"));
+        QCOMPARE(env->pendingExpectations(), 0);
+    }
+
+    void missingDatabaseAndShellEndsWithReinstallMessage()
+    {
+        QFile::remove(env->programDataDir() + QStringLiteral("/qn20db.shell"));
+        env->expectMsgBox(QStringLiteral("Reinstall Velloran for Hockey or restore from backup!"), vbOK,
+                          QStringLiteral("Database Not Found"));
+        env->runSetup();
+        QVERIFY(env->ended());
+        QVERIFY(!g.Db);
+        QVERIFY(!QFileInfo::exists(mdb(*env)));
+    }
+
+    void optionsRoundTripAndUnknownRowsStay()
+    {
+        {
+            QFile::copy(TestEnv::shippedShell(), mdb(*env));
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("insert into NumberOptions (OptionNumber, Option) values (20, 77)"));
+            db->execute(QStringLiteral("delete from NumberOptions where OptionNumber = 17"));
+        }
+        env->runSetup();
+        QCOMPARE(g.ShowPlayerSecondsOption, int16_t(0));  // no row: keeps 0
+        g.PeriodsOption = 4;
+        g.ShowPlayerSecondsOption = -1;
+        g.RegTiePointsOption = 5;
+        SaveOptionsAndCloseDatabase();
+        QVERIFY(env->ended());
+        env->clearEnded();
+        resetGlobals();
+        env->runSetup();
+        QCOMPARE(g.PeriodsOption, int16_t(4));
+        QCOMPARE(g.ShowPlayerSecondsOption, int16_t(-1));  // its missing row was added at exit
+        QCOMPARE(g.RegTiePointsOption, int16_t(5));
+        QCOMPARE(Db().scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 20")).toInt(), 77);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NumberOptions")).toInt(), 20);
+    }
+
+    void emptyOptionsTableLeavesOptionsZero()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        Database::open(mdb(*env), DatabaseConnect())->execute(QStringLiteral("delete from NumberOptions"));
+        env->runSetup();
+        for (int n = 1; n <= 19; ++n)
+            QCOMPARE(g.option(n), int16_t(0));
+    }
+
+    void unreadableOptionsAreNotOverwrittenAtExit()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        Database::open(mdb(*env), DatabaseConnect())
+            ->execute(QStringLiteral("update NumberOptions set Option = Null where OptionNumber = 10"));
+        env->expectMsgBox(QStringLiteral("Invalid use of Null"), vbYes, QStringLiteral("Error Handler"));
+        env->runSetup();
+        SaveOptionsAndCloseDatabase();
+        auto db = Database::open(mdb(*env), DatabaseConnect());
+        QCOMPARE(db->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 19")).toInt(), 60);
+        QVERIFY(db->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 10")).isNull());
+    }
+
+    void toolbarFollowsItsOption()
+    {
+        FakeFrame frame;
+        g.Frame = &frame;
+        env->runSetup();
+        QVERIFY(frame.toolbarVisible);
+        QVERIFY(!frame.updateGamesEnabled);
+        Db().execute(QStringLiteral("update NumberOptions set Option = 0 where OptionNumber = 3"));
+        g.Db->close();
+        resetGlobals();
+        FakeFrame hidden;
+        g.Frame = &hidden;
+        env->runSetup();
+        QVERIFY(!hidden.toolbarVisible);
+        g.Frame = nullptr;
+    }
+
+    void defaultCategoryRowsOnlyWhenAKindHasNone()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral(
+                "insert into InputOrder (CategoryType, OrderNumber, CategoryNumber) values ('H', 2, 5)"));
+        }
+        env->runSetup();
+        Database& db = Db();
+        QCOMPARE(db.scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 20);
+        // Rows go in as H1, G1, H2, G2, ...
+        Recordset rs = db.openRecordset(QStringLiteral("NameYourOwnCats"));
+        QCOMPARE(rs.getText(QStringLiteral("CategoryDescription")), QStringLiteral("H1"));
+        rs.moveNext();
+        QCOMPARE(rs.getText(QStringLiteral("CategoryDescription")), QStringLiteral("G1"));
+        QCOMPARE(db.scalar(QStringLiteral("select count(*) from InputOrder where CategoryType = 'H'")).toInt(), 1);
+        QCOMPARE(db.scalar(QStringLiteral("select count(*) from InputOrder where CategoryType = 'G'")).toInt(), 26);
+        QCOMPARE(g.PlayerInputOrder[2], int16_t(5));
+        QCOMPARE(g.PlayerInputOrder[1], int16_t(0));
+        QCOMPARE(g.GoalieInputOrder[3], int16_t(45));
+        QCOMPARE(g.GoalieInputOrder[32], int16_t(50));
+        QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("H1 "));
+        QCOMPARE(g.GoalieCatAbbrev[50].str(), QStringLiteral("G5 "));
+
+        // A fresh database gets the full player layout of 24 rows.
+        g.Db->close();
+        resetGlobals();
+        QFile::remove(mdb(*env));
+        env->runSetup();
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from InputOrder where CategoryType = 'H'")).toInt(), 24);
+        QCOMPARE(g.PlayerInputOrder[8], int16_t(0));
+        QCOMPARE(g.PlayerInputOrder[19], int16_t(43));
+    }
+
+    void abbreviationTables()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("insert into NameYourOwnCats values ('H', 1, 'Blk'), ('H', 2, 'Hit'), "
+                                       "('G', 1, 'Q'), ('H', 6, 'Zzz')"));
+        }
+        env->runSetup();
+        QCOMPARE(g.PlayerCatAbbrev[5].str(), QStringLiteral("G  "));
+        QCOMPARE(g.GoalieCatAbbrev[19].str(), QStringLiteral("G  "));
+        QCOMPARE(g.GoalieCatAbbrev[5].str(), QStringLiteral("L  "));
+        QCOMPARE(g.PlayerCatAbbrev[30].str(), QString());
+        QCOMPARE(g.GoalieCatAbbrev[40].str(), QString());
+        QCOMPARE(g.PlayerCatAbbrev[14].str(), QStringLiteral("Sh%"));
+        QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("Blk"));
+        QCOMPARE(g.PlayerCatAbbrev[47].str(), QStringLiteral("Hit"));
+        QCOMPARE(g.GoalieCatAbbrev[46].str(), QStringLiteral("Q  "));
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 4);
+        QCOMPARE(QString::fromLatin1(categoryDef(CatKind::Goalie, 23)->longName),
+                 QStringLiteral("Empty Net Goals Against (Do not include in GA)"));
+        QVERIFY(isComputedCategory(CatKind::Player, 16));
+        QVERIFY(isEnteredCategory(CatKind::Player, 43));
+        QVERIFY(!categoryDef(CatKind::Player, 30));
+    }
+
+    void reportFormatsAndGameTypesLoad()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("delete from ReportNumber where ReportType = 'P'"));
+            db->execute(QStringLiteral("update ReportNumber set ReportNumber = 3 where ReportType = 'G'"));
+            db->execute(QStringLiteral("insert into GoalieRptFormat values (3, 'Mine', 12, 'D')"));
+            db->execute(QStringLiteral("insert into GoalieRptCats values (3, 4, 24), (3, 1, 1)"));  // out of order, gap
+            db->execute(QStringLiteral("insert into GameTypes values (7, 'Playoff'), (2, 'League')"));
+        }
+        env->runSetup();
+        for (int i = 1; i <= 28; ++i)
+            QCOMPARE(g.PlayerReportLine[i], int16_t(0));
+        QCOMPARE(g.GoalieReportNumber, int16_t(3));
+        QCOMPARE(g.GoalieRptDescription.str(), FixedText(QStringLiteral("Mine"), 25));
+        QCOMPARE(g.GoalieReportLine[1], int16_t(1));
+        QCOMPARE(g.GoalieReportLine[2], int16_t(0));
+        QCOMPARE(g.GoalieReportLine[4], int16_t(24));
+        QCOMPARE(g.NumberGameTypes, int16_t(3));
+        QCOMPARE(g.GameTypeNumbers[2], int16_t(7));  // table order, not number order
+        QCOMPARE(Trim(g.GameTypeDescriptions[3]), QStringLiteral("League"));
+
+        g.ReportCode = "G";
+        QCOMPARE(NextReportNumber(), int16_t(4));
+        Db().execute(QStringLiteral("delete from PlayerRptFormat"));
+        g.ReportCode = "P";
+        QCOMPARE(NextReportNumber(), int16_t(1));
+        Db().execute(QStringLiteral("insert into PlayerRptFormat values (1,'a',1,'A'), (2,'b',1,'A'), (7,'c',1,'A')"));
+        QCOMPARE(NextReportNumber(), int16_t(8));
+    }
+
+    void badReportOrderAsksOnceAndKeepsEarlierRows()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        Database::open(mdb(*env), DatabaseConnect())
+            ->execute(QStringLiteral("insert into PlayerRptCats values (1, 40, 5)"));
+        env->expectMsgBox(QStringLiteral(" Error: 9\r\n Text: Subscript out of range"), vbYes,
+                          QStringLiteral("Error Handler"));
+        env->runSetup();
+        QVERIFY(!env->ended());
+        QCOMPARE(g.PlayerReportLine[17], int16_t(17));
+    }
+
+    void databaseThatNeverOpensAsksOncePerStatementAndEndsCleanly()
+    {
+        // A file with another password stands in for a damaged database.
+        Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
+        env->acceptAnyMsgBox(vbYes);
+        env->runSetup();
+        int handlerBoxes = 0;
+        for (const MsgBoxCall& c : env->shownMessages())
+            handlerBoxes += c.title == QLatin1String("Error Handler") ? 1 : 0;
+        QVERIFY(handlerBoxes >= 2 && handlerBoxes <= 12);
+        QVERIFY(env->shownMessages().first().text.contains(QStringLiteral("Not a valid password.")));
+        QCOMPARE(env->shownMessages().last().title, QStringLiteral("Database Not Opened"));
+        QVERIFY(env->ended());
+        QCOMPARE(env->endCount(), 1);
+    }
+
+    void noInTheErrorHandlerEndsTheProgram()
+    {
+        Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
+        env->expectMsgBox(QStringLiteral("An internal error has been encountered.\r\n Location: Setup\r\n Error: 3031"),
+                          vbNo, QStringLiteral("Error Handler"));
+        env->runSetup();
+        QVERIFY(env->ended());
+        QCOMPARE(env->endCount(), 1);
+        QCOMPARE(env->shownMessages().size(), 1);
+        QVERIFY(env->shownMessages().first().text.endsWith(
+            QStringLiteral("\r\n\r\nWould you like to continue with the program?")));
+    }
+
+    void secondRunRebuildsState()
+    {
+        env->runSetup();
+        g.FormOpen[1] = True;
+        g.GoalieReportNumber = 9;
+        Db().execute(QStringLiteral("delete from ReportNumber where ReportType = 'G'"));
+        Db().execute(QStringLiteral("delete from NameYourOwnCats"));
+        g.Db->close();
+        env->runSetup();
+        QCOMPARE(g.FormOpen[1], int16_t(0));
+        QCOMPARE(g.GoalieReportNumber, int16_t(9));  // no row: keeps its number, empty line
+        QCOMPARE(g.GoalieReportLine[1], int16_t(0));
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 20);
+    }
+
+    void clearReportTablesEmptiesAllSeven()
+    {
+        env->openNewDatabase();
+        const QStringList tables = {QStringLiteral("RptPlayer"), QStringLiteral("RptGoalie"), QStringLiteral("RptRecord"),
+                                    QStringLiteral("RptScores"), QStringLiteral("RptTeamScores"),
+                                    QStringLiteral("RptStandings"), QStringLiteral("RptRoster")};
+        for (const QString& t : tables)
+            for (int i = 1; i <= 3; ++i)
+                Db().execute(QStringLiteral("insert into %1 (SortKey) values (?)").arg(t), {i});
+        ClearReportTables();
+        for (const QString& t : tables)
+            QCOMPARE(Db().scalar(QStringLiteral("select count(*) from %1").arg(t)).toInt(), 0);
+        ClearRptRoster();  // an empty table stays empty
+    }
+};
+
+VH_TEST_MAIN(TstStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,98 @@
+#include "support/TestEnv.h"
+
+#include "platform/Folders.h"
+#include "platform/Runtime.h"
+#include "shell/Globals.h"
+#include "shell/Startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace vh::test {
+
+QString TestEnv::shippedShell() { return QStringLiteral(VH_TEST_DATA_DIR "/qn20db.shell"); }
+QString TestEnv::shippedExportShell() { return QStringLiteral(VH_TEST_DATA_DIR "/Export.mdb"); }
+
+TestEnv::TestEnv()
+{
+    resetGlobals();
+    resetProgramEnding();
+    QDir().mkpath(programDataDir());
+    QDir().mkpath(programFilesDir());
+    QDir().mkpath(appDataDir());
+    QDir().mkpath(tempDir());
+    QFile::copy(shippedShell(), programDataDir() + QStringLiteral("/qn20db.shell"));
+    QFile::copy(shippedExportShell(), programDataDir() + QStringLiteral("/Export.mdb"));
+    copyFolderChecked(QStringLiteral(VH_TEST_HELP_DIR), programDir() + QStringLiteral("/help"));
+
+    qputenv("VELLORAN_PROGRAM_DIR", programDir().toUtf8());
+    qputenv("VELLORAN_PROGRAM_FILES", programFilesDir().toUtf8());
+    qputenv("VELLORAN_COMMON_APPDATA", appDataDir().toUtf8());
+    qunsetenv("VELLORAN_NETWORK_PATHS");
+    oldTmp_ = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tempDir().toUtf8());
+
+    setMsgBoxHandler([this](const MsgBoxCall& call) {
+        shown_ << call;
+        if (!expected_.empty()) {
+            const Expected e = expected_.front();
+            if (call.text.contains(e.text) && (e.title.isEmpty() || e.title == call.title)) {
+                expected_.pop_front();
+                return e.answer;
+            }
+        }
+        if (anyAnswer_)
+            return anyAnswer_;
+        QTest::qFail(qPrintable(QStringLiteral("Unexpected message box \"%1\": %2").arg(call.title, call.text)),
+                     __FILE__, __LINE__);
+        return (call.style & 7) == vbYesNo ? vbNo : vbCancel;
+    });
+    setEndProgramHandler([this](int) { ++endCount_; });
+    setUrlOpener([](const QString&) { return true; });
+}
+
+TestEnv::~TestEnv()
+{
+    resetGlobals();
+    resetProgramEnding();
+    setMsgBoxHandler({});
+    setEndProgramHandler({});
+    setUrlOpener({});
+    qunsetenv("VELLORAN_PROGRAM_DIR");
+    qunsetenv("VELLORAN_PROGRAM_FILES");
+    qunsetenv("VELLORAN_COMMON_APPDATA");
+    qunsetenv("VELLORAN_NETWORK_PATHS");
+    if (oldTmp_.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTmp_);
+    if (!expected_.empty())
+        qWarning("TestEnv: %d expected message box(es) never shown, first: %s", int(expected_.size()),
+                 qPrintable(expected_.front().text));
+}
+
+void TestEnv::expectMsgBox(const QString& textPart, int answer, const QString& title)
+{
+    expected_.push_back({textPart, answer, title});
+}
+
+void TestEnv::clearEnded()
+{
+    endCount_ = 0;
+    resetProgramEnding();
+}
+
+void TestEnv::runSetup() { Setup(); }
+
+void TestEnv::openNewDatabase()
+{
+    g.ProgramFolder = programDir() + QLatin1Char('/');
+    g.DataFolder = programDataDir() + QLatin1Char('/');
+    QFile::remove(g.DataFolder + QStringLiteral("murqn.mdb"));
+    QFile::copy(shippedShell(), g.DataFolder + QStringLiteral("murqn.mdb"));
+    QFile(g.DataFolder + QStringLiteral("murqn.mdb")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    OpenMainDatabase();
+}
+
+}  // namespace vh::test

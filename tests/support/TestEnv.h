@@ -1,0 +1,65 @@
+#pragma once
+// A test's own program: a program folder with the shipped databases and help
+// pages, a data root, program-files and temporary folders in a temporary
+// directory, a scripted message-box answerer that fails the test on a box it
+// was not told to expect, and an end-of-program seam that only records.
+
+#include "platform/MsgBox.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+namespace vh::test {
+
+class TestEnv {
+public:
+    TestEnv();
+    ~TestEnv();
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
+
+    QString root() const { return dir_.path(); }
+    QString programDir() const { return root() + QStringLiteral("/program"); }
+    QString programDataDir() const { return programDir() + QStringLiteral("/Data"); }
+    QString programFilesDir() const { return root() + QStringLiteral("/opt"); }
+    QString appDataDir() const { return root() + QStringLiteral("/appdata"); }
+    QString tempDir() const { return root() + QStringLiteral("/tmp"); }
+    static QString shippedShell();
+    static QString shippedExportShell();
+
+    // The next message box whose text contains `textPart` (and whose title is
+    // `title`, when given) is answered with `answer`, in the order expected.
+    void expectMsgBox(const QString& textPart, int answer = vbOK, const QString& title = QString());
+    // Every further box is answered with `answer` and recorded, none fails.
+    void acceptAnyMsgBox(int answer) { anyAnswer_ = answer; }
+    const QList<MsgBoxCall>& shownMessages() const { return shown_; }
+    int pendingExpectations() const { return int(expected_.size()); }
+
+    bool ended() const { return endCount_ > 0; }
+    int endCount() const { return endCount_; }
+    void clearEnded();
+
+    // Runs the start-up as the program does, against this program folder.
+    void runSetup();
+    // A fresh database from the shipped shell, opened into the project-wide
+    // state without the rest of the start-up.
+    void openNewDatabase();
+
+private:
+    struct Expected {
+        QString text;
+        int answer;
+        QString title;
+    };
+    QTemporaryDir dir_;
+    QByteArray oldTmp_;
+    std::deque<Expected> expected_;
+    QList<MsgBoxCall> shown_;
+    int anyAnswer_ = 0;
+    int endCount_ = 0;
+};
+
+}  // namespace vh::test
