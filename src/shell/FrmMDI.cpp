@@ -2,7 +2,10 @@
 
 #include "platform/Runtime.h"
 #include "shell/Globals.h"
+#include "shell/Procedures.h"
 #include "shell/Startup.h"
+#include "games/frmGameMenu.h"
+#include "teams/frmSelectTeam.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +52,18 @@ void FrmMDI::MDIForm_Load()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Setup();
     QApplication::restoreOverrideCursor();
+    if (ProgramEnding())
+        return;
+    if (frmSelectTeam* f = Load<frmSelectTeam>())
+        CenterForm(f);
+}
+
+void FrmMDI::mnuUpdateGames_Click()
+{
+    ApplyTeamSelection();
+    g.ReselectGame = 0;
+    CloseOpenForms();
+    Load<frmGameMenu>();
 }
 
 void FrmMDI::MDIForm_Unload() { SaveOptionsAndCloseDatabase(); }

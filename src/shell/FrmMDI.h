@@ -23,12 +23,16 @@ public:
     void MDIForm_Load();
     void MDIForm_Unload();
 
-    QMdiArea* mdiArea() const { return mdi_; }
     QToolBar* QNToolbar() const { return toolbar_; }
     QAction* toolbarButton(const QString& key) const { return buttons_.value(key); }
 
+    // Opens the current team's game list; the team-selection window's double
+    // click calls it too.
+    void mnuUpdateGames_Click();
+
     // IFrame
     QWidget* frameWidget() override { return this; }
+    QMdiArea* mdiArea() override { return mdi_; }
     void setToolbarVisible(bool visible) override;
     void setToolbarButtonEnabled(const QString& key, bool enabled) override;
 

@@ -168,12 +168,12 @@ struct Globals {
 extern Globals g;
 
 // Numbers of the open-window flags (FormOpen).
-namespace Form {
+namespace FormNo {
 constexpr int SelectTeam = 1, Stats = 2, Scores = 3, Record = 4, TeamScores = 5, Standings = 6, GameMenu = 7,
               GameScreen = 8, PScreen = 9, TeamName = 10, TeamFilters = 11, RosterRpt = 12, NameYourOwn = 13,
               Convert = 14, Backup = 15, Design = 17, Options = 18;
 constexpr int Count = 19;
-}  // namespace Form
+}  // namespace FormNo
 
 // A fresh state, as at program start (tests that start the program again).
 void resetGlobals();

@@ -184,7 +184,7 @@ void Setup()
         }
         rs.close();
     });
-    eh.run([] { g.FormOpen.redim(Form::Count, False); });
+    eh.run([] { g.FormOpen.redim(FormNo::Count, False); });
     eh.run([] { LoadInputOrder(CatKind::Player); });
     eh.run([] { BuildCatAbbrev(CatKind::Player); });
     eh.run([] { LoadInputOrder(CatKind::Goalie); });

@@ -20,6 +20,7 @@ struct FakeFrame : IFrame {
     bool toolbarVisible = true;
     bool updateGamesEnabled = true;
     QWidget* frameWidget() override { return nullptr; }
+    QMdiArea* mdiArea() override { return nullptr; }
     void setToolbarVisible(bool v) override { toolbarVisible = v; }
     void setToolbarButtonEnabled(const QString& key, bool e) override
     {

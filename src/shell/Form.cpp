@@ -1,0 +1,226 @@
+#include "shell/Form.h"
+
+#include "shell/Frame.h"
+#include "shell/Globals.h"
+#include "shell/Procedures.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace vh {
+
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(tw(left), tw(top), tw(width), tw(height));
+}
+
+namespace {
+
+void bindKey(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& keys)
+{
+    for (const QKeySequence& k : keys) {
+        auto* sc = new QShortcut(k, window);
+        sc->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(sc, &QShortcut::activated, button, [button] {
+            if (button->isEnabled() && button->isVisible())
+                button->animateClick();
+        });
+    }
+}
+
+// Filters for the text boxes' keyboard conventions.
+class TabSelectFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusIn) {
+            auto* fe = static_cast<QFocusEvent*>(e);
+            if (fe->reason() == Qt::TabFocusReason || fe->reason() == Qt::BacktabFocusReason) {
+                if (auto* box = qobject_cast<QLineEdit*>(o))
+                    QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+};
+
+class NumericFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (ke->key() == Qt::Key_Backspace || ke->key() == Qt::Key_Delete)
+            return false;
+        const QString t = ke->text();
+        if (t.isEmpty() || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;  // navigation and editing keys
+        for (QChar c : t) {
+            int16_t code = int16_t(c.unicode() < 0x8000 ? c.unicode() : 0);
+            NumericKeyFilter(code);
+            if (code == 0)
+                return true;  // swallowed
+        }
+        return false;
+    }
+};
+
+Dialog::ModalHook& modalHook()
+{
+    static Dialog::ModalHook h;
+    return h;
+}
+
+}  // namespace
+
+void ButtonKeys::setDefaultButton(QWidget* window, QAbstractButton* button)
+{
+    if (auto* push = qobject_cast<QPushButton*>(button))
+        push->setDefault(true);
+    bindKey(window, button, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+}
+
+void ButtonKeys::setCancelButton(QWidget* window, QAbstractButton* button)
+{
+    bindKey(window, button, {QKeySequence(Qt::Key_Escape)});
+}
+
+void selectAllOnTabFocus(QLineEdit* box) { box->installEventFilter(new TabSelectFilter(box)); }
+void installNumericKeyFilter(QLineEdit* box) { box->installEventFilter(new NumericFilter(box)); }
+
+// ---------------------------------------------------------------- Form
+
+Form::Form(int formNumber, QWidget* parent) : QWidget(parent), formNumber_(formNumber)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::~Form()
+{
+    if (clearSlot_)
+        clearSlot_();
+}
+
+QWidget* Form::outerWidget() const { return sub_ ? static_cast<QWidget*>(sub_.data()) : const_cast<Form*>(this); }
+
+void Form::setDesignSize(int widthTwips, int heightTwips) { setFixedSize(tw(widthTwips), tw(heightTwips)); }
+
+void Form::loadForm()
+{
+    if (loaded_)
+        return;
+    QMdiArea* area = g.Frame ? g.Frame->mdiArea() : nullptr;
+    if (area) {
+        sub_ = area->addSubWindow(this, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+        sub_->setOption(QMdiSubWindow::RubberBandResize, false);
+        sub_->setWindowTitle(windowTitle());
+        sub_->adjustSize();
+        sub_->setFixedSize(sub_->size());
+        sub_->hide();
+    }
+    loaded_ = true;
+    if (formNumber_ > 0) {
+        if (g.FormOpen.size() < 19)
+            g.FormOpen.redimPreserve(19, False);
+        g.FormOpen[formNumber_] = True;
+        registerOpenForm(formNumber_, this);
+    }
+    Form_Load();
+}
+
+void Form::showForm()
+{
+    if (!loaded_)
+        return;
+    if (sub_) {
+        sub_->setWindowTitle(windowTitle());
+        sub_->show();
+        sub_->raise();
+        if (QMdiArea* area = sub_->mdiArea())
+            area->setActiveSubWindow(sub_);
+    } else {
+        show();
+        raise();
+    }
+}
+
+void Form::hideForm()
+{
+    if (sub_)
+        sub_->hide();
+    else
+        hide();
+}
+
+bool Form::isShown() const { return loaded_ && outerWidget()->isVisible(); }
+
+void Form::unloadForm()
+{
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    Form_Unload();
+    loaded_ = false;
+    if (formNumber_ > 0) {
+        if (g.FormOpen.size() >= formNumber_)
+            g.FormOpen[formNumber_] = False;
+        unregisterOpenForm(formNumber_, this);
+    }
+    if (clearSlot_) {
+        clearSlot_();
+        clearSlot_ = nullptr;
+    }
+    QWidget* outer = outerWidget();
+    outer->hide();
+    if (sub_) {
+        if (QMdiArea* area = sub_->mdiArea())
+            area->removeSubWindow(sub_);
+    }
+    outer->deleteLater();
+}
+
+// ---------------------------------------------------------------- Dialog
+
+Dialog::Dialog(QWidget* parent)
+    : QDialog(parent ? parent : (g.Frame ? g.Frame->frameWidget() : nullptr),
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setModal(true);
+}
+
+void Dialog::setDesignSize(int widthTwips, int heightTwips) { setFixedSize(tw(widthTwips), tw(heightTwips)); }
+
+Dialog::ModalHook Dialog::setModalHook(ModalHook hook)
+{
+    ModalHook old = std::move(modalHook());
+    modalHook() = std::move(hook);
+    return old;
+}
+
+int Dialog::showModal()
+{
+    Form_Load();
+    CenterForm(this);
+    if (modalHook()) {
+        show();
+        modalHook()(this);
+        if (isVisible())
+            hide();
+        return result();
+    }
+    return exec();
+}
+
+}  // namespace vh

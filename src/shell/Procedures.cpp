@@ -1,0 +1,146 @@
+#include "shell/Procedures.h"
+
+#include "shell/Form.h"
+#include "shell/Frame.h"
+#include "shell/Globals.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <map>
+
+namespace vh {
+
+namespace {
+std::map<int, QPointer<Form>>& openForms()
+{
+    static std::map<int, QPointer<Form>> m;
+    return m;
+}
+}  // namespace
+
+void registerOpenForm(int number, Form* form) { openForms()[number] = form; }
+
+void unregisterOpenForm(int number, Form* form)
+{
+    auto it = openForms().find(number);
+    if (it != openForms().end() && it->second == form)
+        openForms().erase(it);
+}
+
+Form* openForm(int number)
+{
+    auto it = openForms().find(number);
+    return it == openForms().end() ? nullptr : it->second.data();
+}
+
+void CenterForm(QWidget* window)
+{
+    if (!window || !g.Frame || !g.Frame->frameWidget())
+        return;
+    const QWidget* frame = g.Frame->frameWidget();
+    QWidget* target = window;
+    if (auto* form = qobject_cast<Form*>(window))
+        target = form->outerWidget();
+    // The frame's outer size, as the old platform measured it, in single
+    // precision; the offset of 800 twips is 53 pixels.
+    const float frameW = float(frame->frameGeometry().width());
+    const float frameH = float(frame->frameGeometry().height());
+    const float left = (frameW - float(target->width())) / 2.0f;
+    float top = (frameH - float(target->height())) / 2.0f - 800.0f / 15.0f;
+    if (top < 0)
+        top = 0;
+    if (target->isWindow())
+        target->move(frame->geometry().topLeft() + QPoint(int(left), int(top)));
+    else
+        target->move(int(left), int(top));
+}
+
+void ShowArrowPointer()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void ShowHourglass()
+{
+    if (!QApplication::overrideCursor())
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void NumericKeyFilter(int16_t& keyAscii)
+{
+    if ((keyAscii >= 48 && keyAscii <= 57) || keyAscii == 8 || keyAscii == 127)
+        return;
+    keyAscii = 0;
+}
+
+void ApplyTeamSelection(const std::vector<TeamListEntry>& entries)
+{
+    g.SelectedTeamCount = 0;
+    g.SelectedTeamName.clear();
+    g.CurrentTeam = 0;
+    for (int k = 1; k <= g.NumTeams && k <= g.TeamSelected.size(); ++k)
+        g.TeamSelected[k] = False;
+    for (const TeamListEntry& e : entries) {
+        if (!e.selected)
+            continue;
+        g.SelectedTeamCount += 1;
+        for (int k = 1; k <= g.NumTeams && k <= g.TeamNumbers.size(); ++k) {
+            if (g.TeamNumbers[k] == e.teamNumber) {
+                if (k <= g.TeamSelected.size())
+                    g.TeamSelected[k] = True;
+                if (g.CurrentTeam == 0)
+                    g.CurrentTeam = e.teamNumber;
+                break;
+            }
+        }
+        if (g.SelectedTeamName.isEmpty()) {
+            g.SelectedTeamName = RTrim(e.text);
+            g.SelectedTeamCaption = g.SelectedTeamName;
+        }
+    }
+    if (g.SelectedTeamCount >= 2)
+        g.SelectedTeamCaption = QStringLiteral("Multiple Teams");
+}
+
+void ApplyTeamSelection()
+{
+    frmSelectTeam* f = Loaded<frmSelectTeam>();
+    ApplyTeamSelection(f ? f->teamListEntries() : std::vector<TeamListEntry>{});
+}
+
+void ResetComputeCriteria()
+{
+    g.ExcludedGames.redim(1, 0);
+    g.GameTypeIncluded.redim(g.NumberGameTypes);
+    for (int i = 1; i <= g.NumberGameTypes; ++i)
+        g.GameTypeIncluded[i] = QStringLiteral("Y");
+    g.AllGameTypes = "Y";
+    g.LowGame = 1;
+    g.HighGame = 9999;
+    g.TopX = 9999;
+    g.PlayerScope = "N";
+    g.IncludeHome = True;
+    g.IncludeAway = True;
+    g.MinimumBasis = "G";
+    g.MinimumValue = 0;
+}
+
+void CloseOpenForms()
+{
+    for (int n = 1; n <= FormNo::Count; ++n) {
+        if (n > g.FormOpen.size() || g.FormOpen[n] != True)
+            continue;
+        Form* f = openForm(n);
+        if (!f)
+            continue;
+        if (n == 1)
+            f->hideForm();
+        else
+            f->unloadForm();
+    }
+}
+
+}  // namespace vh

@@ -1,0 +1,46 @@
+#pragma once
+// Small shared procedures of the shell: placing a window in the frame, the
+// mouse pointer, numeric keys, turning the team selection into project-wide
+// state, resetting the report criteria and closing the open child windows.
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+
+namespace vh {
+
+class Form;
+
+// Centres a window across the frame, 800 twips above the centre line, never
+// above the frame's top edge.
+void CenterForm(QWidget* window);
+void ShowArrowPointer();
+void ShowHourglass();
+// Sets the key code to 0 unless it is a digit, Backspace (8) or Delete (127).
+void NumericKeyFilter(int16_t& keyAscii);
+
+// One entry of the team-selection window's list, in list order.
+struct TeamListEntry {
+    int16_t teamNumber = 0;
+    QString text;
+    bool selected = false;
+};
+// Copies the selection of the team-selection window into the project-wide
+// state: SelectedTeamCount, CurrentTeam, TeamSelected, SelectedTeamName and
+// SelectedTeamCaption ("Multiple Teams" for several).
+void ApplyTeamSelection();
+// The same from a given list (the team-selection window passes its own).
+void ApplyTeamSelection(const std::vector<TeamListEntry>& entries);
+// Report criteria back to their defaults.
+void ResetComputeCriteria();
+// Closes every open child window; the team-selection window is only hidden.
+void CloseOpenForms();
+
+// The loaded window of each open-window number (kept by Form).
+void registerOpenForm(int number, Form* form);
+void unregisterOpenForm(int number, Form* form);
+Form* openForm(int number);
+
+}  // namespace vh

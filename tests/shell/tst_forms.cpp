@@ -1,0 +1,130 @@
+#include "games/frmGameMenu.h"
+#include "shell/Form.h"
+#include "shell/FrmMDI.h"
+#include "shell/Globals.h"
+#include "shell/Procedures.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+using namespace vh;
+using vh::test::TestEnv;
+
+class TstForms : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+private slots:
+    void init() { env = std::make_unique<TestEnv>(); }
+    void cleanup()
+    {
+        Unload<frmSelectTeam>();
+        Unload<frmGameMenu>();
+        flushDeletes();
+        env.reset();
+    }
+
+    void loadMarksOpenAndCloseOpenFormsUnloadsAllButSelection()
+    {
+        g.FormOpen.redim(19, False);
+        frmSelectTeam* select = Load<frmSelectTeam>();
+        frmGameMenu* games = Load<frmGameMenu>();
+        QVERIFY(select && games);
+        QCOMPARE(Load<frmGameMenu>(), games);  // one instance per window kind
+        QCOMPARE(g.FormOpen[FormNo::SelectTeam], True);
+        QCOMPARE(g.FormOpen[FormNo::GameMenu], True);
+        CloseOpenForms();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameMenu>());
+        QCOMPARE(g.FormOpen[FormNo::GameMenu], False);
+        QCOMPARE(Loaded<frmSelectTeam>(), select);
+        QVERIFY(!select->isShown());
+        CloseOpenForms();  // again: nothing changes
+        QCOMPARE(Loaded<frmSelectTeam>(), select);
+        select->showForm();
+        QVERIFY(select->isShown());
+    }
+
+    void childWindowsLiveInTheFrameAndAreCentred()
+    {
+        env->openNewDatabase();
+        g.FormOpen.redim(19, False);
+        FrmMDI frame;
+        frame.resize(1000, 700);
+        g.Frame = &frame;
+        frmGameMenu* games = Load<frmGameMenu>();
+        QVERIFY(games->subWindow());
+        QCOMPARE(games->subWindow()->mdiArea(), frame.mdiArea());
+        games->setDesignSize(4500, 3000);
+        games->subWindow()->adjustSize();
+        CenterForm(games);
+        const QWidget* outer = games->outerWidget();
+        QCOMPARE(outer->x(), int((frame.frameGeometry().width() - outer->width()) / 2.0f));
+        // A window as tall as the frame is placed at the top, not above it.
+        games->subWindow()->setFixedSize(300, frame.frameGeometry().height());
+        CenterForm(games);
+        QCOMPARE(outer->y(), 0);
+        games->unloadForm();
+        flushDeletes();
+        g.Frame = nullptr;
+    }
+
+    void teamSelectionBecomesState()
+    {
+        g.NumTeams = 3;
+        g.TeamNumbers.redim(3);
+        g.TeamSelected.redim(3, False);
+        g.TeamNumbers[1] = 4;
+        g.TeamNumbers[2] = 9;
+        g.TeamNumbers[3] = 2;
+        // List order A (9), B (2): B and A selected make A current.
+        ApplyTeamSelection({{9, QStringLiteral("A Team   "), true}, {2, QStringLiteral("B Team"), true}});
+        QCOMPARE(g.SelectedTeamCount, int16_t(2));
+        QCOMPARE(g.CurrentTeam, int16_t(9));
+        QCOMPARE(g.SelectedTeamName, QStringLiteral("A Team"));
+        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("Multiple Teams"));
+        QCOMPARE(g.TeamSelected[1], False);
+        QCOMPARE(g.TeamSelected[2], True);
+        QCOMPARE(g.TeamSelected[3], True);
+        ApplyTeamSelection({{9, QStringLiteral("A Team"), false}, {2, QStringLiteral("B Team  "), true}});
+        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("B Team"));
+        QCOMPARE(g.CurrentTeam, int16_t(2));
+        ApplyTeamSelection(std::vector<TeamListEntry>{});
+        QCOMPARE(g.CurrentTeam, int16_t(0));
+        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("B Team"));  // kept when nothing is selected
+    }
+
+    void criteriaResetAndNumericKeys()
+    {
+        g.NumberGameTypes = 3;
+        g.LowGame = 5;
+        g.MinimumBasis = "O";
+        ResetComputeCriteria();
+        QCOMPARE(g.GameTypeIncluded.size(), 3);
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(g.GameTypeIncluded[i] == "Y");
+        QCOMPARE(g.ExcludedGames.size(), 1);
+        QCOMPARE(g.LowGame, int16_t(1));
+        QCOMPARE(g.HighGame, int16_t(9999));
+        QCOMPARE(g.TopX, int16_t(9999));
+        QVERIFY(g.MinimumBasis == "G");
+        QCOMPARE(g.IncludeHome, True);
+        for (int16_t code : {int16_t('-'), int16_t('.'), int16_t(' '), int16_t('a')}) {
+            NumericKeyFilter(code);
+            QCOMPARE(code, int16_t(0));
+        }
+        for (int16_t code : {int16_t('0'), int16_t('9'), int16_t(8), int16_t(127)}) {
+            const int16_t before = code;
+            NumericKeyFilter(code);
+            QCOMPARE(code, before);
+        }
+    }
+};
+
+VH_TEST_MAIN(TstForms)
+#include "tst_forms.moc"
