@@ -68,8 +68,9 @@ void CompactMainDatabase()
         QFile::remove(fresh);
         throw;
     }
-    // The previous compacted copy becomes the older one; a copy that fails
-    // keeps both the old copy and the live file as they were.
+    // The previous compacted copy becomes the older one. Each step is a rename
+    // or a copy through a temporary name, so a failure leaves the live file
+    // as it was.
     if (FileExists(bak) && std::rename(QFile::encodeName(bak).constData(), QFile::encodeName(bak2).constData()) != 0) {
         QFile::remove(fresh);
         throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(bak2));
