@@ -70,7 +70,7 @@ void writeRosterFields(Recordset& rs, const RosterRow& r, int16_t team)
     rs.setValue(QStringLiteral("notes"), r.field(RosterField::Notes));
 }
 
-void updateStored(Database& db, const RosterRow& r, int16_t team)
+void updatePerson(Database& db, const RosterRow& r)
 {
     Recordset people = db.openRecordset(peopleSql(r.PersonNumber));
     if (!people.eof()) {
@@ -79,6 +79,11 @@ void updateStored(Database& db, const RosterRow& r, int16_t team)
         people.update();
     }
     people.close();
+}
+
+void updateStored(Database& db, const RosterRow& r, int16_t team)
+{
+    updatePerson(db, r);
     Recordset roster = db.openRecordset(rosterSql(team, r.PersonNumber));
     if (!roster.eof()) {
         roster.edit();
@@ -254,13 +259,7 @@ void RosterPending::write(Database& db, int16_t team) const
                 // For instance a row not marked as a player: it becomes one.
                 updateStored(db, r, team);
             } else {
-                Recordset people = db.openRecordset(peopleSql(r.PersonNumber));
-                if (!people.eof()) {
-                    people.edit();
-                    writePeopleFields(people, r, false);
-                    people.update();
-                }
-                people.close();
+                updatePerson(db, r);
                 addRoster(db, r, team);
             }
             break;

@@ -29,17 +29,28 @@ namespace {
 bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 bool byTab(const QFocusEvent* e) { return e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason; }
 
-class RosterLineEdit : public QLineEdit {
+void selectUpToTrailingBlanks(QLineEdit* box) { box->setSelection(0, int(RTrim(box->text()).size())); }
+
+void selectUpToTrailingBlanks(QPlainTextEdit* box)
+{
+    QTextCursor c = box->textCursor();
+    c.setPosition(0);
+    c.setPosition(int(RTrim(box->toPlainText()).size()), QTextCursor::KeepAnchor);
+    box->setTextCursor(c);
+}
+
+template <class Box>
+class RingBox : public Box {
 public:
-    using QLineEdit::QLineEdit;
+    using Box::Box;
     std::function<void()> onEnter;
 
 protected:
     void focusInEvent(QFocusEvent* e) override
     {
-        QLineEdit::focusInEvent(e);
+        Box::focusInEvent(e);
         if (byTab(e))
-            setSelection(0, int(RTrim(text()).size()));
+            selectUpToTrailingBlanks(this);
     }
     void keyPressEvent(QKeyEvent* e) override
     {
@@ -49,52 +60,21 @@ protected:
                 onEnter();
             return;
         }
-        QLineEdit::keyPressEvent(e);
+        Box::keyPressEvent(e);
     }
 };
 
-class RosterNotesEdit : public QPlainTextEdit {
-public:
-    explicit RosterNotesEdit(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength)
-    {
-        setTabChangesFocus(true);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        connect(this, &QPlainTextEdit::textChanged, this, [this] {
-            // The box holds no more than the field does; a paste is cut.
-            if (toPlainText().size() <= maxLength_)
-                return;
-            const QSignalBlocker block(this);
-            setPlainText(toPlainText().left(maxLength_));
-            moveCursor(QTextCursor::End);
-        });
-    }
-    std::function<void()> onEnter;
-
-protected:
-    void focusInEvent(QFocusEvent* e) override
-    {
-        QPlainTextEdit::focusInEvent(e);
-        if (byTab(e)) {
-            QTextCursor c = textCursor();
-            c.setPosition(0);
-            c.setPosition(int(RTrim(toPlainText()).size()), QTextCursor::KeepAnchor);
-            setTextCursor(c);
-        }
-    }
-    void keyPressEvent(QKeyEvent* e) override
-    {
-        if (isEnter(e)) {
-            e->accept();
-            if (onEnter)
-                onEnter();
+// The notes box holds no more than the field does; a paste is cut.
+void limitLength(QPlainTextEdit* box, int maxLength)
+{
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
+        if (box->toPlainText().size() <= maxLength)
             return;
-        }
-        QPlainTextEdit::keyPressEvent(e);
-    }
-
-private:
-    int maxLength_;
-};
+        const QSignalBlocker block(box);
+        box->setPlainText(box->toPlainText().left(maxLength));
+        box->moveCursor(QTextCursor::End);
+    });
+}
 
 // Sorted lists order names without regard to letter case.
 class NameItem : public QListWidgetItem {
@@ -187,11 +167,14 @@ void frmRoster::buildControls()
         const BoxDesign& d = Boxes[f];
         QWidget* box;
         if (f == RosterField::Notes) {
-            auto* notes = new RosterNotesEdit(RosterField::width(f), this);
+            auto* notes = new RingBox<QPlainTextEdit>(this);
+            notes->setTabChangesFocus(true);
+            notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            limitLength(notes, RosterField::width(f));
             notes->onEnter = [this, f] { moveFocusFrom(f); };
             box = notes;
         } else {
-            auto* line = new RosterLineEdit(this);
+            auto* line = new RingBox<QLineEdit>(this);
             line->setMaxLength(RosterField::width(f));
             line->onEnter = [this, f] { moveFocusFrom(f); };
             box = line;
@@ -302,10 +285,14 @@ int frmRoster::selectedRoster() const
     return items.isEmpty() ? -1 : lstRoster->row(items.first());
 }
 
-int frmRoster::selectedAllPlayers() const
+int frmRoster::selectedAllPlayers()
 {
     const auto items = lstAllPlayers->selectedItems();
-    return items.isEmpty() ? -1 : lstAllPlayers->row(items.first());
+    if (items.isEmpty()) {
+        warn(QStringLiteral("Must select player from the All Players list!"), QStringLiteral("No Player Selected"));
+        return -1;
+    }
+    return lstAllPlayers->row(items.first());
 }
 
 int16_t frmRoster::personOf(QListWidget* list, int index) const
@@ -350,37 +337,28 @@ void frmRoster::lstRoster_DblClick()
 
 // ---------------------------------------------------------------- switching
 
-void frmRoster::EnableTextFields()
+void frmRoster::setTextFieldsEnabled(bool enabled)
 {
     for (QWidget* box : boxes_)
-        box->setEnabled(true);
+        box->setEnabled(enabled);
 }
 
-void frmRoster::DisableTextFields()
-{
-    for (QWidget* box : boxes_)
-        box->setEnabled(false);
-}
+void frmRoster::EnableTextFields() { setTextFieldsEnabled(true); }
+void frmRoster::DisableTextFields() { setTextFieldsEnabled(false); }
 
-void frmRoster::EnableRoster()
+// Browse state shows the lists and their commands; edit state only OK and Cancel.
+void frmRoster::setBrowsing(bool browsing)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{lstAllPlayers, lstRoster, cmdInsert})
-        w->setEnabled(true);
+        w->setEnabled(browsing);
     for (QWidget* w : std::initializer_list<QWidget*>{cmdDeletePlayer, cmdAdd, cmdChange, cmdDelete, cmdClose})
-        w->setVisible(true);
-    cmdOK->setVisible(false);
-    cmdCancel->setVisible(false);
+        w->setVisible(browsing);
+    cmdOK->setVisible(!browsing);
+    cmdCancel->setVisible(!browsing);
 }
 
-void frmRoster::DisableRoster()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{lstAllPlayers, lstRoster, cmdInsert})
-        w->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdDeletePlayer, cmdAdd, cmdChange, cmdDelete, cmdClose})
-        w->setVisible(false);
-    cmdOK->setVisible(true);
-    cmdCancel->setVisible(true);
-}
+void frmRoster::EnableRoster() { setBrowsing(true); }
+void frmRoster::DisableRoster() { setBrowsing(false); }
 
 void frmRoster::InitEntryFields(int row)
 {
@@ -533,10 +511,8 @@ void frmRoster::cmdCancel_Click()
 void frmRoster::cmdInsert_Click()
 {
     const int index = selectedAllPlayers();
-    if (index < 0) {
-        warn(QStringLiteral("Must select player from the All Players list!"), QStringLiteral("No Player Selected"));
+    if (index < 0)
         return;
-    }
     const int16_t person = personOf(lstAllPlayers, index);
     if (findByPerson(lstRoster, person) >= 0) {
         warn(Trim(lstAllPlayers->item(index)->text()) + QStringLiteral(" is already on the roster!"),
@@ -600,10 +576,8 @@ void frmRoster::cmdDelete_Click()
 void frmRoster::cmdDeletePlayer_Click()
 {
     const int index = selectedAllPlayers();
-    if (index < 0) {
-        warn(QStringLiteral("Must select player from the All Players list!"), QStringLiteral("No Player Selected"));
+    if (index < 0)
         return;
-    }
     const int16_t person = personOf(lstAllPlayers, index);
     if (findByPerson(lstRoster, person) >= 0) {
         warn(QStringLiteral("Must delete from roster first!"), QStringLiteral("Delete Player Not Allowed"));

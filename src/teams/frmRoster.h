@@ -63,11 +63,14 @@ protected:
 
 private:
     void buildControls();
+    void setTextFieldsEnabled(bool enabled);
+    void setBrowsing(bool browsing);
     void moveFocusFrom(int field);
     // Selects a roster entry from code; the selection shows its row.
     void selectRosterItem(int index);
     int selectedRoster() const;
-    int selectedAllPlayers() const;
+    // The selected All Players entry; without one, says so and gives -1.
+    int selectedAllPlayers();
     int findByPerson(QListWidget* list, int16_t person) const;
     void addEntry(QListWidget* list, const QString& text, int16_t person);
     int16_t personOf(QListWidget* list, int index) const;
