@@ -1,0 +1,672 @@
+#include "platform/basic/Basic.h"
+#include "shell/Form.h"
+#include "shell/Globals.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/RosterPending.h"
+#include "teams/frmRoster.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace vh;
+using vh::test::TestEnv;
+
+namespace {
+
+Database& db() { return Db(); }
+
+void addTeam(int team, const QString& name)
+{
+    db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (?, ?, ?)"),
+                 {team, name, name});
+}
+
+void addPerson(int person, const QString& first, const QString& last)
+{
+    db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName, Country, FaxNumber, notes, "
+                                "BirthDate) values (?, ?, ?, 'Canada', '555-0100', 'allergic', '1990-05-06')"),
+                 {person, first, last});
+}
+
+void addRoster(int team, int person, const QString& uniform, int indicator = True)
+{
+    db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber, notes) "
+                                "values (?, ?, ?, ?, 'roster note')"),
+                 {team, person, indicator, uniform});
+}
+
+void addStats(const QString& table, int team, int person, std::initializer_list<int> games)
+{
+    for (int game : games)
+        db().execute(QStringLiteral("insert into %1 (TeamNumber, GameNumber, PlayerNumber) values (?, ?, ?)").arg(table),
+                     {team, game, person});
+}
+
+int count(const QString& sql, const QVariantList& params = {}) { return db().scalar(sql, params).toInt(); }
+
+QString rosterUniform(int team, int person)
+{
+    return db().scalar(QStringLiteral("select UniformNumber from Roster where TeamNumber = ? and PersonNumber = ?"),
+                       {team, person}).toString();
+}
+
+RosterFields fieldsOf(const QString& first, const QString& last, const QString& uniform = {}, const QString& birth = {})
+{
+    RosterFields f;
+    f[RosterField::FirstName] = first;
+    f[RosterField::LastName] = last;
+    f[RosterField::UniformNumber] = uniform;
+    f[RosterField::BirthDate] = birth;
+    return f;
+}
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// Runs the roster editor modally; `body` drives it while it is open.
+void runRoster(const std::function<void(frmRoster&)>& body)
+{
+    frmRoster dlg;
+    Dialog::ModalHook old = Dialog::setModalHook([&](Dialog*) { body(dlg); });
+    dlg.showModal();
+    Dialog::setModalHook(old);
+}
+
+template <class T = QWidget>
+T* child(const QWidget& w, const char* name)
+{
+    T* c = w.findChild<T*>(QLatin1String(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+QListWidget* rosterList(const frmRoster& d) { return child<QListWidget>(d, "lstRoster"); }
+QListWidget* allList(const frmRoster& d) { return child<QListWidget>(d, "lstAllPlayers"); }
+
+void selectIn(QListWidget* list, const QString& text)
+{
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(text));
+    list->setCurrentItem(found.first());
+}
+
+void typePerson(frmRoster& d, const QString& first, const QString& last, const QString& uniform, const QString& birth)
+{
+    d.setBoxText(RosterField::FirstName, first);
+    d.setBoxText(RosterField::LastName, last);
+    d.setBoxText(RosterField::UniformNumber, uniform);
+    d.setBoxText(RosterField::BirthDate, birth);
+}
+
+}  // namespace
+
+class TstRoster : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        g.MsgStyleWarn = 48;
+        g.MsgStyleYesNo = 292;
+        g.FormOpen.redim(FormNo::Count, False);
+        // The team selection stays loaded for the whole run, hidden while the
+        // roster is open.
+        Load<frmSelectTeam>()->hideForm();
+        g.SelectedTeamCount = 1;
+        g.CurrentTeam = 1;
+        g.SelectedTeamName = QStringLiteral("Harbour Hawks");
+        addTeam(1, QStringLiteral("Harbour Hawks"));
+        addTeam(2, QStringLiteral("Valley Lynx"));
+    }
+    void cleanup()
+    {
+        frmRoster::entryScreenRefresh = nullptr;
+        Unload<frmSelectTeam>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(env->pendingExpectations(), 0);
+        env.reset();
+    }
+
+    // ------------------------------------------------------------ pending table
+
+    void statusLettersFollowTheCommands()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addRoster(1, 1, QStringLiteral("12"));
+        addRoster(1, 2, QStringLiteral("7"));
+        RosterPending p;
+        const auto entries = p.loadRoster(db(), 1);
+        QCOMPARE(entries.size(), size_t(2));
+        QCOMPARE(entries[0].text, QStringLiteral("Ann Lee"));
+        QCOMPARE(p.row(1).Status, QChar(' '));
+        QCOMPARE(p.row(1).field(RosterField::UniformNumber), QStringLiteral("12"));
+        QCOMPARE(p.row(1).field(RosterField::Notes), QStringLiteral("roster note"));
+        QCOMPARE(p.row(1).field(RosterField::BirthDate), QStringLiteral("5/6/1990"));
+
+        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Leigh")));
+        QCOMPARE(p.row(1).Status, QChar('C'));
+        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QCOMPARE(p.row(1).Status, QChar('C'));  // stays changed
+        const int added = p.add(40, fieldsOf(QStringLiteral("Di"), QStringLiteral("Fox")));
+        p.change(added, fieldsOf(QStringLiteral("Dee"), QStringLiteral("Fox")));
+        QCOMPARE(p.row(added).Status, QChar('A'));
+        QCOMPARE(p.row(added).field(RosterField::FirstName), QStringLiteral("Dee"));
+        const int inserted = p.insert(db(), 3);
+        QCOMPARE(p.row(inserted).Status, QChar('I'));
+        QCOMPARE(p.row(inserted).field(RosterField::UniformNumber), QString());
+        p.change(inserted, fieldsOf(QStringLiteral("Cy"), QStringLiteral("Moss"), QStringLiteral("99")));
+        QCOMPARE(p.row(inserted).Status, QChar('I'));
+        QCOMPARE(p.insert(db(), 77), 0);  // not stored
+
+        QCOMPARE(p.remove(1), QChar('C'));
+        QCOMPARE(p.row(1).Status, QChar('D'));
+        QCOMPARE(p.remove(2), QChar(' '));
+        QCOMPARE(p.row(2).Status, QChar('D'));
+        QCOMPARE(p.remove(added), QChar('A'));
+        QCOMPARE(p.row(added).Status, QChar('X'));
+        QCOMPARE(p.remove(inserted), QChar('I'));
+        QCOMPARE(p.row(inserted).Status, QChar('X'));
+
+        // Taken off and put on again: the later row is the one a roster entry reaches.
+        QCOMPARE(p.liveRow(1), 0);
+        const int again = p.insert(db(), 1);
+        QCOMPARE(p.liveRow(1), again);
+        QCOMPARE(p.row(again).field(RosterField::UniformNumber), QString());
+
+        // Values are cut to their widths.
+        p.change(again, fieldsOf(QString(25, QLatin1Char('a')), QStringLiteral("Lee"), QStringLiteral("12345")));
+        QCOMPARE(p.row(again).field(RosterField::FirstName).size(), 20);
+        QCOMPARE(p.row(again).field(RosterField::UniformNumber), QStringLiteral("123"));
+    }
+
+    void loadingSkipsRowsNotMarkedAsPlayersAndMissingPeople()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addRoster(1, 1, QStringLiteral("12"), False);
+        addRoster(1, 2, QStringLiteral("7"));
+        addRoster(1, 9, QStringLiteral("3"));  // no such person
+        RosterPending p;
+        const auto entries = p.loadRoster(db(), 1);
+        QCOMPARE(entries.size(), size_t(1));
+        QCOMPARE(entries[0].personNumber, int16_t(2));
+        QCOMPARE(p.rowCount(), 1);
+        QCOMPARE(RosterPending::loadAllPeople(db()).size(), size_t(2));
+    }
+
+    void closeWritesEachStatus()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addPerson(4, QStringLiteral("Di"), QStringLiteral("Fox"));
+        addRoster(1, 1, QStringLiteral("12"));
+        addRoster(1, 2, QStringLiteral("7"));
+        addRoster(1, 4, QStringLiteral("5"), False);  // hidden row on this team
+        addRoster(2, 1, QStringLiteral("44"));
+        RosterPending p;
+        p.loadRoster(db(), 1);
+        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Leigh"), QStringLiteral("13"), QString()));
+        p.remove(2);
+        const int cy = p.insert(db(), 3);
+        p.change(cy, fieldsOf(QStringLiteral("Cy"), QStringLiteral("Moss"), QStringLiteral("21"), QStringLiteral("1/2/03")));
+        const int di = p.insert(db(), 4);
+        p.change(di, fieldsOf(QStringLiteral("Di"), QStringLiteral("Fox"), QStringLiteral("8"), QString()));
+        p.add(5, fieldsOf(QStringLiteral("  Eve"), QStringLiteral("Ray  "), QStringLiteral("30"), QStringLiteral("12/25/2001")));
+        p.remove(p.add(6, fieldsOf(QStringLiteral("Gone"), QStringLiteral("Soon"))));
+        p.write(db(), 1);
+
+        // Changed: edited fields written, the fields this window does not edit kept.
+        Recordset ann = db().openRecordset(QStringLiteral("select * from People where PersonNumber = 1"));
+        QCOMPARE(ann.getText(QStringLiteral("LastName")), QStringLiteral("Leigh"));
+        QCOMPARE(ann.getText(QStringLiteral("Country")), QStringLiteral("Canada"));
+        QCOMPARE(ann.getText(QStringLiteral("FaxNumber")), QStringLiteral("555-0100"));
+        QCOMPARE(ann.getText(QStringLiteral("notes")), QStringLiteral("allergic"));
+        QVERIFY(ann.isNull(QStringLiteral("BirthDate")));  // emptied: Null, not a date
+        QCOMPARE(rosterUniform(1, 1), QStringLiteral("13"));
+        QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));  // other team untouched
+        // Removed: only his roster row goes.
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1 and PersonNumber = 2")), 0);
+        QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 2")), 1);
+        // Inserted: roster row added, birth date converted.
+        QCOMPARE(rosterUniform(1, 3), QStringLiteral("21"));
+        QCOMPARE(db().scalar(QStringLiteral("select BirthDate from People where PersonNumber = 3")).toString(),
+                 QStringLiteral("2003-01-02"));
+        QCOMPARE(db().scalar(QStringLiteral("select notes from People where PersonNumber = 3")).toString(),
+                 QStringLiteral("allergic"));
+        // Inserted over a hidden row: that row becomes a player, no second row.
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1 and PersonNumber = 4")), 1);
+        QCOMPARE(count(QStringLiteral("select PlayerIndicator from Roster where TeamNumber = 1 and PersonNumber = 4")), -1);
+        QCOMPARE(rosterUniform(1, 4), QStringLiteral("8"));
+        // Added: trimmed, the fields this window does not edit empty, not Null.
+        Recordset eve = db().openRecordset(QStringLiteral("select * from People where PersonNumber = 5"));
+        QVERIFY(!eve.eof());
+        QCOMPARE(eve.getText(QStringLiteral("FirstName")), QStringLiteral("Eve"));
+        QCOMPARE(eve.getText(QStringLiteral("LastName")), QStringLiteral("Ray"));
+        QCOMPARE(eve.getText(QStringLiteral("Country")), QString());
+        QCOMPARE(eve.getText(QStringLiteral("City")), QString());
+        QCOMPARE(eve.getDate(QStringLiteral("BirthDate")), QDate(2001, 12, 25));
+        QCOMPARE(rosterUniform(1, 5), QStringLiteral("30"));
+        // Added and taken off again: nothing.
+        QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 6")), 0);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 6")), 0);
+    }
+
+    void offAndOnAgainKeepsOneRosterRow()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addRoster(1, 1, QStringLiteral("12"));
+        RosterPending p;
+        p.loadRoster(db(), 1);
+        p.remove(1);
+        const int again = p.insert(db(), 1);
+        p.change(again, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("4")));
+        p.write(db(), 1);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 1")), 1);
+        QCOMPARE(rosterUniform(1, 1), QStringLiteral("4"));
+    }
+
+    void aFailedCloseWritesNothing()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addRoster(1, 1, QStringLiteral("12"));
+        RosterPending p;
+        p.loadRoster(db(), 1);
+        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Changed"), QStringLiteral("1")));
+        p.add(2, fieldsOf(QStringLiteral("Bo"), QStringLiteral("Park")));
+        // The People row of the new person is written before its Roster row fails.
+        db().execute(QStringLiteral("create trigger refuse before insert on Roster begin "
+                                    "select raise(abort, 'disk full'); end"));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, p.write(db(), 1));
+        QCOMPARE(db().transactionDepth(), 0);
+        QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
+        QCOMPARE(db().scalar(QStringLiteral("select LastName from People")).toString(), QStringLiteral("Lee"));
+        QCOMPARE(rosterUniform(1, 1), QStringLiteral("12"));
+    }
+
+    void removingIsRefusedWhileTheTeamHasStatistics()
+    {
+        const QString name = QStringLiteral("Ann Lee");
+        addStats(QStringLiteral("PlayerStats"), 1, 1, {7, 1, 2, 2, 3, 4, 5, 6});
+        addStats(QStringLiteral("PlayerStats"), 2, 2, {1});
+        addStats(QStringLiteral("GoalieStats"), 1, 2, {3});
+        addStats(QStringLiteral("PlayerStats"), 1, 3, {1, 2, 3, 4, 5});
+        auto r = RosterRemoveRefusal(db(), 1, 1, name);
+        QVERIFY(r);
+        QCOMPARE(r->text, QStringLiteral("Ann Lee has player stats entered in game(s) 1,  2,  3,  4,  5, ...  Delete stats first!"));
+        QCOMPARE(r->title, QStringLiteral("Can Not Delete Player"));
+        r = RosterRemoveRefusal(db(), 1, 3, name);
+        QCOMPARE(r->text, QStringLiteral("Ann Lee has player stats entered in game(s) 1,  2,  3,  4,  5.  Delete stats first!"));
+        // Player statistics on another team only: the goalie rows of this team count.
+        r = RosterRemoveRefusal(db(), 1, 2, name);
+        QCOMPARE(r->text, QStringLiteral("Ann Lee has goalie stats entered in game(s) 3.  Delete stats first!"));
+        QVERIFY(!RosterRemoveRefusal(db(), 2, 1, name));
+    }
+
+    void deletingAPersonIsRefusedWhileHeIsUsedElsewhere()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addStats(QStringLiteral("GoalieStats"), 2, 1, {4});
+        auto r = RosterDeletePersonRefusal(db(), 1, 1, QStringLiteral("Ann Lee"));
+        QVERIFY(r);
+        QCOMPARE(r->text, QStringLiteral("Ann Lee has goalie stats entered for the Valley Lynx.  Delete stats first!"));
+        QCOMPARE(r->title, QStringLiteral("Can Not Delete Player"));
+
+        addRoster(2, 2, QStringLiteral("9"));
+        r = RosterDeletePersonRefusal(db(), 1, 2, QStringLiteral("Bo Park"));
+        QVERIFY(r);
+        QCOMPARE(r->text, QStringLiteral("Bo Park is on the roster of the Valley Lynx.  Delete from that roster first!"));
+        QCOMPARE(r->title, QStringLiteral("Delete Player Not Allowed"));
+        QVERIFY(RosterDeletePersonRefusal(db(), 0, 2, QStringLiteral("Bo Park")));  // no team selected
+
+        // Rows not marked as players, and this team's row already taken off,
+        // go with the person.
+        addRoster(2, 3, QStringLiteral("1"), False);
+        addRoster(1, 3, QStringLiteral("2"));
+        QVERIFY(!RosterDeletePersonRefusal(db(), 1, 3, QStringLiteral("Cy Moss")));
+        RosterDeletePerson(db(), 3);
+        QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 3")), 0);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 3")), 0);
+        QCOMPARE(count(QStringLiteral("select count(*) from People")), 2);
+    }
+
+    // ------------------------------------------------------------ the window
+
+    void addChangeRemoveAndCloseWriteExactlyThoseRows()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addRoster(1, 1, QStringLiteral("12"));
+        addRoster(2, 1, QStringLiteral("44"));  // on two teams, listed once
+        addRoster(2, 2, QStringLiteral("9"));
+        runRoster([&](frmRoster& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Roster - Harbour Hawks"));
+            QCOMPARE(texts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
+            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("12"));
+            QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
+
+            const char* people[][4] = {{"Cy", "moss", "21", "3/4/2005"}, {"Di", "Fox", "8", ""}, {"Eve", "Ray", "30", ""}};
+            for (const auto& p : people) {
+                QTest::mouseClick(child<QPushButton>(d, "cmdAdd"), Qt::LeftButton);
+                QVERIFY(child<QPushButton>(d, "cmdOK")->isVisible());
+                QVERIFY(!child<QPushButton>(d, "cmdClose")->isVisible());
+                QVERIFY(!rosterList(d)->isEnabled());
+                QCOMPARE(d.boxText(RosterField::FirstName), QString());
+                typePerson(d, QLatin1String(p[0]), QLatin1String(p[1]), QLatin1String(p[2]), QLatin1String(p[3]));
+                QTest::mouseClick(child<QPushButton>(d, "cmdOK"), Qt::LeftButton);
+            }
+            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Cy moss"),
+                                                        QStringLiteral("Di Fox"), QStringLiteral("Eve Ray")}));
+            QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Eve Ray"));
+            QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(5));
+
+            // Change the second new person, then take the first stored one off.
+            selectIn(rosterList(d), QStringLiteral("Cy moss"));
+            QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("3/4/2005"));
+            d.cmdChange_Click();
+            QVERIFY(d.textBox(RosterField::LastName)->isEnabled());
+            d.setBoxText(RosterField::LastName, QStringLiteral("Moss"));
+            d.cmdOK_Click();
+            QVERIFY(texts(allList(d)).contains(QStringLiteral("Cy Moss")));
+            QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Cy Moss"));
+            selectIn(rosterList(d), QStringLiteral("Ann Lee"));
+            d.cmdDelete_Click();
+            QCOMPARE(texts(rosterList(d)).size(), 3);
+            QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Cy Moss"));  // the next one
+            QCOMPARE(d.boxText(RosterField::LastName), QStringLiteral("Moss"));
+            QCOMPARE(count(QStringLiteral("select count(*) from People")), 2);  // nothing written yet
+            QTest::mouseClick(child<QPushButton>(d, "cmdClose"), Qt::LeftButton);
+            QVERIFY(!d.isVisible());
+        });
+        QCOMPARE(count(QStringLiteral("select count(*) from People")), 5);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1")), 3);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1 and PersonNumber = 1")), 0);
+        QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));
+        QCOMPARE(db().scalar(QStringLiteral("select LastName from People where PersonNumber = 3")).toString(),
+                 QStringLiteral("Moss"));
+        QCOMPARE(db().scalar(QStringLiteral("select BirthDate from People where PersonNumber = 3")).toString(),
+                 QStringLiteral("2005-03-04"));
+        QVERIFY(db().scalar(QStringLiteral("select BirthDate from People where PersonNumber = 4")).isNull());
+        // Back to the team selection.
+        QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
+
+        runRoster([&](frmRoster& d) {
+            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Cy Moss"), QStringLiteral("Di Fox"),
+                                                        QStringLiteral("Eve Ray")}));
+            QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("21"));
+            QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("3/4/2005"));
+            QCOMPARE(texts(allList(d)).size(), 5);
+            d.cmdClose_Click();
+        });
+    }
+
+    void okChecksTheNamesAndTheBirthDate()
+    {
+        runRoster([&](frmRoster& d) {
+            QVERIFY(d.isActiveWindow() || QTest::qWaitForWindowActive(&d));
+            // Change and a double click on the empty roster do nothing.
+            d.lstRoster_DblClick();
+            d.cmdChange_Click();
+            QCOMPARE(d.editMode(), QString());
+            QVERIFY(!child<QPushButton>(d, "cmdOK")->isVisible());
+            env->expectMsgBox(QStringLiteral("Must select player!"), vbOK, QStringLiteral("No Player Selected"));
+            d.cmdDelete_Click();
+            d.cmdAdd_Click();
+            QCOMPARE(d.editMode(), QStringLiteral("A"));
+            env->expectMsgBox(QStringLiteral("First Name can not be blank!"), vbOK, QStringLiteral("First Name Invalid"));
+            d.setBoxText(RosterField::FirstName, QStringLiteral("   "));
+            d.cmdOK_Click();
+            env->expectMsgBox(QStringLiteral("Last Name can not be blank!"), vbOK, QStringLiteral("Last Name Invalid"));
+            d.setBoxText(RosterField::FirstName, QStringLiteral("Ann"));
+            d.cmdOK_Click();
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::LastName));
+            env->expectMsgBox(QStringLiteral("Birth Date must be in mm/dd/yy format or blank!"), vbOK,
+                              QStringLiteral("Birth Date Invalid"));
+            d.setBoxText(RosterField::LastName, QStringLiteral("Lee"));
+            d.setBoxText(RosterField::BirthDate, QStringLiteral("13/45/2001"));
+            d.cmdOK_Click();
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
+            QCOMPARE(d.pending().rowCount(), 0);  // still editing, nothing kept
+            QVERIFY(child<QPushButton>(d, "cmdOK")->isVisible());
+
+            // Cancel drops the new person without using up his number.
+            d.cmdCancel_Click();
+            QCOMPARE(d.boxText(RosterField::FirstName), QString());
+            QVERIFY(child<QPushButton>(d, "cmdAdd")->isVisible());
+            QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
+            d.cmdAdd_Click();
+            typePerson(d, QStringLiteral("Ann"), QStringLiteral("Lee"), QString(), QStringLiteral(" "));
+            d.cmdOK_Click();
+            QCOMPARE(d.pending().row(1).PersonNumber, int16_t(1));
+            d.cmdClose_Click();
+        });
+        QVERIFY(db().scalar(QStringLiteral("select BirthDate from People")).isNull());
+    }
+
+    void enterRingAndTabSelection()
+    {
+        runRoster([&](frmRoster& d) {
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            d.cmdAdd_Click();
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::FirstName));
+            for (int f = 0; f < RosterField::Count; ++f) {
+                QCOMPARE(QApplication::focusWidget(), d.textBox(f));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::FirstName));
+            QTest::keyClick(d.textBox(RosterField::Notes), Qt::Key_Enter);  // keypad Enter too
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::FirstName));
+            QCOMPARE(d.boxText(RosterField::Notes), QString());  // no line break added
+
+            // Tab selects the text up to its trailing blanks; Shift+Tab as well.
+            d.setBoxText(RosterField::LastName, QStringLiteral("Lee   "));
+            QTest::keyClick(d.textBox(RosterField::FirstName), Qt::Key_Tab);
+            auto* last = static_cast<QLineEdit*>(d.textBox(RosterField::LastName));
+            QCOMPARE(QApplication::focusWidget(), last);
+            QCOMPARE(last->selectedText(), QStringLiteral("Lee"));
+            QTest::keyClick(last, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QCOMPARE(last->selectedText(), QStringLiteral("Lee"));
+            // The Enter ring leaves the text unselected.
+            d.setBoxText(RosterField::Notes, QStringLiteral("one  "));
+            d.textBox(RosterField::EmailAddress)->setFocus();
+            QTest::keyClick(d.textBox(RosterField::EmailAddress), Qt::Key_Return);
+            auto* notes = static_cast<QPlainTextEdit*>(d.textBox(RosterField::Notes));
+            QVERIFY(!notes->textCursor().hasSelection());
+            d.textBox(RosterField::EmailAddress)->setFocus();
+            QTest::keyClick(d.textBox(RosterField::EmailAddress), Qt::Key_Tab);
+            QCOMPARE(notes->textCursor().selectedText(), QStringLiteral("one"));
+
+            // Boxes take no more than their field holds.
+            QTest::keyClicks(d.textBox(RosterField::UniformNumber), QStringLiteral("12345"));
+            QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("123"));
+            d.setBoxText(RosterField::Notes, QString(3100, QLatin1Char('n')));
+            QCOMPARE(d.boxText(RosterField::Notes).size(), 3000);
+            // Esc does not leave while editing.
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(d.isVisible());
+            d.cmdCancel_Click();
+            d.cmdClose_Click();
+        });
+    }
+
+    void insertAndRemoveRestoreTheLists()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addRoster(1, 1, QStringLiteral("12"));
+        addStats(QStringLiteral("PlayerStats"), 1, 1, {2, 3});
+        runRoster([&](frmRoster& d) {
+            // Nothing selected, already on the roster, statistics in the team's games.
+            allList(d)->clearSelection();
+            env->expectMsgBox(QStringLiteral("Must select player from the All Players list!"), vbOK,
+                              QStringLiteral("No Player Selected"));
+            d.cmdInsert_Click();
+            selectIn(allList(d), QStringLiteral("Ann Lee"));
+            env->expectMsgBox(QStringLiteral("Ann Lee is already on the roster!"), vbOK,
+                              QStringLiteral("Player Already on Roster"));
+            d.cmdInsert_Click();
+            env->expectMsgBox(QStringLiteral("Ann Lee has player stats entered in game(s) 2,  3.  Delete stats first!"),
+                              vbOK, QStringLiteral("Can Not Delete Player"));
+            d.cmdDelete_Click();
+            QCOMPARE(rosterList(d)->count(), 1);
+
+            // Insert shows the stored person; a change of name reaches All Players,
+            // taking him off again brings the stored name back.
+            selectIn(allList(d), QStringLiteral("Bo Park"));
+            d.cmdInsert_Click();
+            QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Bo Park"));
+            QCOMPARE(d.boxText(RosterField::FirstName), QStringLiteral("Bo"));
+            QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("5/6/1990"));
+            d.cmdChange_Click();
+            d.setBoxText(RosterField::FirstName, QStringLiteral("Bob"));
+            d.cmdOK_Click();
+            QVERIFY(texts(allList(d)).contains(QStringLiteral("Bob Park")));
+            d.cmdDelete_Click();
+            QCOMPARE(texts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park"),
+                                                     QStringLiteral("Cy Moss")}));
+            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+
+            // A person added and taken off before Close leaves no trace, and
+            // his number is not given out again.
+            d.cmdAdd_Click();
+            typePerson(d, QStringLiteral("Di"), QStringLiteral("Fox"), QString(), QString());
+            d.cmdOK_Click();
+            QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(4));
+            d.cmdDelete_Click();
+            QVERIFY(!texts(allList(d)).contains(QStringLiteral("Di Fox")));
+            d.cmdAdd_Click();
+            typePerson(d, QStringLiteral("Ed"), QStringLiteral("Gray"), QString(), QString());
+            d.cmdOK_Click();
+            QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(5));
+
+            selectIn(rosterList(d), QStringLiteral("Ed Gray"));
+            d.cmdDelete_Click();
+            QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Ann Lee"));  // the last one left
+            d.lstRoster_DblClick();
+            QCOMPARE(d.editMode(), QStringLiteral("C"));
+            d.cmdCancel_Click();
+            d.cmdClose_Click();
+        });
+        QCOMPARE(count(QStringLiteral("select count(*) from People")), 3);
+        QCOMPARE(db().scalar(QStringLiteral("select FirstName from People where PersonNumber = 2")).toString(),
+                 QStringLiteral("Bo"));
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 1);
+    }
+
+    void deletePlayerIsWrittenAtOnce()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addRoster(1, 1, QStringLiteral("12"));
+        addRoster(2, 2, QStringLiteral("9"));
+        runRoster([&](frmRoster& d) {
+            selectIn(allList(d), QStringLiteral("Ann Lee"));
+            env->expectMsgBox(QStringLiteral("Must delete from roster first!"), vbOK,
+                              QStringLiteral("Delete Player Not Allowed"));
+            d.cmdDeletePlayer_Click();
+            selectIn(allList(d), QStringLiteral("Bo Park"));
+            env->expectMsgBox(QStringLiteral("Bo Park is on the roster of the Valley Lynx."), vbOK,
+                              QStringLiteral("Delete Player Not Allowed"));
+            d.cmdDeletePlayer_Click();
+            selectIn(allList(d), QStringLiteral("Cy Moss"));
+            d.cmdDeletePlayer_Click();
+            QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 3")), 0);
+            QCOMPARE(allList(d)->currentRow(), 0);
+            QCOMPARE(texts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
+
+            // Taken off this roster, he can be deleted; Close then has nothing left to remove.
+            selectIn(rosterList(d), QStringLiteral("Ann Lee"));
+            d.cmdDelete_Click();
+            selectIn(allList(d), QStringLiteral("Ann Lee"));
+            d.cmdDeletePlayer_Click();
+            QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 1")), 0);
+            d.cmdClose_Click();
+        });
+        QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 1);
+    }
+
+    void noTeamSelected()
+    {
+        g.SelectedTeamCount = 0;
+        g.CurrentTeam = 0;
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addRoster(0, 1, QStringLiteral("1"));  // a stray row of team 0 stays out of it
+        addRoster(2, 1, QStringLiteral("1"));
+        runRoster([&](frmRoster& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Roster - No Team Selected"));
+            for (const char* name : {"cmdInsert", "lstRoster", "lblRoster", "cmdAdd", "cmdChange", "cmdDelete",
+                                     "lblmdy", "txtFirstName", "lblFirstName", "txtNotes", "lblNotes"})
+                QVERIFY2(!child(d, name)->isEnabled(), name);
+            for (const char* name : {"Label14", "lstAllPlayers", "cmdDeletePlayer", "cmdClose"})
+                QVERIFY2(child(d, name)->isEnabled(), name);
+            QCOMPARE(d.boxText(RosterField::FirstName), QString());
+            QCOMPARE(rosterList(d)->count(), 0);
+            QCOMPARE(allList(d)->currentRow(), 0);
+            // Deleting the person is still checked against every roster.
+            env->expectMsgBox(QStringLiteral("Ann Lee is on the roster of the Valley Lynx."));
+            d.cmdDeletePlayer_Click();
+            d.cmdClose_Click();
+        });
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 2);
+    }
+
+    void aFailedCloseSaysSoAndCanStay()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        db().execute(QStringLiteral("create trigger refuse before insert on Roster begin "
+                                    "select raise(abort, 'disk full'); end"));
+        runRoster([&](frmRoster& d) {
+            selectIn(allList(d), QStringLiteral("Ann Lee"));
+            d.cmdInsert_Click();
+            d.cmdAdd_Click();
+            typePerson(d, QStringLiteral("Bo"), QStringLiteral("Park"), QStringLiteral("9"), QString());
+            d.cmdOK_Click();
+            env->expectMsgBox(QStringLiteral("The roster changes could not be saved; none of them was written."), vbNo,
+                              QStringLiteral("Roster Not Saved"));
+            d.cmdClose_Click();
+            QVERIFY(d.isVisible());
+            QCOMPARE(d.pending().rowCount(), 2);
+            QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
+            env->expectMsgBox(QStringLiteral("Close the roster without saving the changes?"), vbYes);
+            d.cmdClose_Click();
+            QVERIFY(!d.isVisible());
+        });
+        QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 0);
+    }
+
+    void closeFromTheEntryScreenRefreshesIt()
+    {
+        g.FormOpen[FormNo::PScreen] = True;
+        int refreshed = 0;
+        frmRoster::entryScreenRefresh = [&] { ++refreshed; };
+        runRoster([&](frmRoster& d) { d.cmdClose_Click(); });
+        QCOMPARE(refreshed, 1);
+        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
+    }
+};
+
+VH_TEST_MAIN(TstRoster)
+#include "tst_roster.moc"
