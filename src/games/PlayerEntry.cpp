@@ -1,3 +1,6 @@
+// The entry screen's records of one game: loading them from the game's rows
+// and the roster, the views the window shows of them, and the save.
+
 #include "games/PlayerEntry.h"
 
 #include "platform/basic/Basic.h"

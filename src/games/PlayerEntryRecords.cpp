@@ -1,3 +1,5 @@
+// The slot and field tables of the entry screen's player and goalie records.
+
 #include "games/PlayerEntryRecords.h"
 
 #include <cstring>

@@ -1,3 +1,6 @@
+// The entry rules over the category boxes' texts, the typed-text check, the
+// +1/-1 step and the help line of a focused box.
+
 #include "games/PlayerEntryRules.h"
 
 #include "platform/basic/Basic.h"

@@ -239,13 +239,6 @@ private slots:
                     QCOMPARE(s, -1);
             }
         }
-        QCOMPARE(recordSlotOfCategory(CatKind::Player, 43), int(PlayerGameRecord::Plus));
-        QCOMPARE(recordSlotOfCategory(CatKind::Player, 45), int(PlayerGameRecord::Sec));
-        QCOMPARE(recordSlotOfCategory(CatKind::Player, 50), int(PlayerGameRecord::U5));
-        QCOMPARE(recordSlotOfCategory(CatKind::Goalie, 4), int(GoalieGameRecord::W));
-        QCOMPARE(recordSlotOfCategory(CatKind::Goalie, 19), int(GoalieGameRecord::G));
-        QCOMPARE(recordSlotOfCategory(CatKind::Goalie, 23), int(GoalieGameRecord::EN));
-        QCOMPARE(recordSlotOfCategory(CatKind::Goalie, 17), int(GoalieGameRecord::SvO));
     }
 
     void showAndStoreByTheLayout()
@@ -354,24 +347,6 @@ private slots:
         QCOMPARE(int(m.size()), 2);
         QVERIFY(m[0].text.contains(QStringLiteral("\r2  -   Player Screen goals scored\r")));
         QCOMPARE(m[1].title, QStringLiteral("Goals Against Do Not Match Game Screen"));
-    }
-
-    void playedCounts()
-    {
-        PlayerEntry e;
-        addPerson(e, 1);
-        addPerson(e, 2);
-        addPerson(e, 3, false);
-        e.setPlayed(CatKind::Player, 1, true);
-        e.setPlayed(CatKind::Goalie, 1, true);
-        e.setPlayed(CatKind::Player, 2, true);
-        e.setPlayed(CatKind::Player, 3, true);
-        QCOMPARE(e.UpdatePlayedCounts().players, 2);
-        QCOMPARE(e.UpdatePlayedCounts().goalies, 1);
-        e.setPlayed(CatKind::Player, 2, false);
-        QCOMPARE(e.UpdatePlayedCounts().players, 1);
-        QVERIFY(e.played(CatKind::Goalie, 1));
-        QVERIFY(!e.played(CatKind::Goalie, 2));
     }
 
     void teamTotalsCarrySeconds()
