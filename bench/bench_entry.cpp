@@ -1,0 +1,93 @@
+// Measures the player entry screen's work on a database holding a full season
+// of 30 teams with 80 games each and 25 players in every game: loading one
+// game into the records (header, roster merge with the stored rows, the person
+// list) and saving it back. Both must stay well under 100 ms.
+
+#include "SeasonDatabase.h"
+#include "games/PlayerEntry.h"
+#include "platform/MsgBox.h"
+#include "shell/Categories.h"
+#include "shell/Globals.h"
+#include "shell/Startup.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace vh;
+
+namespace {
+
+struct Figures {
+    std::vector<double> ms;
+    double median() const { return ms[ms.size() / 2]; }
+    double worst() const { return ms.back(); }
+};
+
+double elapsedMs(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    setMsgBoxHandler([](const MsgBoxCall& c) {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(c.text));
+        std::exit(1);
+        return 0;
+    });
+    QTemporaryDir dir;
+    const QString mdb = dir.path() + QStringLiteral("/murqn.mdb");
+    const bench::SeasonSize size;
+    QElapsedTimer build;
+    build.start();
+    bench::buildSeasonDatabase(QStringLiteral(VH_BENCH_DATA_DIR "/qn20db.shell"), mdb, size);
+    std::printf("built the season database in %lld ms (%lld bytes)\n", build.elapsed(), QFile(mdb).size());
+
+    g.Db = Database::open(mdb, DatabaseConnect());
+    LoadNameYourOwnCats();
+    for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
+        LoadInputOrder(kind);
+        BuildCatAbbrev(kind);
+    }
+
+    Figures load;
+    Figures save;
+    int persons = 0;
+    int played = 0;
+    const int runs = 15;
+    for (int run = 0; run < runs; ++run) {
+        // A different game of a team in the middle of the table each time.
+        g.CurrentTeam = int16_t(size.teams / 2);
+        g.GameRecGameNumber = int16_t(1 + run * (size.gamesPerTeam / runs));
+
+        QElapsedTimer t;
+        t.start();
+        PlayerEntry entry;
+        entry.LoadGame(QStringLiteral("Team"));
+        entry.LoadGameStats();
+        const std::vector<PersonRow> rows = entry.LoadFromRoster();
+        load.ms.push_back(elapsedMs(t));
+        persons = int(rows.size());
+        played = entry.UpdatePlayedCounts().players;
+
+        // One person's value changed, as after a visit to the screen.
+        entry.PlayerRecords[2][PlayerGameRecord::Ast] += 1;
+        t.restart();
+        entry.SaveGameStats();
+        save.ms.push_back(elapsedMs(t));
+    }
+    std::sort(load.ms.begin(), load.ms.end());
+    std::sort(save.ms.begin(), save.ms.end());
+    std::printf("one game: %d persons listed, %d played as player\n", persons, played);
+    std::printf("load into the records: median %.2f ms, worst %.2f ms (%d runs)\n", load.median(), load.worst(), runs);
+    std::printf("save the game's rows:  median %.2f ms, worst %.2f ms (%d runs)\n", save.median(), save.worst(), runs);
+    g.Db->close();
+    const bool fast = load.worst() < 100 && save.worst() < 100;
+    std::printf("%s\n", fast ? "both under 100 ms" : "OVER 100 ms");
+    return fast ? 0 : 1;
+}
