@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace vh {
 
 namespace {
@@ -53,6 +55,9 @@ frmSelectTeam::frmSelectTeam() : Form(FormNo::SelectTeam)
     chkShowFilters->setObjectName(QStringLiteral("chkShowFilters"));
     chkShowFilters->setChecked(true);
     place(chkShowFilters, 3360, 960, 1215, 255);
+    // The caption must show whole in whatever font the screen gives.
+    chkShowFilters->resize(std::max(chkShowFilters->width(), chkShowFilters->sizeHint().width()),
+                           chkShowFilters->height());
 
     lblTeamList = new QLabel(QStringLiteral("Team List"), this);
     lblTeamList->setObjectName(QStringLiteral("lblTeamList"));
