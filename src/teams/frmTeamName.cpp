@@ -59,7 +59,7 @@ QLineEdit* fieldBox(QWidget* parent, const char* name, int maxLength, int top, i
 frmTeamName::frmTeamName() : Form(FormNo::TeamName)
 {
     setObjectName(QStringLiteral("frmTeamName"));
-    setDesignSize(6255, 4575);
+    setDesignSize(6255, 4695);
 
     fieldLabel(this, QStringLiteral("Long Name:"), 240);
     txtTeamName = fieldBox(this, "txtTeamName", 50, 240, 4335);
@@ -76,6 +76,7 @@ frmTeamName::frmTeamName() : Form(FormNo::TeamName)
     txtNotes = new QPlainTextEdit(this);
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtNotes->setTabChangesFocus(true);
     txtNotes->installEventFilter(new NotesTabSelect(txtNotes));
     place(txtNotes, 1680, 2265, 4335, 1215);
@@ -85,14 +86,14 @@ frmTeamName::frmTeamName() : Form(FormNo::TeamName)
     lblDeleteMsg->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     lblDeleteMsg->setAlignment(Qt::AlignCenter);
     lblDeleteMsg->setWordWrap(true);
-    place(lblDeleteMsg, 120, 3540, 6015, 375);
+    place(lblDeleteMsg, 120, 3555, 6015, 480);
 
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 3675, 3990, 1080, 375);
+    place(cmdOK, 3675, 4110, 1080, 375);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    place(cmdCancel, 4935, 3990, 1080, 375);
+    place(cmdCancel, 4935, 4110, 1080, 375);
 
     setTabOrder(txtTeamName, txtShortTeamName);
     setTabOrder(txtShortTeamName, txtContactPerson);
