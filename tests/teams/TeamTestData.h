@@ -83,10 +83,6 @@ inline void addPlayedGame(int team, int person, int game)
                  {team, game, person});
 }
 
-// Teams 1 and 2 in filter 1; person 7 played two games for team 1 and one
-// for team 2.
-inline void twoTeamsWithGames();
-
 inline int rowsOf(const QString& table, int team)
 {
     return Db().scalar(QStringLiteral("select count(*) from %1 where TeamNumber = ?").arg(table), {team}).toInt();
@@ -94,6 +90,8 @@ inline int rowsOf(const QString& table, int team)
 
 inline int rowsOf(const QString& table) { return Db().scalar(QStringLiteral("select count(*) from %1").arg(table)).toInt(); }
 
+// Teams 1 and 2 in filter 1; person 7 played two games for team 1 and one
+// for team 2.
 inline void twoTeamsWithGames()
 {
     addTeam(1, QStringLiteral("Doomed"));

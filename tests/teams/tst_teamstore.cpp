@@ -119,31 +119,6 @@ private slots:
         QVERIFY(!ReadTeamDetails(Db(), 6));
     }
 
-    void deletingATeamRemovesItsRowsAndKeepsItsPeople()
-    {
-        twoTeamsWithGames();
-        DeleteTeam(Db(), 1);
-        for (const char* table : TeamTables) {
-            QCOMPARE(rowsOf(QLatin1String(table), 1), 0);
-            QCOMPARE(rowsOf(QLatin1String(table), 2), 1);
-        }
-        QCOMPARE(rowsOf(QStringLiteral("People")), 1);
-        QCOMPARE(rowsOf(QStringLiteral("Filters")), 1);
-    }
-
-    void aFailedDeleteChangesNothing()
-    {
-        addTeam(1, QStringLiteral("Kept"));
-        addFilter(1, QStringLiteral("F"), {1});
-        addPlayedGame(1, 3, 1);
-        failDeletesFrom(QStringLiteral("GoalieStats"));  // the last table the delete reaches
-
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, DeleteTeam(Db(), 1));
-        for (const char* table : TeamTables)
-            QCOMPARE(rowsOf(QLatin1String(table), 1), 1);
-        QCOMPARE(Db().transactionDepth(), 0);
-    }
-
     void filterWritesAreWholeOrNothing()
     {
         addTeam(1, QStringLiteral("A"));
