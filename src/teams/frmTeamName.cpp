@@ -1,11 +1,234 @@
 #include "teams/frmTeamName.h"
 
+#include "platform/MsgBox.h"
+#include "platform/basic/Basic.h"
 #include "shell/Globals.h"
+#include "shell/Help.h"
+#include "shell/MenuState.h"
+#include "shell/Procedures.h"
+#include "teams/TeamStore.h"
+#include "teams/TeamWindows.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace vh {
 
-frmTeamName::frmTeamName() : Form(FormNo::TeamName) { setObjectName(QStringLiteral("frmTeamName")); }
+namespace {
 
-void frmTeamName::Form_Load() {}
+// The notes box, like the one-line boxes, selects its text when Tab brings
+// the focus to it and leaves the caret alone when the mouse does.
+class NotesTabSelect : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusIn) {
+            const auto reason = static_cast<QFocusEvent*>(e)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                if (auto* box = qobject_cast<QPlainTextEdit*>(o))
+                    QMetaObject::invokeMethod(box, &QPlainTextEdit::selectAll, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+QLabel* fieldLabel(QWidget* parent, const QString& caption, int top)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(label, 120, top, 1440, 285);
+    return label;
+}
+
+QLineEdit* fieldBox(QWidget* parent, const char* name, int maxLength, int top, int width)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(maxLength);
+    place(box, 1680, top, width, 315);
+    selectAllOnTabFocus(box);
+    return box;
+}
+
+}  // namespace
+
+frmTeamName::frmTeamName() : Form(FormNo::TeamName)
+{
+    setObjectName(QStringLiteral("frmTeamName"));
+    setDesignSize(6255, 4695);
+
+    fieldLabel(this, QStringLiteral("Long Name:"), 240);
+    txtTeamName = fieldBox(this, "txtTeamName", 50, 240, 4335);
+    fieldLabel(this, QStringLiteral("Short Name:"), 645);
+    txtShortTeamName = fieldBox(this, "txtShortTeamName", 20, 645, 2415);
+    fieldLabel(this, QStringLiteral("Contact Person:"), 1050);
+    txtContactPerson = fieldBox(this, "txtContactPerson", 50, 1050, 4335);
+    fieldLabel(this, QStringLiteral("Phone Number:"), 1455);
+    txtPhoneNumber = fieldBox(this, "txtPhoneNumber", 30, 1455, 2415);
+    fieldLabel(this, QStringLiteral("Email:"), 1860);
+    txtEmail = fieldBox(this, "txtEmail", 70, 1860, 4335);
+
+    fieldLabel(this, QStringLiteral("Notes:"), 2265);
+    txtNotes = new QPlainTextEdit(this);
+    txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtNotes->setTabChangesFocus(true);
+    txtNotes->installEventFilter(new NotesTabSelect(txtNotes));
+    place(txtNotes, 1680, 2265, 4335, 1215);
+
+    lblDeleteMsg = new QLabel(QStringLiteral("The roster, game scores and player statistics will ALSO BE DELETED!"), this);
+    lblDeleteMsg->setObjectName(QStringLiteral("lblDeleteMsg"));
+    lblDeleteMsg->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    lblDeleteMsg->setAlignment(Qt::AlignCenter);
+    lblDeleteMsg->setWordWrap(true);
+    place(lblDeleteMsg, 120, 3555, 6015, 480);
+
+    cmdOK = new QPushButton(this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    place(cmdOK, 3675, 4110, 1080, 375);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    place(cmdCancel, 4935, 4110, 1080, 375);
+
+    setTabOrder(txtTeamName, txtShortTeamName);
+    setTabOrder(txtShortTeamName, txtContactPerson);
+    setTabOrder(txtContactPerson, txtPhoneNumber);
+    setTabOrder(txtPhoneNumber, txtEmail);
+    setTabOrder(txtEmail, txtNotes);
+    setTabOrder(txtNotes, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+
+    ButtonKeys::setDefaultButton(this, cmdOK);
+    ButtonKeys::setCancelButton(this, cmdCancel);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    InstallHelpKey(this, HelpTopic::TeamEditor);
+}
+
+void frmTeamName::Form_Load()
+{
+    CenterForm(this);
+    mode_ = g.TeamMode;
+    if (mode_ == QLatin1String("A")) {
+        lblDeleteMsg->hide();
+        setWindowTitle(QStringLiteral("Add Team"));
+        for (QLineEdit* box : {txtTeamName, txtShortTeamName, txtContactPerson, txtPhoneNumber, txtEmail})
+            box->clear();
+        txtNotes->clear();
+        cmdOK->setText(QStringLiteral("&Add"));
+    } else if (mode_ == QLatin1String("D")) {
+        lblDeleteMsg->show();
+        setWindowTitle(QStringLiteral("Delete Team"));
+        cmdOK->setText(QStringLiteral("&Delete"));
+    } else {
+        lblDeleteMsg->hide();
+        setWindowTitle(QStringLiteral("Change Team"));
+        cmdOK->setText(QStringLiteral("&Change"));
+    }
+
+    if (mode_ != QLatin1String("A")) {
+        std::optional<TeamDetails> team;
+        bool readOk = true;
+        try {
+            team = ReadTeamDetails(Db(), g.CurrentTeam);
+        } catch (...) {
+            readOk = false;
+            ShowTeamDataError(QStringLiteral("The team could not be read."), windowTitle(), std::current_exception());
+        }
+        if (!readOk) {
+            cmdOK->setEnabled(false);
+        } else if (team) {
+            txtTeamName->setText(team->longName);
+            txtShortTeamName->setText(team->shortName);
+            txtContactPerson->setText(team->contactPerson);
+            txtPhoneNumber->setText(team->phoneNumber);
+            txtEmail->setText(team->email);
+            txtNotes->setPlainText(team->notes);
+        } else {
+            // Nothing to change or delete: only Cancel leads on.
+            MsgBox(QStringLiteral("The selected team could not be found!"), g.MsgStyleWarn,
+                   QStringLiteral("Team Not Found"));
+            cmdOK->setEnabled(false);
+        }
+    }
+    txtTeamName->setFocus();
+}
+
+void frmTeamName::Form_Unload() {}
+
+void frmTeamName::cmdCancel_Click()
+{
+    unloadForm();
+    ShowSelectTeamAgain();
+}
+
+void frmTeamName::cmdOK_Click()
+{
+    if (mode_ == QLatin1String("D"))
+        deleteTeam();
+    else
+        saveTeam();
+}
+
+void frmTeamName::deleteTeam()
+{
+    if (MsgBox(QStringLiteral("Are you sure? The roster and ALL team and player results will be permanently deleted!"),
+               g.MsgStyleConfirm, QStringLiteral("Delete Team, Roster and Results")) == vbCancel) {
+        txtTeamName->setFocus();
+        return;
+    }
+    try {
+        DeleteTeam(Db(), g.CurrentTeam);
+    } catch (...) {
+        ShowTeamDataError(QStringLiteral("The team could not be deleted. Nothing has been changed."),
+                          QStringLiteral("Delete Team"), std::current_exception());
+        return;
+    }
+    g.CurrentTeam = 0;
+    finish(QStringLiteral("Select"));
+}
+
+void frmTeamName::saveTeam()
+{
+    TeamDetails team;
+    team.longName = txtTeamName->text();
+    team.shortName = txtShortTeamName->text();
+    team.contactPerson = txtContactPerson->text();
+    team.phoneNumber = txtPhoneNumber->text();
+    team.email = txtEmail->text();
+    team.notes = txtNotes->toPlainText();
+    if (!PrepareTeamDetails(team)) {
+        MsgBox(QStringLiteral("Long Name can not be blank!"), g.MsgStyleWarn, QStringLiteral("Invalid Team Name"));
+        txtTeamName->setFocus();
+        return;
+    }
+    try {
+        if (mode_ == QLatin1String("A")) {
+            AddTeam(Db(), g.NextTeamNumber, team);
+            g.NextTeamNumber += 1;
+        } else if (!ChangeTeam(Db(), g.CurrentTeam, team)) {
+            MsgBox(QStringLiteral("The selected team could not be found!"), g.MsgStyleWarn,
+                   QStringLiteral("Team Not Found"));
+            return;
+        }
+    } catch (...) {
+        ShowTeamDataError(QStringLiteral("The team could not be saved. Nothing has been changed."), windowTitle(),
+                          std::current_exception());
+        return;
+    }
+    finish(QStringLiteral("TeamName"));
+}
+
+void frmTeamName::finish(const QString& menuMode)
+{
+    unloadForm();
+    ReloadSelectTeam();
+    SetMenus(g.SelectedTeamCount, menuMode);
+}
 
 }  // namespace vh

@@ -1,0 +1,460 @@
+#include "platform/Folders.h"
+#include "shell/Globals.h"
+#include "shell/Help.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/TeamStore.h"
+#include "teams/TeamTestData.h"
+#include "teams/frmSelectTeam.h"
+#include "teams/frmTeamFilters.h"
+#include "teams/frmTeamName.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+QStringList listed(frmSelectTeam* f)
+{
+    QStringList texts;
+    for (const TeamListEntry& e : f->teamListEntries())
+        texts << e.text;
+    return texts;
+}
+
+QString teamField(int team, const char* field)
+{
+    return Db().scalar(QStringLiteral("select %1 from Teams where TeamNumber = ?").arg(QLatin1String(field)), {team})
+        .toString();
+}
+
+}  // namespace
+
+class TstTeamEditors : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+    // The team-selection window as the program has it, hidden by the frame
+    // command that opens an editor.
+    frmSelectTeam* homeWindow()
+    {
+        frmSelectTeam* f = Load<frmSelectTeam>();
+        CloseOpenForms();
+        return f;
+    }
+    frmTeamName* openTeamEditor(const char* mode)
+    {
+        g.TeamMode = mode;
+        return Load<frmTeamName>();
+    }
+    frmTeamFilters* openFilterEditor(const char* mode)
+    {
+        g.FilterMode = mode;
+        return Load<frmTeamFilters>();
+    }
+    static void ok(QWidget* editor) { control<QPushButton>(editor, "cmdOK")->click(); }
+
+private slots:
+    void init() { env = startWithNewDatabase(); }
+    void cleanup()
+    {
+        unloadTeamWindows();
+        env.reset();
+    }
+
+    // ------------------------------------------------------------ team editor
+
+    void addingTeamsNumbersThemAndRebuildsTheSelection()
+    {
+        addTeam(3, QStringLiteral("Existing"));
+        frmSelectTeam* home = homeWindow();
+        frmTeamName* editor = openTeamEditor("A");
+        QCOMPARE(g.FormOpen[FormNo::TeamName], True);
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Add Team"));
+        QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Add"));
+        QVERIFY(control<QLabel>(editor, "lblDeleteMsg")->isHidden());
+        QCOMPARE(control<QLineEdit>(editor, "txtTeamName")->maxLength(), 50);
+        QCOMPARE(control<QLineEdit>(editor, "txtShortTeamName")->maxLength(), 20);
+        QCOMPARE(control<QLineEdit>(editor, "txtEmail")->maxLength(), 70);
+
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("  Northern Lakes Hockey Juniors  "));
+        control<QLineEdit>(editor, "txtContactPerson")->setText(QStringLiteral(" Sam O'Neil "));
+        control<QPlainTextEdit>(editor, "txtNotes")->setPlainText(QStringLiteral("Line one\nLine two"));
+        ok(editor);
+        flushDeletes();
+        QVERIFY(!Loaded<frmTeamName>());
+        QCOMPARE(g.FormOpen[FormNo::TeamName], False);
+        QCOMPARE(teamField(4, "LongTeamName"), QStringLiteral("Northern Lakes Hockey Juniors"));
+        QCOMPARE(teamField(4, "ShortTeamName"), QStringLiteral("Northern Lakes Hocke"));
+        QCOMPARE(teamField(4, "ContactPerson"), QStringLiteral("Sam O'Neil"));
+        QCOMPARE(teamField(4, "notes"), QStringLiteral("Line one\nLine two"));
+
+        // The selection window was rebuilt: a new instance listing the team.
+        frmSelectTeam* rebuilt = Loaded<frmSelectTeam>();
+        QVERIFY(rebuilt && rebuilt != home);
+        QVERIFY(rebuilt->isShown());
+        QCOMPARE(listed(rebuilt), (QStringList{QStringLiteral("Existing"), QStringLiteral("Northern Lakes Hockey Juniors")}));
+
+        // A second add without a restart takes the next number.
+        CloseOpenForms();
+        editor = openTeamEditor("A");
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("Twelve Chars"));
+        ok(editor);
+        QCOMPARE(teamField(5, "ShortTeamName"), QStringLiteral("Twelve Chars"));
+        QCOMPARE(g.NextTeamNumber, int16_t(6));
+    }
+
+    void aBlankLongNameIsRefused()
+    {
+        homeWindow();
+        frmTeamName* editor = openTeamEditor("A");
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("    "));
+        control<QLineEdit>(editor, "txtShortTeamName")->setText(QStringLiteral("Short"));
+        env->expectMsgBox(QStringLiteral("Long Name can not be blank!"), vbOK, QStringLiteral("Invalid Team Name"));
+        ok(editor);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(env->shownMessages().last().style, 48);
+        QCOMPARE(Loaded<frmTeamName>(), editor);
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 0);
+    }
+
+    void changingEditsTheCurrentTeamOnly()
+    {
+        addTeam(1, QStringLiteral("First"));
+        addTeam(2, QStringLiteral("Second"), QStringLiteral("Sec"));
+        homeWindow();
+        g.CurrentTeam = 2;
+        frmTeamName* editor = openTeamEditor("C");
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Change Team"));
+        QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Change"));
+        QCOMPARE(control<QLineEdit>(editor, "txtTeamName")->text(), QStringLiteral("Second"));
+        QCOMPARE(control<QLineEdit>(editor, "txtShortTeamName")->text(), QStringLiteral("Sec"));
+        QVERIFY(control<QLabel>(editor, "lblDeleteMsg")->isHidden());
+
+        const QString quoted = QStringLiteral("Second \"B\" Team's; --");
+        control<QLineEdit>(editor, "txtTeamName")->setText(quoted);
+        control<QLineEdit>(editor, "txtShortTeamName")->clear();
+        control<QLineEdit>(editor, "txtPhoneNumber")->setText(QStringLiteral("555-0100"));
+        ok(editor);
+        QCOMPARE(teamField(2, "LongTeamName"), quoted);
+        QCOMPARE(teamField(2, "ShortTeamName"), quoted.left(20));
+        QCOMPARE(teamField(2, "PhoneNumber"), QStringLiteral("555-0100"));
+        QCOMPARE(teamField(1, "LongTeamName"), QStringLiteral("First"));
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 2);
+        // The changed team is still the one selected.
+        QCOMPARE(g.CurrentTeam, int16_t(2));
+        const auto entries = Loaded<frmSelectTeam>()->teamListEntries();
+        QCOMPARE(entries[1].text, quoted);
+        QVERIFY(entries[1].selected);
+    }
+
+    void deletingATeamRemovesItsRowsAfterConfirmation()
+    {
+        twoTeamsWithGames();
+        homeWindow();
+        g.CurrentTeam = 1;
+        frmTeamName* editor = openTeamEditor("D");
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Delete Team"));
+        QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Delete"));
+        auto* warning = control<QLabel>(editor, "lblDeleteMsg");
+        QVERIFY(!warning->isHidden());
+        QCOMPARE(warning->text(), QStringLiteral("The roster, game scores and player statistics will ALSO BE DELETED!"));
+        QCOMPARE(control<QLineEdit>(editor, "txtTeamName")->text(), QStringLiteral("Doomed"));
+
+        // Cancel on the question changes nothing and keeps the window.
+        const QString question =
+            QStringLiteral("Are you sure? The roster and ALL team and player results will be permanently deleted!");
+        env->expectMsgBox(question, vbCancel, QStringLiteral("Delete Team, Roster and Results"));
+        ok(editor);
+        QCOMPARE(env->shownMessages().last().style, 305);
+        QCOMPARE(Loaded<frmTeamName>(), editor);
+        QCOMPARE(rowsOf(QStringLiteral("GameStats"), 1), 2);
+
+        // Text typed before OK is never written.
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("Typed"));
+        env->expectMsgBox(question, vbOK);
+        ok(editor);
+        QVERIFY(!Loaded<frmTeamName>());
+        for (const char* table : TeamTables) {
+            QCOMPARE(rowsOf(QLatin1String(table), 1), 0);
+            QCOMPARE(rowsOf(QLatin1String(table), 2), 1);
+        }
+        QCOMPARE(rowsOf(QStringLiteral("People")), 1);
+        QCOMPARE(g.CurrentTeam, int16_t(0));
+        frmSelectTeam* home = Loaded<frmSelectTeam>();
+        QCOMPARE(listed(home), QStringList{QStringLiteral("Other")});
+        QVERIFY(home->teamListEntries()[0].selected);
+
+        // A new team given the deleted number starts empty.
+        CloseOpenForms();
+        g.NextTeamNumber = 1;
+        editor = openTeamEditor("A");
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("Reborn"));
+        ok(editor);
+        QCOMPARE(teamField(1, "LongTeamName"), QStringLiteral("Reborn"));
+        QCOMPARE(rowsOf(QStringLiteral("Roster"), 1), 0);
+        QCOMPARE(rowsOf(QStringLiteral("TeamFilters"), 1), 0);
+    }
+
+    void aFailedDeleteLeavesEverythingAndSaysSo()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        addPlayedGame(1, 10, 1);
+        failDeletesFrom(QStringLiteral("PlayerStats"));
+        homeWindow();
+        g.CurrentTeam = 1;
+        frmTeamName* editor = openTeamEditor("D");
+        env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
+        env->expectMsgBox(QStringLiteral("The team could not be deleted. Nothing has been changed."), vbOK,
+                          QStringLiteral("Delete Team"));
+        ok(editor);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(env->shownMessages().last().text.contains(QStringLiteral("disk full")));
+        QCOMPARE(Loaded<frmTeamName>(), editor);
+        QCOMPARE(g.CurrentTeam, int16_t(1));
+        for (const char* table : {"Teams", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(rowsOf(QLatin1String(table), 1), 1);
+    }
+
+    void cancelBringsBackTheSameSelectionWindow()
+    {
+        addTeam(1, QStringLiteral("Only"));
+        frmSelectTeam* home = homeWindow();
+        QVERIFY(!home->isShown());
+        frmTeamName* editor = openTeamEditor("A");
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("Never saved"));
+        control<QPushButton>(editor, "cmdCancel")->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmTeamName>());
+        QCOMPARE(g.FormOpen[FormNo::TeamName], False);
+        QCOMPARE(Loaded<frmSelectTeam>(), home);
+        QVERIFY(home->isShown());
+        QCOMPARE(g.SelectedTeamCount, int16_t(1));
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+    }
+
+    void aTeamThatIsGoneCannotBeChanged()
+    {
+        homeWindow();
+        g.CurrentTeam = 8;
+        env->expectMsgBox(QStringLiteral("The selected team could not be found!"));
+        frmTeamName* editor = openTeamEditor("C");
+        QVERIFY(!control<QPushButton>(editor, "cmdOK")->isEnabled());
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 0);
+    }
+
+    // ------------------------------------------------------------ filter editor
+
+    void addingAFilterMakesItTheCurrentFilter()
+    {
+        addTeam(1, QStringLiteral("Riverside"));
+        addTeam(2, QStringLiteral("alpha"));
+        addTeam(3, QStringLiteral("Lakeview"));
+        addFilter(2, QStringLiteral("Old"), {1});
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("A");
+        QCOMPARE(g.FormOpen[FormNo::TeamFilters], True);
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Add Team Filter"));
+        QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Add"));
+        auto* label = control<QLabel>(editor, "lblTeamsSelected");
+        auto* name = control<QLineEdit>(editor, "txtFilterName");
+        auto* teams = control<QListWidget>(editor, "lstTeams");
+        QCOMPARE(label->text(), QStringLiteral("Teams Selected: 0"));
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(name->maxLength(), 50);
+        QCOMPARE(teams->count(), 3);
+        QCOMPARE(teams->item(0)->text(), QStringLiteral("alpha"));
+
+        // Each click selects or deselects one team.
+        editor->showForm();
+        for (int row : {0, 2, 1}) {
+            const QRect r = teams->visualItemRect(teams->item(row));
+            QTest::mouseClick(teams->viewport(), Qt::LeftButton, {}, r.center());
+        }
+        QCOMPARE(label->text(), QStringLiteral("3 Teams Selected"));
+        teams->item(1)->setSelected(false);
+        QCOMPARE(label->text(), QStringLiteral("2 Teams Selected"));
+        teams->item(0)->setSelected(false);
+        QCOMPARE(label->text(), QStringLiteral("1 Team Selected"));
+        teams->item(2)->setSelected(false);
+        QCOMPARE(label->text(), QStringLiteral("0 Teams Selected"));
+
+        env->expectMsgBox(QStringLiteral("Filter Name can not be blank!"), vbOK, QStringLiteral("Invalid Filter Name"));
+        name->setText(QStringLiteral("   "));
+        ok(editor);
+        env->expectMsgBox(QStringLiteral("Must select at least one team!"), vbOK, QStringLiteral("No Teams Selected"));
+        name->setText(QStringLiteral("  West \"A\" Pool  "));
+        ok(editor);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(rowsOf(QStringLiteral("Filters")), 1);
+
+        teams->item(0)->setSelected(true);
+        teams->item(2)->setSelected(true);
+        ok(editor);
+        QVERIFY(!Loaded<frmTeamFilters>());
+        QCOMPARE(*ReadFilterName(Db(), 3), QStringLiteral("West \"A\" Pool"));
+        QCOMPARE(FilterMembers(Db(), 3), (std::set<int16_t>{2, 1}));
+        QCOMPARE(g.CurrentFilter, int16_t(3));
+        frmSelectTeam* home = Loaded<frmSelectTeam>();
+        QVERIFY(home->isShown());
+        QCOMPARE(listed(home), (QStringList{QStringLiteral("alpha"), QStringLiteral("Riverside")}));
+        QCOMPARE(g.NextFilterNumber, int16_t(4));
+    }
+
+    void changingShowsTheMembersAndRewritesThem()
+    {
+        for (int t = 1; t <= 4; ++t)
+            addTeam(t, QStringLiteral("Team %1").arg(t));
+        addFilter(6, QStringLiteral("Three"), {4, 1, 3});
+        g.CurrentFilter = 6;
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("C");
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Change Team Filter"));
+        QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Change"));
+        auto* teams = control<QListWidget>(editor, "lstTeams");
+        QCOMPARE(teams->count(), 4);  // every team, whatever the filter
+        QCOMPARE(control<QLineEdit>(editor, "txtFilterName")->text(), QStringLiteral("Three"));
+        QCOMPARE(control<QLabel>(editor, "lblTeamsSelected")->text(), QStringLiteral("3 Teams Selected"));
+        QVERIFY(teams->item(0)->isSelected());
+        QVERIFY(!teams->item(1)->isSelected());
+
+        // No team left: refused, membership kept.
+        teams->clearSelection();
+        env->expectMsgBox(QStringLiteral("Must select at least one team!"));
+        ok(editor);
+        QCOMPARE(FilterMembers(Db(), 6), (std::set<int16_t>{1, 3, 4}));
+
+        teams->item(1)->setSelected(true);
+        teams->item(3)->setSelected(true);
+        ok(editor);
+        QCOMPARE(FilterMembers(Db(), 6), (std::set<int16_t>{2, 4}));
+        QCOMPARE(rowsOf(QStringLiteral("TeamFilters")), 2);
+        QCOMPARE(g.CurrentFilter, int16_t(6));
+        QCOMPARE(listed(Loaded<frmSelectTeam>()), (QStringList{QStringLiteral("Team 2"), QStringLiteral("Team 4")}));
+    }
+
+    void aFailedRewriteKeepsTheOldFilter()
+    {
+        addTeam(1, QStringLiteral("A"));
+        addTeam(2, QStringLiteral("B"));
+        addFilter(1, QStringLiteral("Old name"), {1});
+        failInsertsInto(QStringLiteral("TeamFilters"));
+        g.CurrentFilter = 1;
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("C");
+        control<QLineEdit>(editor, "txtFilterName")->setText(QStringLiteral("New name"));
+        control<QListWidget>(editor, "lstTeams")->item(1)->setSelected(true);
+        env->expectMsgBox(QStringLiteral("The team filter could not be saved. Nothing has been changed."));
+        ok(editor);
+        QCOMPARE(Loaded<frmTeamFilters>(), editor);
+        QCOMPARE(*ReadFilterName(Db(), 1), QStringLiteral("Old name"));
+        QCOMPARE(FilterMembers(Db(), 1), std::set<int16_t>{1});
+    }
+
+    void deletingAFilterReturnsToAllTeams()
+    {
+        addTeam(1, QStringLiteral("A"));
+        addTeam(2, QStringLiteral("B"));
+        addFilter(1, QStringLiteral("Keep"), {2});
+        addFilter(2, QStringLiteral("Drop"), {1, 2});
+        g.CurrentFilter = 2;
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("D");
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Delete Team Filter"));
+        QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Delete"));
+        QVERIFY(!control<QListWidget>(editor, "lstTeams")->isEnabled());
+        QVERIFY(!control<QLineEdit>(editor, "txtFilterName")->isEnabled());
+        QCOMPARE(control<QLineEdit>(editor, "txtFilterName")->text(), QStringLiteral("Drop"));
+        QCOMPARE(control<QLabel>(editor, "lblTeamsSelected")->text(), QStringLiteral("2 Teams Selected"));
+
+        env->expectMsgBox(QStringLiteral("Are you sure you want to delete this filter?"), vbCancel,
+                          QStringLiteral("Delete Team Filter"));
+        ok(editor);
+        QCOMPARE(env->shownMessages().last().style, 305);
+        QCOMPARE(rowsOf(QStringLiteral("Filters")), 2);
+
+        env->expectMsgBox(QStringLiteral("Are you sure you want to delete this filter?"), vbOK);
+        ok(editor);
+        QCOMPARE(rowsOf(QStringLiteral("Filters")), 1);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from TeamFilters where FilterNumber = 2")).toInt(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from TeamFilters where FilterNumber = 1")).toInt(), 1);
+        QCOMPARE(g.CurrentFilter, int16_t(0));
+        frmSelectTeam* home = Loaded<frmSelectTeam>();
+        QCOMPARE(listed(home), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        QCOMPARE(g.FormOpen[FormNo::TeamFilters], False);
+    }
+
+    void cancellingAFilterChangeWritesNothing()
+    {
+        addTeam(1, QStringLiteral("A"));
+        addFilter(1, QStringLiteral("Name"), {1});
+        g.CurrentFilter = 1;
+        frmSelectTeam* home = homeWindow();
+        frmTeamFilters* editor = openFilterEditor("C");
+        control<QLineEdit>(editor, "txtFilterName")->setText(QStringLiteral("Changed"));
+        control<QPushButton>(editor, "cmdCancel")->click();
+        QCOMPARE(*ReadFilterName(Db(), 1), QStringLiteral("Name"));
+        QCOMPARE(Loaded<frmSelectTeam>(), home);
+        QVERIFY(home->isShown());
+    }
+
+    void f1InTheEditorsOpensTheirPages()
+    {
+        LocateHelpFile();
+        QStringList opened;
+        setUrlOpener([&opened](const QString& url) {
+            opened << url;
+            return true;
+        });
+        homeWindow();
+        frmTeamName* team = openTeamEditor("A");
+        team->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(team));
+        QTest::keyClick(control<QLineEdit>(team, "txtTeamName"), Qt::Key_F1);
+        team->unloadForm();
+        frmTeamFilters* filter = openFilterEditor("A");
+        filter->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(filter));
+        QTest::keyClick(control<QLineEdit>(filter, "txtFilterName"), Qt::Key_F1);
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened[0].endsWith(QStringLiteral("/%1.html").arg(HelpTopic::TeamEditor)));
+        QVERIFY(opened[1].endsWith(QStringLiteral("/%1.html").arg(HelpTopic::TeamFilters)));
+    }
+
+    void enterPressesOKExceptInTheNotes()
+    {
+        homeWindow();
+        frmTeamName* editor = openTeamEditor("A");
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        auto* name = control<QLineEdit>(editor, "txtTeamName");
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Entered"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_COMPARE(rowsOf(QStringLiteral("Teams")), 1);
+
+        // In the notes box Enter breaks the line instead.
+        CloseOpenForms();
+        editor = openTeamEditor("A");
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("Second"));
+        auto* notes = control<QPlainTextEdit>(editor, "txtNotes");
+        notes->setFocus();
+        QTest::keyClicks(notes, QStringLiteral("ab"));
+        QTest::keyClick(notes, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(notes->toPlainText(), QStringLiteral("ab\n"));
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+        QCOMPARE(teamField(1, "LongTeamName"), QStringLiteral("Entered"));
+    }
+};
+
+VH_TEST_MAIN(TstTeamEditors)
+#include "tst_teameditors.moc"

@@ -1,0 +1,150 @@
+#include "shell/Globals.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/TeamStore.h"
+#include "teams/TeamTestData.h"
+
+using namespace vh;
+using namespace vh::test;
+
+class TstTeamStore : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+    }
+    void cleanup() { env.reset(); }
+
+    void nextNumbersCountEveryTeamAndNeverFall()
+    {
+        addTeam(1, QStringLiteral("One"));
+        addTeam(9, QStringLiteral("Nine"));
+        addTeam(4, QStringLiteral("Four"));
+        addFilter(3, QStringLiteral("Only one"), {1});
+        int16_t next = 0;
+        const auto listed = TeamsInFilter(Db(), 3, next);
+        QCOMPARE(listed.size(), size_t(1));
+        QCOMPARE(listed[0].number, int16_t(1));
+        QCOMPARE(next, int16_t(10));  // the hidden teams count
+
+        // Once risen the number stays, even when the table shrinks.
+        Db().execute(QStringLiteral("delete from Teams where TeamNumber = 9"));
+        TeamsInFilter(Db(), 0, next);
+        QCOMPARE(next, int16_t(10));
+
+        int16_t empty = 0;
+        Db().execute(QStringLiteral("delete from Teams"));
+        QVERIFY(TeamsInFilter(Db(), 0, empty).empty());
+        QCOMPARE(empty, int16_t(1));
+
+        int16_t top = 0;
+        RaiseNextNumber(top, 32767);
+        QCOMPARE(top, int16_t(32767));  // no wrap to a negative key
+    }
+
+    void teamTableKeepsTableOrderAndCutsNames()
+    {
+        const QString longName = QStringLiteral("The Northern Lakes Hockey Association Juniors");
+        BuildTeamTable({{4, QStringLiteral("Zeta"), QStringLiteral("Z")},
+                        {1, longName, QStringLiteral("Northern Lakes Hockey")}});
+        QCOMPARE(g.NumTeams, int16_t(2));
+        QCOMPARE(g.TeamNumbers[1], int16_t(4));
+        QCOMPARE(g.TeamNumbers[2], int16_t(1));
+        QCOMPARE(g.LongTeamNames[1].str(), FixedText(QStringLiteral("Zeta"), 30));
+        QCOMPARE(g.LongTeamNames[2].str(), longName.left(30));
+        QCOMPARE(g.ShortTeamNames[2].str(), QStringLiteral("Northern Lakes Hocke"));
+        QCOMPARE(g.TeamSelected.size(), 2);
+        QCOMPARE(g.TeamSelected[1], False);
+        BuildTeamTable({});
+        QCOMPARE(g.NumTeams, int16_t(0));
+        QCOMPARE(g.TeamSelected.size(), 0);
+    }
+
+    void listsSortWithoutRegardToCase()
+    {
+        std::vector<TeamRow> teams{{1, QStringLiteral("beta"), {}}, {2, QStringLiteral("Alpha"), {}},
+                                   {3, QStringLiteral("BETA"), {}}, {4, QStringLiteral("Zulu"), {}}};
+        SortByName(teams);
+        QCOMPARE(teams[0].number, int16_t(2));
+        QCOMPARE(teams[1].number, int16_t(1));  // equal names keep table order
+        QCOMPARE(teams[2].number, int16_t(3));
+        QCOMPARE(teams[3].number, int16_t(4));
+        QCOMPARE(TeamsSelectedText(0), QStringLiteral("0 Teams Selected"));
+        QCOMPARE(TeamsSelectedText(1), QStringLiteral("1 Team Selected"));
+        QCOMPARE(TeamsSelectedText(3), QStringLiteral("3 Teams Selected"));
+    }
+
+    void teamDetailsAreTrimmedAndShortNameDefaults()
+    {
+        TeamDetails d;
+        d.longName = QStringLiteral("   ");
+        QVERIFY(!PrepareTeamDetails(d));
+
+        d.longName = QStringLiteral("  Thirty Characters Long Name!!  ");
+        d.email = QStringLiteral(" coach@example.org ");
+        QVERIFY(PrepareTeamDetails(d));
+        QCOMPARE(d.longName, QStringLiteral("Thirty Characters Long Name!!"));
+        QCOMPARE(d.shortName, QStringLiteral("Thirty Characters Lo"));
+        QCOMPARE(d.email, QStringLiteral("coach@example.org"));
+
+        TeamDetails shortOne;
+        shortOne.longName = QStringLiteral("Twelve Chars");
+        QVERIFY(PrepareTeamDetails(shortOne));
+        QCOMPARE(shortOne.shortName, QStringLiteral("Twelve Chars"));
+
+        // A cut that ends on a blank leaves no blank behind.
+        TeamDetails blankAt20;
+        blankAt20.longName = QStringLiteral("Saint Bernard Lakes Hawks");
+        QVERIFY(PrepareTeamDetails(blankAt20));
+        QCOMPARE(blankAt20.shortName, QStringLiteral("Saint Bernard Lakes"));
+    }
+
+    void namesAreStoredAndReadExactlyAsTyped()
+    {
+        TeamDetails d;
+        d.longName = QStringLiteral("O'Brien \"Blue\" -- ; drop table Teams; %_");
+        QVERIFY(PrepareTeamDetails(d));
+        AddTeam(Db(), 5, d);
+        QCOMPARE(ReadTeamDetails(Db(), 5)->longName, d.longName);
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+
+        const QString filterName = QStringLiteral("Coach's \"A\" list");
+        AddFilter(Db(), 2, filterName, {5});
+        QCOMPARE(*ReadFilterName(Db(), 2), filterName);
+        QVERIFY(!ReadFilterName(Db(), 3));
+        QVERIFY(!ReadTeamDetails(Db(), 6));
+    }
+
+    void filterWritesAreWholeOrNothing()
+    {
+        addTeam(1, QStringLiteral("A"));
+        addTeam(2, QStringLiteral("B"));
+        addTeam(3, QStringLiteral("C"));
+        addFilter(4, QStringLiteral("Old"), {1, 2});
+
+        QVERIFY(ChangeFilter(Db(), 4, QStringLiteral("New"), {2, 3}));
+        QCOMPARE(*ReadFilterName(Db(), 4), QStringLiteral("New"));
+        QCOMPARE(FilterMembers(Db(), 4), (std::set<int16_t>{2, 3}));
+        QCOMPARE(rowsOf(QStringLiteral("TeamFilters")), 2);
+        QVERIFY(!ChangeFilter(Db(), 9, QStringLiteral("Nobody"), {1}));
+
+        failInsertsInto(QStringLiteral("TeamFilters"));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, ChangeFilter(Db(), 4, QStringLiteral("Newer"), {1}));
+        QCOMPARE(*ReadFilterName(Db(), 4), QStringLiteral("New"));
+        QCOMPARE(FilterMembers(Db(), 4), (std::set<int16_t>{2, 3}));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, AddFilter(Db(), 5, QStringLiteral("Half"), {1}));
+        QVERIFY(!ReadFilterName(Db(), 5));
+
+        DeleteFilter(Db(), 4);
+        QCOMPARE(rowsOf(QStringLiteral("Filters")), 0);
+        QCOMPARE(rowsOf(QStringLiteral("TeamFilters")), 0);
+        QCOMPARE(Db().transactionDepth(), 0);
+    }
+};
+
+VH_TEST_MAIN(TstTeamStore)
+#include "tst_teamstore.moc"
