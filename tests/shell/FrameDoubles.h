@@ -56,6 +56,7 @@ protected:
         if (onLoad)
             onLoad();
     }
+    void Form_Unload() override { trace() << QStringLiteral("close %1").arg(N); }
 
 private:
     void toggled(const char* member, const char* key, int16_t& flag)
