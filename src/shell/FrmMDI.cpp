@@ -78,9 +78,12 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
+    // The toolbar follows the option alone; no context menu hides it.
+    setContextMenuPolicy(Qt::NoContextMenu);
     buildMenus();
     buildToolbar();
 
+    // The windows the program has; each window that joins it adds its line.
     openers_ = {
         {QStringLiteral("frmGameMenu"), [] { Load<frmGameMenu>(); }},
         {QStringLiteral("frmRoster"),
@@ -215,7 +218,6 @@ void FrmMDI::buildToolbar()
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(24, 24));
-    toolbar_->toggleViewAction()->setEnabled(false);  // no context menu hides it
 
     addButton("UpdateGames", QStringLiteral("Update Games"), false);
     toolbar_->addSeparator();
