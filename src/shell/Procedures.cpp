@@ -105,8 +105,27 @@ void ApplyTeamSelection(const std::vector<TeamListEntry>& entries)
         g.SelectedTeamCaption = QStringLiteral("Multiple Teams");
 }
 
+namespace {
+TeamSelectionSource& selectionSource()
+{
+    static TeamSelectionSource source;
+    return source;
+}
+}  // namespace
+
+TeamSelectionSource setTeamSelectionSource(TeamSelectionSource source)
+{
+    TeamSelectionSource old = std::move(selectionSource());
+    selectionSource() = std::move(source);
+    return old;
+}
+
 void ApplyTeamSelection()
 {
+    if (selectionSource()) {
+        ApplyTeamSelection(selectionSource()());
+        return;
+    }
     frmSelectTeam* f = Loaded<frmSelectTeam>();
     ApplyTeamSelection(f ? f->teamListEntries() : std::vector<TeamListEntry>{});
 }

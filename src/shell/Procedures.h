@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -33,6 +34,11 @@ struct TeamListEntry {
 void ApplyTeamSelection();
 // The same from a given list (the team-selection window passes its own).
 void ApplyTeamSelection(const std::vector<TeamListEntry>& entries);
+// Where ApplyTeamSelection() reads the list: by default the loaded
+// team-selection window's list (empty when it is not loaded). Tests put their
+// own list here; returns the source that was in place.
+using TeamSelectionSource = std::function<std::vector<TeamListEntry>()>;
+TeamSelectionSource setTeamSelectionSource(TeamSelectionSource source);
 // Report criteria back to their defaults.
 void ResetComputeCriteria();
 // Closes every open child window; the team-selection window is only hidden.

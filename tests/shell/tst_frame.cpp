@@ -1,0 +1,521 @@
+// The frame window as the user drives it: its load, the order of its command
+// patterns, help and web links, the About box, the options dialog, sending the
+// data and leaving the program.
+
+#include "games/frmGameMenu.h"
+#include "platform/Folders.h"
+#include "platform/Runtime.h"
+#include "shell/Common.h"
+#include "shell/FrameDoubles.h"
+#include "shell/FrmMDI.h"
+#include "shell/Globals.h"
+#include "shell/Help.h"
+#include "shell/MenuState.h"
+#include "shell/Procedures.h"
+#include "shell/Startup.h"
+#include "shell/frmBegScreen.h"
+#include "shell/frmOptions.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/frmRoster.h"
+#include "teams/frmSelectTeam.h"
+#include "teams/frmTeamFilters.h"
+#include "teams/frmTeamName.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolBar>
+
+using namespace vh;
+using vh::test::ChildDouble;
+using vh::test::ReportDouble;
+using vh::test::TestEnv;
+using vh::test::trace;
+
+namespace {
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Two teams listed as "Bees" (8) then "Ants" (5), both selected; reading the
+// list is noted in the trace.
+void selectTwoTeams()
+{
+    g.NumTeams = 2;
+    g.TeamNumbers.redim(2);
+    g.TeamNumbers[1] = 5;
+    g.TeamNumbers[2] = 8;
+    g.TeamSelected.redim(2, False);
+    setTeamSelectionSource([] {
+        trace() << QStringLiteral("select");
+        return std::vector<TeamListEntry>{{8, QStringLiteral("Bees  "), true}, {5, QStringLiteral("Ants"), true}};
+    });
+}
+
+bool waitCursor()
+{
+    return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+int storedOption(const QString& dataFolder, int n)
+{
+    auto db = Database::open(dataFolder + QStringLiteral("murqn.mdb"), DatabaseConnect());
+    return db->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber =") + Str(n)).toInt();
+}
+
+}  // namespace
+
+class TstFrame : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<FrmMDI> frame;
+    QStringList urls;
+
+    QAction* item(const char* name) const { return frame->menuItem(QLatin1String(name)); }
+    QAction* button(const char* key) const { return frame->toolbarButton(QLatin1String(key)); }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        urls.clear();
+        setUrlOpener([this](const QString& url) {
+            urls << url;
+            return true;
+        });
+        frame = std::make_unique<FrmMDI>();
+        frame->MDIForm_Load();
+        QVERIFY(!env->ended());
+        frame->show();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        vh::test::addMissingWindows(*frame);
+        trace().clear();
+    }
+    void cleanup()
+    {
+        setTeamSelectionSource({});
+        Dialog::setModalHook({});
+        ReportDouble<FormNo::Stats>::onLoad = nullptr;
+        ShowArrowPointer();
+        vh::test::unloadDoubles();
+        Unload<frmBegScreen>();
+        Unload<frmOptions>();
+        Unload<frmGameMenu>();
+        Unload<frmTeamName>();
+        Unload<frmTeamFilters>();
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        frame.reset();
+        env.reset();
+    }
+
+    void loadShowsCaptionAndTheTeamSelection()
+    {
+        QCOMPARE(FrmMDI::versionText(),
+                 QStringLiteral("%1.%2.%3").arg(VH_VERSION_MAJOR).arg(VH_VERSION_MINOR).arg(VH_VERSION_PATCH));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Velloran for Hockey ") + FrmMDI::versionText());
+        QCOMPARE(g.ProgramCode, QStringLiteral("qn"));
+        QCOMPARE(g.StartingUp, True);
+        QVERIFY(!QApplication::overrideCursor());
+        frmSelectTeam* select = Loaded<frmSelectTeam>();
+        QVERIFY(select && select->isShown());
+        QCOMPARE(select->subWindow()->mdiArea(), frame->mdiArea());
+        // The selection window's load gave the main state for no team.
+        QVERIFY(item("mnuAddTeam")->isEnabled());
+        QVERIFY(!item("mnuPlayerStats")->isEnabled());
+        QVERIFY(!button("UpdateGames")->isEnabled());
+        QVERIFY(button("Help")->isEnabled());
+        QVERIFY(frame->QNToolbar()->isVisibleTo(frame.get()));
+    }
+
+    void reportCommandCopiesSelectionBeforeClosing()
+    {
+        selectTwoTeams();
+        Load<ChildDouble<FormNo::Design>>();
+        g.LowGame = 40;
+        g.TopX = 3;
+        g.ReportCode = "T";
+        ReportDouble<FormNo::Stats>::onLoad = [this] {
+            QStringList seen;
+            seen << QStringLiteral("code ") + g.ReportCode.str();
+            if (waitCursor())
+                seen << QStringLiteral("hourglass");
+            if (g.LowGame == 1 && g.TopX == 9999)
+                seen << QStringLiteral("criteria reset");
+            if (!Loaded<frmSelectTeam>()->isShown())
+                seen << QStringLiteral("selection hidden");
+            if (item("mnuPrint")->isEnabled() && frame->fontSizeBox()->count() == 6)
+                seen << QStringLiteral("report menus");
+            trace() << seen.join(QStringLiteral(", "));
+            // As a report's load does: its own size and font, then the arrow.
+            SelectFontSize(8);
+            SelectFontName(frame->fontNameBox()->itemText(0));
+            ShowArrowPointer();
+        };
+        frame->mnuGoalieStats_Click();
+        QCOMPARE(trace(), QStringList({QStringLiteral("select"), QStringLiteral("close %1").arg(FormNo::Design),
+                                       QStringLiteral("load %1").arg(FormNo::Stats),
+                                       QStringLiteral("code G, hourglass, criteria reset, selection hidden, report menus"),
+                                       QStringLiteral("SetFontSize 8"),
+                                       QStringLiteral("SetFont ") + frame->fontNameBox()->itemText(0)}));
+        QCOMPARE(g.SelectedTeamCount, int16_t(2));
+        QCOMPARE(g.CurrentTeam, int16_t(8));
+        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("Multiple Teams"));
+        QVERIFY(item("mnuStandings")->isEnabled());
+        QVERIFY(!item("mnuGames")->isEnabled());
+        QCOMPARE(frame->fontSizeBox()->currentIndex(), 0);
+
+        // The toolbar's Player button: the same steps with "P", and the
+        // button stays down while the report is open.
+        trace().clear();
+        SetMenus(2, QStringLiteral("Select"));
+        button("Player")->trigger();
+        QVERIFY(g.ReportCode == "P");
+        QVERIFY(button("Player")->isChecked());
+        QVERIFY(!button("Goalie")->isChecked());
+        QCOMPARE(trace().value(0), QStringLiteral("select"));
+        QVERIFY(trace().contains(QStringLiteral("close %1").arg(FormNo::Stats)));
+    }
+
+    void editingCommandShowsItsWindowBeforeTheEditingState()
+    {
+        selectTwoTeams();
+        Load<ChildDouble<FormNo::Design>>();
+        frame->setWindowOpener(QStringLiteral("frmTeamName"), [this] {
+            trace() << QStringLiteral("show %1, exit %2")
+                           .arg(g.TeamMode.str(), item("mnuExitProgram")->isEnabled() ? QStringLiteral("on")
+                                                                                       : QStringLiteral("off"));
+            Load<frmTeamName>();
+        });
+        SetMenus(2, QStringLiteral("Select"));
+        frame->mnuDeleteTeam_Click();
+        QCOMPARE(trace(), QStringList({QStringLiteral("select"), QStringLiteral("close %1").arg(FormNo::Design),
+                                       QStringLiteral("show D, exit on")}));
+        QVERIFY(Loaded<frmTeamName>());
+        QVERIFY(!item("mnuExitProgram")->isEnabled());
+        QVERIFY(item("mnuAbout")->isEnabled());
+        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
+
+        // The filter editor through its real opener, closing the team editor.
+        g.ShowFiltersOption = True;
+        g.CurrentFilter = 1;
+        SetMenus(1, QStringLiteral("Select"));
+        item("mnuChangeFilter")->trigger();
+        flushDeletes();
+        QVERIFY(g.FilterMode == "C");
+        QVERIFY(Loaded<frmTeamFilters>());
+        QVERIFY(!Loaded<frmTeamName>());
+        QCOMPARE(g.FormOpen[FormNo::TeamName], False);
+
+        frame->mnuRestore_Click();
+        QVERIFY(g.BackupMode == "R");
+        QVERIFY(Loaded<ChildDouble<FormNo::Backup>>());
+        QVERIFY(!Loaded<frmTeamFilters>());
+    }
+
+    void gameListAndRosterOpenWithoutTheEditingState()
+    {
+        selectTwoTeams();
+        g.ReselectGame = 6;
+        SetMenus(0, QStringLiteral("Select"));
+        button("UpdateGames")->setEnabled(true);
+        button("UpdateGames")->trigger();
+        QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(g.ReselectGame, int16_t(0));
+        QCOMPARE(g.CurrentTeam, int16_t(8));
+        // The toolbar gives the game list's state for the selection.
+        QVERIFY(item("mnuExitProgram")->isEnabled());
+        QVERIFY(item("mnuStandings")->isEnabled());
+        QVERIFY(button("UpdateGames")->isEnabled());
+
+        bool rosterRan = false;
+        Dialog::setModalHook([&](Dialog* d) {
+            rosterRan = qobject_cast<frmRoster*>(d) != nullptr;
+            QCOMPARE(g.CurrentPerson, int16_t(1));
+            QVERIFY(!Loaded<frmGameMenu>());
+        });
+        g.CurrentPerson = 9;
+        item("mnuRoster")->trigger();
+        flushDeletes();
+        QVERIFY(rosterRan);
+        QVERIFY(item("mnuExitProgram")->isEnabled());  // no menu state of its own
+    }
+
+    void helpAndWebCommands()
+    {
+        item("mnuGettingStarted")->trigger();
+        item("mnuStatistics")->trigger();
+        item("mnuFAQ")->trigger();
+        QCOMPARE(urls.size(), 3);
+        const QStringList topics = {QStringLiteral("2070"), QStringLiteral("2120"), QStringLiteral("2380")};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(urls[i], env->programDir() + QStringLiteral("/help/") + topics[i] + QStringLiteral(".html"));
+            QVERIFY(QFile::exists(urls[i]));
+        }
+        urls.clear();
+        item("mn_techsupport")->trigger();
+        QCOMPARE(urls, QStringList({QLatin1String(VendorWebSite) + QStringLiteral("/technicalsupport")}));
+
+        // The Help button pops the Help menu up, with its own items.
+        QMenu* help = frame->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+        QVERIFY(help);
+        frame->QNToolbar_ButtonClick(QStringLiteral("Help"));
+        QVERIFY(help->isVisible());
+        QVERIFY(help->actions().contains(item("mnuFAQ")));
+        help->hide();
+        frame->QNToolbar_ButtonClick(QStringLiteral("NoSuchKey"));
+    }
+
+    void aboutBoxEndsStartUpAndResizingRecentres()
+    {
+        frame->resize(900, 700);
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        frmSelectTeam* select = Loaded<frmSelectTeam>();
+        QMdiSubWindow* sub = select->subWindow();
+        frame->mdiArea()->setActiveSubWindow(sub);
+        sub->move(0, 0);
+        frame->resize(1000, 760);
+        QCoreApplication::processEvents();
+        QCOMPARE(sub->pos(), QPoint(0, 0));  // still starting up
+
+        selectTwoTeams();
+        frame->mnuAbout_Click();
+        frmBegScreen* about = Loaded<frmBegScreen>();
+        QVERIFY(about && about->isShown());
+        QVERIFY(trace().isEmpty());  // no selection copied
+        QVERIFY(select->isShown());  // and nothing closed
+        QCOMPARE(about->LabelBuild->text(), QStringLiteral("Build: ") + FrmMDI::versionText());
+        QVERIFY(about->lblNotice->text().contains(QString::number(QDate::currentDate().year())));
+        about->Label1_Click();
+        about->Label7_Click();
+        QCOMPARE(urls, QStringList({QLatin1String(VendorWebSite),
+                                    QStringLiteral("mailto:") + QLatin1String(VendorEmail)}));
+        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        QCOMPARE(g.StartingUp, False);
+        QVERIFY(!Loaded<frmBegScreen>());
+        flushDeletes();
+
+        frame->mdiArea()->setActiveSubWindow(sub);
+        sub->move(0, 0);
+        frame->resize(1100, 800);
+        QCoreApplication::processEvents();
+        const int left = int((frame->frameGeometry().width() - sub->width()) / 2.0f);
+        QCOMPARE(sub->x(), left);
+        QVERIFY(sub->y() >= 0);
+    }
+
+    void optionsSurviveARestart()
+    {
+        item("mnuGeneralOptions")->trigger();
+        frmOptions* o = Loaded<frmOptions>();
+        QVERIFY(o && o->isShown());
+        QVERIFY(!item("mnuExitProgram")->isEnabled());  // editing state
+        QCOMPARE(o->tabOptions->count(), 4);
+        QCOMPARE(o->tabOptions->tabText(3), QStringLiteral("General"));
+        QCOMPARE(o->tabOptions->currentIndex(), 0);
+        // The shipped options.
+        QCOMPARE(o->cmbPeriods->currentText(), QStringLiteral("3"));
+        QCOMPARE(o->cmbMinutesPerGame->count(), 51);
+        QCOMPARE(o->cmbMinutesPerGame->currentIndex(), 50);
+        QCOMPARE(o->cmbPoints[0]->currentText(), QStringLiteral("2"));
+        QVERIFY(o->optFormatName[0]->isChecked());
+        QVERIFY(o->chkShowCommas->isChecked());
+        QVERIFY(!o->chkShowPlayerSeconds->isChecked());
+        QPointer<frmSelectTeam> select = Loaded<frmSelectTeam>();
+
+        o->chkShowCommas->setChecked(false);
+        o->chkShowPlayerSeconds->setChecked(true);
+        o->cmbPeriods->setCurrentIndex(2);
+        o->optFormatName[2]->setChecked(true);
+        o->cmbPoints[4]->setCurrentIndex(3);
+        o->cmbMinutesPerGame->setCurrentIndex(0);
+        o->chkEditGoalsAgainst->setChecked(false);
+        o->chkShowToolBar->setChecked(false);
+        QTest::mouseClick(o->cmdClose, Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(!Loaded<frmOptions>());
+        QVERIFY(frame->QNToolbar()->isHidden());  // at once
+        QVERIFY(select && select->isShown());     // shown again, not reloaded
+        QVERIFY(item("mnuExitProgram")->isEnabled());
+
+        SaveOptionsAndCloseDatabase();
+        QVERIFY(env->ended());
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        frame.reset();
+        env->clearEnded();
+        resetGlobals();
+        env->runSetup();
+        QCOMPARE(g.ShowCommasOption, False);
+        QCOMPARE(g.ShowPlayerSecondsOption, True);
+        QCOMPARE(g.PeriodsOption, int16_t(4));
+        QCOMPARE(g.NameFormatOption, int16_t(2));
+        QCOMPARE(g.OTLossPointsOption, int16_t(3));
+        QCOMPARE(g.MinutesPerGameOption, int16_t(10));
+        QCOMPARE(g.EditGoalsAgainstOption, False);
+        QCOMPARE(g.ShowToolBarOption, False);
+        QCOMPARE(g.StatsHintOption, True);  // not the dialog's
+        QCOMPARE(g.RegWinPointsOption, int16_t(2));
+    }
+
+    void showFiltersChangeReloadsTheTeamSelection()
+    {
+        QPointer<frmSelectTeam> before = Loaded<frmSelectTeam>();
+        g.CurrentFilter = 2;
+        frame->mnuGeneralOptions_Click();
+        frmOptions* o = Loaded<frmOptions>();
+        QVERIFY(o->chkShowFilters->isChecked());
+        o->chkShowFilters->setChecked(false);
+        o->cmdClose_Click();
+        flushDeletes();
+        QVERIFY(!before);
+        QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(frame->QNToolbar()->isVisibleTo(frame.get()));
+        QCOMPARE(g.ShowFiltersOption, False);
+        QVERIFY(!item("mnuAddFilter")->isEnabled());
+        QVERIFY(!item("mnuChangeFilter")->isEnabled());
+    }
+
+    void closingUnchangedTouchesNothing()
+    {
+        int16_t before[20];
+        for (int n = 1; n <= 19; ++n)
+            before[n] = g.option(n);
+        frame->QNToolbar()->hide();  // out of step with the option on purpose
+        QPointer<frmSelectTeam> select = Loaded<frmSelectTeam>();
+        frame->mnuGeneralOptions_Click();
+        Loaded<frmOptions>()->cmdClose_Click();
+        flushDeletes();
+        for (int n = 1; n <= 19; ++n)
+            QCOMPARE(g.option(n), before[n]);
+        QVERIFY(frame->QNToolbar()->isHidden());
+        QVERIFY(select && select->isShown());
+
+        // Esc is Close as well.
+        frame->mnuGeneralOptions_Click();
+        frmOptions* o = Loaded<frmOptions>();
+        o->chkShowNA->setChecked(false);
+        QTest::keyClick(o->chkShowNA, Qt::Key_Escape);
+        QTRY_VERIFY(!Loaded<frmOptions>());
+        QCOMPARE(g.ShowNAOption, False);
+
+        // Another command closes the dialog without taking anything over.
+        frame->mnuGeneralOptions_Click();
+        Loaded<frmOptions>()->chkShowNA->setChecked(true);
+        CloseOpenForms();
+        QVERIFY(!Loaded<frmOptions>());
+        QCOMPARE(g.FormOpen[FormNo::Options], False);
+        QCOMPARE(g.ShowNAOption, False);
+    }
+
+    void onlyTheListsValuesAreStored()
+    {
+        g.PeriodsOption = 7;
+        g.MinutesPerGameOption = 5;
+        g.RegTiePointsOption = -1;
+        g.NameFormatOption = 4;
+        frame->mnuGeneralOptions_Click();
+        frmOptions* o = Loaded<frmOptions>();
+        QVERIFY(!o->cmbPeriods->isEditable());
+        QCOMPARE(o->cmbPeriods->count(), 3);
+        QCOMPARE(o->cmbPeriods->currentIndex(), -1);
+        QCOMPARE(o->cmbMinutesPerGame->currentIndex(), -1);
+        QCOMPARE(o->cmbPoints[2]->currentIndex(), -1);
+        o->cmdClose_Click();
+        flushDeletes();
+        QCOMPARE(g.PeriodsOption, int16_t(7));  // left as it was, never 1
+        QCOMPARE(g.MinutesPerGameOption, int16_t(5));
+        QCOMPARE(g.RegTiePointsOption, int16_t(-1));
+        QCOMPARE(g.NameFormatOption, int16_t(2));  // no button on: the last
+
+        frame->mnuGeneralOptions_Click();
+        o = Loaded<frmOptions>();
+        o->cmbPeriods->setCurrentIndex(0);
+        o->cmdClose_Click();
+        QCOMPARE(g.PeriodsOption, int16_t(2));
+    }
+
+    void sendUsYourDataReopensTheDatabase()
+    {
+        QVERIFY(!item("mn_SendUsYourData")->isEnabled());
+        frame->mn_SendUsYourData_Click();  // no upload window: nothing happens
+        QVERIFY(g.Db->isOpen());
+
+        QString handed;
+        bool closedDuringUpload = false;
+        frame->setUploadOpener([&](const QString& path) {
+            handed = path;
+            closedDuringUpload = !g.Db->isOpen();
+        });
+        QVERIFY(item("mn_SendUsYourData")->isEnabled());
+        item("mn_SendUsYourData")->trigger();
+        QCOMPARE(handed, g.DataFolder + QStringLiteral("murqn.mdb"));
+        QVERIFY(closedDuringUpload);
+        QVERIFY(g.Db->isOpen());
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NumberOptions")).toInt(), 19);
+        QVERIFY(!env->ended());
+    }
+
+    void sendUsYourDataEndsCleanlyWhenTheReopenFails()
+    {
+        frame->setUploadOpener([](const QString& path) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("not a database at all, the upload left it broken");
+        });
+        env->expectMsgBox(QStringLiteral("could not be opened again"), vbOK, QStringLiteral("Database Not Opened"));
+        frame->mn_SendUsYourData_Click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(env->ended());
+        QCOMPARE(env->shownMessages().size(), 1);
+    }
+
+    void exitAndCloseBothSaveTheOptions()
+    {
+        g.PeriodsOption = 4;
+        item("mnuExitProgram")->trigger();
+        QVERIFY(env->ended());
+        QCOMPARE(storedOption(g.DataFolder, 2), 4);
+
+        env->clearEnded();
+        OpenMainDatabase();
+        g.PeriodsOption = 2;
+        frame->close();
+        QVERIFY(env->ended());
+        QCOMPARE(storedOption(g.DataFolder, 2), 2);
+    }
+
+    void quietCopyReplacesOrSaysNothing()
+    {
+        const QString a = env->tempDir() + QStringLiteral("/a.txt");
+        const QString b = env->tempDir() + QStringLiteral("/b.txt");
+        QFile fa(a);
+        QVERIFY(fa.open(QIODevice::WriteOnly));
+        fa.write("new");
+        fa.close();
+        QFile fb(b);
+        QVERIFY(fb.open(QIODevice::WriteOnly));
+        fb.write("old");
+        fb.close();
+        CopyFileQuiet(a, b);
+        QVERIFY(fb.open(QIODevice::ReadOnly));
+        QCOMPARE(fb.readAll(), QByteArray("new"));
+        fb.close();
+        CopyFileQuiet(env->tempDir() + QStringLiteral("/missing.txt"), b);
+        CopyFileQuiet(a, env->tempDir() + QStringLiteral("/no/such/folder/c.txt"));
+        QVERIFY(QFile::exists(b));
+        QVERIFY(env->shownMessages().isEmpty());
+    }
+};
+
+VH_TEST_MAIN(TstFrame)
+#include "tst_frame.moc"

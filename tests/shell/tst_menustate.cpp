@@ -1,0 +1,379 @@
+// Which commands the frame offers for each team count and mode, and how the
+// toolbar's report commands and font boxes reach the open report window.
+
+#include "shell/FrameDoubles.h"
+#include "shell/FrmMDI.h"
+#include "shell/Globals.h"
+#include "shell/MenuState.h"
+#include "shell/Procedures.h"
+#include "shell/ReportForm.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontDatabase>
+
+using namespace vh;
+using vh::test::TestEnv;
+using vh::test::trace;
+
+namespace {
+
+// The menu items with their state per column: Off (-1), Update, No team,
+// One team, Several teams. 'F' is on when filters are shown, 'G' when filters
+// are shown and a filter is chosen.
+struct ItemRow {
+    const char* name;
+    const char* states;
+};
+const ItemRow kItems[] = {
+    {"mnuPrint", "00000"},         {"mnuBackUp", "00111"},       {"mnuRestore", "00111"},
+    {"mnuExport", "00011"},        {"mnuImport", "00111"},       {"mnuExitProgram", "00111"},
+    {"mnuPlayerStats", "00011"},   {"mnuGoalieStats", "00011"},  {"mnuTeamScoring", "00010"},
+    {"mnuGames", "00010"},         {"mnuRecord", "00010"},       {"mnuStandings", "00001"},
+    {"mnuRosterRpt", "00010"},     {"mnuUpdateGames", "00011"},  {"mnuRoster", "00111"},
+    {"mnuAddTeam", "00111"},       {"mnuChangeTeam", "00011"},   {"mnuDeleteTeam", "00011"},
+    {"mnuGeneralOptions", "00111"}, {"mnuNameYourOwn", "00111"}, {"mnuDesign", "00111"},
+    {"mnuAddFilter", "00FFF"},     {"mnuChangeFilter", "00GGG"}, {"mnuDeleteFilter", "00GGG"},
+    {"mnuConvert", "00111"},       {"mnuGettingStarted", "01111"}, {"mnuFAQ", "01111"},
+    {"mnuAbout", "01111"},
+};
+enum Column { Off, Update, NoTeam, OneTeam, Several };
+
+bool expected(char state)
+{
+    if (state == 'F')
+        return g.ShowFiltersOption != 0;
+    if (state == 'G')
+        return g.ShowFiltersOption != 0 && g.CurrentFilter != 0;
+    return state == '1';
+}
+
+QString stateText(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
+
+}  // namespace
+
+class TstMenuState : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<FrmMDI> frame;
+
+    QAction* item(const char* name) const { return frame->menuItem(QLatin1String(name)); }
+    QAction* button(const char* key) const { return frame->toolbarButton(QLatin1String(key)); }
+
+    // Every menu item against one column of the table; the report state adds
+    // Print on top of its count's column.
+    void checkItems(Column column, bool report = false)
+    {
+        for (const ItemRow& row : kItems) {
+            bool on = expected(row.states[column]);
+            if (report && QLatin1String(row.name) == QLatin1String("mnuPrint"))
+                on = true;
+            QVERIFY2(item(row.name)->isEnabled() == on,
+                     qPrintable(QStringLiteral("%1 should be %2").arg(QLatin1String(row.name), stateText(on))));
+        }
+    }
+
+    // Enabled and pressed state of a toolbar button.
+    void checkButton(const char* key, bool enabled, bool down)
+    {
+        QVERIFY2(button(key)->isEnabled() == enabled, key);
+        QVERIFY2(button(key)->isChecked() == down, key);
+    }
+
+    void checkReportToolbarOff()
+    {
+        for (const char* key : {"Print", "Bold", "Italic", "Underline", "Left", "Center", "Right", "GridLines"})
+            checkButton(key, false, false);
+        QVERIFY(!frame->fontSizeBox()->isEnabled());
+        QCOMPARE(frame->fontSizeBox()->count(), 0);
+        QVERIFY(!frame->fontNameBox()->isEnabled());
+        QCOMPARE(frame->fontNameBox()->count(), 0);
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        frame = std::make_unique<FrmMDI>();
+        g.Frame = frame.get();
+        g.FormOpen.redim(FormNo::Count, False);
+        vh::test::addMissingWindows(*frame);
+        trace().clear();
+    }
+    void cleanup()
+    {
+        vh::test::unloadDoubles();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        frame.reset();
+        env.reset();
+    }
+
+    void startingCountSwitchesEverythingOff()
+    {
+        g.SelectedTeamCount = 3;
+        SetMenus(2, QStringLiteral("Select"));
+        SetMenus(-1, QStringLiteral("Report"));  // the count decides, whatever the mode
+        checkItems(Off);
+        QCOMPARE(g.SelectedTeamCount, int16_t(2));  // -1 is never stored
+        for (const char* key : {"UpdateGames", "Player", "Goalie", "Help"})
+            checkButton(key, false, false);
+        checkReportToolbarOff();
+        // Items the menu state never touches keep the frame's own setting.
+        QVERIFY(item("mnuStatistics")->isEnabled());
+        QVERIFY(item("mn_techsupport")->isEnabled());
+    }
+
+    void mainStateFollowsTeamCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("showFilters");
+        QTest::addColumn<int>("filter");
+        QTest::newRow("no team") << 0 << "Select" << -1 << 3;
+        QTest::newRow("one team") << 1 << "Select" << -1 << 3;
+        QTest::newRow("two teams") << 2 << "Select" << -1 << 0;
+        QTest::newRow("five teams, filters hidden") << 5 << "Select" << 0 << 3;
+        QTest::newRow("game list") << 1 << "GameMenu" << -1 << 0;
+        QTest::newRow("lower-case report is the main state") << 1 << "report" << -1 << 3;
+        QTest::newRow("team editor's OK") << 2 << "TeamName" << 0 << 0;
+    }
+    void mainStateFollowsTeamCount()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, mode);
+        QFETCH(int, showFilters);
+        QFETCH(int, filter);
+        g.ShowFiltersOption = int16_t(showFilters);
+        g.CurrentFilter = int16_t(filter);
+        // Start from the report state, so every switch has something to undo.
+        g.ReportCode = "P";
+        SetMenus(1, QStringLiteral("Report"));
+        SetMenus(int16_t(count), mode);
+        QCOMPARE(g.SelectedTeamCount, int16_t(count));
+        checkItems(count == 0 ? NoTeam : count == 1 ? OneTeam : Several);
+        checkButton("UpdateGames", count > 0, false);
+        checkButton("Player", count > 0, false);
+        checkButton("Goalie", count > 0, false);
+        checkButton("Help", true, false);
+        checkReportToolbarOff();
+    }
+
+    void editingWindowLeavesOnlyHelp()
+    {
+        g.ShowFiltersOption = True;
+        g.CurrentFilter = 2;
+        SetMenus(2, QStringLiteral("Select"));
+        button("Player")->setChecked(true);
+        SetMenus(2, QStringLiteral("Update"));
+        checkItems(Update);
+        for (const char* key : {"UpdateGames", "Player", "Goalie"})
+            checkButton(key, false, false);
+        checkButton("Help", true, false);
+        checkReportToolbarOff();
+    }
+
+    void reportStateByCodeAndCount_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<bool>("grid");
+        QTest::newRow("player statistics") << "P" << 1 << false << true;
+        QTest::newRow("goalie statistics, several teams") << "G" << 3 << false << true;
+        QTest::newRow("game scores") << "O" << 1 << true << true;
+        QTest::newRow("team scoring") << "M" << 1 << true << true;
+        QTest::newRow("roster") << "T" << 1 << true << false;
+        QTest::newRow("standings") << "S" << 2 << false << true;
+        QTest::newRow("no team gives the single-team reports") << "R" << 0 << false << true;
+    }
+    void reportStateByCodeAndCount()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, count);
+        QFETCH(bool, left);
+        QFETCH(bool, grid);
+        g.ShowFiltersOption = True;
+        g.CurrentFilter = 0;
+        SetMenus(int16_t(count), QStringLiteral("Select"));
+        button("Goalie")->setChecked(true);  // the user's click on the report button
+        button("Bold")->setChecked(true);
+        g.ReportCode = code;
+        SetMenus(int16_t(count), QStringLiteral("Report"));
+        checkItems(count > 1 ? Several : OneTeam, true);
+        // Kept as they were.
+        checkButton("UpdateGames", count > 0, false);
+        checkButton("Player", count > 0, false);
+        checkButton("Goalie", count > 0, true);
+        checkButton("Print", true, false);
+        for (const char* key : {"Bold", "Italic", "Underline", "Center"})
+            checkButton(key, true, false);
+        checkButton("Left", true, left);
+        checkButton("Right", true, !left);
+        checkButton("GridLines", true, grid);
+        checkButton("Help", true, false);
+        QCOMPARE(frame->fontSizeBox()->count(), 6);
+        QCOMPARE(frame->fontSizeBox()->itemText(0), QStringLiteral("8"));
+        QCOMPARE(frame->fontSizeBox()->itemText(5), QStringLiteral("24"));
+        QCOMPARE(frame->fontNameBox()->count(), QFontDatabase::families().size());
+    }
+
+    void missingWindowsKeepTheirCommandsOff()
+    {
+        FrmMDI plain;  // only the windows the program has
+        g.Frame = &plain;
+        g.ShowFiltersOption = True;
+        g.CurrentFilter = 1;
+        SetMenus(1, QStringLiteral("Select"));
+        for (const char* name : {"mnuPlayerStats", "mnuGoalieStats", "mnuTeamScoring", "mnuGames", "mnuRecord",
+                                 "mnuRosterRpt", "mnuBackUp", "mnuRestore", "mnuExport", "mnuImport",
+                                 "mnuNameYourOwn", "mnuDesign", "mnuConvert"})
+            QVERIFY2(!plain.menuItem(QLatin1String(name))->isEnabled(), name);
+        for (const char* name : {"mnuUpdateGames", "mnuRoster", "mnuAddTeam", "mnuChangeTeam", "mnuGeneralOptions",
+                                 "mnuAddFilter", "mnuChangeFilter", "mnuExitProgram", "mnuAbout"})
+            QVERIFY2(plain.menuItem(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(!plain.toolbarButton(QStringLiteral("Player"))->isEnabled());
+        QVERIFY(!plain.toolbarButton(QStringLiteral("Goalie"))->isEnabled());
+        QVERIFY(plain.toolbarButton(QStringLiteral("UpdateGames"))->isEnabled());
+        QVERIFY(!plain.menuItem(QStringLiteral("mn_SendUsYourData"))->isEnabled());
+        plain.setUploadOpener([](const QString&) {});
+        QVERIFY(plain.menuItem(QStringLiteral("mn_SendUsYourData"))->isEnabled());
+        g.Frame = frame.get();
+    }
+
+    void fontBoxesRefillWithoutDuplicatesOrStraySelection()
+    {
+        g.ReportCode = "P";
+        frame->mnuPlayerStats_Click();
+        trace().clear();
+        const int fonts = frame->fontNameBox()->count();
+        QVERIFY(fonts > 0);
+        // A second report opening while the boxes are full.
+        SetMenus(1, QStringLiteral("Report"));
+        SetMenus(1, QStringLiteral("Report"));
+        QCOMPARE(frame->fontNameBox()->count(), fonts);
+        QCOMPARE(frame->fontSizeBox()->count(), 6);
+        QCOMPARE(frame->fontNameBox()->currentIndex(), -1);
+        QCOMPARE(frame->fontSizeBox()->currentIndex(), -1);
+        QVERIFY2(trace().isEmpty(), qPrintable(trace().join(QStringLiteral(", "))));
+        SetMenus(1, QStringLiteral("Select"));
+        QVERIFY(trace().isEmpty());
+    }
+
+    void fontChoicesReachTheOpenReport()
+    {
+        g.ReportCode = "P";
+        SetMenus(1, QStringLiteral("Report"));
+        Load<vh::test::ReportDouble<FormNo::Stats>>();
+        QComboBox* sizes = frame->fontSizeBox();
+        QComboBox* fonts = frame->fontNameBox();
+        trace().clear();
+
+        // The user's choice, twice the same entry: sent both times.
+        sizes->setCurrentIndex(3);
+        emit sizes->activated(3);
+        emit sizes->activated(3);
+        const QString family = fonts->itemText(fonts->count() - 1);
+        fonts->setCurrentIndex(fonts->count() - 1);
+        emit fonts->activated(fonts->count() - 1);
+        QCOMPARE(trace(), QStringList({QStringLiteral("SetFontSize 14"), QStringLiteral("SetFontSize 14"),
+                                       QStringLiteral("SetFont ") + family}));
+
+        // A loading report selects its own size and name and gets them back.
+        trace().clear();
+        SelectFontSize(10);
+        QCOMPARE(sizes->currentIndex(), 1);
+        SelectFontSize(9);  // not in the list
+        QCOMPARE(sizes->currentIndex(), 1);
+        SelectFontName(fonts->itemText(0));
+        QCOMPARE(fonts->currentIndex(), 0);
+        SelectFontName(fonts->itemText(0).toUpper() + QStringLiteral("x"));
+        SelectFontName(family.toLower() == family ? family.toUpper() : family.toLower());
+        QCOMPARE(fonts->currentIndex(), 0);
+        QCOMPARE(trace(), QStringList({QStringLiteral("SetFontSize 10"),
+                                       QStringLiteral("SetFont ") + fonts->itemText(0)}));
+
+        // No report under the code: the boxes change, nothing is sent.
+        trace().clear();
+        g.ReportCode = "X";
+        SelectFontSize(24);
+        QCOMPARE(sizes->currentIndex(), 5);
+        QVERIFY(trace().isEmpty());
+    }
+
+    void togglesSetTheButtonFirst()
+    {
+        g.ReportCode = "S";
+        SetMenus(2, QStringLiteral("Report"));
+        Load<vh::test::ReportDouble<FormNo::Standings>>();
+        g.ReportBold = False;
+        g.ReportGridLines = True;
+        trace().clear();
+        frame->QNToolbar_ButtonClick(QStringLiteral("Bold"));
+        QVERIFY(button("Bold")->isChecked());
+        QCOMPARE(g.ReportBold, True);
+        frame->QNToolbar_ButtonClick(QStringLiteral("Bold"));
+        QVERIFY(!button("Bold")->isChecked());
+        QCOMPARE(g.ReportBold, False);
+        frame->QNToolbar_ButtonClick(QStringLiteral("GridLines"));
+        QVERIFY(!button("GridLines")->isChecked());
+        QCOMPARE(g.ReportGridLines, False);
+        // A real click toggles the button itself; the state still follows the flag.
+        button("Italic")->trigger();
+        button("Underline")->trigger();
+        QVERIFY(button("Italic")->isChecked());
+        QCOMPARE(g.ReportUnderline, True);
+        QCOMPARE(trace(), QStringList({QStringLiteral("BoldFont down"), QStringLiteral("BoldFont up"),
+                                       QStringLiteral("GridLines up"), QStringLiteral("ItalicFont down"),
+                                       QStringLiteral("UnderlineFont down")}));
+
+        // A code outside the table: the button changes, the flag does not.
+        trace().clear();
+        g.ReportCode = "Z";
+        frame->QNToolbar_ButtonClick(QStringLiteral("Bold"));
+        QVERIFY(button("Bold")->isChecked());
+        QCOMPARE(g.ReportBold, False);
+        QVERIFY(trace().isEmpty());
+    }
+
+    void alignmentAndPrintReachTheWindowOfTheCode()
+    {
+        using vh::test::ReportDouble;
+        g.ReportCode = "O";
+        SetMenus(1, QStringLiteral("Report"));
+        Load<ReportDouble<FormNo::Scores>>();
+        trace().clear();
+        button("Center")->trigger();
+        QVERIFY(button("Center")->isChecked());
+        QVERIFY(!button("Left")->isChecked());  // the group released it
+        frame->QNToolbar_ButtonClick(QStringLiteral("Right"));
+        frame->QNToolbar_ButtonClick(QStringLiteral("Left"));
+        frame->QNToolbar_ButtonClick(QStringLiteral("Print"));
+        item("mnuPrint")->trigger();
+        const QString n = QString::number(FormNo::Scores);
+        QCOMPARE(trace(), QStringList({QStringLiteral("AlignCenter ") + n, QStringLiteral("AlignRight ") + n,
+                                       QStringLiteral("AlignLeft ") + n, QStringLiteral("Print ") + n,
+                                       QStringLiteral("Print ") + n}));
+
+        // Team scoring shares the print member's name on its own window.
+        Unload<ReportDouble<FormNo::Scores>>();
+        Load<ReportDouble<FormNo::TeamScores>>();
+        g.ReportCode = "M";
+        trace().clear();
+        PrintActiveReport();
+        QCOMPARE(trace(), QStringList({QStringLiteral("Print %1").arg(FormNo::TeamScores)}));
+
+        // A code naming a window that is not open does nothing.
+        trace().clear();
+        g.ReportCode = "R";
+        PrintActiveReport();
+        AlignLeftActiveReport();
+        QVERIFY(trace().isEmpty());
+        QCOMPARE(ReportFormNumber(QStringLiteral("G")), FormNo::Stats);
+        QCOMPARE(ReportFormNumber(QStringLiteral("p")), 0);
+    }
+};
+
+VH_TEST_MAIN(TstMenuState)
+#include "tst_menustate.moc"
