@@ -189,6 +189,10 @@ private slots:
     void editingCommandShowsItsWindowBeforeTheEditingState()
     {
         selectTwoTeams();
+        // The editors find the selected team and filter they open on.
+        Db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values "
+                                    "(5, 'Ants', 'Ants'), (8, 'Bees', 'Bees')"));
+        Db().execute(QStringLiteral("insert into Filters (FilterNumber, FilterName) values (1, 'League')"));
         Load<ChildDouble<FormNo::Design>>();
         frame->setWindowOpener(QStringLiteral("frmTeamName"), [this] {
             trace() << QStringLiteral("show %1, exit %2")
