@@ -88,14 +88,14 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     txtGameLoc = textBox(this, "txtGameLoc", 30, 1800, 1380, 3600);
     selectAllOnTabFocus(txtGameLoc);
 
-    Label8 = label(this, "Label8", QStringLiteral("Number of Periods to Show:"), 240, 1860, 2400);
+    Label8 = label(this, "Label8", QStringLiteral("Number of Periods to Show:"), 240, 1860, 2700);
     cmbPeriods = new QComboBox(this);
     cmbPeriods->setObjectName(QStringLiteral("cmbPeriods"));
     cmbPeriods->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
-    place(cmbPeriods, 2700, 1800, 735, 345);
+    place(cmbPeriods, 3000, 1800, 735, 345);
     chkHomeTeam = new QCheckBox(QStringLiteral("Home Team"), this);
     chkHomeTeam->setObjectName(QStringLiteral("chkHomeTeam"));
-    place(chkHomeTeam, 3840, 1830, 1560, 285);
+    place(chkHomeTeam, 4080, 1830, 1560, 285);
 
     lblGameType = label(this, "lblGameType", QStringLiteral("Game Types"), 5880, 240, 3480);
     lstGameTypes = new QListWidget(this);
