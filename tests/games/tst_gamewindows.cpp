@@ -8,6 +8,7 @@
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -218,6 +219,29 @@ private slots:
         list->lstGameMenu->setFocus();
         QTest::keyClick(list->lstGameMenu, Qt::Key_Escape);
         QTRY_VERIFY(!Loaded<frmGameMenu>());
+    }
+
+    void scoreBoxesTakeDigitsAndTabOnward()
+    {
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmGameScreen* s = headerFromList(true);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), s->txtGameDate);  // where the screen opens
+        s->txtPeriodScore[0]->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[0]);
+        QTRY_COMPARE(s->txtPeriodScore[0]->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(s->txtPeriodScore[0], QStringLiteral("-x3"));
+        QCOMPARE(s->txtPeriodScore[0]->text(), QStringLiteral("3"));
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("3"));
+        QTest::keyClick(s->txtPeriodScore[0], Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[1]);
+        // The whole number is selected, so typing replaces it.
+        QTRY_COMPARE(s->txtPeriodScore[1]->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(s->txtPeriodScore[1], QStringLiteral("2"));
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("5"));
+        QTest::keyClick(s->txtPeriodScore[1], Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[2]);
     }
 
     void aNewGameStartsFromTheOptions()
