@@ -6,7 +6,9 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 #include <QWidget>
 
 namespace vh {
@@ -29,6 +31,15 @@ void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMe
     lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
     lstGameMenu->setFont(GameListFont());
     place(lstGameMenu, 120, 375, 9015, listHeightTwips);
+}
+
+void FocusWhenShown(QWidget* control)
+{
+    control->setFocus();
+    QTimer::singleShot(0, control, [control = QPointer<QWidget>(control)] {
+        if (control && control->isEnabled())
+            control->setFocus();
+    });
 }
 
 void AddHelpKey(QWidget* window, int topic)

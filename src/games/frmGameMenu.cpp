@@ -83,6 +83,7 @@ void frmGameMenu::Form_Load()
     cmdDelete->setEnabled(any);
     cmdPlayers->setEnabled(any && PlayerScreenAvailable());
     lstGameMenu->setEnabled(any);
+    FocusWhenShown(any ? static_cast<QWidget*>(lstGameMenu) : cmdAddGame);
 
     SetMenus(g.SelectedTeamCount, QStringLiteral("GameMenu"));
 }

@@ -321,8 +321,7 @@ void frmGameScreen::Form_Load()
     LoadingScreen = false;
     SetMenus(g.SelectedTeamCount, QStringLiteral("Update"));
 
-    txtGameDate->setFocus();
-    QTimer::singleShot(0, txtGameDate, [box = txtGameDate] { box->setFocus(); });
+    FocusWhenShown(txtGameDate);
 }
 
 void frmGameScreen::Form_Unload() { g.FormOpen[FormNo::GameScreen] = False; }
