@@ -1,11 +1,151 @@
 #include "games/frmGameMenu.h"
 
+#include "games/GameWindows.h"
+#include "games/PlayerScreenLink.h"
+#include "games/frmGameScreen.h"
+#include "platform/MsgBox.h"
+#include "platform/basic/Basic.h"
+#include "shell/Frame.h"
 #include "shell/Globals.h"
+#include "shell/Help.h"
+#include "shell/MenuState.h"
+#include "shell/Procedures.h"
+#include "shell/Renumber.h"
+#include "shell/TextFormat.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 namespace vh {
 
-frmGameMenu::frmGameMenu() : Form(FormNo::GameMenu) { setObjectName(QStringLiteral("frmGameMenu")); }
+frmGameMenu::frmGameMenu() : Form(FormNo::GameMenu)
+{
+    setObjectName(QStringLiteral("frmGameMenu"));
+    setWindowTitle(QStringLiteral("Game Menu"));
+    setDesignSize(9255, 5160);
 
-void frmGameMenu::Form_Load() {}
+    MakeGameList(this, lblGameList, lstGameMenu, 4080);
+
+    const auto button = [this](const char* name, const char* caption, int left) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        place(b, left, 4620, 1695, 405);
+        return b;
+    };
+    cmdAddGame = button("cmdAddGame", "&Add Game", 150);
+    cmdModify = button("cmdModify", "&Change", 1980);
+    cmdDelete = button("cmdDelete", "&Delete", 3810);
+    cmdPlayers = button("cmdPlayers", "&Player Screen", 5640);
+    cmdClose = button("cmdClose", "Close", 7470);
+    ButtonKeys::setDefaultButton(this, cmdModify);
+    ButtonKeys::setCancelButton(this, cmdClose);
+    AddHelpKey(this, HelpTopic::GameList);
+
+    connect(cmdAddGame, &QPushButton::clicked, this, &frmGameMenu::cmdAddGame_Click);
+    connect(cmdModify, &QPushButton::clicked, this, &frmGameMenu::cmdModify_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmGameMenu::cmdDelete_Click);
+    connect(cmdPlayers, &QPushButton::clicked, this, &frmGameMenu::cmdPlayers_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmGameMenu::cmdClose_Click);
+    connect(lstGameMenu, &QListWidget::itemDoubleClicked, this, &frmGameMenu::lstGameMenu_DblClick);
+}
+
+void frmGameMenu::Form_Load()
+{
+    g.FormOpen[FormNo::GameMenu] = True;
+    if (g.ShowToolBarOption && g.Frame)
+        g.Frame->setToolbarVisible(true);
+    setWindowTitle(QStringLiteral("Game Menu - ") + g.SelectedTeamName);
+    if (subWindow())
+        subWindow()->setWindowTitle(windowTitle());
+    CenterForm(this);
+
+    lstGameMenu->clear();
+    g.SqlText = QStringLiteral("Select * from GameStats where TeamNumber =") + Str(g.CurrentTeam) +
+                QStringLiteral(" order by GameNumber");
+    Recordset rs = Db().openRecordset(g.SqlText);
+    while (!rs.eof()) {
+        lstGameMenu->addItem(FormatGameListLine(rs));
+        rs.moveNext();
+    }
+    rs.close();
+
+    const int lines = lstGameMenu->count();
+    if (lines > 0) {
+        const int row = (g.ReselectGame == 0 || g.ReselectGame + 1 > lines) ? lines - 1 : g.ReselectGame - 1;
+        lstGameMenu->setCurrentRow(row);
+        lstGameMenu->scrollToItem(lstGameMenu->currentItem());
+    }
+    const bool any = lines > 0;
+    cmdModify->setEnabled(any);
+    cmdDelete->setEnabled(any);
+    cmdPlayers->setEnabled(any && PlayerScreenAvailable());
+    lstGameMenu->setEnabled(any);
+    FocusWhenShown(any ? static_cast<QWidget*>(lstGameMenu) : cmdAddGame);
+
+    SetMenus(g.SelectedTeamCount, QStringLiteral("GameMenu"));
+}
+
+void frmGameMenu::Form_Unload() { g.FormOpen[FormNo::GameMenu] = False; }
+
+void frmGameMenu::chooseSelectedGame(const char* mode)
+{
+    g.NumGames = int16_t(lstGameMenu->count());
+    g.GameRecGameNumber = int16_t(lstGameMenu->currentRow() + 1);
+    g.ReselectGame = g.GameRecGameNumber;
+    g.GameEditMode = mode;
+}
+
+void frmGameMenu::cmdAddGame_Click()
+{
+    g.GameRecGameNumber = NextGameNumber(g.CurrentTeam);
+    g.ReselectGame = g.GameRecGameNumber;
+    g.GameEditMode = "A";
+    unloadForm();
+    Load<frmGameScreen>();
+}
+
+void frmGameMenu::cmdModify_Click()
+{
+    if (lstGameMenu->count() == 0 || lstGameMenu->currentRow() < 0)
+        return;
+    chooseSelectedGame("C");
+    unloadForm();
+    Load<frmGameScreen>();
+}
+
+void frmGameMenu::lstGameMenu_DblClick() { cmdModify_Click(); }
+
+void frmGameMenu::cmdPlayers_Click()
+{
+    if (!PlayerScreenAvailable() || lstGameMenu->currentRow() < 0)
+        return;
+    chooseSelectedGame("C");
+    unloadForm();
+    ShowPlayerScreen();
+}
+
+void frmGameMenu::cmdDelete_Click()
+{
+    if (lstGameMenu->currentRow() < 0)
+        return;
+    if (MsgBox(QStringLiteral("Are you sure?  Player results will also be deleted!"), g.MsgStyleConfirm,
+               QStringLiteral("Delete Game?")) != vbOK)
+        return;
+    chooseSelectedGame("D");
+    RenumberGames();
+    Form_Load();
+}
+
+void frmGameMenu::cmdClose_Click()
+{
+    if (g.ShowToolBarOption && g.Frame)
+        g.Frame->setToolbarVisible(true);
+    unloadForm();
+    Load<frmSelectTeam>();
+    SetMenus(g.SelectedTeamCount, QStringLiteral("Select"));
+}
 
 }  // namespace vh

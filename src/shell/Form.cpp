@@ -64,8 +64,8 @@ public:
         if (ke->key() == Qt::Key_Backspace || ke->key() == Qt::Key_Delete)
             return false;
         const QString t = ke->text();
-        if (t.isEmpty() || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-            return false;  // navigation and editing keys
+        if (t.isEmpty() || !t.at(0).isPrint() || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;  // navigation and editing keys, Tab, Enter and Esc
         for (QChar c : t) {
             int16_t code = int16_t(c.unicode() < 0x8000 ? c.unicode() : 0);
             NumericKeyFilter(code);

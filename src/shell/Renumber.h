@@ -6,6 +6,19 @@
 
 namespace vh {
 
+// Writes the game record buffer into the current team's games by
+// GameEditMode: "A" adds the game as number GameRecGameNumber (OldGameNumber
+// is the next free number; a smaller number inserts it and moves the later
+// games up), "C" rewrites the game stored as OldGameNumber and moves it to
+// GameRecGameNumber, "D" deletes game GameRecGameNumber with its player and
+// goalie rows and closes the gap; any other mode does nothing. Player and
+// goalie rows move with their game; with GameInfoChanged "Y" they take the
+// game's type and home flag.
+//
+// All or nothing: on a database error every game keeps its number and row,
+// the user is told, and the result is false.
+bool RenumberGames();
+
 // The largest PersonNumber plus 1, or 1 when there are no people.
 int16_t NextPersonNumber();
 // The largest GStatNumber of all games plus 1, or 1 when there are none.

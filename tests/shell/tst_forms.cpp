@@ -31,6 +31,7 @@ private slots:
 
     void loadMarksOpenAndCloseOpenFormsUnloadsAllButSelection()
     {
+        env->openNewDatabase();  // the game list reads the team's games
         g.FormOpen.redim(19, False);
         frmSelectTeam* select = Load<frmSelectTeam>();
         frmGameMenu* games = Load<frmGameMenu>();

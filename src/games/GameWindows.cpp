@@ -1,0 +1,52 @@
+#include "games/GameWindows.h"
+
+#include "shell/Help.h"
+
+#include "shell/Form.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QShortcut>
+#include <QTimer>
+#include <QWidget>
+
+namespace vh {
+
+QFont GameListFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMenu, int listHeightTwips)
+{
+    lblGameList = new QLabel(QStringLiteral("Game List"), window);
+    lblGameList->setObjectName(QStringLiteral("lblGameList"));
+    place(lblGameList, 120, 120, 3000, 255);
+    lstGameMenu = new QListWidget(window);
+    lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
+    lstGameMenu->setFont(GameListFont());
+    place(lstGameMenu, 120, 375, 9015, listHeightTwips);
+}
+
+void FocusWhenShown(QWidget* control)
+{
+    control->setFocus();
+    QTimer::singleShot(0, control, [control = QPointer<QWidget>(control)] {
+        if (control && control->isEnabled())
+            control->setFocus();
+    });
+}
+
+void AddHelpKey(QWidget* window, int topic)
+{
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    key->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(key, &QShortcut::activated, window, [topic] { ShowHelpTopic(QString::number(topic)); });
+}
+
+}  // namespace vh

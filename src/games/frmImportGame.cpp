@@ -1,0 +1,92 @@
+#include "games/frmImportGame.h"
+
+#include "games/GameWindows.h"
+#include "platform/basic/Basic.h"
+#include "shell/Globals.h"
+#include "shell/Help.h"
+#include "shell/TextFormat.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vh {
+
+frmImportGame::frmImportGame()
+{
+    setObjectName(QStringLiteral("frmImportGame"));
+    setWindowTitle(QStringLiteral("Import Game Information"));
+    setDesignSize(9255, 4860);
+
+    MakeGameList(this, lblGameList, lstGameMenu, 3600);
+
+    chkGameComment = new QCheckBox(QStringLiteral("Import Game Notes"), this);
+    chkGameComment->setObjectName(QStringLiteral("chkGameComment"));
+    place(chkGameComment, 150, 4155, 2700, 315);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    place(cmdOK, 5760, 4095, 1575, 405);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+    place(cmdCancel, 7530, 4095, 1575, 405);
+    ButtonKeys::setDefaultButton(this, cmdOK);
+    ButtonKeys::setCancelButton(this, cmdCancel);
+    AddHelpKey(this, HelpTopic::ImportGame);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmImportGame::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmImportGame::cmdCancel_Click);
+}
+
+void frmImportGame::Form_Load()
+{
+    g.CancelFlag = "N";
+    chosen_ = false;
+    setWindowTitle(QStringLiteral("Import Game Information - ") + RTrim(GetLongTeamName(g.ImportOpponentTeam)));
+
+    lstGameMenu->clear();
+    g.SqlText = QStringLiteral("Select * from GameStats where TeamNumber =") + Str(g.ImportOpponentTeam) +
+                QStringLiteral(" order by GameNumber");
+    Recordset rs = Db().openRecordset(g.SqlText);
+    while (!rs.eof()) {
+        auto* item = new QListWidgetItem(FormatGameListLine(rs), lstGameMenu);
+        item->setData(Qt::UserRole, int(rs.getInt(QStringLiteral("GameNumber"))));
+        rs.moveNext();
+    }
+    rs.close();
+
+    const bool any = lstGameMenu->count() > 0;
+    if (any)
+        lstGameMenu->setCurrentRow(lstGameMenu->count() - 1);
+    cmdOK->setEnabled(any);
+    lstGameMenu->setEnabled(any);
+    chkGameComment->setEnabled(any);
+}
+
+void frmImportGame::cmdOK_Click()
+{
+    QListWidgetItem* item = lstGameMenu->currentItem();
+    if (!item)
+        return;
+    g.ImportGameNumber = int16_t(item->data(Qt::UserRole).toInt());
+    g.ImportNotes = chkGameComment->isChecked() ? "Y" : "N";
+    chosen_ = true;
+    accept();
+}
+
+void frmImportGame::cmdCancel_Click()
+{
+    g.CancelFlag = "Y";
+    reject();
+}
+
+void frmImportGame::done(int result)
+{
+    if (!chosen_)
+        g.CancelFlag = "Y";
+    QDialog::done(chosen_ ? QDialog::Accepted : result);
+}
+
+}  // namespace vh

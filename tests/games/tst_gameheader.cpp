@@ -1,0 +1,378 @@
+#include "games/GameHeader.h"
+#include "games/GameTestData.h"
+#include "games/ImportMirror.h"
+#include "shell/Globals.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+// A 3-period header as the screen shows it: 3 to 1 for the team, no
+// overtime goals, 4 power plays with 1 goal, 2 short-handed with 2 kills.
+GameHeaderEntry entry(const QString& number)
+{
+    GameHeaderEntry e;
+    e.gameNumber = number;
+    e.periodsIndex = 1;
+    e.gameDate = QStringLiteral("12/5/2026");
+    e.location = QStringLiteral(" Arena ");
+    e.opponent = QStringLiteral("Pines");
+    e.opponentTeams = {{QStringLiteral("Pines"), 2}, {QStringLiteral("Elms"), 3}};
+    e.periodScores = {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                      QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                      QStringLiteral("0"), QStringLiteral("0")};
+    e.goals = QStringLiteral("3");
+    e.oppGoals = QStringLiteral("1");
+    e.pp = QStringLiteral("4");
+    e.ppg = QStringLiteral("1");
+    e.sh = QStringLiteral("2");
+    e.kills = QStringLiteral("2");
+    e.notes = QStringLiteral("notes");
+    return e;
+}
+
+void open(const char* mode, int16_t number)
+{
+    g.GameEditMode = mode;
+    g.GameRecGameNumber = number;
+    g.OldGameNumber = number;
+    g.GameInfoChanged = "N";
+}
+
+int storedGames() { return Db().scalar(QStringLiteral("select count(*) from GameStats where TeamNumber = 1")).toInt(); }
+
+const QString Note = QStringLiteral("Note: You can turn off this warning in Options under Tools");
+
+}  // namespace
+
+class TstGameHeader : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+    // Saves and checks that it stopped on `box` with the message shown.
+    void refused(const GameHeaderEntry& e, const QString& text, const QString& title, HeaderBox box,
+                 bool restore = false)
+    {
+        const int before = storedGames();
+        env->expectMsgBox(text, vbOK, title);
+        const HeaderSaveResult r = SaveGameHeader(e, 0, True);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!r.saved);
+        QCOMPARE(int(r.focus), int(box));
+        QCOMPARE(r.restoreGameNumber, restore);
+        QCOMPARE(storedGames(), before);
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
+        for (int k = 1; k <= 5; ++k)
+            addStoredGame(1, int16_t(k), k);
+        g.NumGames = 5;
+    }
+    void cleanup() { env.reset(); }
+
+    void screenValuesFillTheBuffer()
+    {
+        open("A", 6);
+        GameHeaderEntry e = entry(QStringLiteral("6"));
+        e.periodsIndex = 0;  // two periods: the hidden third and fourth count 0
+        e.periodScores[2] = QStringLiteral("5");
+        e.periodScores[8] = QStringLiteral("7");
+        e.pp.clear();        // an empty box counts 0
+        e.opponent = QStringLiteral("  Elms ");
+        FillGameRecord(e);
+        QCOMPARE(g.GameRecTeamNumber, int16_t(1));
+        QCOMPARE(g.GameRecGStatNumber, int16_t(6));
+        QCOMPARE(g.GameRecGameNumber, int16_t(6));
+        QCOMPARE(g.GameRecPeriods, int16_t(2));
+        QCOMPARE(g.GameRecOppGoalsPeriod1, int16_t(1));
+        QCOMPARE(g.GameRecOppGoalsPeriod3, int16_t(0));
+        QCOMPARE(g.GameRecGoalsPeriod3, int16_t(0));
+        QCOMPARE(g.GameRecGoalsPeriod4, int16_t(0));
+        QCOMPARE(g.GameRecGoals, int16_t(3));
+        QCOMPARE(g.GameRecPP, int16_t(0));
+        QCOMPARE(g.GameRecLocation, QStringLiteral("Arena"));
+        QCOMPARE(g.GameRecOpponent, QStringLiteral("Elms"));
+        QCOMPARE(g.GameRecOpponentTeamNumber, int16_t(3));
+        QCOMPARE(g.GameRecHomeTeam, True);
+
+        // The name must match exactly, letter case included; of equal names
+        // the last one counts.
+        e.opponent = QStringLiteral("elms");
+        FillGameRecord(e);
+        QCOMPARE(g.GameRecOpponentTeamNumber, int16_t(0));
+        e.opponent = QStringLiteral("Pines");
+        e.opponentTeams.emplace_back(QStringLiteral("Pines"), 9);
+        FillGameRecord(e);
+        QCOMPARE(g.GameRecOpponentTeamNumber, int16_t(9));
+
+        QCOMPARE(RowTotal(e.periodScores, 0, 0), int16_t(1));   // 1 + 0 + OT 0; period 3 hidden
+        QCOMPARE(RowTotal(e.periodScores, 0, 1), int16_t(6));   // period 3 counts
+        QCOMPARE(RowTotal(e.periodScores, 5, 2), int16_t(10));  // 1 + 1 + 1 + 7
+    }
+
+    void aNewGameAtTheNextNumberIsSavedWithoutAQuestion()
+    {
+        open("A", 6);
+        const HeaderSaveResult r = SaveGameHeader(entry(QStringLiteral("6")), -1, 777);
+        QVERIFY(r.saved);
+        QVERIFY(env->shownMessages().isEmpty());
+        QCOMPARE(gameOrder(1).last(), QStringLiteral("Pines"));
+        QVERIFY(g.GameInfoChanged == "Y");  // a new game always counts as changed
+    }
+
+    void aNewGameNumberedLowerAsksToInsert()
+    {
+        open("A", 6);
+        env->expectMsgBox(QStringLiteral("Game number is not the next game number.\rDo you want to insert game?"), vbNo,
+                          QStringLiteral("Game Number Changed!"));
+        QVERIFY(!SaveGameHeader(entry(QStringLiteral("2")), -1, 777).saved);
+        QCOMPARE(storedGames(), 5);
+        env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("2")), -1, 777).saved);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "Pines", "G2", "G3", "G4", "G5"}));
+        QCOMPARE(env->shownMessages().last().style, 292);
+    }
+
+    void newGameNumbersOutOfRangeAreRefused()
+    {
+        open("A", 6);
+        refused(entry(QStringLiteral("0")), QStringLiteral("Game Number can not be zero!"),
+                QStringLiteral("Invalid Game Number"), HeaderBox::GameNumber, true);
+        refused(entry(QStringLiteral("7")), QStringLiteral("Game Number can not be greater than the next game number (6)!"),
+                QStringLiteral("Invalid Game Number"), HeaderBox::GameNumber, true);
+        // Past the 16-bit range: the same refusal, not an overflow.
+        refused(entry(QStringLiteral("99999")),
+                QStringLiteral("Game Number can not be greater than the next game number (6)!"),
+                QStringLiteral("Invalid Game Number"), HeaderBox::GameNumber, true);
+        QCOMPARE(env->shownMessages().first().style, 48);
+    }
+
+    void changedGameNumbers()
+    {
+        open("C", 2);
+        refused(entry(QString()), QStringLiteral("Game Number can not be zero!"), QStringLiteral("Invalid Game Number"),
+                HeaderBox::GameNumber, true);
+        refused(entry(QStringLiteral("6")), QStringLiteral("Game Number can not be greater than total games (5)."),
+                QStringLiteral("Invalid Game Number"), HeaderBox::GameNumber, true);
+        refused(entry(QStringLiteral("40000")), QStringLiteral("Game Number can not be greater than total games (5)."),
+                QStringLiteral("Invalid Game Number"), HeaderBox::GameNumber, true);
+
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?\r"
+                                         "If so, this game will be inserted at that spot!"),
+                          vbNo, QStringLiteral("Game Number Changed!"));
+        const HeaderSaveResult no = SaveGameHeader(entry(QStringLiteral("4")), 0, True);
+        QVERIFY(!no.saved);
+        QVERIFY(!no.restoreGameNumber);  // the typed number stays in the box
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3", "G4", "G5"}));
+
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("4")), 0, True).saved);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G3", "G4", "Pines", "G5"}));
+        QCOMPARE(statMarkers("PlayerStats", 1, 4), QList<int>({2, 2}));
+    }
+
+    void checksComeInTheirOrder()
+    {
+        open("C", 2);
+        GameHeaderEntry e = entry(QStringLiteral("0"));
+        e.gameDate = QStringLiteral("13/45/99");
+        e.ppg = QStringLiteral("5");    // above PP 4 and above the 3 goals
+        e.kills = QStringLiteral("3");  // above SH 2
+        refused(e, QStringLiteral("Game Number can not be zero!"), QStringLiteral("Invalid Game Number"),
+                HeaderBox::GameNumber, true);
+        e.gameNumber = QStringLiteral("2");
+        refused(e, QStringLiteral("Game Date must be in mm/dd/yy format or blank!"), QStringLiteral("Invalid Game Date"),
+                HeaderBox::GameDate);
+        e.gameDate = QStringLiteral("2026-12-05");  // any notation read as a date passes
+        refused(e, QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"),
+                QStringLiteral("Power Play Goals Error"), HeaderBox::PPG);
+        e.pp = QStringLiteral("9");
+        refused(e, QStringLiteral("Killed Penalties can NOT be > Short Handed Opportunities (SH)"),
+                QStringLiteral("Killed Penalties Error"), HeaderBox::Kills);
+        e.kills = QStringLiteral("2");  // equal to SH passes
+        refused(e, QStringLiteral("Power Play Goals (PPG) can NOT be > Total Goals Scoresd"),
+                QStringLiteral("Power Play Goals Error"), HeaderBox::PPG);
+        e.ppg = QStringLiteral("3");  // equal to the goals passes
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        QCOMPARE(Db().scalar(QStringLiteral("select GameDate from GameStats where TeamNumber = 1 and GameNumber = 2"))
+                     .toString(),
+                 QStringLiteral("2026-12-05"));
+    }
+
+    void aBlankDateIsNoDate()
+    {
+        open("C", 3);
+        GameHeaderEntry e = entry(QStringLiteral("3"));
+        e.gameDate = QStringLiteral("   ");
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        QVERIFY(Db().scalar(QStringLiteral("select GameDate from GameStats where TeamNumber = 1 and GameNumber = 3"))
+                    .isNull());
+    }
+
+    void overtime()
+    {
+        open("C", 1);
+        GameHeaderEntry tie = entry(QStringLiteral("1"));
+        tie.goals = QStringLiteral("2");
+        tie.oppGoals = QStringLiteral("2");
+        tie.ppg = QStringLiteral("0");
+        env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbYes, QStringLiteral("Overtime Game?"));
+        QVERIFY(SaveGameHeader(tie, 0, True).saved);
+        QCOMPARE(g.GameRecOvertime, True);
+        // A stored tie is asked about again on every save.
+        env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbNo);
+        QVERIFY(SaveGameHeader(tie, 0, True).saved);
+        QCOMPARE(g.GameRecOvertime, False);
+        tie.goals = tie.oppGoals = QStringLiteral("0");
+        env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbYes);
+        QVERIFY(SaveGameHeader(tie, 0, True).saved);
+        QCOMPARE(env->pendingExpectations(), 0);
+
+        GameHeaderEntry won = entry(QStringLiteral("1"));  // 3 to 1, no overtime goal
+        QVERIFY(SaveGameHeader(won, 0, True).saved);
+        QCOMPARE(g.GameRecOvertime, False);
+        won.periodScores[9] = QStringLiteral("1");  // an overtime goal: no question
+        QVERIFY(SaveGameHeader(won, 0, True).saved);
+        QCOMPARE(g.GameRecOvertime, True);
+        QCOMPARE(Db().scalar(QStringLiteral("select Overtime from GameStats where TeamNumber = 1 and GameNumber = 1"))
+                     .toInt(),
+                 -1);
+        QCOMPARE(env->shownMessages().size(), 3);
+    }
+
+    void gameInfoChangedOnlyWhenTypeOrHomeDiffer()
+    {
+        open("C", 1);
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("1")), 0, True).saved);
+        QVERIFY(g.GameInfoChanged == "N");
+        GameHeaderEntry away = entry(QStringLiteral("1"));
+        away.homeTeam = false;
+        QVERIFY(SaveGameHeader(away, 0, True).saved);
+        QVERIFY(g.GameInfoChanged == "Y");
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from PlayerStats where TeamNumber = 1 and GameNumber = 1 "
+                                            "and HomeTeam = 0"))
+                     .toInt(),
+                 2);
+    }
+
+    void goalWarningsCompareWithTheStoredStatistics()
+    {
+        // Game 2: players scored 2 and 1, a goalie 1; goalies let in 1 + 2.
+        Db().execute(QStringLiteral("update PlayerStats set G = 2 where PlayerNumber = 200"));
+        Db().execute(QStringLiteral("update GoalieStats set G = 1, GA1 = 1, EN = 2 where PlayerNumber = 250"));
+        g.EditGoalsForOption = True;
+        g.EditGoalsAgainstOption = True;
+        open("C", 2);
+        GameHeaderEntry e = entry(QStringLiteral("2"));
+        e.goals = QStringLiteral("5");
+        env->expectMsgBox(QStringLiteral("Goals scored do not equal goals entered on Player Screen!\r\r"
+                                         "5  -   Game Screen goals scored\r"
+                                         "4  -   Player Screen goals scored (1 by goalie)\r\r") +
+                              Note,
+                          vbOK, QStringLiteral("Goals Scored Do Not Match Player Screen"));
+        env->expectMsgBox(QStringLiteral("Goals against do not equal goals against on Player Screen!\r\r"
+                                         "1  -   Game Screen goals against\r"
+                                         "3  -   Player Screen goals against\r\r") +
+                              Note,
+                          vbOK, QStringLiteral("Goals Against Do Not Match Player Screen"));
+        QVERIFY(SaveGameHeader(e, 0, True).saved);  // the warnings never stop the save
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("select Goals from GameStats where TeamNumber = 1 and GameNumber = 2"))
+                     .toInt(),
+                 5);
+
+        // Matching figures, or the options off: no warning.
+        e.goals = QStringLiteral("4");
+        e.oppGoals = QStringLiteral("3");
+        e.periodScores[9] = QStringLiteral("1");
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        g.EditGoalsForOption = False;
+        g.EditGoalsAgainstOption = False;
+        e.goals = QStringLiteral("9");
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        QCOMPARE(env->shownMessages().size(), 2);
+
+        // Without goalie goals the line names none.
+        g.EditGoalsForOption = True;
+        open("C", 3);
+        env->expectMsgBox(QStringLiteral("2  -   Player Screen goals scored\r\r"), vbOK);
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("3")), 0, True).saved);
+        QCOMPARE(env->pendingExpectations(), 0);
+    }
+
+    void aNewGameHasNoGoalWarnings()
+    {
+        g.EditGoalsForOption = True;
+        g.EditGoalsAgainstOption = True;
+        // Game 2's statistics would not match; a new game inserted as game 2 is
+        // not compared with them.
+        open("A", 6);
+        GameHeaderEntry e = entry(QStringLiteral("2"));
+        e.goals = QStringLiteral("9");
+        env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
+        QVERIFY(SaveGameHeader(e, -1, 777).saved);
+        QCOMPARE(env->shownMessages().size(), 1);
+    }
+
+    void aMovedGameIsComparedWithItsOwnStatistics()
+    {
+        // Game 2's rows sum to 2 goals for and 1 against; game 4's differ.
+        Db().execute(QStringLiteral("update PlayerStats set G = 5 where TeamNumber = 1 and GameNumber = 4"));
+        g.EditGoalsForOption = True;
+        g.EditGoalsAgainstOption = True;
+        open("C", 2);
+        GameHeaderEntry e = entry(QStringLiteral("4"));
+        e.goals = QStringLiteral("2");
+        e.ppg = QStringLiteral("0");
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        QCOMPARE(env->shownMessages().size(), 1);
+        QCOMPARE(statMarkers("PlayerStats", 1, 4), QList<int>({2, 2}));
+    }
+
+    void theOpponentsGameSeenFromTheOtherSide()
+    {
+        Db().execute(QStringLiteral(
+            "insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Periods, Location, HomeTeam, Goals, "
+            "GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoals, OppGoalsPeriod1, "
+            "OppGoalsPeriod2, OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills, notes) values "
+            "(2, 1, '2026-12-05', 4, 3, ' North Rink ', -1, 4, 1, 2, 1, 0, 0, 2, 2, 0, 0, 0, 0, 5, 2, 3, 2, "
+            "'their notes ')"));
+        Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats where TeamNumber = 2"));
+        const MirroredGame m = MirrorOpponentGame(rs);
+        QCOMPARE(m.periodsIndex, 1);
+        QCOMPARE(m.gameDate, QStringLiteral("12/5/2026"));
+        QCOMPARE(m.location, QStringLiteral("North Rink"));
+        QCOMPARE(m.homeTeam, false);  // their home game is our away game
+        QCOMPARE(m.gameType, int16_t(4));
+        QCOMPARE(m.teamPeriods, (std::array<int16_t, 5>{2, 0, 0, 0, 0}));
+        QCOMPARE(m.goals, int16_t(2));
+        QCOMPARE(m.opponentPeriods, (std::array<int16_t, 5>{1, 2, 1, 0, 0}));
+        QCOMPARE(m.oppGoals, int16_t(4));
+        QCOMPARE(m.pp, int16_t(3));
+        QCOMPARE(m.ppg, int16_t(1));
+        QCOMPARE(m.sh, int16_t(5));
+        QCOMPARE(m.kills, int16_t(3));
+        QCOMPARE(m.notes, QStringLiteral("their notes"));
+
+        // No date, no home flag and an odd period count.
+        Db().execute(QStringLiteral("update GameStats set GameDate = null, HomeTeam = null, Periods = 7 where "
+                                    "TeamNumber = 2"));
+        Recordset again = Db().openRecordset(QStringLiteral("select * from GameStats where TeamNumber = 2"));
+        const MirroredGame n = MirrorOpponentGame(again);
+        QCOMPARE(n.gameDate, QString());
+        QCOMPARE(n.homeTeam, true);
+        QCOMPARE(n.periodsIndex, 2);
+    }
+};
+
+VH_TEST_MAIN(TstGameHeader)
+#include "tst_gameheader.moc"

@@ -1,0 +1,612 @@
+#include "games/GameTestData.h"
+#include "games/frmGameMenu.h"
+#include "games/frmGameScreen.h"
+#include "games/frmImportGame.h"
+#include "shell/FrmMDI.h"
+#include "shell/Globals.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// With VH_GRAB_DIR set, the windows are saved there as pictures.
+void grab(QWidget* w, const char* name)
+{
+    const QString dir = qEnvironmentVariable("VH_GRAB_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+QStringList lines(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+int twips(int pixels) { return pixels * 15; }
+
+// The control the Tab key moves to from `w`.
+QWidget* nextTab(QWidget* w)
+{
+    QWidget* next = w->nextInFocusChain();
+    while (next != w && (w->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) || next->focusProxy()))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+}  // namespace
+
+class TstGameWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<FrmMDI> frame;
+
+    frmGameMenu* openGameList(int16_t reselect = 0)
+    {
+        g.ReselectGame = reselect;
+        frmGameMenu* list = Load<frmGameMenu>();
+        if (list)
+            list->show();
+        return list;
+    }
+
+    // The game list's Add or Change, and the header screen it opens.
+    frmGameScreen* headerFromList(bool add, int row = -1)
+    {
+        frmGameMenu* list = openGameList();
+        if (row >= 0)
+            list->lstGameMenu->setCurrentRow(row);
+        if (add)
+            list->cmdAddGame_Click();
+        else
+            list->cmdModify_Click();
+        flushDeletes();
+        return Loaded<frmGameScreen>();
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
+        frame = std::make_unique<FrmMDI>();
+        frame->resize(1100, 800);
+        g.Frame = frame.get();
+        g.ShowToolBarOption = True;
+    }
+    void cleanup()
+    {
+        Unload<frmGameScreen>();
+        Unload<frmGameMenu>();
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        frame.reset();
+        env.reset();
+    }
+
+    void aTeamWithoutGamesOffersOnlyAddAndClose()
+    {
+        frmGameMenu* list = openGameList();
+        QVERIFY(list);
+        QCOMPARE(list->windowTitle(), QStringLiteral("Game Menu - Oaks"));
+        QCOMPARE(list->lstGameMenu->count(), 0);
+        QVERIFY(!list->lstGameMenu->isEnabled());
+        QVERIFY(!list->cmdModify->isEnabled());
+        QVERIFY(!list->cmdDelete->isEnabled());
+        QVERIFY(!list->cmdPlayers->isEnabled());
+        QVERIFY(list->cmdAddGame->isEnabled());
+        QVERIFY(list->cmdClose->isEnabled());
+        QCOMPARE(g.FormOpen[FormNo::GameMenu], True);
+        grab(list, "gamelist-empty");
+
+        list->cmdAddGame_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameMenu>());
+        QCOMPARE(g.FormOpen[FormNo::GameMenu], False);
+        frmGameScreen* screen = Loaded<frmGameScreen>();
+        QVERIFY(screen);
+        QVERIFY(g.GameEditMode == "A");
+        QCOMPARE(g.GameRecGameNumber, int16_t(1));
+        QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("1"));
+    }
+
+    void theListSelectsTheGameWorkedOn()
+    {
+        for (int k = 1; k <= 9; ++k)
+            addStoredGame(1, int16_t(k), k);
+        frmGameMenu* list = openGameList(0);
+        QCOMPARE(list->lstGameMenu->count(), 9);
+        QCOMPARE(list->lstGameMenu->currentRow(), 8);
+        QCOMPARE(list->lstGameMenu->item(0)->text().left(4), QStringLiteral("1   "));
+        QCOMPARE(list->lstGameMenu->item(0)->text().size(), 69);
+        QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("G1")));
+        QVERIFY(!list->cmdPlayers->isEnabled());  // the player entry screen is not there yet
+        list->unloadForm();
+        flushDeletes();
+        QCOMPARE(openGameList(4)->lstGameMenu->currentRow(), 3);
+        Unload<frmGameMenu>();
+        flushDeletes();
+        QCOMPARE(openGameList(9)->lstGameMenu->currentRow(), 8);
+        Unload<frmGameMenu>();
+        flushDeletes();
+        QCOMPARE(openGameList(12)->lstGameMenu->currentRow(), 8);
+    }
+
+    void deleteAsksAndClosesTheGap()
+    {
+        for (int k = 1; k <= 5; ++k)
+            addStoredGame(1, int16_t(k), k);
+        frmGameMenu* list = openGameList();
+        list->lstGameMenu->setCurrentRow(2);
+        env->expectMsgBox(QStringLiteral("Are you sure?  Player results will also be deleted!"), vbCancel,
+                          QStringLiteral("Delete Game?"));
+        list->cmdDelete_Click();
+        QCOMPARE(list->lstGameMenu->count(), 5);
+        QCOMPARE(env->shownMessages().last().style, 305);
+
+        env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
+        list->cmdDelete_Click();
+        QCOMPARE(list->lstGameMenu->count(), 4);
+        QCOMPARE(list->lstGameMenu->currentRow(), 2);
+        QVERIFY(list->lstGameMenu->currentItem()->text().contains(QStringLiteral("G4")));
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G4", "G5"}));
+        QCOMPARE(statMarkers("PlayerStats", 1, 3), QList<int>({4, 4}));
+        grab(list, "gamelist-after-delete");
+
+        // Deleting the last game selects the new last one; the only game
+        // leaves an empty list.
+        list->lstGameMenu->setCurrentRow(3);
+        env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
+        list->cmdDelete_Click();
+        QCOMPARE(list->lstGameMenu->currentRow(), 2);
+        for (int left = 3; left > 0; --left) {
+            env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
+            list->cmdDelete_Click();
+        }
+        QCOMPARE(list->lstGameMenu->count(), 0);
+        QVERIFY(!list->cmdDelete->isEnabled());
+        QVERIFY(!list->lstGameMenu->isEnabled());
+    }
+
+    void closeGoesBackToTheTeamSelection()
+    {
+        frmGameMenu* list = openGameList();
+        frame->QNToolbar()->setVisible(false);
+        list->cmdClose_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameMenu>());
+        QVERIFY(Loaded<frmSelectTeam>());
+        QVERIFY(!frame->QNToolbar()->isHidden());
+    }
+
+    void enterChangesAndEscapeCloses()
+    {
+        addStoredGame(1, 1, 1);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmGameMenu* list = openGameList();
+        list->lstGameMenu->setFocus();
+        QTest::keyClick(list->lstGameMenu, Qt::Key_Return);
+        QTRY_VERIFY(Loaded<frmGameScreen>());
+        QVERIFY(g.GameEditMode == "C");
+        Unload<frmGameScreen>();
+        flushDeletes();
+        list = openGameList();
+        list->lstGameMenu->setFocus();
+        QTest::keyClick(list->lstGameMenu, Qt::Key_Escape);
+        QTRY_VERIFY(!Loaded<frmGameMenu>());
+    }
+
+    void scoreBoxesTakeDigitsAndTabOnward()
+    {
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmGameScreen* s = headerFromList(true);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), s->txtGameDate);  // where the screen opens
+        s->txtPeriodScore[0]->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[0]);
+        QTRY_COMPARE(s->txtPeriodScore[0]->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(s->txtPeriodScore[0], QStringLiteral("-x3"));
+        QCOMPARE(s->txtPeriodScore[0]->text(), QStringLiteral("3"));
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("3"));
+        QTest::keyClick(s->txtPeriodScore[0], Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[1]);
+        // The whole number is selected, so typing replaces it.
+        QTRY_COMPARE(s->txtPeriodScore[1]->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(s->txtPeriodScore[1], QStringLiteral("2"));
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("5"));
+        QTest::keyClick(s->txtPeriodScore[1], Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[2]);
+    }
+
+    void aNewGameStartsFromTheOptions()
+    {
+        g.PeriodsOption = 2;
+        addStoredGame(1, 1, 1);
+        frmGameScreen* s = headerFromList(true);
+        QVERIFY(s);
+        QVERIFY(frame->QNToolbar()->isHidden());
+        QCOMPARE(s->windowTitle(), QStringLiteral("Game Entry Screen - Oaks"));
+        QCOMPARE(s->cmdOK->text(), QStringLiteral("&Add"));
+        QVERIFY(s->cmdPlayers->isHidden());
+        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("2"));
+        QCOMPARE(g.OldGameNumber, int16_t(2));
+        QCOMPARE(s->txtGameDate->text(), ShortDate(QDate::currentDate()));
+        QVERIFY(!s->lblDisplayDate->text().isEmpty());
+        QVERIFY(s->chkHomeTeam->isChecked());
+        QCOMPARE(s->cmbPeriods->currentIndex(), 0);
+        for (QLineEdit* b : s->txtPeriodScore)
+            QCOMPARE(b->text(), QStringLiteral("0"));
+        for (QLineEdit* b : {s->txtPP, s->txtPPG, s->txtSH, s->txtKills})
+            QCOMPARE(b->text(), QStringLiteral("0"));
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("0"));
+        QCOMPARE(s->cmbOpponents->currentText(), QString());
+        QVERIFY(!s->screenChanged());
+        // The current team is never its own opponent.
+        QCOMPARE(s->cmbOpponents->count(), 2);
+        QCOMPARE(s->cmbOpponents->itemText(0), QStringLiteral("Pines"));
+        // Only "No Game Type": a short list and the hint.
+        QCOMPARE(s->lstGameTypes->count(), 1);
+        QCOMPARE(s->lstGameTypes->currentRow(), 0);
+        QCOMPARE(twips(s->lstGameTypes->height()), 750);
+        QVERIFY(!s->lblAddGameTypes->isHidden());
+        grab(s, "header-add");
+    }
+
+    void gameTypesAreListedWithTheirNumbers()
+    {
+        Unload<frmGameMenu>();
+        setGameState({}, {{3, "League"}, {5, "Playoff"}});
+        g.CurrentTeam = 1;
+        addStoredGame(1, 1, 1);
+        Db().execute(QStringLiteral("update GameStats set GameType = 5, HomeTeam = 0, Periods = 4, GoalsPeriod4 = 2, "
+                                    "Goals = 5, notes = ' kept ' where TeamNumber = 1"));
+        frmGameScreen* s = headerFromList(false, 0);
+        QVERIFY(s->lblAddGameTypes->isHidden());
+        QCOMPARE(s->lstGameTypes->count(), 3);
+        QCOMPARE(s->lstGameTypes->currentRow(), 2);
+        QCOMPARE(s->cmdOK->text(), QStringLiteral("&OK"));
+        QVERIFY(!s->cmdPlayers->isHidden());
+        QVERIFY(!s->cmdPlayers->isEnabled());
+        QVERIFY(!s->chkHomeTeam->isChecked());
+        QCOMPARE(s->cmbPeriods->currentIndex(), 2);
+        QCOMPARE(s->txtPeriodScore[8]->text(), QStringLiteral("2"));
+        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("5"));
+        QCOMPARE(s->cmbOpponents->currentText(), QStringLiteral("G1"));
+        QCOMPARE(s->txtGameLoc->text(), QStringLiteral("Rink"));
+        QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(s->txtGameDate->text(), QStringLiteral("10/1/2026"));
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Thursday, October 1, 2026"));
+        QVERIFY(!s->screenChanged());
+
+        // A game type that no longer exists shows "No Game Type".
+        Unload<frmGameScreen>();
+        flushDeletes();
+        Db().execute(QStringLiteral("update GameStats set GameType = 9"));
+        s = headerFromList(false, 0);
+        QCOMPARE(s->lstGameTypes->currentRow(), 0);
+    }
+
+    void periodsAndHomeRearrangeTheScoreGrid()
+    {
+        frmGameScreen* s = headerFromList(true);
+        s->cmbPeriods->setCurrentIndex(2);
+        for (int i = 0; i < 10; ++i)
+            s->txtPeriodScore[size_t(i)]->setText(QString::number(i % 5 + 1));
+        QVERIFY(s->screenChanged());
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("15"));
+        QCOMPARE(twips(s->txtPeriodScore[4]->x()), 5160);
+
+        s->cmbPeriods->setCurrentIndex(0);
+        QVERIFY(s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
+        QVERIFY(s->txtPeriodScore[7]->isHidden() && s->lblPeriod[3]->isHidden());
+        QCOMPARE(twips(s->txtPeriodScore[9]->x()), 4200);
+        QCOMPARE(twips(s->lblPeriod[4]->x()), 4200);
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("8"));  // 1 + 2 + OT 5
+        QCOMPARE(s->txtPeriodScore[3]->text(), QStringLiteral("4"));  // kept while hidden
+
+        s->cmbPeriods->setCurrentIndex(1);
+        QVERIFY(!s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
+        QCOMPARE(twips(s->txtPeriodScore[4]->x()), 4680);
+        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("11"));
+
+        // Home game: the opponent above, the team below.
+        QCOMPARE(twips(s->cmbOpponents->y()), 480);
+        QCOMPARE(twips(s->txtPeriodScore[5]->y()), 960);
+        QCOMPARE(twips(s->lblGoals[1]->y()), 1005);
+        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[0]);
+        s->chkHomeTeam->setChecked(false);
+        QCOMPARE(twips(s->cmbOpponents->y()), 960);
+        QCOMPARE(twips(s->txtPeriodScore[0]->y()), 960);
+        QCOMPARE(twips(s->txtPeriodScore[5]->y()), 480);
+        QCOMPARE(twips(s->lblGoals[1]->y()), 525);
+        QCOMPARE(twips(s->lblGoals[0]->y()), 1005);
+        // Tabbing runs through the team's boxes first now.
+        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[5]);
+        QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
+        QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
+        grab(s, "header-away-3-periods");
+    }
+
+    void theLongDate()
+    {
+        frmGameScreen* s = headerFromList(true);
+        s->txtGameDate->setText(QStringLiteral("12/5/2026"));
+        QCOMPARE(s->lblDisplayDate->text(), QString());  // blank until the box is left
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Saturday, December 5, 2026"));
+        s->txtGameDate->setText(QStringLiteral("13/45/99"));
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Invalid Date"));
+        s->txtGameDate->setText(QStringLiteral("  "));
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QString());
+    }
+
+    void savingANewGameShowsItInTheList()
+    {
+        addStoredGame(1, 1, 1);
+        frmGameScreen* s = headerFromList(true);
+        s->txtGameDate->setText(QStringLiteral("12/5/2026"));
+        s->cmbOpponents->setEditText(QStringLiteral("Pines"));
+        s->txtPeriodScore[5]->setText(QStringLiteral("4"));
+        s->txtPeriodScore[0]->setText(QStringLiteral("2"));
+        s->txtNotes->setPlainText(QStringLiteral("first win"));
+        s->cmdOK_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(g.FormOpen[FormNo::GameScreen], False);
+        frmGameMenu* list = Loaded<frmGameMenu>();
+        QVERIFY(list);  // a new game comes back to the list until players can be entered
+        QCOMPARE(list->lstGameMenu->count(), 2);
+        QCOMPARE(list->lstGameMenu->item(1)->text(),
+                 QStringLiteral("2   12/5/2026  No Game Type    Pines") + QString(20, QLatin1Char(' ')) +
+                     QStringLiteral("   4-2   WON "));
+        QCOMPARE(Db().scalar(QStringLiteral("select OpponentTeamNumber from GameStats where GameNumber = 2")).toInt(), 2);
+        QVERIFY(!frame->QNToolbar()->isHidden());
+        grab(list, "gamelist-after-add");
+
+        // Inserted before game 1, it moves the others up.
+        s = headerFromList(true);
+        s->txtGameNumber->setText(QStringLiteral("1"));
+        s->cmbOpponents->setEditText(QStringLiteral("Birches"));
+        s->txtPeriodScore[5]->setText(QStringLiteral("1"));
+        env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
+        s->cmdOK_Click();
+        flushDeletes();
+        list = Loaded<frmGameMenu>();
+        QCOMPARE(lines(list->lstGameMenu).size(), 3);
+        QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
+        QVERIFY(list->lstGameMenu->item(1)->text().startsWith(QStringLiteral("2  ")));
+        QVERIFY(list->lstGameMenu->item(1)->text().contains(QStringLiteral("G1")));
+        QVERIFY(list->lstGameMenu->item(2)->text().contains(QStringLiteral("Pines")));
+        grab(list, "gamelist-after-insert");
+    }
+
+    void aFailedCheckKeepsTheScreen()
+    {
+        frmGameScreen* s = headerFromList(true);
+        s->show();
+        s->txtGameNumber->setText(QStringLiteral("9"));
+        env->expectMsgBox(QStringLiteral("Game Number can not be greater than the next game number (1)!"));
+        s->cmdOK_Click();
+        QCOMPARE(Loaded<frmGameScreen>(), s);
+        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("1"));
+        QCOMPARE(s->focusWidget(), s->txtGameNumber);
+        s->txtPPG->setText(QStringLiteral("1"));
+        env->expectMsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"));
+        s->cmdOK_Click();
+        QCOMPARE(s->focusWidget(), s->txtPPG);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats")).toInt(), 0);
+    }
+
+    void changingTheNumberMovesTheGameInTheList()
+    {
+        for (int k = 1; k <= 5; ++k)
+            addStoredGame(1, int16_t(k), k);
+        // A count left over from another team's list must not let the game
+        // move past this team's last game.
+        g.NumGames = 40;
+        frmGameScreen* s = headerFromList(false, 1);
+        g.NumGames = 40;
+        Unload<frmGameScreen>();
+        flushDeletes();
+        g.GameEditMode = "C";
+        g.GameRecGameNumber = 2;
+        s = Load<frmGameScreen>();
+        QCOMPARE(g.NumGames, int16_t(5));
+        s->txtGameNumber->setText(QStringLiteral("6"));
+        env->expectMsgBox(QStringLiteral("Game Number can not be greater than total games (5)."));
+        s->cmdOK_Click();
+        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("2"));
+
+        s->txtGameNumber->setText(QStringLiteral("4"));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
+        s->cmdOK_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        frmGameMenu* list = Loaded<frmGameMenu>();
+        QVERIFY(list);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G3", "G4", "G2", "G5"}));
+        QVERIFY(list->lstGameMenu->item(3)->text().contains(QStringLiteral("G2")));
+        QVERIFY(list->lstGameMenu->item(3)->text().startsWith(QStringLiteral("4  ")));
+    }
+
+    void cancelAsksOnlyAfterAChange()
+    {
+        addStoredGame(1, 1, 1);
+        frmGameScreen* s = headerFromList(false, 0);
+        s->cmdCancel_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        QVERIFY(Loaded<frmGameMenu>());
+        QVERIFY(env->shownMessages().isEmpty());
+
+        s = headerFromList(false, 0);
+        s->show();
+        s->txtGameLoc->setText(QStringLiteral("Elsewhere"));
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo, QStringLiteral("Game Information Changed"));
+        s->cmdCancel_Click();
+        QCOMPARE(Loaded<frmGameScreen>(), s);
+        QCOMPARE(s->focusWidget(), s->txtGameDate);
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
+        s->cmdCancel_Click();
+        flushDeletes();
+        QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(gameOrder(1), QStringList({"G1"}));
+        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats")).toString(), QStringLiteral("Rink"));
+    }
+
+    void importFillsTheScreenFromTheOpponentsSide()
+    {
+        Db().execute(QStringLiteral(
+            "insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Periods, Location, HomeTeam, "
+            "Opponent, Goals, GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoals, "
+            "OppGoalsPeriod1, OppGoalsPeriod2, OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills, "
+            "notes) values (2, 1, '2026-11-20', 0, 3, 'North Rink', -1, 'Oaks', 4, 1, 2, 1, 0, 0, 2, 2, 0, 0, 0, "
+            "0, 5, 2, 3, 2, 'their notes')"));
+        addStoredGame(2, 2, 7);
+        frmGameScreen* s = headerFromList(true);
+        s->show();
+        s->txtNotes->setPlainText(QStringLiteral("mine"));
+
+        // A typed opponent, or one that differs in letter case, is refused.
+        s->cmbOpponents->setEditText(QStringLiteral("pines"));
+        env->expectMsgBox(QStringLiteral("Must select opponent from drop-down list!"), vbOK,
+                          QStringLiteral("No Opponent Selected"));
+        s->cmdImport_Click();
+        QCOMPARE(s->focusWidget(), s->txtGameDate);
+        QCOMPARE(g.ImportOpponentTeam, int16_t(0));
+
+        // The dialog lists the opponent's games, the last one chosen.
+        s->cmbOpponents->setEditText(QStringLiteral("  Pines "));
+        QStringList offered;
+        QString caption;
+        Dialog::setModalHook([&](Dialog* d) {
+            auto* dialog = static_cast<frmImportGame*>(d);
+            caption = dialog->windowTitle();
+            offered = lines(dialog->lstGameMenu);
+            QCOMPARE(dialog->lstGameMenu->currentRow(), 1);
+            QVERIFY(!dialog->chkGameComment->isChecked());
+            grab(dialog, "import-dialog");
+            dialog->lstGameMenu->setCurrentRow(0);
+            dialog->cmdOK_Click();
+        });
+        s->cmdImport_Click();
+        Dialog::setModalHook({});
+        QCOMPARE(caption, QStringLiteral("Import Game Information - Pines"));
+        QCOMPARE(offered.size(), 2);
+        QVERIFY(offered[0].contains(QStringLiteral("Oaks")));
+        QVERIFY(g.CancelFlag == "N");
+        QCOMPARE(g.ImportGameNumber, int16_t(1));
+        QVERIFY(g.ImportNotes == "N");
+
+        QVERIFY(!s->chkHomeTeam->isChecked());
+        QCOMPARE(s->cmbPeriods->currentIndex(), 1);
+        QCOMPARE(s->txtGameDate->text(), QStringLiteral("11/20/2026"));
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Friday, November 20, 2026"));
+        QCOMPARE(s->txtGameLoc->text(), QStringLiteral("North Rink"));
+        QCOMPARE(s->txtPeriodScore[5]->text(), QStringLiteral("2"));
+        QCOMPARE(s->txtPeriodScore[6]->text(), QStringLiteral("0"));
+        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("2"));
+        QCOMPARE(s->txtPeriodScore[0]->text(), QStringLiteral("1"));
+        QCOMPARE(s->txtPeriodScore[1]->text(), QStringLiteral("2"));
+        QCOMPARE(s->txtPeriodScore[2]->text(), QStringLiteral("1"));
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("4"));
+        QCOMPARE(s->txtPP->text(), QStringLiteral("3"));
+        QCOMPARE(s->txtPPG->text(), QStringLiteral("1"));
+        QCOMPARE(s->txtSH->text(), QStringLiteral("5"));
+        QCOMPARE(s->txtKills->text(), QStringLiteral("3"));
+        QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("mine"));
+        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("1"));
+        QCOMPARE(s->cmbOpponents->currentText(), QStringLiteral("  Pines "));
+        // The team is away now: its row is the upper one.
+        QCOMPARE(twips(s->txtPeriodScore[5]->y()), 480);
+        grab(s, "header-imported");
+
+        // With the notes box ticked the notes come too.
+        Dialog::setModalHook([](Dialog* d) {
+            auto* dialog = static_cast<frmImportGame*>(d);
+            dialog->lstGameMenu->setCurrentRow(0);
+            dialog->chkGameComment->setChecked(true);
+            dialog->cmdOK_Click();
+        });
+        s->cmdImport_Click();
+        QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("their notes"));
+
+        // Saved, the game is the team's own row, seen from its side.
+        Dialog::setModalHook({});
+        s->cmdOK_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats where TeamNumber = 1")).toInt(), 1);
+        QCOMPARE(Db().scalar(QStringLiteral("select OppGoals from GameStats where TeamNumber = 1")).toInt(), 4);
+        QCOMPARE(Db().scalar(QStringLiteral("select HomeTeam from GameStats where TeamNumber = 1")).toInt(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("select OpponentTeamNumber from GameStats where TeamNumber = 1")).toInt(), 2);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats where TeamNumber = 2")).toInt(), 2);
+    }
+
+    void closingTheImportDialogAnyOtherWayIsCancel()
+    {
+        addStoredGame(2, 1, 1);
+        frmGameScreen* s = headerFromList(true);
+        s->cmbOpponents->setCurrentIndex(0);
+        s->txtGameLoc->setText(QStringLiteral("Here"));
+        for (int how = 0; how < 3; ++how) {
+            Dialog::setModalHook([how](Dialog* d) {
+                auto* dialog = static_cast<frmImportGame*>(d);
+                if (how == 0)
+                    dialog->cmdCancel_Click();
+                else if (how == 1)
+                    dialog->close();  // the window frame's close
+                // how == 2: the dialog goes away without any button
+            });
+            s->cmdImport_Click();
+            QVERIFY(g.CancelFlag == "Y");
+            QCOMPARE(s->txtGameLoc->text(), QStringLiteral("Here"));
+        }
+        Dialog::setModalHook({});
+
+        // An opponent without games offers nothing but Cancel.
+        s->cmbOpponents->setCurrentIndex(1);
+        Dialog::setModalHook([](Dialog* d) {
+            auto* dialog = static_cast<frmImportGame*>(d);
+            QCOMPARE(dialog->lstGameMenu->count(), 0);
+            QVERIFY(!dialog->cmdOK->isEnabled());
+            QVERIFY(!dialog->lstGameMenu->isEnabled());
+            QVERIFY(!dialog->chkGameComment->isEnabled());
+            dialog->cmdCancel_Click();
+        });
+        s->cmdImport_Click();
+        Dialog::setModalHook({});
+        QVERIFY(g.CancelFlag == "Y");
+    }
+};
+
+VH_TEST_MAIN(TstGameWindows)
+#include "tst_gamewindows.moc"

@@ -1,0 +1,322 @@
+#include "games/GameTestData.h"
+#include "platform/MsgBox.h"
+#include "shell/Globals.h"
+#include "shell/Renumber.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+#include <QElapsedTimer>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+// A game header in the buffer, as the header screen leaves it before saving.
+void setBuffer(const char* mode, int16_t number, int16_t old, const QString& opponent)
+{
+    g.GameEditMode = mode;
+    g.GameRecTeamNumber = g.CurrentTeam;
+    g.GameRecGStatNumber = NextGStatNumber();
+    g.GameRecGameNumber = number;
+    g.OldGameNumber = old;
+    g.GameRecGameType = 0;
+    g.GameRecPeriods = 3;
+    g.GameRecGameDate = QStringLiteral("12/5/2026");
+    g.GameRecLocation = QStringLiteral("Arena");
+    g.GameRecHomeTeam = True;
+    g.GameRecOpponent = opponent;
+    g.GameRecOpponentTeamNumber = 0;
+    g.GameRecOpponentGStatNumber = 0;
+    g.GameRecGoals = 4;
+    g.GameRecGoalsPeriod1 = 1;
+    g.GameRecGoalsPeriod2 = 2;
+    g.GameRecGoalsPeriod3 = 1;
+    g.GameRecOppGoals = 2;
+    g.GameRecOppGoalsPeriod1 = 2;
+    g.GameRecPP = 5;
+    g.GameRecPPG = 2;
+    g.GameRecSH = 3;
+    g.GameRecKills = 2;
+    g.GameRecOvertime = False;
+    g.GameRecNotes = QStringLiteral("typed notes");
+    g.GameInfoChanged = "N";
+}
+
+// Team 1's games G1..Gn, two players and one goalie each, and team 2's three
+// games that nothing here may touch.
+void season(int games)
+{
+    for (int k = 1; k <= games; ++k)
+        addStoredGame(1, int16_t(k), k);
+    for (int k = 1; k <= 3; ++k)
+        addStoredGame(2, int16_t(k), 90 + k);
+}
+
+// Every game's player and goalie rows stand under its number, and no row is
+// left under a number that has no game.
+void verifyRowsFollowGames(int16_t team)
+{
+    const QStringList order = gameOrder(team);
+    QCOMPARE(gameNumbers(team).size(), order.size());
+    for (int i = 0; i < order.size(); ++i) {
+        QCOMPARE(gameNumbers(team)[i], i + 1);
+        bool isMarker = false;
+        const int marker = order[i].mid(1).toInt(&isMarker);
+        const int16_t number = int16_t(i + 1);
+        if (!order[i].startsWith(QLatin1Char('G')) || !isMarker) {
+            QVERIFY2(statMarkers("PlayerStats", team, number).isEmpty(), qPrintable(order[i]));
+            continue;
+        }
+        QCOMPARE(statMarkers("PlayerStats", team, number), QList<int>({marker, marker}));
+        QCOMPARE(statMarkers("GoalieStats", team, number), QList<int>({marker}));
+    }
+    for (const char* table : {"PlayerStats", "GoalieStats"}) {
+        const int orphans = Db().scalar(QStringLiteral("select count(*) from ") + QLatin1String(table) +
+                                            QStringLiteral(" where TeamNumber = ? and (GameNumber < 1 or GameNumber > ?)"),
+                                        {int(team), int(order.size())})
+                                .toInt();
+        QCOMPARE(orphans, 0);
+    }
+}
+
+}  // namespace
+
+class TstRenumber : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        setGameState({{1, "Oaks"}, {2, "Pines"}});
+    }
+    void cleanup() { env.reset(); }
+
+    void nextNumbersTakeTheLargestPlusOne()
+    {
+        QCOMPARE(NextPersonNumber(), int16_t(1));
+        QCOMPARE(NextGStatNumber(), int16_t(1));
+        QCOMPARE(NextGameNumber(1), int16_t(1));
+        for (int p : {1, 2, 7})
+            Db().execute(QStringLiteral("insert into People (PersonNumber) values (?)"), {p});
+        QCOMPARE(NextPersonNumber(), int16_t(8));
+        season(4);
+        QCOMPARE(NextGameNumber(1), int16_t(5));
+        QCOMPARE(NextGameNumber(2), int16_t(4));
+        QCOMPARE(NextGameNumber(3), int16_t(1));
+        QCOMPARE(NextGStatNumber(), int16_t(94));
+    }
+
+    void addingTheFirstGameWritesEveryField()
+    {
+        setBuffer("A", NextGameNumber(1), 1, QStringLiteral("Pines"));
+        g.GameRecOpponentTeamNumber = 2;
+        g.GameRecOvertime = True;
+        QVERIFY(RenumberGames());
+        Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats where TeamNumber = 1"));
+        QCOMPARE(rs.recordCount(), 1);
+        QCOMPARE(rs.getInt(QStringLiteral("GameNumber")), int16_t(1));
+        QCOMPARE(rs.getInt(QStringLiteral("GStatNumber")), int16_t(1));
+        QCOMPARE(rs.getDate(QStringLiteral("GameDate")), QDate(2026, 12, 5));
+        QCOMPARE(rs.getText(QStringLiteral("Location")), QStringLiteral("Arena"));
+        QCOMPARE(rs.getInt(QStringLiteral("HomeTeam")), True);
+        QCOMPARE(rs.getText(QStringLiteral("Opponent")), QStringLiteral("Pines"));
+        QCOMPARE(rs.getInt(QStringLiteral("OpponentTeamNumber")), int16_t(2));
+        QCOMPARE(rs.getInt(QStringLiteral("Goals")), int16_t(4));
+        QCOMPARE(rs.getInt(QStringLiteral("GoalsPeriod3")), int16_t(1));
+        QCOMPARE(rs.getInt(QStringLiteral("OppGoalsPeriod1")), int16_t(2));
+        QCOMPARE(rs.getInt(QStringLiteral("Kills")), int16_t(2));
+        QCOMPARE(rs.getInt(QStringLiteral("Overtime")), True);
+        QCOMPARE(rs.getText(QStringLiteral("notes")), QStringLiteral("typed notes"));
+
+        // A game without a date stores none.
+        setBuffer("A", NextGameNumber(1), 2, QStringLiteral("Elms"));
+        g.GameRecGameDate.clear();
+        QVERIFY(RenumberGames());
+        QVERIFY(Db().scalar(QStringLiteral("select GameDate from GameStats where Opponent = 'Elms'")).isNull());
+    }
+
+    void insertingBeforeTheFirstGameMovesEveryGameUp()
+    {
+        season(5);
+        setBuffer("A", 1, 6, QStringLiteral("New"));
+        QVERIFY(RenumberGames());
+        QCOMPARE(gameOrder(1), QStringList({"New", "G1", "G2", "G3", "G4", "G5"}));
+        verifyRowsFollowGames(1);
+        QCOMPARE(gameOrder(2), QStringList({"G91", "G92", "G93"}));
+        verifyRowsFollowGames(2);
+        // The new game keeps its own serial number; the moved ones keep theirs.
+        QCOMPARE(Db().scalar(QStringLiteral("select GStatNumber from GameStats where Opponent = 'New'")).toInt(), 94);
+        QCOMPARE(Db().scalar(QStringLiteral("select GStatNumber from GameStats where Opponent = 'G1'")).toInt(), 1);
+    }
+
+    void insertingInTheMiddle()
+    {
+        season(5);
+        setBuffer("A", 3, 6, QStringLiteral("New"));
+        QVERIFY(RenumberGames());
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "New", "G3", "G4", "G5"}));
+        verifyRowsFollowGames(1);
+    }
+
+    void changingTheNumberMovesTheGame_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("2 to 4") << 2 << 4 << QStringList({"G1", "G3", "G4", "G2", "G5"});
+        QTest::newRow("4 to 2") << 4 << 2 << QStringList({"G1", "G4", "G2", "G3", "G5"});
+        QTest::newRow("1 to 5") << 1 << 5 << QStringList({"G2", "G3", "G4", "G5", "G1"});
+        QTest::newRow("5 to 1") << 5 << 1 << QStringList({"G5", "G1", "G2", "G3", "G4"});
+    }
+    void changingTheNumberMovesTheGame()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, order);
+        season(5);
+        // The moved game keeps its opponent name so that its rows can be traced.
+        setBuffer("C", int16_t(to), int16_t(from), QStringLiteral("G%1").arg(from));
+        QVERIFY(RenumberGames());
+        QCOMPARE(gameOrder(1), order);
+        verifyRowsFollowGames(1);
+        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats where TeamNumber = 1 and GameNumber = ?"),
+                             {to})
+                     .toString(),
+                 QStringLiteral("Arena"));
+        // Its serial number stays the stored one.
+        QCOMPARE(Db().scalar(QStringLiteral("select GStatNumber from GameStats where TeamNumber = 1 and GameNumber = ?"),
+                             {to})
+                     .toInt(),
+                 from);
+        QCOMPARE(gameOrder(2), QStringList({"G91", "G92", "G93"}));
+    }
+
+    void changedTypeReachesThePlayerRowsOnlyWhenAsked()
+    {
+        season(3);
+        setBuffer("C", 2, 2, QStringLiteral("G2"));
+        g.GameRecGameType = 7;
+        g.GameRecHomeTeam = False;
+        QVERIFY(RenumberGames());  // GameInfoChanged "N"
+        const QString rows = QStringLiteral("select count(*) from %1 where TeamNumber = 1 and GameType = 7 and HomeTeam = 0");
+        QCOMPARE(Db().scalar(rows.arg("PlayerStats")).toInt(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("select GameType from GameStats where TeamNumber = 1 and GameNumber = 2"))
+                     .toInt(),
+                 7);
+
+        g.GameInfoChanged = "Y";
+        QVERIFY(RenumberGames());
+        QCOMPARE(Db().scalar(rows.arg("PlayerStats")).toInt(), 2);
+        QCOMPARE(Db().scalar(rows.arg("GoalieStats")).toInt(), 1);
+        QCOMPARE(statMarkers("PlayerStats", 1, 2), QList<int>({2, 2}));
+
+        // A moved game's rows take the new values too, and only its rows.
+        setBuffer("C", 3, 1, QStringLiteral("G1"));
+        g.GameRecGameType = 8;
+        g.GameInfoChanged = "Y";
+        QVERIFY(RenumberGames());
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from PlayerStats where GameType = 8")).toInt(), 2);
+        QCOMPARE(statMarkers("PlayerStats", 1, 3), QList<int>({1, 1}));
+        QCOMPARE(Db().scalar(QStringLiteral("select min(GameType) from PlayerStats where TeamNumber = 1 and "
+                                            "GameNumber = 3"))
+                     .toInt(),
+                 8);
+    }
+
+    void deletingClosesTheGap()
+    {
+        season(5);
+        g.GameEditMode = "D";
+        g.GameRecGameNumber = 3;
+        g.NumGames = 5;
+        QVERIFY(RenumberGames());
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G4", "G5"}));
+        verifyRowsFollowGames(1);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from PlayerStats where PlayerNumber / 100 = 3")).toInt(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GoalieStats where PlayerNumber / 100 = 3")).toInt(), 0);
+
+        g.GameRecGameNumber = 4;  // the last game: nothing moves
+        g.NumGames = 4;
+        QVERIFY(RenumberGames());
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G4"}));
+        verifyRowsFollowGames(1);
+        QCOMPARE(gameOrder(2), QStringList({"G91", "G92", "G93"}));
+        verifyRowsFollowGames(2);
+    }
+
+    void anotherModeChangesNothing()
+    {
+        season(3);
+        setBuffer("S", 1, 3, QStringLiteral("New"));
+        QVERIFY(RenumberGames());
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3"}));
+        verifyRowsFollowGames(1);
+    }
+
+    void aFailureHalfWayLeavesEveryGameAsItWas()
+    {
+        season(5);
+        // The engine refuses the move of game 3's goalie rows, after the
+        // changed game was parked and other rows had moved.
+        Db().execute(QStringLiteral("create trigger refuse before update of GameNumber on GoalieStats when "
+                                    "old.PlayerNumber = 350 begin select raise(abort, 'refused'); end"));
+        setBuffer("C", 4, 2, QStringLiteral("G2"));
+        env->expectMsgBox(QStringLiteral("The game could not be changed!\rEvery game keeps its number"), vbOK,
+                          QStringLiteral("Database Error"));
+        QVERIFY(!RenumberGames());
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3", "G4", "G5"}));
+        verifyRowsFollowGames(1);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats where GameNumber = 0")).toInt(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats where Opponent = 'G2'")).toString(),
+                 QStringLiteral("Rink"));
+        QCOMPARE(Db().transactionDepth(), 0);
+
+        // The same for an insert: the new game is not kept either.
+        setBuffer("A", 1, 6, QStringLiteral("New"));
+        env->expectMsgBox(QStringLiteral("The game could not be added!"), vbOK, QStringLiteral("Database Error"));
+        QVERIFY(!RenumberGames());
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3", "G4", "G5"}));
+        verifyRowsFollowGames(1);
+    }
+
+    void aSeasonMovesInAFewStatements()
+    {
+        // 80 games of 25 players and 2 goalies, in a database that also holds
+        // three other teams' seasons.
+        Db().beginTrans();
+        for (int team = 1; team <= 4; ++team)
+            for (int k = 1; k <= 80; ++k)
+                addStoredGame(int16_t(team), int16_t(k), k, 25, 2);
+        Db().commitTrans();
+        QElapsedTimer timer;
+        timer.start();
+        setBuffer("A", 1, 81, QStringLiteral("New"));
+        QVERIFY(RenumberGames());
+        const qint64 insert = timer.restart();
+        setBuffer("C", 1, 81, QStringLiteral("G80"));
+        QVERIFY(RenumberGames());
+        const qint64 move = timer.restart();
+        g.GameEditMode = "D";
+        g.GameRecGameNumber = 2;
+        g.NumGames = 81;
+        QVERIFY(RenumberGames());
+        const qint64 remove = timer.elapsed();
+        qInfo("insert %lld ms, move %lld ms, delete %lld ms", insert, move, remove);
+        QCOMPARE(gameNumbers(1).size(), 80);
+        QCOMPARE(gameOrder(1).first(), QStringLiteral("G80"));
+        QCOMPARE(statMarkers("PlayerStats", 1, 1).size(), 25);
+        QCOMPARE(statMarkers("PlayerStats", 1, 80).value(0), 79);
+        QCOMPARE(gameNumbers(2).size(), 80);
+        // Generous bounds that a row-by-row walk of the tables would miss on
+        // a sanitizer build.
+        QVERIFY(insert < 2000 && move < 2000 && remove < 2000);
+    }
+};
+
+VH_TEST_MAIN(TstRenumber)
+#include "tst_renumber.moc"

@@ -1,0 +1,170 @@
+#include "games/GameTestData.h"
+#include "shell/Globals.h"
+#include "shell/TextFormat.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+// The game line of the one stored game of team 1.
+QString lineOfStoredGame()
+{
+    Recordset rs = Db().openRecordset(QStringLiteral("Select * from GameStats where TeamNumber = 1"));
+    return FormatGameListLine(rs);
+}
+
+void storeGame(int number, const QVariant& date, int type, const QString& opponent, int goals, int against)
+{
+    Db().execute(QStringLiteral("delete from GameStats"));
+    Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Opponent, Goals, "
+                                "OppGoals) values (1, ?, ?, ?, ?, ?, ?)"),
+                 {number, date, type, opponent, goals, against});
+}
+
+QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
+
+}  // namespace
+
+class TstTextFormat : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        setGameState({{1, "Oaks"}, {4, "  Pines Hockey Club"}},
+                     {{1, "Regular Season"}, {2, "Tournament Championship"}});
+    }
+    void cleanup() { env.reset(); }
+
+    void padText()
+    {
+        QString text = QStringLiteral("  ab ");
+        QCOMPARE(PadText(text, 5, QStringLiteral("M")), QStringLiteral(" ab  "));
+        QCOMPARE(text, QStringLiteral("ab"));  // the caller's text is trimmed
+        QCOMPARE(PadText(QStringLiteral("ab"), 5, QStringLiteral("L")), QStringLiteral("   ab"));
+        QCOMPARE(PadText(QStringLiteral("ab"), 5, QStringLiteral("R")), QStringLiteral("ab   "));
+        QCOMPARE(PadText(QStringLiteral("abc"), 3, QStringLiteral("L")), QStringLiteral("abc"));
+        QCOMPARE(PadText(QStringLiteral("abcd"), 3, QStringLiteral("R")), QString());
+        QCOMPARE(PadText(QStringLiteral("ab"), 5, QStringLiteral("C")), QString());
+        QCOMPARE(PadText(QStringLiteral("ab"), 5, QStringLiteral("l")), QString());
+    }
+
+    void gameListLine()
+    {
+        storeGame(3, QStringLiteral("2026-12-15"), 1, QStringLiteral("Pines"), 4, 2);
+        const QString line = lineOfStoredGame();
+        QCOMPARE(line.size(), 69);
+        QCOMPARE(line, QStringLiteral("3   12/15/2026 Regular Season  Pines") + blanks(20) +
+                           QStringLiteral("   4-2   WON "));
+
+        storeGame(12, QVariant(), 0, QStringLiteral("Elms"), 4, 4);
+        QCOMPARE(lineOfStoredGame(), QStringLiteral("12 ") + blanks(12) + QStringLiteral("No Game Type   ") + blanks(1) +
+                                         QStringLiteral("Elms") + blanks(21) + QStringLiteral("   4-4   tie "));
+
+        // A long type is cut to 15 and a long opponent to 25; 10 goals fill
+        // the goals field to the left.
+        storeGame(1, QStringLiteral("2026-01-02"), 2, QStringLiteral("An Opponent With A Long Name"), 10, 2);
+        const QString cut = lineOfStoredGame();
+        QCOMPARE(cut.mid(15, 15), QStringLiteral("Tournament Cham"));
+        QCOMPARE(cut.mid(31, 25), QStringLiteral("An Opponent With A Long N"));
+        QCOMPARE(cut.mid(56), QStringLiteral("  10-2   WON "));
+        QCOMPARE(cut.left(15), QStringLiteral("1   1/2/2026   "));
+
+        storeGame(2, QVariant(), 9, QString(), 1, 3);
+        QCOMPARE(lineOfStoredGame().mid(15), QStringLiteral("No Game Type") + blanks(29) + QStringLiteral("   1-3   lost"));
+    }
+
+    void datesInWords()
+    {
+        QCOMPARE(DayName(QStringLiteral("12/5/2026")), QStringLiteral("Saturday"));
+        QCOMPARE(DayName(QStringLiteral("12/6/2026")), QStringLiteral("Sunday"));
+        QCOMPARE(MonthName(QStringLiteral("12/5/2026"), QStringLiteral("L")), QStringLiteral("December"));
+        QCOMPARE(MonthName(QStringLiteral("12/5/2026"), QStringLiteral("S")), QStringLiteral("Dec"));
+        QCOMPARE(MonthName(QStringLiteral("5/1/2026"), QStringLiteral("L")), QStringLiteral("May"));
+        QCOMPARE(MonthName(QStringLiteral("5/1/2026"), QStringLiteral("x")), QStringLiteral("May"));
+        for (const QString& bad : {QString(), QStringLiteral("13/45/99"), QStringLiteral("soon")}) {
+            QCOMPARE(DayName(bad), QString());
+            QCOMPARE(MonthName(bad, QStringLiteral("L")), QString());
+        }
+    }
+
+    void lookups()
+    {
+        QCOMPARE(GetGameTypeDescription(0), FixedText(QStringLiteral("No Game Type"), 25));
+        QCOMPARE(GetGameTypeDescription(1), FixedText(QStringLiteral("Regular Season"), 25));
+        QCOMPARE(GetGameTypeDescription(5), QStringLiteral("No Game Type"));
+        QCOMPARE(GetLongTeamName(4), QStringLiteral("Pines Hockey Club"));
+        QCOMPARE(GetShortTeamName(4), QStringLiteral("  Pines Hockey Club "));
+        QCOMPARE(GetLongTeamName(0), QStringLiteral("Team Name Unknown"));
+        QCOMPARE(GetShortTeamName(0), QStringLiteral("Team Name Unknown"));
+    }
+
+    void personNames()
+    {
+        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, UniformNumber) values (3, 12, '12')"));
+        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, UniformNumber) values (3, 13, '  ')"));
+        g.ShowPlayerNumberOption = True;
+        const QString ann = QStringLiteral("Ann"), lee = QStringLiteral("Lee ");
+        g.NameFormatOption = 0;
+        QCOMPARE(PersonDisplayName(12, 3, ann, lee), QStringLiteral("Ann Lee-12"));
+        g.NameFormatOption = 1;
+        QCOMPARE(PersonDisplayName(12, 3, ann, lee), QStringLiteral("A Lee-12"));
+        QCOMPARE(PersonDisplayName(12, 3, QStringLiteral(" Ann"), lee), QStringLiteral("  Lee-12"));
+        g.NameFormatOption = 2;
+        QCOMPARE(PersonDisplayName(12, 3, ann, lee), QStringLiteral("Lee-12"));
+        QCOMPARE(PersonDisplayName(13, 3, ann, lee), QStringLiteral("Lee-"));
+        QCOMPARE(PersonDisplayName(14, 3, ann, lee), QStringLiteral("Lee"));
+        // Without the option the database is not read at all.
+        g.ShowPlayerNumberOption = 1;
+        g.Db.reset();
+        QCOMPARE(PersonDisplayName(12, 3, ann, lee), QStringLiteral("Lee"));
+    }
+
+    void numberFormatters()
+    {
+        g.ShowCommasOption = True;
+        QCOMPARE(FormatOneDecimal(1234.56f), QStringLiteral("1,234.6"));
+        QCOMPARE(FormatOneDecimal(0.04f), QStringLiteral("0.0"));
+        QCOMPARE(FormatTwoDecimals(2.5f), QStringLiteral("2.50"));
+        QCOMPARE(FormatTwoDecimals(1234.5f), QStringLiteral("1,234.50"));
+        QCOMPARE(FormatTwoDecimals(-0.5f), QStringLiteral("-0.50"));
+        QCOMPARE(FormatThreeDecimals(0.3333f), QStringLiteral(".333"));
+        QCOMPARE(FormatThreeDecimals(1.5f), QStringLiteral("1.500"));
+        QCOMPARE(FormatThreeDecimals(0.5f), QStringLiteral(".500"));
+        QCOMPARE(FormatThreeDecimals(0.0f), QStringLiteral(".000"));
+        QCOMPARE(FormatThreeDecimals(1234.5f), QStringLiteral("1,234.500"));
+        QCOMPARE(FormatWholeNumber(1234), QStringLiteral("1,234"));
+        QCOMPARE(FormatWholeNumber(1234567), QStringLiteral("1,234,567"));
+        QCOMPARE(FormatWholeNumber(0), QStringLiteral("0"));
+        g.ShowCommasOption = False;
+        QCOMPARE(FormatOneDecimal(1234.56f), QStringLiteral("1234.6"));
+        QCOMPARE(FormatTwoDecimals(1234.5f), QStringLiteral("1234.50"));
+        QCOMPARE(FormatThreeDecimals(1234.5f), QStringLiteral("1234.500"));
+        QCOMPARE(FormatWholeNumber(1234567), QStringLiteral("1234567"));
+
+        // -1 is "not applicable"; -2 is a number.
+        g.ShowNAOption = True;
+        QCOMPARE(FormatOneDecimal(-1), QStringLiteral("na"));
+        QCOMPARE(FormatTwoDecimals(-1), QStringLiteral("na"));
+        QCOMPARE(FormatThreeDecimals(-1), QStringLiteral("na"));
+        QCOMPARE(FormatWholeNumber(-1), QStringLiteral("na"));
+        g.ShowNAOption = False;
+        QCOMPARE(FormatOneDecimal(-1), QStringLiteral("0.0"));
+        QCOMPARE(FormatTwoDecimals(-1), QStringLiteral("0.00"));
+        QCOMPARE(FormatThreeDecimals(-1), QStringLiteral(".000"));
+        QCOMPARE(FormatWholeNumber(-1), QStringLiteral("0"));
+        QCOMPARE(FormatOneDecimal(-2), QStringLiteral("-2.0"));
+        QCOMPARE(FormatTwoDecimals(-2), QStringLiteral("-2.00"));
+        QCOMPARE(FormatThreeDecimals(-2), QStringLiteral("-2.000"));
+        QCOMPARE(FormatWholeNumber(-2), QStringLiteral("-2"));
+    }
+};
+
+VH_TEST_MAIN(TstTextFormat)
+#include "tst_textformat.moc"
