@@ -807,25 +807,9 @@ namespace {
 [[noreturn]] void nullError() { fail(Err::InvalidUseOfNull, QStringLiteral("Invalid use of Null")); }
 }  // namespace
 
-int16_t Recordset::getInt(const QString& field) const
-{
-    const QVariant v = value(field);
-    if (!v.isValid() || v.isNull())
-        nullError();
-    if (v.typeId() == QMetaType::QString)
-        return CInt(Val(v.toString()));
-    return CInt(v.toDouble());
-}
+int16_t Recordset::getInt(const QString& field) const { return CInt(getDouble(field)); }
 
-int32_t Recordset::getLong(const QString& field) const
-{
-    const QVariant v = value(field);
-    if (!v.isValid() || v.isNull())
-        nullError();
-    if (v.typeId() == QMetaType::QString)
-        return CLng(Val(v.toString()));
-    return CLng(v.toDouble());
-}
+int32_t Recordset::getLong(const QString& field) const { return CLng(getDouble(field)); }
 
 double Recordset::getDouble(const QString& field) const
 {
