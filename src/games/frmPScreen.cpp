@@ -299,6 +299,7 @@ void frmPScreen::Form_Load()
         if (QWidget* box = focusWidget())
             FocusWhenShown(box);
     } else {
+        g.CurrentPerson = 0;
         enableEntry(false);
         FocusWhenShown(cmdRoster);
     }
@@ -764,6 +765,7 @@ void frmPScreen::AfterRoster()
     }
     UpdatePlayedCounts();
     if (RowPersonCount == 0) {
+        g.CurrentPerson = 0;
         enableEntry(false);
         cmdRoster->setFocus();
         return;
