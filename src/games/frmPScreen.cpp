@@ -201,7 +201,7 @@ void frmPScreen::buildControls()
         const int left = kBoxesLeft + (k / 8) * kBoxColumnStep;
         const int top = kBoxesTop + (k % 8) * kBoxRowStep;
         lblCat[size_t(k)] = makeLabel(this, QStringLiteral("lblCat%1").arg(k), QStringLiteral("XXX"), left, top, 540,
-                                      300, Qt::AlignRight | Qt::AlignVCenter);
+                                      300);
         auto* box = new QLineEdit(QStringLiteral("0"), this);
         box->setObjectName(QStringLiteral("txtCat%1").arg(k));
         place(box, left + 580, top, 660, 300);
@@ -746,6 +746,8 @@ void frmPScreen::cmdRoster_Click()
         frmRoster roster;
         roster.showModal();
     }
+    // The frame takes the keyboard back from the closed editor.
+    window()->activateWindow();
     if (rosterClosed_)
         AfterRoster();
 }
