@@ -117,7 +117,12 @@ frmPScreen::frmPScreen() : Form(FormNo::PScreen)
     buildControls();
 }
 
-frmPScreen::~frmPScreen() = default;
+frmPScreen::~frmPScreen()
+{
+    // Gone without an unload (the frame closing): the editor must not call in.
+    if (isLoaded())
+        frmRoster::entryScreenRefresh = nullptr;
+}
 
 void frmPScreen::buildControls()
 {
@@ -290,7 +295,10 @@ void frmPScreen::Form_Load()
     GameChanged = false;
 
     // The roster editor, opened from here, hands its Close back to us.
-    frmRoster::entryScreenRefresh = [this] { rosterClosed_ = true; };
+    frmRoster::entryScreenRefresh = [self = QPointer<frmPScreen>(this)] {
+        if (self)
+            self->rosterClosed_ = true;
+    };
 
     showForm();
     if (RowPersonCount != 0) {
