@@ -28,7 +28,7 @@ public:
     {
         cell_.fill(0);
         for (int i = 1; i <= kCategoryBoxCount; ++i) {
-            value_[size_t(i)] = BoxNumber(boxes[size_t(i - 1)]);
+            value_[size_t(i)] = CategoryBoxNumber(boxes[size_t(i - 1)]);
             const int c = InputCategory(role, i);
             if (c >= 1 && c <= 50)
                 cell_[size_t(c)] = i;
@@ -97,7 +97,7 @@ EntryCheck goalieRules(const Cells& c, int periods, bool overtime)
 
 }  // namespace
 
-int32_t BoxNumber(const QString& text)
+int32_t CategoryBoxNumber(const QString& text)
 {
     const double v = std::nearbyint(Val(text));  // the default rounding: half to even
     if (!(v > double(INT32_MIN)))
@@ -133,7 +133,7 @@ EntryCheck CheckBoxText(const QString& text)
 
 std::optional<QString> StepBoxValue(const QString& text, int delta)
 {
-    const int64_t value = BoxNumber(text);
+    const int64_t value = CategoryBoxNumber(text);
     if (delta > 0 && value < kMaxBoxValue)
         return NumText(value + 1);
     if (delta < 0 && value > 0)

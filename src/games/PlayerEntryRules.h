@@ -35,7 +35,7 @@ struct EntryCheck {
 
 // The number a box's text counts as in the checks: its leading numeric part
 // rounded to a whole number (half to even), 0 for an empty or non-numeric text.
-int32_t BoxNumber(const QString& text);
+int32_t CategoryBoxNumber(const QString& text);
 
 // The category in input cell `cell` (1..32) of the role's layout (the project's
 // PlayerInputOrder / GoalieInputOrder), 0 for an empty cell.

@@ -1,11 +1,11 @@
 #include "games/PlayerScreenLink.h"
 
+#include "games/frmPScreen.h"
+
 namespace vh {
 
-// The player entry screen comes with its own window: make this true and load
-// it in ShowPlayerScreen.
-bool PlayerScreenAvailable() { return false; }
+bool PlayerScreenAvailable() { return true; }
 
-void ShowPlayerScreen() {}
+void ShowPlayerScreen() { Load<frmPScreen>(); }
 
 }  // namespace vh

@@ -2,6 +2,7 @@
 #include "games/frmGameMenu.h"
 #include "games/frmGameScreen.h"
 #include "games/frmImportGame.h"
+#include "games/frmPScreen.h"
 #include "shell/FrmMDI.h"
 #include "shell/Globals.h"
 #include "support/TestEnv.h"
@@ -87,6 +88,18 @@ class TstGameWindows : public QObject {
         return Loaded<frmGameScreen>();
     }
 
+    // A new game goes on to the player entry screen; its Cancel comes back
+    // to the list.
+    frmGameMenu* listAfterNewGame()
+    {
+        frmPScreen* entry = Loaded<frmPScreen>();
+        if (!entry)
+            return nullptr;
+        entry->cmdCancel_Click();
+        flushDeletes();
+        return Loaded<frmGameMenu>();
+    }
+
 private slots:
     void init()
     {
@@ -100,6 +113,7 @@ private slots:
     }
     void cleanup()
     {
+        Unload<frmPScreen>();
         Unload<frmGameScreen>();
         Unload<frmGameMenu>();
         Unload<frmSelectTeam>();
@@ -144,7 +158,7 @@ private slots:
         QCOMPARE(list->lstGameMenu->item(0)->text().left(4), QStringLiteral("1   "));
         QCOMPARE(list->lstGameMenu->item(0)->text().size(), 69);
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("G1")));
-        QVERIFY(!list->cmdPlayers->isEnabled());  // the player entry screen is not there yet
+        QVERIFY(list->cmdPlayers->isEnabled());
         list->unloadForm();
         flushDeletes();
         QCOMPARE(openGameList(4)->lstGameMenu->currentRow(), 3);
@@ -292,7 +306,7 @@ private slots:
         QCOMPARE(s->lstGameTypes->currentRow(), 2);
         QCOMPARE(s->cmdOK->text(), QStringLiteral("&OK"));
         QVERIFY(!s->cmdPlayers->isHidden());
-        QVERIFY(!s->cmdPlayers->isEnabled());
+        QVERIFY(s->cmdPlayers->isEnabled());
         QVERIFY(!s->chkHomeTeam->isChecked());
         QCOMPARE(s->cmbPeriods->currentIndex(), 2);
         QCOMPARE(s->txtPeriodScore[8]->text(), QStringLiteral("2"));
@@ -381,8 +395,8 @@ private slots:
         flushDeletes();
         QVERIFY(!Loaded<frmGameScreen>());
         QCOMPARE(g.FormOpen[FormNo::GameScreen], False);
-        frmGameMenu* list = Loaded<frmGameMenu>();
-        QVERIFY(list);  // a new game comes back to the list until players can be entered
+        frmGameMenu* list = listAfterNewGame();
+        QVERIFY(list);
         QCOMPARE(list->lstGameMenu->count(), 2);
         QCOMPARE(list->lstGameMenu->item(1)->text(),
                  QStringLiteral("2   12/5/2026  No Game Type    Pines") + QString(20, QLatin1Char(' ')) +
@@ -399,7 +413,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
         s->cmdOK_Click();
         flushDeletes();
-        list = Loaded<frmGameMenu>();
+        list = listAfterNewGame();
         QCOMPARE(lines(list->lstGameMenu).size(), 3);
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
         QVERIFY(list->lstGameMenu->item(1)->text().startsWith(QStringLiteral("2  ")));

@@ -1,0 +1,814 @@
+// The player entry screen as the user drives it: what it shows of a stored
+// game, the grid clicks that check and store the person shown, the entry
+// rules' messages and focus, the played box, +1/-1 and refused texts, the
+// rows OK and Game Screen write, the roster round trip, the totals view and
+// a save that fails.
+
+#include "games/GameTestData.h"
+#include "games/PlayerScreenLink.h"
+#include "games/frmGameMenu.h"
+#include "games/frmGameScreen.h"
+#include "games/frmPScreen.h"
+#include "shell/Categories.h"
+#include "shell/FrmMDI.h"
+#include "shell/Globals.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/frmRoster.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolBar>
+#include <map>
+
+using namespace vh;
+using namespace vh::test;
+using Pic = frmPScreen::Picture;
+
+namespace {
+
+constexpr int16_t Team = 1;
+
+// Category numbers the tests type into.
+namespace P {
+constexpr int Min = 3, SOG = 4, G = 5, PP = 6, SH = 7, GW = 8, GT = 9, EN = 10, OT = 11, UA = 12, Ast = 15, Pen = 18,
+              PIM = 19, Sec = 45;
+}
+namespace Gk {
+constexpr int Min = 3, GA1 = 7, GA2 = 8, GA3 = 9, GA4 = 10, GAO = 11, Sv1 = 13, Sv3 = 15, Sv4 = 16, SvO = 17,
+              G = 19, Pen = 21, PIM = 22, EN = 23, Sec = 45;
+}
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void grab(QWidget* w, const char* name)
+{
+    const QString dir = qEnvironmentVariable("VH_GRAB_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+void addPerson(int person, const QString& first, const QString& last)
+{
+    Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (?, ?, ?)"),
+                 {person, first, last});
+}
+
+void addRoster(int16_t team, int person, int indicator = True)
+{
+    Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
+                                "values (?, ?, ?, '')"),
+                 {int(team), person, indicator});
+}
+
+void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
+{
+    QStringList names{QStringLiteral("TeamNumber"), QStringLiteral("GameNumber"), QStringLiteral("PlayerNumber"),
+                      QStringLiteral("EventNumber"), QStringLiteral("HomeTeam")};
+    QVariantList params{int(Team), int(game), person, 1, True};
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        names << it.key();
+        params << it.value();
+    }
+    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
+                     .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
+                          QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
+                 params);
+}
+
+// A stored field of a person's row of game 1, or -999 when there is no row.
+int stored(const char* table, int person, const char* field)
+{
+    const QVariant v = Db().scalar(QStringLiteral("select %1 from %2 where TeamNumber = 1 and GameNumber = 1 and "
+                                                  "PlayerNumber = ?")
+                                       .arg(QLatin1String(field), QLatin1String(table)),
+                                   {person});
+    return v.isValid() && !v.isNull() ? v.toInt() : -999;
+}
+
+QList<int> storedPersons(const char* table)
+{
+    QList<int> out;
+    Recordset rs = Db().openRecordset(QStringLiteral("select PlayerNumber from %1 where TeamNumber = 1 and "
+                                                     "GameNumber = 1 order by PlayerNumber")
+                                          .arg(QLatin1String(table)));
+    for (; !rs.eof(); rs.moveNext())
+        out << rs.getInt(QStringLiteral("PlayerNumber"));
+    return out;
+}
+
+// The box of a category in the role's layout.
+int boxIndex(CatKind kind, int category)
+{
+    const OneBased<int16_t>& order = kind == CatKind::Player ? g.PlayerInputOrder : g.GoalieInputOrder;
+    for (int k = 1; k <= 32; ++k)
+        if (order[k] == category)
+            return k - 1;
+    qFatal("category %d is not on the layout", category);
+    return -1;
+}
+
+QLineEdit* box(frmPScreen* s, CatKind kind, int category) { return s->txtCat[size_t(boxIndex(kind, category))]; }
+
+// Types into boxes the way the screen sees typing.
+void type(frmPScreen* s, CatKind kind, const std::map<int, int>& values)
+{
+    for (const auto& [category, value] : values)
+        box(s, kind, category)->setText(QString::number(value));
+}
+
+void clickCell(frmPScreen* s, int row, int col)
+{
+    QTableWidget* grid = s->tblPlayerList;
+    const QModelIndex index = grid->model()->index(row, col);
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+}
+
+QWidget* focused() { return QApplication::focusWidget(); }
+
+}  // namespace
+
+class TstPScreen : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<FrmMDI> frame;
+
+    frmPScreen* open(int16_t game = 1)
+    {
+        g.GameRecGameNumber = game;
+        ShowPlayerScreen();
+        return Loaded<frmPScreen>();
+    }
+
+    // Ann (1) played with stored values, Bo (2) and Cy (3) did not, Di (4)
+    // kept goal; Ed (5) is on the roster but not as a player, person 6 has no
+    // People row, and Gus (7) has a row of the game but left the roster.
+    void makeTeam()
+    {
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Abel"));
+        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Baker"));
+        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Cole"));
+        addPerson(4, QStringLiteral("Di"), QStringLiteral("Dunn"));
+        addPerson(5, QStringLiteral("Ed"), QStringLiteral("Eng"));
+        addPerson(7, QStringLiteral("Gus"), QStringLiteral("Gray"));
+        for (int p : {1, 2, 3, 4})
+            addRoster(Team, p);
+        addRoster(Team, 5, False);
+        addRoster(Team, 6);
+        addStoredGame(Team, 1, 9, 0, 0, 4, 2);
+        addStats("PlayerStats", 1, {{"G", 2}, {"SOG", 5}, {"Ast", 1}, {"Min", 10}, {"Sec", 40}, {"FOW", 3}});
+        addStats("GoalieStats", 4, {{"GA1", 1}, {"GA2", 1}, {"Sv1", 10}, {"Min", 60}});
+        addStats("PlayerStats", 7, {{"G", 1}});
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        setGameState({{1, "Oaks"}, {2, "Pines"}});
+        LoadNameYourOwnCats();
+        for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
+            LoadInputOrder(kind);
+            BuildCatAbbrev(kind);
+        }
+        frame = std::make_unique<FrmMDI>();
+        frame->resize(1100, 800);
+        g.Frame = frame.get();
+        g.ShowToolBarOption = True;
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        makeTeam();
+    }
+    void cleanup()
+    {
+        Dialog::setModalHook({});
+        Unload<frmPScreen>();
+        Unload<frmGameScreen>();
+        Unload<frmGameMenu>();
+        flushDeletes();
+        frame.reset();
+        g.Frame = nullptr;
+        env.reset();
+    }
+
+    void opensOnTheFirstPersonAsPlayer()
+    {
+        frmPScreen* s = open();
+        QVERIFY(s);
+        QCOMPARE(g.FormOpen[FormNo::PScreen], True);
+        QVERIFY(frame->QNToolbar()->isHidden());
+        QCOMPARE(s->windowTitle(), QStringLiteral("Player Entry Screen - Oaks"));
+        QCOMPARE(s->lblGameNumber->text(), QStringLiteral("Game 1"));
+        QCOMPARE(s->lblVisitorName->text(), QStringLiteral("G9"));
+        QCOMPARE(s->lblHomeName->text(), QStringLiteral("Oaks"));
+        QCOMPARE(s->lblVisitorTotal->text(), QStringLiteral("2"));
+        QCOMPARE(s->lblHomeTotal->text(), QStringLiteral("4"));
+        QVERIFY(s->lblPer[3]->isHidden() && s->lblHomeScore[4]->isHidden() && !s->lblHomeScore[2]->isHidden());
+        QCOMPARE(s->lblFinal->x(), tw(6600));
+
+        // Roster players with a People row, in roster order.
+        QCOMPARE(s->tblPlayerList->rowCount(), 4);
+        QStringList names;
+        for (int r = 0; r < 4; ++r)
+            names << s->tblPlayerList->item(r, 2)->text();
+        QCOMPARE(names.join(QLatin1Char(',')), QStringLiteral("Ann Abel,Bo Baker,Cy Cole,Di Dunn"));
+        QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
+        QCOMPARE(s->cellPicture(0, 1), Pic::NoBallNH);
+        QCOMPARE(s->cellPicture(1, 0), Pic::NoBallNH);
+        QCOMPARE(s->cellPicture(3, 1), Pic::BallNH);
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("1"));
+        QCOMPARE(s->lblGoalieCount->text(), QStringLiteral("1"));
+
+        // Ann's stored row in the player layout; cell 8 of the layout is empty.
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));
+        QVERIFY(s->chkPlayed->isChecked());
+        QCOMPARE(s->lblCat[size_t(boxIndex(CatKind::Player, P::G))]->text(), QStringLiteral("G  "));  // as stored, three characters
+        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("2"));
+        QCOMPARE(box(s, CatKind::Player, P::Sec)->text(), QStringLiteral("40"));
+        QCOMPARE(box(s, CatKind::Player, P::PP)->text(), QStringLiteral("0"));
+        QVERIFY(s->txtCat[7]->isHidden() && s->lblCat[7]->isHidden());
+        QVERIFY(!s->personChanged() && !s->gameChanged());
+        QCOMPARE(s->currentRole(), QStringLiteral("P"));
+        QTRY_COMPARE(focused(), s->txtCat[0]);
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Periods Played"));
+        grab(s, "pscreen-open");
+
+        // The goalie cell of Di: her goalie row, the highlight moves.
+        clickCell(s, 3, 1);
+        QCOMPARE(s->currentRole(), QStringLiteral("G"));
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Di Dunn"));
+        QCOMPARE(s->lblCat[size_t(boxIndex(CatKind::Goalie, Gk::Sv1))]->text(), QStringLiteral("Sv1"));
+        QCOMPARE(box(s, CatKind::Goalie, Gk::GA2)->text(), QStringLiteral("1"));
+        QCOMPARE(box(s, CatKind::Goalie, Gk::Sv1)->text(), QStringLiteral("10"));
+        QCOMPARE(s->cellPicture(0, 0), Pic::BallNH);
+        QCOMPARE(s->cellPicture(3, 1), Pic::BallHL);
+        QVERIFY(s->chkPlayed->isChecked());
+        QVERIFY(!s->personChanged());
+
+        // Help lines of the focused controls.
+        box(s, CatKind::Goalie, Gk::EN)->setFocus();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Empty Net Goals Against (Do not include in GA)"));
+        s->cmdRoster->setFocus();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Update Roster"));
+        s->cmdCancel->setFocus();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Cancel All Player Results Entered"));
+        s->cmdGameScreen->setFocus();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Go To Game Screen"));
+        s->chkPlayed->setFocus();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Played In Game"));
+        s->cmdOK->setFocus();  // keeps the line in the person view
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Played In Game"));
+        s->tblPlayerList->setFocus();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Player Table - Click on Table to Select"));
+    }
+
+    void gridClicksCheckAndStoreBeforeSwitching()
+    {
+        frmPScreen* s = open();
+        type(s, CatKind::Player, {{P::SOG, 1}});
+        QVERIFY(s->personChanged() && s->gameChanged());
+
+        // More goals than shots: Bo is not shown, Ann stays with her entry.
+        env->expectMsgBox(QStringLiteral("G can NOT be > SOG"), vbOK, QStringLiteral("Error"));
+        clickCell(s, 1, 0);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));
+        QCOMPARE(s->tblPlayerList->currentRow(), 0);
+        QCOMPARE(s->tblPlayerList->currentColumn(), 0);
+        QCOMPARE(box(s, CatKind::Player, P::SOG)->text(), QStringLiteral("1"));
+        QCOMPARE(focused(), box(s, CatKind::Player, P::G));
+        const PlayerEntry& e = s->entry();
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::SOG], int16_t(5));
+
+        // Corrected, the click stores Ann and shows Bo.
+        type(s, CatKind::Player, {{P::SOG, 6}});
+        clickCell(s, 1, 0);
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::SOG], int16_t(6));
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Bo Baker"));
+        QVERIFY(!s->chkPlayed->isChecked());
+        QCOMPARE(s->cellPicture(0, 0), Pic::BallNH);
+        QCOMPARE(s->cellPicture(1, 0), Pic::NoBallHL);
+        QVERIFY(!s->personChanged());
+
+        // The first digit ticks Played, puts the ball in and counts Bo; the
+        // second changes nothing more.
+        QLineEdit* ast = box(s, CatKind::Player, P::Ast);
+        ast->setFocus();
+        QTest::keyClick(ast, Qt::Key_End);
+        QTest::keyClick(ast, Qt::Key_Backspace);
+        QTest::keyClicks(ast, QStringLiteral("2"));
+        QCOMPARE(ast->text(), QStringLiteral("2"));
+        QVERIFY(s->chkPlayed->isChecked());
+        QCOMPARE(s->cellPicture(1, 0), Pic::BallHL);
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("2"));
+        QTest::keyClicks(ast, QStringLiteral("1"));
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("2"));
+
+        // The other ball of the same person: the player boxes are stored
+        // first, the goalie record is untouched.
+        clickCell(s, 1, 1);
+        QCOMPARE(e.PlayerRecords[e.StatIndex(2)][PlayerGameRecord::Ast], int16_t(21));
+        QCOMPARE(e.PlayerRecords[e.StatIndex(2)][SlotPlayed], True);
+        QCOMPARE(e.GoalieRecords[e.StatIndex(2)][SlotPlayed], False);
+        QCOMPARE(s->currentRole(), QStringLiteral("G"));
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Bo Baker"));
+        QCOMPARE(s->cellPicture(1, 0), Pic::BallNH);
+        QCOMPARE(s->cellPicture(1, 1), Pic::NoBallHL);
+
+        // A click on the name keeps the role.
+        clickCell(s, 0, 2);
+        QCOMPARE(s->currentRole(), QStringLiteral("G"));
+        QCOMPARE(s->currentCol(), 1);
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Ann Abel"));
+        QCOMPARE(s->cellPicture(0, 1), Pic::NoBallHL);
+        QCOMPARE(s->cellPicture(1, 1), Pic::NoBallNH);
+
+        // Space on the grid chooses its current cell.
+        s->tblPlayerList->setFocus();
+        s->tblPlayerList->setCurrentCell(2, 0);
+        QTest::keyClick(s->tblPlayerList, Qt::Key_Space);
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Cy Cole"));
+    }
+
+    void entryRulesShowTheirMessageAndFocus_data()
+    {
+        QTest::addColumn<bool>("goalie");
+        QTest::addColumn<int>("periods");
+        QTest::addColumn<bool>("overtime");
+        QTest::addColumn<QList<int>>("values");  // category, value, ...
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("focus");
+        using L = QList<int>;
+        QTest::newRow("G > SOG") << false << 3 << false << L{P::G, 3, P::SOG, 2, P::PIM, 2} << "G can NOT be > SOG"
+                                 << P::G;
+        QTest::newRow("PP + SH, PP") << false << 3 << false << L{P::G, 2, P::PP, 2, P::SH, 1}
+                                     << "PP + SH can NOT be > G" << P::PP;
+        QTest::newRow("PP + SH, SH") << false << 3 << false << L{P::G, 2, P::SH, 3} << "PP + SH can NOT be > G"
+                                     << P::SH;
+        QTest::newRow("GW + GT") << false << 3 << false << L{P::G, 1, P::GT, 2} << "GW + GT can NOT be > G" << P::GT;
+        QTest::newRow("EN") << false << 3 << false << L{P::G, 0, P::EN, 1} << "EN can NOT be > G" << P::EN;
+        QTest::newRow("OT") << false << 3 << false << L{P::G, 0, P::OT, 1} << "OT can NOT be > G" << P::OT;
+        QTest::newRow("UA") << false << 3 << false << L{P::G, 0, P::UA, 1} << "UA can NOT be > G" << P::UA;
+        QTest::newRow("PIM") << false << 3 << false << L{P::G, 0, P::Pen, 0, P::PIM, 2}
+                             << "Can NOT have PIM when Pen = 0" << P::PIM;
+        QTest::newRow("player Sec") << false << 3 << false << L{P::G, 0, P::Sec, 60} << "Seconds can Not be > 59"
+                                    << P::Sec;
+        QTest::newRow("goalie Sec first") << true << 3 << false << L{Gk::Sec, 60, Gk::PIM, 2}
+                                          << "Seconds can Not be > 59" << Gk::Sec;
+        QTest::newRow("goalie PIM") << true << 3 << false << L{Gk::Pen, 0, Gk::PIM, 2}
+                                    << "Can NOT have PIM when Pen = 0" << Gk::PIM;
+        QTest::newRow("GA3") << true << 2 << false << L{Gk::GA3, 1} << "GA3 can NOT be > 0 when 2 periods in game"
+                             << Gk::GA3;
+        QTest::newRow("Sv3") << true << 2 << false << L{Gk::Sv3, 1} << "Sv3 can NOT be > 0 when 2 periods in game"
+                             << Gk::Sv3;
+        QTest::newRow("GA4") << true << 3 << false << L{Gk::GA4, 1} << "GA4 can NOT be > 0 when 3 periods in game"
+                             << Gk::GA4;
+        QTest::newRow("Sv4") << true << 2 << true << L{Gk::Sv4, 1} << "Sv4 can NOT be > 0 when 2 periods in game"
+                             << Gk::Sv4;
+        QTest::newRow("GAO") << true << 4 << false << L{Gk::GAO, 1} << "GAO can NOT be > 0 when no overtime"
+                             << Gk::GAO;
+        QTest::newRow("SvO") << true << 4 << false << L{Gk::SvO, 1} << "SvO can NOT be > 0 when no overtime"
+                             << Gk::SvO;
+    }
+
+    void entryRulesShowTheirMessageAndFocus()
+    {
+        QFETCH(bool, goalie);
+        QFETCH(int, periods);
+        QFETCH(bool, overtime);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, message);
+        QFETCH(int, focus);
+        Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = ?"), {periods, VbBool(overtime)});
+        frmPScreen* s = open();
+        const CatKind kind = goalie ? CatKind::Goalie : CatKind::Player;
+        if (goalie)
+            clickCell(s, 3, 1);
+        for (int i = 0; i + 1 < values.size(); i += 2)
+            box(s, kind, values[i])->setText(QString::number(values[i + 1]));
+        env->expectMsgBox(message, vbOK, QStringLiteral("Error"));
+        s->cmdOK_Click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(env->shownMessages().last().text, message);
+        QCOMPARE(env->shownMessages().last().style, 48);
+        QCOMPARE(focused(), box(s, kind, focus));
+        QCOMPARE(Loaded<frmPScreen>(), s);  // nothing saved, the screen stays
+        QCOMPARE(stored("PlayerStats", 1, "G"), 2);
+    }
+
+    void okStoresExactlyWhatWasTyped()
+    {
+        frmPScreen* s = open();
+        clickCell(s, 1, 0);
+        type(s, CatKind::Player, {{P::SOG, 4}, {P::G, 2}, {P::Ast, 1}});
+        clickCell(s, 2, 0);
+        type(s, CatKind::Player, {{P::SOG, 3}, {P::G, 1}, {P::Ast, 2}, {P::PP, 1}});
+        clickCell(s, 3, 1);
+        type(s, CatKind::Goalie, {{Gk::Sv1, 12}, {Gk::Sv3, 8}, {Gk::GA3, 1}});
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("3"));
+        s->cmdOK_Click();  // the last person's boxes are checked and stored first
+        flushDeletes();
+        QVERIFY(!Loaded<frmPScreen>());
+        QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(g.FormOpen[FormNo::PScreen], False);
+
+        // Gus left the roster before this visit: his row is not touched.
+        QCOMPARE(storedPersons("PlayerStats"), QList<int>({1, 2, 3, 7}));
+        QCOMPARE(storedPersons("GoalieStats"), QList<int>({4}));
+        QCOMPARE(stored("PlayerStats", 7, "G"), 1);
+        QCOMPARE(stored("PlayerStats", 1, "FOW"), 3);  // off the typed boxes, kept
+        QCOMPARE(stored("PlayerStats", 2, "SOG"), 4);
+        QCOMPARE(stored("PlayerStats", 2, "G"), 2);
+        QCOMPARE(stored("PlayerStats", 2, "Ast"), 1);
+        QCOMPARE(stored("PlayerStats", 3, "PP"), 1);
+        QCOMPARE(stored("PlayerStats", 3, "PIM"), 0);
+        QCOMPARE(stored("PlayerStats", 3, "EventNumber"), 1);
+        QCOMPARE(stored("PlayerStats", 3, "HomeTeam"), True);
+        QCOMPARE(stored("GoalieStats", 4, "GA1"), 1);
+        QCOMPARE(stored("GoalieStats", 4, "GA3"), 1);
+        QCOMPARE(stored("GoalieStats", 4, "Sv1"), 12);
+        QCOMPARE(stored("GoalieStats", 4, "Sv3"), 8);
+        QCOMPARE(stored("GoalieStats", 4, "Min"), 60);
+
+        // Reopened from the game list, the screen shows them.
+        frmGameMenu* list = Loaded<frmGameMenu>();
+        QVERIFY(list->cmdPlayers->isEnabled());
+        list->cmdPlayers_Click();
+        flushDeletes();
+        s = Loaded<frmPScreen>();
+        QVERIFY(s);
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("3"));
+        QCOMPARE(s->cellPicture(2, 0), Pic::BallNH);
+        clickCell(s, 2, 0);
+        QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("2"));
+
+        // OK with nothing changed saves nothing.
+        Db().execute(QStringLiteral("update PlayerStats set EventNumber = 5 where PlayerNumber = 3"));
+        s->cmdOK_Click();
+        QCOMPARE(stored("PlayerStats", 3, "EventNumber"), 5);
+    }
+
+    void goalCheckWarnsBeforeTheSave()
+    {
+        g.EditGoalsForOption = True;
+        g.EditGoalsAgainstOption = True;
+        frmPScreen* s = open();
+        clickCell(s, 3, 1);
+        type(s, CatKind::Goalie, {{Gk::G, 1}, {Gk::EN, 1}});
+        env->expectMsgBox(QStringLiteral("Goals scored do not equal goals scored on Game Screen!\r\r"
+                                         "3  -   Player Screen goals scored (1 by goalie)\r"
+                                         "4  -   Game Screen goals scored\r\r"
+                                         "Note: You can turn off this warning in Options under Tools"),
+                          vbOK, QStringLiteral("Goals Scored Do Not Match Game Screen"));
+        env->expectMsgBox(QStringLiteral("3  -   Player Screen goals against\r2  -   Game Screen goals against"), vbOK,
+                          QStringLiteral("Goals Against Do Not Match Game Screen"));
+        s->cmdOK_Click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(stored("GoalieStats", 4, "EN"), 1);  // warnings only: saved all the same
+
+        // Matching goals: no warning.
+        g.EditGoalsAgainstOption = False;
+        flushDeletes();
+        s = open();
+        clickCell(s, 0, 0);
+        type(s, CatKind::Player, {{P::G, 3}, {P::SOG, 5}});
+        s->cmdOK_Click();
+        QVERIFY(!Loaded<frmPScreen>());
+        QCOMPARE(env->shownMessages().size(), 2);
+    }
+
+    void gameScreenSavesOrAsks()
+    {
+        // Unchanged: rewritten without a question.
+        Db().execute(QStringLiteral("update PlayerStats set EventNumber = 5 where PlayerNumber = 1"));
+        frmPScreen* s = open();
+        s->cmdGameScreen_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmPScreen>());
+        frmGameScreen* header = Loaded<frmGameScreen>();
+        QVERIFY(header);
+        QVERIFY(g.GameEditMode == "C");
+        QCOMPARE(header->txtGameNumber->text(), QStringLiteral("1"));
+        QCOMPARE(stored("PlayerStats", 1, "EventNumber"), 1);
+
+        // Changed, and No: left without saving.
+        Unload<frmGameScreen>();
+        flushDeletes();
+        s = open();
+        type(s, CatKind::Player, {{P::Ast, 4}});
+        env->expectMsgBox(QStringLiteral("Save player statistics?"), vbNo, QStringLiteral("Player Statistics Changed"));
+        s->cmdGameScreen_Click();
+        flushDeletes();
+        QVERIFY(Loaded<frmGameScreen>());
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
+
+        // Yes: checked, stored and saved.
+        Unload<frmGameScreen>();
+        flushDeletes();
+        s = open();
+        type(s, CatKind::Player, {{P::Ast, 4}, {P::Sec, 75}});
+        env->expectMsgBox(QStringLiteral("Save player statistics?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Seconds can Not be > 59"), vbOK, QStringLiteral("Error"));
+        s->cmdGameScreen_Click();
+        QCOMPARE(Loaded<frmPScreen>(), s);
+        type(s, CatKind::Player, {{P::Sec, 15}});
+        env->expectMsgBox(QStringLiteral("Save player statistics?"), vbYes);
+        s->cmdGameScreen_Click();
+        flushDeletes();
+        QVERIFY(Loaded<frmGameScreen>());
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 4);
+        QCOMPARE(stored("PlayerStats", 1, "Sec"), 15);
+    }
+
+    void cancelAsksOnlyAfterAChange()
+    {
+        // Stored values that break a rule pass while nobody changes them.
+        Db().execute(QStringLiteral("update PlayerStats set G = 9 where PlayerNumber = 1"));
+        frmPScreen* s = open();
+        clickCell(s, 1, 0);
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Bo Baker"));
+        s->cmdCancel_Click();
+        flushDeletes();
+        QVERIFY(Loaded<frmGameMenu>());
+        QVERIFY(!frame->QNToolbar()->isHidden());
+
+        Unload<frmGameMenu>();
+        flushDeletes();
+        s = open();
+        type(s, CatKind::Player, {{P::Ast, 7}});
+        s->cmdCancel->setFocus();
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo,
+                          QStringLiteral("Player Statistics Changed"));
+        s->cmdCancel_Click();
+        QCOMPARE(Loaded<frmPScreen>(), s);
+        QCOMPARE(focused(), s->txtCat[0]);
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
+        s->cmdCancel_Click();
+        flushDeletes();
+        QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
+    }
+
+    void playedBoxTicksAndClears()
+    {
+        frmPScreen* s = open();
+        s->chkPlayed->click();  // untick Ann
+        QVERIFY(!s->chkPlayed->isChecked());
+        for (QLineEdit* b : s->txtCat)
+            QCOMPARE(b->text(), QStringLiteral("0"));
+        QCOMPARE(s->cellPicture(0, 0), Pic::NoBallHL);
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("0"));
+        QCOMPARE(focused(), s->txtCat[0]);
+        const PlayerEntry& e = s->entry();
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::G], int16_t(2));  // until stored
+
+        s->chkPlayed->click();  // ticked again: the ball, the count, the zeros stay
+        QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("1"));
+        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("0"));
+        s->chkPlayed->click();
+        clickCell(s, 1, 0);
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::G], int16_t(0));
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][SlotPlayed], False);
+        QCOMPARE(s->cellPicture(0, 0), Pic::NoBallNH);
+        s->cmdOK_Click();
+        QCOMPARE(storedPersons("PlayerStats"), QList<int>({7}));
+    }
+
+    void plusMinusAndRefusedTexts()
+    {
+        frmPScreen* s = open();
+        clickCell(s, 1, 0);  // Bo, nothing played
+        QLineEdit* ast = box(s, CatKind::Player, P::Ast);
+        ast->setFocus();
+        s->cmdMinus_Click();  // at 0 nothing changes
+        QCOMPARE(ast->text(), QStringLiteral("0"));
+        QVERIFY(!s->personChanged());
+        {
+            const QSignalBlocker quiet(ast);
+            ast->clear();
+        }
+        QTest::mouseClick(s->cmdPlus, Qt::LeftButton);  // an empty box counts 0
+        QCOMPARE(ast->text(), QStringLiteral("1"));
+        QVERIFY(s->chkPlayed->isChecked());
+        QCOMPARE(focused(), ast);
+        ast->setText(QStringLiteral("9998"));
+        s->cmdPlus_Click();
+        QCOMPARE(ast->text(), QStringLiteral("9999"));
+        s->cmdPlus_Click();  // the largest value a box holds
+        QCOMPARE(ast->text(), QStringLiteral("9999"));
+        s->cmdMinus_Click();
+        QCOMPARE(ast->text(), QStringLiteral("9998"));
+
+        // A fifth typed digit is not taken; a paste that is no number in
+        // range is refused with a message and the old text comes back.
+        ast->selectAll();
+        QTest::keyClicks(ast, QStringLiteral("12345"));
+        QCOMPARE(ast->text(), QStringLiteral("1234"));
+        for (const QString& pasted : {QStringLiteral("12a"), QStringLiteral("99999"), QStringLiteral("-3")}) {
+            QApplication::clipboard()->setText(pasted);
+            ast->selectAll();
+            env->expectMsgBox(QStringLiteral("Only a whole number from 0 to 9999 can be entered"), vbOK,
+                              QStringLiteral("Error"));
+            ast->paste();
+            QCOMPARE(env->pendingExpectations(), 0);
+            QCOMPARE(ast->text(), QStringLiteral("1234"));
+        }
+        QApplication::clipboard()->setText(QStringLiteral("77"));
+        ast->selectAll();
+        ast->paste();
+        QCOMPARE(ast->text(), QStringLiteral("77"));
+        s->cmdOK_Click();
+        QCOMPARE(stored("PlayerStats", 2, "Ast"), 77);
+    }
+
+    void enterMovesToTheNextVisibleBox()
+    {
+        frmPScreen* s = open();
+        s->txtCat[6]->setFocus();
+        QTest::keyClick(s->txtCat[6], Qt::Key_Return);
+        QCOMPARE(focused(), s->txtCat[8]);  // cell 8 is empty in the player layout
+        s->txtCat[31]->setFocus();
+        QTest::keyClick(s->txtCat[31], Qt::Key_Enter);
+        QCOMPARE(focused(), s->txtCat[0]);
+        QVERIFY(Loaded<frmPScreen>());  // Enter is no button here
+    }
+
+    void rosterRoundTripKeepsTypedValues()
+    {
+        frmPScreen* s = open();
+        clickCell(s, 1, 0);
+        type(s, CatKind::Player, {{P::Ast, 3}});  // Bo, not yet stored
+        Dialog::setModalHook([&](Dialog* d) {
+            auto* roster = static_cast<frmRoster*>(d);
+            auto* list = roster->findChild<QListWidget*>(QStringLiteral("lstRoster"));
+            list->setCurrentItem(list->findItems(QStringLiteral("Cy Cole"), Qt::MatchExactly).first());
+            roster->cmdDelete_Click();
+            roster->cmdAdd_Click();
+            roster->setBoxText(RosterField::FirstName, QStringLiteral("Hal"));
+            roster->setBoxText(RosterField::LastName, QStringLiteral("Hunt"));
+            roster->cmdOK_Click();
+            roster->cmdClose_Click();
+        });
+        s->cmdRoster_Click();
+        Dialog::setModalHook({});
+
+        QStringList names;
+        for (int r = 0; r < s->tblPlayerList->rowCount(); ++r)
+            names << s->tblPlayerList->item(r, 2)->text();
+        QVERIFY(names.contains(QStringLiteral("Hal Hunt")));
+        QVERIFY(!names.contains(QStringLiteral("Cy Cole")));
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));
+        QCOMPARE(s->currentRole(), QStringLiteral("P"));
+        QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("2"));
+        const int bo = names.indexOf(QStringLiteral("Bo Baker"));
+        QCOMPARE(s->cellPicture(bo, 0), Pic::BallNH);
+        clickCell(s, bo, 0);
+        QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("3"));
+        s->cmdOK_Click();
+        QCOMPARE(stored("PlayerStats", 2, "Ast"), 3);
+    }
+
+    void emptyRosterOffersOnlyRosterAndCancel()
+    {
+        Db().execute(QStringLiteral("update Roster set PlayerIndicator = 0"));
+        frmPScreen* s = open();
+        QCOMPARE(s->tblPlayerList->rowCount(), 1);
+        for (QWidget* w : std::initializer_list<QWidget*>{s->tblPlayerList, s->cmdGameScreen, s->cmdTeam, s->cmdOK,
+                                                          s->cmdPlus, s->cmdMinus, s->chkPlayed, s->txtCat[0]})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(s->cmdRoster->isEnabled() && s->cmdCancel->isEnabled());
+        QTRY_COMPARE(focused(), s->cmdRoster);
+
+        Dialog::setModalHook([](Dialog* d) {
+            auto* roster = static_cast<frmRoster*>(d);
+            auto* all = roster->findChild<QListWidget*>(QStringLiteral("lstAllPlayers"));
+            all->setCurrentItem(all->findItems(QStringLiteral("Bo Baker"), Qt::MatchExactly).first());
+            roster->cmdInsert_Click();
+            roster->cmdClose_Click();
+        });
+        s->cmdRoster_Click();
+        QVERIFY(s->cmdOK->isEnabled() && s->txtCat[0]->isEnabled() && s->tblPlayerList->isEnabled());
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Bo Baker"));
+    }
+
+    void teamTotalsCarrySecondsIntoMinutes()
+    {
+        frmPScreen* s = open();  // Ann: 10 min 40 s
+        clickCell(s, 1, 0);
+        type(s, CatKind::Player, {{P::Min, 5}, {P::Sec, 30}, {P::Ast, 1}});
+        clickCell(s, 2, 0);
+        type(s, CatKind::Player, {{P::Min, 7}, {P::Sec, 50}});
+        s->cmdTeam_Click();  // Cy's entries are part of the totals
+        QVERIFY(s->totalsShown() && !s->personView());
+        QCOMPARE(s->cmdTeam->text(), QStringLiteral("&Players"));
+        QVERIFY(s->cmdPlus->isHidden() && s->cmdMinus->isHidden() && s->cmdRoster->isHidden());
+        QVERIFY(!s->chkPlayed->isEnabled());
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Team Totals"));
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Players Recorded - 3"));
+        QCOMPARE(box(s, CatKind::Player, P::Sec)->text(), QStringLiteral("0"));
+        QCOMPARE(box(s, CatKind::Player, P::Min)->text(), QStringLiteral("24"));
+        QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("2"));
+        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("2"));
+        QVERIFY(!s->personChanged());
+        grab(s, "pscreen-totals");
+
+        // Nothing can be typed: a box hands the focus to OK.
+        QTest::mouseClick(box(s, CatKind::Player, P::G), Qt::LeftButton);
+        QCOMPARE(focused(), s->cmdOK);
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Save All Player Results Entered"));
+        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("2"));
+
+        // Back to Cy's own values.
+        s->cmdTeam_Click();
+        QVERIFY(!s->totalsShown() && s->personView());
+        QCOMPARE(s->cmdTeam->text(), QStringLiteral("&Team Totals"));
+        QVERIFY(!s->cmdPlus->isHidden() && s->cmdRoster->isEnabled() && s->chkPlayed->isEnabled());
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Cy Cole"));
+        QCOMPARE(box(s, CatKind::Player, P::Sec)->text(), QStringLiteral("50"));
+
+        // A broken rule keeps the person view.
+        type(s, CatKind::Player, {{P::Sec, 61}});
+        env->expectMsgBox(QStringLiteral("Seconds can Not be > 59"), vbOK, QStringLiteral("Error"));
+        s->cmdTeam_Click();
+        QVERIFY(s->personView() && !s->totalsShown());
+        QCOMPARE(s->cmdTeam->text(), QStringLiteral("&Team Totals"));
+        QVERIFY(!s->cmdRoster->isHidden());
+
+        // The goalie totals.
+        type(s, CatKind::Player, {{P::Sec, 1}});
+        clickCell(s, 3, 1);
+        s->cmdTeam_Click();
+        QCOMPARE(s->lblMsg->text(), QStringLiteral("Goalies Recorded - 1"));
+        QCOMPARE(box(s, CatKind::Goalie, Gk::GA1)->text(), QStringLiteral("1"));
+        // A click in the grid leaves the totals view for the chosen person.
+        clickCell(s, 0, 0);
+        QVERIFY(!s->totalsShown());
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));
+    }
+
+    void aFailedSaveKeepsTheScreenAndTheRows()
+    {
+        Db().execute(QStringLiteral("create trigger NoGoalies before insert on GoalieStats begin "
+                                    "select raise(abort, 'disk full'); end"));
+        frmPScreen* s = open();
+        type(s, CatKind::Player, {{P::Ast, 5}});
+        env->expectMsgBox(QStringLiteral("The player statistics could not be saved"), vbOK,
+                          QStringLiteral("Player Statistics Not Saved"));
+        s->cmdOK_Click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        flushDeletes();
+        QCOMPARE(Loaded<frmPScreen>(), s);
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
+        QCOMPARE(storedPersons("GoalieStats"), QList<int>({4}));
+
+        Db().execute(QStringLiteral("drop trigger NoGoalies"));
+        s->cmdOK_Click();
+        QVERIFY(!Loaded<frmPScreen>());
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 5);
+    }
+
+    void aNewGameGoesOnToTheEntryScreen()
+    {
+        frmGameMenu* list = Load<frmGameMenu>();
+        list->cmdAddGame_Click();
+        flushDeletes();
+        frmGameScreen* header = Loaded<frmGameScreen>();
+        QVERIFY(header);
+        QVERIFY(header->cmdPlayers->isHidden());
+        header->cmbOpponents->setEditText(QStringLiteral("Pines"));
+        header->txtPeriodScore[5]->setText(QStringLiteral("2"));
+        header->cmdOK_Click();
+        flushDeletes();
+        frmPScreen* s = Loaded<frmPScreen>();
+        QVERIFY(s);
+        QCOMPARE(s->lblGameNumber->text(), QStringLiteral("Game 2"));
+        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("0"));
+        QVERIFY(!s->chkPlayed->isChecked());
+
+        // A game that is gone: said so, and back to the game list.
+        Unload<frmPScreen>();
+        flushDeletes();
+        env->expectMsgBox(QStringLiteral("could not be found"), vbOK, QStringLiteral("Game Not Opened"));
+        QVERIFY(!open(9));
+        flushDeletes();
+        QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(g.FormOpen[FormNo::PScreen], False);
+    }
+};
+
+VH_TEST_MAIN(TstPScreen)
+#include "tst_pscreen.moc"
