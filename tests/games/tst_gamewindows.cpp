@@ -27,17 +27,9 @@ using namespace vh::test;
 
 namespace {
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using vh::test::flushDeletes;
 
-// With VH_GRAB_DIR set, the windows are saved there as pictures.
-void grab(QWidget* w, const char* name)
-{
-    const QString dir = qEnvironmentVariable("VH_GRAB_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
-}
+using vh::test::grab;
 
 QStringList lines(QListWidget* list)
 {

@@ -47,16 +47,9 @@ constexpr int Min = 3, GA1 = 7, GA2 = 8, GA3 = 9, GA4 = 10, GAO = 11, Sv1 = 13, 
               G = 19, Pen = 21, PIM = 22, EN = 23, Sec = 45;
 }
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using vh::test::flushDeletes;
 
-void grab(QWidget* w, const char* name)
-{
-    const QString dir = qEnvironmentVariable("VH_GRAB_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
-}
+using vh::test::grab;
 
 void addPerson(int person, const QString& first, const QString& last)
 {

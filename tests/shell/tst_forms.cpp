@@ -12,12 +12,11 @@
 
 using namespace vh;
 using vh::test::TestEnv;
+using vh::test::flushDeletes;
 
 class TstForms : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
-
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private slots:
     void init() { env = std::make_unique<TestEnv>(); }

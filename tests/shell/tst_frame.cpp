@@ -43,7 +43,7 @@ using vh::test::trace;
 
 namespace {
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using vh::test::flushDeletes;
 
 // Two teams listed as "Bees" (8) then "Ants" (5), both selected; reading the
 // list is noted in the trace.

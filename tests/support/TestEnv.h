@@ -6,6 +6,11 @@
 
 #include "platform/MsgBox.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QWidget>
+
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -61,5 +66,19 @@ private:
     int anyAnswer_ = 0;
     int endCount_ = 0;
 };
+
+// Deletes the windows that were unloaded (their deletion waits for the event
+// loop otherwise).
+inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// With VH_GRAB_DIR set, a window is saved there as a picture to look at.
+inline void grab(QWidget* w, const char* name)
+{
+    const QString dir = qEnvironmentVariable("VH_GRAB_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
 
 }  // namespace vh::test

@@ -28,7 +28,6 @@ T* control(QWidget* form, const char* name)
 }
 
 // Unloaded windows really gone.
-inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // A fresh program with a new database, filters shown, no window open.
 inline std::unique_ptr<TestEnv> startWithNewDatabase()
