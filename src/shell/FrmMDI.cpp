@@ -443,9 +443,8 @@ void FrmMDI::mn_SendUsYourData_Click()
     } catch (...) {
     }
     uploadOpener_(dataPath);
-    g.DbPath = g.DataFolder + QStringLiteral("murqn.mdb");
     try {
-        g.Db = Database::open(g.DbPath, DatabaseConnect());
+        OpenMainDatabase();
     } catch (const RuntimeError& e) {
         // Every window needs the database: end cleanly instead of running on
         // without one.
