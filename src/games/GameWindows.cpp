@@ -1,13 +1,11 @@
 #include "games/GameWindows.h"
 
-#include "shell/Help.h"
 
 #include "shell/Form.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
-#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 
@@ -40,13 +38,6 @@ void FocusWhenShown(QWidget* control)
         if (control && control->isEnabled())
             control->setFocus();
     });
-}
-
-void AddHelpKey(QWidget* window, int topic)
-{
-    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    key->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(key, &QShortcut::activated, window, [topic] { ShowHelpTopic(QString::number(topic)); });
 }
 
 }  // namespace vh

@@ -18,7 +18,5 @@ void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMe
 // Gives a control of a window being loaded the focus, also once the window
 // is on screen.
 void FocusWhenShown(QWidget* control);
-// F1 on the window opens its help topic.
-void AddHelpKey(QWidget* window, int topic);
 
 }  // namespace vh

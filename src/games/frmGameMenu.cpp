@@ -42,7 +42,7 @@ frmGameMenu::frmGameMenu() : Form(FormNo::GameMenu)
     cmdClose = button("cmdClose", "Close", 7470);
     ButtonKeys::setDefaultButton(this, cmdModify);
     ButtonKeys::setCancelButton(this, cmdClose);
-    AddHelpKey(this, HelpTopic::GameList);
+    InstallHelpKey(this, HelpTopic::GameList);
 
     connect(cmdAddGame, &QPushButton::clicked, this, &frmGameMenu::cmdAddGame_Click);
     connect(cmdModify, &QPushButton::clicked, this, &frmGameMenu::cmdModify_Click);

@@ -187,7 +187,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     cmdCancel = button("cmdCancel", QStringLiteral("Cancel"), 7785);
     ButtonKeys::setDefaultButton(this, cmdOK);
     ButtonKeys::setCancelButton(this, cmdCancel);
-    AddHelpKey(this, HelpTopic::GameScreen);
+    InstallHelpKey(this, HelpTopic::GameScreen);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmGameScreen::cmdOK_Click);
     connect(cmdPlayers, &QPushButton::clicked, this, &frmGameScreen::cmdPlayers_Click);

@@ -34,7 +34,7 @@ frmImportGame::frmImportGame()
     place(cmdCancel, 7530, 4095, 1575, 405);
     ButtonKeys::setDefaultButton(this, cmdOK);
     ButtonKeys::setCancelButton(this, cmdCancel);
-    AddHelpKey(this, HelpTopic::ImportGame);
+    InstallHelpKey(this, HelpTopic::ImportGame);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmImportGame::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmImportGame::cmdCancel_Click);

@@ -238,7 +238,7 @@ void frmPScreen::buildControls()
     cmdOK = button("cmdOK", QStringLiteral("OK"), 7820, 5700, wide);
     cmdCancel = button("cmdCancel", QStringLiteral("Cancel"), 9420, 5700, wide);
     ButtonKeys::setCancelButton(this, cmdCancel);
-    AddHelpKey(this, HelpTopic::PlayerScreen);
+    InstallHelpKey(this, HelpTopic::PlayerScreen);
 
     QList<QWidget*> order{tblPlayerList};
     for (QLineEdit* box : txtCat)

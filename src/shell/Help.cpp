@@ -6,6 +6,8 @@
 #include "shell/Globals.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
+#include <QWidget>
 #include <QFileInfo>
 
 namespace vh {
@@ -50,6 +52,13 @@ void ShowHelpTopic(const QString& topic)
                           "your temporary windows folder is also a network folder.  You may download the printable "
                           "help file from our website instead."),
            vbOKOnly, QStringLiteral("Help Error"));
+}
+
+void InstallHelpKey(QWidget* window, int topic)
+{
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    key->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(key, &QShortcut::activated, window, [topic] { ShowHelpTopic(QString::number(topic)); });
 }
 
 void WebPage(const QString& url)

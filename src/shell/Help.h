@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace vh {
 
 namespace HelpTopic {
@@ -48,6 +50,8 @@ void LocateHelpFile();
 void ShowHelpTopic(const QString& topic);
 // The page a topic opens.
 QString HelpTopicPage(const QString& topic);
+// F1 anywhere in the window opens the help at its topic.
+void InstallHelpKey(QWidget* window, int topic);
 // Opens a web page or mail link in the default program.
 void WebPage(const QString& url);
 

@@ -3,11 +3,9 @@
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Globals.h"
-#include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "teams/frmSelectTeam.h"
 
-#include <QShortcut>
 
 namespace vh {
 
@@ -19,13 +17,6 @@ void ShowTeamDataError(const QString& text, const QString& title, std::exception
 }
 
 Database* OpenDatabaseOrNull() { return g.Db && g.Db->isOpen() ? g.Db.get() : nullptr; }
-
-void InstallHelpKey(QWidget* window, int topic)
-{
-    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    key->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(key, &QShortcut::activated, window, [topic] { ShowHelpTopic(QString::number(topic)); });
-}
 
 void ShowSelectTeamAgain()
 {

@@ -19,9 +19,6 @@ void ShowTeamDataError(const QString& text, const QString& title, std::exception
 // then show empty lists instead of failing).
 Database* OpenDatabaseOrNull();
 
-// F1 anywhere in the window opens its help page.
-void InstallHelpKey(QWidget* window, int topic);
-
 // An editor's Cancel: the team-selection window comes back as it was.
 void ShowSelectTeamAgain();
 // An editor's finished job: the team-selection window is unloaded and loaded

@@ -232,8 +232,7 @@ void frmRoster::buildControls()
     // A double click anywhere in the list, not only on an entry.
     lstRoster->viewport()->installEventFilter(this);
 
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [] { ShowHelpTopic(QString::number(HelpTopic::Roster)); });
+    InstallHelpKey(this, HelpTopic::Roster);
 }
 
 bool frmRoster::eventFilter(QObject* o, QEvent* e)
