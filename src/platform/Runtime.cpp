@@ -64,7 +64,7 @@ void ErrorHandler::ask(const RuntimeError& e)
 {
     QStringList lines;
     lines << QStringLiteral("An internal error has been encountered.") << QStringLiteral(" Location: ") + location_
-          << QStringLiteral(" Error: ") + QString::number(e.number()) << QStringLiteral(" Text: ") + e.description();
+          << e.details(QStringLiteral("\r\n"));
     if (extra_)
         lines << extra_();
     for (int i = 0; i < blankLines_; ++i)

@@ -12,6 +12,13 @@ public:
     RuntimeError(int number, const QString& description)
         : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
     int number() const { return number_; }
+    // The two lines the program's error messages show: " Error: " with the
+    // number, and " Text: " with the description.
+    QString details(const QString& lineBreak = QStringLiteral("\r")) const
+    {
+        return QStringLiteral(" Error: ") + QString::number(number_) + lineBreak + QStringLiteral(" Text: ") +
+               description_;
+    }
     const QString& description() const { return description_; }
 
 private:

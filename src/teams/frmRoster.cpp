@@ -271,8 +271,7 @@ void frmRoster::warn(const QString& text, const QString& title) { MsgBox(text, g
 
 void frmRoster::databaseError(const QString& what, const RuntimeError& e)
 {
-    MsgBox(what + QStringLiteral("\r Error: ") + QString::number(e.number()) + QStringLiteral("\r Text: ") +
-               e.description(),
+    MsgBox(what + QStringLiteral("\r") + e.details(),
            g.MsgStyleWarn, QStringLiteral("Roster Error"));
 }
 
@@ -603,8 +602,7 @@ void frmRoster::cmdClose_Click()
         pending_.write(Db(), g.CurrentTeam);
     } catch (const RuntimeError& e) {
         const QString text = QStringLiteral("The roster changes could not be saved; none of them was written.") +
-                             QStringLiteral("\r Error: ") + QString::number(e.number()) + QStringLiteral("\r Text: ") +
-                             e.description() + QStringLiteral("\r\rClose the roster without saving the changes?");
+                             QStringLiteral("\r") + e.details() + QStringLiteral("\r\rClose the roster without saving the changes?");
         if (MsgBox(text, g.MsgStyleYesNo, QStringLiteral("Roster Not Saved")) != vbYes)
             return;
     }
