@@ -2,6 +2,7 @@
 
 #include "platform/basic/Basic.h"
 #include "shell/Globals.h"
+#include "shell/Renumber.h"
 
 #include <vector>
 
@@ -229,10 +230,7 @@ void LoadGoalieReportFormat(int16_t reportNumber) { loadReportFormat(CatKind::Go
 int16_t NextReportNumber()
 {
     const QString table = g.ReportCode == "G" ? QStringLiteral("GoalieRptFormat") : QStringLiteral("PlayerRptFormat");
-    Recordset rs = Db().openRecordset(QStringLiteral("select max([ReportNumber]) as [result] from %1").arg(table));
-    const int16_t next = rs.isNull(QStringLiteral("Result")) ? 1 : CInt(rs.getLong(QStringLiteral("Result")) + 1.0);
-    rs.close();
-    return next;
+    return NextNumberFromMax(QStringLiteral("select max([ReportNumber]) as [result] from %1").arg(table));
 }
 
 }  // namespace vh

@@ -6,16 +6,16 @@
 
 namespace vh {
 
-namespace {
-
-int16_t nextFrom(const QString& sql)
+int16_t NextNumberFromMax(const QString& selectMax)
 {
-    g.SqlText = sql;
+    g.SqlText = selectMax;
     Recordset rs = Db().openRecordset(g.SqlText);
     const int16_t next = rs.isNull(QStringLiteral("Result")) ? 1 : CInt(rs.getLong(QStringLiteral("Result")) + 1.0);
     rs.close();
     return next;
 }
+
+namespace {
 
 QString gameWhere(int16_t team, int16_t game)
 {
@@ -191,20 +191,19 @@ bool RenumberGames()
             what = QStringLiteral("The game could not be changed!");
         else
             what = QStringLiteral("The game could not be deleted!");
-        MsgBox(what + QStringLiteral("\rEvery game keeps its number and nothing was changed.\r\r Error: ") +
-                   NumText(e.number()) + QStringLiteral("\r Text: ") + e.description(),
+        MsgBox(what + QStringLiteral("\rEvery game keeps its number and nothing was changed.\r\r") + e.details(),
                g.MsgStyleWarn, QStringLiteral("Database Error"));
         return false;
     }
 }
 
-int16_t NextPersonNumber() { return nextFrom(QStringLiteral("select max([PersonNumber]) as [result] from People")); }
+int16_t NextPersonNumber() { return NextNumberFromMax(QStringLiteral("select max([PersonNumber]) as [result] from People")); }
 
-int16_t NextGStatNumber() { return nextFrom(QStringLiteral("select max([GStatNumber]) as [result] from GameStats")); }
+int16_t NextGStatNumber() { return NextNumberFromMax(QStringLiteral("select max([GStatNumber]) as [result] from GameStats")); }
 
 int16_t NextGameNumber(int16_t teamNumber)
 {
-    return nextFrom(QStringLiteral("select max([GameNumber]) as [result] from GameStats where TeamNumber =") +
+    return NextNumberFromMax(QStringLiteral("select max([GameNumber]) as [result] from GameStats where TeamNumber =") +
                     Str(teamNumber));
 }
 

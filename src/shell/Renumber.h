@@ -2,6 +2,7 @@
 // A team's games stay numbered 1 to n without gaps; the one procedure that
 // writes a game's row and keeps that numbering, and the next-number queries.
 
+#include <QString>
 #include <cstdint>
 
 namespace vh {
@@ -19,6 +20,9 @@ namespace vh {
 // the user is told, and the result is false.
 bool RenumberGames();
 
+// The next-number rule: the single field "Result" of a "select max(...) as
+// [result]" text plus 1, or 1 when it is Null (an empty table).
+int16_t NextNumberFromMax(const QString& selectMax);
 // The largest PersonNumber plus 1, or 1 when there are no people.
 int16_t NextPersonNumber();
 // The largest GStatNumber of all games plus 1, or 1 when there are none.
