@@ -1,0 +1,49 @@
+#pragma once
+// Factories for the controls of the windows, placed in twips as designed, so
+// that every window builds its labels, buttons and boxes the same way.
+//
+// Each control gets its designed name as objectName. A box built with a label
+// takes the label's caption (without "&" and the closing ":") as its
+// accessible name, so that screen readers can tell the fields apart.
+
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vh {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                  int height = 255);
+// Buttons never become the default button by focus alone; ButtonKeys decides Enter.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 375);
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int maxLength, int left, int top, int width,
+                       int height = 285);
+QPlainTextEdit* makeMemoBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 300);
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                         int height = 300);
+QComboBox* makeComboBox(QWidget* parent, const QString& name, int left, int top, int width, int height = 330);
+QListWidget* makeListBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                     int height);
+
+// The caption a label gives the box it names: no access-key "&", no
+// trailing ":" and blanks.
+QString accessibleCaption(const QString& labelCaption);
+// Names `box` after `label` for screen readers and gives the label's access
+// key to the box.
+void nameBoxByLabel(QLabel* label, QWidget* box);
+void nameBox(QWidget* box, const QString& caption);
+
+}  // namespace vh
