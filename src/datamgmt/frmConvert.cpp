@@ -55,7 +55,7 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
 {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(QStringLiteral("Convert Old Data Files"));
-    setDesignSize(8775, 6180);
+    setDesignSize(9135, 6180);
 
     lblTo = makeLabel(this, QStringLiteral("lblTo"), QStringLiteral("Drive:"), 120, 120, 2900);
     Drive1 = makeComboBox(this, QStringLiteral("Drive1"), 120, 375, 2900);
@@ -76,7 +76,7 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
     lstTeams->setSelectionMode(QAbstractItemView::ExtendedSelection);
     nameBoxByLabel(Label5, lstTeams);
 
-    fraGameTypes = makeFrame(this, QStringLiteral("fraGameTypes"), QStringLiteral("Game Types:"), 6180, 60, 2475, 2610);
+    fraGameTypes = makeFrame(this, QStringLiteral("fraGameTypes"), QStringLiteral("Game Types:"), 6180, 60, 2835, 2610);
     for (int k = 0; k < OldGameTypeCount; ++k)
         lblGameType[size_t(k)] = makeLabel(fraGameTypes, QStringLiteral("lblGameType%1").arg(k), QStringLiteral("GT"),
                                            150, 300 + 255 * k, 2200);
@@ -84,7 +84,7 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
                                 2160, 2200);
 
     fraNameYourOwn = makeFrame(this, QStringLiteral("fraNameYourOwn"), QStringLiteral("Name Your Own Categories:"), 6180,
-                               2760, 2475, 1980);
+                               2760, 2835, 1980);
     makeLabel(fraNameYourOwn, QStringLiteral("Label2"), QStringLiteral("Non-Goalie"), 150, 300, 1050);
     makeLabel(fraNameYourOwn, QStringLiteral("Label3"), QStringLiteral("Goalie"), 1320, 300, 1000);
     for (int k = 0; k < OldUserCatCount; ++k) {
@@ -101,8 +101,8 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
     label4->setStyleSheet(QStringLiteral("font-weight: bold;"));
     makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Press F1 to read Convert Help before you begin."), 120, 5220,
               6000);
-    cmdConvert = makeButton(this, QStringLiteral("cmdConvert"), QStringLiteral("Convert"), 6180, 5100, 1140);
-    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 7440, 5100, 1140);
+    cmdConvert = makeButton(this, QStringLiteral("cmdConvert"), QStringLiteral("Convert"), 6480, 5100, 1140);
+    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 7800, 5100, 1140);
 
     // Converting old data is what the window is opened for.
     chkGameTypes->setChecked(true);
