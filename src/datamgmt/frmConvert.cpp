@@ -55,7 +55,7 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
 {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(QStringLiteral("Convert Old Data Files"));
-    setDesignSize(9135, 6180);
+    setDesignSize(9135, 5760);
 
     lblTo = makeLabel(this, QStringLiteral("lblTo"), QStringLiteral("Drive:"), 120, 120, 2900);
     Drive1 = makeComboBox(this, QStringLiteral("Drive1"), 120, 375, 2900);
