@@ -14,6 +14,7 @@
 #include "teams/TeamTestData.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -177,6 +178,8 @@ private slots:
     void withoutSettingsTheUserPicksFolderAndFile()
     {
         useDrives({"e"});
+        // The test's own folder is one more drive, and "z" one that can't be read.
+        qputenv("VELLORAN_OLD_DRIVES", (drive("e") + QLatin1Char(':') + env_->root() + QLatin1Char(':') + drive("z")).toUtf8());
         const QString old = env_->root() + QStringLiteral("/copied/Old Files");
         writeSampleOldData(old);
         // One statistics record of a game the old files don't have.
@@ -212,6 +215,14 @@ private slots:
         QCOMPARE(f->oldDataFolder(), env_->root() + QStringLiteral("/copied/"));
         f->setDirPath(old);
         QCOMPARE(list->count(), 100);
+        // A drive that can't be read leaves the folder and goes back to its drive.
+        auto* drives = control<QComboBox>(f, "Drive1");
+        QCOMPARE(drives->currentText(), env_->root());
+        drives->setCurrentIndex(drives->findText(drive("e")));
+        QCOMPARE(f->oldDataFolder(), drive("e") + QLatin1Char('/'));
+        drives->setCurrentIndex(drives->findText(drive("z")));
+        QCOMPARE(drives->currentText(), drive("e"));
+        f->setDirPath(old);
 
         select(f, {0});
         env_->expectMsgBox(QStringLiteral("1 Team Added\r\r1 damaged record was skipped."), vbOK,
