@@ -180,6 +180,9 @@ private slots:
         useDrives({"e"});
         // The test's own folder is one more drive, and "z" one that can't be read.
         qputenv("VELLORAN_OLD_DRIVES", (drive("e") + QLatin1Char(':') + env_->root() + QLatin1Char(':') + drive("z")).toUtf8());
+        // An empty settings file can't be read: as good as none.
+        QDir().mkpath(drive("e") + QStringLiteral("/WINDOWS"));
+        writeBytes(drive("e") + QStringLiteral("/WINDOWS/MUQN.INI"), QByteArray());
         const QString old = env_->root() + QStringLiteral("/copied/Old Files");
         writeSampleOldData(old);
         // One statistics record of a game the old files don't have.
