@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libvulkan-dev
   libsqlite3-dev libcurl4-openssl-dev
   fonts-liberation xvfb xauth
+  python3 python3-pyftpdlib
 )
 
 missing=()

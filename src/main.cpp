@@ -1,3 +1,4 @@
+#include "datamgmt/FormUploadDatabase.h"
 #include "platform/Runtime.h"
 #include "shell/FrmMDI.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(vh::FrmMDI::versionText());
 
     vh::FrmMDI frame;
+    frame.setUploadOpener(vh::ShowUploadDatabase);
     frame.MDIForm_Load();
     if (vh::ProgramEnding())
         return 0;
