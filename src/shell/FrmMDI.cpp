@@ -11,6 +11,8 @@
 #include "shell/ToolbarIcons.h"
 #include "shell/frmBegScreen.h"
 #include "shell/frmOptions.h"
+#include "config/frmDesign.h"
+#include "config/frmNameYourOwn.h"
 #include "games/frmGameMenu.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
@@ -95,6 +97,8 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmTeamFilters"), [] { Load<frmTeamFilters>(); }},
         {QStringLiteral("frmOptions"), [] { Load<frmOptions>(); }},
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
+        {QStringLiteral("frmDesign"), [] { Load<frmDesign>(); }},
+        {QStringLiteral("frmNameYourOwn"), [] { Load<frmNameYourOwn>(); }},
     };
     setUploadOpener({});
     resize(800, 600);
