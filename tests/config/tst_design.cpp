@@ -6,6 +6,9 @@
 #include "config/InputLayout.h"
 #include "config/frmDesign.h"
 #include "games/PlayerEntryRules.h"
+#include "config/frmNameYourOwn.h"
+#include "shell/FrmMDI.h"
+#include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
@@ -107,6 +110,31 @@ private slots:
     }
 
     // ------------------------------------------------------------ the window
+
+    void theFrameCommandsOpenTheDesignerAndTheNamesWindow()
+    {
+        FrmMDI frame;
+        g.Frame = &frame;
+        frame.show();
+        Load<frmSelectTeam>();
+        SetMenus(0, QStringLiteral("Select"));
+        QVERIFY(frame.menuItem(QStringLiteral("mnuDesign"))->isEnabled());
+        QVERIFY(frame.menuItem(QStringLiteral("mnuNameYourOwn"))->isEnabled());
+        frame.mnuDesign_Click();
+        QVERIFY(Loaded<frmDesign>() && Loaded<frmDesign>()->isShown());
+        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuDesign"))->isEnabled());  // "Update" while it is open
+        frame.mnuNameYourOwn_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmDesign>());
+        QVERIFY(Loaded<frmNameYourOwn>());
+        Loaded<frmNameYourOwn>()->cmdClose->click();
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(frame.menuItem(QStringLiteral("mnuDesign"))->isEnabled());
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        g.Frame = nullptr;
+    }
 
     void theWindowShowsBothKindsAndKeepsEachOnesEdits()
     {
