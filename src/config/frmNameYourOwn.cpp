@@ -148,32 +148,28 @@ int frmNameYourOwn::rowOfNumber(int16_t number) const
 
 void frmNameYourOwn::DisableTextCats()
 {
-    lstGameTypes->setEnabled(false);
-    for (int i = 1; i <= 10; ++i)
-        txtCat[size_t(i)]->setEnabled(false);
-    cmdAdd->hide();
-    cmdChange->hide();
-    cmdDelete->hide();
-    cmdOK->show();
-    cmdCancel->show();
-    cmdClose->setEnabled(false);
-    txtGameType->show();
+    setGameTypeEditing(true);
     txtGameType->setFocus();
 }
 
 void frmNameYourOwn::EnableTextCats()
 {
-    lstGameTypes->setEnabled(true);
-    for (int i = 1; i <= 10; ++i)
-        txtCat[size_t(i)]->setEnabled(true);
-    cmdAdd->show();
-    cmdChange->show();
-    cmdDelete->show();
-    cmdOK->hide();
-    cmdCancel->hide();
-    cmdClose->setEnabled(true);
-    txtGameType->hide();
+    setGameTypeEditing(false);
     txtCat[1]->setFocus();
+}
+
+void frmNameYourOwn::setGameTypeEditing(bool editing)
+{
+    lstGameTypes->setEnabled(!editing);
+    for (int i = 1; i <= 10; ++i)
+        txtCat[size_t(i)]->setEnabled(!editing);
+    cmdAdd->setVisible(!editing);
+    cmdChange->setVisible(!editing);
+    cmdDelete->setVisible(!editing);
+    cmdOK->setVisible(editing);
+    cmdCancel->setVisible(editing);
+    cmdClose->setEnabled(!editing);
+    txtGameType->setVisible(editing);
 }
 
 void frmNameYourOwn::cmdAdd_Click()

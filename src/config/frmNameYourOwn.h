@@ -45,6 +45,7 @@ protected:
 private:
     void DisableTextCats();
     void EnableTextCats();
+    void setGameTypeEditing(bool editing);
     void addListEntry(const QString& name, int16_t number);
     int rowOfNumber(int16_t number) const;
 

@@ -6,9 +6,13 @@
 #include "shell/Categories.h"
 #include "shell/Globals.h"
 #include "shell/Startup.h"
+#include "shell/Procedures.h"
 #include "support/TestEnv.h"
+#include "teams/frmSelectTeam.h"
 
 #include <QList>
+#include <QListWidget>
+#include <QStringList>
 #include <QPair>
 #include <memory>
 
@@ -52,6 +56,27 @@ QList<QPair<int, int>> rowsOf(const Cells& cells)
         if (cells[size_t(i)] > 0)
             rows.append({i + 1, int(cells[size_t(i)])});
     return rows;
+}
+
+// A window opened as the frame's command does: the team selection hidden.
+template <class T>
+T* openFromSelection()
+{
+    Load<frmSelectTeam>();
+    CloseOpenForms();
+    return Load<T>();
+}
+
+// A list's entries, each followed by ":" and its number when asked.
+inline QStringList listed(const QListWidget* list, bool withNumbers = false)
+{
+    QStringList out;
+    for (int r = 0; r < list->count(); ++r) {
+        const QListWidgetItem* item = list->item(r);
+        out << (withNumbers ? QStringLiteral("%1:%2").arg(item->text()).arg(item->data(Qt::UserRole).toInt())
+                            : item->text());
+    }
+    return out;
 }
 
 inline void nameUserCategory(CatKind kind, int position, const QString& name)

@@ -31,12 +31,7 @@ class TstDesign : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
 
-    frmDesign* open()
-    {
-        Load<frmSelectTeam>();
-        CloseOpenForms();
-        return Load<frmDesign>();
-    }
+    static frmDesign* open() { return openFromSelection<frmDesign>(); }
 
 private slots:
     void init() { env = startProgram(); }

@@ -19,14 +19,6 @@ using namespace vh::test;
 
 namespace {
 
-QStringList listed(const QListWidget* list)
-{
-    QStringList out;
-    for (int r = 0; r < list->count(); ++r)
-        out << QStringLiteral("%1:%2").arg(list->item(r)->text()).arg(list->item(r)->data(Qt::UserRole).toInt());
-    return out;
-}
-
 QString storedName(const char* type, int number)
 {
     return Db()
@@ -65,12 +57,7 @@ class TstNames : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
 
-    frmNameYourOwn* open()
-    {
-        Load<frmSelectTeam>();
-        CloseOpenForms();
-        return Load<frmNameYourOwn>();
-    }
+    static frmNameYourOwn* open() { return openFromSelection<frmNameYourOwn>(); }
     void addType(frmNameYourOwn* f, const QString& name)
     {
         f->cmdAdd->click();
@@ -100,7 +87,7 @@ private slots:
         frmNameYourOwn* f = open();
         QCOMPARE(g.FormOpen[FormNo::NameYourOwn], True);
         QCOMPARE(f->windowTitle(), QStringLiteral("Name Categories and GameTypes"));
-        QCOMPARE(listed(f->lstGameTypes),
+        QCOMPARE(listed(f->lstGameTypes, true),
                  (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("League:3"), QStringLiteral("playoff:1")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 0);
         QCOMPARE(f->nextGameTypeNumber(), int16_t(4));
@@ -162,7 +149,7 @@ private slots:
         QCOMPARE(f->txtGameType->text(), QStringLiteral("Exhibition"));
         f->txtGameType->setText(QStringLiteral("League"));
         f->cmdOK->click();
-        QStringList sorted = listed(f->lstGameTypes);
+        QStringList sorted = listed(f->lstGameTypes, true);
         std::sort(sorted.begin(), sorted.begin() + 2);  // equal names in either order
         QCOMPARE(sorted, (QStringList{QStringLiteral("League:2"), QStringLiteral("League:3"),
                                       QStringLiteral("playoff:1"), QStringLiteral("Tournament:4")}));
@@ -214,7 +201,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("3 game(s)"), vbOK);
         f->cmdDelete->click();
         QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(listed(f->lstGameTypes), (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("playoff:1")}));
+        QCOMPARE(listed(f->lstGameTypes, true), (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("playoff:1")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 1);  // the entry now at the removed position
         for (const char* table : {"GameStats", "PlayerStats", "GoalieStats"})
             QCOMPARE(rowsOfType(table, 3), 0);
@@ -225,7 +212,7 @@ private slots:
         // A type no game uses goes without a question; the last entry's
         // deletion selects the new last one.
         f->cmdDelete->click();  // playoff (1)
-        QCOMPARE(listed(f->lstGameTypes), (QStringList{QStringLiteral("Exhibition:2")}));
+        QCOMPARE(listed(f->lstGameTypes, true), (QStringList{QStringLiteral("Exhibition:2")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 0);
 
         // A deleted highest number is not given again while the window stays open.

@@ -19,14 +19,6 @@ using namespace vh::test;
 
 namespace {
 
-QStringList texts(const QListWidget* list)
-{
-    QStringList out;
-    for (int r = 0; r < list->count(); ++r)
-        out << list->item(r)->text();
-    return out;
-}
-
 QList<int> storedLine(const char* table, int number)
 {
     QList<int> out;
@@ -124,7 +116,7 @@ private slots:
         player.showModal();
         QCOMPARE(player.lstAll->count(), 29);
         QCOMPARE(player.lstAll->item(28)->text(), QStringLiteral("end"));
-        QCOMPARE(texts(player.lstSelCat), QStringList{QStringLiteral("end")});
+        QCOMPARE(listed(player.lstSelCat), QStringList{QStringLiteral("end")});
         QCOMPARE(player.cmbSortCat->currentText(), QStringLiteral("PPG"));
         QVERIFY(player.optSortDesc->isChecked() && !player.optSortAsc->isChecked());
         QCOMPARE(player.txtFormatName->maxLength(), 25);
@@ -148,19 +140,19 @@ private slots:
         f.lstAll->setCurrentRow(4);  // "G"
         f.cmdAdd->click();           // appended: "end" was selected
         f.cmdAdd->click();           // "PP" moved up into the place: in front of "end" again
-        QCOMPARE(texts(f.lstSelCat), (QStringList{QStringLiteral("G  "), QStringLiteral("PP "), QStringLiteral("end")}));
+        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("G  "), QStringLiteral("PP "), QStringLiteral("end")}));
         QCOMPARE(f.lstAll->currentItem()->text(), QStringLiteral("SH "));
         f.lstSelCat->setCurrentRow(0);
         f.lstAll->setCurrentRow(0);  // "GP" in front of "G"
         f.cmdAdd->click();
-        QCOMPARE(texts(f.lstSelCat).first(), QStringLiteral("GP "));
+        QCOMPARE(listed(f.lstSelCat).first(), QStringLiteral("GP "));
         f.lstSelCat->setCurrentRow(3);  // "end"
         f.cmdDelete->click();
         QCOMPARE(f.lstSelCat->count(), 4);
         f.lstSelCat->setCurrentRow(1);  // "G" back, in front of the selected "Per"
         f.lstAll->setCurrentRow(0);
         f.cmdDelete->click();
-        QCOMPARE(texts(f.lstSelCat), (QStringList{QStringLiteral("GP "), QStringLiteral("PP "), QStringLiteral("end")}));
+        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("GP "), QStringLiteral("PP "), QStringLiteral("end")}));
         QCOMPARE(f.lstAll->item(0)->text(), QStringLiteral("G  "));
         QCOMPARE(f.shownFormat().line, (std::vector<int16_t>{1, 6}));
     }
@@ -203,7 +195,7 @@ private slots:
         whileOpen([](Dialog*) {});
         f.showModal();
         QCOMPARE(f.txtFormatName->text(), QStringLiteral("Two"));
-        QCOMPARE(texts(f.lstSelCat), (QStringList{QStringLiteral("Hit"), QStringLiteral("Min"), QStringLiteral("end")}));
+        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("Hit"), QStringLiteral("Min"), QStringLiteral("end")}));
         QCOMPARE(f.lstAll->count(), 29);
         QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("Hit"));
         QVERIFY(!f.optSortAsc->isChecked() && !f.optSortDesc->isChecked());
@@ -222,7 +214,7 @@ private slots:
         std::optional<RptSelectResult> chosen;
         whileOpen([](Dialog* d) {
             auto* s = static_cast<frmRptSelect*>(d);
-            QCOMPARE(texts(s->lstReports),
+            QCOMPARE(listed(s->lstReports),
                      (QStringList{QStringLiteral("Standard Player Report"), QStringLiteral("Scoring Leaders")}));
             QCOMPARE(s->lstReports->currentRow(), 1);
             grab(s, "rptselect");
@@ -288,7 +280,7 @@ private slots:
             s->lstReports->setCurrentRow(1);
             env->expectMsgBox(QStringLiteral("Are you sure?"), vbYes);
             s->cmdDelete->click();  // the last: the new last is selected
-            QCOMPARE(texts(s->lstReports), QStringList{QStringLiteral("Scoring Leaders")});
+            QCOMPARE(listed(s->lstReports), QStringList{QStringLiteral("Scoring Leaders")});
             QCOMPARE(s->lstReports->currentRow(), 0);
             env->expectMsgBox(QStringLiteral("Cannot Delete Only Report Format"), vbOK, QStringLiteral("Only Report"));
             s->cmdDelete->click();
