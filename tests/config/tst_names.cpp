@@ -135,6 +135,7 @@ private slots:
         QCOMPARE(env->pendingExpectations(), 0);
         QVERIFY(!f->txtGameType->isHidden());  // still entering
         QVERIFY(!f->cmdClose->isEnabled() && !f->lstGameTypes->isEnabled());
+        grab(f, "names-editing");
         f->txtGameType->setText(QStringLiteral("  Tournament "));
         f->cmdOK->click();
         QVERIFY(f->txtGameType->isHidden() && f->cmdClose->isEnabled());

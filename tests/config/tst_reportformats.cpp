@@ -199,6 +199,7 @@ private slots:
         QCOMPARE(f.lstAll->count(), 29);
         QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("Hit"));
         QVERIFY(!f.optSortAsc->isChecked() && !f.optSortDesc->isChecked());
+        grab(&f, "format-existing");
         env->expectMsgBox(QStringLiteral("Must select Descending or Ascending sort direction!"), vbOK);
         f.cmdOK->click();
         QCOMPARE(env->pendingExpectations(), 0);
