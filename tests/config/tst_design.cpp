@@ -256,6 +256,22 @@ private slots:
         QCOMPARE(inputRows(CatKind::Player), before);
     }
 
+    void aFailedSaveKeepsTheRowsTheLayoutAndTheWindow()
+    {
+        const Rows before = inputRows(CatKind::Player);
+        Db().execute(QStringLiteral("create trigger refuse before insert on InputOrder when new.OrderNumber = 20 "
+                                    "begin select raise(abort, 'disk full'); end"));
+        frmDesign* f = open();
+        f->lblInput_DragDrop(7, f->lblInput[4]);
+        env->expectMsgBox(QStringLiteral("The input screen could not be saved. Nothing has been changed."));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmDesign>(), f);
+        QCOMPARE(inputRows(CatKind::Player), before);
+        QCOMPARE(g.PlayerInputOrder[5], int16_t(5));
+        QCOMPARE(g.PlayerInputOrder[8], int16_t(0));
+    }
+
     // User categories named like another category keep their own numbers.
     void equalNamesKeepEachCellsCategory()
     {

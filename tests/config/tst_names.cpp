@@ -210,6 +210,20 @@ private slots:
         QCOMPARE(rowsOfType("PlayerStats", 0), 6);
         QCOMPARE(rowsOfType("GoalieStats", 2), 1);  // other types untouched
 
+        // A deletion that fails half-way changes nothing.
+        Db().execute(QStringLiteral("create trigger refuse before update on GoalieStats "
+                                    "begin select raise(abort, 'disk full'); end"));
+        env->expectMsgBox(QStringLiteral("1 game(s)"), vbOK);
+        env->expectMsgBox(QStringLiteral("The game type could not be deleted. Nothing has been changed."));
+        f->lstGameTypes->setCurrentRow(0);  // Exhibition (2)
+        f->cmdDelete->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(f->lstGameTypes->count(), 2);
+        QCOMPARE(rowsOfType("GameStats", 2), 1);
+        QCOMPARE(ReadGameTypes(Db()).size(), size_t(2));
+        Db().execute(QStringLiteral("drop trigger refuse"));
+        f->lstGameTypes->setCurrentRow(1);
+
         // A type no game uses goes without a question; the last entry's
         // deletion selects the new last one.
         f->cmdDelete->click();  // playoff (1)
