@@ -12,6 +12,8 @@
 #include "shell/frmBegScreen.h"
 #include "shell/frmOptions.h"
 #include "datamgmt/frmConvert.h"
+#include "config/frmDesign.h"
+#include "config/frmNameYourOwn.h"
 #include "games/frmGameMenu.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
@@ -97,6 +99,8 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmOptions"), [] { Load<frmOptions>(); }},
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
         {QStringLiteral("frmConvert"), [] { Load<frmConvert>(); }},
+        {QStringLiteral("frmDesign"), [] { Load<frmDesign>(); }},
+        {QStringLiteral("frmNameYourOwn"), [] { Load<frmNameYourOwn>(); }},
     };
     setUploadOpener({});
     resize(800, 600);

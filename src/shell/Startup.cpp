@@ -167,24 +167,7 @@ void Setup()
             g.Frame->setToolbarVisible(false);
     });
     eh.run([] { LoadNameYourOwnCats(); });
-    eh.run([] {
-        g.NumberGameTypes = 1;
-        g.GameTypeDescriptions.redim(1);
-        g.GameTypeNumbers.redim(1, 0);
-        g.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
-        g.GameTypeNumbers[1] = 0;
-        Recordset rs = Db().openRecordset(QStringLiteral("GameTypes"));
-        for (; !rs.eof(); rs.moveNext()) {
-            const QString description = rs.getText(QStringLiteral("GameTypeDescription"));
-            const int16_t number = rs.getInt(QStringLiteral("GameTypeNumber"));
-            g.NumberGameTypes += 1;
-            g.GameTypeDescriptions.redimPreserve(g.NumberGameTypes);
-            g.GameTypeNumbers.redimPreserve(g.NumberGameTypes, 0);
-            g.GameTypeDescriptions[g.NumberGameTypes] = description;
-            g.GameTypeNumbers[g.NumberGameTypes] = number;
-        }
-        rs.close();
-    });
+    eh.run([] { LoadGameTypes(); });
     eh.run([] { g.FormOpen.redim(FormNo::Count, False); });
     eh.run([] { LoadInputOrder(CatKind::Player); });
     eh.run([] { BuildCatAbbrev(CatKind::Player); });
@@ -212,6 +195,26 @@ void Setup()
                g.MsgStyleWarn ? g.MsgStyleWarn : vbExclamation, QStringLiteral("Database Not Opened"));
         SaveOptionsAndCloseDatabase();
     }
+}
+
+void LoadGameTypes()
+{
+    g.NumberGameTypes = 1;
+    g.GameTypeDescriptions.redim(1);
+    g.GameTypeNumbers.redim(1, 0);
+    g.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
+    g.GameTypeNumbers[1] = 0;
+    Recordset rs = Db().openRecordset(QStringLiteral("GameTypes"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString description = rs.getText(QStringLiteral("GameTypeDescription"));
+        const int16_t number = rs.getInt(QStringLiteral("GameTypeNumber"));
+        g.NumberGameTypes += 1;
+        g.GameTypeDescriptions.redimPreserve(g.NumberGameTypes);
+        g.GameTypeNumbers.redimPreserve(g.NumberGameTypes, 0);
+        g.GameTypeDescriptions[g.NumberGameTypes] = description;
+        g.GameTypeNumbers[g.NumberGameTypes] = number;
+    }
+    rs.close();
 }
 
 void SaveOptions()

@@ -14,6 +14,9 @@ void OpenMainDatabase();
 // start, opens it and loads the project-wide state. The database must be
 // closed when it is called.
 void Setup();
+// Rebuilds the game-type table (entry 1 "No Game Type", then the GameTypes
+// rows in table order).
+void LoadGameTypes();
 // Compacts the closed database through the copies murqn.bak and murqn.bak2;
 // the live file is replaced only by a compacted copy that opened.
 void CompactMainDatabase();

@@ -1,0 +1,101 @@
+// The configuration as a user meets it elsewhere: a layout dragged in the
+// designer and a user category named in the names window show on the player
+// entry screen of a stored game.
+
+#include "config/ConfigTestData.h"
+#include "config/frmDesign.h"
+#include "config/frmNameYourOwn.h"
+#include "games/GameTestData.h"
+#include "games/PlayerScreenLink.h"
+#include "games/frmPScreen.h"
+#include "shell/FrmMDI.h"
+#include "support/TestMain.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+
+using namespace vh;
+using namespace vh::test;
+
+class TstConfigFlow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<FrmMDI> frame;
+
+private slots:
+    void init()
+    {
+        env = startProgram();
+        frame = std::make_unique<FrmMDI>();
+        frame->resize(1100, 800);
+        g.Frame = frame.get();
+        frame->show();
+        Load<frmSelectTeam>();
+    }
+    void cleanup()
+    {
+        Unload<frmPScreen>();
+        Unload<frmDesign>();
+        Unload<frmNameYourOwn>();
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        frame.reset();
+        g.Frame = nullptr;
+        env.reset();
+        resetGlobals();
+    }
+
+    void theEntryScreenFollowsTheDesignerAndTheNames()
+    {
+        frame->mnuNameYourOwn_Click();
+        frmNameYourOwn* names = Loaded<frmNameYourOwn>();
+        QVERIFY(names);
+        names->txtCat[1]->setText(QStringLiteral("Hit"));
+        names->cmdClose->click();
+
+        frame->mnuDesign_Click();
+        frmDesign* design = Loaded<frmDesign>();
+        QVERIFY(design);
+        QCOMPARE(design->lblInput[27]->text(), QStringLiteral("Hit"));
+        // The mouse's drop: "Hit" from cell 28 to the empty cell 8, "SOG" off the screen.
+        auto drop = [](QLabel* target, QLabel* source) {
+            QMimeData mime;
+            mime.setData(QStringLiteral("application/x-velloran-design-cell"), QByteArray::number(quintptr(source)));
+            QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(target, &enter);
+            QDropEvent e(QPointF(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(target, &e);
+        };
+        drop(design->lblInput[7], design->lblInput[27]);
+        drop(design->lblAvail[0], design->lblInput[3]);
+        QCOMPARE(design->lblInput[7]->text(), QStringLiteral("Hit"));
+        QCOMPARE(design->lblAvail[0]->text(), QStringLiteral("SOG"));
+        grab(design, "design-dropped");
+        design->cmdOK->click();
+        flushDeletes();
+
+        setGameState({{1, "Oaks"}});
+        Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (1, 'Ann', 'Abel')"));
+        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
+                                    "values (1, 1, -1, '')"));
+        addStoredGame(1, 1, 9, 0, 0);
+        Db().execute(QStringLiteral("insert into PlayerStats (TeamNumber, GameNumber, PlayerNumber, EventNumber, "
+                                    "GameType, HomeTeam, U1, SOG) values (1, 1, 1, 1, 0, -1, 7, 3)"));
+        g.GameRecGameNumber = 1;
+        ShowPlayerScreen();
+        frmPScreen* screen = Loaded<frmPScreen>();
+        QVERIFY(screen);
+        QVERIFY(!screen->lblCat[7]->isHidden());
+        QCOMPARE(screen->lblCat[7]->text().trimmed(), QStringLiteral("Hit"));
+        QCOMPARE(screen->txtCat[7]->text(), QStringLiteral("7"));
+        QVERIFY(screen->lblCat[3]->isHidden() && screen->txtCat[3]->isHidden());
+        QVERIFY(screen->lblCat[27]->isHidden());
+        grab(screen, "pscreen-designed");
+    }
+};
+
+VH_TEST_MAIN(TstConfigFlow)
+#include "tst_configflow.moc"

@@ -1,0 +1,293 @@
+// The input-screen designer: its cells over the stored layouts, drops, Clear,
+// Default, the two checks of OK and exactly the InputOrder rows OK writes,
+// which the entry screen then follows.
+
+#include "config/ConfigTestData.h"
+#include "config/InputLayout.h"
+#include "config/frmDesign.h"
+#include "games/PlayerEntryRules.h"
+#include "config/frmNameYourOwn.h"
+#include "shell/FrmMDI.h"
+#include "shell/MenuState.h"
+#include "shell/Procedures.h"
+#include "support/TestMain.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+using Rows = QList<QPair<int, int>>;
+
+}  // namespace
+
+class TstDesign : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+    static frmDesign* open() { return openFromSelection<frmDesign>(); }
+
+private slots:
+    void init() { env = startProgram(); }
+    void cleanup()
+    {
+        Unload<frmDesign>();
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        env.reset();
+        resetGlobals();
+    }
+
+    // ------------------------------------------------------------ the cells
+
+    void cellsOfAStoredLayoutListTheRestInStandardOrder()
+    {
+        CellRow order{};
+        order[0] = 5;   // "G"
+        order[31] = 46; // first user category
+        const LayoutCells cells = BuildLayoutCells(CatKind::Player, order);
+        QCOMPARE(cells.input, order);
+        QCOMPARE(cells.avail[0], int16_t(2));
+        QCOMPARE(cells.avail[3], int16_t(4));   // SOG follows Sec, G is taken
+        QCOMPARE(cells.avail[4], int16_t(6));
+        QCOMPARE(cells.avail[21], int16_t(50)); // 24 eligible, two on the screen
+        QCOMPARE(cells.avail[22], int16_t(0));
+        QVERIFY(!cells.changed);
+        QCOMPARE(InputEligibleCategories(CatKind::Player).size(), size_t(24));
+        QCOMPARE(InputEligibleCategories(CatKind::Goalie).size(), size_t(26));
+    }
+
+    void dropsMoveIntoEmptyCellsOnly()
+    {
+        LayoutCells cells = BuildLayoutCells(CatKind::Player, defaultInputLayout(CatKind::Player));
+        // Onto a filled cell, even itself: refused, not marked changed.
+        QCOMPARE(DropCell(cells, CellArea::Input, 0, CellArea::Input, 1), DropOutcome::TargetNotEmpty);
+        QCOMPARE(DropCell(cells, CellArea::Input, 0, CellArea::Input, 0), DropOutcome::TargetNotEmpty);
+        QVERIFY(!cells.changed);
+        // Off the screen, then to another input cell.
+        QCOMPARE(DropCell(cells, CellArea::Avail, 5, CellArea::Input, 4), DropOutcome::Done);
+        QCOMPARE(cells.avail[5], int16_t(5));
+        QCOMPARE(cells.input[4], int16_t(0));
+        QVERIFY(cells.changed);
+        QCOMPARE(DropCell(cells, CellArea::Input, 7, CellArea::Avail, 5), DropOutcome::Done);
+        QCOMPARE(cells.input[7], int16_t(5));
+        QCOMPARE(cells.avail[5], int16_t(0));
+        // An empty cell dropped on an empty one moves nothing but counts as a change.
+        cells.changed = false;
+        const CellRow before = cells.input;
+        QCOMPARE(DropCell(cells, CellArea::Input, 21, CellArea::Avail, 0), DropOutcome::Done);
+        QCOMPARE(cells.input, before);
+        QVERIFY(cells.changed);
+    }
+
+    void clearAndDefaultRefillTheShownKind()
+    {
+        LayoutCells cells;
+        ClearLayoutCells(cells, CatKind::Goalie);
+        QVERIFY(LayoutIsEmpty(cells.input));
+        QCOMPARE(cells.avail[25], int16_t(50));
+        QCOMPARE(cells.avail[26], int16_t(0));
+        QVERIFY(cells.changed);
+        cells.changed = false;
+        DefaultLayoutCells(cells, CatKind::Player);
+        QCOMPARE(cells.input, defaultInputLayout(CatKind::Player));
+        QCOMPARE(cells.avail, CellRow{});
+        QVERIFY(cells.changed);
+        QCOMPARE(cells.input[7], int16_t(0));
+        for (int k = 20; k <= 26; ++k)
+            QCOMPARE(cells.input[size_t(k)], int16_t(0));
+    }
+
+    // ------------------------------------------------------------ the window
+
+    void theFrameCommandsOpenTheDesignerAndTheNamesWindow()
+    {
+        FrmMDI frame;
+        g.Frame = &frame;
+        frame.show();
+        Load<frmSelectTeam>();
+        SetMenus(0, QStringLiteral("Select"));
+        QVERIFY(frame.menuItem(QStringLiteral("mnuDesign"))->isEnabled());
+        QVERIFY(frame.menuItem(QStringLiteral("mnuNameYourOwn"))->isEnabled());
+        frame.mnuDesign_Click();
+        QVERIFY(Loaded<frmDesign>() && Loaded<frmDesign>()->isShown());
+        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuDesign"))->isEnabled());  // "Update" while it is open
+        frame.mnuNameYourOwn_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmDesign>());
+        QVERIFY(Loaded<frmNameYourOwn>());
+        Loaded<frmNameYourOwn>()->cmdClose->click();
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(frame.menuItem(QStringLiteral("mnuDesign"))->isEnabled());
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        g.Frame = nullptr;
+    }
+
+    void theWindowShowsBothKindsAndKeepsEachOnesEdits()
+    {
+        frmDesign* f = open();
+        QCOMPARE(g.FormOpen[FormNo::Design], True);
+        QCOMPARE(f->PGMode(), QStringLiteral("P"));
+        QVERIFY(f->optPG[0]->isChecked());
+        QCOMPARE(f->fraInput->title(), QStringLiteral("Non-Goalie Input Screen Format"));
+        QCOMPARE(f->lblInput[0]->text(), QStringLiteral("Per"));
+        QCOMPARE(f->lblInput[27]->text(), QStringLiteral("H1"));
+        QCOMPARE(f->lblAvail[0]->text(), QString());
+        QCOMPARE(f->lblInput[9]->pos(), QPoint(tw(960), tw(720)));
+        QCOMPARE(f->lblInput[31]->geometry(), QRect(tw(2400), tw(2880), tw(495), tw(255)));
+        grab(f, "design-player");
+
+        f->optPG[1]->setChecked(true);
+        QCOMPARE(f->PGMode(), QStringLiteral("G"));
+        QCOMPARE(f->fraInput->title(), QStringLiteral("Goalie Input Screen Format"));
+        QCOMPARE(f->lblInput[7]->text(), QStringLiteral("GAO"));
+        f->lblAvail_DragDrop(0, f->lblInput[7]);  // GAO off the goalie screen
+        QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("GAO"));
+        QVERIFY(f->cells(CatKind::Goalie).changed);
+        f->optPG[0]->setChecked(true);
+        QVERIFY(!f->cells(CatKind::Player).changed);
+        QCOMPARE(f->lblInput[7]->text(), QString());
+        f->optPG[1]->setChecked(true);
+        QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("GAO"));
+        QCOMPARE(f->lblInput[7]->text(), QString());
+        grab(f, "design-goalie");
+    }
+
+    void aDropOnAFilledCellWarnsAndChangesNothing()
+    {
+        frmDesign* f = open();
+        env->expectMsgBox(QStringLiteral("Cell already contains category!"), vbOK, QStringLiteral("Cell Not Empty"));
+        f->lblInput_DragDrop(0, f->lblInput[1]);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(env->shownMessages().last().style, 48);
+        QCOMPARE(f->lblInput[0]->text(), QStringLiteral("Per"));
+        QCOMPARE(f->lblInput[1]->text(), QStringLiteral("Min"));
+        QVERIFY(!f->cells(CatKind::Player).changed);
+    }
+
+    void okWritesExactlyTheChangedKindAndTheEntryScreenFollows()
+    {
+        const Rows goalieBefore = inputRows(CatKind::Goalie);
+        frmDesign* f = open();
+        // "G" from cell 5 to the empty cell 8, "SOG" off the screen.
+        f->lblInput_DragDrop(7, f->lblInput[4]);
+        f->lblAvail_DragDrop(3, f->lblInput[3]);
+        QCOMPARE(f->lblInput[7]->text(), QStringLiteral("G"));
+        f->cmdOK->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmDesign>());
+        QCOMPARE(g.FormOpen[FormNo::Design], False);
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+
+        CellRow expected = defaultInputLayout(CatKind::Player);
+        expected[7] = 5;
+        expected[4] = 0;
+        expected[3] = 0;
+        QCOMPARE(inputRows(CatKind::Player), rowsOf(expected));
+        QCOMPARE(inputRows(CatKind::Goalie), goalieBefore);
+        for (int cell = 1; cell <= 32; ++cell)
+            QCOMPARE(InputCategory(CatKind::Player, cell), expected[size_t(cell - 1)]);
+
+        // The next start reads the same layout.
+        restartProgram(*env);
+        for (int cell = 1; cell <= 32; ++cell)
+            QCOMPARE(g.PlayerInputOrder[cell], expected[size_t(cell - 1)]);
+    }
+
+    void okWithoutAnEditTouchesNothing()
+    {
+        Db().execute(QStringLiteral("delete from InputOrder where CategoryType = 'H' and OrderNumber = 1"));
+        frmDesign* f = open();
+        f->cmdOK->click();
+        QCOMPARE(inputRows(CatKind::Player).size(), 23);  // not rewritten from memory
+        QCOMPARE(g.PlayerInputOrder[1], int16_t(2));
+    }
+
+    void defaultThenOkStoresTheStartUpRowsOfBothKinds()
+    {
+        frmDesign* f = open();
+        f->cmdClear->click();
+        f->optPG[1]->setChecked(true);
+        f->cmdClear->click();
+        QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("Per"));
+        f->cmdDefault->click();
+        f->optPG[0]->setChecked(true);
+        f->cmdDefault->click();
+        f->cmdOK->click();
+        QCOMPARE(inputRows(CatKind::Player), rowsOf(defaultInputLayout(CatKind::Player)));
+        QCOMPARE(inputRows(CatKind::Goalie), rowsOf(defaultInputLayout(CatKind::Goalie)));
+        QCOMPARE(inputRows(CatKind::Player).size(), 24);
+        QCOMPARE(inputRows(CatKind::Goalie).size(), 26);
+    }
+
+    void okRefusesAnEmptyLayoutPlayersFirst()
+    {
+        const Rows before = inputRows(CatKind::Player);
+        frmDesign* f = open();
+        f->cmdClear->click();
+        f->optPG[1]->setChecked(true);
+        f->cmdClear->click();
+        env->expectMsgBox(QStringLiteral("Must select at least one non-goalie category!"), vbOK,
+                          QStringLiteral("No Non-Goalie Categories Selected"));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(env->shownMessages().size(), 1);
+
+        f->optPG[0]->setChecked(true);
+        f->cmdDefault->click();
+        env->expectMsgBox(QStringLiteral("Must select at least one goalie category!"), vbOK,
+                          QStringLiteral("No Goalie Categories Selected"));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmDesign>(), f);
+        QCOMPARE(inputRows(CatKind::Player), before);
+
+        f->cmdCancel->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmDesign>());
+        QCOMPARE(inputRows(CatKind::Player), before);
+    }
+
+    void aFailedSaveKeepsTheRowsTheLayoutAndTheWindow()
+    {
+        const Rows before = inputRows(CatKind::Player);
+        Db().execute(QStringLiteral("create trigger refuse before insert on InputOrder when new.OrderNumber = 20 "
+                                    "begin select raise(abort, 'disk full'); end"));
+        frmDesign* f = open();
+        f->lblInput_DragDrop(7, f->lblInput[4]);
+        env->expectMsgBox(QStringLiteral("The input screen could not be saved. Nothing has been changed."));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmDesign>(), f);
+        QCOMPARE(inputRows(CatKind::Player), before);
+        QCOMPARE(g.PlayerInputOrder[5], int16_t(5));
+        QCOMPARE(g.PlayerInputOrder[8], int16_t(0));
+    }
+
+    // User categories named like another category keep their own numbers.
+    void equalNamesKeepEachCellsCategory()
+    {
+        nameUserCategory(CatKind::Player, 1, QStringLiteral("G"));
+        nameUserCategory(CatKind::Player, 2, QStringLiteral("G"));
+        frmDesign* f = open();
+        QCOMPARE(f->lblInput[27]->text(), QStringLiteral("G"));
+        f->lblInput_DragDrop(20, f->lblInput[28]);  // the second "G" to cell 21
+        f->cmdOK->click();
+        const Rows rows = inputRows(CatKind::Player);
+        QVERIFY(rows.contains(QPair<int, int>(5, 5)));
+        QVERIFY(rows.contains(QPair<int, int>(28, 46)));
+        QVERIFY(rows.contains(QPair<int, int>(21, 47)));
+        QCOMPARE(rows.size(), 24);
+    }
+};
+
+VH_TEST_MAIN(TstDesign)
+#include "tst_design.moc"

@@ -1,0 +1,240 @@
+// Names of the user categories and the game types: the checks of the names
+// window, game types written at once and seen by the program only after
+// Close, the deletion's count question and the rows it resets.
+
+#include "config/ConfigTestData.h"
+#include "config/NameStore.h"
+#include "config/frmNameYourOwn.h"
+#include "games/GameTestData.h"
+#include "shell/Procedures.h"
+#include "support/TestMain.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+QString storedName(const char* type, int number)
+{
+    return Db()
+        .scalar(QStringLiteral("select CategoryDescription from NameYourOwnCats where CategoryType = ? and "
+                               "CategoryNumber = ?"),
+                {QLatin1String(type), number})
+        .toString();
+}
+
+int rowsOfType(const char* table, int type)
+{
+    return Db()
+        .scalar(QStringLiteral("select count(*) from %1 where GameType = ?").arg(QLatin1String(table)), {type})
+        .toInt();
+}
+
+// Games of two teams, `games` of them of the type; each with two player and
+// one goalie row carrying the type too.
+void addGamesOfType(int type, int games)
+{
+    static int game = 10;
+    for (int k = 1; k <= games; ++k) {
+        const int16_t team = int16_t(k % 2 + 1);
+        ++game;
+        addStoredGame(team, int16_t(game), game);
+        for (const char* table : {"GameStats", "PlayerStats", "GoalieStats"})
+            Db().execute(QStringLiteral("update %1 set GameType = ? where TeamNumber = ? and GameNumber = ?")
+                             .arg(QLatin1String(table)),
+                         {type, int(team), game});
+    }
+}
+
+}  // namespace
+
+class TstNames : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+    static frmNameYourOwn* open() { return openFromSelection<frmNameYourOwn>(); }
+    void addType(frmNameYourOwn* f, const QString& name)
+    {
+        f->cmdAdd->click();
+        f->txtGameType->setText(name);
+        f->cmdOK->click();
+    }
+
+private slots:
+    void init()
+    {
+        env = startProgram();
+        for (auto [n, name] : {std::pair{3, "League"}, std::pair{1, "playoff"}, std::pair{2, "Exhibition"}})
+            AddGameType(Db(), int16_t(n), QString::fromLatin1(name));
+        LoadGameTypes();
+    }
+    void cleanup()
+    {
+        Unload<frmNameYourOwn>();
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        env.reset();
+        resetGlobals();
+    }
+
+    void opensOnTheProgramsNamesAndGameTypes()
+    {
+        frmNameYourOwn* f = open();
+        QCOMPARE(g.FormOpen[FormNo::NameYourOwn], True);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Name Categories and GameTypes"));
+        QCOMPARE(listed(f->lstGameTypes, true),
+                 (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("League:3"), QStringLiteral("playoff:1")}));
+        QCOMPARE(f->lstGameTypes->currentRow(), 0);
+        QCOMPARE(f->nextGameTypeNumber(), int16_t(4));
+        QCOMPARE(f->txtCat[1]->text(), QStringLiteral("H1"));
+        QCOMPARE(f->txtCat[10]->text(), QStringLiteral("G5"));
+        QCOMPARE(f->txtCat[1]->maxLength(), 3);
+        QCOMPARE(f->txtGameType->maxLength(), 25);
+        QVERIFY(f->txtGameType->isHidden() && f->cmdOK->isHidden());
+        grab(f, "names");
+    }
+
+    void closeStoresTheNamesEverywhere()
+    {
+        frmNameYourOwn* f = open();
+        f->txtCat[1]->setText(QStringLiteral("Hit"));
+        f->txtCat[4]->setText(QStringLiteral(" x "));
+        f->txtCat[2]->setText(QStringLiteral("   "));
+        f->txtCat[3]->setText(QStringLiteral("a b"));
+        f->txtCat[6]->setText(QStringLiteral("G"));  // equal to a built-in name: taken as typed
+        f->txtCat[7]->setText(QString());
+        f->cmdClose->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmNameYourOwn>());
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+        QCOMPARE(storedName("H", 1), QStringLiteral("Hit"));
+        QCOMPARE(storedName("H", 2), QStringLiteral("H2"));
+        QCOMPARE(storedName("H", 3), QStringLiteral("a b"));
+        QCOMPARE(storedName("H", 4), QStringLiteral("x"));
+        QCOMPARE(storedName("G", 1), QStringLiteral("G"));
+        QCOMPARE(storedName("G", 2), QStringLiteral("G2"));
+        QCOMPARE(storedName("H", 6), QStringLiteral("H6"));  // rows above 5 untouched
+        QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("Hit"));
+        QCOMPARE(g.PlayerNyoAbbrev[2].str(), QStringLiteral("H2 "));
+        QCOMPARE(g.GoalieCatAbbrev[46].str(), QStringLiteral("G  "));
+
+        restartProgram(*env);
+        QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("Hit"));
+    }
+
+    void gameTypesReachTheDatabaseAtOnceAndTheProgramOnClose()
+    {
+        frmNameYourOwn* f = open();
+        env->expectMsgBox(QStringLiteral("Game Type can not be blank!"), vbOK, QStringLiteral("Game Type Invalid"));
+        addType(f, QStringLiteral("   "));
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!f->txtGameType->isHidden());  // still entering
+        QVERIFY(!f->cmdClose->isEnabled() && !f->lstGameTypes->isEnabled());
+        grab(f, "names-editing");
+        f->txtGameType->setText(QStringLiteral("  Tournament "));
+        f->cmdOK->click();
+        QVERIFY(f->txtGameType->isHidden() && f->cmdClose->isEnabled());
+        QCOMPARE(f->lstGameTypes->currentItem()->text(), QStringLiteral("Tournament"));
+        QCOMPARE(ReadGameTypes(Db()).back().number, int16_t(4));
+        QCOMPARE(ReadGameTypes(Db()).back().name, QStringLiteral("Tournament"));
+        QCOMPARE(g.NumberGameTypes, int16_t(4));  // not yet
+
+        // Change keeps the number; an equal name is allowed.
+        f->lstGameTypes->setCurrentRow(0);  // Exhibition (2)
+        f->cmdChange->click();
+        QCOMPARE(f->txtGameType->text(), QStringLiteral("Exhibition"));
+        f->txtGameType->setText(QStringLiteral("League"));
+        f->cmdOK->click();
+        QStringList sorted = listed(f->lstGameTypes, true);
+        std::sort(sorted.begin(), sorted.begin() + 2);  // equal names in either order
+        QCOMPARE(sorted, (QStringList{QStringLiteral("League:2"), QStringLiteral("League:3"),
+                                      QStringLiteral("playoff:1"), QStringLiteral("Tournament:4")}));
+        QCOMPARE(f->lstGameTypes->currentItem()->data(Qt::UserRole).toInt(), 2);
+
+        // Cancel stores nothing.
+        f->cmdAdd->click();
+        f->txtGameType->setText(QStringLiteral("Dropped"));
+        f->cmdCancel->click();
+        QCOMPARE(f->lstGameTypes->count(), 4);
+
+        f->cmdClose->click();
+        QCOMPARE(g.NumberGameTypes, int16_t(5));
+        QCOMPARE(g.GameTypeDescriptions[1].str().trimmed(), QStringLiteral("No Game Type"));
+        QCOMPARE(g.GameTypeDescriptions[4].str().trimmed(), QStringLiteral("League"));  // table order
+        QCOMPARE(g.GameTypeNumbers[4], int16_t(2));
+        QCOMPARE(g.GameTypeNumbers[5], int16_t(4));
+    }
+
+    void changeOrDeleteWithoutSelectionWarns()
+    {
+        Db().execute(QStringLiteral("delete from GameTypes"));
+        LoadGameTypes();
+        frmNameYourOwn* f = open();
+        QCOMPARE(f->lstGameTypes->count(), 0);
+        for (QPushButton* b : {f->cmdChange, f->cmdDelete}) {
+            env->expectMsgBox(QStringLiteral("Must select game type!"), vbOK, QStringLiteral("Game Type Not Selected"));
+            b->click();
+            QCOMPARE(env->pendingExpectations(), 0);
+        }
+        addType(f, QStringLiteral("First"));
+        QCOMPARE(ReadGameTypes(Db()).front().number, int16_t(1));
+    }
+
+    void deletingAskWithTheCountAndResetsEveryRowOfTheType()
+    {
+        addGamesOfType(3, 3);
+        addGamesOfType(2, 1);
+        frmNameYourOwn* f = open();
+        f->lstGameTypes->setCurrentRow(1);  // League (3)
+
+        env->expectMsgBox(QStringLiteral("Are you sure?  3 game(s) will have this game type removed!"), vbCancel,
+                          QStringLiteral("Delete Game Type?"));
+        f->cmdDelete->click();
+        QCOMPARE(env->shownMessages().last().style, 305);
+        QCOMPARE(f->lstGameTypes->count(), 3);
+        QCOMPARE(rowsOfType("GameStats", 3), 3);
+
+        env->expectMsgBox(QStringLiteral("3 game(s)"), vbOK);
+        f->cmdDelete->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listed(f->lstGameTypes, true), (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("playoff:1")}));
+        QCOMPARE(f->lstGameTypes->currentRow(), 1);  // the entry now at the removed position
+        for (const char* table : {"GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(rowsOfType(table, 3), 0);
+        QCOMPARE(rowsOfType("GameStats", 0), 3);
+        QCOMPARE(rowsOfType("PlayerStats", 0), 6);
+        QCOMPARE(rowsOfType("GoalieStats", 2), 1);  // other types untouched
+
+        // A deletion that fails half-way changes nothing.
+        Db().execute(QStringLiteral("create trigger refuse before update on GoalieStats "
+                                    "begin select raise(abort, 'disk full'); end"));
+        env->expectMsgBox(QStringLiteral("1 game(s)"), vbOK);
+        env->expectMsgBox(QStringLiteral("The game type could not be deleted. Nothing has been changed."));
+        f->lstGameTypes->setCurrentRow(0);  // Exhibition (2)
+        f->cmdDelete->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(f->lstGameTypes->count(), 2);
+        QCOMPARE(rowsOfType("GameStats", 2), 1);
+        QCOMPARE(ReadGameTypes(Db()).size(), size_t(2));
+        Db().execute(QStringLiteral("drop trigger refuse"));
+        f->lstGameTypes->setCurrentRow(1);
+
+        // A type no game uses goes without a question; the last entry's
+        // deletion selects the new last one.
+        f->cmdDelete->click();  // playoff (1)
+        QCOMPARE(listed(f->lstGameTypes, true), (QStringList{QStringLiteral("Exhibition:2")}));
+        QCOMPARE(f->lstGameTypes->currentRow(), 0);
+
+        // A deleted highest number is not given again while the window stays open.
+        addType(f, QStringLiteral("New"));
+        QCOMPARE(ReadGameTypes(Db()).back().number, int16_t(4));
+    }
+};
+
+VH_TEST_MAIN(TstNames)
+#include "tst_names.moc"

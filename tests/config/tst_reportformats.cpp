@@ -1,0 +1,313 @@
+// Report formats: the editor's lists, moves, Default and four checks, the
+// rows it stores; the chooser's selection, its choice that the program keeps
+// after a restart, and what deleting a format leaves.
+
+#include "config/ConfigTestData.h"
+#include "config/ReportFormats.h"
+#include "config/frmFormat.h"
+#include "config/frmRptSelect.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+QList<int> storedLine(const char* table, int number)
+{
+    QList<int> out;
+    Recordset rs = Db().openRecordset(
+        QStringLiteral("select ReportOrder, CategoryNumber from %1 where ReportNumber = ? order by ReportOrder")
+            .arg(QLatin1String(table)),
+        {number});
+    for (int order = 1; !rs.eof(); rs.moveNext(), ++order) {
+        if (rs.getInt(QStringLiteral("ReportOrder")) != order)
+            return {-1};  // a gap or a duplicate
+        out << rs.getInt(QStringLiteral("CategoryNumber"));
+    }
+    return out;
+}
+
+FormatDetails format(const QString& name, std::vector<int16_t> line, int16_t sort = 5, const char* dir = "D")
+{
+    return FormatDetails{name, sort, QLatin1String(dir), std::move(line)};
+}
+
+// Runs a dialog through the modal hook, with `drive` as the user.
+template <class F>
+void whileOpen(F drive)
+{
+    Dialog::setModalHook([drive](Dialog* d) { drive(d); });
+}
+
+}  // namespace
+
+class TstReportFormats : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init() { env = startProgram(); }
+    void cleanup()
+    {
+        Dialog::setModalHook({});
+        env.reset();
+        resetGlobals();
+    }
+
+    // ------------------------------------------------------------ the store
+
+    void checksComeInTheirOrder()
+    {
+        QCOMPARE(CheckFormat(format(QStringLiteral("  "), {})).value().message,
+                 QStringLiteral("Must enter Report Format Name!"));
+        QCOMPARE(CheckFormat(format(QStringLiteral("  "), {})).value().title, QStringLiteral("Report Format Name Blank"));
+        QCOMPARE(CheckFormat(format(QStringLiteral("A"), {}, 0, "")).value().title,
+                 QStringLiteral("No Categories Selected"));
+        QCOMPARE(CheckFormat(format(QStringLiteral("A"), {1}, 0, "")).value().message,
+                 QStringLiteral("Must select sort category!"));
+        QCOMPARE(CheckFormat(format(QStringLiteral("A"), {1}, 4, "")).value().message,
+                 QStringLiteral("Must select Descending or Ascending sort direction!"));
+        QCOMPARE(CheckFormat(format(QStringLiteral("A"), {1}, 4, "")).value().focus, FormatProblem::SortDirection);
+        QVERIFY(!CheckFormat(format(QStringLiteral("A"), {1}, 23, "A")));  // the sort need not be on the line
+    }
+
+    void storingReplacesTheWholeLine()
+    {
+        Db().execute(QStringLiteral("delete from GoalieRptFormat"));
+        QCOMPARE(StoreFormat(Db(), CatKind::Goalie, 0, format(QStringLiteral(" Saves "), {3, 13, 14}, 25, "A")),
+                 int16_t(1));
+        QCOMPARE(ReadFormatEntry(Db(), CatKind::Goalie, 1)->name, QStringLiteral("Saves"));
+        QCOMPARE(storedLine("GoalieRptCats", 1), (QList<int>{3, 13, 14}));
+        QCOMPARE(StoreFormat(Db(), CatKind::Goalie, 1, format(QStringLiteral("Fewer"), {14}, 18, "D")), int16_t(1));
+        QCOMPARE(storedLine("GoalieRptCats", 1), (QList<int>{14}));
+        const FormatDetails back = *ReadFormat(Db(), CatKind::Goalie, 1);
+        QCOMPARE(back.sortCategory, int16_t(18));
+        QCOMPARE(back.sortDirection, QStringLiteral("D"));
+        QCOMPARE(StoreFormat(Db(), CatKind::Player, 0, format(QStringLiteral("x"), {1})), int16_t(3));
+    }
+
+    void deletingTheChosenFormatMovesTheChoice()
+    {
+        DeleteFormat(Db(), CatKind::Player, 1, 2);
+        QVERIFY(!ReadFormat(Db(), CatKind::Player, 1));
+        QCOMPARE(storedLine("PlayerRptCats", 1), QList<int>{});
+        QCOMPARE(ChosenFormat(Db(), CatKind::Player), std::optional<int16_t>(2));
+        QCOMPARE(ChosenFormat(Db(), CatKind::Goalie), std::optional<int16_t>(1));
+        // Another format's deletion leaves the choice alone.
+        StoreFormat(Db(), CatKind::Player, 0, format(QStringLiteral("x"), {1}));
+        DeleteFormat(Db(), CatKind::Player, 3, 2);
+        DeleteFormat(Db(), CatKind::Player, 3, 1);
+        QCOMPARE(ChosenFormat(Db(), CatKind::Player), std::optional<int16_t>(2));
+    }
+
+    // ------------------------------------------------------------ the editor
+
+    void aNewFormatStartsEmptyWithTheKindsSort()
+    {
+        frmFormat player({CatKind::Player, 0});
+        whileOpen([](Dialog*) {});
+        player.showModal();
+        QCOMPARE(player.lstAll->count(), 29);
+        QCOMPARE(player.lstAll->item(28)->text(), QStringLiteral("end"));
+        QCOMPARE(listed(player.lstSelCat), QStringList{QStringLiteral("end")});
+        QCOMPARE(player.cmbSortCat->currentText(), QStringLiteral("PPG"));
+        QVERIFY(player.optSortDesc->isChecked() && !player.optSortAsc->isChecked());
+        QCOMPARE(player.txtFormatName->maxLength(), 25);
+        grab(&player, "format-new-player");
+
+        frmFormat goalie({CatKind::Goalie, 0});
+        goalie.showModal();
+        QCOMPARE(goalie.lstAll->count(), 31);
+        QCOMPARE(goalie.cmbSortCat->currentText(), QStringLiteral("GAA"));
+        QVERIFY(goalie.optSortAsc->isChecked());
+    }
+
+    void movesInsertBeforeTheSelectionAndEndDoesNothing()
+    {
+        frmFormat f({CatKind::Player, 0});
+        whileOpen([](Dialog*) {});
+        f.showModal();
+        f.lstAll->setCurrentRow(28);  // "end"
+        f.cmdAdd->click();
+        QCOMPARE(f.lstSelCat->count(), 1);
+        f.lstAll->setCurrentRow(4);  // "G"
+        f.cmdAdd->click();           // appended: "end" was selected
+        f.cmdAdd->click();           // "PP" moved up into the place: in front of "end" again
+        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("G  "), QStringLiteral("PP "), QStringLiteral("end")}));
+        QCOMPARE(f.lstAll->currentItem()->text(), QStringLiteral("SH "));
+        f.lstSelCat->setCurrentRow(0);
+        f.lstAll->setCurrentRow(0);  // "GP" in front of "G"
+        f.cmdAdd->click();
+        QCOMPARE(listed(f.lstSelCat).first(), QStringLiteral("GP "));
+        f.lstSelCat->setCurrentRow(3);  // "end"
+        f.cmdDelete->click();
+        QCOMPARE(f.lstSelCat->count(), 4);
+        f.lstSelCat->setCurrentRow(1);  // "G" back, in front of the selected "Per"
+        f.lstAll->setCurrentRow(0);
+        f.cmdDelete->click();
+        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("GP "), QStringLiteral("PP "), QStringLiteral("end")}));
+        QCOMPARE(f.lstAll->item(0)->text(), QStringLiteral("G  "));
+        QCOMPARE(f.shownFormat().line, (std::vector<int16_t>{1, 6}));
+    }
+
+    void okChecksThenStoresAndDefaultKeepsTheName()
+    {
+        frmFormat f({CatKind::Player, 0});
+        whileOpen([](Dialog*) {});
+        f.showModal();
+        env->expectMsgBox(QStringLiteral("Must enter Report Format Name!"), vbOK);
+        f.cmdOK->click();
+        f.txtFormatName->setText(QStringLiteral("  Mine  "));
+        env->expectMsgBox(QStringLiteral("Must add at least one category to Report Line!"), vbOK);
+        f.cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!f.storedNumber());
+
+        f.cmdDefault->click();
+        QCOMPARE(f.txtFormatName->text(), QStringLiteral("  Mine  "));
+        QCOMPARE(f.lstSelCat->count(), 18);
+        QCOMPARE(f.lstAll->count(), 12);
+        f.cmbSortCat->setCurrentIndex(-1);
+        env->expectMsgBox(QStringLiteral("Must select sort category!"), vbOK);
+        f.cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        f.cmbSortCat->setCurrentIndex(15);  // "Pts"
+        f.cmdOK->click();
+        QCOMPARE(f.storedNumber(), std::optional<int16_t>(3));
+        QCOMPARE(g.EditReportNumber, int16_t(3));
+        QCOMPARE(ReadFormatEntry(Db(), CatKind::Player, 3)->name, QStringLiteral("Mine"));
+        QCOMPARE(storedLine("PlayerRptCats", 3).size(), 17);
+        QCOMPARE(ReadFormat(Db(), CatKind::Player, 3)->sortCategory, int16_t(16));
+    }
+
+    void anExistingFormatOpensWithItsLineAndNames()
+    {
+        nameUserCategory(CatKind::Goalie, 1, QStringLiteral("Hit"));
+        StoreFormat(Db(), CatKind::Goalie, 2, format(QStringLiteral("Two"), {46, 3}, 46, "X"));
+        frmFormat f({CatKind::Goalie, 2});
+        whileOpen([](Dialog*) {});
+        f.showModal();
+        QCOMPARE(f.txtFormatName->text(), QStringLiteral("Two"));
+        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("Hit"), QStringLiteral("Min"), QStringLiteral("end")}));
+        QCOMPARE(f.lstAll->count(), 29);
+        QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("Hit"));
+        QVERIFY(!f.optSortAsc->isChecked() && !f.optSortDesc->isChecked());
+        grab(&f, "format-existing");
+        env->expectMsgBox(QStringLiteral("Must select Descending or Ascending sort direction!"), vbOK);
+        f.cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        f.cmdCancel->click();
+        QVERIFY(!f.storedNumber());
+    }
+
+    // ------------------------------------------------------------ the chooser
+
+    void theChoiceBecomesCurrentAndSurvivesARestart()
+    {
+        g.PlayerReportNumber = 2;
+        std::optional<RptSelectResult> chosen;
+        whileOpen([](Dialog* d) {
+            auto* s = static_cast<frmRptSelect*>(d);
+            QCOMPARE(listed(s->lstReports),
+                     (QStringList{QStringLiteral("Standard Player Report"), QStringLiteral("Scoring Leaders")}));
+            QCOMPARE(s->lstReports->currentRow(), 1);
+            grab(s, "rptselect");
+            s->lstReports->setCurrentRow(0);
+            s->cmdOK->click();
+        });
+        chosen = frmRptSelect::run({QStringLiteral("P")});
+        QVERIFY(chosen);
+        QCOMPARE(chosen->reportNumber, int16_t(1));
+        QCOMPARE(g.PlayerReportNumber, int16_t(1));
+        QCOMPARE(g.PlayerRptDescription.str().trimmed(), QStringLiteral("Standard Player Report"));
+        QCOMPARE(g.PlayerReportLine[2], int16_t(3));
+        restartProgram(*env);
+        QCOMPARE(g.PlayerReportNumber, int16_t(1));
+
+        whileOpen([](Dialog* d) { static_cast<frmRptSelect*>(d)->cmdCancel->click(); });
+        QVERIFY(!frmRptSelect::run({QStringLiteral("G")}));
+    }
+
+    void addAndChangeGoThroughTheEditor()
+    {
+        std::optional<RptSelectResult> chosen;
+        whileOpen([](Dialog* d) {
+            if (auto* editor = qobject_cast<frmFormat*>(d)) {
+                if (editor->txtFormatName->text().isEmpty())
+                    editor->txtFormatName->setText(QStringLiteral("Hits"));
+                else
+                    editor->txtFormatName->setText(QStringLiteral("Hits renamed"));
+                editor->lstAll->setCurrentRow(25);  // the first user category not on the line
+                editor->cmdAdd->click();
+                editor->cmdOK->click();
+                return;
+            }
+            auto* s = static_cast<frmRptSelect*>(d);
+            s->cmdAdd->click();
+            QCOMPARE(s->lstReports->currentItem()->text(), QStringLiteral("Hits"));
+            s->cmdChange->click();
+            QCOMPARE(s->lstReports->currentRow(), 2);
+            QCOMPARE(s->lstReports->currentItem()->text(), QStringLiteral("Hits renamed"));
+            s->cmdOK->click();
+        });
+        chosen = frmRptSelect::run({QStringLiteral("G")});
+        QCOMPARE(chosen->reportNumber, int16_t(3));
+        QCOMPARE(g.GoalieRptDescription.str().trimmed(), QStringLiteral("Hits renamed"));
+        QCOMPARE(g.GoalieReportLine[1], int16_t(47));  // put in front of the selected first column
+        QCOMPARE(g.GoalieReportLine[2], int16_t(46));
+        QCOMPARE(ChosenFormat(Db(), CatKind::Goalie), std::optional<int16_t>(3));
+    }
+
+    void deletingSelectsTheNextAndMovesTheChoice()
+    {
+        StoreFormat(Db(), CatKind::Player, 0, format(QStringLiteral("Third"), {1}));
+        whileOpen([this](Dialog* d) {
+            auto* s = static_cast<frmRptSelect*>(d);
+            QCOMPARE(s->lstReports->currentRow(), 0);  // the format in use
+            env->expectMsgBox(QStringLiteral("Are you sure?"), vbNo, QStringLiteral("Delete Report Format"));
+            s->cmdDelete->click();
+            QCOMPARE(s->lstReports->count(), 3);
+            env->expectMsgBox(QStringLiteral("Are you sure?"), vbYes);
+            s->cmdDelete->click();  // the first: the new first is selected
+            QCOMPARE(s->lstReports->currentItem()->text(), QStringLiteral("Scoring Leaders"));
+            QCOMPARE(g.PlayerReportNumber, int16_t(2));
+            s->lstReports->setCurrentRow(1);
+            env->expectMsgBox(QStringLiteral("Are you sure?"), vbYes);
+            s->cmdDelete->click();  // the last: the new last is selected
+            QCOMPARE(listed(s->lstReports), QStringList{QStringLiteral("Scoring Leaders")});
+            QCOMPARE(s->lstReports->currentRow(), 0);
+            env->expectMsgBox(QStringLiteral("Cannot Delete Only Report Format"), vbOK, QStringLiteral("Only Report"));
+            s->cmdDelete->click();
+            s->cmdCancel->click();
+        });
+        QVERIFY(!frmRptSelect::run({QStringLiteral("P")}));
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(g.PlayerReportNumber, int16_t(2));
+        QCOMPARE(ChosenFormat(Db(), CatKind::Player), std::optional<int16_t>(2));
+        QCOMPARE(storedLine("PlayerRptCats", 1), QList<int>{});
+        restartProgram(*env);
+        QCOMPARE(g.PlayerRptDescription.str().trimmed(), QStringLiteral("Scoring Leaders"));
+    }
+
+    void withoutFormatsOnlyAddAndCancelWork()
+    {
+        Db().execute(QStringLiteral("delete from PlayerRptFormat"));
+        whileOpen([](Dialog* d) {
+            auto* s = static_cast<frmRptSelect*>(d);
+            QVERIFY(!s->cmdOK->isEnabled() && !s->cmdChange->isEnabled() && !s->cmdDelete->isEnabled());
+            QVERIFY(s->cmdAdd->isEnabled());
+            s->cmdCancel->click();
+        });
+        QVERIFY(!frmRptSelect::run({QStringLiteral("P")}));
+    }
+};
+
+VH_TEST_MAIN(TstReportFormats)
+#include "tst_reportformats.moc"
