@@ -201,12 +201,6 @@ struct PersonName {
     QString first, last;
 };
 
-template <typename Key, typename Value>
-void keepFirst(std::map<Key, Value>& m, const Key& k, Value v)
-{
-    m.emplace(k, std::move(v));
-}
-
 std::map<int32_t, PersonName> readPeople(Database& db, const std::vector<int32_t>& persons)
 {
     std::map<int32_t, PersonName> out;
@@ -221,7 +215,7 @@ std::map<int32_t, PersonName> readPeople(Database& db, const std::vector<int32_t
                 .arg(marks(n)),
             params);
         for (; !rs.eof(); rs.moveNext())
-            keepFirst(out, int32_t(rs.value(QStringLiteral("PersonNumber")).toInt()),
+            out.emplace(int32_t(rs.value(QStringLiteral("PersonNumber")).toInt()),
                       PersonName{rs.textOr(QStringLiteral("FirstName")), rs.textOr(QStringLiteral("LastName"))});
     }
     return out;
@@ -241,10 +235,9 @@ std::map<std::pair<int16_t, int32_t>, QString> readUniforms(Database& db, const 
             .arg(marks(teams.size())),
         params);
     for (; !rs.eof(); rs.moveNext())
-        keepFirst(out,
-                  std::pair<int16_t, int32_t>(int16_t(rs.value(QStringLiteral("TeamNumber")).toInt()),
-                                              rs.value(QStringLiteral("PersonNumber")).toInt()),
-                  rs.textOr(QStringLiteral("UniformNumber")));
+        out.emplace(std::pair<int16_t, int32_t>(int16_t(rs.value(QStringLiteral("TeamNumber")).toInt()),
+                                                rs.value(QStringLiteral("PersonNumber")).toInt()),
+                    rs.textOr(QStringLiteral("UniformNumber")));
     return out;
 }
 
@@ -314,7 +307,6 @@ StatsReport collectPass(Database& db, const StatsInput& in, const TopList& top)
     StatsReport r;
     r.input = in;
     r.slotList.resize(1);
-    StatsSlot& totals = r.slotList[0];
     const bool gameLog = r.gameLog();
     const bool career = in.teams.size() > 1 && in.criteria.playerScope == QLatin1String("A");
     const auto& fields = sumFields(in.kind);
@@ -345,7 +337,6 @@ StatsReport collectPass(Database& db, const StatsInput& in, const TopList& top)
         }
         r.slotList[0].gamesPlayed = totalGamesPlayed(db, in, where);
     }
-    (void)totals;
 
     for (size_t i = 0; i < r.slotList.size(); ++i) {
         r.sortOrder.push_back(int(i));
@@ -410,7 +401,7 @@ void readOpponents(Database& db, StatsReport& r)
         QStringLiteral("SELECT GameNumber, Opponent FROM GameStats WHERE TeamNumber = ? ORDER BY rowid"),
         {int(r.input.teams.front().number)});
     for (; !rs.eof(); rs.moveNext())
-        keepFirst(opponents, int16_t(rs.value(QStringLiteral("GameNumber")).toInt()),
+        opponents.emplace(int16_t(rs.value(QStringLiteral("GameNumber")).toInt()),
                   Left(rs.textOr(QStringLiteral("Opponent")), kNameWidth));
     for (size_t i = 1; i < r.slotList.size(); ++i) {
         const auto o = opponents.find(r.slotList[i].lastGameNumber);

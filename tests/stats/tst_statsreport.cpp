@@ -352,6 +352,16 @@ private slots:
         QCOMPARE(rowsOf(r, fields), QStringList({QStringLiteral("9.999|99.9|na|12:30|-1"),
                                                  QStringLiteral("na|na|.500|1,250:07|+1,234"),
                                                  QStringLiteral(".000|0.0|.000|12:29|+7")}));
+        {
+            // Separators follow the user's locale.
+            struct LocaleGuard {
+                ~LocaleGuard() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+            } guard;
+            QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+            QCOMPARE(rowsOf(r, fields)[1], QStringLiteral("na|na|,500|1.250:07|+1.234"));
+            QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+            QCOMPARE(rowsOf(r, QStringLiteral("PPG"))[2], QStringLiteral("0,0"));
+        }
 
         StatsSlot keeper = person("K");
         keeper.goalsAgainstAvg = 150.0f;
