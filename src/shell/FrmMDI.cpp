@@ -11,6 +11,7 @@
 #include "shell/ToolbarIcons.h"
 #include "shell/frmBegScreen.h"
 #include "shell/frmOptions.h"
+#include "datamgmt/frmBackup.h"
 #include "games/frmGameMenu.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
@@ -95,6 +96,7 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmTeamFilters"), [] { Load<frmTeamFilters>(); }},
         {QStringLiteral("frmOptions"), [] { Load<frmOptions>(); }},
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
+        {QStringLiteral("frmBackup"), [] { Load<frmBackup>(); }},
     };
     setUploadOpener({});
     resize(800, 600);
