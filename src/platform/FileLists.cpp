@@ -89,29 +89,31 @@ bool DirListBox::setPath(const QString& folder)
 
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QSignalBlocker block(this);
-    clear();
-    // The open folder's parents from the root down, then its subfolders.
-    QStringList chain;
-    for (QString up = p;; up = QFileInfo(up).path()) {
-        chain.prepend(up);
-        if (up == QLatin1String("/") || QFileInfo(up).path() == up)
-            break;
+    {
+        const QSignalBlocker block(this);
+        clear();
+        // The open folder's parents from the root down, then its subfolders.
+        QStringList chain;
+        for (QString up = p;; up = QFileInfo(up).path()) {
+            chain.prepend(up);
+            if (up == QLatin1String("/") || QFileInfo(up).path() == up)
+                break;
+        }
+        int depth = 0;
+        for (const QString& f : chain) {
+            const QString name = f == QLatin1String("/") ? f : QFileInfo(f).fileName();
+            auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
+            item->setData(Qt::UserRole, f);
+            ++depth;
+        }
+        QListWidgetItem* current = item(count() - 1);
+        const QStringList subs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        for (const QString& s : subs) {
+            auto* item = new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + s, this);
+            item->setData(Qt::UserRole, p == QLatin1String("/") ? p + s : p + QLatin1Char('/') + s);
+        }
+        setCurrentItem(current);
     }
-    int depth = 0;
-    for (const QString& f : chain) {
-        const QString name = f == QLatin1String("/") ? f : QFileInfo(f).fileName();
-        auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
-        item->setData(Qt::UserRole, f);
-        ++depth;
-    }
-    QListWidgetItem* current = item(count() - 1);
-    const QStringList subs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& s : subs) {
-        auto* item = new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + s, this);
-        item->setData(Qt::UserRole, p == QLatin1String("/") ? p + s : p + QLatin1Char('/') + s);
-    }
-    setCurrentItem(current);
     if (changed)
         emit pathChanged();
     return true;
@@ -175,9 +177,11 @@ void FileListBox::refresh()
                 names << n;
                 break;
             }
-    const QSignalBlocker block(this);
-    clear();
-    addItems(names);
+    {
+        const QSignalBlocker block(this);
+        clear();
+        addItems(names);
+    }
     emit pathChanged();
 }
 
