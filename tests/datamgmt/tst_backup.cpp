@@ -5,6 +5,8 @@
 #include "shell/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
+
+#include <QAction>
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
@@ -342,6 +344,43 @@ private slots:
         QCOMPARE(QString(g.GameTypeDescriptions[g.NumberGameTypes]).trimmed(), QStringLiteral("Tournament"));
         QCOMPARE(QString(g.PlayerCatAbbrev[46]), QStringLiteral("Hit"));
         QCOMPARE(g.NextTeamNumber, int16_t(4));
+    }
+
+    void theFramesCommandsOpenEachMode()
+    {
+        stopProgram();
+        env = std::make_unique<TestEnv>();
+        FrmMDI frame;
+        frame.MDIForm_Load();
+        frame.resize(1000, 700);
+        frame.show();
+        addTeam(1, QStringLiteral("Ice Hawks"));
+        addTeam(2, QStringLiteral("Blue Liners"));
+        reloadTeams();
+        control<QListWidget>(Loaded<frmSelectTeam>(), "lstSelectTeam")->selectAll();
+
+        frame.menuItem(QStringLiteral("mnuExport"))->trigger();
+        frmBackup* f = Loaded<frmBackup>();
+        QVERIFY(f && f->isShown());
+        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuImport"))->isEnabled());
+        QCOMPARE(teamLabel(f, 0) + QLatin1Char(',') + teamLabel(f, 1), QStringLiteral("Ice Hawks,Blue Liners"));
+        grab(&frame, "frame-export");
+
+        f->cmdCancel_Click();
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(frame.menuItem(QStringLiteral("mnuImport"))->isEnabled());
+        frame.menuItem(QStringLiteral("mnuBackUp"))->trigger();
+        env->expectMsgBox(QStringLiteral("Database successfully backed up!"));
+        ok(Loaded<frmBackup>());
+        flushDeletes();
+        QVERIFY(QFile::exists(backupFolder() + QStringLiteral("/murqn.mdb")));
+        frame.menuItem(QStringLiteral("mnuRestore"))->trigger();
+        grab(&frame, "frame-restore");
+        Loaded<frmBackup>()->cmdCancel_Click();
+        QVERIFY(frame.menuItem(QStringLiteral("mnuRestore"))->isEnabled());
+        unloadTeamWindows();
+        g.Frame = nullptr;
     }
 
     void anImportRefusesWhatIsNoTeamDatabase()
