@@ -131,6 +131,18 @@ void DirListBox::focusOutEvent(QFocusEvent* e)
     emit lostFocus();
 }
 
+bool DirListBox::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            e->accept();
+            return true;
+        }
+    }
+    return QListWidget::event(e);
+}
+
 void DirListBox::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {

@@ -50,6 +50,8 @@ signals:
     void lostFocus();
 
 protected:
+    // Enter opens the highlighted folder, ahead of the window's default button.
+    bool event(QEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
