@@ -161,6 +161,10 @@ void frmBackup::Form_Load()
     if (!Dir1->setPath(backup))
         Dir1->setPath(g.DataFolder);
     Dir1_Change();
+    if (mode_ == QLatin1String("E"))
+        txtFileName->setFocus();
+    else
+        Dir1->setFocus();
 }
 
 void frmBackup::applyMode()

@@ -1,4 +1,5 @@
 #include "datamgmt/BackupCore.h"
+#include "datamgmt/TeamExport.h"
 #include "datamgmt/TransferTestData.h"
 #include "datamgmt/frmBackup.h"
 #include "platform/FileLists.h"
@@ -383,6 +384,26 @@ private slots:
         QVERIFY(frame.menuItem(QStringLiteral("mnuRestore"))->isEnabled());
         unloadTeamWindows();
         g.Frame = nullptr;
+    }
+
+    void anImportThatFailsSaysWhichTeam()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString file = folder(QStringLiteral("transfer")) + QStringLiteral("/hawks.mdb");
+        ExportTeamFile(Db(), g.DataFolder, file, {{1, QStringLiteral("Ice Hawks")}});
+        Db().execute(QStringLiteral("update Teams set LongTeamName = 'Renamed'"));
+        failInsertsInto(QStringLiteral("GoalieStats"));
+        reloadTeams();
+        frmBackup* f = open("I");
+        dir(f)->setPath(folder(QStringLiteral("transfer")));
+        env->expectMsgBox(QStringLiteral("The team Ice Hawks could not be imported; nothing of it was written. 0 team(s) "
+                                         "were imported before it."),
+                          vbOK, QStringLiteral("Import Failed"));
+        ok(f);
+        flushDeletes();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Renamed")});
+        QCOMPARE(rowsOf(QStringLiteral("People")), 1);
     }
 
     void anImportRefusesWhatIsNoTeamDatabase()
