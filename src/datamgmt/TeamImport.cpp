@@ -116,6 +116,13 @@ public:
     PersonMatcher(Database& main, Database& file) : main_(main), file_(file)
     {
         next_ = nextNumber(main, QStringLiteral("select max(PersonNumber) from People"));
+        // Names are told apart without regard to capitals, accented letters
+        // included; the first person of a name is the one found.
+        Recordset rs = main.openRecordset(QStringLiteral("select PersonNumber, FirstName, LastName from People where "
+                                                         "PersonNumber is not null order by rowid"));
+        for (; !rs.eof(); rs.moveNext())
+            byName_.emplace(nameOf(rs.value(QStringLiteral("FirstName")), rs.value(QStringLiteral("LastName"))),
+                            rs.getInt(QStringLiteral("PersonNumber")));
     }
 
     void startTeam() { map_ = {{0, 0}}; }
@@ -134,14 +141,10 @@ public:
         const QVariant last = src.value(QStringLiteral("LastName"));
         std::optional<int16_t> found;
         // A person without any name cannot be told from others of that kind.
-        if (!isEmptyValue(first) || !isEmptyValue(last)) {
-            const QVariant n = main_.scalar(
-                QStringLiteral("select PersonNumber from People where FirstName = ? and LastName = ? order by rowid "
-                               "limit 1"),
-                {first.toString(), last.toString()});
-            if (!n.isNull())
-                found = int16_t(n.toInt());
-        }
+        const bool named = !isEmptyValue(first) || !isEmptyValue(last);
+        if (named)
+            if (const auto it = byName_.find(nameOf(first, last)); it != byName_.end())
+                found = it->second;
         const QStringList fields = peopleFields().mid(1);
         if (found) {
             // A value the file leaves empty keeps what is stored.
@@ -170,6 +173,8 @@ public:
                           values);
         }
         map_[fileNumber] = *found;
+        if (named)
+            byName_.emplace(nameOf(first, last), *found);
         return found;
     }
 
@@ -179,7 +184,13 @@ public:
 private:
     Database& main_;
     Database& file_;
+    static QString nameOf(const QVariant& first, const QVariant& last)
+    {
+        return first.toString().toCaseFolded() + QChar(0x1f) + last.toString().toCaseFolded();
+    }
+
     std::map<int16_t, int16_t> map_;
+    std::map<QString, int16_t> byName_;
     int16_t next_ = 1;
 };
 

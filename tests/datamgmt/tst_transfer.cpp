@@ -261,6 +261,7 @@ private slots:
         addPerson(*target, {10, QStringLiteral("SEAN"), QStringLiteral("o'brien"), QStringLiteral("999"), QStringLiteral("Old")});
         addPerson(*target, {11, QStringLiteral("Sean"), QStringLiteral("O'Brien"), QStringLiteral("second")});
         addPerson(*target, {12, QString(), QString(), QStringLiteral("nameless")});
+        addPerson(*target, {13, QStringLiteral("ZOË"), QStringLiteral("üNAL-SMITH"), QString(), QStringLiteral("Bern")});
         ScriptedQuestions ask;
         const ImportResult r = ImportTeams(*target, *file, 1, ask);
         QCOMPARE(r.teamsImported, 1);
@@ -274,11 +275,11 @@ private slots:
                  QStringLiteral("O'Brien"));
         QCOMPARE(target->scalar(QStringLiteral("select HomePhone from People where PersonNumber = 11")).toString(),
                  QStringLiteral("second"));
-        // New people take the next numbers, names kept exactly; a nameless
-        // person is never taken for another nameless one.
-        QCOMPARE(target->scalar(QStringLiteral("select FirstName || '|' || LastName from People where PersonNumber = 13"))
-                     .toString(),
-                 QStringLiteral("Zoë|Ünal-Smith"));
+        // Accented capitals match too, and the file's spelling is kept exactly.
+        QCOMPARE(target->scalar(QStringLiteral("select FirstName || '|' || LastName || '|' || HomePhone || '|' || City "
+                                               "from People where PersonNumber = 13")).toString(),
+                 QStringLiteral("Zoë|Ünal-Smith|555|Bern"));
+        // A nameless person is never taken for another nameless one.
         QCOMPARE(countRows(*target, QStringLiteral("People")), 5);
         QCOMPARE(target->scalar(QStringLiteral("select group_concat(PersonNumber) from (select PersonNumber from Roster "
                                                "order by PersonNumber)")).toString(),
