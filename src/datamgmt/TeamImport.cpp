@@ -25,7 +25,7 @@ int16_t nextNumber(Database& db, const QString& selectMax)
     return int16_t(v.isNull() ? 1 : v.toInt() + 1);
 }
 
-// B: game types of the file matched by name; missing ones added.
+// The game types of the file matched by name; missing ones are added.
 std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, ImportQuestions& ask, bool& added)
 {
     std::map<int16_t, int16_t> map{{0, 0}};
@@ -38,7 +38,8 @@ std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, Impor
         Transaction t(main);
         Recordset rs = file.openRecordset(QStringLiteral("GameTypes"));
         for (; !rs.eof(); rs.moveNext()) {
-            const int16_t fileNumber = rs.getInt(QStringLiteral("GameTypeNumber"));
+            const int16_t fileNumber =
+                rs.isNull(QStringLiteral("GameTypeNumber")) ? 0 : rs.getInt(QStringLiteral("GameTypeNumber"));
             const QString description = rs.textOr(QStringLiteral("GameTypeDescription"));
             // Compared with the types as they stood before the import.
             const auto found = std::find_if(known.begin(), known.end(),
@@ -62,7 +63,7 @@ std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, Impor
     return map;
 }
 
-// C: the five user-named categories of each kind, offered one by one.
+// The five user-named categories of each kind, offered one by one.
 bool importCategoryNames(Database& main, Database& file, ImportQuestions& ask)
 {
     QString current[2][6];  // [goalie][n]
@@ -202,7 +203,8 @@ int16_t mapped(const std::map<int16_t, int16_t>& map, const Recordset& rs, const
     return it == map.end() ? 0 : it->second;
 }
 
-// D to F for one accepted team, inside the caller's transaction.
+// One accepted team with its roster, people, games and statistics, inside the
+// caller's transaction; the team it replaces goes first.
 void writeTeam(Database& main, Database& file, const Recordset& team, int16_t oldNumber, int16_t newNumber,
                const std::map<int16_t, int16_t>& gameTypes, PersonMatcher& people)
 {
