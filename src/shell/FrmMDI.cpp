@@ -14,6 +14,7 @@
 #include "datamgmt/frmConvert.h"
 #include "config/frmDesign.h"
 #include "config/frmNameYourOwn.h"
+#include "datamgmt/frmBackup.h"
 #include "games/frmGameMenu.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
@@ -101,6 +102,7 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmConvert"), [] { Load<frmConvert>(); }},
         {QStringLiteral("frmDesign"), [] { Load<frmDesign>(); }},
         {QStringLiteral("frmNameYourOwn"), [] { Load<frmNameYourOwn>(); }},
+        {QStringLiteral("frmBackup"), [] { Load<frmBackup>(); }},
     };
     setUploadOpener({});
     resize(800, 600);

@@ -1,0 +1,106 @@
+#include "datamgmt/BackupCore.h"
+
+#include "platform/RuntimeError.h"
+#include "shell/Startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace vh {
+
+namespace {
+
+// Tables every main database has; a transfer file or another program's
+// database lacks some of them.
+const char* const kMainTables[] = {"Teams",         "People",       "Roster",         "GameStats",
+                                   "PlayerStats",   "GoalieStats",  "Filters",        "TeamFilters",
+                                   "NameYourOwnCats", "GameTypes",  "InputOrder",     "ReportNumber",
+                                   "NumberOptions", "CompactCount", "ProgramVersion", "RptPlayer"};
+
+QString canonicalOrClean(const QString& path)
+{
+    const QFileInfo fi(path);
+    const QString c = fi.canonicalFilePath();
+    return c.isEmpty() ? QFileInfo(QDir::cleanPath(fi.absoluteFilePath())).absoluteFilePath() : c;
+}
+
+}  // namespace
+
+QString WithTrailingSlash(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+bool SamePath(const QString& a, const QString& b)
+{
+    auto strip = [](QString p) {
+        while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+            p.chop(1);
+        return p;
+    };
+    return canonicalOrClean(strip(a)) == canonicalOrClean(strip(b));
+}
+
+bool HoldsVersion2(Database& db)
+{
+    Recordset rs = db.openRecordset(QStringLiteral("ProgramVersion"));
+    const bool ok = !rs.eof() && !rs.isNull(QStringLiteral("ProgramVersion")) &&
+                    rs.getDouble(QStringLiteral("ProgramVersion")) == 2.0;
+    rs.close();
+    return ok;
+}
+
+DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
+{
+    std::unique_ptr<Database> db;
+    try {
+        db = Database::open(path, DatabaseConnect());
+        if (db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
+            return {DatabaseCheck::CannotOpen, QStringLiteral("The file is damaged.")};
+        for (const char* table : kMainTables)
+            if (!db->tableExists(QLatin1String(table)))
+                return {DatabaseCheck::NotMain, {}};
+        return {HoldsVersion2(*db) ? DatabaseCheck::Ok : DatabaseCheck::WrongVersion, {}};
+    } catch (const RuntimeError& e) {
+        return {DatabaseCheck::CannotOpen, e.description()};
+    }
+}
+
+void CopyDatabaseChecked(const QString& source, const QString& target)
+{
+    const QString temporary = target + QStringLiteral(".copying");
+    auto fail = [&](const QString& why) {
+        QFile::remove(temporary);
+        throw RuntimeError(Err::PathFileAccess, why);
+    };
+    if (!QFileInfo(source).isFile())
+        throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
+    QFile::remove(temporary);
+    QFile in(source);
+    QFile out(temporary);
+    if (!in.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
+    if (!out.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("%1 could not be written: %2").arg(temporary, out.errorString()));
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            fail(QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
+        if (out.write(chunk) != chunk.size())
+            fail(QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
+    }
+    if (!out.flush())
+        fail(QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
+    out.close();
+    in.close();
+    const DatabaseCheckResult check = CheckMainDatabaseFile(temporary);
+    if (check.status != DatabaseCheck::Ok)
+        fail(QStringLiteral("The copy of %1 is not a sound database: %2").arg(source, check.detail));
+    // rename() puts the finished copy in place in one step.
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
+        fail(QStringLiteral("Path/File access error: %1").arg(target));
+}
+
+}  // namespace vh

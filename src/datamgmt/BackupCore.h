@@ -1,0 +1,44 @@
+#pragma once
+// Back-up and restore of the database file: which files may stand in for the
+// database, and a copy that never leaves a half-written or foreign file in the
+// place of a good one.
+
+#include "platform/db/Database.h"
+
+#include <QString>
+
+namespace vh {
+
+// The name of the database file in the data folder and in back-up folders.
+inline const QString MainDatabaseFileName = QStringLiteral("murqn.mdb");
+
+// A folder path ending in "/".
+QString WithTrailingSlash(const QString& folder);
+// True when two paths name the same folder or file, however they are written
+// (links, "..", a trailing "/"). Paths that do not exist compare as written.
+bool SamePath(const QString& a, const QString& b);
+
+// The first ProgramVersion value of a database; the file is of this version
+// only when it is 2.
+bool HoldsVersion2(Database& db);
+
+enum class DatabaseCheck {
+    Ok,
+    CannotOpen,    // missing, damaged, another password or not a database at all
+    NotMain,       // opens, but lacks tables of the main database
+    WrongVersion,  // a database of the program, but not of version 2
+};
+struct DatabaseCheckResult {
+    DatabaseCheck status = DatabaseCheck::Ok;
+    QString detail;  // the engine's text when it would not open
+};
+// Whether a file is a main database of this program that opens and is sound.
+DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
+
+// Copies a database file over `target`: the copy is written under a
+// temporary name beside the target, checked to open as a main database of
+// version 2, and only then renamed into place. On any failure the target is as
+// it was, the temporary copy is gone and a RuntimeError says why.
+void CopyDatabaseChecked(const QString& source, const QString& target);
+
+}  // namespace vh

@@ -1,0 +1,358 @@
+#include "datamgmt/TeamImport.h"
+
+#include "datamgmt/BackupCore.h"
+#include "datamgmt/TransferTables.h"
+#include "platform/Runtime.h"
+#include "shell/Startup.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace vh {
+
+using namespace transfer;
+
+namespace {
+
+QString nameKey(const QString& s) { return s.trimmed().toUpper(); }
+
+bool isEmptyValue(const QVariant& v) { return !v.isValid() || v.isNull() || v.toString().trimmed().isEmpty(); }
+
+int16_t nextNumber(Database& db, const QString& selectMax)
+{
+    const QVariant v = db.scalar(selectMax);
+    return int16_t(v.isNull() ? 1 : v.toInt() + 1);
+}
+
+// The game types of the file matched by name; missing ones are added.
+std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, ImportQuestions& ask, bool& added)
+{
+    std::map<int16_t, int16_t> map{{0, 0}};
+    const auto known = ReadGameTypes(main);
+    int16_t next = 1;
+    for (const auto& [number, name] : known)
+        next = std::max<int16_t>(next, int16_t(number + 1));
+    std::vector<QString> newNames;
+    {
+        Transaction t(main);
+        Recordset rs = file.openRecordset(QStringLiteral("GameTypes"));
+        for (; !rs.eof(); rs.moveNext()) {
+            const int16_t fileNumber =
+                rs.isNull(QStringLiteral("GameTypeNumber")) ? 0 : rs.getInt(QStringLiteral("GameTypeNumber"));
+            const QString description = rs.textOr(QStringLiteral("GameTypeDescription"));
+            // Compared with the types as they stood before the import.
+            const auto found = std::find_if(known.begin(), known.end(),
+                                            [&](const auto& k) { return nameKey(k.second) == nameKey(description); });
+            if (found != known.end()) {
+                map.emplace(fileNumber, found->first);
+                continue;
+            }
+            main.execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (?, ?)"),
+                         {int(next), description});
+            map.emplace(fileNumber, next);
+            newNames.push_back(description.trimmed());
+            ++next;
+        }
+        rs.close();
+        t.commit();
+    }
+    for (const QString& name : newNames)
+        ask.gameTypeAdded(name);
+    added = !newNames.empty();
+    return map;
+}
+
+// The five user-named categories of each kind, offered one by one.
+bool importCategoryNames(Database& main, Database& file, ImportQuestions& ask)
+{
+    QString current[2][6];  // [goalie][n]
+    {
+        Recordset rs = main.openRecordset(QStringLiteral("NameYourOwnCats"));
+        for (; !rs.eof(); rs.moveNext()) {
+            const QString type = rs.textOr(QStringLiteral("CategoryType"));
+            const int n = rs.isNull(QStringLiteral("CategoryNumber")) ? 0 : rs.getInt(QStringLiteral("CategoryNumber"));
+            if (n >= 1 && n <= 5 && (type == QLatin1String("H") || type == QLatin1String("G")))
+                current[type == QLatin1String("G")][n] = rs.textOr(QStringLiteral("CategoryDescription"));
+        }
+    }
+    std::set<std::pair<int, int>> changed;
+    Recordset rs = file.openRecordset(QStringLiteral("NameYourOwnCats"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString type = rs.textOr(QStringLiteral("CategoryType"));
+        if (type != QLatin1String("H") && type != QLatin1String("G"))
+            continue;
+        const bool goalie = type == QLatin1String("G");
+        const int n = rs.isNull(QStringLiteral("CategoryNumber")) ? 0 : rs.getInt(QStringLiteral("CategoryNumber"));
+        const QString name = rs.textOr(QStringLiteral("CategoryDescription")).trimmed();
+        // An empty name would only erase the user's own.
+        if (n < 1 || n > 5 || name.isEmpty() || name.toUpper() == type + QString::number(n) ||
+            name.toUpper() == nameKey(current[goalie][n]))
+            continue;
+        if (ask.changeCategory(goalie, name, current[goalie][n].left(3).leftJustified(3))) {
+            current[goalie][n] = name.left(3);
+            changed.insert({goalie, n});
+        }
+    }
+    rs.close();
+    if (changed.empty())
+        return false;
+    Transaction t(main);
+    for (const auto& [goalie, n] : changed)
+        main.execute(QStringLiteral("update NameYourOwnCats set CategoryDescription = ? where CategoryType = ? and "
+                                    "CategoryNumber = ?"),
+                     {current[goalie][n].leftJustified(3), goalie ? QStringLiteral("G") : QStringLiteral("H"), n});
+    t.commit();
+    return true;
+}
+
+struct StoredTeam {
+    int16_t number;
+    QString longName;
+};
+
+// Finds or adds the main database's person for a person of the file.
+class PersonMatcher {
+public:
+    PersonMatcher(Database& main, Database& file) : main_(main), file_(file)
+    {
+        next_ = nextNumber(main, QStringLiteral("select max(PersonNumber) from People"));
+        // Names are told apart without regard to capitals, accented letters
+        // included; the first person of a name is the one found.
+        Recordset rs = main.openRecordset(QStringLiteral("select PersonNumber, FirstName, LastName from People where "
+                                                         "PersonNumber is not null order by rowid"));
+        for (; !rs.eof(); rs.moveNext())
+            byName_.emplace(nameOf(rs.value(QStringLiteral("FirstName")), rs.value(QStringLiteral("LastName"))),
+                            rs.getInt(QStringLiteral("PersonNumber")));
+    }
+
+    void startTeam() { map_ = {{0, 0}}; }
+
+    // The main database's number of a person of the file; nothing when the
+    // file has no row for that person.
+    std::optional<int16_t> person(int16_t fileNumber)
+    {
+        if (const auto it = map_.find(fileNumber); it != map_.end())
+            return it->second;
+        Recordset src = file_.openRecordset(
+            QStringLiteral("select * from People where PersonNumber = ? order by rowid limit 1"), {int(fileNumber)});
+        if (src.eof())
+            return std::nullopt;
+        const QVariant first = src.value(QStringLiteral("FirstName"));
+        const QVariant last = src.value(QStringLiteral("LastName"));
+        std::optional<int16_t> found;
+        // A person without any name cannot be told from others of that kind.
+        const bool named = !isEmptyValue(first) || !isEmptyValue(last);
+        if (named)
+            if (const auto it = byName_.find(nameOf(first, last)); it != byName_.end())
+                found = it->second;
+        const QStringList fields = peopleFields().mid(1);
+        if (found) {
+            // A value the file leaves empty keeps what is stored.
+            QStringList sets;
+            QVariantList values;
+            for (const QString& f : fields) {
+                if (isEmptyValue(src.value(f)))
+                    continue;
+                sets << f + QStringLiteral(" = ?");
+                values << src.value(f);
+            }
+            if (!sets.isEmpty()) {
+                values << int(*found);
+                main_.execute(QStringLiteral("update People set %1 where PersonNumber = ?")
+                                  .arg(sets.join(QStringLiteral(", "))),
+                              values);
+            }
+        } else {
+            found = next_++;
+            QVariantList values{int(*found)};
+            for (const QString& f : fields)
+                values << src.value(f);
+            main_.execute(QStringLiteral("insert into People (%1) values (?%2)")
+                              .arg(peopleFields().join(QStringLiteral(", ")),
+                                   QStringLiteral(", ?").repeated(fields.size())),
+                          values);
+        }
+        map_[fileNumber] = *found;
+        if (named)
+            byName_.emplace(nameOf(first, last), *found);
+        return found;
+    }
+
+    int16_t next() const { return next_; }
+    void setNext(int16_t n) { next_ = n; }
+
+private:
+    Database& main_;
+    Database& file_;
+    static QString nameOf(const QVariant& first, const QVariant& last)
+    {
+        return first.toString().toCaseFolded() + QChar(0x1f) + last.toString().toCaseFolded();
+    }
+
+    std::map<int16_t, int16_t> map_;
+    std::map<QString, int16_t> byName_;
+    int16_t next_ = 1;
+};
+
+int16_t mapped(const std::map<int16_t, int16_t>& map, const Recordset& rs, const char* field)
+{
+    if (rs.isNull(QLatin1String(field)))
+        return 0;
+    const auto it = map.find(rs.getInt(QLatin1String(field)));
+    return it == map.end() ? 0 : it->second;
+}
+
+// One accepted team with its roster, people, games and statistics, inside the
+// caller's transaction; the team it replaces goes first.
+void writeTeam(Database& main, Database& file, const Recordset& team, int16_t oldNumber, int16_t newNumber,
+               const std::map<int16_t, int16_t>& gameTypes, PersonMatcher& people)
+{
+    const QVariantList fileKey{team.value(QStringLiteral("TeamNumber"))};
+    if (oldNumber > 0)
+        for (const char* table : {"Teams", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            main.execute(QStringLiteral("delete from %1 where TeamNumber = ?").arg(QLatin1String(table)),
+                         {int(oldNumber)});
+    {
+        QVariantList values{int(newNumber)};
+        for (const QString& f : teamFields().mid(1))
+            values << team.value(f);
+        main.execute(QStringLiteral("insert into Teams (%1) values (?%2)")
+                         .arg(teamFields().join(QStringLiteral(", ")),
+                              QStringLiteral(", ?").repeated(teamFields().size() - 1)),
+                     values);
+    }
+    if (oldNumber > 0)
+        main.execute(QStringLiteral("update TeamFilters set TeamNumber = ? where TeamNumber = ?"),
+                     {int(newNumber), int(oldNumber)});
+
+    people.startTeam();
+    Recordset roster = file.openRecordset(QStringLiteral("select * from Roster where TeamNumber = ?"), fileKey);
+    for (; !roster.eof(); roster.moveNext()) {
+        const auto person = roster.isNull(QStringLiteral("PersonNumber"))
+                                ? std::nullopt
+                                : people.person(roster.getInt(QStringLiteral("PersonNumber")));
+        if (!person)
+            continue;  // a roster row without its person names nobody
+        main.execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber, "
+                                    "notes) values (?, ?, ?, ?, ?)"),
+                     {int(newNumber), int(*person), roster.value(QStringLiteral("PlayerIndicator")),
+                      roster.value(QStringLiteral("UniformNumber")), roster.value(QStringLiteral("notes"))});
+    }
+    roster.close();
+
+    copyRows(file, QStringLiteral("select * from GameStats where TeamNumber = ?"), fileKey, main,
+             QStringLiteral("GameStats"), gameFields(), [&](const Recordset& rs, Overrides& o) {
+                 o[QStringLiteral("TeamNumber")] = int(newNumber);
+                 o[QStringLiteral("GameType")] = int(mapped(gameTypes, rs, "GameType"));
+                 o[QStringLiteral("OpponentTeamNumber")] = 0;
+                 o[QStringLiteral("OpponentGStatNumber")] = 0;
+             });
+    auto statRow = [&](const Recordset& rs, Overrides& o) {
+        o[QStringLiteral("TeamNumber")] = int(newNumber);
+        o[QStringLiteral("GameType")] = int(mapped(gameTypes, rs, "GameType"));
+        // People the statistics name beyond the roster are found the same way.
+        const auto person = rs.isNull(QStringLiteral("PlayerNumber"))
+                                ? std::optional<int16_t>(0)
+                                : people.person(rs.getInt(QStringLiteral("PlayerNumber")));
+        o[QStringLiteral("PlayerNumber")] = int(person.value_or(0));
+    };
+    copyRows(file, QStringLiteral("select * from PlayerStats where TeamNumber = ?"), fileKey, main,
+             QStringLiteral("PlayerStats"), playerStatFields(), statRow);
+    copyRows(file, QStringLiteral("select * from GoalieStats where TeamNumber = ?"), fileKey, main,
+             QStringLiteral("GoalieStats"), goalieStatFields(), statRow);
+}
+
+}  // namespace
+
+OpenedTransferFile OpenTransferFile(const QString& path)
+{
+    OpenedTransferFile out;
+    try {
+        out.db = Database::open(path, DatabaseConnect());
+        if (out.db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok")) {
+            out.db.reset();
+            return {TransferFileCheck::CannotOpen, QStringLiteral("The file is damaged."), nullptr};
+        }
+        for (const auto& [table, fields] : transferTables()) {
+            if (!out.db->tableExists(table)) {
+                out.db.reset();
+                return {TransferFileCheck::NotTransfer, table, nullptr};
+            }
+            std::set<QString> have;
+            for (const FieldInfo& f : out.db->tableFields(table))
+                have.insert(f.name.toLower());
+            for (const QString& f : fields)
+                if (!have.count(f.toLower())) {
+                    out.db.reset();
+                    return {TransferFileCheck::NotTransfer, table + QLatin1Char('.') + f, nullptr};
+                }
+        }
+        if (!HoldsVersion2(*out.db)) {
+            out.db.reset();
+            out.status = TransferFileCheck::WrongVersion;
+        }
+    } catch (const RuntimeError& e) {
+        return {TransferFileCheck::CannotOpen, e.description(), nullptr};
+    }
+    return out;
+}
+
+std::vector<std::pair<int16_t, QString>> ReadGameTypes(Database& db)
+{
+    std::vector<std::pair<int16_t, QString>> out;
+    Recordset rs = db.openRecordset(QStringLiteral("GameTypes"));
+    for (; !rs.eof(); rs.moveNext())
+        out.emplace_back(rs.getInt(QStringLiteral("GameTypeNumber")), rs.textOr(QStringLiteral("GameTypeDescription")));
+    rs.close();
+    return out;
+}
+
+ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask)
+{
+    ImportResult result;
+    result.nextTeamNumber =
+        std::max(nextTeamNumber, nextNumber(main, QStringLiteral("select max(TeamNumber) from Teams")));
+    const auto gameTypes = importGameTypes(main, file, ask, result.gameTypesAdded);
+    result.categoryNamesChanged = importCategoryNames(main, file, ask);
+
+    // Every team of the file is compared with the teams as they were when the
+    // import started, by their full long names.
+    std::vector<StoredTeam> stored;
+    {
+        Recordset rs = main.openRecordset(QStringLiteral("Teams"));
+        for (; !rs.eof(); rs.moveNext())
+            stored.push_back({rs.getInt(QStringLiteral("TeamNumber")), rs.textOr(QStringLiteral("LongTeamName"))});
+    }
+    PersonMatcher people(main, file);
+    Recordset teams = file.openRecordset(QStringLiteral("Teams"));
+    for (; !teams.eof(); teams.moveNext()) {
+        const QString longName = teams.textOr(QStringLiteral("LongTeamName"));
+        int16_t old = 0;
+        const auto same = std::find_if(stored.begin(), stored.end(),
+                                       [&](const StoredTeam& s) { return nameKey(s.longName) == nameKey(longName); });
+        if (same != stored.end()) {
+            if (!ask.replaceTeam(longName.trimmed()))
+                continue;
+            old = same->number;
+        }
+        ask.importing(longName.trimmed());
+        const int16_t nextPerson = people.next();
+        try {
+            Transaction t(main);
+            writeTeam(main, file, teams, old, result.nextTeamNumber, gameTypes, people);
+            t.commit();
+        } catch (...) {
+            people.setNext(nextPerson);
+            result.failure = describeException(std::current_exception());
+            result.failedTeam = longName.trimmed();
+            break;
+        }
+        result.nextTeamNumber += 1;
+        result.teamsImported += 1;
+    }
+    teams.close();
+    return result;
+}
+
+}  // namespace vh

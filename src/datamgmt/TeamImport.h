@@ -1,0 +1,66 @@
+#pragma once
+// Team import: merges the teams of a team transfer file into the main
+// database. Game types are matched by name and added when missing, category
+// names offered for change, teams of the same long name replaced after a
+// question, people matched by first and last name; games and statistics come
+// in under each team's new number.
+
+#include "platform/RuntimeError.h"
+#include "platform/db/Database.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace vh {
+
+// What the import asks and tells the user; the window answers with message
+// boxes, tests from a script.
+class ImportQuestions {
+public:
+    virtual ~ImportQuestions() = default;
+    // A team of the file has the long name of a stored team: replace it?
+    virtual bool replaceTeam(const QString& longName) = 0;
+    // Take a category name of the file? `currentName` is held in three
+    // characters, as the program holds it.
+    virtual bool changeCategory(bool goalie, const QString& newName, const QString& currentName) = 0;
+    virtual void gameTypeAdded(const QString& description) = 0;
+    virtual void importing(const QString& longName) = 0;
+};
+
+enum class TransferFileCheck {
+    Ok,
+    CannotOpen,    // missing, damaged, another password or no database at all
+    NotTransfer,   // opens, but lacks tables or fields of a transfer file
+    WrongVersion,  // "Import database version not 2.x."
+};
+struct OpenedTransferFile {
+    TransferFileCheck status = TransferFileCheck::Ok;
+    QString detail;
+    std::unique_ptr<Database> db;  // open only when the status is Ok
+};
+OpenedTransferFile OpenTransferFile(const QString& path);
+
+struct ImportResult {
+    int teamsImported = 0;
+    int16_t nextTeamNumber = 0;
+    bool gameTypesAdded = false;
+    bool categoryNamesChanged = false;
+    // Set when a team could not be written: nothing of that team is in the
+    // database, the teams before it are, and the import stopped there.
+    std::optional<RuntimeError> failure;
+    QString failedTeam;
+};
+
+// Imports every team of `file` into `main`. New teams take numbers from
+// `nextTeamNumber` on (raised above any stored team number). Each team, with
+// the delete of the team it replaces, is written in one transaction.
+ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask);
+
+// The game types of a database in table order (number, description).
+std::vector<std::pair<int16_t, QString>> ReadGameTypes(Database& db);
+
+}  // namespace vh

@@ -1,0 +1,435 @@
+#include "datamgmt/BackupCore.h"
+#include "datamgmt/TeamExport.h"
+#include "datamgmt/TransferTestData.h"
+#include "datamgmt/frmBackup.h"
+#include "platform/FileLists.h"
+#include "shell/FrmMDI.h"
+#include "shell/Globals.h"
+#include "shell/Procedures.h"
+
+#include <QAction>
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+#include "teams/TeamTestData.h"
+#include "teams/frmSelectTeam.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+QStringList listedTeams()
+{
+    QStringList names;
+    if (frmSelectTeam* f = Loaded<frmSelectTeam>())
+        for (const TeamListEntry& e : f->teamListEntries())
+            names << e.text;
+    return names;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+}  // namespace
+
+class TstBackup : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    QTemporaryDir out;
+
+    QString backupFolder() const { return g.DataFolder + QStringLiteral("backup"); }
+    QString folder(const QString& name) const
+    {
+        const QString p = out.path() + QLatin1Char('/') + name;
+        QDir().mkpath(p);
+        return p;
+    }
+
+    // A program started in its own folder, with the team-selection window.
+    void startProgram()
+    {
+        env = std::make_unique<TestEnv>();
+        env->runSetup();
+        Load<frmSelectTeam>();
+    }
+    void stopProgram()
+    {
+        Unload<frmBackup>();
+        unloadTeamWindows();
+        if (g.Db)
+            g.Db->close();
+        env.reset();
+    }
+    // The dialog as the frame opens it: the selection window hidden.
+    frmBackup* open(const char* mode)
+    {
+        CloseOpenForms();
+        g.BackupMode = mode;
+        return Load<frmBackup>();
+    }
+    static void ok(frmBackup* f) { control<QPushButton>(f, "cmdOK")->click(); }
+    static DirListBox* dir(frmBackup* f) { return control<DirListBox>(f, "Dir1"); }
+    static FileListBox* files(frmBackup* f) { return control<FileListBox>(f, "File1"); }
+    static QString teamLabel(frmBackup* f, int i)
+    {
+        return control<QLabel>(f, qPrintable(QStringLiteral("lblExportTeam%1").arg(i)))->text();
+    }
+    // Selects every listed team as the frame's commands copy the selection.
+    static void selectAllTeams()
+    {
+        for (int i = 1; i <= g.NumTeams; ++i)
+            g.TeamSelected[i] = True;
+    }
+    static void reloadTeams()
+    {
+        Unload<frmSelectTeam>();
+        Load<frmSelectTeam>();
+    }
+
+private slots:
+    void init() { startProgram(); }
+    void cleanup()
+    {
+        stopProgram();
+        for (const QString& d : QDir(out.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QDir(out.path() + QLatin1Char('/') + d).removeRecursively();
+    }
+
+    // ------------------------------------------------------------ the file offered for restore
+
+    void onlySoundDatabasesOfThisVersionCanBeRestored()
+    {
+        const QString good = folder(QStringLiteral("good")) + QStringLiteral("/murqn.mdb");
+        newProgramDatabase(good);
+        QCOMPARE(CheckMainDatabaseFile(good).status, DatabaseCheck::Ok);
+        QCOMPARE(CheckMainDatabaseFile(good + QStringLiteral("x")).status, DatabaseCheck::CannotOpen);
+
+        const QString foreign = folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb");
+        writeFile(foreign, QByteArray(20000, 'z'));
+        QCOMPARE(CheckMainDatabaseFile(foreign).status, DatabaseCheck::CannotOpen);
+
+        const QString transfer = folder(QStringLiteral("transfer")) + QStringLiteral("/murqn.mdb");
+        QFile::copy(TestEnv::shippedExportShell(), transfer);
+        QCOMPARE(CheckMainDatabaseFile(transfer).status, DatabaseCheck::NotMain);
+
+        const QString old = folder(QStringLiteral("old")) + QStringLiteral("/murqn.mdb");
+        newProgramDatabase(old)->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 1"));
+        QCOMPARE(CheckMainDatabaseFile(old).status, DatabaseCheck::WrongVersion);
+    }
+
+    void aCopyThatFailsPartWayLeavesTheTargetAsItWas()
+    {
+        const QString target = folder(QStringLiteral("copy")) + QStringLiteral("/murqn.mdb");
+        addTransferTeam(*newProgramDatabase(target), 1, QStringLiteral("Earlier Back-up"), {});
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        {
+            FileSizeLimit limit(8192);
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, CopyDatabaseChecked(live, target));
+        }
+        QCOMPARE(QDir(folder(QStringLiteral("copy"))).entryList(QDir::Files), QStringList{QStringLiteral("murqn.mdb")});
+        QCOMPARE(Database::open(target, DatabaseConnect())->scalar(QStringLiteral("select LongTeamName from Teams")).toString(),
+                 QStringLiteral("Earlier Back-up"));
+        // A foreign file is never put in place either.
+        const QString foreign = folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb");
+        writeFile(foreign, QByteArray(20000, 'z'));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, CopyDatabaseChecked(foreign, target));
+        QCOMPARE(CheckMainDatabaseFile(target).status, DatabaseCheck::Ok);
+
+        CopyDatabaseChecked(live, target);
+        QCOMPARE(Database::open(target, DatabaseConnect())->scalar(QStringLiteral("select count(*) from Teams")).toInt(), 0);
+    }
+
+    // ------------------------------------------------------------ the dialog
+
+    void eachModeShowsItsControls()
+    {
+        for (int i = 1; i <= 12; ++i)
+            addTeam(i, QStringLiteral("  Team Number %1  ").arg(i));
+        reloadTeams();
+        QDir().mkpath(backupFolder() + QStringLiteral("/older"));
+
+        frmBackup* f = open("B");
+        QCOMPARE(f->windowTitle(), QStringLiteral("Back Up Database"));
+        QCOMPARE(g.FormOpen[FormNo::Backup], True);
+        QCOMPARE(control<QLabel>(f, "lblPathDesc")->text(), g.DataFolder + QStringLiteral("murqn.mdb"));
+        QCOMPARE(control<QListWidget>(f, "lstDatabase")->currentItem()->text(), QStringLiteral("murqn.mdb"));
+        QVERIFY(files(f)->isHidden() && control<QLineEdit>(f, "txtFileName")->isHidden());
+        QCOMPARE(dir(f)->path(), backupFolder());
+        // A folder only highlighted counts once the list has lost the focus.
+        dir(f)->setCurrentRow(dir(f)->count() - 1);
+        f->Dir1_LostFocus();
+        QCOMPARE(dir(f)->path(), backupFolder() + QStringLiteral("/older"));
+        grab(f, "frmBackup-B");
+        f->cmdCancel_Click();
+        QVERIFY(!Loaded<frmBackup>());
+
+        f = open("R");
+        QCOMPARE(f->windowTitle(), QStringLiteral("Restore Database"));
+        QCOMPARE(control<QLabel>(f, "lblFrom")->text(), QStringLiteral("Restore Velloran for Hockey Database to:"));
+        QCOMPARE(control<QLabel>(f, "lblTo")->text(), QStringLiteral("From Drive:"));
+        QCOMPARE(files(f)->pattern(), QStringLiteral("murqn.mdb"));
+        QVERIFY(control<QListWidget>(f, "lstDatabase")->isHidden());
+        grab(f, "frmBackup-R");
+        f->cmdCancel_Click();
+
+        selectAllTeams();
+        f = open("E");
+        QCOMPARE(f->windowTitle(), QStringLiteral("Export Teams"));
+        QCOMPARE(control<QLineEdit>(f, "txtFileName")->text(), QStringLiteral("HockeyTeams.mdb"));
+        QVERIFY(control<QLabel>(f, "lblPathDesc")->isHidden());
+        QCOMPARE(teamLabel(f, 0), QStringLiteral("Team Number 1"));
+        QCOMPARE(teamLabel(f, 9), QStringLiteral("Team Number 10"));
+        QCOMPARE(teamLabel(f, 10), QStringLiteral("more..."));
+        grab(f, "frmBackup-E");
+        f->cmdCancel_Click();
+        g.TeamSelected[11] = False;
+        g.TeamSelected[12] = False;
+        f = open("E");
+        QCOMPARE(teamLabel(f, 10), QString());
+        f->cmdCancel_Click();
+
+        f = open("I");
+        QCOMPARE(f->windowTitle(), QStringLiteral("Import Teams"));
+        QCOMPARE(control<QLabel>(f, "lblFrom")->text(), QStringLiteral("Import team database to:"));
+        QCOMPARE(files(f)->pattern(), QStringLiteral("*.mdb"));
+        grab(f, "frmBackup-I");
+        f->cmdCancel_Click();
+
+        // The frame's back-up, restore, export and import commands come on.
+        FrmMDI frame;
+        QVERIFY(frame.hasWindow(QStringLiteral("frmBackup")));
+    }
+
+    void aBackUpComesBackByRestore()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        frmBackup* f = open("B");
+        env->expectMsgBox(QStringLiteral("Database successfully backed up!"), vbOK, QStringLiteral("Back Up Complete"));
+        ok(f);
+        flushDeletes();
+        QVERIFY(!Loaded<frmBackup>());
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+        QCOMPARE(g.FormOpen[FormNo::SelectTeam], True);
+        const QString copy = backupFolder() + QStringLiteral("/murqn.mdb");
+        QCOMPARE(CheckMainDatabaseFile(copy).status, DatabaseCheck::Ok);
+
+        // The second back-up asks before it replaces the first; No keeps it.
+        addTeam(2, QStringLiteral("Added Later"));
+        f = open("B");
+        env->expectMsgBox(copy + QStringLiteral("\rThis file already exists.\r\rReplace existing file?"), vbNo,
+                          QStringLiteral("Back Up Database"));
+        ok(f);
+        QVERIFY(Loaded<frmBackup>());
+        QCOMPARE(Database::open(copy, DatabaseConnect())->scalar(QStringLiteral("select count(*) from Teams")).toInt(), 1);
+        f->cmdCancel_Click();
+
+        g.CurrentTeam = 2;
+        f = open("R");
+        QCOMPARE(files(f)->fileName(), QStringLiteral("murqn.mdb"));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes,
+                          QStringLiteral("Replace Database"));
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"), vbOK, QStringLiteral("Restore Complete"));
+        ok(f);
+        flushDeletes();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!Loaded<frmBackup>());
+        QCOMPARE(g.CurrentTeam, int16_t(0));
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Kept")});
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+    }
+
+    void aRestoreRefusesWhatCannotReplaceTheDatabase()
+    {
+        addTeam(1, QStringLiteral("Live"));
+        frmBackup* f = open("R");
+        auto tryFolder = [&](const QString& folderPath, const QString& message, int answer = vbOK) {
+            dir(f)->setPath(folderPath);
+            env->expectMsgBox(message, answer);
+            ok(f);
+            QCOMPARE(env->pendingExpectations(), 0);
+            QVERIFY(Loaded<frmBackup>());
+            QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+        };
+        tryFolder(folder(QStringLiteral("empty")), QStringLiteral("Velloran database (murqn.mdb) not found in directory!"));
+        tryFolder(g.DataFolder, QStringLiteral("Can not restore from data directory!"));
+        writeFile(folder(QStringLiteral("junk")) + QStringLiteral("/MURQN.MDB"), QByteArray(20000, 'z'));
+        tryFolder(folder(QStringLiteral("junk")), QStringLiteral("can not be opened as a Velloran for Hockey database"));
+        QFile::copy(TestEnv::shippedExportShell(), folder(QStringLiteral("transfer")) + QStringLiteral("/murqn.mdb"));
+        tryFolder(folder(QStringLiteral("transfer")), QStringLiteral("is not a Velloran for Hockey database."));
+        newProgramDatabase(folder(QStringLiteral("old")) + QStringLiteral("/murqn.mdb"))
+            ->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 2.5"));
+        tryFolder(folder(QStringLiteral("old")), QStringLiteral("is not a database of this version"));
+        newProgramDatabase(folder(QStringLiteral("fine")) + QStringLiteral("/murqn.mdb"));
+        tryFolder(folder(QStringLiteral("fine")), QStringLiteral("Are you sure you want to replace your Database?"), vbNo);
+        f->cmdCancel_Click();
+    }
+
+    void aBackUpThatFailsSaysSo()
+    {
+        addTeam(1, QStringLiteral("Live"));
+        QDir().mkpath(backupFolder() + QStringLiteral("/murqn.mdb.copying"));  // the copy cannot be written
+        frmBackup* f = open("B");
+        env->expectMsgBox(QStringLiteral("The database could not be backed up to "), vbOK, QStringLiteral("Back Up Failed"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(Loaded<frmBackup>());
+        QCOMPARE(g.FormOpen[FormNo::Backup], True);
+        QVERIFY(!QFile::exists(backupFolder() + QStringLiteral("/murqn.mdb")));
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);  // the database is open again
+        f->cmdCancel_Click();
+    }
+
+    void teamsTravelFromOneProgramFolderToAnother()
+    {
+        const QString transfer = folder(QStringLiteral("transfer"));
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"),
+                        {{1, QStringLiteral("Sean"), QStringLiteral("O'Brien")}, {2, QStringLiteral("Ann"), QStringLiteral("Lee")}},
+                        3, 1);
+        addTransferTeam(Db(), 2, QStringLiteral("Blue Liners"), {{3, QStringLiteral("Bo"), QStringLiteral("Ek")}}, 2, 1);
+        addGameType(Db(), 1, QStringLiteral("Tournament"));
+        nameCategory(Db(), "H", 1, QStringLiteral("Hit"));
+        reloadTeams();
+        selectAllTeams();
+
+        frmBackup* f = open("E");
+        dir(f)->setPath(transfer);
+        auto* name = control<QLineEdit>(f, "txtFileName");
+        name->setText(QStringLiteral(" MURQN.mdb "));
+        env->expectMsgBox(QStringLiteral("Can not use main database name!"), vbOK, QStringLiteral("Database Name Invalid"));
+        ok(f);
+        name->setText(QStringLiteral("Two Teams.mdb"));
+        writeFile(transfer + QStringLiteral("/Two Teams.mdb"), "earlier");
+        env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbNo);
+        ok(f);
+        QVERIFY(Loaded<frmBackup>());
+        env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("2 database team(s) successfully exported!"), vbOK, QStringLiteral("Export Complete"));
+        ok(f);
+        flushDeletes();
+        QVERIFY(!Loaded<frmBackup>());
+        const QStringList atSource = statisticsRows(Db());
+        stopProgram();
+
+        startProgram();
+        addTransferTeam(Db(), 1, QStringLiteral("Home Team"), {{1, QStringLiteral("Home"), QStringLiteral("Player")}});
+        reloadTeams();
+        f = open("I");
+        dir(f)->setPath(transfer);
+        QCOMPARE(files(f)->fileName(), QStringLiteral("Two Teams.mdb"));
+        env->expectMsgBox(QStringLiteral("Game type has been added: Tournament"), vbOK, QStringLiteral("Game Type Added"));
+        env->expectMsgBox(QStringLiteral("Do you want to change the following non-goalie category?\r\rNew category name: "
+                                         "Hit\rCurrent category name: H1 \r"),
+                          vbYes, QStringLiteral("Change Name Your Own Non-Goalie Category"));
+        env->expectMsgBox(QStringLiteral("2 database team(s) successfully imported!"), vbOK, QStringLiteral("Import Complete"));
+        ok(f);
+        flushDeletes();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!Loaded<frmBackup>());
+        QCOMPARE(listedTeams(), (QStringList{QStringLiteral("Blue Liners"), QStringLiteral("Home Team"),
+                                             QStringLiteral("Ice Hawks")}));
+        QStringList arrived = statisticsRows(Db());
+        arrived.removeIf([](const QString& row) { return row.contains(QLatin1String("Home Team")); });
+        QCOMPARE(arrived, atSource);
+        QCOMPARE(countRows(Db(), QStringLiteral("Roster")), 1 + 3);
+        QCOMPARE(countRows(Db(), QStringLiteral("GameStats")), 2 + 5);
+        QCOMPARE(QString(g.GameTypeDescriptions[g.NumberGameTypes]).trimmed(), QStringLiteral("Tournament"));
+        QCOMPARE(QString(g.PlayerCatAbbrev[46]), QStringLiteral("Hit"));
+        QCOMPARE(g.NextTeamNumber, int16_t(4));
+    }
+
+    void theFramesCommandsOpenEachMode()
+    {
+        stopProgram();
+        env = std::make_unique<TestEnv>();
+        FrmMDI frame;
+        frame.MDIForm_Load();
+        frame.resize(1000, 700);
+        frame.show();
+        addTeam(1, QStringLiteral("Ice Hawks"));
+        addTeam(2, QStringLiteral("Blue Liners"));
+        reloadTeams();
+        control<QListWidget>(Loaded<frmSelectTeam>(), "lstSelectTeam")->selectAll();
+
+        frame.menuItem(QStringLiteral("mnuExport"))->trigger();
+        frmBackup* f = Loaded<frmBackup>();
+        QVERIFY(f && f->isShown());
+        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuImport"))->isEnabled());
+        QCOMPARE(teamLabel(f, 0) + QLatin1Char(',') + teamLabel(f, 1), QStringLiteral("Ice Hawks,Blue Liners"));
+        grab(&frame, "frame-export");
+
+        f->cmdCancel_Click();
+        QVERIFY(Loaded<frmSelectTeam>()->isShown());
+        QVERIFY(frame.menuItem(QStringLiteral("mnuImport"))->isEnabled());
+        frame.menuItem(QStringLiteral("mnuBackUp"))->trigger();
+        env->expectMsgBox(QStringLiteral("Database successfully backed up!"));
+        ok(Loaded<frmBackup>());
+        flushDeletes();
+        QVERIFY(QFile::exists(backupFolder() + QStringLiteral("/murqn.mdb")));
+        frame.menuItem(QStringLiteral("mnuRestore"))->trigger();
+        grab(&frame, "frame-restore");
+        Loaded<frmBackup>()->cmdCancel_Click();
+        QVERIFY(frame.menuItem(QStringLiteral("mnuRestore"))->isEnabled());
+        unloadTeamWindows();
+        g.Frame = nullptr;
+    }
+
+    void anImportThatFailsSaysWhichTeam()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString file = folder(QStringLiteral("transfer")) + QStringLiteral("/hawks.mdb");
+        ExportTeamFile(Db(), g.DataFolder, file, {{1, QStringLiteral("Ice Hawks")}});
+        Db().execute(QStringLiteral("update Teams set LongTeamName = 'Renamed'"));
+        failInsertsInto(QStringLiteral("GoalieStats"));
+        reloadTeams();
+        frmBackup* f = open("I");
+        dir(f)->setPath(folder(QStringLiteral("transfer")));
+        env->expectMsgBox(QStringLiteral("The team Ice Hawks could not be imported; nothing of it was written. 0 team(s) "
+                                         "were imported before it."),
+                          vbOK, QStringLiteral("Import Failed"));
+        ok(f);
+        flushDeletes();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Renamed")});
+        QCOMPARE(rowsOf(QStringLiteral("People")), 1);
+    }
+
+    void anImportRefusesWhatIsNoTeamDatabase()
+    {
+        frmBackup* f = open("I");
+        auto tryFile = [&](const QString& folderPath, const QString& message, const QString& pick = {}) {
+            dir(f)->setPath(folderPath);
+            if (!pick.isEmpty())
+                files(f)->setCurrentItem(files(f)->findItems(pick, Qt::MatchExactly).value(0));
+            env->expectMsgBox(message);
+            ok(f);
+            QCOMPARE(env->pendingExpectations(), 0);
+            QVERIFY(Loaded<frmBackup>());
+        };
+        tryFile(folder(QStringLiteral("none")), QStringLiteral("Must select database to import!"));
+        tryFile(g.DataFolder, QStringLiteral("Can not import main database!"), QStringLiteral("murqn.mdb"));
+        writeFile(folder(QStringLiteral("junk")) + QStringLiteral("/junk.mdb"), QByteArray(9000, 'j'));
+        tryFile(folder(QStringLiteral("junk")), QStringLiteral("is not a team database of Velloran for Hockey"));
+        const QString old = folder(QStringLiteral("old")) + QStringLiteral("/old.mdb");
+        QFile::copy(TestEnv::shippedExportShell(), old);
+        QFile(old).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        Database::open(old, DatabaseConnect())->execute(QStringLiteral("insert into ProgramVersion values (1, null)"));
+        tryFile(folder(QStringLiteral("old")), QStringLiteral("Import database version not 2.x."));
+        f->cmdCancel_Click();
+    }
+};
+
+VH_TEST_MAIN(TstBackup)
+#include "tst_backup.moc"

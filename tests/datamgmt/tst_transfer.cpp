@@ -1,0 +1,393 @@
+#include "datamgmt/TeamExport.h"
+#include "datamgmt/TeamImport.h"
+#include "datamgmt/TransferTestData.h"
+#include "shell/Globals.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace vh;
+using namespace vh::test;
+
+class TstTransfer : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    QTemporaryDir out;
+
+    QString data() const { return g.DataFolder; }
+    QString exported(const QString& name = QStringLiteral("Teams.mdb")) const { return out.path() + QLatin1Char('/') + name; }
+
+    // The test's database exported to a file, teams in the order given.
+    QString exportTeams(const std::vector<ExportTeam>& teams, const QString& name = QStringLiteral("Teams.mdb"))
+    {
+        const int count = ExportTeamFile(Db(), data(), exported(name), teams);
+        if (count != int(teams.size()))
+            qFatal("export wrote %d teams", count);
+        return exported(name);
+    }
+    std::unique_ptr<Database> openFile(const QString& path) { return Database::open(path, DatabaseConnect()); }
+
+    // A second program's database, empty but for its shipped rows.
+    std::unique_ptr<Database> otherProgram() { return newProgramDatabase(out.path() + QStringLiteral("/other.mdb")); }
+
+    static void addSourceCategoryNames()
+    {
+        Db().execute(QStringLiteral("insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) "
+                                    "values ('H', 1, 'Hit'), ('H', 2, 'H2'), ('G', 1, 'G1'), ('H', 6, 'Six')"));
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+    }
+    void cleanup()
+    {
+        env.reset();
+        for (const QString& f : QDir(out.path()).entryList(QDir::Files))
+            QFile::remove(out.path() + QLatin1Char('/') + f);
+    }
+
+    // ------------------------------------------------------------ file name
+
+    void exportNamesCannotReachTheProgramsFiles()
+    {
+        const QString elsewhere = out.path();
+        QCOMPARE(CheckExportName(elsewhere, QString(), data()), ExportNameCheck::Empty);
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral("teams"), data()), ExportNameCheck::NoMdbEnding);
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral("teams.mdb.bak"), data()), ExportNameCheck::NoMdbEnding);
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral("Teams.MdB"), data()), ExportNameCheck::Ok);
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral(".mdb"), data()), ExportNameCheck::Ok);
+        // The main database's name in any folder and any letter case.
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral("MuRqN.mDb"), data()), ExportNameCheck::MainDatabaseName);
+        // The shell and the temporary file are refused where they live, and
+        // only there.
+        QCOMPARE(CheckExportName(data(), QStringLiteral("EXPORT.mdb"), data()), ExportNameCheck::ProgramFile);
+        QCOMPARE(CheckExportName(data(), QStringLiteral("murqntemp.MDB"), data()), ExportNameCheck::ProgramFile);
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral("Export.mdb"), data()), ExportNameCheck::Ok);
+        // However the path is written: through "..", or a link to the folder
+        // or to the file itself.
+        QCOMPARE(CheckExportName(data() + QStringLiteral("backup/../"), QStringLiteral("Export.mdb"), data()),
+                 ExportNameCheck::ProgramFile);
+        QVERIFY(QFile::link(data(), elsewhere + QStringLiteral("/dataLink")));
+        QCOMPARE(CheckExportName(elsewhere + QStringLiteral("/dataLink"), QStringLiteral("Export.mdb"), data()),
+                 ExportNameCheck::ProgramFile);
+        QVERIFY(QFile::link(data() + QStringLiteral("murqn.mdb"), elsewhere + QStringLiteral("/innocent.mdb")));
+        QCOMPARE(CheckExportName(elsewhere, QStringLiteral("innocent.mdb"), data()), ExportNameCheck::ProgramFile);
+        QFile::remove(elsewhere + QStringLiteral("/dataLink"));
+    }
+
+    // ------------------------------------------------------------ export
+
+    void exportCarriesTeamsPeopleAndConfiguration()
+    {
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addGameType(Db(), 2, QStringLiteral("Unused Type"));
+        addSourceCategoryNames();
+        const Person shared{7, QStringLiteral("Sean"), QStringLiteral("O'Brien")};
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {shared, {8, QStringLiteral("Ann"), QStringLiteral("Lee")}},
+                        2, 1);
+        addTransferTeam(Db(), 2, QStringLiteral("Second"), {shared});
+        addTransferTeam(Db(), 3, QStringLiteral("Not Exported"), {{9, QStringLiteral("Not"), QStringLiteral("Carried")}});
+        // Ann left team 1's roster but keeps her statistics.
+        Db().execute(QStringLiteral("delete from Roster where PersonNumber = 8"));
+
+        auto file = openFile(exportTeams({{2, QStringLiteral("Second")}, {1, QStringLiteral("Ice Hawks")}}));
+        QCOMPARE(file->scalar(QStringLiteral("select ProgramVersion from ProgramVersion")).toDouble(), 2.0);
+        QCOMPARE(countRows(*file, QStringLiteral("ProgramVersion")), 1);
+        QCOMPARE(countRows(*file, QStringLiteral("GameTypes")), 2);
+        QCOMPARE(countRows(*file, QStringLiteral("NameYourOwnCats")), 4);
+        // Teams in the order of the list, not of the table.
+        QCOMPARE(file->scalar(QStringLiteral("select group_concat(LongTeamName) from Teams")).toString(),
+                 QStringLiteral("Second,Ice Hawks"));
+        QCOMPARE(countRows(*file, QStringLiteral("People"), QStringLiteral("PersonNumber = 7")), 1);
+        QCOMPARE(countRows(*file, QStringLiteral("Roster")), 2);
+        // Statistics carry their person even when the roster no longer does.
+        QCOMPARE(countRows(*file, QStringLiteral("People"), QStringLiteral("PersonNumber = 8")), 1);
+        QCOMPARE(countRows(*file, QStringLiteral("People"), QStringLiteral("PersonNumber = 9")), 0);
+        QCOMPARE(countRows(*file, QStringLiteral("GameStats")), 4);
+        QCOMPARE(countRows(*file, QStringLiteral("PlayerStats")), 6);
+        QCOMPARE(countRows(*file, QStringLiteral("GoalieStats")), 4);
+        QCOMPARE(file->scalar(QStringLiteral("select LastName from People where PersonNumber = 7")).toString(),
+                 QStringLiteral("O'Brien"));
+        QCOMPARE(file->scalar(QStringLiteral("select notes from Teams where TeamNumber = 1")).toString(),
+                 QStringLiteral("Notes; \"quoted\""));
+        QCOMPARE(file->scalar(QStringLiteral("select OpponentGStatNumber from GameStats limit 1")).toInt(), 99);
+        QVERIFY(!QFile::exists(data() + ExportTemporaryFileName));
+    }
+
+    void exportWithoutTeamsWritesTheConfigurationOnly()
+    {
+        addGameType(Db(), 4, QStringLiteral("Cup"));
+        auto file = openFile(exportTeams({}));
+        QCOMPARE(countRows(*file, QStringLiteral("ProgramVersion")), 1);
+        QCOMPARE(countRows(*file, QStringLiteral("GameTypes")), 1);
+        QCOMPARE(countRows(*file, QStringLiteral("Teams")), 0);
+    }
+
+    void aFailedExportLeavesNothingBehind()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Team"), {{1, QStringLiteral("A"), QStringLiteral("B")}});
+        // An earlier file of that name survives a copy that fails part-way.
+        QFile earlier(exported());
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, ExportTeamFile(Db(), data(), exported(), {{1, QStringLiteral("Team")}}));
+        }
+        QFile again(exported());
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), QByteArray("earlier"));
+        QVERIFY(!QFile::exists(data() + ExportTemporaryFileName));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("Teams.mdb")});
+
+        // A temporary file left by an earlier run never leaks into an export.
+        {
+            auto stale = newProgramDatabase(data() + ExportTemporaryFileName);
+            addTransferTeam(*stale, 5, QStringLiteral("Stale"), {});
+        }
+        auto file = openFile(exportTeams({{1, QStringLiteral("Team")}}));
+        QCOMPARE(file->scalar(QStringLiteral("select group_concat(LongTeamName) from Teams")).toString(),
+                 QStringLiteral("Team"));
+
+        // A missing shell is an error, not an empty success.
+        QFile::remove(data() + ExportShellFileName);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, ExportTeamFile(Db(), data(), exported(QStringLiteral("x.mdb")), {}));
+        QVERIFY(!QFile::exists(exported(QStringLiteral("x.mdb"))));
+    }
+
+    // ------------------------------------------------------------ the file offered for import
+
+    void onlySoundTransferFilesOfVersion2AreOpened()
+    {
+        QCOMPARE(OpenTransferFile(exported(QStringLiteral("missing.mdb"))).status, TransferFileCheck::CannotOpen);
+
+        QFile foreign(exported(QStringLiteral("foreign.mdb")));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write(QByteArray(8192, 'x'));
+        foreign.close();
+        QCOMPARE(OpenTransferFile(foreign.fileName()).status, TransferFileCheck::CannotOpen);
+
+        Database::create(exported(QStringLiteral("password.mdb")), QStringLiteral(";PWD=other"),
+                         QStringLiteral("create table Teams (TeamNumber smallint);"));
+        QCOMPARE(OpenTransferFile(exported(QStringLiteral("password.mdb"))).status, TransferFileCheck::CannotOpen);
+
+        Database::create(exported(QStringLiteral("partial.mdb")), DatabaseConnect(),
+                         QStringLiteral("create table Teams (TeamNumber smallint);"));
+        QCOMPARE(OpenTransferFile(exported(QStringLiteral("partial.mdb"))).status, TransferFileCheck::NotTransfer);
+
+        const QString file = exportTeams({});
+        // A file cut short is damaged.
+        QFile::copy(file, exported(QStringLiteral("cut.mdb")));
+        QFile::resize(exported(QStringLiteral("cut.mdb")), QFileInfo(file).size() / 2);
+        QCOMPARE(OpenTransferFile(exported(QStringLiteral("cut.mdb"))).status, TransferFileCheck::CannotOpen);
+
+        for (double version : {1.0, 2.5}) {
+            openFile(file)->execute(QStringLiteral("update ProgramVersion set ProgramVersion = ?"), {version});
+            QCOMPARE(OpenTransferFile(file).status, TransferFileCheck::WrongVersion);
+        }
+        openFile(file)->execute(QStringLiteral("delete from ProgramVersion"));
+        QCOMPARE(OpenTransferFile(file).status, TransferFileCheck::WrongVersion);
+        openFile(file)->execute(QStringLiteral("insert into ProgramVersion (ProgramVersion) values (2)"));
+        OpenedTransferFile ok = OpenTransferFile(file);
+        QCOMPARE(ok.status, TransferFileCheck::Ok);
+        QVERIFY(ok.db && ok.db->isOpen());
+    }
+
+    // ------------------------------------------------------------ import
+
+    void aTeamOfTheSameFullNameIsReplacedOnlyOnYes()
+    {
+        const QString longName = QStringLiteral("Northern Lakes Hockey Juniors Under Eighteen");  // 44 characters
+        addTransferTeam(Db(), 1, longName, {{1, QStringLiteral("Kim"), QStringLiteral("Park")}});
+        auto file = openFile(exportTeams({{1, longName}}));
+
+        auto target = otherProgram();
+        addTransferTeam(*target, 4, QStringLiteral("  northern lakes hockey juniors under eighteen "),
+                        {{3, QStringLiteral("Old"), QStringLiteral("Player")}}, 3);
+        // Same first 30 characters, another team.
+        addTransferTeam(*target, 5, QStringLiteral("Northern Lakes Hockey Juniors Under Twelve"), {});
+        target->execute(QStringLiteral("insert into TeamFilters (FilterNumber, TeamNumber) values (1, 4), (2, 4), (2, 5)"));
+
+        ScriptedQuestions no;
+        no.answers = {false};
+        ImportResult r = ImportTeams(*target, *file, 6, no);
+        QCOMPARE(no.asked, QStringList{QStringLiteral("replace ") + longName});
+        QCOMPARE(r.teamsImported, 0);
+        QCOMPARE(r.nextTeamNumber, int16_t(6));
+        QCOMPARE(countRows(*target, QStringLiteral("Teams")), 2);
+        QCOMPARE(countRows(*target, QStringLiteral("People")), 1);
+
+        ScriptedQuestions yes;
+        yes.answers = {true};
+        r = ImportTeams(*target, *file, 6, yes);
+        QCOMPARE(r.teamsImported, 1);
+        QCOMPARE(r.nextTeamNumber, int16_t(7));
+        QVERIFY(!r.failure);
+        for (const char* table : {"Teams", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(countRows(*target, QLatin1String(table), QStringLiteral("TeamNumber = 4")), 0);
+        QCOMPARE(target->scalar(QStringLiteral("select LongTeamName from Teams where TeamNumber = 6")).toString(), longName);
+        QCOMPARE(countRows(*target, QStringLiteral("GameStats"), QStringLiteral("TeamNumber = 6")), 2);
+        // The new team stands in the filters of the one it replaced.
+        QCOMPARE(target->scalar(QStringLiteral("select group_concat(FilterNumber) from TeamFilters where TeamNumber = 6"))
+                     .toString(),
+                 QStringLiteral("1,2"));
+        QCOMPARE(countRows(*target, QStringLiteral("TeamFilters"), QStringLiteral("TeamNumber = 5")), 1);
+        // Games keep their numbers; links into the exporting database do not
+        // survive.
+        QCOMPARE(target->scalar(QStringLiteral("select max(OpponentTeamNumber) + max(OpponentGStatNumber) from "
+                                               "GameStats where TeamNumber = 6")).toInt(),
+                 0);
+        QCOMPARE(target->scalar(QStringLiteral("select group_concat(GameNumber) from GameStats where TeamNumber = 6"))
+                     .toString(),
+                 QStringLiteral("1,2"));
+    }
+
+    void peopleAreMatchedByNameAndKeepWhatTheFileLeavesEmpty()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Team"),
+                        {{1, QStringLiteral("Sean"), QStringLiteral("O'Brien"), QString(), QStringLiteral("Cork")},
+                         {2, QStringLiteral("Zoë"), QStringLiteral("Ünal-Smith"), QStringLiteral("555")},
+                         {3, QString(), QString()}});
+        auto file = openFile(exportTeams({{1, QStringLiteral("Team")}}));
+
+        auto target = otherProgram();
+        addPerson(*target, {10, QStringLiteral("SEAN"), QStringLiteral("o'brien"), QStringLiteral("999"), QStringLiteral("Old")});
+        addPerson(*target, {11, QStringLiteral("Sean"), QStringLiteral("O'Brien"), QStringLiteral("second")});
+        addPerson(*target, {12, QString(), QString(), QStringLiteral("nameless")});
+        addPerson(*target, {13, QStringLiteral("ZOË"), QStringLiteral("üNAL-SMITH"), QString(), QStringLiteral("Bern")});
+        ScriptedQuestions ask;
+        const ImportResult r = ImportTeams(*target, *file, 1, ask);
+        QCOMPARE(r.teamsImported, 1);
+        // The first person of that name, ignoring capitals, is updated: the
+        // file's values replace the stored ones, but never with nothing.
+        QCOMPARE(target->scalar(QStringLiteral("select City from People where PersonNumber = 10")).toString(),
+                 QStringLiteral("Cork"));
+        QCOMPARE(target->scalar(QStringLiteral("select HomePhone from People where PersonNumber = 10")).toString(),
+                 QStringLiteral("999"));
+        QCOMPARE(target->scalar(QStringLiteral("select LastName from People where PersonNumber = 10")).toString(),
+                 QStringLiteral("O'Brien"));
+        QCOMPARE(target->scalar(QStringLiteral("select HomePhone from People where PersonNumber = 11")).toString(),
+                 QStringLiteral("second"));
+        // Accented capitals match too, and the file's spelling is kept exactly.
+        QCOMPARE(target->scalar(QStringLiteral("select FirstName || '|' || LastName || '|' || HomePhone || '|' || City "
+                                               "from People where PersonNumber = 13")).toString(),
+                 QStringLiteral("Zoë|Ünal-Smith|555|Bern"));
+        // A nameless person is never taken for another nameless one.
+        QCOMPARE(countRows(*target, QStringLiteral("People")), 5);
+        QCOMPARE(target->scalar(QStringLiteral("select group_concat(PersonNumber) from (select PersonNumber from Roster "
+                                               "order by PersonNumber)")).toString(),
+                 QStringLiteral("10,13,14"));
+        QCOMPARE(target->scalar(QStringLiteral("select count(*) from PlayerStats where PlayerNumber = 10")).toInt(), 2);
+
+        // The same file again: everybody is found by name, nobody added.
+        ScriptedQuestions again;
+        again.answers = {false};
+        ImportTeams(*target, *file, 2, again);
+        QCOMPARE(countRows(*target, QStringLiteral("People")), 5);
+    }
+
+    void gameTypesAndCategoryNamesAreMatchedByName()
+    {
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addGameType(Db(), 2, QStringLiteral("Playoffs"));
+        addGameType(Db(), 3, QStringLiteral("No Game Type"));
+        addSourceCategoryNames();
+        Db().execute(QStringLiteral("insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) "
+                                    "values ('G', 2, 'sho'), ('G', 3, 'Blk')"));
+        addTransferTeam(Db(), 1, QStringLiteral("Typed"), {{1, QStringLiteral("A"), QStringLiteral("B")}}, 1, 2);
+        addTransferTeam(Db(), 2, QStringLiteral("League Team"), {{1, QStringLiteral("A"), QStringLiteral("B")}}, 1, 1);
+        auto file = openFile(exportTeams({{1, QStringLiteral("Typed")}, {2, QStringLiteral("League Team")}}));
+
+        auto target = otherProgram();
+        addGameType(*target, 5, QStringLiteral(" LEAGUE "));
+        nameCategory(*target, "H", 1, QStringLiteral("HIT"));
+        nameCategory(*target, "H", 2, QStringLiteral("Fgt"));
+        nameCategory(*target, "G", 2, QStringLiteral("SO"));
+        ScriptedQuestions ask;
+        // Offered: G2 "sho" over "SO" (No) and G3 "Blk" (Yes); not H1 (same
+        // name), H2 (default name), H6 (beyond five) or G1 (default).
+        ask.answers = {false, true};
+        const ImportResult r = ImportTeams(*target, *file, 1, ask);
+        QCOMPARE(ask.asked, (QStringList{QStringLiteral("G sho for [SO ]"), QStringLiteral("G Blk for [G3 ]")}));
+        QVERIFY(r.gameTypesAdded);
+        QVERIFY(r.categoryNamesChanged);
+        QCOMPARE(ask.addedTypes, (QStringList{QStringLiteral("Playoffs"), QStringLiteral("No Game Type")}));
+        QCOMPARE(ReadGameTypes(*target),
+                 (std::vector<std::pair<int16_t, QString>>{{5, QStringLiteral(" LEAGUE ")},
+                                                           {6, QStringLiteral("Playoffs")},
+                                                           {7, QStringLiteral("No Game Type")}}));
+        QCOMPARE(target->scalar(QStringLiteral("select group_concat(GameType) from (select GameType from GameStats order "
+                                               "by TeamNumber)")).toString(),
+                 QStringLiteral("6,5"));
+        QCOMPARE(target->scalar(QStringLiteral("select group_concat(GameType) from (select GameType from PlayerStats "
+                                               "order by TeamNumber)")).toString(),
+                 QStringLiteral("6,5"));
+        QCOMPARE(target->scalar(QStringLiteral("select CategoryDescription from NameYourOwnCats where CategoryType = 'G' "
+                                               "and CategoryNumber = 3")).toString(),
+                 QStringLiteral("Blk"));
+        QCOMPARE(target->scalar(QStringLiteral("select CategoryDescription from NameYourOwnCats where CategoryType = 'G' "
+                                               "and CategoryNumber = 2")).toString(),
+                 QStringLiteral("SO"));
+    }
+
+    void aTeamThatFailsIsWrittenNotAtAll()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("First"), {{1, QStringLiteral("A"), QStringLiteral("One")}});
+        addTransferTeam(Db(), 2, QStringLiteral("Replacing"), {{2, QStringLiteral("B"), QStringLiteral("Two")}});
+        auto file = openFile(exportTeams({{1, QStringLiteral("First")}, {2, QStringLiteral("Replacing")}}));
+
+        auto target = otherProgram();
+        addTransferTeam(*target, 1, QStringLiteral("Replacing"), {{5, QStringLiteral("Old"), QStringLiteral("Five")}});
+        // The second team's goalie rows cannot be written, as on a full disk.
+        target->execute(QStringLiteral("create trigger full after insert on GoalieStats when new.TeamNumber = 3 "
+                                       "begin select raise(abort, 'disk full'); end"));
+        ScriptedQuestions ask;
+        ask.answers = {true};
+        const ImportResult r = ImportTeams(*target, *file, 2, ask);
+        QCOMPARE(r.teamsImported, 1);
+        QVERIFY(r.failure);
+        QCOMPARE(r.failedTeam, QStringLiteral("Replacing"));
+        // The replaced team and its rows are still there; nothing of the
+        // failed team arrived, not even its people.
+        QCOMPARE(target->scalar(QStringLiteral("select group_concat(LongTeamName) from Teams")).toString(),
+                 QStringLiteral("Replacing,First"));
+        QCOMPARE(countRows(*target, QStringLiteral("GameStats"), QStringLiteral("TeamNumber = 1")), 2);
+        QCOMPARE(countRows(*target, QStringLiteral("People"), QStringLiteral("LastName = 'Two'")), 0);
+        QCOMPARE(countRows(*target, QStringLiteral("Roster")), 2);
+    }
+
+    // ------------------------------------------------------------ round trip
+
+    void aRoundTripKeepsEveryStatistic()
+    {
+        addGameType(Db(), 3, QStringLiteral("Tournament"));
+        const Person shared{4, QStringLiteral("D'Arcy"), QStringLiteral("McGee-Ó")};
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {shared, {5, QStringLiteral("Ann"), QStringLiteral("Lee")}},
+                        3, 3);
+        addTransferTeam(Db(), 2, QStringLiteral("Blue Liners"), {shared, {6, QStringLiteral("Bo"), QStringLiteral("Ek")}}, 2);
+        Db().execute(QStringLiteral("delete from Roster where PersonNumber = 5"));  // left, statistics stay
+        auto file = openFile(exportTeams({{1, QStringLiteral("Ice Hawks")}, {2, QStringLiteral("Blue Liners")}}));
+
+        auto target = otherProgram();
+        addTransferTeam(*target, 1, QStringLiteral("Home Team"), {{1, QStringLiteral("Home"), QStringLiteral("Player")}});
+        ScriptedQuestions ask;
+        const ImportResult r = ImportTeams(*target, *file, 2, ask);
+        QCOMPARE(r.teamsImported, 2);
+        QCOMPARE(ask.progress, (QStringList{QStringLiteral("Ice Hawks"), QStringLiteral("Blue Liners")}));
+
+        QStringList there = statisticsRows(*target);
+        there.removeIf([](const QString& row) { return row.contains(QLatin1String("Home Team")); });
+        QCOMPARE(there, statisticsRows(Db()));
+        QCOMPARE(countRows(*target, QStringLiteral("People"), QStringLiteral("LastName = ?"), {shared.last}), 1);
+    }
+};
+
+VH_TEST_MAIN(TstTransfer)
+#include "tst_transfer.moc"
