@@ -4,15 +4,6 @@
 
 namespace vh {
 
-std::vector<GameTypeRow> ReadGameTypes(Database& db)
-{
-    std::vector<GameTypeRow> out;
-    Recordset rs = db.openRecordset(QStringLiteral("GameTypes"));
-    for (; !rs.eof(); rs.moveNext())
-        out.push_back({rs.getInt(QStringLiteral("GameTypeNumber")), rs.textOr(QStringLiteral("GameTypeDescription"))});
-    return out;
-}
-
 int16_t NextGameTypeNumber(const std::vector<GameTypeRow>& listed)
 {
     int16_t next = 1;

@@ -4,6 +4,7 @@
 // in one transaction; names are always bound, never pasted into SQL.
 
 #include "shell/Categories.h"
+#include "shell/GameTypes.h"
 
 #include <QString>
 #include <array>
@@ -14,13 +15,6 @@ namespace vh {
 
 class Database;
 
-struct GameTypeRow {
-    int16_t number = 0;
-    QString name;
-};
-
-// Every game type, in table order.
-std::vector<GameTypeRow> ReadGameTypes(Database& db);
 // The number the next added game type gets: one more than the highest listed
 // number, 1 when none is listed.
 int16_t NextGameTypeNumber(const std::vector<GameTypeRow>& listed);

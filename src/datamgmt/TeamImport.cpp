@@ -3,6 +3,7 @@
 #include "datamgmt/BackupCore.h"
 #include "datamgmt/TransferTables.h"
 #include "platform/Runtime.h"
+#include "shell/GameTypes.h"
 #include "shell/Startup.h"
 
 #include <algorithm>
@@ -31,8 +32,8 @@ std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, Impor
     std::map<int16_t, int16_t> map{{0, 0}};
     const auto known = ReadGameTypes(main);
     int16_t next = 1;
-    for (const auto& [number, name] : known)
-        next = std::max<int16_t>(next, int16_t(number + 1));
+    for (const GameTypeRow& type : known)
+        next = std::max<int16_t>(next, int16_t(type.number + 1));
     std::vector<QString> newNames;
     {
         Transaction t(main);
@@ -43,9 +44,9 @@ std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, Impor
             const QString description = rs.textOr(QStringLiteral("GameTypeDescription"));
             // Compared with the types as they stood before the import.
             const auto found = std::find_if(known.begin(), known.end(),
-                                            [&](const auto& k) { return nameKey(k.second) == nameKey(description); });
+                                            [&](const GameTypeRow& k) { return nameKey(k.name) == nameKey(description); });
             if (found != known.end()) {
-                map.emplace(fileNumber, found->first);
+                map.emplace(fileNumber, found->number);
                 continue;
             }
             main.execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (?, ?)"),
@@ -295,16 +296,6 @@ OpenedTransferFile OpenTransferFile(const QString& path)
     } catch (const RuntimeError& e) {
         return {TransferFileCheck::CannotOpen, e.description(), nullptr};
     }
-    return out;
-}
-
-std::vector<std::pair<int16_t, QString>> ReadGameTypes(Database& db)
-{
-    std::vector<std::pair<int16_t, QString>> out;
-    Recordset rs = db.openRecordset(QStringLiteral("GameTypes"));
-    for (; !rs.eof(); rs.moveNext())
-        out.emplace_back(rs.getInt(QStringLiteral("GameTypeNumber")), rs.textOr(QStringLiteral("GameTypeDescription")));
-    rs.close();
     return out;
 }
 

@@ -60,7 +60,5 @@ struct ImportResult {
 // the delete of the team it replaces, is written in one transaction.
 ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask);
 
-// The game types of a database in table order (number, description).
-std::vector<std::pair<int16_t, QString>> ReadGameTypes(Database& db);
 
 }  // namespace vh

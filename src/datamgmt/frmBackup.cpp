@@ -67,22 +67,6 @@ private:
     QLabel* message_;
 };
 
-// The in-memory game-type table after the import added rows.
-void reloadGameTypes()
-{
-    const auto types = ReadGameTypes(Db());
-    g.NumberGameTypes = int16_t(1 + types.size());
-    g.GameTypeDescriptions.redim(g.NumberGameTypes);
-    g.GameTypeNumbers.redim(g.NumberGameTypes, 0);
-    g.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
-    int i = 1;
-    for (const auto& [number, description] : types) {
-        ++i;
-        g.GameTypeNumbers[i] = number;
-        g.GameTypeDescriptions[i] = description;
-    }
-}
-
 // A message about a file that cannot stand in for the database.
 void showDatabaseCheck(const QString& path, DatabaseCheckResult check)
 {
@@ -457,7 +441,7 @@ void frmBackup::ImportTeamDatabase()
         g.NextTeamNumber = result.nextTeamNumber;
     try {
         if (result.gameTypesAdded)
-            reloadGameTypes();
+            LoadGameTypes();
         if (result.categoryNamesChanged) {
             LoadNameYourOwnCats();
             BuildCatAbbrev(CatKind::Player);

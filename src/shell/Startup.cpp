@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Categories.h"
+#include "shell/GameTypes.h"
 #include "shell/Common.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
@@ -204,17 +205,13 @@ void LoadGameTypes()
     g.GameTypeNumbers.redim(1, 0);
     g.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
     g.GameTypeNumbers[1] = 0;
-    Recordset rs = Db().openRecordset(QStringLiteral("GameTypes"));
-    for (; !rs.eof(); rs.moveNext()) {
-        const QString description = rs.getText(QStringLiteral("GameTypeDescription"));
-        const int16_t number = rs.getInt(QStringLiteral("GameTypeNumber"));
+    for (const GameTypeRow& type : ReadGameTypes(Db())) {
         g.NumberGameTypes += 1;
         g.GameTypeDescriptions.redimPreserve(g.NumberGameTypes);
         g.GameTypeNumbers.redimPreserve(g.NumberGameTypes, 0);
-        g.GameTypeDescriptions[g.NumberGameTypes] = description;
-        g.GameTypeNumbers[g.NumberGameTypes] = number;
+        g.GameTypeDescriptions[g.NumberGameTypes] = type.name;
+        g.GameTypeNumbers[g.NumberGameTypes] = type.number;
     }
-    rs.close();
 }
 
 void SaveOptions()

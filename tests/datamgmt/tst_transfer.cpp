@@ -1,7 +1,9 @@
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TeamImport.h"
 #include "datamgmt/TransferTestData.h"
+#include "shell/GameTypes.h"
 #include "shell/Globals.h"
+#include "stats/StatsReport.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -37,6 +39,33 @@ class TstTransfer : public QObject {
     {
         Db().execute(QStringLiteral("insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) "
                                     "values ('H', 1, 'Hit'), ('H', 2, 'H2'), ('G', 1, 'G1'), ('H', 6, 'Six')"));
+    }
+
+    // The player and goalie statistics reports over the named teams, as the
+    // statistics window computes them, row for row.
+    static QStringList statisticsReport(Database& db, const QStringList& longNames)
+    {
+        StatsInput input;
+        for (const QString& name : longNames) {
+            Recordset rs = db.openRecordset(QStringLiteral("select TeamNumber, ShortTeamName from Teams where LongTeamName = ?"),
+                                            {name});
+            input.teams.push_back({rs.getInt(QStringLiteral("TeamNumber")), rs.getText(QStringLiteral("ShortTeamName"))});
+        }
+        QStringList rows;
+        for (char kind : {'P', 'G'}) {
+            input.kind = kind;
+            StatsReport report = collectStats(db, input);
+            sortStats(report, -1, QStringLiteral("A"));
+            for (QVariantList row : statsReportRows(report)) {
+                // What the user sees: the numbers of teams and people differ between programs.
+                row.remove(1, 2);
+                QStringList cells;
+                for (const QVariant& v : row)
+                    cells << v.toString();
+                rows << cells.join(QLatin1Char('|'));
+            }
+        }
+        return rows;
     }
 
 private slots:
@@ -319,10 +348,11 @@ private slots:
         QVERIFY(r.gameTypesAdded);
         QVERIFY(r.categoryNamesChanged);
         QCOMPARE(ask.addedTypes, (QStringList{QStringLiteral("Playoffs"), QStringLiteral("No Game Type")}));
-        QCOMPARE(ReadGameTypes(*target),
-                 (std::vector<std::pair<int16_t, QString>>{{5, QStringLiteral(" LEAGUE ")},
-                                                           {6, QStringLiteral("Playoffs")},
-                                                           {7, QStringLiteral("No Game Type")}}));
+        QStringList types;
+        for (const GameTypeRow& t : ReadGameTypes(*target))
+            types << QString::number(t.number) + QLatin1Char('=') + t.name;
+        QCOMPARE(types, (QStringList{QStringLiteral("5= LEAGUE "), QStringLiteral("6=Playoffs"),
+                                     QStringLiteral("7=No Game Type")}));
         QCOMPARE(target->scalar(QStringLiteral("select group_concat(GameType) from (select GameType from GameStats order "
                                                "by TeamNumber)")).toString(),
                  QStringLiteral("6,5"));
@@ -385,6 +415,8 @@ private slots:
         QStringList there = statisticsRows(*target);
         there.removeIf([](const QString& row) { return row.contains(QLatin1String("Home Team")); });
         QCOMPARE(there, statisticsRows(Db()));
+        const QStringList both{QStringLiteral("Ice Hawks"), QStringLiteral("Blue Liners")};
+        QCOMPARE(statisticsReport(*target, both), statisticsReport(Db(), both));
         QCOMPARE(countRows(*target, QStringLiteral("People"), QStringLiteral("LastName = ?"), {shared.last}), 1);
     }
 };
