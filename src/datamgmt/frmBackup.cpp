@@ -219,11 +219,8 @@ void frmBackup::applyMode()
 
 void frmBackup::Drive1_Change()
 {
-    if (Drive1->drive().isEmpty() || Dir1->setPath(Drive1->drive()))
-        return;
-    // A drive that cannot be read: back to the drive of the open folder.
-    const QSignalBlocker block(Drive1);
-    Drive1->setDriveOf(Dir1->path());
+    if (!Drive1->drive().isEmpty())
+        openDriveFolder(*Drive1, *Dir1, Drive1->drive());
 }
 
 void frmBackup::Drive1_LostFocus() { Dir1->setPath(Dir1->highlightedPath()); }

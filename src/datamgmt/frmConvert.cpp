@@ -1,5 +1,6 @@
 #include "datamgmt/frmConvert.h"
 
+#include "platform/FileLists.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
 #include "shell/Controls.h"
@@ -10,11 +11,8 @@
 #include "teams/TeamWindows.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,12 +35,6 @@ QString findFolderNoCase(const QString& folder, const QString& name)
     return {};
 }
 
-bool readableFolder(const QString& folder)
-{
-    const QFileInfo fi(folder);
-    return fi.isDir() && fi.isReadable() && fi.isExecutable();
-}
-
 void showConvertError(const QString& text, const RuntimeError& e)
 {
     ShowArrowPointer();
@@ -58,10 +50,15 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
     setDesignSize(9135, 5760);
 
     lblTo = makeLabel(this, QStringLiteral("lblTo"), QStringLiteral("Drive:"), 120, 120, 2900);
-    Drive1 = makeComboBox(this, QStringLiteral("Drive1"), 120, 375, 2900);
+    Drive1 = new DriveListBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    place(Drive1, 120, 375, 2900, 315);
     nameBoxByLabel(lblTo, Drive1);
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Directory:"), 120, 810, 2900);
-    Dir1 = makeListBox(this, QStringLiteral("Dir1"), 120, 1065, 2900, 2550);
+    Dir1 = new DirListBox(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setDriveList(Drive1);
+    place(Dir1, 120, 1065, 2900, 2550);
     nameBoxByLabel(Label1, Dir1);
     lblSettingsFile = makeLabel(this, QStringLiteral("lblSettingsFile"), QStringLiteral("Settings File:"), 120, 3720, 2900);
     txtSettingsFile = makeTextBox(this, QStringLiteral("txtSettingsFile"), 0, 120, 3975, 2000);
@@ -122,23 +119,12 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
     connect(cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(cmdSettingsFile, &QPushButton::clicked, this, [this] { cmdSettingsFile_Click(); });
-    connect(Drive1, &QComboBox::currentIndexChanged, this, [this] {
-        if (!changingDrive_)
-            Drive1_Change();
-    });
-    connect(Dir1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setDirPath(item->data(Qt::UserRole).toString()); });
-    Dir1->installEventFilter(this);
-    Drive1->installEventFilter(this);
-    InstallHelpKey(this, HelpTopic::ConvertOldData);
-}
-
-bool frmConvert::eventFilter(QObject* watched, QEvent* event)
-{
+    connect(Drive1, &DriveListBox::driveChanged, this, [this] { Drive1_Change(); });
+    connect(Dir1, &DirListBox::pathChanged, this, [this] { Dir1_Change(); });
     // A folder only highlighted is taken when the focus leaves either list.
-    if (event->type() == QEvent::FocusOut && (watched == Dir1 || watched == Drive1))
-        Dir1_LostFocus();
-    return Form::eventFilter(watched, event);
+    connect(Drive1, &DriveListBox::lostFocus, this, [this] { Dir1_LostFocus(); });
+    connect(Dir1, &DirListBox::lostFocus, this, [this] { Dir1_LostFocus(); });
+    InstallHelpKey(this, HelpTopic::ConvertOldData);
 }
 
 void frmConvert::Form_Load()
@@ -149,36 +135,17 @@ void frmConvert::Form_Load()
     OldGameTypeMap_ = {};
     GetOldIni();
 
-    drives_ = OldDriveRoots();
-    {
-        const QSignalBlocker block(Drive1);
-        Drive1->clear();
-        Drive1->addItems(drives_);
-    }
+    Drive1->setDrives(OldDriveRoots());
     // The older version's folder "MUQNWIN" on the drive of the data folder.
-    const int dataDrive = driveIndexOf(g.DataFolder);
-    const QString oldFolder =
-        findFolderNoCase(drives_.value(dataDrive < 0 ? 0 : dataDrive), QStringLiteral("MUQNWIN"));
-    if (!oldFolder.isEmpty() && readableFolder(oldFolder)) {
-        setDirPath(oldFolder);
-    } else {
+    QString dataDrive = Drive1->driveOf(g.DataFolder);
+    if (dataDrive.isEmpty())
+        dataDrive = Drive1->itemData(0).toString();
+    const QString oldFolder = findFolderNoCase(dataDrive, QStringLiteral("MUQNWIN"));
+    if (oldFolder.isEmpty() || !setDirPath(oldFolder)) {
         setDirPath(QDir::cleanPath(g.DataFolder));
         OldDataFolder = withSlash(QDir::cleanPath(g.DataFolder));
     }
     lstTeams->setFocus();
-}
-
-int frmConvert::driveIndexOf(const QString& folder) const
-{
-    // The drive whose root is the longest leading part of the folder.
-    const QString path = withSlash(QDir::cleanPath(folder));
-    int best = -1;
-    for (int i = 0; i < drives_.size(); ++i) {
-        const QString root = withSlash(drives_[i]);
-        if (path.startsWith(root) && (best < 0 || root.size() > withSlash(drives_[best]).size()))
-            best = i;
-    }
-    return best;
 }
 
 void frmConvert::GetOldIni(const QString& path)
@@ -219,75 +186,28 @@ void frmConvert::cmdSettingsFile_Click()
 
 void frmConvert::Drive1_Change()
 {
-    const QString root = drives_.value(Drive1->currentIndex());
-    const auto remembered = driveFolders_.find(root);
-    const QString folder = remembered != driveFolders_.end() ? remembered->second : root;
-    if (readableFolder(folder)) {
-        setDirPath(folder);
-        return;
-    }
-    // A drive that can't be read: back to the drive of the folder shown.
-    const QSignalBlocker block(Drive1);
-    Drive1->setCurrentIndex(driveIndexOf(dirPath_));
+    // The folder last shown on the chosen drive, as the old drive list kept one per drive.
+    openDriveFolder(*Drive1, *Dir1, Drive1->folder());
 }
 
-void frmConvert::Dir1_LostFocus()
-{
-    const QListWidgetItem* item = Dir1->currentItem();
-    if (item && item->data(Qt::UserRole).toString() != dirPath_)
-        setDirPath(item->data(Qt::UserRole).toString());
-}
+void frmConvert::Dir1_LostFocus() { Dir1->setPath(Dir1->highlightedPath()); }
 
-void frmConvert::setDirPath(const QString& folder)
+bool frmConvert::setDirPath(const QString& folder)
 {
-    dirPath_ = QDir::cleanPath(folder);
-    const int drive = driveIndexOf(dirPath_);
-    if (drive >= 0) {
-        driveFolders_[drives_[drive]] = dirPath_;
-        changingDrive_ = true;
-        Drive1->setCurrentIndex(drive);
-        changingDrive_ = false;
+    {
+        const QSignalBlocker block(Dir1);
+        if (!Dir1->setPath(folder))
+            return false;
     }
-    fillDirList();
     Dir1_Change();
-}
-
-void frmConvert::fillDirList()
-{
-    // As a folder list shows it: the folders from the drive down to the open
-    // one, then the open one's subfolders, each level indented.
-    const QSignalBlocker block(Dir1);
-    Dir1->clear();
-    const int drive = driveIndexOf(dirPath_);
-    QString path = drive >= 0 ? drives_[drive] : QStringLiteral("/");
-    QStringList chain{path};
-    const QString rest = QDir::cleanPath(dirPath_).mid(withSlash(path).size());
-    for (const QString& part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        path = withSlash(path) + part;
-        chain << path;
-    }
-    int depth = 0;
-    for (const QString& p : chain) {
-        const QString name = depth == 0 ? QDir::toNativeSeparators(p) : QFileInfo(p).fileName();
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, Dir1);
-        item->setData(Qt::UserRole, p);
-        item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-        ++depth;
-    }
-    QListWidgetItem* current = Dir1->item(Dir1->count() - 1);
-    QStringList subs = QDir(dirPath_).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    subs.sort(Qt::CaseInsensitive);
-    for (const QString& s : subs) {
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + s, Dir1);
-        item->setData(Qt::UserRole, QDir(dirPath_).filePath(s));
-        item->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
-    }
-    Dir1->setCurrentItem(current);
+    return true;
 }
 
 void frmConvert::Dir1_Change()
 {
-    OldDataFolder = withSlash(dirPath_);
+    const QSignalBlocker block(Drive1);
+    Drive1->setDriveOf(Dir1->path());
+    OldDataFolder = withSlash(Dir1->path());
     LoadTeams();
 }
 

@@ -9,13 +9,10 @@
 #include "shell/Form.h"
 
 #include <QString>
-#include <QStringList>
 #include <array>
-#include <map>
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +20,9 @@ class QListWidget;
 class QPushButton;
 
 namespace vh {
+
+class DirListBox;
+class DriveListBox;
 
 class frmConvert : public Form {
     Q_OBJECT
@@ -36,16 +36,16 @@ public:
     void cmdClose_Click();
     void cmdSettingsFile_Click();
 
-    // The folder Dir1 shows; setting it runs Dir1_Change, which reloads the list.
-    void setDirPath(const QString& folder);
-    QString dirPath() const { return dirPath_; }
+    // Opens a folder in Dir1 and runs Dir1_Change, which reloads the list, even
+    // when it is the folder shown; false, with nothing changed, when it can't
+    // be read.
+    bool setDirPath(const QString& folder);
     const QString& oldDataFolder() const { return OldDataFolder; }
     // Reads the settings file at `path` (empty: look on the old drives).
     void GetOldIni(const QString& path = QString());
 
 protected:
     void Form_Load() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LoadTeams();
@@ -53,13 +53,11 @@ private:
     bool NameCategories();
     // False when the conversion must stop.
     bool AddTeam(int oldTeamIndex, int& teamsAdded, int& skipped);
-    void fillDirList();
-    int driveIndexOf(const QString& folder) const;
 
     QLabel* lblTo;
-    QComboBox* Drive1;
+    DriveListBox* Drive1;
     QLabel* Label1;
-    QListWidget* Dir1;
+    DirListBox* Dir1;
     QLabel* lblSettingsFile;
     QLineEdit* txtSettingsFile;
     QPushButton* cmdSettingsFile;
@@ -81,10 +79,6 @@ private:
     std::vector<OldTeam> oldTeams_;
     std::array<QString, OldGameTypeCount> OldGameTypeNames;
     OldGameTypeMap OldGameTypeMap_{};
-    QStringList drives_;
-    std::map<QString, QString> driveFolders_;  // the last folder shown on each drive
-    QString dirPath_;
-    bool changingDrive_ = false;
 };
 
 }  // namespace vh

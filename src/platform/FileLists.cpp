@@ -25,26 +25,48 @@ QString cleanFolder(const QString& folder)
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
 {
-    fill();
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit driveChanged(); });
-}
-
-void DriveListBox::fill()
-{
     QStringList roots;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
         if (v.isValid() && v.isReady())
             roots << v.rootPath();
     roots.removeDuplicates();
     std::sort(roots.begin(), roots.end());
+    fill(roots);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit driveChanged(); });
+}
+
+void DriveListBox::setDrives(const QStringList& roots)
+{
+    QStringList clean;
+    for (const QString& r : roots)
+        clean << cleanFolder(r);
+    clean.removeDuplicates();
+    givenDrives_ = true;
+    fill(clean);
+}
+
+void DriveListBox::fill(const QStringList& roots)
+{
     const QSignalBlocker block(this);
     clear();
+    folders_.clear();
     for (const QString& r : roots)
         addItem(r, r);
 }
 
-QString DriveListBox::driveOf(const QString& path)
+QString DriveListBox::driveOf(const QString& path) const
 {
+    if (givenDrives_) {
+        const QString p = cleanFolder(path);
+        QString best;
+        for (int i = 0; i < count(); ++i) {
+            const QString root = itemData(i).toString();
+            const bool holds = p == root || p.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+            if (holds && root.size() > best.size())
+                best = root;
+        }
+        return best;
+    }
     QString probe = cleanFolder(path);
     while (!QFileInfo::exists(probe) && probe != QLatin1String("/"))
         probe = QFileInfo(probe).path();
@@ -54,9 +76,14 @@ QString DriveListBox::driveOf(const QString& path)
 
 QString DriveListBox::drive() const { return currentData().toString(); }
 
+QString DriveListBox::folder() const { return folders_.value(drive(), drive()); }
+
 void DriveListBox::setDriveOf(const QString& path)
 {
     const QString root = driveOf(path);
+    if (root.isEmpty())
+        return;
+    folders_.insert(root, cleanFolder(path));
     int i = findData(root);
     if (i < 0) {
         addItem(root, root);
@@ -75,7 +102,8 @@ void DriveListBox::focusOutEvent(QFocusEvent* e)
 
 DirListBox::DirListBox(QWidget* parent) : QListWidget(parent)
 {
-    connect(this, &QListWidget::itemDoubleClicked, this, [this] { setPath(highlightedPath()); });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { setPath(item->data(Qt::UserRole).toString()); });
 }
 
 bool DirListBox::setPath(const QString& folder)
@@ -93,15 +121,18 @@ bool DirListBox::setPath(const QString& folder)
         const QSignalBlocker block(this);
         clear();
         // The open folder's parents from the root down, then its subfolders.
+        const QString top = drives_ ? drives_->driveOf(p) : QString();
         QStringList chain;
         for (QString up = p;; up = QFileInfo(up).path()) {
             chain.prepend(up);
-            if (up == QLatin1String("/") || QFileInfo(up).path() == up)
+            if (up == top || up == QLatin1String("/") || QFileInfo(up).path() == up)
                 break;
         }
         int depth = 0;
         for (const QString& f : chain) {
-            const QString name = f == QLatin1String("/") ? f : QFileInfo(f).fileName();
+            const QString name = f == top                 ? QDir::toNativeSeparators(f)
+                                 : f == QLatin1String("/") ? f
+                                                           : QFileInfo(f).fileName();
             auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
             item->setData(Qt::UserRole, f);
             ++depth;
@@ -150,6 +181,15 @@ void DirListBox::keyPressEvent(QKeyEvent* e)
         return;
     }
     QListWidget::keyPressEvent(e);
+}
+
+bool openDriveFolder(DriveListBox& drives, DirListBox& dirs, const QString& folder)
+{
+    if (dirs.setPath(folder))
+        return true;
+    const QSignalBlocker block(&drives);
+    drives.setDriveOf(dirs.path());
+    return false;
 }
 
 // ---------------------------------------------------------------- files

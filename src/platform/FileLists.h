@@ -6,8 +6,10 @@
 // that match a pattern.
 
 #include <QComboBox>
+#include <QHash>
 #include <QListWidget>
 #include <QString>
+#include <QStringList>
 
 namespace vh {
 
@@ -15,11 +17,18 @@ class DriveListBox : public QComboBox {
     Q_OBJECT
 public:
     explicit DriveListBox(QWidget* parent = nullptr);
+    // Offers these root folders, in this order, in place of the mounted
+    // volumes; a path then belongs to the longest of them that holds it.
+    void setDrives(const QStringList& roots);
     // The chosen drive: the root folder of a mounted volume.
     QString drive() const;
-    // Chooses the drive holding `path`; runs `driveChanged` when it changes.
+    // The folder last shown on the chosen drive (see setDriveOf), else its root.
+    QString folder() const;
+    // Chooses the drive holding `path` and remembers `path` as the folder shown
+    // on it; runs `driveChanged` when the drive changes.
     void setDriveOf(const QString& path);
-    static QString driveOf(const QString& path);
+    // The drive holding `path`; empty when none of the offered drives does.
+    QString driveOf(const QString& path) const;
 
 signals:
     // The chosen drive changed, by the user or by code.
@@ -30,7 +39,9 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    void fill();
+    void fill(const QStringList& roots);
+    bool givenDrives_ = false;
+    QHash<QString, QString> folders_;
 };
 
 class DirListBox : public QListWidget {
@@ -44,6 +55,9 @@ public:
     bool setPath(const QString& folder);
     // The folder of the highlighted entry (the open folder when none is).
     QString highlightedPath() const;
+    // Lists the parents from the root of the folder's drive in `drives`
+    // (shown whole) rather than from "/".
+    void setDriveList(const DriveListBox* drives) { drives_ = drives; }
 
 signals:
     void pathChanged();
@@ -57,7 +71,13 @@ protected:
 
 private:
     QString path_;
+    const DriveListBox* drives_ = nullptr;
 };
+
+// Opens `folder` in `dirs` after the user chose its drive in `drives`; when the
+// folder can't be read (a drive without a medium) the drive list goes back,
+// silently, to the drive of the folder shown. False then.
+bool openDriveFolder(DriveListBox& drives, DirListBox& dirs, const QString& folder);
 
 class FileListBox : public QListWidget {
     Q_OBJECT

@@ -214,7 +214,7 @@ private slots:
         f->Dir1_LostFocus();
         QCOMPARE(f->oldDataFolder(), cut + QLatin1Char('/'));
         QCOMPARE(list->count(), 0);  // a team list one byte short is not read
-        emit dirs->itemActivated(dirs->item(dirs->count() - 2));
+        emit dirs->itemDoubleClicked(dirs->item(dirs->count() - 2));
         QCOMPARE(f->oldDataFolder(), env_->root() + QStringLiteral("/copied/"));
         f->setDirPath(old);
         QCOMPARE(list->count(), 100);
@@ -225,6 +225,10 @@ private slots:
         QCOMPARE(f->oldDataFolder(), drive("e") + QLatin1Char('/'));
         drives->setCurrentIndex(drives->findText(drive("z")));
         QCOMPARE(drives->currentText(), drive("e"));
+        // Back on a drive, the folder last shown on it opens again.
+        drives->setCurrentIndex(drives->findText(env_->root()));
+        QCOMPARE(f->oldDataFolder(), old + QLatin1Char('/'));
+        QCOMPARE(list->count(), 100);
         f->setDirPath(old);
 
         select(f, {0});
