@@ -13,6 +13,28 @@ inline void prepareProcess()
     qputenv("LC_ALL", "en_US.UTF-8");
     qputenv("LANG", "en_US.UTF-8");
 }
+
+// The regional settings of one test, as a user of that region has them; the
+// tests' own en_US comes back at the end. "C" stands for no region at all.
+class RegionalSettings {
+public:
+    explicit RegionalSettings(const QString& name)
+    {
+        QLocale::setDefault(name == QLatin1String("C") ? QLocale::c() : QLocale(name));
+    }
+    ~RegionalSettings() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    RegionalSettings(const RegionalSettings&) = delete;
+    RegionalSettings& operator=(const RegionalSettings&) = delete;
+};
+
+// The regions every date test runs under: month-first, day-first with each
+// usual separator, year-first with a trailing dot, and none.
+inline void addRegionRows()
+{
+    QTest::addColumn<QString>("region");
+    for (const char* r : {"en_US", "en_GB", "de_DE", "fr_FR", "hu_HU", "C"})
+        QTest::newRow(r) << QString::fromLatin1(r);
+}
 }  // namespace vh::test
 
 #define VH_TEST_MAIN(TestClass)                                                     \
