@@ -25,8 +25,12 @@ QString programExecutableName();
 bool platformPathIsLocal(const QString& path);
 
 // Copies a file over its target through a temporary name and a rename, so the
-// target is never left half written. Throws a RuntimeError on failure.
+// target is never left half written, even on power loss: the new file and its
+// folder are flushed to disk. A replaced target keeps its permissions. Throws a
+// RuntimeError on failure.
 void copyFileChecked(const QString& source, const QString& target);
+// Flushes a file and the folder that holds it to disk; throws on failure.
+void syncToDisk(const QString& path);
 // Deletes a file; throws when it exists and cannot be deleted.
 void deleteFileChecked(const QString& path);
 // Copies a folder tree over the target, replacing files of the same name.

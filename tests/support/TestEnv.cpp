@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vh::test {
 
 QString TestEnv::shippedShell() { return QStringLiteral(VH_TEST_DATA_DIR "/qn20db.shell"); }
@@ -54,6 +57,7 @@ TestEnv::TestEnv()
 
 TestEnv::~TestEnv()
 {
+    ReleaseDataFolder();
     resetGlobals();
     resetProgramEnding();
     setMsgBoxHandler({});
@@ -93,6 +97,30 @@ void TestEnv::openNewDatabase()
     QFile::copy(shippedShell(), g.DataFolder + QStringLiteral("murqn.mdb"));
     QFile(g.DataFolder + QStringLiteral("murqn.mdb")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     OpenMainDatabase();
+}
+
+}  // namespace vh::test
+
+namespace vh::test {
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
+
+AsOrdinaryUser::AsOrdinaryUser(const TestEnv& env)
+{
+    if (geteuid() != 0)
+        return;
+    ::chmod(QFile::encodeName(env.root()).constData(), 0755);
+    switched_ = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+    if (!switched_)
+        QTest::qFail("Could not run as an ordinary user", __FILE__, __LINE__);
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (switched_ && (seteuid(0) != 0 || setegid(0) != 0))
+        qFatal("Could not return to the test's own user");
 }
 
 }  // namespace vh::test

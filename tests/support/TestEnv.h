@@ -67,6 +67,21 @@ private:
     int endCount_ = 0;
 };
 
+// While it lives, the test runs as an ordinary user, so that file modes bind
+// as they do for users (tests may run as root, who may write anything). The
+// test's folders are made reachable for that user; a test run by an ordinary
+// user already is one, and nothing changes.
+class AsOrdinaryUser {
+public:
+    explicit AsOrdinaryUser(const TestEnv& env);
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    bool switched_ = false;
+};
+
 // Deletes the windows that were unloaded (their deletion waits for the event
 // loop otherwise).
 inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
