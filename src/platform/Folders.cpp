@@ -47,18 +47,10 @@ QString platformProgramFilesFolder()
     return env.isEmpty() ? QStringLiteral("/opt") : env;
 }
 
-QString platformCommonAppDataFolder()
+QString platformUserAppDataFolder()
 {
-    const QString env = envPath("VELLORAN_COMMON_APPDATA");
-    if (!env.isEmpty())
-        return env;
     const QString w = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!w.isEmpty())
-        return QDir::cleanPath(w);
-    for (const QString& p : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        if (QFileInfo(p).isWritable())
-            return QDir::cleanPath(p);
-    return {};
+    return w.isEmpty() ? QString() : QDir::cleanPath(w);
 }
 
 QString platformTempFolder() { return QDir::cleanPath(QDir::tempPath()); }

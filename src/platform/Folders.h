@@ -3,10 +3,10 @@
 // variables point each place elsewhere, so tests run in temporary folders:
 //   VELLORAN_PROGRAM_DIR    the program folder (default: the executable's folder)
 //   VELLORAN_PROGRAM_FILES  the program-files folder (default: /opt)
-//   VELLORAN_COMMON_APPDATA the all-users application data folder (default: the
-//                           first writable generic data location)
 //   VELLORAN_NETWORK_PATHS  ':'-separated folders to treat as network folders
-// The temporary folder follows TMPDIR. Paths use "/"; folders are returned
+// The application data folder is that of the user who runs the program (the
+// XDG data home, ~/.local/share by default), so each user keeps data of their
+// own. The temporary folder follows TMPDIR. Paths use "/"; folders are returned
 // without a trailing "/".
 
 #include <QString>
@@ -16,7 +16,7 @@ namespace vh {
 
 QString platformProgramFolder();
 QString platformProgramFilesFolder();
-QString platformCommonAppDataFolder();
+QString platformUserAppDataFolder();
 QString platformTempFolder();
 QString programExecutableName();
 

@@ -31,7 +31,9 @@ TestEnv::TestEnv()
 
     qputenv("VELLORAN_PROGRAM_DIR", programDir().toUtf8());
     qputenv("VELLORAN_PROGRAM_FILES", programFilesDir().toUtf8());
-    qputenv("VELLORAN_COMMON_APPDATA", appDataDir().toUtf8());
+    // The user's own data folder, found as the program finds it.
+    oldDataHome_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", appDataDir().toUtf8());
     qunsetenv("VELLORAN_NETWORK_PATHS");
     oldTmp_ = qgetenv("TMPDIR");
     qputenv("TMPDIR", tempDir().toUtf8());
@@ -65,7 +67,10 @@ TestEnv::~TestEnv()
     setUrlOpener({});
     qunsetenv("VELLORAN_PROGRAM_DIR");
     qunsetenv("VELLORAN_PROGRAM_FILES");
-    qunsetenv("VELLORAN_COMMON_APPDATA");
+    if (oldDataHome_.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldDataHome_);
     qunsetenv("VELLORAN_NETWORK_PATHS");
     if (oldTmp_.isEmpty())
         qunsetenv("TMPDIR");

@@ -1,7 +1,7 @@
 #pragma once
 // A test's own program: a program folder with the shipped databases and help
-// pages, a data root, program-files and temporary folders in a temporary
-// directory, a scripted message-box answerer that fails the test on a box it
+// pages, a user's data folder (the XDG data home), program-files and temporary
+// folders in a temporary directory, a scripted message-box answerer that fails the test on a box it
 // was not told to expect, and an end-of-program seam that only records.
 
 #include "platform/MsgBox.h"
@@ -61,6 +61,7 @@ private:
     };
     QTemporaryDir dir_;
     QByteArray oldTmp_;
+    QByteArray oldDataHome_;
     std::deque<Expected> expected_;
     QList<MsgBoxCall> shown_;
     int anyAnswer_ = 0;
