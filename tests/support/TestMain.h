@@ -35,6 +35,19 @@ inline void addRegionRows()
     for (const char* r : {"en_US", "en_GB", "de_DE", "fr_FR", "hu_HU", "C"})
         QTest::newRow(r) << QString::fromLatin1(r);
 }
+
+// The 5th of January 2026 as a user of the region types it, day and month in
+// as few digits as the region allows.
+inline QString fifthOfJanuaryAsTyped(const QString& region)
+{
+    if (region == QLatin1String("de_DE"))
+        return QStringLiteral("5.1.2026");
+    if (region == QLatin1String("hu_HU"))
+        return QStringLiteral("2026. 1. 5.");
+    if (region == QLatin1String("en_GB") || region == QLatin1String("fr_FR"))
+        return QStringLiteral("5/1/2026");
+    return QStringLiteral("1/5/2026");
+}
 }  // namespace vh::test
 
 #define VH_TEST_MAIN(TestClass)                                                     \
