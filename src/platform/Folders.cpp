@@ -110,9 +110,12 @@ void copyFileChecked(const QString& source, const QString& target)
 {
     if (!QFileInfo(source).isFile())
         throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
-    // A replaced file keeps its own permissions (a roster holds addresses).
+    // A replaced file keeps its own permissions (a roster holds addresses); a
+    // new one is its owner's to change, even when copied from a read-only
+    // installation.
     const QFileInfo old(target);
-    const QFile::Permissions mode = old.isFile() ? old.permissions() : QFileInfo(source).permissions();
+    const QFile::Permissions mode =
+        old.isFile() ? old.permissions() : QFileInfo(source).permissions() | QFile::WriteOwner | QFile::WriteUser;
     const QString tmp = target + QStringLiteral(".part");
     QFile::remove(tmp);
     const auto fail = [&] {

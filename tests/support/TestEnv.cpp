@@ -117,14 +117,16 @@ AsOrdinaryUser::AsOrdinaryUser(const TestEnv& env)
     if (geteuid() != 0)
         return;
     ::chmod(QFile::encodeName(env.root()).constData(), 0755);
-    switched_ = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+    // Real and effective ids both, as a user's own process has them (access
+    // checks go by the real one); the saved id lets the test come back.
+    switched_ = setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0;
     if (!switched_)
         QTest::qFail("Could not run as an ordinary user", __FILE__, __LINE__);
 }
 
 AsOrdinaryUser::~AsOrdinaryUser()
 {
-    if (switched_ && (seteuid(0) != 0 || setegid(0) != 0))
+    if (switched_ && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
         qFatal("Could not return to the test's own user");
 }
 
