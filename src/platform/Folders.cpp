@@ -92,6 +92,12 @@ bool platformPathIsLocal(const QString& path)
     return true;
 }
 
+QFile::Permissions fileMode(const QString& path)
+{
+    // The "User" flags say what the running user may do, not the file's mode.
+    return QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
 void syncToDisk(const QString& path)
 {
     // A file's contents and the folder entry that names it are flushed
@@ -113,9 +119,8 @@ void copyFileChecked(const QString& source, const QString& target)
     // A replaced file keeps its own permissions (a roster holds addresses); a
     // new one is its owner's to change, even when copied from a read-only
     // installation.
-    const QFileInfo old(target);
     const QFile::Permissions mode =
-        old.isFile() ? old.permissions() : QFileInfo(source).permissions() | QFile::WriteOwner | QFile::WriteUser;
+        QFileInfo(target).isFile() ? fileMode(target) : fileMode(source) | QFile::WriteOwner;
     const QString tmp = target + QStringLiteral(".part");
     QFile::remove(tmp);
     const auto fail = [&] {

@@ -9,6 +9,7 @@
 // own. The temporary folder follows TMPDIR. Paths use "/"; folders are returned
 // without a trailing "/".
 
+#include <QFile>
 #include <QString>
 #include <functional>
 
@@ -29,6 +30,8 @@ bool platformPathIsLocal(const QString& path);
 // folder are flushed to disk. A replaced target keeps its permissions. Throws a
 // RuntimeError on failure.
 void copyFileChecked(const QString& source, const QString& target);
+// A file's own mode (owner, group, others), to give a file that replaces it.
+QFile::Permissions fileMode(const QString& path);
 // Flushes a file and the folder that holds it to disk; throws on failure.
 void syncToDisk(const QString& path);
 // Deletes a file; throws when it exists and cannot be deleted.

@@ -153,7 +153,7 @@ void CompactMainDatabase()
     const QString bak = g.DataFolder + QStringLiteral("murqn.bak");
     const QString bak2 = g.DataFolder + QStringLiteral("murqn.bak2");
     const QString fresh = g.DataFolder + QStringLiteral("murqn.compact");
-    const QFile::Permissions mode = QFileInfo(mdb).permissions();
+    const QFile::Permissions mode = fileMode(mdb);
 
     // Compact into a new file, give it the live file's permissions, flush it
     // and prove it opens before anything is replaced.
