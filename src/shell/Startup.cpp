@@ -54,13 +54,14 @@ bool claimDataFolder(const QString& folder)
         lock = {path, std::move(file)};
         return true;
     }
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
     if (file->error() == QLockFile::LockFailedError)
-        MsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") + QDir::toNativeSeparators(folder) +
+        MsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") + shown +
                    QStringLiteral(".\r\rSwitch to the program that is running, or close it before you start Velloran "
                                   "for Hockey again."),
                vbExclamation, QStringLiteral("Already Running"));
     else
-        MsgBox(QStringLiteral("The data folder ") + QDir::toNativeSeparators(folder) +
+        MsgBox(QStringLiteral("The data folder ") + shown +
                    QStringLiteral(" cannot be written, so Velloran for Hockey cannot keep its data there.\r\rGive "
                                   "your user account the right to change that folder, then start Velloran for "
                                   "Hockey again."),

@@ -438,7 +438,7 @@ private slots:
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
         QCOMPARE(env->shownMessages().size(), 1);
         QCOMPARE(env->shownMessages().first().title, QStringLiteral("Data Folder Not Writable"));
-        QVERIFY(env->shownMessages().first().text.contains(env->programDataDir() + QStringLiteral("/ cannot be written")));
+        QVERIFY(env->shownMessages().first().text.contains(env->programDataDir() + QStringLiteral(" cannot be written")));
         QCOMPARE(env->endCount(), 1);
         QVERIFY(!QFileInfo::exists(mdb(*env)));
     }
@@ -451,7 +451,7 @@ private slots:
         QLockFile running(env->programDataDir() + QStringLiteral("/velloran.lock"));  // the copy already running
         QVERIFY(running.tryLock(0));
         env->expectMsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") +
-                              env->programDataDir(),
+                              env->programDataDir() + QStringLiteral(".\r"),
                           vbOK, QStringLiteral("Already Running"));
         env->runSetup();
         QCOMPARE(env->endCount(), 1);
