@@ -102,10 +102,10 @@ private slots:
         // Installed as the install step leaves it, then made read-only.
         const QString installed = installStandard();
         writeFile(installed + QStringLiteral("/movefile.txt"));
-        for (const QString& f : {installed, installed + QStringLiteral("/Data"),
-                                 installed + QStringLiteral("/Data/qn20db.shell")})
-            QFile::setPermissions(f, QFileInfo(f).permissions() & ~(QFile::WriteOwner | QFile::WriteUser |
-                                                                     QFile::WriteGroup | QFile::WriteOther));
+        const QStringList readOnly = {installed, installed + QStringLiteral("/Data"),
+                                      installed + QStringLiteral("/Data/qn20db.shell")};
+        for (const QString& f : readOnly)
+            QFile::setPermissions(f, fileMode(f) & ~(QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
         qunsetenv("XDG_DATA_HOME");  // each user's own home decides
         const QByteArray oldHome = qgetenv("HOME");
         for (const char* user : {"ann", "bob"}) {
@@ -133,6 +133,8 @@ private slots:
         QVERIFY(QFileInfo::exists(installed + QStringLiteral("/Data/qn20db.shell")));
         QVERIFY(!QFileInfo::exists(installed + QStringLiteral("/Data/murqn.mdb")));
         QVERIFY(QFileInfo::exists(installed + QStringLiteral("/movefile.txt")));
+        for (const QString& f : readOnly)  // so that the test's folder can go
+            QFile::setPermissions(f, fileMode(f) | QFile::WriteOwner);
     }
 
     void entryThatCannotBeCopiedAsksAndStaysInPlace()
