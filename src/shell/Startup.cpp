@@ -119,14 +119,12 @@ void OpenMainDatabase()
 {
     g.DbPath = g.DataFolder + QStringLiteral("murqn.mdb");
     g.Db.reset();
-    g.Db = Database::open(g.DbPath, DatabaseConnect());
+    auto db = Database::open(g.DbPath, DatabaseConnect());
     // A file cut short or damaged inside opens all the same; find out now
     // rather than at the first save.
-    const QString check = g.Db->scalar(QStringLiteral("PRAGMA quick_check(1)")).toString();
-    if (check != QLatin1String("ok")) {
-        g.Db.reset();
+    if (db->scalar(QStringLiteral("PRAGMA quick_check(1)")).toString() != QLatin1String("ok"))
         throw RuntimeError(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(g.DbPath));
-    }
+    g.Db = std::move(db);
 }
 
 void ClearRptPlayer() { clearTable("RptPlayer"); }
