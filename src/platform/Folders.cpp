@@ -12,6 +12,9 @@
 #include <QStorageInfo>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace vh {
 
 namespace {
@@ -44,18 +47,10 @@ QString platformProgramFilesFolder()
     return env.isEmpty() ? QStringLiteral("/opt") : env;
 }
 
-QString platformCommonAppDataFolder()
+QString platformUserAppDataFolder()
 {
-    const QString env = envPath("VELLORAN_COMMON_APPDATA");
-    if (!env.isEmpty())
-        return env;
     const QString w = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!w.isEmpty())
-        return QDir::cleanPath(w);
-    for (const QString& p : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        if (QFileInfo(p).isWritable())
-            return QDir::cleanPath(p);
-    return {};
+    return w.isEmpty() ? QString() : QDir::cleanPath(w);
 }
 
 QString platformTempFolder() { return QDir::cleanPath(QDir::tempPath()); }
@@ -97,21 +92,52 @@ bool platformPathIsLocal(const QString& path)
     return true;
 }
 
+QFile::Permissions fileMode(const QString& path)
+{
+    // The "User" flags say what the running user may do, not the file's mode.
+    return QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
+void syncToDisk(const QString& path)
+{
+    // A file's contents and the folder entry that names it are flushed
+    // separately; both must reach the disk before a replacement counts.
+    for (const QString& p : {path, QFileInfo(path).absolutePath()}) {
+        const int fd = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_CLOEXEC);
+        const bool synced = fd >= 0 && ::fsync(fd) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        if (!synced)
+            throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(p));
+    }
+}
+
 void copyFileChecked(const QString& source, const QString& target)
 {
     if (!QFileInfo(source).isFile())
         throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
+    // A replaced file keeps its own permissions (a roster holds addresses); a
+    // new one is its owner's to change, even when copied from a read-only
+    // installation.
+    const QFile::Permissions mode =
+        QFileInfo(target).isFile() ? fileMode(target) : fileMode(source) | QFile::WriteOwner;
     const QString tmp = target + QStringLiteral(".part");
     QFile::remove(tmp);
-    if (!QFile::copy(source, tmp)) {
+    const auto fail = [&] {
         QFile::remove(tmp);
         throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
+    };
+    if (!QFile::copy(source, tmp) || !QFile::setPermissions(tmp, mode))
+        fail();
+    try {
+        syncToDisk(tmp);
+    } catch (const RuntimeError&) {
+        fail();
     }
     // rename() replaces the target in one step on the same file system.
-    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(tmp);
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
-    }
+    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
+        fail();
+    syncToDisk(target);
 }
 
 void deleteFileChecked(const QString& path)

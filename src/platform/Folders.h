@@ -3,12 +3,13 @@
 // variables point each place elsewhere, so tests run in temporary folders:
 //   VELLORAN_PROGRAM_DIR    the program folder (default: the executable's folder)
 //   VELLORAN_PROGRAM_FILES  the program-files folder (default: /opt)
-//   VELLORAN_COMMON_APPDATA the all-users application data folder (default: the
-//                           first writable generic data location)
 //   VELLORAN_NETWORK_PATHS  ':'-separated folders to treat as network folders
-// The temporary folder follows TMPDIR. Paths use "/"; folders are returned
+// The application data folder is that of the user who runs the program (the
+// XDG data home, ~/.local/share by default), so each user keeps data of their
+// own. The temporary folder follows TMPDIR. Paths use "/"; folders are returned
 // without a trailing "/".
 
+#include <QFile>
 #include <QString>
 #include <functional>
 
@@ -16,7 +17,7 @@ namespace vh {
 
 QString platformProgramFolder();
 QString platformProgramFilesFolder();
-QString platformCommonAppDataFolder();
+QString platformUserAppDataFolder();
 QString platformTempFolder();
 QString programExecutableName();
 
@@ -25,8 +26,14 @@ QString programExecutableName();
 bool platformPathIsLocal(const QString& path);
 
 // Copies a file over its target through a temporary name and a rename, so the
-// target is never left half written. Throws a RuntimeError on failure.
+// target is never left half written, even on power loss: the new file and its
+// folder are flushed to disk. A replaced target keeps its permissions. Throws a
+// RuntimeError on failure.
 void copyFileChecked(const QString& source, const QString& target);
+// A file's own mode (owner, group, others), to give a file that replaces it.
+QFile::Permissions fileMode(const QString& path);
+// Flushes a file and the folder that holds it to disk; throws on failure.
+void syncToDisk(const QString& path);
 // Deletes a file; throws when it exists and cannot be deleted.
 void deleteFileChecked(const QString& path);
 // Copies a folder tree over the target, replacing files of the same name.

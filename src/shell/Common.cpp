@@ -2,6 +2,7 @@
 
 #include "platform/Folders.h"
 #include "platform/Runtime.h"
+#include "platform/RuntimeError.h"
 #include "shell/Globals.h"
 
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ QString GetSpecialFolder(QWidget*, int csidl)
     if (csidl == CSIDL_PROGRAM_FILES)
         p = platformProgramFilesFolder();
     else if (csidl == CSIDL_COMMON_APPDATA)
-        p = platformCommonAppDataFolder();
+        p = platformUserAppDataFolder();
     return p.isEmpty() ? QString() : p + QLatin1Char('/');
 }
 
@@ -72,6 +73,30 @@ QString GetDataRootFolder(QWidget* frm)
     return platformProgramFolder() + QLatin1Char('/');
 }
 
+namespace {
+
+// Copies the files of a folder tree that the target lacks; true when it
+// copied any. What the target already has stays as it is.
+bool copyMissing(const QString& source, const QString& target)
+{
+    if (!QFileInfo(source).isDir()) {
+        if (QFileInfo::exists(target))
+            return false;
+        copyFileChecked(source, target);
+        return true;
+    }
+    if (!QDir().mkpath(target))
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
+    bool copied = false;
+    const auto entries =
+        QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& e : entries)
+        copied = copyMissing(e.absoluteFilePath(), target + QLatin1Char('/') + e.fileName()) || copied;
+    return copied;
+}
+
+}  // namespace
+
 int16_t ReadINI(QWidget* frm)
 {
     bool begun = false;
@@ -83,19 +108,19 @@ int16_t ReadINI(QWidget* frm)
                      : QStringList{};
     });
 
-    const QString programFolder = platformProgramFolder();
-    const QString marker = programFolder + QStringLiteral("/movefile.txt");
+    // An installed program serves every user of the machine from a folder
+    // they may not write: each user's data folder gets its own copy of what
+    // the installation ships, and the installation is never changed.
     bool standard = false;
     eh.run([&] { standard = IsStandardInstall(); });
-    if (!(FileExists(marker) && standard))
+    if (!standard || eh.stopped())
         return False;
-
-    eh.run([&] { deleteFileChecked(marker); });
-    if (eh.stopped())
-        return True;
-    begun = true;
     QString root;
-    eh.run([&] { root = GetDataRootFolder(frm); });
+    if (!eh.run([&] { root = GetDataRootFolder(frm); }))
+        return False;
+    begun = true;
+    bool copied = false;
+    const QString programFolder = platformProgramFolder();
     const QString exe = programExecutableName().toLower();
     const auto entries =
         QDir(programFolder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -103,30 +128,18 @@ int16_t ReadINI(QWidget* frm)
         if (eh.stopped())
             break;
         const QString name = e.fileName();
+        const QString lower = Trim(name.toLower());
+        if (e.isDir() ? lower == QLatin1String("help")
+                      : lower == exe || lower == exe + QStringLiteral(".exe") || lower.endsWith(QLatin1String("log")) ||
+                            lower == QLatin1String("movefile.txt"))
+            continue;  // the program's own files stay with the program
         source = programFolder + QLatin1Char('/') + name;
         target = root + name;
-        if (!e.isDir()) {
-            const QString lower = name.toLower();
-            if (lower == exe || lower == exe + QStringLiteral(".exe") || lower.endsWith(QLatin1String("log")))
-                continue;
-            QCoreApplication::processEvents();
-            // What could not be copied stays where it is.
-            const bool copied = eh.run([&] { copyFileChecked(source, target); });
-            QCoreApplication::processEvents();
-            if (copied)
-                eh.run([&] { deleteFileChecked(source); });
-        } else {
-            if (Trim(name.toLower()) == QLatin1String("help"))
-                continue;
-            QCoreApplication::processEvents();
-            const bool copied = eh.run([&] { copyFolderChecked(source, target); });
-            QCoreApplication::processEvents();
-            if (copied)
-                eh.run([&] { deleteFolderChecked(source); });
-        }
+        QCoreApplication::processEvents();
+        eh.run([&] { copied = copyMissing(source, target) || copied; });
     }
     QCoreApplication::processEvents();
-    return True;
+    return VbBool(copied);
 }
 
 void CopyFileQuiet(const QString& source, const QString& target)

@@ -24,12 +24,14 @@ QString GetSpecialFolder(QWidget* frm, int csidl);
 // The folder the program was installed to when installed normally.
 QString StandardInstallFolder();
 bool IsStandardInstall();
-// The data root, ending in "/": the shared application data folder's
+// The data root, ending in "/": the user's application data folder's
 // "Brisvel Software/Velloran for Hockey/" for a standard installation (made
 // when missing), otherwise the program folder.
 QString GetDataRootFolder(QWidget* frm = nullptr);
-// Moves an earlier installation's data out of the program folder when the
-// marker file "movefile.txt" stands there; true when it ran.
+// For a standard installation, copies into the user's data root whatever the
+// program folder ships (the data folder with the empty databases, an earlier
+// version's data) that the user's folder lacks; never changes the program
+// folder. True when it copied anything.
 int16_t ReadINI(QWidget* frm = nullptr);
 
 // Copies a file over its target; any failure is silently ignored. Use it only

@@ -12,6 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <memory>
 
 namespace vh {
 
@@ -23,6 +26,92 @@ const char* const kDbPassword = "marsh615";
 
 void clearTable(const char* table) { Db().execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))); }
 
+// The lock by which this copy of the program holds its data folder.
+struct FolderLock {
+    QString path;
+    std::unique_ptr<QLockFile> file;
+};
+FolderLock& folderLock()
+{
+    static FolderLock lock;
+    return lock;
+}
+
+// Claims the data folder for this copy of the program. False, after saying so
+// once, when the folder cannot be written or another copy runs on it (a second
+// copy could compact the database under the first).
+bool claimDataFolder(const QString& folder)
+{
+    FolderLock& lock = folderLock();
+    const QString path = folder + QStringLiteral("velloran.lock");
+    if (lock.file && lock.path == path)
+        return true;  // Setup running again after a back-up or restore
+    lock = {};
+    if (!DirExists(folder))
+        return true;  // the database check below says what is missing
+    auto file = std::make_unique<QLockFile>(path);
+    file->setStaleLockTime(0);  // a copy running for hours still holds it
+    if (QFileInfo(folder).isWritable() && file->tryLock(0)) {
+        lock = {path, std::move(file)};
+        return true;
+    }
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    if (file->error() == QLockFile::LockFailedError)
+        MsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") + shown +
+                   QStringLiteral(".\r\rSwitch to the program that is running, or close it before you start Velloran "
+                                  "for Hockey again."),
+               vbExclamation, QStringLiteral("Already Running"));
+    else
+        MsgBox(QStringLiteral("The data folder ") + shown +
+                   QStringLiteral(" cannot be written, so Velloran for Hockey cannot keep its data there.\r\rGive "
+                                  "your user account the right to change that folder, then start Velloran for "
+                                  "Hockey again."),
+               vbExclamation, QStringLiteral("Data Folder Not Writable"));
+    return false;
+}
+
+// Temporary files of a compaction or copy that was cut off.
+void removeLeftovers(const QString& folder)
+{
+    for (const char* name : {"murqn.compact", "murqn.mdb.part", "murqn.bak.part", "murqn.bak2.part"})
+        QFile::remove(folder + QLatin1String(name));
+}
+
+// The one message for a database that cannot be used: which file, what is
+// wrong with it, and what the user can do.
+void explainUnopenedDatabase(const RuntimeError& e)
+{
+    const QString file = QDir::toNativeSeparators(g.DataFolder + QStringLiteral("murqn.mdb"));
+    QString text = QStringLiteral("Velloran for Hockey cannot use its database\r") + file + QStringLiteral("\r\r");
+    if (e.number() == Err::NotUpdatable) {
+        text += QStringLiteral("The file is read-only, so nothing could be saved in it. Give your user account the "
+                               "right to change it, then start Velloran for Hockey again.");
+    } else {
+        if (e.number() == Err::InvalidPassword)
+            text += QStringLiteral("The file is not a database of Velloran for Hockey (its password does not match).");
+        else if (e.number() == Err::UnrecognizedFormat)
+            text += QStringLiteral("The file is damaged or is not a database of Velloran for Hockey.");
+        else
+            text += e.description();
+        text += QStringLiteral("\r\rTo go on, copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb (the "
+                               "copies made at the last compactions), or restore the database from a back-up.");
+    }
+    MsgBox(text, vbExclamation, QStringLiteral("Database Not Opened"));
+}
+
+// Opens the database, or says once why it cannot be used and ends.
+bool openDatabaseOrEnd()
+{
+    try {
+        OpenMainDatabase();
+        return true;
+    } catch (...) {
+        explainUnopenedDatabase(describeException(std::current_exception()));
+        SaveOptionsAndCloseDatabase();
+        return false;
+    }
+}
+
 }  // namespace
 
 QString DatabaseConnect() { return QLatin1String(kConnectPrefix) + QLatin1String(kDbPassword); }
@@ -31,7 +120,12 @@ void OpenMainDatabase()
 {
     g.DbPath = g.DataFolder + QStringLiteral("murqn.mdb");
     g.Db.reset();
-    g.Db = Database::open(g.DbPath, DatabaseConnect());
+    auto db = Database::open(g.DbPath, DatabaseConnect());
+    // A file cut short or damaged inside opens all the same; find out now
+    // rather than at the first save.
+    if (db->scalar(QStringLiteral("PRAGMA quick_check(1)")).toString() != QLatin1String("ok"))
+        throw RuntimeError(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(g.DbPath));
+    g.Db = std::move(db);
 }
 
 void ClearRptPlayer() { clearTable("RptPlayer"); }
@@ -59,11 +153,16 @@ void CompactMainDatabase()
     const QString bak = g.DataFolder + QStringLiteral("murqn.bak");
     const QString bak2 = g.DataFolder + QStringLiteral("murqn.bak2");
     const QString fresh = g.DataFolder + QStringLiteral("murqn.compact");
+    const QFile::Permissions mode = fileMode(mdb);
 
-    // Compact into a new file and prove it opens before anything is replaced.
+    // Compact into a new file, give it the live file's permissions, flush it
+    // and prove it opens before anything is replaced.
     QFile::remove(fresh);
     try {
         Database::compact(mdb, fresh, DatabaseConnect());
+        if (!QFile::setPermissions(fresh, mode))
+            throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(fresh));
+        syncToDisk(fresh);
         Database::open(fresh, DatabaseConnect())->close();
     } catch (...) {
         QFile::remove(fresh);
@@ -80,6 +179,7 @@ void CompactMainDatabase()
         QFile::remove(fresh);
         throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(bak));
     }
+    syncToDisk(bak);
     copyFileChecked(bak, mdb);
 }
 
@@ -106,6 +206,12 @@ void Setup()
     if (eh.stopped())
         return;
 
+    if (!claimDataFolder(g.DataFolder)) {
+        EndProgram();
+        return;
+    }
+    removeLeftovers(g.DataFolder);
+
     // Database file: a missing one is made from the shipped empty database.
     if (!FileExists(g.DataFolder + QStringLiteral("murqn.mdb"))) {
         if (!FileExists(g.DataFolder + QStringLiteral("qn20db.shell"))) {
@@ -118,33 +224,37 @@ void Setup()
     }
 
     g.OptionsLoaded = false;
-    bool compacted = false;
+    bool tried = false;      // a compaction ran in this start
+    bool compacted = false;  // and it succeeded
     for (;;) {
-        eh.run([] { OpenMainDatabase(); });
+        if (!openDatabaseOrEnd())
+            return;
         bool compactDue = false;
         eh.run([&] {
             Recordset rs = Db().openRecordset(QStringLiteral("CompactCount"));
             if (!rs.eof()) {
                 rs.moveFirst();
-                rs.edit();
-                if (rs.getInt(QStringLiteral("CompactCounter")) > 7) {
-                    rs.setValue(QStringLiteral("CompactCounter"), 0);
+                const int16_t counter = rs.getInt(QStringLiteral("CompactCounter"));
+                // The counter starts again only once a compaction succeeded, so
+                // one that failed or was cut off runs again at the next start.
+                if (counter > 7 && !tried) {
                     compactDue = true;
-                } else {
-                    rs.setValue(QStringLiteral("CompactCounter"), rs.getInt(QStringLiteral("CompactCounter")) + 1);
+                } else if (counter <= 7 || compacted) {
+                    rs.edit();
+                    rs.setValue(QStringLiteral("CompactCounter"), counter > 7 ? 1 : counter + 1);
+                    rs.update();
                 }
-                rs.update();
             }
             rs.close();
         });
         if (eh.stopped())
             return;
-        if (!compactDue || compacted)
+        if (!compactDue)
             break;
-        compacted = true;
+        tried = true;
         eh.run([] { ClearReportTables(); });
         eh.run([] { g.Db->close(); });
-        eh.run([] { CompactMainDatabase(); });
+        compacted = eh.run([] { CompactMainDatabase(); });
         if (eh.stopped())
             return;
     }
@@ -214,6 +324,8 @@ void LoadGameTypes()
     }
 }
 
+void ReleaseDataFolder() { folderLock() = {}; }
+
 void SaveOptions()
 {
     if (!g.Db || !g.Db->isOpen() || !g.OptionsLoaded)
@@ -256,6 +368,7 @@ void SaveOptionsAndCloseDatabase()
     }
     if (g.Db)
         g.Db->close();
+    ReleaseDataFolder();
     EndProgram();
 }
 

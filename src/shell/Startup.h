@@ -10,9 +10,11 @@ QString DatabaseConnect();
 // Opens a database file of the program with its password.
 void OpenMainDatabase();
 
-// Finds the folders, makes sure the database exists, compacts it every eighth
-// start, opens it and loads the project-wide state. The database must be
-// closed when it is called.
+// Finds the folders, claims the data folder (one copy of the program at a
+// time), makes sure the database exists, compacts it every eighth start, opens
+// it and loads the project-wide state; a database that cannot be used is
+// explained in one message and the program ends. The database must be closed
+// when it is called.
 void Setup();
 // Rebuilds the game-type table (entry 1 "No Game Type", then the GameTypes
 // rows in table order).
@@ -22,6 +24,9 @@ void LoadGameTypes();
 void CompactMainDatabase();
 // Empties the seven report work tables.
 void ClearReportTables();
+// Lets go of the data folder that Setup claimed for this copy of the program
+// (another copy may start on it afterwards).
+void ReleaseDataFolder();
 // Writes the options back, closes the database and ends the program.
 void SaveOptionsAndCloseDatabase();
 // Writes the options back in one transaction (rows missing for an option are

@@ -37,7 +37,12 @@ QString FormatGameListLine(const Recordset& game)
     };
     QString line = FixedText(number("GameNumber"), 3) + QLatin1Char(' ');
     const QDate date = game.getDate(QStringLiteral("GameDate"));
-    line += date.isValid() ? PadText(ShortDate(date), 11, QStringLiteral("R")) : QString(11, QLatin1Char(' '));
+    // A regional short date wider than its 11 columns would be dropped and
+    // shift the line: the numeric form of the same region fits.
+    QString shown = ShortDate(date);
+    if (shown.size() > 11)
+        shown = NumericShortDate(date);
+    line += date.isValid() ? PadText(shown, 11, QStringLiteral("R")) : QString(11, QLatin1Char(' '));
     const int16_t type = game.isNull(QStringLiteral("GameType")) ? 0 : game.getInt(QStringLiteral("GameType"));
     line += PadText(Left(GetGameTypeDescription(type), 15), 15, QStringLiteral("R"));
     line += QLatin1Char(' ');

@@ -2,6 +2,7 @@
 #include "games/GameTestData.h"
 #include "games/ImportMirror.h"
 #include "shell/Globals.h"
+#include "shell/TextFormat.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -205,6 +206,20 @@ private slots:
         QCOMPARE(Db().scalar(QStringLiteral("select GameDate from GameStats where TeamNumber = 1 and GameNumber = 2"))
                      .toString(),
                  QStringLiteral("2026-12-05"));
+    }
+
+    void aDateTypedTheRegionalWayIsSavedAndListed_data() { addRegionRows(); }
+    void aDateTypedTheRegionalWayIsSavedAndListed()
+    {
+        QFETCH(QString, region);
+        RegionalSettings settings(region);
+        open("C", 3);
+        GameHeaderEntry e = entry(QStringLiteral("3"));
+        e.gameDate = fifthOfJanuaryAsTyped(region);
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        Recordset rs = Db().openRecordset(QStringLiteral("Select * from GameStats where TeamNumber = 1 and GameNumber = 3"));
+        QCOMPARE(rs.getDate(QStringLiteral("GameDate")), QDate(2026, 1, 5));
+        QCOMPARE(ParseDate(FormatGameListLine(rs).mid(4, 11)), std::optional(QDate(2026, 1, 5)));
     }
 
     void aBlankDateIsNoDate()

@@ -4,6 +4,8 @@
 #include "platform/basic/OneBased.h"
 #include "support/TestMain.h"
 
+#include <array>
+
 using namespace vh;
 
 class TstBasic : public QObject {
@@ -103,17 +105,56 @@ private slots:
     void datesFollowRegionalSettings()
     {
         QCOMPARE(ShortDate(QDate(2026, 12, 6)), QStringLiteral("12/6/2026"));
-        QVERIFY(IsDate(QStringLiteral("12/6/2026")));
         QVERIFY(IsDate(QStringLiteral("12/06/2026")));
-        QVERIFY(IsDate(QStringLiteral("2026-12-06")));
         QVERIFY(IsDate(QStringLiteral("May 5, 2025")));
-        QVERIFY(!IsDate(QStringLiteral("13/45/2026")));
         QVERIFY(!IsDate(QStringLiteral("")));
         QVERIFY(!IsDate(QStringLiteral("hello")));
+        QVERIFY(!IsDate(QStringLiteral("12/6/2026 x")));
         QCOMPARE(*ParseDate(QStringLiteral("1/2/29")), QDate(2029, 1, 2));
         QCOMPARE(*ParseDate(QStringLiteral("1/2/30")), QDate(1930, 1, 2));
         QCOMPARE(*ParseDate(QStringLiteral("2/29/2024")), QDate(2024, 2, 29));
         QVERIFY(!IsDate(QStringLiteral("2/29/2023")));
+    }
+
+    void datesTypedInEachRegion_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QStringList>("fifthOfJanuary");  // as users of the region type it
+        const QStringList monthFirst = {QStringLiteral("1/5/2026"), QStringLiteral("01/05/26"),
+                                        QStringLiteral("1/5/26")};
+        const QStringList dayFirst = {QStringLiteral("5/1/2026"), QStringLiteral("05/01/26"),
+                                      QStringLiteral("5/1/26")};
+        const QStringList rows[] = {monthFirst,
+                                    dayFirst,
+                                    {QStringLiteral("5.1.2026"), QStringLiteral("05.01.26"), QStringLiteral("5.1.26")},
+                                    dayFirst,
+                                    {QStringLiteral("2026. 1. 5."), QStringLiteral("2026.01.05"),
+                                     QStringLiteral("26. 1. 5.")},
+                                    monthFirst};
+        for (int i = 0; i < 6; ++i) {
+            const QString region = QString::fromLatin1(std::array{"en_US", "en_GB", "de_DE", "fr_FR", "hu_HU", "C"}[i]);
+            QTest::newRow(qPrintable(region)) << region << rows[i];
+        }
+    }
+    void datesTypedInEachRegion()
+    {
+        QFETCH(QString, region);
+        QFETCH(QStringList, fifthOfJanuary);
+        test::RegionalSettings settings(region);
+        for (const QString& typed : fifthOfJanuary)
+            QCOMPARE(ParseDate(typed), std::optional(QDate(2026, 1, 5)));
+        QCOMPARE(ParseDate(QStringLiteral("2026-01-05")), std::optional(QDate(2026, 1, 5)));
+        if (region == QLatin1String("C"))  // no region: month/day/year, as the windows' hints say
+            QCOMPARE(ParseDate(QStringLiteral("10/11/2026")), std::optional(QDate(2026, 10, 11)));
+        for (const char* bad : {"13/45/2026", "45.13.2026", "1/5/202", "1/5/02026", "2026-13-01", "5 1", "soon"})
+            QVERIFY2(!IsDate(QString::fromLatin1(bad)), bad);
+        // What the program writes it reads back, in the regional and the
+        // narrow numeric form alike.
+        for (const QDate& d : {QDate(2026, 12, 25), QDate(2026, 1, 5), QDate(1999, 7, 31)}) {
+            QCOMPARE(ParseDate(ShortDate(d)), std::optional(d));
+            QVERIFY(NumericShortDate(d).size() <= 10);
+            QCOMPARE(ParseDate(NumericShortDate(d)), std::optional(d));
+        }
     }
 
     void oneBasedArraysCheckTheirBounds()

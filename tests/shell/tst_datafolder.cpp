@@ -3,12 +3,15 @@
 #include "shell/Common.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
+#include "shell/Startup.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 using namespace vh;
 using vh::test::TestEnv;
@@ -66,60 +69,96 @@ private slots:
         QCOMPARE(GetDataRootFolder(), productFolder() + QStringLiteral("/"));  // found, nothing made again
     }
 
-    void migrationMovesDataAndKeepsProgramFiles()
+    void installedCopyGivesTheUserWhatTheyLack()
     {
         const QString installed = installStandard();
         writeFile(installed + QStringLiteral("/movefile.txt"));
-        writeFile(installed + QStringLiteral("/Data/murqn.mdb"), "db");
         writeFile(installed + QStringLiteral("/backup/murqn.mdb"), "old");
         writeFile(installed + QStringLiteral("/notes.dat"), "n");
         writeFile(installed + QStringLiteral("/Install.LOG"), "l");
         writeFile(installed + QStringLiteral("/") + programExecutableName(), "exe");
+        const QString root = productFolder();
+        writeFile(root + QStringLiteral("/notes.dat"), "mine");  // the user's own stays
         QCOMPARE(ReadINI(), True);
         QCOMPARE(env->shownMessages().size(), 0);
-        const QString root = productFolder();
-        QVERIFY(QFileInfo::exists(root + QStringLiteral("/Data/murqn.mdb")));
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/Data/qn20db.shell")));
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/backup/murqn.mdb")));
-        QVERIFY(QFileInfo::exists(root + QStringLiteral("/notes.dat")));
-        QVERIFY(!QFileInfo::exists(installed + QStringLiteral("/Data")));
-        QVERIFY(!QFileInfo::exists(installed + QStringLiteral("/notes.dat")));
-        QVERIFY(!QFileInfo::exists(installed + QStringLiteral("/movefile.txt")));
-        // What belongs to the program stays.
-        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/Install.LOG")));
-        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/help/2070.html")));
-        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/") + programExecutableName()));
-        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/help")));
-        QCOMPARE(ReadINI(), False);  // the marker is gone: nothing moves again
+        QFile mine(root + QStringLiteral("/notes.dat"));
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("mine"));
+        // Copied, never moved: the installation keeps everything.
+        for (const char* kept : {"/Data/qn20db.shell", "/backup/murqn.mdb", "/notes.dat", "/movefile.txt",
+                                 "/Install.LOG", "/help/2070.html"})
+            QVERIFY2(QFileInfo::exists(installed + QLatin1String(kept)), kept);
+        // What belongs to the program is not copied.
+        for (const char* own : {"/help", "/Install.LOG", "/movefile.txt"})
+            QVERIFY2(!QFileInfo::exists(root + QLatin1String(own)), own);
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/") + programExecutableName()));
+        QCOMPARE(ReadINI(), False);  // the user has it all now
     }
 
-    void entryThatCannotBeCopiedIsNeverDeleted()
+    void twoUsersOfAnInstalledCopyEachGetALeague()
     {
+        // Installed as the install step leaves it, then made read-only.
         const QString installed = installStandard();
         writeFile(installed + QStringLiteral("/movefile.txt"));
-        writeFile(installed + QStringLiteral("/keep.dat"), "precious");
-        // A folder of the same name in the data root makes the file copy fail.
-        QDir().mkpath(productFolder() + QStringLiteral("/keep.dat/inside"));
-        env->expectMsgBox(QStringLiteral("OldFolder: ") + installed + QStringLiteral("/keep.dat\r\nNewFolder: "), vbYes,
+        const QStringList readOnly = {installed, installed + QStringLiteral("/Data"),
+                                      installed + QStringLiteral("/Data/qn20db.shell")};
+        for (const QString& f : readOnly)
+            QFile::setPermissions(f, fileMode(f) & ~(QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        qunsetenv("XDG_DATA_HOME");  // each user's own home decides
+        const QByteArray oldHome = qgetenv("HOME");
+        for (const char* user : {"ann", "bob"}) {
+            const QString home = env->root() + QStringLiteral("/home/") + QLatin1String(user);
+            QDir().mkpath(home);
+            if (geteuid() == 0)
+                QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
+            qputenv("HOME", home.toUtf8());
+            resetGlobals();
+            {
+                test::AsOrdinaryUser ordinary(*env);
+                env->runSetup();  // no box at all
+                QVERIFY(!env->ended());
+                QCOMPARE(g.DataFolder,
+                         home + QStringLiteral("/.local/share/Brisvel Software/Velloran for Hockey/Data/"));
+                QCOMPARE(Db().scalar(QStringLiteral("select count(*) from Teams")).toInt(), 0);
+                Db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, ?)"),
+                             {QLatin1String(user)});
+                SaveOptionsAndCloseDatabase();
+            }
+            env->clearEnded();
+        }
+        qputenv("HOME", oldHome);
+        QCOMPARE(env->shownMessages().size(), 0);
+        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/Data/qn20db.shell")));
+        QVERIFY(!QFileInfo::exists(installed + QStringLiteral("/Data/murqn.mdb")));
+        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/movefile.txt")));
+        for (const QString& f : readOnly)  // so that the test's folder can go
+            QFile::setPermissions(f, fileMode(f) | QFile::WriteOwner);
+    }
+
+    void entryThatCannotBeCopiedAsksAndStaysInPlace()
+    {
+        const QString installed = installStandard();
+        // A file where the user's data folder should be makes the copy fail.
+        writeFile(productFolder() + QStringLiteral("/Data"), "in the way");
+        env->expectMsgBox(QStringLiteral("OldFolder: ") + installed + QStringLiteral("/Data\r\nNewFolder: "), vbYes,
                           QStringLiteral("Error Handler"));
-        QCOMPARE(ReadINI(), True);
-        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/keep.dat")));
+        QCOMPARE(ReadINI(), False);
+        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/Data/qn20db.shell")));
         QVERIFY(env->shownMessages().first().text.contains(QStringLiteral(" Location: ReadINI")));
         QVERIFY(env->shownMessages().first().text.endsWith(
             QStringLiteral("\r\n\r\n\r\nWould you like to continue with the program?")));
         QVERIFY(!env->ended());
     }
 
-    void noDuringMigrationEndsTheProgram()
+    void noDuringTheCopyEndsTheProgram()
     {
-        const QString installed = installStandard();
-        writeFile(installed + QStringLiteral("/movefile.txt"));
-        writeFile(installed + QStringLiteral("/a.dat"));
-        QDir().mkpath(productFolder() + QStringLiteral("/a.dat/x"));
+        installStandard();
+        writeFile(productFolder() + QStringLiteral("/Data"), "in the way");
         env->expectMsgBox(QStringLiteral(" Location: ReadINI"), vbNo, QStringLiteral("Error Handler"));
         ReadINI();
         QVERIFY(env->ended());
-        QVERIFY(QFileInfo::exists(installed + QStringLiteral("/a.dat")));
     }
 
     void pathsAndFiles()

@@ -7,8 +7,11 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <sqlite3.h>
 
 using namespace vh;
 using vh::test::TestEnv;
@@ -127,7 +130,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(env->programDataDir() + QStringLiteral("/murqn.compact")));
     }
 
-    void failedCompactionLeavesTheLiveFileAlone()
+    void failedCompactionLeavesTheLiveFileAloneAndRunsAgain()
     {
         startAndStop(*env);
         {
@@ -136,12 +139,51 @@ private slots:
             db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
         }
         // A folder in the way of the compacted copy makes the compaction fail.
-        QVERIFY(QDir().mkpath(env->programDataDir() + QStringLiteral("/murqn.bak/x")));
+        const QString obstacle = env->programDataDir() + QStringLiteral("/murqn.bak");
+        QVERIFY(QDir().mkpath(obstacle + QStringLiteral("/x")));
         env->expectMsgBox(QStringLiteral(" Location: Setup"), vbYes, QStringLiteral("Error Handler"));
         env->runSetup();
         QVERIFY(!env->ended());
         QCOMPARE(Db().scalar(QStringLiteral("select LongTeamName from Teams")).toString(), QStringLiteral("Oaks"));
         QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(storedCounter(*env), 8);  // not done, so not counted
+        g.Db->close();
+
+        // Ended in the middle, as a killed compaction is: the next start
+        // compacts after all.
+        resetGlobals();
+        env->expectMsgBox(QStringLiteral(" Location: Setup"), vbNo, QStringLiteral("Error Handler"));
+        env->runSetup();
+        QVERIFY(env->ended());
+        env->clearEnded();
+        resetGlobals();
+        QCOMPARE(storedCounter(*env), 8);
+        QVERIFY(QDir(obstacle).removeRecursively());
+        startAndStop(*env);
+        QCOMPARE(storedCounter(*env), 1);
+        QVERIFY(QFileInfo(obstacle).isFile());
+    }
+
+    void compactionKeepsPermissionsAndLeavesNoTemporaryFiles()
+    {
+        startAndStop(*env);
+        Database::open(mdb(*env), DatabaseConnect())
+            ->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
+        const auto privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QVERIFY(QFile::setPermissions(mdb(*env), privateMode));
+        // What a copy cut off at the last start left behind.
+        for (const char* leftover : {"/murqn.compact", "/murqn.mdb.part"}) {
+            QFile f(env->programDataDir() + QLatin1String(leftover));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("half");
+        }
+        startAndStop(*env);
+        QCOMPARE(storedCounter(*env), 1);
+        QCOMPARE(QFileInfo(mdb(*env)).permissions(), privateMode);
+        QCOMPARE(QFileInfo(env->programDataDir() + QStringLiteral("/murqn.bak")).permissions(), privateMode);
+        const QStringList left = QDir(env->programDataDir()).entryList(QDir::Files);
+        QCOMPARE(left, QStringList({QStringLiteral("Export.mdb"), QStringLiteral("murqn.bak"), QStringLiteral("murqn.mdb"),
+                                    QStringLiteral("qn20db.shell")}));
     }
 
     void missingDatabaseAndShellEndsWithReinstallMessage()
@@ -324,26 +366,109 @@ private slots:
         QCOMPARE(g.PlayerReportLine[17], int16_t(17));
     }
 
-    void databaseThatNeverOpensAsksOncePerStatementAndEndsCleanly()
+    void unusableDatabaseGivesOneMessageAndEnds_data()
     {
-        // A file with another password stands in for a damaged database.
-        Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
+        QTest::addColumn<int>("fault");
+        QTest::newRow("another password") << 0;
+        QTest::newRow("damaged") << 1;
+        QTest::newRow("another program's") << 2;
+        QTest::newRow("cut short") << 3;
+        QTest::newRow("empty") << 4;
+    }
+    void unusableDatabaseGivesOneMessageAndEnds()
+    {
+        QFETCH(int, fault);
+        if (fault == 0) {
+            Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
+        } else if (fault == 2) {
+            sqlite3* other = nullptr;
+            sqlite3_open(QFile::encodeName(mdb(*env)).constData(), &other);
+            sqlite3_exec(other, "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('x');", nullptr, nullptr,
+                         nullptr);
+            sqlite3_close(other);
+        } else {
+            QFile shell(TestEnv::shippedShell());
+            QVERIFY(shell.open(QIODevice::ReadOnly));
+            QByteArray bytes = shell.readAll();
+            if (fault == 1)
+                bytes.replace(100, 60000, QByteArray(60000, '\x5a'));
+            else
+                bytes.truncate(fault == 3 ? bytes.size() / 2 : 0);
+            QFile f(mdb(*env));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
         env->acceptAnyMsgBox(vbYes);
         env->runSetup();
-        int handlerBoxes = 0;
-        for (const MsgBoxCall& c : env->shownMessages())
-            handlerBoxes += c.title == QLatin1String("Error Handler") ? 1 : 0;
-        QVERIFY(handlerBoxes >= 2 && handlerBoxes <= 12);
-        QVERIFY(env->shownMessages().first().text.contains(QStringLiteral("Not a valid password.")));
-        QCOMPARE(env->shownMessages().last().title, QStringLiteral("Database Not Opened"));
-        QVERIFY(env->ended());
+        // Exactly one box: which file, what is wrong, and what to do.
+        QCOMPARE(env->shownMessages().size(), 1);
+        const MsgBoxCall box = env->shownMessages().first();
+        QCOMPARE(box.title, QStringLiteral("Database Not Opened"));
+        QVERIFY(box.text.contains(mdb(*env)));
+        QVERIFY(box.text.contains(QStringLiteral("copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb")));
+        QVERIFY(box.text.contains(QStringLiteral("restore the database from a back-up")));
         QCOMPARE(env->endCount(), 1);
+        QVERIFY(!g.Db || !g.Db->isOpen());
+    }
+
+    void databaseThatCannotBeWrittenIsRefusedAtStart()
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        QFile::setPermissions(mdb(*env), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7777));
+        env->acceptAnyMsgBox(vbOK);
+        {
+            test::AsOrdinaryUser user(*env);
+            env->runSetup();
+        }
+        QCOMPARE(env->shownMessages().size(), 1);
+        QCOMPARE(env->shownMessages().first().title, QStringLiteral("Database Not Opened"));
+        QVERIFY(env->shownMessages().first().text.contains(QStringLiteral("The file is read-only")));
+        QCOMPARE(env->endCount(), 1);
+    }
+
+    void firstStartInAReadOnlyDataFolderSaysSo()
+    {
+        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x5555));
+        env->acceptAnyMsgBox(vbOK);
+        {
+            test::AsOrdinaryUser user(*env);
+            env->runSetup();
+        }
+        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
+        QCOMPARE(env->shownMessages().size(), 1);
+        QCOMPARE(env->shownMessages().first().title, QStringLiteral("Data Folder Not Writable"));
+        QVERIFY(env->shownMessages().first().text.contains(env->programDataDir() + QStringLiteral(" cannot be written")));
+        QCOMPARE(env->endCount(), 1);
+        QVERIFY(!QFileInfo::exists(mdb(*env)));
+    }
+
+    void secondCopyOnTheSameDataFolderEnds()
+    {
+        startAndStop(*env);
+        Database::open(mdb(*env), DatabaseConnect())
+            ->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
+        QLockFile running(env->programDataDir() + QStringLiteral("/velloran.lock"));  // the copy already running
+        QVERIFY(running.tryLock(0));
+        env->expectMsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") +
+                              env->programDataDir() + QStringLiteral(".\r"),
+                          vbOK, QStringLiteral("Already Running"));
+        env->runSetup();
+        QCOMPARE(env->endCount(), 1);
+        QVERIFY(!g.Db);
+        QCOMPARE(storedCounter(*env), 8);  // not counted, not compacted
+        QVERIFY(!QFileInfo::exists(env->programDataDir() + QStringLiteral("/murqn.bak")));
+        running.unlock();
+        env->clearEnded();
+        startAndStop(*env);
+        QCOMPARE(storedCounter(*env), 1);
     }
 
     void noInTheErrorHandlerEndsTheProgram()
     {
-        Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
-        env->expectMsgBox(QStringLiteral("An internal error has been encountered.\r\n Location: Setup\r\n Error: 3031"),
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        Database::open(mdb(*env), DatabaseConnect())->execute(QStringLiteral("drop table CompactCount"));
+        env->expectMsgBox(QStringLiteral("An internal error has been encountered.\r\n Location: Setup\r\n Error: 3078"),
                           vbNo, QStringLiteral("Error Handler"));
         env->runSetup();
         QVERIFY(env->ended());

@@ -94,6 +94,24 @@ private slots:
         }
     }
 
+    void datesInEachRegion_data() { addRegionRows(); }
+    void datesInEachRegion()
+    {
+        QFETCH(QString, region);
+        RegionalSettings settings(region);
+        const QDate day(2026, 1, 5);
+        QCOMPARE(DayName(ShortDate(day)), QStringLiteral("Monday"));
+        QCOMPARE(MonthName(ShortDate(day), QStringLiteral("L")), QStringLiteral("January"));
+        QCOMPARE(MonthName(NumericShortDate(day), QStringLiteral("S")), QStringLiteral("Jan"));
+        // The date keeps its 11 columns, and the line its shape, even where
+        // the regional short date is wider (Hungarian "2026. 01. 05.").
+        storeGame(3, day, 1, QStringLiteral("Pines"), 4, 2);
+        const QString line = lineOfStoredGame();
+        QCOMPARE(line.size(), 69);
+        QCOMPARE(ParseDate(line.mid(4, 11)), std::optional(day));
+        QCOMPARE(line.mid(15, 16), QStringLiteral("Regular Season  "));
+    }
+
     void lookups()
     {
         QCOMPARE(GetGameTypeDescription(0), FixedText(QStringLiteral("No Game Type"), 25));

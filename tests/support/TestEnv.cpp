@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vh::test {
 
 QString TestEnv::shippedShell() { return QStringLiteral(VH_TEST_DATA_DIR "/qn20db.shell"); }
@@ -28,7 +31,9 @@ TestEnv::TestEnv()
 
     qputenv("VELLORAN_PROGRAM_DIR", programDir().toUtf8());
     qputenv("VELLORAN_PROGRAM_FILES", programFilesDir().toUtf8());
-    qputenv("VELLORAN_COMMON_APPDATA", appDataDir().toUtf8());
+    // The user's own data folder, found as the program finds it.
+    oldDataHome_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", appDataDir().toUtf8());
     qunsetenv("VELLORAN_NETWORK_PATHS");
     oldTmp_ = qgetenv("TMPDIR");
     qputenv("TMPDIR", tempDir().toUtf8());
@@ -54,6 +59,7 @@ TestEnv::TestEnv()
 
 TestEnv::~TestEnv()
 {
+    ReleaseDataFolder();
     resetGlobals();
     resetProgramEnding();
     setMsgBoxHandler({});
@@ -61,7 +67,10 @@ TestEnv::~TestEnv()
     setUrlOpener({});
     qunsetenv("VELLORAN_PROGRAM_DIR");
     qunsetenv("VELLORAN_PROGRAM_FILES");
-    qunsetenv("VELLORAN_COMMON_APPDATA");
+    if (oldDataHome_.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldDataHome_);
     qunsetenv("VELLORAN_NETWORK_PATHS");
     if (oldTmp_.isEmpty())
         qunsetenv("TMPDIR");
@@ -93,6 +102,32 @@ void TestEnv::openNewDatabase()
     QFile::copy(shippedShell(), g.DataFolder + QStringLiteral("murqn.mdb"));
     QFile(g.DataFolder + QStringLiteral("murqn.mdb")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     OpenMainDatabase();
+}
+
+}  // namespace vh::test
+
+namespace vh::test {
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
+
+AsOrdinaryUser::AsOrdinaryUser(const TestEnv& env)
+{
+    if (geteuid() != 0)
+        return;
+    ::chmod(QFile::encodeName(env.root()).constData(), 0755);
+    // Real and effective ids both, as a user's own process has them (access
+    // checks go by the real one); the saved id lets the test come back.
+    switched_ = setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0;
+    if (!switched_)
+        QTest::qFail("Could not run as an ordinary user", __FILE__, __LINE__);
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (switched_ && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+        qFatal("Could not return to the test's own user");
 }
 
 }  // namespace vh::test

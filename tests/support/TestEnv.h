@@ -1,7 +1,7 @@
 #pragma once
 // A test's own program: a program folder with the shipped databases and help
-// pages, a data root, program-files and temporary folders in a temporary
-// directory, a scripted message-box answerer that fails the test on a box it
+// pages, a user's data folder (the XDG data home), program-files and temporary
+// folders in a temporary directory, a scripted message-box answerer that fails the test on a box it
 // was not told to expect, and an end-of-program seam that only records.
 
 #include "platform/MsgBox.h"
@@ -61,10 +61,26 @@ private:
     };
     QTemporaryDir dir_;
     QByteArray oldTmp_;
+    QByteArray oldDataHome_;
     std::deque<Expected> expected_;
     QList<MsgBoxCall> shown_;
     int anyAnswer_ = 0;
     int endCount_ = 0;
+};
+
+// While it lives, the test runs as an ordinary user, so that file modes bind
+// as they do for users (tests may run as root, who may write anything). The
+// test's folders are made reachable for that user; a test run by an ordinary
+// user already is one, and nothing changes.
+class AsOrdinaryUser {
+public:
+    explicit AsOrdinaryUser(const TestEnv& env);
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    bool switched_ = false;
 };
 
 // Deletes the windows that were unloaded (their deletion waits for the event

@@ -3,6 +3,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 #include <cstdio>
@@ -186,8 +187,97 @@ QString Format(double value, const QString& mask)
     return out;
 }
 
+namespace {
+
+// No region set (C or POSIX): the program's own month/day/year, as its
+// windows' hints say.
+bool noRegion() { return QLocale().language() == QLocale::C; }
+
+// The order of day ('d'), month ('M') and year ('y') in the regional short
+// date, quoted text skipped.
+QString dateFieldOrder()
+{
+    if (noRegion())
+        return QStringLiteral("Mdy");
+    const QString f = QLocale().dateFormat(QLocale::ShortFormat);
+    QString order;
+    bool quoted = false;
+    for (QChar c : f) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (!quoted && (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y')) &&
+                 !order.contains(c))
+            order += c;
+    }
+    return order.size() == 3 ? order : QStringLiteral("Mdy");
+}
+
+// A run of decimal digits in any script as a number; -1 for none.
+int digitsValue(const QString& s)
+{
+    if (s.isEmpty())
+        return -1;
+    int v = 0;
+    for (QChar c : s) {
+        if (c.digitValue() < 0)
+            return -1;
+        v = v * 10 + c.digitValue();
+    }
+    return v;
+}
+
+// Two-digit years fall in 1930..2029.
+int fullYear(const QString& digits)
+{
+    const int y = digitsValue(digits);
+    if (digits.size() == 2)
+        return y < 30 ? 2000 + y : 1900 + y;
+    return digits.size() == 4 ? y : -1;
+}
+
+// Three numbers with separators: the ISO form when the first has four digits,
+// otherwise the regional order with one- or two-digit day and month and a two-
+// or four-digit year. A regional short date may end in a dot or its own suffix.
+std::optional<QDate> parseNumericDate(const QString& t)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d+)[/.\\- ]+(\\d+)[/.\\- ]+(\\d+)(\\D*)$"),
+                                       QRegularExpression::UseUnicodePropertiesOption);
+    const auto m = re.match(t);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString tail = m.captured(4).trimmed();
+    if (!tail.isEmpty() && tail != QLatin1String(".")) {
+        // Whatever the regional short date itself carries after its last digit.
+        const QString sample = QLocale().toString(QDate(2026, 12, 25), QLocale::ShortFormat);
+        qsizetype last = sample.size();
+        while (last > 0 && !sample[last - 1].isDigit())
+            --last;
+        if (tail != sample.mid(last).trimmed())
+            return std::nullopt;
+    }
+    const QString parts[3] = {m.captured(1), m.captured(2), m.captured(3)};
+    const QString order = parts[0].size() == 4 ? QStringLiteral("yMd") : dateFieldOrder();
+    int day = -1, month = -1, year = -1;
+    for (int i = 0; i < 3; ++i) {
+        const QChar field = order[i];
+        if (field == QLatin1Char('y')) {
+            year = fullYear(parts[i]);
+        } else if (parts[i].size() <= 2) {
+            (field == QLatin1Char('d') ? day : month) = digitsValue(parts[i]);
+        }
+    }
+    const QDate d(year, month, day);
+    if (year < 100 || !d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+}  // namespace
+
 QString ShortDateFormat()
 {
+    if (noRegion())
+        return QStringLiteral("M/d/yyyy");
     QString f = QLocale().dateFormat(QLocale::ShortFormat);
     // A four-digit year keeps dates unambiguous in the game list and in files.
     if (!f.contains(QLatin1String("yyyy")))
@@ -202,60 +292,46 @@ QString ShortDate(const QDate& d)
     return QLocale().toString(d, ShortDateFormat());
 }
 
-namespace {
-
-QStringList dateFormatsToTry()
+QString NumericShortDate(const QDate& d)
 {
-    const QLocale loc;
-    const QString shortFmt = loc.dateFormat(QLocale::ShortFormat);
-    QStringList base;
-    QString four = shortFmt, two = shortFmt;
-    if (!four.contains(QLatin1String("yyyy")))
-        four.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    if (two.contains(QLatin1String("yyyy")))
-        two.replace(QLatin1String("yyyy"), QLatin1String("yy"));
-    base << four << two;
-    // The same order of day, month and year with the other usual separators.
-    QStringList out;
-    for (const QString& f : base) {
-        for (QChar sep : {QLatin1Char('/'), QLatin1Char('-'), QLatin1Char('.')}) {
-            QString g = f;
-            for (QChar& c : g)
-                if (c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('.'))
-                    c = sep;
-            if (!out.contains(g))
-                out << g;
+    if (!d.isValid())
+        return {};
+    const QString f = ShortDateFormat();
+    QChar sep = QLatin1Char('/');
+    for (QChar c : {QLatin1Char('/'), QLatin1Char('.'), QLatin1Char('-')})
+        if (f.contains(c)) {
+            sep = c;
+            break;
         }
+    QStringList fields;
+    for (QChar c : dateFieldOrder()) {
+        if (c == QLatin1Char('y'))
+            fields << QStringLiteral("yyyy");
+        else
+            fields << (f.contains(QString(2, c)) ? QString(2, c) : QString(c));
     }
-    out << QStringLiteral("yyyy-M-d") << QStringLiteral("MMMM d, yyyy") << QStringLiteral("MMMM d yyyy")
-        << QStringLiteral("MMM d, yyyy") << QStringLiteral("MMM d yyyy") << QStringLiteral("d MMMM yyyy")
-        << QStringLiteral("d MMM yyyy") << QStringLiteral("d-MMM-yyyy") << QStringLiteral("d-MMM-yy");
-    return out;
+    return QLocale().toString(d, fields.join(sep));
 }
-
-}  // namespace
 
 std::optional<QDate> ParseDate(const QString& text)
 {
     const QString t = text.simplified();
     if (t.isEmpty())
         return std::nullopt;
-    static thread_local QString cachedLocale;
-    static thread_local QStringList formats;
-    if (cachedLocale != QLocale().name() || formats.isEmpty()) {
-        cachedLocale = QLocale().name();
-        formats = dateFormatsToTry();
-    }
-    const QLocale loc;
+    if (auto d = parseNumericDate(t))
+        return d;
+    // Dates written with a month name, in the regional language or in English.
+    static const char* const named[] = {"MMMM d, yyyy", "MMMM d yyyy", "MMM d, yyyy", "MMM d yyyy", "d MMMM yyyy",
+                                        "d MMM yyyy",   "d-MMM-yyyy",  "d-MMM-yy"};
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (const QString& f : formats) {
-        for (const QLocale* l : {&loc, &english}) {
-            QDate d = l->toDate(t, f);
+    for (const char* f : named) {
+        const QString format = QLatin1String(f);
+        for (const QLocale& l : {QLocale(), english}) {
+            QDate d = l.toDate(t, format);
             if (!d.isValid())
                 continue;
-            const bool twoDigitYear = f.contains(QLatin1String("yy")) && !f.contains(QLatin1String("yyyy"));
-            if (twoDigitYear) {
-                int y = d.year() % 100;
+            if (!format.contains(QLatin1String("yyyy"))) {
+                const int y = d.year() % 100;
                 d = QDate(y < 30 ? 2000 + y : 1900 + y, d.month(), d.day());
             }
             if (d.year() < 100 || d.year() > 9999)

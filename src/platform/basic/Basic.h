@@ -45,14 +45,20 @@ bool fitsInt16(long long value);
 // from the regional settings.
 QString Format(double value, const QString& mask);
 
-// Dates by the regional settings. IsDate accepts the short date form (with two-
-// or four-digit year), the ISO form and month names; two-digit years fall in
-// 1930..2029.
+// Dates by the regional settings. IsDate accepts the short date's order of day,
+// month and year with one- or two-digit day and month and a two- or four-digit
+// year (two-digit years fall in 1930..2029), the ISO form and month names.
+// Without regional settings (C, POSIX) the order is month/day/year.
 bool IsDate(const QString& text);
 std::optional<QDate> ParseDate(const QString& text);
-// The short date form with a four-digit year (M/d/yyyy in en_US).
+// The short date form with a four-digit year (M/d/yyyy in en_US and without
+// regional settings).
 QString ShortDate(const QDate& d);
 QString ShortDateFormat();
+// The short date's day, month and year as numbers only, in its order and with
+// its separator: at most 10 characters, for columns too narrow for the
+// regional form (Hungarian "2026. 12. 25." becomes "2026.12.25").
+QString NumericShortDate(const QDate& d);
 
 // A signed 16-bit Integer used as a Boolean.
 constexpr int16_t True = -1;
