@@ -74,8 +74,8 @@ frmCompute::frmCompute(ComputeInput input) : input_(std::move(input))
     nameBox(lstSpecialSelect, QStringLiteral("Games"));
     cmdClearGameList = makeButton(fraSpecialSelect, QStringLiteral("cmdClearGameList"), QStringLiteral("Clear"), 120,
                                   4020, 900);
-    Label3 = makeLabel(fraSpecialSelect, QStringLiteral("Label3"), QStringLiteral("Games Selected"), 1200, 4080, 1400);
-    lblGamesSelected = makeLabel(fraSpecialSelect, QStringLiteral("lblGamesSelected"), QString(), 2600, 4080, 700);
+    Label3 = makeLabel(fraSpecialSelect, QStringLiteral("Label3"), QStringLiteral("Games Selected"), 1200, 4080, 1700);
+    lblGamesSelected = makeLabel(fraSpecialSelect, QStringLiteral("lblGamesSelected"), QString(), 2900, 4080, 700);
     lblGamesSelected->setFont(mono);
 
     lblTopXPlayers = makeLabel(this, QStringLiteral("lblTopXPlayers"), QStringLiteral("# Players:"), 120, 4740, 900);
