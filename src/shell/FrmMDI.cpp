@@ -12,6 +12,7 @@
 #include "shell/frmBegScreen.h"
 #include "shell/frmOptions.h"
 #include "games/frmGameMenu.h"
+#include "stats/frmStats.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
@@ -95,6 +96,7 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmTeamFilters"), [] { Load<frmTeamFilters>(); }},
         {QStringLiteral("frmOptions"), [] { Load<frmOptions>(); }},
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
+        {QStringLiteral("frmStats"), [] { Load<frmStats>(); }},
     };
     setUploadOpener({});
     resize(800, 600);
