@@ -150,23 +150,17 @@ void ReportWindow::GridLines()
     applyLook();
 }
 
-void ReportWindow::AlignLeft()
+void ReportWindow::alignValues(Qt::Alignment alignment)
 {
-    if (!computing_)
-        grid_->alignColumns(firstAlignedColumn(), Qt::AlignLeft);
+    if (computing_)
+        return;
+    grid_->alignColumns(firstAlignedColumn(), alignment);
+    alignmentChanged(alignment);
 }
 
-void ReportWindow::AlignCenter()
-{
-    if (!computing_)
-        grid_->alignColumns(firstAlignedColumn(), Qt::AlignHCenter);
-}
-
-void ReportWindow::AlignRight()
-{
-    if (!computing_)
-        grid_->alignColumns(firstAlignedColumn(), Qt::AlignRight);
-}
+void ReportWindow::AlignLeft() { alignValues(Qt::AlignLeft); }
+void ReportWindow::AlignCenter() { alignValues(Qt::AlignHCenter); }
+void ReportWindow::AlignRight() { alignValues(Qt::AlignRight); }
 
 void ReportWindow::PrintReport()
 {

@@ -60,6 +60,8 @@ protected:
     virtual int firstAlignedColumn() const { return 1; }
     // After an applied SetFontSize: lay the columns out for the new size.
     virtual void fontSizeChanged() {}
+    // After an alignment command, with the alignment the value columns took.
+    virtual void alignmentChanged(Qt::Alignment) {}
 
     // The look from ReportBold, ReportItalic, ReportUnderline, ReportGridLines
     // and the report's font.
@@ -88,6 +90,7 @@ protected:
     class CommandHold;
 
 private:
+    void alignValues(Qt::Alignment alignment);
     ReportGrid* grid_ = nullptr;
     QString fontName_;
     int16_t fontSize_ = 8;

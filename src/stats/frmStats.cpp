@@ -372,28 +372,12 @@ void frmStats::fontSizeChanged()
     SetSplits();
 }
 
-void frmStats::AlignLeft()
+// New layouts align the value columns the same way.
+void frmStats::alignmentChanged(Qt::Alignment alignment)
 {
-    if (isComputing())
-        return;
-    ReportWindow::AlignLeft();
-    ColumnAlignment = QLatin1Char('L');
-}
-
-void frmStats::AlignCenter()
-{
-    if (isComputing())
-        return;
-    ReportWindow::AlignCenter();
-    ColumnAlignment = QLatin1Char('C');
-}
-
-void frmStats::AlignRight()
-{
-    if (isComputing())
-        return;
-    ReportWindow::AlignRight();
-    ColumnAlignment = QLatin1Char('R');
+    ColumnAlignment = alignment == Qt::AlignLeft      ? QLatin1Char('L')
+                      : alignment == Qt::AlignHCenter ? QLatin1Char('C')
+                                                      : QLatin1Char('R');
 }
 
 void frmStats::BoldFont()
