@@ -102,7 +102,6 @@ void frmStats::Form_Load()
     report_ = StatsReport();
     const bool goalie = goalies();
     setWorkTable(goalie ? QStringLiteral("RptGoalie") : QStringLiteral("RptPlayer"));
-    emptyWorkTable();
     const QString kind = goalie ? QStringLiteral("Goalie Statistics") : QStringLiteral("Player Statistics");
     setCaption(kind + QStringLiteral(" - ") + (goalie ? g.GoalieRptDescription : g.PlayerRptDescription).str().trimmed());
     tdbStats->setCaption(g.SelectedTeamCount < 2 ? kind + QStringLiteral(" - ") + g.SelectedTeamCaption : kind);
@@ -126,8 +125,7 @@ void frmStats::Form_Load()
             SortStats();
             WriteToDB();
             SetSplits();
-        },
-        false);
+        });
 
     lblClickFormat->setText(goalie ? QStringLiteral("Click Format to change report (30 categories to choose from)")
                                : QStringLiteral("Click Format to change report (28 categories to choose from)"));

@@ -329,6 +329,28 @@ private slots:
         QCOMPARE(g.PlayerSortCategory, int16_t(16));
     }
 
+    void aFailedWriteKeepsTheRowsAndSaysSo()
+    {
+        frmStats* w = open();
+        const QStringList rows = gridRows(w);
+        Db().execute(QStringLiteral("create trigger fail_rpt before insert on RptPlayer "
+                                    "begin select raise(abort, 'disk full'); end"));
+        env->expectMsgBox(QStringLiteral("The report could not be computed."), vbOK, QStringLiteral("Report Error"));
+        answerNext<frmSort>([](frmSort* d) {
+            d->lstCat->item(0)->setSelected(true);  // by name
+            d->cmdOK->click();
+        });
+        w->cmdSort_Click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(gridRows(w), rows);
+        QVERIFY(!w->isComputing());
+        QVERIFY(w->cmdSort->isEnabled());
+        Db().execute(QStringLiteral("drop trigger fail_rpt"));
+        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
+        w->cmdSort_Click();
+        QVERIFY(gridRows(w)[0].startsWith(QStringLiteral("Ed Eames")));  // by name, descending
+    }
+
     void lookCommandsAndRelayoutOnAFontChange()
     {
         frmStats* w = open();
