@@ -237,6 +237,7 @@ private slots:
         in.reportCode = QStringLiteral("S");
         in.selectedTeamCount = 2;
         runDialog<frmCompute>(in, [](frmCompute* d) {
+            test::grab(d, "frmComputeStandings");
             QVERIFY(!d->txtTopXPlayers->isVisibleTo(d));
             QVERIFY(!d->cmbSortCat->isVisibleTo(d));
             QVERIFY(!d->fraHomeAway->isVisibleTo(d));
