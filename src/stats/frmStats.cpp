@@ -127,8 +127,8 @@ void frmStats::Form_Load()
             SetSplits();
         });
 
-    lblClickFormat->setText(goalie ? QStringLiteral("Click Format to change report (30 categories to choose from)")
-                               : QStringLiteral("Click Format to change report (28 categories to choose from)"));
+    lblClickFormat->setText(QStringLiteral("Click Format to change report (%1 categories to choose from)")
+                                .arg(goalie ? 30 : 28));
     ShowArrowPointer();
     if (g.StatsHintOption != 0) {
         MsgBox(QStringLiteral("Not all categories are on this report.\r\rClick FORMAT to select the categories you "
@@ -205,9 +205,9 @@ void frmStats::BuildColumns()
     for (const StatsColumn& c : layout.columns)
         columns.push_back({c.dataField, c.caption, c.width, alignmentOf(c.alignment)});
     ColumnCount = layout.columnCount;
+    // The grid keeps its look: the new columns take it as they come.
     tdbStats->setFrozen(false);
     tdbStats->setColumns(std::move(columns));
-    applyLook();
 }
 
 void frmStats::SortStats()
