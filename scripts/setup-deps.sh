@@ -9,6 +9,8 @@ packages=(
   libsqlite3-dev libcurl4-openssl-dev
   fonts-liberation xvfb xauth
   python3 python3-pyftpdlib
+  # pdftotext: the report tests read back every page of a printed PDF
+  poppler-utils
 )
 
 missing=()

@@ -16,6 +16,8 @@
 #include "config/frmNameYourOwn.h"
 #include "datamgmt/frmBackup.h"
 #include "games/frmGameMenu.h"
+#include "stats/frmStats.h"
+#include "config/frmRptSelect.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
@@ -103,7 +105,13 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmDesign"), [] { Load<frmDesign>(); }},
         {QStringLiteral("frmNameYourOwn"), [] { Load<frmNameYourOwn>(); }},
         {QStringLiteral("frmBackup"), [] { Load<frmBackup>(); }},
+        {QStringLiteral("frmStats"), [] { Load<frmStats>(); }},
     };
+    // The statistics window's Format button chooses among the report formats.
+    frmStats::setFormatChooser([] {
+        if (!frmRptSelect::run({QString(g.ReportCode)}))
+            g.CancelFlag = "Y";
+    });
     setUploadOpener({});
     resize(800, 600);
 }
