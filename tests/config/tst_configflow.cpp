@@ -5,15 +5,21 @@
 #include "config/ConfigTestData.h"
 #include "config/frmDesign.h"
 #include "config/frmNameYourOwn.h"
+#include "config/frmRptSelect.h"
+#include "config/ReportFormats.h"
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
 #include "games/frmPScreen.h"
 #include "shell/FrmMDI.h"
+#include "shell/Procedures.h"
+#include "shell/ReportGrid.h"
+#include "stats/frmStats.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -24,6 +30,19 @@ class TstConfigFlow : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
     std::unique_ptr<FrmMDI> frame;
+
+    // Team Oaks with one game in which Ann Abel has 7 in the first user
+    // category and 3 shots.
+    static void seedOneGame()
+    {
+        setGameState({{1, "Oaks"}});
+        Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (1, 'Ann', 'Abel')"));
+        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
+                                    "values (1, 1, -1, '')"));
+        addStoredGame(1, 1, 9, 0, 0);
+        Db().execute(QStringLiteral("insert into PlayerStats (TeamNumber, GameNumber, PlayerNumber, EventNumber, "
+                                    "GameType, HomeTeam, U1, SOG) values (1, 1, 1, 1, 0, -1, 7, 3)"));
+    }
 
 private slots:
     void init()
@@ -77,13 +96,7 @@ private slots:
         design->cmdOK->click();
         flushDeletes();
 
-        setGameState({{1, "Oaks"}});
-        Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (1, 'Ann', 'Abel')"));
-        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
-                                    "values (1, 1, -1, '')"));
-        addStoredGame(1, 1, 9, 0, 0);
-        Db().execute(QStringLiteral("insert into PlayerStats (TeamNumber, GameNumber, PlayerNumber, EventNumber, "
-                                    "GameType, HomeTeam, U1, SOG) values (1, 1, 1, 1, 0, -1, 7, 3)"));
+        seedOneGame();
         g.GameRecGameNumber = 1;
         ShowPlayerScreen();
         frmPScreen* screen = Loaded<frmPScreen>();
@@ -94,6 +107,57 @@ private slots:
         QVERIFY(screen->lblCat[3]->isHidden() && screen->txtCat[3]->isHidden());
         QVERIFY(screen->lblCat[27]->isHidden());
         grab(screen, "pscreen-designed");
+    }
+
+    void aChosenFormatAndANamedCategoryDriveTheStatisticsReport()
+    {
+        seedOneGame();
+        frame->mnuNameYourOwn_Click();
+        frmNameYourOwn* names = Loaded<frmNameYourOwn>();
+        QVERIFY(names);
+        names->txtCat[1]->setText(QStringLiteral("Hit"));
+        names->cmdClose->click();
+        flushDeletes();
+        const int16_t hitters = StoreFormat(Db(), CatKind::Player, 0,
+                                            {QStringLiteral("Hitters"), 46, QStringLiteral("D"), {46}});
+
+        const auto oldSource = setTeamSelectionSource(
+            [] { return std::vector<TeamListEntry>{{1, QStringLiteral("Oaks"), true}}; });
+        env->expectMsgBox(QStringLiteral("Click FORMAT to select the categories you want."), vbOK,
+                          QStringLiteral("Important Hint"));
+        frame->mnuPlayerStats_Click();
+        frmStats* stats = Loaded<frmStats>();
+        QVERIFY(stats);
+        QVERIFY(stats->cmdFormat->isEnabled());
+        const auto captions = [stats] {
+            QStringList out;
+            for (const ReportColumn& c : stats->tdbStats->columns())
+                if (c.visible)
+                    out << c.caption.trimmed();
+            return out;
+        };
+        QVERIFY(!captions().contains(QStringLiteral("Hit")));
+
+        Dialog::setModalHook([hitters](Dialog* d) {
+            auto* chooser = qobject_cast<frmRptSelect*>(d);
+            QVERIFY(chooser);
+            for (int i = 0; i < chooser->lstReports->count(); ++i)
+                if (chooser->lstReports->item(i)->text().contains(QStringLiteral("Hitters")))
+                    chooser->lstReports->setCurrentRow(i);
+            chooser->cmdOK_Click();
+        });
+        stats->cmdFormat->click();
+        Dialog::setModalHook({});
+        QVERIFY(captions().contains(QStringLiteral("Hit")));
+        QVERIFY(!captions().contains(QStringLiteral("SOG")));
+        QCOMPARE(ChosenFormat(Db(), CatKind::Player), std::optional<int16_t>(hitters));
+        grab(stats, "stats-hitters");
+        Unload<frmStats>();
+        setTeamSelectionSource(oldSource);
+
+        // Still the chosen format after a restart.
+        restartProgram(*env);
+        QCOMPARE(g.PlayerReportNumber, hitters);
     }
 };
 
