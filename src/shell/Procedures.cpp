@@ -3,7 +3,6 @@
 #include "shell/Form.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
-#include "teams/frmSelectTeam.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -122,12 +121,7 @@ TeamSelectionSource setTeamSelectionSource(TeamSelectionSource source)
 
 void ApplyTeamSelection()
 {
-    if (selectionSource()) {
-        ApplyTeamSelection(selectionSource()());
-        return;
-    }
-    frmSelectTeam* f = Loaded<frmSelectTeam>();
-    ApplyTeamSelection(f ? f->teamListEntries() : std::vector<TeamListEntry>{});
+    ApplyTeamSelection(selectionSource() ? selectionSource()() : std::vector<TeamListEntry>{});
 }
 
 void ResetComputeCriteria()

@@ -1,7 +1,7 @@
 #include "teams/frmSelectTeam.h"
 
 #include "shell/Frame.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -105,6 +105,12 @@ std::vector<TeamListEntry> frmSelectTeam::teamListEntries() const
         entries.push_back({int16_t(item->data(Qt::UserRole).toInt()), item->text(), item->isSelected()});
     }
     return entries;
+}
+
+std::vector<TeamListEntry> frmSelectTeam::loadedTeamList()
+{
+    const frmSelectTeam* f = Loaded<frmSelectTeam>();
+    return f ? f->teamListEntries() : std::vector<TeamListEntry>{};
 }
 
 void frmSelectTeam::Form_Load()

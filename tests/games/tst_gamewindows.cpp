@@ -3,7 +3,7 @@
 #include "games/frmGameScreen.h"
 #include "games/frmImportGame.h"
 #include "games/frmPScreen.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"

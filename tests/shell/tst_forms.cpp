@@ -1,6 +1,6 @@
 #include "games/frmGameMenu.h"
 #include "shell/Form.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 #include "support/TestEnv.h"

@@ -1,6 +1,6 @@
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "support/TestEnv.h"
@@ -72,7 +72,11 @@ class TstSelectTeam : public QObject {
     }
 
 private slots:
-    void init() { env = startWithNewDatabase(); }
+    void init()
+    {
+        env = startWithNewDatabase();
+        setTeamSelectionSource(&frmSelectTeam::loadedTeamList);
+    }
     void cleanup()
     {
         Unload<frmGameMenu>();

@@ -1,5 +1,5 @@
+#include "app/FrmMDI.h"
 #include "platform/Runtime.h"
-#include "shell/FrmMDI.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "shell/frmOptions.h"
+#include "app/frmOptions.h"
 
 #include "shell/Frame.h"
 #include "shell/Globals.h"

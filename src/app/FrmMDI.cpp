@@ -1,5 +1,7 @@
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 
+#include "app/ToolbarIcons.h"
+#include "app/frmOptions.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Globals.h"
@@ -8,9 +10,7 @@
 #include "shell/Procedures.h"
 #include "shell/ReportForm.h"
 #include "shell/Startup.h"
-#include "shell/ToolbarIcons.h"
 #include "shell/frmBegScreen.h"
-#include "shell/frmOptions.h"
 #include "games/frmGameMenu.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
@@ -97,6 +97,8 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
     };
     setUploadOpener({});
+    // The commands apply the selection of the team-selection window.
+    setTeamSelectionSource(&frmSelectTeam::loadedTeamList);
     resize(800, 600);
 }
 
