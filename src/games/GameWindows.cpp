@@ -1,7 +1,9 @@
 #include "games/GameWindows.h"
 
-
+#include "platform/MsgBox.h"
 #include "shell/Form.h"
+#include "shell/Globals.h"
+#include "shell/Renumber.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -38,6 +40,14 @@ void FocusWhenShown(QWidget* control)
         if (control && control->isEnabled())
             control->setFocus();
     });
+}
+
+bool WriteGames(const RenumberRequest& request)
+{
+    const RenumberOutcome outcome = RenumberGames(Db(), request);
+    if (!outcome.written)
+        MsgBox(outcome.message, g.MsgStyleWarn, RenumberOutcome::Title);
+    return outcome.written;
 }
 
 }  // namespace vh

@@ -27,11 +27,8 @@ QString statsTable(CatKind kind)
     return kind == CatKind::Player ? QStringLiteral("PlayerStats") : QStringLiteral("GoalieStats");
 }
 
-QString gameWhere()
-{
-    return QStringLiteral(" where TeamNumber =") + Str(g.CurrentTeam) + QStringLiteral(" and GameNumber =") +
-           Str(g.GameRecGameNumber);
-}
+// The game on the screen, bound to GameWhere.
+QVariantList thisGame() { return gameKey(g.CurrentTeam, g.GameRec.gameNumber); }
 
 // The value slots of the game's stored rows of one kind, by person. When a
 // person has several rows the last one in table order wins, as when they are
@@ -41,7 +38,7 @@ using StoredValues = std::map<int16_t, std::vector<int16_t>>;
 StoredValues readStoredRows(CatKind kind)
 {
     StoredValues out;
-    Recordset rs = Db().openRecordset(QStringLiteral("Select * from ") + statsTable(kind) + gameWhere());
+    Recordset rs = Db().openRecordset(QStringLiteral("Select * from ") + statsTable(kind) + GameWhere, thisGame());
     const int count = recordSlotCount(kind);
     for (; !rs.eof(); rs.moveNext()) {
         std::vector<int16_t> values(size_t(count), 0);
@@ -112,7 +109,7 @@ void rewriteRows(Database& db, const OneBased<Record>& records)
     constexpr CatKind kind = Record::Kind;
     const QString table = statsTable(kind);
     const int16_t team = g.CurrentTeam;
-    const int16_t game = g.GameRecGameNumber;
+    const int16_t game = g.GameRec.gameNumber;
 
     // Only the persons held here: a stored row of anybody else stays.
     Statement remove = db.prepare(QStringLiteral("delete from ") + table +
@@ -139,8 +136,8 @@ void rewriteRows(Database& db, const OneBased<Record>& records)
             case FromGame: values << game; break;
             case FromPerson: values << rec[SlotPersonNumber]; break;
             case FromEvent: values << 1; break;
-            case FromGameType: values << g.GameRecGameType; break;
-            case FromHomeTeam: values << VbBool(isSet(g.GameRecHomeTeam)); break;
+            case FromGameType: values << g.GameRec.gameType; break;
+            case FromHomeTeam: values << VbBool(g.GameRec.homeTeam); break;
             case FromZero: values << 0; break;
             case FromNotes: values << QString(); break;
             default: values << rec[c.source]; break;
@@ -195,31 +192,31 @@ PlayerEntry::PlayerEntry()
 
 EntryHeader PlayerEntry::LoadGame(const QString& teamLongName)
 {
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats") + gameWhere());
+    Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats") + GameWhere, thisGame());
     if (rs.eof())
         throw RuntimeError(Err::NoCurrentRecord, QStringLiteral("Game %1 of this team could not be found.")
-                                                     .arg(NumText(g.GameRecGameNumber)));
+                                                     .arg(NumText(g.GameRec.gameNumber)));
     auto v = [&](const char* field) { return intOrZero(rs, QString::fromLatin1(field)); };
-    g.GameRecGameType = v("GameType");
-    g.GameRecPeriods = v("Periods");
-    g.GameRecHomeTeam = v("HomeTeam");
-    g.GameRecGoalsPeriod1 = v("GoalsPeriod1");
-    g.GameRecGoalsPeriod2 = v("GoalsPeriod2");
-    g.GameRecGoalsPeriod3 = v("GoalsPeriod3");
-    g.GameRecGoalsPeriod4 = v("GoalsPeriod4");
-    g.GameRecGoalsOT = v("GoalsOT");
-    g.GameRecGoals = v("Goals");
-    g.GameRecOppGoalsPeriod1 = v("OppGoalsPeriod1");
-    g.GameRecOppGoalsPeriod2 = v("OppGoalsPeriod2");
-    g.GameRecOppGoalsPeriod3 = v("OppGoalsPeriod3");
-    g.GameRecOppGoalsPeriod4 = v("OppGoalsPeriod4");
-    g.GameRecOppGoalsOT = v("OppGoalsOT");
-    g.GameRecOppGoals = v("OppGoals");
-    g.GameRecOvertime = v("Overtime");
+    g.GameRec.gameType = v("GameType");
+    g.GameRec.periods = v("Periods");
+    g.GameRec.homeTeam = v("HomeTeam") != 0;
+    g.GameRec.goalsPeriod1 = v("GoalsPeriod1");
+    g.GameRec.goalsPeriod2 = v("GoalsPeriod2");
+    g.GameRec.goalsPeriod3 = v("GoalsPeriod3");
+    g.GameRec.goalsPeriod4 = v("GoalsPeriod4");
+    g.GameRec.goalsOT = v("GoalsOT");
+    g.GameRec.goals = v("Goals");
+    g.GameRec.oppGoalsPeriod1 = v("OppGoalsPeriod1");
+    g.GameRec.oppGoalsPeriod2 = v("OppGoalsPeriod2");
+    g.GameRec.oppGoalsPeriod3 = v("OppGoalsPeriod3");
+    g.GameRec.oppGoalsPeriod4 = v("OppGoalsPeriod4");
+    g.GameRec.oppGoalsOT = v("OppGoalsOT");
+    g.GameRec.oppGoals = v("OppGoals");
+    g.GameRec.overtime = v("Overtime") != 0;
 
     EntryHeader h;
     h.caption = QStringLiteral("Player Entry Screen - ") + g.SelectedTeamName;
-    h.gameNumberText = QStringLiteral("Game") + Str(g.GameRecGameNumber);
+    h.gameNumberText = QStringLiteral("Game") + Str(g.GameRec.gameNumber);
 
     auto number = [&](const char* field) { return Trim(Str(v(field))); };
     const std::array<QString, 5> ours = {number("GoalsPeriod1"), number("GoalsPeriod2"), number("GoalsPeriod3"),
@@ -260,7 +257,7 @@ void PlayerEntry::LoadGameStats()
     }
     std::optional<StoredValues> storedPlayers;
     std::optional<StoredValues> storedGoalies;
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from roster where teamnumber =") + Str(g.CurrentTeam));
+    Recordset rs = Db().openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(g.CurrentTeam)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
@@ -301,12 +298,12 @@ std::vector<PersonRow> PlayerEntry::LoadFromRoster() const
 {
     std::vector<PersonRow> rows;
     Database& db = Db();
-    Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber =") + Str(g.CurrentTeam));
+    Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(g.CurrentTeam)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
         const int16_t person = intOrZero(rs, QStringLiteral("PersonNumber"));
-        Recordset people = db.openRecordset(QStringLiteral("select * from People where PersonNumber =") + Str(person));
+        Recordset people = db.openRecordset(QStringLiteral("select * from People where PersonNumber = ?"), {int(person)});
         if (!people.eof()) {
             PersonRow row;
             row.person = person;
@@ -409,13 +406,13 @@ std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
                 byGoalie += GoalieRecords[i][GoalieGameRecord::G];
             }
         }
-        if (total != g.GameRecGoals) {
+        if (total != g.GameRec.goals) {
             QString line = NumText(total) + QStringLiteral("  -   Player Screen goals scored");
             if (byGoalie > 0)
                 line += QStringLiteral(" (") + NumText(byGoalie) + QStringLiteral(" by goalie)");
             const QStringList lines = {QStringLiteral("Goals scored do not equal goals scored on Game Screen!"),
                                        QString(), line,
-                                       NumText(g.GameRecGoals) + QStringLiteral("  -   Game Screen goals scored"),
+                                       NumText(g.GameRec.goals) + QStringLiteral("  -   Game Screen goals scored"),
                                        QString(), note};
             out.push_back({QStringLiteral("Goals Scored Do Not Match Game Screen"), lines.join(cr)});
         }
@@ -429,10 +426,10 @@ std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
             total += long(r[GoalieGameRecord::GA1]) + r[GoalieGameRecord::GA2] + r[GoalieGameRecord::GA3] +
                      r[GoalieGameRecord::GA4] + r[GoalieGameRecord::GAO] + r[GoalieGameRecord::EN];
         }
-        if (total != g.GameRecOppGoals) {
+        if (total != g.GameRec.oppGoals) {
             const QStringList lines = {QStringLiteral("Goals against do not equal goals against on Game Screen!"),
                                        QString(), NumText(total) + QStringLiteral("  -   Player Screen goals against"),
-                                       NumText(g.GameRecOppGoals) + QStringLiteral("  -   Game Screen goals against"),
+                                       NumText(g.GameRec.oppGoals) + QStringLiteral("  -   Game Screen goals against"),
                                        QString(), note};
             out.push_back({QStringLiteral("Goals Against Do Not Match Game Screen"), lines.join(cr)});
         }

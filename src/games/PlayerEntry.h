@@ -8,7 +8,7 @@
 // The window keeps the controls, the focus and the message boxes and calls in
 // here; everything that can be computed without a control lives here so that
 // it can be tested directly. The game is the project-wide CurrentTeam and
-// GameRecGameNumber, the database the open main database.
+// GameRec.gameNumber, the database the open main database.
 
 #include "games/PlayerEntryRecords.h"
 #include "games/PlayerEntryRules.h"

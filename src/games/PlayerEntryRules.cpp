@@ -118,7 +118,7 @@ EntryCheck ValidateEntries(CatKind role, const BoxTexts& boxes)
     const Cells cells(role, boxes);
     if (role == CatKind::Player)
         return playerRules(cells);
-    return goalieRules(cells, g.GameRecPeriods, g.GameRecOvertime != 0);
+    return goalieRules(cells, g.GameRec.periods, g.GameRec.overtime);
 }
 
 EntryCheck CheckBoxText(const QString& text)

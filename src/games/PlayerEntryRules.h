@@ -43,7 +43,7 @@ int16_t InputCategory(CatKind role, int cell);
 
 // The rules between categories for the role, in their fixed order; the first
 // broken rule gives the result. Reads the role's layout and the game's
-// GameRecPeriods and GameRecOvertime from the project-wide state.
+// GameRec.periods and GameRec.overtime from the project-wide state.
 EntryCheck ValidateEntries(CatKind role, const BoxTexts& boxes);
 
 // A text the user typed or pasted into a box: empty, or digits only with a

@@ -1,5 +1,6 @@
 #include "games/frmGameMenu.h"
 
+#include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "games/PlayerScreenLink.h"
 #include "games/frmGameScreen.h"
@@ -63,14 +64,8 @@ void frmGameMenu::Form_Load()
     CenterForm(this);
 
     lstGameMenu->clear();
-    g.SqlText = QStringLiteral("Select * from GameStats where TeamNumber =") + Str(g.CurrentTeam) +
-                QStringLiteral(" order by GameNumber");
-    Recordset rs = Db().openRecordset(g.SqlText);
-    while (!rs.eof()) {
-        lstGameMenu->addItem(FormatGameListLine(rs));
-        rs.moveNext();
-    }
-    rs.close();
+    for (const GameListEntry& game : ReadGameList(Db(), g.CurrentTeam))
+        lstGameMenu->addItem(game.line);
 
     const int lines = lstGameMenu->count();
     if (lines > 0) {
@@ -93,15 +88,15 @@ void frmGameMenu::Form_Unload() { g.FormOpen[FormNo::GameMenu] = False; }
 void frmGameMenu::chooseSelectedGame(const char* mode)
 {
     g.NumGames = int16_t(lstGameMenu->count());
-    g.GameRecGameNumber = int16_t(lstGameMenu->currentRow() + 1);
-    g.ReselectGame = g.GameRecGameNumber;
+    g.GameRec.gameNumber = int16_t(lstGameMenu->currentRow() + 1);
+    g.ReselectGame = g.GameRec.gameNumber;
     g.GameEditMode = mode;
 }
 
 void frmGameMenu::cmdAddGame_Click()
 {
-    g.GameRecGameNumber = NextGameNumber(g.CurrentTeam);
-    g.ReselectGame = g.GameRecGameNumber;
+    g.GameRec.gameNumber = NextGameNumber(Db(), g.CurrentTeam);
+    g.ReselectGame = g.GameRec.gameNumber;
     g.GameEditMode = "A";
     unloadForm();
     Load<frmGameScreen>();
@@ -135,7 +130,13 @@ void frmGameMenu::cmdDelete_Click()
                QStringLiteral("Delete Game?")) != vbOK)
         return;
     chooseSelectedGame("D");
-    RenumberGames();
+    RenumberRequest request;
+    request.mode = QStringLiteral("D");
+    request.team = g.CurrentTeam;
+    request.oldGameNumber = g.OldGameNumber;
+    request.infoChanged = g.GameInfoChanged == "Y";
+    request.game = g.GameRec;
+    WriteGames(request);
     Form_Load();
 }
 

@@ -1,5 +1,6 @@
 #include "games/frmGameScreen.h"
 
+#include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "games/ImportMirror.h"
 #include "games/PlayerScreenLink.h"
@@ -48,6 +49,46 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
 
 
 }  // namespace
+
+HeaderSaveResult SaveGameHeader(const GameHeaderEntry& entry, int16_t originalGameType, int16_t originalHomeTeam)
+{
+    GameHeaderInput in;
+    in.entry = entry;
+    in.mode = g.GameEditMode.str();
+    in.team = g.CurrentTeam;
+    in.oldGameNumber = g.OldGameNumber;
+    in.numGames = g.NumGames;
+    in.originalGameType = originalGameType;
+    in.originalHomeTeam = originalHomeTeam;
+    in.warnGoalsFor = g.EditGoalsForOption != 0;
+    in.warnGoalsAgainst = g.EditGoalsAgainstOption != 0;
+    for (;;) {
+        HeaderStep step = CheckGameHeader(Db(), in);
+        // The overtime flag is the answer's once the save gets that far.
+        const bool overtime = g.GameRec.overtime;
+        g.GameRec = step.game;
+        if (step.kind != HeaderStep::Kind::Write)
+            g.GameRec.overtime = overtime;
+        if (step.infoChanged)
+            g.GameInfoChanged = "Y";
+        switch (step.kind) {
+        case HeaderStep::Kind::Stop:
+            if (!step.message.text.isEmpty())
+                MsgBox(step.message.text, g.MsgStyleWarn, step.message.title);
+            return {false, step.focus, step.restoreGameNumber};
+        case HeaderStep::Kind::Ask: {
+            const bool yes = MsgBox(step.message.text, g.MsgStyleYesNo, step.message.title) == vbYes;
+            (step.question == HeaderQuestion::Overtime ? in.overtime : in.insertAtNumber) = yes;
+            continue;
+        }
+        case HeaderStep::Kind::Write:
+            for (const HeaderMessage& w : step.warnings)
+                MsgBox(w.text, g.MsgStyleWarn, w.title);
+            step.request.infoChanged = g.GameInfoChanged == "Y";
+            return {WriteGames(step.request), HeaderBox::None, false};
+        }
+    }
+}
 
 frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
 {
@@ -217,9 +258,7 @@ void frmGameScreen::Form_Load()
     g.ImportOpponentTeam = 0;
     // The change checks compare a new number with this team's own count, not
     // with whatever list was open last.
-    g.NumGames = CInt(Db().scalar(QStringLiteral("select count(*) from GameStats where TeamNumber =") +
-                                  Str(g.CurrentTeam))
-                          .toDouble());
+    g.NumGames = CountGames(Db(), g.CurrentTeam);
 
     for (int i = 1; i <= g.NumberGameTypes && i <= g.GameTypeDescriptions.size(); ++i) {
         auto* item = new QListWidgetItem(g.GameTypeDescriptions[i].str(), lstGameTypes);
@@ -243,8 +282,8 @@ void frmGameScreen::Form_Load()
 
     if (adding) {
         setPeriodsIndex(qBound(0, g.PeriodsOption - 2, 2));
-        txtGameNumber->setText(NumText(g.GameRecGameNumber));
-        g.OldGameNumber = g.GameRecGameNumber;
+        txtGameNumber->setText(NumText(g.GameRec.gameNumber));
+        g.OldGameNumber = g.GameRec.gameNumber;
         txtGameDate->setText(ShortDate(QDate::currentDate()));
         DisplayDate();
         chkHomeTeam->setChecked(true);
@@ -256,60 +295,48 @@ void frmGameScreen::Form_Load()
         for (QLineEdit* b : {txtPP, txtSH, txtPPG, txtKills})
             b->setText(QStringLiteral("0"));
     } else {
-        g.SqlText = QStringLiteral("select * from GameStats where TeamNumber =") + Str(g.CurrentTeam) +
-                    QStringLiteral(" and GameNumber =") + Str(g.GameRecGameNumber);
-        Recordset rs = Db().openRecordset(g.SqlText);
+        const std::optional<GameRecord> stored = ReadGame(Db(), g.CurrentTeam, g.GameRec.gameNumber);
         // A missing row leaves the boxes empty; saving it then reports that
         // the game is not there.
-        g.OldGameNumber = g.GameRecGameNumber;
-        if (!rs.eof()) {
-            const auto num = [&rs](const char* field) -> int16_t {
-                const QString name = QLatin1String(field);
-                return rs.isNull(name) ? int16_t(0) : rs.getInt(name);
-            };
-            const auto numText = [&num](const char* field) { return NumText(num(field)); };
-            g.OldGameNumber = num("GameNumber");
+        g.OldGameNumber = g.GameRec.gameNumber;
+        if (stored) {
+            const GameRecord& game = *stored;
+            g.OldGameNumber = game.gameNumber;
             // A period count the list does not offer shows the nearest one.
-            setPeriodsIndex(qBound(0, num("Periods") - 2, 2));
-            txtGameNumber->setText(NumText(g.GameRecGameNumber));
-            const QDate date = rs.getDate(QStringLiteral("GameDate"));
-            if (!date.isValid()) {
-                txtGameDate->setText(QString());
-            } else {
-                txtGameDate->setText(Trim(ShortDate(date)));
+            setPeriodsIndex(qBound(0, game.periods - 2, 2));
+            txtGameNumber->setText(NumText(g.GameRec.gameNumber));
+            txtGameDate->setText(game.gameDate);
+            if (!game.gameDate.isEmpty())
                 DisplayDate();
-            }
-            txtGameLoc->setText(Trim(rs.textOr(QStringLiteral("Location"))));
-            chkHomeTeam->setChecked(num("HomeTeam") != 0);
-            OriginalHomeTeam = num("HomeTeam");
+            txtGameLoc->setText(game.location);
+            chkHomeTeam->setChecked(game.homeTeam);
+            OriginalHomeTeam = VbBool(game.homeTeam);
             FormatHomeTeam();
-            cmbOpponents->setEditText(Trim(rs.textOr(QStringLiteral("Opponent"))));
-            const int16_t type = num("GameType");
+            cmbOpponents->setEditText(game.opponent);
             for (int i = 0; i < lstGameTypes->count(); ++i)
-                if (lstGameTypes->item(i)->data(Qt::UserRole).toInt() == type)
+                if (lstGameTypes->item(i)->data(Qt::UserRole).toInt() == game.gameType)
                     lstGameTypes->setCurrentRow(i);
-            OriginalGameType = type;
-            static const char* const oppFields[] = {"OppGoalsPeriod1", "OppGoalsPeriod2", "OppGoalsPeriod3",
-                                                    "OppGoalsPeriod4", "OppGoalsOT"};
-            static const char* const ownFields[] = {"GoalsPeriod1", "GoalsPeriod2", "GoalsPeriod3", "GoalsPeriod4",
-                                                    "GoalsOT"};
+            OriginalGameType = game.gameType;
+            const int16_t opp[] = {game.oppGoalsPeriod1, game.oppGoalsPeriod2, game.oppGoalsPeriod3,
+                                   game.oppGoalsPeriod4, game.oppGoalsOT};
+            const int16_t own[] = {game.goalsPeriod1, game.goalsPeriod2, game.goalsPeriod3, game.goalsPeriod4,
+                                   game.goalsOT};
             for (int i = 0; i < 5; ++i)
-                txtPeriodScore[size_t(i)]->setText(numText(oppFields[i]));
-            lblGoals[0]->setText(numText("OppGoals"));
+                txtPeriodScore[size_t(i)]->setText(NumText(opp[i]));
+            lblGoals[0]->setText(NumText(game.oppGoals));
             for (int i = 0; i < 5; ++i)
-                txtPeriodScore[size_t(i + 5)]->setText(numText(ownFields[i]));
-            lblGoals[1]->setText(numText("Goals"));
-            txtPP->setText(numText("PP"));
-            txtPPG->setText(numText("PPG"));
-            txtKills->setText(numText("Kills"));
-            txtSH->setText(numText("SH"));
-            txtNotes->setPlainText(Trim(rs.textOr(QStringLiteral("notes"))));
+                txtPeriodScore[size_t(i + 5)]->setText(NumText(own[i]));
+            lblGoals[1]->setText(NumText(game.goals));
+            txtPP->setText(NumText(game.pp));
+            txtPPG->setText(NumText(game.ppg));
+            txtKills->setText(NumText(game.kills));
+            txtSH->setText(NumText(game.sh));
+            txtNotes->setPlainText(game.notes);
         } else {
-            txtGameNumber->setText(NumText(g.GameRecGameNumber));
+            txtGameNumber->setText(NumText(g.GameRec.gameNumber));
             FormatPeriods();
             FormatHomeTeam();
         }
-        rs.close();
     }
 
     if (lstGameTypes->count() == 1) {
@@ -475,13 +502,13 @@ void frmGameScreen::cmdOK_Click()
 {
     const HeaderSaveResult r = SaveGameHeader(entry(), OriginalGameType, OriginalHomeTeam);
     if (!r.saved) {
-        SaveFailed = QStringLiteral("Y");
+        SaveFailed = true;
         if (r.restoreGameNumber)
             txtGameNumber->setText(NumText(g.OldGameNumber));
         focusBox(r.focus);
         return;
     }
-    if (SaveFromPlayerScreen == QLatin1String("Y"))
+    if (SaveFromPlayerScreen)
         return;
     const bool changed = g.GameEditMode == "C";
     unloadForm();
@@ -499,11 +526,11 @@ void frmGameScreen::cmdPlayers_Click()
     if (ScreenChanged) {
         if (MsgBox(QStringLiteral("Save game information?"), g.MsgStyleYesNo, QStringLiteral("Game Information Changed")) ==
             vbYes) {
-            SaveFromPlayerScreen = QStringLiteral("Y");
+            SaveFromPlayerScreen = true;
             cmdOK_Click();
-            SaveFromPlayerScreen = QStringLiteral("N");
-            if (SaveFailed == QLatin1String("Y")) {
-                SaveFailed = QStringLiteral("N");
+            SaveFromPlayerScreen = false;
+            if (SaveFailed) {
+                SaveFailed = false;
                 return;
             }
             saved = true;
@@ -512,7 +539,7 @@ void frmGameScreen::cmdPlayers_Click()
     // Unsaved, the game is still stored under the number it had when the
     // screen opened, whatever a stopped save left in the buffer.
     if (!saved)
-        g.GameRecGameNumber = g.OldGameNumber;
+        g.GameRec.gameNumber = g.OldGameNumber;
     unloadForm();
     ShowPlayerScreen();
 }
@@ -555,16 +582,8 @@ void frmGameScreen::cmdImport_Click()
     if (g.CancelFlag == "Y")
         return;
 
-    g.SqlText = QStringLiteral("select * from GameStats where TeamNumber =") + Str(g.ImportOpponentTeam) +
-                QStringLiteral(" and GameNumber =") + Str(g.ImportGameNumber);
-    Recordset rs = Db().openRecordset(g.SqlText);
-    if (rs.eof()) {
-        rs.close();
-        return;
-    }
-    const MirroredGame game = MirrorOpponentGame(rs);
-    rs.close();
-    FillFromOpponentGame(game, g.ImportNotes == "Y");
+    if (const std::optional<MirroredGame> game = ReadOpponentGame(Db(), g.ImportOpponentTeam, g.ImportGameNumber))
+        FillFromOpponentGame(*game, g.ImportNotes == "Y");
 }
 
 void frmGameScreen::FillFromOpponentGame(const MirroredGame& m, bool withNotes)

@@ -1,5 +1,6 @@
 #include "games/frmImportGame.h"
 
+#include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "platform/basic/Basic.h"
 #include "shell/Globals.h"
@@ -47,15 +48,10 @@ void frmImportGame::Form_Load()
     setWindowTitle(QStringLiteral("Import Game Information - ") + RTrim(GetLongTeamName(g.ImportOpponentTeam)));
 
     lstGameMenu->clear();
-    g.SqlText = QStringLiteral("Select * from GameStats where TeamNumber =") + Str(g.ImportOpponentTeam) +
-                QStringLiteral(" order by GameNumber");
-    Recordset rs = Db().openRecordset(g.SqlText);
-    while (!rs.eof()) {
-        auto* item = new QListWidgetItem(FormatGameListLine(rs), lstGameMenu);
-        item->setData(Qt::UserRole, int(rs.getInt(QStringLiteral("GameNumber"))));
-        rs.moveNext();
+    for (const GameListEntry& game : ReadGameList(Db(), g.ImportOpponentTeam)) {
+        auto* item = new QListWidgetItem(game.line, lstGameMenu);
+        item->setData(Qt::UserRole, int(game.gameNumber));
     }
-    rs.close();
 
     const bool any = lstGameMenu->count() > 0;
     if (any)

@@ -441,9 +441,9 @@ void frmPScreen::tblPlayerList_Click()
     PreviousCol = CurrentCol;
     g.CurrentPerson = ListedCount > 0 && CurrentRow < RowPersonCount ? RowPerson[size_t(CurrentRow)] : int16_t(0);
 
-    SwitchingPerson = QStringLiteral("Y");
+    SwitchingPerson = true;
     ShowCategories();
-    SwitchingPerson = QStringLiteral("N");
+    SwitchingPerson = false;
     PersonChanged = false;
 
     cmdRoster->setEnabled(true);
@@ -485,10 +485,10 @@ void frmPScreen::ShowCategories()
         if (view.texts[k])
             setBoxText(int(k), *view.texts[k]);
     }
-    SettingPlayed = QStringLiteral("Y");
+    SettingPlayed = true;
     chkPlayed->setChecked(view.played);
-    PlayedChecked = view.played ? QStringLiteral("Y") : QStringLiteral("N");
-    SettingPlayed = QStringLiteral("N");
+    PlayedChecked = view.played;
+    SettingPlayed = false;
 }
 
 void frmPScreen::setBoxText(int index, const QString& text) { txtCat[size_t(index)]->setText(text); }
@@ -529,7 +529,7 @@ bool frmPScreen::checkAndStorePerson()
 void frmPScreen::txtCat_Change(int index)
 {
     QLineEdit* box = txtCat[size_t(index)];
-    if (ClearingBoxes == QLatin1String("Y") || SwitchingPerson == QLatin1String("Y") || TotalsShown) {
+    if (ClearingBoxes || SwitchingPerson || TotalsShown) {
         acceptedText_[size_t(index)] = box->text();
         return;
     }
@@ -553,10 +553,10 @@ void frmPScreen::txtCat_Change(int index)
     if (cellPicture(CurrentRow, CurrentCol) != Picture::BallHL)
         setCellPicture(CurrentRow, CurrentCol, Picture::BallHL);
     if (!chkPlayed->isChecked()) {
-        PlayedChecked = QStringLiteral("Y");
-        SettingPlayed = QStringLiteral("Y");
+        PlayedChecked = true;
+        SettingPlayed = true;
         chkPlayed->setChecked(true);
-        SettingPlayed = QStringLiteral("N");
+        SettingPlayed = false;
         entry_.setPlayed(role(), g.CurrentPerson, true);
         UpdatePlayedCounts();
     }
@@ -614,24 +614,24 @@ void frmPScreen::setHelpLine(const QString& text) { lblMsg->setText(text); }
 
 void frmPScreen::chkPlayed_Click()
 {
-    if (SettingPlayed == QLatin1String("Y"))
+    if (SettingPlayed)
         return;
     PersonChanged = true;
     GameChanged = true;
-    if (PlayedChecked == QLatin1String("N")) {
-        PlayedChecked = QStringLiteral("Y");
+    if (!PlayedChecked) {
+        PlayedChecked = true;
         entry_.setPlayed(role(), g.CurrentPerson, true);
         selectCell(CurrentRow, CurrentCol);
         SetPlayerBMP();
         UpdatePlayedCounts();
     } else {
-        PlayedChecked = QStringLiteral("N");
+        PlayedChecked = false;
         entry_.setPlayed(role(), g.CurrentPerson, false);
         UpdatePlayedCounts();
-        ClearingBoxes = QStringLiteral("Y");
+        ClearingBoxes = true;
         for (int k = 0; k < kCategoryBoxCount; ++k)
             setBoxText(k, QStringLiteral("0"));
-        ClearingBoxes = QStringLiteral("N");
+        ClearingBoxes = false;
         selectCell(CurrentRow, CurrentCol);
         SetPlayerBMP();
         if (txtCat[0]->isVisibleTo(this) && txtCat[0]->isEnabled())

@@ -387,7 +387,7 @@ void frmRoster::Form_Load()
             for (const RosterListEntry& e : pending_.loadRoster(Db(), g.CurrentTeam))
                 addEntry(lstRoster, e.text, e.personNumber);
         }
-        nextPerson_ = NextPersonNumber();
+        nextPerson_ = NextPersonNumber(Db());
     } catch (const RuntimeError& e) {
         // Nothing half-loaded may be written back: leave at once.
         databaseError(QStringLiteral("The roster could not be read."), e);

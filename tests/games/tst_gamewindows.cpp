@@ -136,7 +136,7 @@ private slots:
         frmGameScreen* screen = Loaded<frmGameScreen>();
         QVERIFY(screen);
         QVERIFY(g.GameEditMode == "A");
-        QCOMPARE(g.GameRecGameNumber, int16_t(1));
+        QCOMPARE(g.GameRec.gameNumber, int16_t(1));
         QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("1"));
     }
 
@@ -443,7 +443,7 @@ private slots:
         Unload<frmGameScreen>();
         flushDeletes();
         g.GameEditMode = "C";
-        g.GameRecGameNumber = 2;
+        g.GameRec.gameNumber = 2;
         s = Load<frmGameScreen>();
         QCOMPARE(g.NumGames, int16_t(5));
         s->txtGameNumber->setText(QStringLiteral("6"));

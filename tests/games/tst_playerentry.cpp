@@ -144,7 +144,7 @@ class TstPlayerEntry : public QObject {
         insertStats("PlayerStats", 2, Game, 6, {{"G", 1}});
 
         g.CurrentTeam = Team;
-        g.GameRecGameNumber = Game;
+        g.GameRec.gameNumber = Game;
         g.SelectedTeamName = QStringLiteral("Lions");
     }
 
@@ -179,15 +179,15 @@ private slots:
     {
         PlayerEntry e;
         const EntryHeader h = e.LoadGame(QStringLiteral("The Lions of the North Shore Hockey Club"));
-        QCOMPARE(g.GameRecGameType, int16_t(2));
-        QCOMPARE(g.GameRecPeriods, int16_t(3));
-        QCOMPARE(g.GameRecHomeTeam, True);
-        QCOMPARE(g.GameRecOvertime, False);
-        QCOMPARE(g.GameRecGoals, int16_t(5));
-        QCOMPARE(g.GameRecGoalsPeriod2, int16_t(2));
-        QCOMPARE(g.GameRecGoalsOT, int16_t(1));
-        QCOMPARE(g.GameRecOppGoals, int16_t(4));
-        QCOMPARE(g.GameRecOppGoalsPeriod2, int16_t(3));
+        QCOMPARE(g.GameRec.gameType, int16_t(2));
+        QCOMPARE(g.GameRec.periods, int16_t(3));
+        QVERIFY(g.GameRec.homeTeam);
+        QVERIFY(!g.GameRec.overtime);
+        QCOMPARE(g.GameRec.goals, int16_t(5));
+        QCOMPARE(g.GameRec.goalsPeriod2, int16_t(2));
+        QCOMPARE(g.GameRec.goalsOT, int16_t(1));
+        QCOMPARE(g.GameRec.oppGoals, int16_t(4));
+        QCOMPARE(g.GameRec.oppGoalsPeriod2, int16_t(3));
         QCOMPARE(h.caption, QStringLiteral("Player Entry Screen - Lions"));
         QCOMPARE(h.gameNumberText, QStringLiteral("Game 3"));
         // At home: the opponent is the visitor, above.
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(h.homeScores[1], QStringLiteral("2"));
         QCOMPARE(h.homeTotal, QStringLiteral("5"));
 
-        g.GameRecGameNumber = 4;
+        g.GameRec.gameNumber = 4;
         const EntryHeader away = e.LoadGame(QStringLiteral("Lions"));
         QCOMPARE(away.visitorName, QStringLiteral("Lions"));
         QCOMPARE(away.visitorTotal, QStringLiteral("5"));
@@ -208,7 +208,7 @@ private slots:
         Db().execute(QStringLiteral("update GameStats set Opponent = '  ' where GameNumber = 4"));
         QCOMPARE(e.LoadGame(QStringLiteral("Lions")).homeName, QStringLiteral("Opponent"));
 
-        g.GameRecGameNumber = 99;
+        g.GameRec.gameNumber = 99;
         try {
             e.LoadGame(QStringLiteral("Lions"));
             QFAIL("a missing game loaded");
@@ -241,7 +241,7 @@ private slots:
         QFETCH(QString, cells);
         QFETCH(int, finalLeft);
         insertGame(Team, 10, periods, overtime, true, QStringLiteral("X"));
-        g.GameRecGameNumber = 10;
+        g.GameRec.gameNumber = 10;
         PlayerEntry e;
         const EntryHeader h = e.LoadGame(QStringLiteral("Lions"));
         QStringList shownCaptions;
@@ -359,7 +359,7 @@ private slots:
 
     void saveWritesEveryField()
     {
-        g.GameRecGameType = 0;  // the load refreshes type and home flag from the game
+        g.GameRec.gameType = 0;  // the load refreshes type and home flag from the game
         PlayerEntry e = loaded();
         // Di played as goalie with every box 0 but one; Bo did not play as a player after all.
         BoxTexts boxes;

@@ -139,7 +139,7 @@ class TstPScreen : public QObject {
 
     frmPScreen* open(int16_t game = 1)
     {
-        g.GameRecGameNumber = game;
+        g.GameRec.gameNumber = game;
         ShowPlayerScreen();
         return Loaded<frmPScreen>();
     }

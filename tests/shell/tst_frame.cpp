@@ -141,15 +141,15 @@ private slots:
     {
         selectTwoTeams();
         Load<ChildDouble<FormNo::Design>>();
-        g.LowGame = 40;
-        g.TopX = 3;
+        g.Criteria.lowGame = 40;
+        g.Criteria.topX = 3;
         g.ReportCode = "T";
         ReportDouble<FormNo::Stats>::onLoad = [this] {
             QStringList seen;
             seen << QStringLiteral("code ") + g.ReportCode.str();
             if (waitCursor())
                 seen << QStringLiteral("hourglass");
-            if (g.LowGame == 1 && g.TopX == 9999)
+            if (g.Criteria.lowGame == 1 && g.Criteria.topX == 9999)
                 seen << QStringLiteral("criteria reset");
             if (!Loaded<frmSelectTeam>()->isShown())
                 seen << QStringLiteral("selection hidden");
