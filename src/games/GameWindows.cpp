@@ -1,6 +1,7 @@
 #include "games/GameWindows.h"
 
 #include "platform/MsgBox.h"
+#include "shell/Controls.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
 #include "shell/Renumber.h"
@@ -24,13 +25,10 @@ QFont GameListFont()
 
 void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMenu, int listHeightTwips)
 {
-    lblGameList = new QLabel(QStringLiteral("Game List"), window);
-    lblGameList->setObjectName(QStringLiteral("lblGameList"));
-    place(lblGameList, 120, 120, 3000, 255);
-    lstGameMenu = new QListWidget(window);
-    lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
+    lblGameList = makeLabel(window, QStringLiteral("lblGameList"), QStringLiteral("Game List"), 120, 120, 3000);
+    lstGameMenu = makeListBox(window, QStringLiteral("lstGameMenu"), 120, 375, 9015, listHeightTwips);
     lstGameMenu->setFont(GameListFont());
-    place(lstGameMenu, 120, 375, 9015, listHeightTwips);
+    nameBoxByLabel(lblGameList, lstGameMenu);
 }
 
 void FocusWhenShown(QWidget* control)

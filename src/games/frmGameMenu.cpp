@@ -6,6 +6,7 @@
 #include "games/frmGameScreen.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -30,11 +31,7 @@ frmGameMenu::frmGameMenu() : Form(FormNo::GameMenu)
     MakeGameList(this, lblGameList, lstGameMenu, 4080);
 
     const auto button = [this](const char* name, const char* caption, int left) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        place(b, left, 4620, 1695, 405);
-        return b;
+        return makeButton(this, QLatin1String(name), QString::fromLatin1(caption), left, 4620, 1695, 405);
     };
     cmdAddGame = button("cmdAddGame", "&Add Game", 150);
     cmdModify = button("cmdModify", "&Change", 1980);

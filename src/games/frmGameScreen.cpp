@@ -8,6 +8,7 @@
 #include "games/frmImportGame.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -37,16 +38,6 @@ constexpr int NotesLimit = 2000;
 constexpr int UpperRowTop = 480, LowerRowTop = 960, TotalOffset = 45;
 constexpr int FirstPeriodLeft = 3240, PeriodStep = 480, TotalLeft = 5640;
 constexpr int BoxWidth = 315, BoxHeight = 285;
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-              int height = 255)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    place(l, left, top, width, height);
-    return l;
-}
-
 
 }  // namespace
 
@@ -97,10 +88,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     setDesignSize(9615, 7020);
 
     const auto textBox = [this](QWidget* parent, const char* name, int maxLength, int left, int top, int width) {
-        auto* b = new QLineEdit(parent);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setMaxLength(maxLength);
-        place(b, left, top, width, BoxHeight);
+        QLineEdit* b = makeTextBox(parent, QLatin1String(name), maxLength, left, top, width, BoxHeight);
         connect(b, &QLineEdit::textChanged, this, &frmGameScreen::markChanged);
         return b;
     };
@@ -114,46 +102,42 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
         return b;
     };
 
-    Label1 = label(this, "Label1", QStringLiteral("Game Number:"), 240, 285, 1500);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Game Number:"), 240, 285, 1500);
     txtGameNumber = numberBox(this, "txtGameNumber", 5, 1800, 240, 735);
+    nameBoxByLabel(Label1, txtGameNumber);
 
-    lblGameDate = label(this, "lblGameDate", QStringLiteral("Game Date:"), 240, 705, 1500);
+    lblGameDate = makeLabel(this, QStringLiteral("lblGameDate"), QStringLiteral("Game Date:"), 240, 705, 1500);
     txtGameDate = textBox(this, "txtGameDate", 20, 1800, 660, 1695);
+    nameBoxByLabel(lblGameDate, txtGameDate);
     selectAllOnTabFocus(txtGameDate);
     txtGameDate->installEventFilter(this);
     connect(txtGameDate, &QLineEdit::textChanged, this, [this] { lblDisplayDate->clear(); });
-    Label3 = label(this, "Label3", QStringLiteral("month/day/year"), 3600, 705, 1800);
-    lblDisplayDate = label(this, "lblDisplayDate", QString(), 1800, 1005, 3840);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("month/day/year"), 3600, 705, 1800);
+    lblDisplayDate = makeLabel(this, QStringLiteral("lblDisplayDate"), QString(), 1800, 1005, 3840);
 
-    lblGameLocation = label(this, "lblGameLocation", QStringLiteral("Game Location:"), 240, 1425, 1500);
+    lblGameLocation = makeLabel(this, QStringLiteral("lblGameLocation"), QStringLiteral("Game Location:"), 240, 1425, 1500);
     txtGameLoc = textBox(this, "txtGameLoc", 30, 1800, 1380, 3600);
+    nameBoxByLabel(lblGameLocation, txtGameLoc);
     selectAllOnTabFocus(txtGameLoc);
 
-    Label8 = label(this, "Label8", QStringLiteral("Number of Periods to Show:"), 240, 1860, 2700);
-    cmbPeriods = new QComboBox(this);
-    cmbPeriods->setObjectName(QStringLiteral("cmbPeriods"));
+    Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Number of Periods to Show:"), 240, 1860, 2700);
+    cmbPeriods = makeComboBox(this, QStringLiteral("cmbPeriods"), 3000, 1800, 735, 345);
     cmbPeriods->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
-    place(cmbPeriods, 3000, 1800, 735, 345);
-    chkHomeTeam = new QCheckBox(QStringLiteral("Home Team"), this);
-    chkHomeTeam->setObjectName(QStringLiteral("chkHomeTeam"));
-    place(chkHomeTeam, 4080, 1830, 1560, 285);
+    nameBoxByLabel(Label8, cmbPeriods);
+    chkHomeTeam = makeCheckBox(this, QStringLiteral("chkHomeTeam"), QStringLiteral("Home Team"), 4080, 1830, 1560, 285);
 
-    lblGameType = label(this, "lblGameType", QStringLiteral("Game Types"), 5880, 240, 3480);
-    lstGameTypes = new QListWidget(this);
-    lstGameTypes->setObjectName(QStringLiteral("lstGameTypes"));
-    place(lstGameTypes, 5880, 495, 3480, 1650);
-    lblAddGameTypes = label(this, "lblAddGameTypes",
+    lblGameType = makeLabel(this, QStringLiteral("lblGameType"), QStringLiteral("Game Types"), 5880, 240, 3480);
+    lstGameTypes = makeListBox(this, QStringLiteral("lstGameTypes"), 5880, 495, 3480, 1650);
+    nameBoxByLabel(lblGameType, lstGameTypes);
+    lblAddGameTypes = makeLabel(this, QStringLiteral("lblAddGameTypes"),
                             QStringLiteral("To add game types, select Name Categories and Game Types from the Tools Menu."),
                             5880, 1305, 3480, 840);
     lblAddGameTypes->setWordWrap(true);
     lblAddGameTypes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The score grid: the opponent's boxes 0 to 4, the team's 5 to 9.
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    place(Frame1, 240, 2325, 6240, 1485);
-    cmbOpponents = new QComboBox(Frame1);
-    cmbOpponents->setObjectName(QStringLiteral("cmbOpponents"));
+    Frame1 = makeFrame(this, QStringLiteral("Frame1"), QString(), 240, 2325, 6240, 1485);
+    cmbOpponents = makeComboBox(Frame1, QStringLiteral("cmbOpponents"), 240, UpperRowTop, 2805, BoxHeight);
     cmbOpponents->setEditable(true);
     cmbOpponents->setInsertPolicy(QComboBox::NoInsert);
     cmbOpponents->lineEdit()->setMaxLength(255);
@@ -161,15 +145,15 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     selectAllOnTabFocus(cmbOpponents->lineEdit());
     connect(cmbOpponents, &QComboBox::editTextChanged, this, &frmGameScreen::markChanged);
     connect(cmbOpponents, &QComboBox::activated, this, &frmGameScreen::markChanged);
-    lblTeamName = label(Frame1, "lblTeamName", QString(), 240, LowerRowTop + 30, 2805);
+    lblTeamName = makeLabel(Frame1, QStringLiteral("lblTeamName"), QString(), 240, LowerRowTop + 30, 2805);
     static const char* const heads[] = {"1", "2", "3", "4", "OT"};
     for (int i = 0; i < 5; ++i) {
-        lblPeriod[size_t(i)] = label(Frame1, "lblPeriod", QString::fromLatin1(heads[i]),
+        lblPeriod[size_t(i)] = makeLabel(Frame1, QStringLiteral("lblPeriod"), QString::fromLatin1(heads[i]),
                                      FirstPeriodLeft + PeriodStep * i, 240, BoxWidth);
         lblPeriod[size_t(i)]->setObjectName(QStringLiteral("lblPeriod_%1").arg(i));
         lblPeriod[size_t(i)]->setAlignment(Qt::AlignCenter);
     }
-    lblFinal = label(Frame1, "lblFinal", QStringLiteral("Final"), TotalLeft, 240, 480);
+    lblFinal = makeLabel(Frame1, QStringLiteral("lblFinal"), QStringLiteral("Final"), TotalLeft, 240, 480);
     for (int i = 0; i < 10; ++i) {
         const int column = i % 5;
         QLineEdit* b = numberBox(Frame1, "txtPeriodScore", 2, FirstPeriodLeft + PeriodStep * column,
@@ -180,30 +164,30 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
         txtPeriodScore[size_t(i)] = b;
     }
     for (int i = 0; i < 2; ++i) {
-        lblGoals[size_t(i)] = label(Frame1, "lblGoals", QString(), TotalLeft,
+        lblGoals[size_t(i)] = makeLabel(Frame1, QStringLiteral("lblGoals"), QString(), TotalLeft,
                                     (i == 0 ? UpperRowTop : LowerRowTop) + TotalOffset, 480);
         lblGoals[size_t(i)]->setObjectName(QStringLiteral("lblGoals_%1").arg(i));
     }
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    place(Frame2, 6720, 2325, 2640, 1485);
-    Label4 = label(Frame2, "Label4", QStringLiteral("PP:"), 180, 405, 660);
+    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QString(), 6720, 2325, 2640, 1485);
+    Label4 = makeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("PP:"), 180, 405, 660);
     txtPP = numberBox(Frame2, "txtPP", 2, 840, 360, 435);
-    Label6 = label(Frame2, "Label6", QStringLiteral("PPG:"), 1380, 405, 660);
+    nameBoxByLabel(Label4, txtPP);
+    Label6 = makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("PPG:"), 1380, 405, 660);
     txtPPG = numberBox(Frame2, "txtPPG", 2, 2040, 360, 435);
-    Label5 = label(Frame2, "Label5", QStringLiteral("SH:"), 180, 945, 660);
+    nameBoxByLabel(Label6, txtPPG);
+    Label5 = makeLabel(Frame2, QStringLiteral("Label5"), QStringLiteral("SH:"), 180, 945, 660);
     txtSH = numberBox(Frame2, "txtSH", 2, 840, 900, 435);
-    Label7 = label(Frame2, "Label7", QStringLiteral("Kills:"), 1380, 945, 660);
+    nameBoxByLabel(Label5, txtSH);
+    Label7 = makeLabel(Frame2, QStringLiteral("Label7"), QStringLiteral("Kills:"), 1380, 945, 660);
     txtKills = numberBox(Frame2, "txtKills", 2, 2040, 900, 435);
+    nameBoxByLabel(Label7, txtKills);
 
-    Label2 = label(this, "Label2", QStringLiteral("Game Notes:"), 240, 3990, 1800);
-    txtNotes = new QPlainTextEdit(this);
-    txtNotes->setObjectName(QStringLiteral("txtNotes"));
-    txtNotes->setTabChangesFocus(true);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Game Notes:"), 240, 3990, 1800);
+    txtNotes = makeMemoBox(this, QStringLiteral("txtNotes"), 240, 4245, 9120, 1920);
+    nameBoxByLabel(Label2, txtNotes);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->installEventFilter(this);
-    place(txtNotes, 240, 4245, 9120, 1920);
     connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = txtNotes->toPlainText();
         if (text.size() > NotesLimit) {
@@ -216,11 +200,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     });
 
     const auto button = [this](const char* name, const QString& caption, int left) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        place(b, left, 6375, 1575, 405);
-        return b;
+        return makeButton(this, QLatin1String(name), caption, left, 6375, 1575, 405);
     };
     cmdPlayers = button("cmdPlayers", QStringLiteral("&Player Screen"), 240);
     cmdImport = button("cmdImport", QStringLiteral("&Import"), 1995);

@@ -3,6 +3,7 @@
 #include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/TextFormat.h"
@@ -22,17 +23,13 @@ frmImportGame::frmImportGame()
 
     MakeGameList(this, lblGameList, lstGameMenu, 3600);
 
-    chkGameComment = new QCheckBox(QStringLiteral("Import Game Notes"), this);
-    chkGameComment->setObjectName(QStringLiteral("chkGameComment"));
-    place(chkGameComment, 150, 4155, 2700, 315);
+    chkGameComment = makeCheckBox(this, QStringLiteral("chkGameComment"), QStringLiteral("Import Game Notes"), 150,
+                                  4155, 2700, 315);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 5760, 4095, 1575, 405);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    place(cmdCancel, 7530, 4095, 1575, 405);
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 5760, 4095, 1575, 405);
+    // The dialog's OK shows as the button Enter presses.
+    cmdOK->setAutoDefault(true);
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 7530, 4095, 1575, 405);
     ButtonKeys::setDefaultButton(this, cmdOK);
     ButtonKeys::setCancelButton(this, cmdCancel);
     InstallHelpKey(this, HelpTopic::ImportGame);

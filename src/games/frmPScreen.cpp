@@ -5,6 +5,7 @@
 #include "games/frmGameScreen.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -83,16 +84,6 @@ public:
         QStyledItemDelegate::paint(painter, option, index);
     }
 };
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                  int height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setAlignment(align);
-    place(l, left, top, width, height);
-    return l;
-}
 
 QLabel* makeScoreCell(QWidget* parent, const QString& name, int left, int top)
 {
@@ -198,18 +189,15 @@ void frmPScreen::buildControls()
     lblPlayerName = makeLabel(this, QStringLiteral("lblPlayerName"), QStringLiteral("Player Name"), kBoxesLeft, 1020,
                               3720, 285);
     lblPlayerName->setFont(bold);
-    chkPlayed = new QCheckBox(QStringLiteral("Played In Game"), this);
-    chkPlayed->setObjectName(QStringLiteral("chkPlayed"));
-    place(chkPlayed, 8760, 1020, 2040, 285);
+    chkPlayed = makeCheckBox(this, QStringLiteral("chkPlayed"), QStringLiteral("Played In Game"), 8760, 1020, 2040, 285);
     chkPlayed->installEventFilter(this);
     for (int k = 0; k < kCategoryBoxCount; ++k) {
         const int left = kBoxesLeft + (k / 8) * kBoxColumnStep;
         const int top = kBoxesTop + (k % 8) * kBoxRowStep;
         lblCat[size_t(k)] = makeLabel(this, QStringLiteral("lblCat%1").arg(k), QStringLiteral("XXX"), left, top, 540,
                                       300);
-        auto* box = new QLineEdit(QStringLiteral("0"), this);
-        box->setObjectName(QStringLiteral("txtCat%1").arg(k));
-        place(box, left + 580, top, 660, 300);
+        QLineEdit* box = makeTextBox(this, QStringLiteral("txtCat%1").arg(k), 0, left + 580, top, 660, 300);
+        box->setText(QStringLiteral("0"));
         installNumericKeyFilter(box);
         box->installEventFilter(this);
         txtCat[size_t(k)] = box;
@@ -220,10 +208,7 @@ void frmPScreen::buildControls()
     lblMsg->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     const auto button = [this](const char* name, const QString& caption, int left, int top, int width) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        place(b, left, top, width, 405);
+        QPushButton* b = makeButton(this, QLatin1String(name), caption, left, top, width, 405);
         b->installEventFilter(this);
         return b;
     };
