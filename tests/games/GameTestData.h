@@ -5,6 +5,7 @@
 #include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 
 #include <QStringList>
 #include <initializer_list>
@@ -43,8 +44,7 @@ inline void setGameState(std::initializer_list<std::pair<int16_t, const char*>> 
         g.TeamNumbers[k] = number;
         g.LongTeamNames[k] = QString::fromUtf8(name);
         g.ShortTeamNames[k] = QString::fromUtf8(name);
-        Db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (?, ?, ?)"),
-                     {int(number), QString::fromUtf8(name), QString::fromUtf8(name)});
+        seed::addTeam(number, QString::fromUtf8(name), QString::fromUtf8(name));
     }
     if (teams.size() > 0) {
         g.CurrentTeam = teams.begin()->first;

@@ -70,8 +70,7 @@ class TstGameHeader : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
         for (int k = 1; k <= 5; ++k)
             addStoredGame(1, int16_t(k), k);

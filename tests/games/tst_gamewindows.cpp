@@ -95,8 +95,7 @@ class TstGameWindows : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
         frame = std::make_unique<FrmMDI>();
         frame->resize(1100, 800);

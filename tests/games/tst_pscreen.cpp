@@ -12,6 +12,7 @@
 #include "shell/Categories.h"
 #include "app/FrmMDI.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
@@ -51,18 +52,8 @@ using vh::test::flushDeletes;
 
 using vh::test::grab;
 
-void addPerson(int person, const QString& first, const QString& last)
-{
-    Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (?, ?, ?)"),
-                 {person, first, last});
-}
-
-void addRoster(int16_t team, int person, int indicator = True)
-{
-    Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
-                                "values (?, ?, ?, '')"),
-                 {int(team), person, indicator});
-}
+using vh::seed::addPerson;
+using vh::seed::addRoster;
 
 void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
 {
@@ -168,8 +159,7 @@ class TstPScreen : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}});
         LoadNameYourOwnCats();
         for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {

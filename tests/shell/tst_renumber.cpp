@@ -95,8 +95,7 @@ class TstRenumber : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}});
     }
     void cleanup() { env.reset(); }

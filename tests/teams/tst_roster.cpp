@@ -1,6 +1,7 @@
 #include "platform/basic/Basic.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/RosterPending.h"
@@ -19,24 +20,21 @@ namespace {
 
 Database& db() { return Db(); }
 
-void addTeam(int team, const QString& name)
-{
-    db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (?, ?, ?)"),
-                 {team, name, name});
-}
+using vh::seed::addTeam;
 
+// Every person and roster line carries fields the roster window must keep.
 void addPerson(int person, const QString& first, const QString& last)
 {
-    db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName, Country, FaxNumber, notes, "
-                                "BirthDate) values (?, ?, ?, 'Canada', '555-0100', 'allergic', '1990-05-06')"),
-                 {person, first, last});
+    seed::addPerson(person, first, last,
+                    {{QStringLiteral("Country"), QStringLiteral("Canada")},
+                     {QStringLiteral("FaxNumber"), QStringLiteral("555-0100")},
+                     {QStringLiteral("notes"), QStringLiteral("allergic")},
+                     {QStringLiteral("BirthDate"), QStringLiteral("1990-05-06")}});
 }
 
 void addRoster(int team, int person, const QString& uniform, int indicator = True)
 {
-    db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber, notes) "
-                                "values (?, ?, ?, ?, 'roster note')"),
-                 {team, person, indicator, uniform});
+    seed::addRoster(team, person, indicator, uniform, {{QStringLiteral("notes"), QStringLiteral("roster note")}});
 }
 
 void addStats(const QString& table, int team, int person, std::initializer_list<int> games)
@@ -117,8 +115,7 @@ class TstRoster : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         g.MsgStyleWarn = 48;
         g.MsgStyleYesNo = 292;
         g.FormOpen.redim(FormNo::Count, False);
