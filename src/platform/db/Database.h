@@ -84,6 +84,9 @@ public:
     static QString translateSql(const QString& sql);
 
     [[noreturn]] void raise(int rc, const QString& context = {}) const;
+    // Prepares the engine's text `sql` into `st` and binds `params`; a
+    // failure names `source`.
+    void prepareBound(sqlite3_stmt*& st, const QString& sql, const QString& source, const QVariantList& params = {});
 
 private:
     Database() = default;
