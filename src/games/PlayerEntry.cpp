@@ -27,18 +27,17 @@ QString statsTable(CatKind kind)
     return kind == CatKind::Player ? QStringLiteral("PlayerStats") : QStringLiteral("GoalieStats");
 }
 
-// The game on the screen, bound to GameWhere.
-QVariantList thisGame() { return gameKey(g.CurrentTeam, g.GameRec.gameNumber); }
 
 // The value slots of the game's stored rows of one kind, by person. When a
 // person has several rows the last one in table order wins, as when they are
 // read one after the other.
 using StoredValues = std::map<int16_t, std::vector<int16_t>>;
 
-StoredValues readStoredRows(CatKind kind)
+StoredValues readStoredRows(Database& db, CatKind kind, const GameRecord& game)
 {
     StoredValues out;
-    Recordset rs = Db().openRecordset(QStringLiteral("Select * from ") + statsTable(kind) + GameWhere, thisGame());
+    Recordset rs = db.openRecordset(QStringLiteral("Select * from ") + statsTable(kind) + GameWhere,
+                                    gameKey(game.teamNumber, game.gameNumber));
     const int count = recordSlotCount(kind);
     for (; !rs.eof(); rs.moveNext()) {
         std::vector<int16_t> values(size_t(count), 0);
@@ -104,12 +103,12 @@ std::vector<Column> rowColumns(CatKind kind)
 }
 
 template <typename Record>
-void rewriteRows(Database& db, const OneBased<Record>& records)
+void rewriteRows(Database& db, const OneBased<Record>& records, const GameRecord& header)
 {
     constexpr CatKind kind = Record::Kind;
     const QString table = statsTable(kind);
-    const int16_t team = g.CurrentTeam;
-    const int16_t game = g.GameRec.gameNumber;
+    const int16_t team = header.teamNumber;
+    const int16_t game = header.gameNumber;
 
     // Only the persons held here: a stored row of anybody else stays.
     Statement remove = db.prepare(QStringLiteral("delete from ") + table +
@@ -136,8 +135,8 @@ void rewriteRows(Database& db, const OneBased<Record>& records)
             case FromGame: values << game; break;
             case FromPerson: values << rec[SlotPersonNumber]; break;
             case FromEvent: values << 1; break;
-            case FromGameType: values << g.GameRec.gameType; break;
-            case FromHomeTeam: values << VbBool(g.GameRec.homeTeam); break;
+            case FromGameType: values << header.gameType; break;
+            case FromHomeTeam: values << VbBool(header.homeTeam); break;
             case FromZero: values << 0; break;
             case FromNotes: values << QString(); break;
             default: values << rec[c.source]; break;
@@ -190,33 +189,42 @@ PlayerEntry::PlayerEntry()
     GoalieRecords.redim(1);
 }
 
+PlayerEntry::PlayerEntry(Database& db, EntryGame game) : PlayerEntry()
+{
+    db_ = &db;
+    in_ = std::move(game);
+    game_.teamNumber = in_.team;
+    game_.gameNumber = in_.gameNumber;
+}
+
 EntryHeader PlayerEntry::LoadGame(const QString& teamLongName)
 {
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats") + GameWhere, thisGame());
+    Recordset rs = db_->openRecordset(QStringLiteral("select * from GameStats") + GameWhere,
+                                      gameKey(in_.team, in_.gameNumber));
     if (rs.eof())
         throw RuntimeError(Err::NoCurrentRecord, QStringLiteral("Game %1 of this team could not be found.")
-                                                     .arg(NumText(g.GameRec.gameNumber)));
+                                                     .arg(NumText(in_.gameNumber)));
     auto v = [&](const char* field) { return intOrZero(rs, QString::fromLatin1(field)); };
-    g.GameRec.gameType = v("GameType");
-    g.GameRec.periods = v("Periods");
-    g.GameRec.homeTeam = v("HomeTeam") != 0;
-    g.GameRec.goalsPeriod1 = v("GoalsPeriod1");
-    g.GameRec.goalsPeriod2 = v("GoalsPeriod2");
-    g.GameRec.goalsPeriod3 = v("GoalsPeriod3");
-    g.GameRec.goalsPeriod4 = v("GoalsPeriod4");
-    g.GameRec.goalsOT = v("GoalsOT");
-    g.GameRec.goals = v("Goals");
-    g.GameRec.oppGoalsPeriod1 = v("OppGoalsPeriod1");
-    g.GameRec.oppGoalsPeriod2 = v("OppGoalsPeriod2");
-    g.GameRec.oppGoalsPeriod3 = v("OppGoalsPeriod3");
-    g.GameRec.oppGoalsPeriod4 = v("OppGoalsPeriod4");
-    g.GameRec.oppGoalsOT = v("OppGoalsOT");
-    g.GameRec.oppGoals = v("OppGoals");
-    g.GameRec.overtime = v("Overtime") != 0;
+    game_.gameType = v("GameType");
+    game_.periods = v("Periods");
+    game_.homeTeam = v("HomeTeam") != 0;
+    game_.goalsPeriod1 = v("GoalsPeriod1");
+    game_.goalsPeriod2 = v("GoalsPeriod2");
+    game_.goalsPeriod3 = v("GoalsPeriod3");
+    game_.goalsPeriod4 = v("GoalsPeriod4");
+    game_.goalsOT = v("GoalsOT");
+    game_.goals = v("Goals");
+    game_.oppGoalsPeriod1 = v("OppGoalsPeriod1");
+    game_.oppGoalsPeriod2 = v("OppGoalsPeriod2");
+    game_.oppGoalsPeriod3 = v("OppGoalsPeriod3");
+    game_.oppGoalsPeriod4 = v("OppGoalsPeriod4");
+    game_.oppGoalsOT = v("OppGoalsOT");
+    game_.oppGoals = v("OppGoals");
+    game_.overtime = v("Overtime") != 0;
 
     EntryHeader h;
-    h.caption = QStringLiteral("Player Entry Screen - ") + g.SelectedTeamName;
-    h.gameNumberText = QStringLiteral("Game") + Str(g.GameRec.gameNumber);
+    h.caption = QStringLiteral("Player Entry Screen - ") + in_.teamName;
+    h.gameNumberText = QStringLiteral("Game") + Str(game_.gameNumber);
 
     auto number = [&](const char* field) { return Trim(Str(v(field))); };
     const std::array<QString, 5> ours = {number("GoalsPeriod1"), number("GoalsPeriod2"), number("GoalsPeriod3"),
@@ -257,7 +265,7 @@ void PlayerEntry::LoadGameStats()
     }
     std::optional<StoredValues> storedPlayers;
     std::optional<StoredValues> storedGoalies;
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(g.CurrentTeam)});
+    Recordset rs = db_->openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(in_.team)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
@@ -274,8 +282,8 @@ void PlayerEntry::LoadGameStats()
         const int k = PlayerRecords.upper();
         // The game's rows are read once, when the first new person is met.
         if (!storedPlayers) {
-            storedPlayers = readStoredRows(CatKind::Player);
-            storedGoalies = readStoredRows(CatKind::Goalie);
+            storedPlayers = readStoredRows(*db_, CatKind::Player, game_);
+            storedGoalies = readStoredRows(*db_, CatKind::Goalie, game_);
         }
         fillFromStored(PlayerRecords[k], storedPlayers, person);
         fillFromStored(GoalieRecords[k], storedGoalies, person);
@@ -297,8 +305,8 @@ void PlayerEntry::addPerson(int16_t person)
 std::vector<PersonRow> PlayerEntry::LoadFromRoster() const
 {
     std::vector<PersonRow> rows;
-    Database& db = Db();
-    Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(g.CurrentTeam)});
+    Database& db = *db_;
+    Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(in_.team)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
@@ -388,12 +396,12 @@ void PlayerEntry::StoreEnteredStats(CatKind role, int16_t person, const BoxTexts
     }
 }
 
-std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
+std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals(bool warnGoalsFor, bool warnGoalsAgainst) const
 {
     std::vector<EntryMessage> out;
     const QString note = QStringLiteral("Note: You can turn off this warning in Options under Tools");
     const QString cr = QStringLiteral("\r");
-    if (isSet(g.EditGoalsForOption)) {
+    if (warnGoalsFor) {
         long total = 0;
         long byGoalie = 0;
         for (int i = 1; i <= PlayerRecords.upper(); ++i) {
@@ -406,18 +414,18 @@ std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
                 byGoalie += GoalieRecords[i][GoalieGameRecord::G];
             }
         }
-        if (total != g.GameRec.goals) {
+        if (total != game_.goals) {
             QString line = NumText(total) + QStringLiteral("  -   Player Screen goals scored");
             if (byGoalie > 0)
                 line += QStringLiteral(" (") + NumText(byGoalie) + QStringLiteral(" by goalie)");
             const QStringList lines = {QStringLiteral("Goals scored do not equal goals scored on Game Screen!"),
                                        QString(), line,
-                                       NumText(g.GameRec.goals) + QStringLiteral("  -   Game Screen goals scored"),
+                                       NumText(game_.goals) + QStringLiteral("  -   Game Screen goals scored"),
                                        QString(), note};
             out.push_back({QStringLiteral("Goals Scored Do Not Match Game Screen"), lines.join(cr)});
         }
     }
-    if (isSet(g.EditGoalsAgainstOption)) {
+    if (warnGoalsAgainst) {
         long total = 0;
         for (int i = 1; i <= GoalieRecords.upper(); ++i) {
             const GoalieGameRecord& r = GoalieRecords[i];
@@ -426,10 +434,10 @@ std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
             total += long(r[GoalieGameRecord::GA1]) + r[GoalieGameRecord::GA2] + r[GoalieGameRecord::GA3] +
                      r[GoalieGameRecord::GA4] + r[GoalieGameRecord::GAO] + r[GoalieGameRecord::EN];
         }
-        if (total != g.GameRec.oppGoals) {
+        if (total != game_.oppGoals) {
             const QStringList lines = {QStringLiteral("Goals against do not equal goals against on Game Screen!"),
                                        QString(), NumText(total) + QStringLiteral("  -   Player Screen goals against"),
-                                       NumText(g.GameRec.oppGoals) + QStringLiteral("  -   Game Screen goals against"),
+                                       NumText(game_.oppGoals) + QStringLiteral("  -   Game Screen goals against"),
                                        QString(), note};
             out.push_back({QStringLiteral("Goals Against Do Not Match Game Screen"), lines.join(cr)});
         }
@@ -474,10 +482,10 @@ TeamTotalsView PlayerEntry::TeamTotals(CatKind role) const
 
 void PlayerEntry::SaveGameStats() const
 {
-    Database& db = Db();
+    Database& db = *db_;
     Transaction t(db);
-    rewriteRows(db, PlayerRecords);
-    rewriteRows(db, GoalieRecords);
+    rewriteRows(db, PlayerRecords, game_);
+    rewriteRows(db, GoalieRecords, game_);
     t.commit();
 }
 

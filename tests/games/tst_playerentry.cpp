@@ -161,7 +161,7 @@ class TstPlayerEntry : public QObject {
 
     PlayerEntry loaded()
     {
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         e.LoadGame(QStringLiteral("Lions"));
         e.LoadGameStats();
         return e;
@@ -177,17 +177,17 @@ private slots:
 
     void loadsTheGameHeader()
     {
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = e.LoadGame(QStringLiteral("The Lions of the North Shore Hockey Club"));
-        QCOMPARE(g.GameRec.gameType, int16_t(2));
-        QCOMPARE(g.GameRec.periods, int16_t(3));
-        QVERIFY(g.GameRec.homeTeam);
-        QVERIFY(!g.GameRec.overtime);
-        QCOMPARE(g.GameRec.goals, int16_t(5));
-        QCOMPARE(g.GameRec.goalsPeriod2, int16_t(2));
-        QCOMPARE(g.GameRec.goalsOT, int16_t(1));
-        QCOMPARE(g.GameRec.oppGoals, int16_t(4));
-        QCOMPARE(g.GameRec.oppGoalsPeriod2, int16_t(3));
+        QCOMPARE(e.game().gameType, int16_t(2));
+        QCOMPARE(e.game().periods, int16_t(3));
+        QVERIFY(e.game().homeTeam);
+        QVERIFY(!e.game().overtime);
+        QCOMPARE(e.game().goals, int16_t(5));
+        QCOMPARE(e.game().goalsPeriod2, int16_t(2));
+        QCOMPARE(e.game().goalsOT, int16_t(1));
+        QCOMPARE(e.game().oppGoals, int16_t(4));
+        QCOMPARE(e.game().oppGoalsPeriod2, int16_t(3));
         QCOMPARE(h.caption, QStringLiteral("Player Entry Screen - Lions"));
         QCOMPARE(h.gameNumberText, QStringLiteral("Game 3"));
         // At home: the opponent is the visitor, above.
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(h.homeScores[1], QStringLiteral("2"));
         QCOMPARE(h.homeTotal, QStringLiteral("5"));
 
-        g.GameRec.gameNumber = 4;
+        e = PlayerEntry(Db(), {Team, 4, g.SelectedTeamName});
         const EntryHeader away = e.LoadGame(QStringLiteral("Lions"));
         QCOMPARE(away.visitorName, QStringLiteral("Lions"));
         QCOMPARE(away.visitorTotal, QStringLiteral("5"));
@@ -208,7 +208,7 @@ private slots:
         Db().execute(QStringLiteral("update GameStats set Opponent = '  ' where GameNumber = 4"));
         QCOMPARE(e.LoadGame(QStringLiteral("Lions")).homeName, QStringLiteral("Opponent"));
 
-        g.GameRec.gameNumber = 99;
+        e = PlayerEntry(Db(), {Team, 99, g.SelectedTeamName});
         try {
             e.LoadGame(QStringLiteral("Lions"));
             QFAIL("a missing game loaded");
@@ -242,7 +242,7 @@ private slots:
         QFETCH(int, finalLeft);
         insertGame(Team, 10, periods, overtime, true, QStringLiteral("X"));
         g.GameRec.gameNumber = 10;
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = e.LoadGame(QStringLiteral("Lions"));
         QStringList shownCaptions;
         QStringList shownCells;
@@ -359,7 +359,6 @@ private slots:
 
     void saveWritesEveryField()
     {
-        g.GameRec.gameType = 0;  // the load refreshes type and home flag from the game
         PlayerEntry e = loaded();
         // Di played as goalie with every box 0 but one; Bo did not play as a player after all.
         BoxTexts boxes;
