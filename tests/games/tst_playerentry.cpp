@@ -6,6 +6,7 @@
 #include "platform/basic/Basic.h"
 #include "shell/Categories.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -17,20 +18,7 @@ namespace {
 constexpr int16_t Team = 1;
 constexpr int16_t Game = 3;
 
-void insertRow(const QString& table, const QVariantMap& fields)
-{
-    QStringList names;
-    QStringList marks;
-    QVariantList values;
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        names << it.key();
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                 values);
-}
+void insertRow(const QString& table, const QVariantMap& fields) { seed::insertRow(Db(), table, fields); }
 
 QVariantMap statsKey(int16_t team, int16_t game, int16_t person)
 {

@@ -57,17 +57,11 @@ using vh::seed::addRoster;
 
 void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
 {
-    QStringList names{QStringLiteral("TeamNumber"), QStringLiteral("GameNumber"), QStringLiteral("PlayerNumber"),
-                      QStringLiteral("EventNumber"), QStringLiteral("HomeTeam")};
-    QVariantList params{int(Team), int(game), person, 1, True};
-    for (auto it = values.begin(); it != values.end(); ++it) {
-        names << it.key();
-        params << it.value();
-    }
-    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
-                          QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-                 params);
+    QVariantMap row{{QStringLiteral("TeamNumber"), int(Team)}, {QStringLiteral("GameNumber"), int(game)},
+                    {QStringLiteral("PlayerNumber"), person}, {QStringLiteral("EventNumber"), 1},
+                    {QStringLiteral("HomeTeam"), True}};
+    row.insert(values);
+    seed::insertRow(Db(), QLatin1String(table), row);
 }
 
 // A stored field of a person's row of game 1, or -999 when there is no row.
