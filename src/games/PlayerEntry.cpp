@@ -3,6 +3,7 @@
 
 #include "games/PlayerEntry.h"
 
+#include "games/GameStore.h"
 #include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
@@ -15,10 +16,7 @@ namespace vh {
 namespace {
 
 // A stored number, Null (a row written by some other means) counting 0.
-int16_t intOrZero(const Recordset& rs, const QString& field)
-{
-    return rs.isNull(field) ? int16_t(0) : rs.getInt(field);
-}
+int16_t intOrZero(const Recordset& rs, const QString& field) { return rs.intOr(field); }
 
 bool isSet(int16_t flag) { return flag != 0; }
 
@@ -199,61 +197,45 @@ PlayerEntry::PlayerEntry(Database& db, EntryGame game) : PlayerEntry()
 
 EntryHeader PlayerEntry::LoadGame(const QString& teamLongName)
 {
-    Recordset rs = db_->openRecordset(QStringLiteral("select * from GameStats") + GameWhere,
-                                      gameKey(in_.team, in_.gameNumber));
-    if (rs.eof())
+    const std::optional<GameRecord> stored = ReadGame(*db_, in_.team, in_.gameNumber);
+    if (!stored)
         throw RuntimeError(Err::NoCurrentRecord, QStringLiteral("Game %1 of this team could not be found.")
                                                      .arg(NumText(in_.gameNumber)));
-    auto v = [&](const char* field) { return intOrZero(rs, QString::fromLatin1(field)); };
-    game_.gameType = v("GameType");
-    game_.periods = v("Periods");
-    game_.homeTeam = v("HomeTeam") != 0;
-    game_.goalsPeriod1 = v("GoalsPeriod1");
-    game_.goalsPeriod2 = v("GoalsPeriod2");
-    game_.goalsPeriod3 = v("GoalsPeriod3");
-    game_.goalsPeriod4 = v("GoalsPeriod4");
-    game_.goalsOT = v("GoalsOT");
-    game_.goals = v("Goals");
-    game_.oppGoalsPeriod1 = v("OppGoalsPeriod1");
-    game_.oppGoalsPeriod2 = v("OppGoalsPeriod2");
-    game_.oppGoalsPeriod3 = v("OppGoalsPeriod3");
-    game_.oppGoalsPeriod4 = v("OppGoalsPeriod4");
-    game_.oppGoalsOT = v("OppGoalsOT");
-    game_.oppGoals = v("OppGoals");
-    game_.overtime = v("Overtime") != 0;
+    game_ = *stored;
+    game_.gameNumber = in_.gameNumber;
 
     EntryHeader h;
     h.caption = QStringLiteral("Player Entry Screen - ") + in_.teamName;
     h.gameNumberText = QStringLiteral("Game") + Str(game_.gameNumber);
 
-    auto number = [&](const char* field) { return Trim(Str(v(field))); };
-    const std::array<QString, 5> ours = {number("GoalsPeriod1"), number("GoalsPeriod2"), number("GoalsPeriod3"),
-                                         number("GoalsPeriod4"), number("GoalsOT")};
-    const std::array<QString, 5> theirs = {number("OppGoalsPeriod1"), number("OppGoalsPeriod2"),
-                                           number("OppGoalsPeriod3"), number("OppGoalsPeriod4"), number("OppGoalsOT")};
-    const QString opponent = Left(rs.textOr(QStringLiteral("Opponent")), 30);
+    auto number = [](int16_t value) { return Trim(Str(value)); };
+    const GameRecord& r = game_;
+    const std::array<QString, 5> ours = {number(r.goalsPeriod1), number(r.goalsPeriod2), number(r.goalsPeriod3),
+                                         number(r.goalsPeriod4), number(r.goalsOT)};
+    const std::array<QString, 5> theirs = {number(r.oppGoalsPeriod1), number(r.oppGoalsPeriod2),
+                                           number(r.oppGoalsPeriod3), number(r.oppGoalsPeriod4), number(r.oppGoalsOT)};
+    const QString opponent = Left(r.opponent, 30);
     const QString team = Left(teamLongName, 30);
-    if (isSet(v("HomeTeam"))) {
+    if (r.homeTeam) {
         h.visitorName = opponent;
         h.visitorScores = theirs;
-        h.visitorTotal = number("OppGoals");
+        h.visitorTotal = number(r.oppGoals);
         h.homeName = team;
         h.homeScores = ours;
-        h.homeTotal = number("Goals");
+        h.homeTotal = number(r.goals);
     } else {
         h.visitorName = team;
         h.visitorScores = ours;
-        h.visitorTotal = number("Goals");
+        h.visitorTotal = number(r.goals);
         h.homeName = opponent;
         h.homeScores = theirs;
-        h.homeTotal = number("OppGoals");
+        h.homeTotal = number(r.oppGoals);
     }
     if (Trim(h.visitorName).isEmpty())
         h.visitorName = QStringLiteral("Opponent");
     else if (Trim(h.homeName).isEmpty())
         h.homeName = QStringLiteral("Opponent");
-    layOutScoreBoard(h, v("Periods"), isSet(v("Overtime")));
-    rs.close();
+    layOutScoreBoard(h, r.periods, r.overtime);
     return h;
 }
 
