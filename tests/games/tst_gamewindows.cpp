@@ -90,19 +90,11 @@ private slots:
     {
         env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
-        frame = std::make_unique<FrmMDI>();
-        frame->resize(1100, 800);
-        g.Frame = frame.get();
-        g.ShowToolBarOption = True;
+        frame = openGameFrame();
     }
     void cleanup()
     {
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
+        closeGameFrame(frame);
         env.reset();
     }
 

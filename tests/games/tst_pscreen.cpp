@@ -160,10 +160,7 @@ private slots:
             LoadInputOrder(kind);
             BuildCatAbbrev(kind);
         }
-        frame = std::make_unique<FrmMDI>();
-        frame->resize(1100, 800);
-        g.Frame = frame.get();
-        g.ShowToolBarOption = True;
+        frame = openGameFrame();
         frame->show();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         makeTeam();
@@ -171,12 +168,7 @@ private slots:
     void cleanup()
     {
         Dialog::setModalHook({});
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        flushDeletes();
-        frame.reset();
-        g.Frame = nullptr;
+        closeGameFrame(frame);
         env.reset();
     }
 
