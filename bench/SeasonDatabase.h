@@ -1,19 +1,16 @@
 #pragma once
-// A database with a full season for measurements: teams with rosters, games
-// and every player's and goalie's row of every game.
+// A database file with a full season for measurements, built by the shared
+// seeders.
+
+#include "support/Seed.h"
 
 #include <QString>
 
 namespace vh::bench {
 
-struct SeasonSize {
-    int teams = 30;
-    int gamesPerTeam = 80;
-    int playersPerGame = 25;
-    int goaliesPerGame = 2;
-};
+using SeasonSize = seed::SeasonSize;
 
 // Builds the season into `path` (a copy of the shipped empty database `shell`).
-void buildSeasonDatabase(const QString& shell, const QString& path, const SeasonSize& size);
+void buildSeasonDatabase(const QString& shell, const QString& path, const seed::SeasonSize& size);
 
 }  // namespace vh::bench

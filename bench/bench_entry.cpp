@@ -71,11 +71,11 @@ int main(int argc, char** argv)
     for (int run = 0; run < runs; ++run) {
         // A different game of a team in the middle of the table each time.
         g.CurrentTeam = int16_t(size.teams / 2);
-        g.GameRecGameNumber = int16_t(1 + run * (size.gamesPerTeam / runs));
+        g.GameRec.gameNumber = int16_t(1 + run * (size.gamesPerTeam / runs));
 
         QElapsedTimer t;
         t.start();
-        PlayerEntry entry;
+        PlayerEntry entry(Db(), {g.CurrentTeam, g.GameRec.gameNumber, QStringLiteral("Team")});
         entry.LoadGame(QStringLiteral("Team"));
         entry.LoadGameStats();
         const std::vector<PersonRow> rows = entry.LoadFromRoster();
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     Figures ok;
     for (int run = 0; run < runs; ++run) {
         g.CurrentTeam = int16_t(size.teams / 2);
-        g.GameRecGameNumber = int16_t(1 + run * (size.gamesPerTeam / runs));
+        g.GameRec.gameNumber = int16_t(1 + run * (size.gamesPerTeam / runs));
         QElapsedTimer t;
         t.start();
         frmPScreen* screen = Load<frmPScreen>();

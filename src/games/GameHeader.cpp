@@ -1,9 +1,7 @@
 #include "games/GameHeader.h"
 
-#include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
-#include "shell/Globals.h"
-#include "shell/Renumber.h"
+#include "platform/db/Database.h"
 
 #include <cmath>
 
@@ -22,17 +20,13 @@ long long leadingNumber(const QString& text)
     return static_cast<long long>(v);
 }
 
-
 const QString InvalidGameNumber = QStringLiteral("Invalid Game Number");
 
-HeaderSaveResult stop(HeaderBox focus, bool restoreNumber = false) { return {false, focus, restoreNumber}; }
-
-qint64 sumOf(const QString& expression, const char* table, int16_t gameNumber)
+qint64 sumOf(Database& db, const QString& expression, const char* table, int16_t team, int16_t gameNumber)
 {
-    g.SqlText = QStringLiteral("select sum(") + expression + QStringLiteral(") from ") + QLatin1String(table) +
-                QStringLiteral(" where TeamNumber =") + Str(g.CurrentTeam) + QStringLiteral(" and GameNumber =") +
-                Str(gameNumber);
-    const QVariant v = Db().scalar(g.SqlText);
+    const QVariant v = db.scalar(QStringLiteral("select sum(") + expression + QStringLiteral(") from ") +
+                                     QLatin1String(table) + GameWhere,
+                                 gameKey(team, gameNumber));
     return v.isValid() && !v.isNull() ? v.toLongLong() : 0;
 }
 
@@ -56,154 +50,156 @@ int16_t RowTotal(const std::array<QString, 10>& periodScores, int firstBox, int 
     return CInt(double(total));
 }
 
-void FillGameRecord(const GameHeaderEntry& e)
+GameRecord FillGameRecord(Database& db, const GameHeaderEntry& e, int16_t team, int16_t oldGameNumber)
 {
-    g.GameRecTeamNumber = g.CurrentTeam;
-    g.GameRecGStatNumber = NextGStatNumber();
-    // A number beyond the 16-bit range is refused by the checks; the buffer
+    GameRecord r;
+    r.teamNumber = team;
+    r.gStatNumber = NextGStatNumber(db);
+    // A number beyond the 16-bit range is refused by the checks; the record
     // keeps a value that fits meanwhile.
     const long long typed = leadingNumber(e.gameNumber);
-    g.GameRecGameNumber = fitsInt16(typed) ? int16_t(typed) : g.OldGameNumber;
-    g.GameRecGameType = e.gameType;
-    g.GameRecPeriods = int16_t(e.periodsIndex + 2);
-    g.GameRecGameDate = Trim(e.gameDate);
-    g.GameRecLocation = Trim(e.location);
-    g.GameRecHomeTeam = VbBool(e.homeTeam);
-    g.GameRecOpponent = Trim(e.opponent);
-    g.GameRecOpponentTeamNumber = 0;
-    for (const auto& [name, team] : e.opponentTeams)
-        if (Trim(name) == g.GameRecOpponent)
-            g.GameRecOpponentTeamNumber = team;
-    g.GameRecOpponentGStatNumber = 0;
-    g.GameRecGoals = BoxNumber(e.goals);
-    g.GameRecOppGoals = BoxNumber(e.oppGoals);
+    r.gameNumber = fitsInt16(typed) ? int16_t(typed) : oldGameNumber;
+    r.gameType = e.gameType;
+    r.periods = int16_t(e.periodsIndex + 2);
+    r.gameDate = Trim(e.gameDate);
+    r.location = Trim(e.location);
+    r.homeTeam = e.homeTeam;
+    r.opponent = Trim(e.opponent);
+    for (const auto& [name, number] : e.opponentTeams)
+        if (Trim(name) == r.opponent)
+            r.opponentTeamNumber = number;
+    r.goals = BoxNumber(e.goals);
+    r.oppGoals = BoxNumber(e.oppGoals);
     const auto box = [&e](int i) { return BoxNumber(e.periodScores[size_t(i)]); };
-    g.GameRecGoalsPeriod1 = box(5);
-    g.GameRecGoalsPeriod2 = box(6);
-    g.GameRecOppGoalsPeriod1 = box(0);
-    g.GameRecOppGoalsPeriod2 = box(1);
-    g.GameRecGoalsPeriod3 = g.GameRecPeriods > 2 ? box(7) : int16_t(0);
-    g.GameRecOppGoalsPeriod3 = g.GameRecPeriods > 2 ? box(2) : int16_t(0);
-    g.GameRecGoalsPeriod4 = g.GameRecPeriods > 3 ? box(8) : int16_t(0);
-    g.GameRecOppGoalsPeriod4 = g.GameRecPeriods > 3 ? box(3) : int16_t(0);
-    g.GameRecGoalsOT = box(9);
-    g.GameRecOppGoalsOT = box(4);
-    g.GameRecPP = BoxNumber(e.pp);
-    g.GameRecPPG = BoxNumber(e.ppg);
-    g.GameRecSH = BoxNumber(e.sh);
-    g.GameRecKills = BoxNumber(e.kills);
-    g.GameRecNotes = Trim(e.notes);
+    r.goalsPeriod1 = box(5);
+    r.goalsPeriod2 = box(6);
+    r.oppGoalsPeriod1 = box(0);
+    r.oppGoalsPeriod2 = box(1);
+    r.goalsPeriod3 = r.periods > 2 ? box(7) : int16_t(0);
+    r.oppGoalsPeriod3 = r.periods > 2 ? box(2) : int16_t(0);
+    r.goalsPeriod4 = r.periods > 3 ? box(8) : int16_t(0);
+    r.oppGoalsPeriod4 = r.periods > 3 ? box(3) : int16_t(0);
+    r.goalsOT = box(9);
+    r.oppGoalsOT = box(4);
+    r.pp = BoxNumber(e.pp);
+    r.ppg = BoxNumber(e.ppg);
+    r.sh = BoxNumber(e.sh);
+    r.kills = BoxNumber(e.kills);
+    r.notes = Trim(e.notes);
+    return r;
 }
 
-void WarnGoalsAgainstStatistics(int16_t statsGameNumber)
+std::vector<HeaderMessage> GoalWarnings(Database& db, int16_t team, int16_t statsGameNumber, const GameRecord& game,
+                                        bool warnGoalsFor, bool warnGoalsAgainst)
 {
+    std::vector<HeaderMessage> out;
     const QString note = QStringLiteral("Note: You can turn off this warning in Options under Tools");
-    if (g.EditGoalsForOption) {
-        const qint64 goalieGoals = sumOf(QStringLiteral("G"), "GoalieStats", statsGameNumber);
-        const qint64 scored = sumOf(QStringLiteral("G"), "PlayerStats", statsGameNumber) + goalieGoals;
-        if (scored != g.GameRecGoals) {
+    if (warnGoalsFor) {
+        const qint64 goalieGoals = sumOf(db, QStringLiteral("G"), "GoalieStats", team, statsGameNumber);
+        const qint64 scored = sumOf(db, QStringLiteral("G"), "PlayerStats", team, statsGameNumber) + goalieGoals;
+        if (scored != game.goals) {
             QString playerLine = NumText(scored) + QStringLiteral("  -   Player Screen goals scored");
             if (goalieGoals > 0)
                 playerLine += QStringLiteral(" (") + NumText(goalieGoals) + QStringLiteral(" by goalie)");
-            MsgBox(QStringLiteral("Goals scored do not equal goals entered on Player Screen!\r\r") +
-                       NumText(g.GameRecGoals) + QStringLiteral("  -   Game Screen goals scored\r") + playerLine +
-                       QStringLiteral("\r\r") + note,
-                   g.MsgStyleWarn, QStringLiteral("Goals Scored Do Not Match Player Screen"));
+            out.push_back({QStringLiteral("Goals scored do not equal goals entered on Player Screen!\r\r") +
+                               NumText(game.goals) + QStringLiteral("  -   Game Screen goals scored\r") + playerLine +
+                               QStringLiteral("\r\r") + note,
+                           QStringLiteral("Goals Scored Do Not Match Player Screen")});
         }
     }
-    if (g.EditGoalsAgainstOption) {
+    if (warnGoalsAgainst) {
         const qint64 against =
-            sumOf(QStringLiteral("GA1 + GA2 + GA3 + GA4 + GAO + EN"), "GoalieStats", statsGameNumber);
-        if (against != g.GameRecOppGoals) {
-            MsgBox(QStringLiteral("Goals against do not equal goals against on Player Screen!\r\r") +
-                       NumText(g.GameRecOppGoals) + QStringLiteral("  -   Game Screen goals against\r") +
-                       NumText(against) + QStringLiteral("  -   Player Screen goals against\r\r") + note,
-                   g.MsgStyleWarn, QStringLiteral("Goals Against Do Not Match Player Screen"));
+            sumOf(db, QStringLiteral("GA1 + GA2 + GA3 + GA4 + GAO + EN"), "GoalieStats", team, statsGameNumber);
+        if (against != game.oppGoals) {
+            out.push_back({QStringLiteral("Goals against do not equal goals against on Player Screen!\r\r") +
+                               NumText(game.oppGoals) + QStringLiteral("  -   Game Screen goals against\r") +
+                               NumText(against) + QStringLiteral("  -   Player Screen goals against\r\r") + note,
+                           QStringLiteral("Goals Against Do Not Match Player Screen")});
         }
     }
+    return out;
 }
 
-HeaderSaveResult SaveGameHeader(const GameHeaderEntry& e, int16_t originalGameType, int16_t originalHomeTeam)
+HeaderStep CheckGameHeader(Database& db, const GameHeaderInput& in)
 {
-    FillGameRecord(e);
+    HeaderStep step;
+    step.game = FillGameRecord(db, in.entry, in.team, in.oldGameNumber);
+    GameRecord& game = step.game;
+    step.infoChanged = game.gameType != in.originalGameType || VbBool(game.homeTeam) != in.originalHomeTeam;
 
-    if (g.GameRecGameType != originalGameType || g.GameRecHomeTeam != originalHomeTeam)
-        g.GameInfoChanged = "Y";
+    const auto stop = [&step](HeaderMessage message, HeaderBox focus, bool restoreNumber = false) {
+        step.kind = HeaderStep::Kind::Stop;
+        step.message = std::move(message);
+        step.focus = focus;
+        step.restoreGameNumber = restoreNumber;
+        return step;
+    };
+    const auto ask = [&step](HeaderQuestion question, HeaderMessage message) {
+        step.kind = HeaderStep::Kind::Ask;
+        step.question = question;
+        step.message = std::move(message);
+        return step;
+    };
+    const auto badNumber = [&stop](const QString& text) {
+        return stop({text, InvalidGameNumber}, HeaderBox::GameNumber, true);
+    };
 
-    const QString mode = g.GameEditMode.str();
-    const long long typed = leadingNumber(e.gameNumber);
-    if (typed != g.OldGameNumber) {
-        if (mode == QLatin1String("C")) {
-            if (typed == 0) {
-                MsgBox(QStringLiteral("Game Number can not be zero!"), g.MsgStyleWarn, InvalidGameNumber);
-                return stop(HeaderBox::GameNumber, true);
-            }
-            if (typed > g.NumGames) {
-                MsgBox(QStringLiteral("Game Number can not be greater than total games (") + NumText(g.NumGames) +
-                           QStringLiteral(")."),
-                       g.MsgStyleWarn, InvalidGameNumber);
-                return stop(HeaderBox::GameNumber, true);
-            }
-            if (MsgBox(QStringLiteral("Are you sure you want to change the game number?\r"
-                                      "If so, this game will be inserted at that spot!"),
-                       g.MsgStyleYesNo, QStringLiteral("Game Number Changed!")) != vbYes)
-                return stop(HeaderBox::None);
-        } else if (mode == QLatin1String("A")) {
-            if (typed == 0) {
-                MsgBox(QStringLiteral("Game Number can not be zero!"), g.MsgStyleWarn, InvalidGameNumber);
-                return stop(HeaderBox::GameNumber, true);
-            }
-            if (typed > g.OldGameNumber) {
-                MsgBox(QStringLiteral("Game Number can not be greater than the next game number (") +
-                           NumText(g.OldGameNumber) + QStringLiteral(")!"),
-                       g.MsgStyleWarn, InvalidGameNumber);
-                return stop(HeaderBox::GameNumber, true);
-            }
-            if (MsgBox(QStringLiteral("Game number is not the next game number.\rDo you want to insert game?"),
-                       g.MsgStyleYesNo, QStringLiteral("Game Number Changed!")) != vbYes)
-                return stop(HeaderBox::None);
-        }
+    const long long typed = leadingNumber(in.entry.gameNumber);
+    if (typed != in.oldGameNumber && (in.mode == QLatin1String("C") || in.mode == QLatin1String("A"))) {
+        const bool changing = in.mode == QLatin1String("C");
+        if (typed == 0)
+            return badNumber(QStringLiteral("Game Number can not be zero!"));
+        if (changing && typed > in.numGames)
+            return badNumber(QStringLiteral("Game Number can not be greater than total games (") +
+                             NumText(in.numGames) + QStringLiteral(")."));
+        if (!changing && typed > in.oldGameNumber)
+            return badNumber(QStringLiteral("Game Number can not be greater than the next game number (") +
+                             NumText(in.oldGameNumber) + QStringLiteral(")!"));
+        if (!in.insertAtNumber)
+            return ask(HeaderQuestion::InsertAtNumber,
+                       {changing ? QStringLiteral("Are you sure you want to change the game number?\r"
+                                                  "If so, this game will be inserted at that spot!")
+                                 : QStringLiteral("Game number is not the next game number.\rDo you want to insert game?"),
+                        QStringLiteral("Game Number Changed!")});
+        if (!*in.insertAtNumber)
+            return stop({}, HeaderBox::None);
     }
 
-    if (!g.GameRecGameDate.isEmpty() && !IsDate(g.GameRecGameDate)) {
-        MsgBox(QStringLiteral("Game Date must be in mm/dd/yy format or blank!"), g.MsgStyleWarn,
-               QStringLiteral("Invalid Game Date"));
-        return stop(HeaderBox::GameDate);
+    if (!game.gameDate.isEmpty() && !IsDate(game.gameDate))
+        return stop({QStringLiteral("Game Date must be in mm/dd/yy format or blank!"), QStringLiteral("Invalid Game Date")},
+                    HeaderBox::GameDate);
+    if (game.ppg > game.pp)
+        return stop({QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"),
+                     QStringLiteral("Power Play Goals Error")},
+                    HeaderBox::PPG);
+    if (game.kills > game.sh)
+        return stop({QStringLiteral("Killed Penalties can NOT be > Short Handed Opportunities (SH)"),
+                     QStringLiteral("Killed Penalties Error")},
+                    HeaderBox::Kills);
+    if (game.ppg > game.goals)
+        return stop({QStringLiteral("Power Play Goals (PPG) can NOT be > Total Goals Scoresd"),
+                     QStringLiteral("Power Play Goals Error")},
+                    HeaderBox::PPG);
+
+    if (game.goalsOT != 0 || game.oppGoalsOT != 0) {
+        game.overtime = true;
+    } else if (game.goals == game.oppGoals) {
+        if (!in.overtime)
+            return ask(HeaderQuestion::Overtime, {QStringLiteral("Was this an overtime game?"),
+                                                  QStringLiteral("Overtime Game?")});
+        game.overtime = *in.overtime;
+    } else {
+        game.overtime = false;
     }
 
-    if (g.GameRecPPG > g.GameRecPP) {
-        MsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"), g.MsgStyleWarn,
-               QStringLiteral("Power Play Goals Error"));
-        return stop(HeaderBox::PPG);
-    }
-    if (g.GameRecKills > g.GameRecSH) {
-        MsgBox(QStringLiteral("Killed Penalties can NOT be > Short Handed Opportunities (SH)"), g.MsgStyleWarn,
-               QStringLiteral("Killed Penalties Error"));
-        return stop(HeaderBox::Kills);
-    }
-    if (g.GameRecPPG > g.GameRecGoals) {
-        MsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Total Goals Scoresd"), g.MsgStyleWarn,
-               QStringLiteral("Power Play Goals Error"));
-        return stop(HeaderBox::PPG);
-    }
-
-    if (g.GameRecGoalsOT != 0 || g.GameRecOppGoalsOT != 0)
-        g.GameRecOvertime = True;
-    else if (g.GameRecGoals == g.GameRecOppGoals)
-        g.GameRecOvertime = VbBool(MsgBox(QStringLiteral("Was this an overtime game?"), g.MsgStyleYesNo,
-                                          QStringLiteral("Overtime Game?")) == vbYes);
-    else
-        g.GameRecOvertime = False;
-
-    if (mode != QLatin1String("A")) {
-        // A game being moved still has its statistics under the number it had
-        // when the screen opened; the number in the box may be another game's.
-        WarnGoalsAgainstStatistics(mode == QLatin1String("C") ? g.OldGameNumber : g.GameRecGameNumber);
-    }
-
-    if (!RenumberGames())
-        return stop(HeaderBox::None);
-    return {true, HeaderBox::None, false};
+    // A game being moved still has its statistics under the number it had
+    // when the screen opened; the number in the box may be another game's.
+    if (in.mode != QLatin1String("A"))
+        step.warnings = GoalWarnings(db, in.team, in.mode == QLatin1String("C") ? in.oldGameNumber : game.gameNumber,
+                                     game, in.warnGoalsFor, in.warnGoalsAgainst);
+    step.kind = HeaderStep::Kind::Write;
+    step.request = {in.mode, in.team, in.oldGameNumber, step.infoChanged, game};
+    return step;
 }
 
 }  // namespace vh

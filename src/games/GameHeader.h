@@ -1,16 +1,23 @@
 #pragma once
-// The game header's save: the screen's values into the game record buffer,
-// the checks in their order with their messages, the overtime question, the
-// goal warnings and the write through RenumberGames. No window is needed:
-// the header screen reads its boxes into a GameHeaderEntry and calls this.
+// The game header's save without its window: the screen's values into a game
+// record, the checks in their order with their messages, the questions to ask
+// (inserting at another number, overtime), the goal warnings and the request
+// for RenumberGames. The header screen asks the questions and shows the
+// messages; a check can be run again with the answers given so far.
+
+#include "shell/GameRecord.h"
+#include "shell/Renumber.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace vh {
+
+class Database;
 
 // What the header screen's boxes hold.
 struct GameHeaderEntry {
@@ -39,27 +46,59 @@ int16_t BoxNumber(const QString& text);
 // periods 1 and 2 and overtime, and periods 3 and 4 only when shown.
 int16_t RowTotal(const std::array<QString, 10>& periodScores, int firstBox, int periodsIndex);
 
-// Fills the game record buffer from the screen (all but the overtime flag).
-void FillGameRecord(const GameHeaderEntry& entry);
+// The game record of the screen's values for `team` (all but the overtime
+// flag); a number beyond the 16-bit range keeps `oldGameNumber`. The serial
+// number is the next free one.
+GameRecord FillGameRecord(Database& db, const GameHeaderEntry& entry, int16_t team, int16_t oldGameNumber);
 
 // The box the user is sent back to when a check stops the save.
 enum class HeaderBox { None, GameNumber, GameDate, PPG, Kills };
 
-struct HeaderSaveResult {
-    bool saved = false;
-    HeaderBox focus = HeaderBox::None;
-    // The number box shows OldGameNumber again.
-    bool restoreGameNumber = false;
+struct HeaderMessage {
+    QString text;
+    QString title;
 };
 
-// The header screen's OK: fills the buffer, sets GameInfoChanged when the
-// type or home flag differs from the stored game's, runs the checks (each
-// stop shows its message), settles the overtime flag, warns when the goals
-// differ from the stored player and goalie statistics (a stored game only)
-// and writes the game through RenumberGames.
-HeaderSaveResult SaveGameHeader(const GameHeaderEntry& entry, int16_t originalGameType, int16_t originalHomeTeam);
+struct GameHeaderInput {
+    GameHeaderEntry entry;
+    QString mode;  // "A" adding, "C" changing
+    int16_t team = 0;
+    int16_t oldGameNumber = 0;  // the number the game had on opening (the next free one when adding)
+    int16_t numGames = 0;       // the team's stored games
+    // The stored game's type and home flag; a new game has none.
+    int16_t originalGameType = -1;
+    int16_t originalHomeTeam = 777;
+    bool warnGoalsFor = false;
+    bool warnGoalsAgainst = false;
+    // The user's answers so far; empty until asked.
+    std::optional<bool> insertAtNumber;
+    std::optional<bool> overtime;
+};
 
-// The two goal warnings for the statistics stored as game `statsGameNumber`.
-void WarnGoalsAgainstStatistics(int16_t statsGameNumber);
+enum class HeaderQuestion { None, InsertAtNumber, Overtime };
+
+// The next thing the save needs: a stop with its message, a question, or the
+// write (after showing the warnings).
+struct HeaderStep {
+    enum class Kind { Stop, Ask, Write } kind = Kind::Write;
+    HeaderMessage message;  // Stop: the message (none for a declined question); Ask: the question
+    HeaderQuestion question = HeaderQuestion::None;
+    HeaderBox focus = HeaderBox::None;
+    bool restoreGameNumber = false;  // the number box shows the old number again
+    // Always: the screen's values, and whether the type or home flag differs
+    // from the stored game's. The overtime flag is settled only for Write.
+    GameRecord game;
+    bool infoChanged = false;
+    // Write: the goal warnings to show first, and what to write.
+    std::vector<HeaderMessage> warnings;
+    RenumberRequest request;
+};
+
+HeaderStep CheckGameHeader(Database& db, const GameHeaderInput& input);
+
+// The goal warnings for `game` against the statistics stored as game
+// `statsGameNumber` of `team`.
+std::vector<HeaderMessage> GoalWarnings(Database& db, int16_t team, int16_t statsGameNumber, const GameRecord& game,
+                                        bool warnGoalsFor, bool warnGoalsAgainst);
 
 }  // namespace vh

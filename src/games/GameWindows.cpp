@@ -1,7 +1,10 @@
 #include "games/GameWindows.h"
 
-
+#include "platform/MsgBox.h"
+#include "shell/Controls.h"
 #include "shell/Form.h"
+#include "shell/Globals.h"
+#include "shell/Renumber.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -22,13 +25,10 @@ QFont GameListFont()
 
 void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMenu, int listHeightTwips)
 {
-    lblGameList = new QLabel(QStringLiteral("Game List"), window);
-    lblGameList->setObjectName(QStringLiteral("lblGameList"));
-    place(lblGameList, 120, 120, 3000, 255);
-    lstGameMenu = new QListWidget(window);
-    lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
+    lblGameList = makeLabel(window, QStringLiteral("lblGameList"), QStringLiteral("Game List"), 120, 120, 3000);
+    lstGameMenu = makeListBox(window, QStringLiteral("lstGameMenu"), 120, 375, 9015, listHeightTwips);
     lstGameMenu->setFont(GameListFont());
-    place(lstGameMenu, 120, 375, 9015, listHeightTwips);
+    nameBoxByLabel(lblGameList, lstGameMenu);
 }
 
 void FocusWhenShown(QWidget* control)
@@ -38,6 +38,14 @@ void FocusWhenShown(QWidget* control)
         if (control && control->isEnabled())
             control->setFocus();
     });
+}
+
+bool WriteGames(const RenumberRequest& request)
+{
+    const RenumberOutcome outcome = RenumberGames(Db(), request);
+    if (!outcome.written)
+        MsgBox(outcome.message, g.MsgStyleWarn, RenumberOutcome::Title);
+    return outcome.written;
 }
 
 }  // namespace vh

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace vh {
 
+struct RenumberRequest;
+
 // The fixed-pitch font of the game lists, so that the padded columns of the
 // lines stand under each other.
 QFont GameListFont();
@@ -18,5 +20,9 @@ void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMe
 // Gives a control of a window being loaded the focus, also once the window
 // is on screen.
 void FocusWhenShown(QWidget* control);
+
+// Writes through RenumberGames into the open database; a failure is shown to
+// the user and gives false.
+bool WriteGames(const RenumberRequest& request);
 
 }  // namespace vh

@@ -6,7 +6,7 @@ namespace vh {
 
 // Whether the player entry screen can be opened.
 bool PlayerScreenAvailable();
-// Opens the player entry screen for game GameRecGameNumber of CurrentTeam;
+// Opens the player entry screen for game GameRec.gameNumber of CurrentTeam;
 // the caller has unloaded itself.
 void ShowPlayerScreen();
 

@@ -1,10 +1,12 @@
 #include "games/frmGameMenu.h"
 
+#include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "games/PlayerScreenLink.h"
 #include "games/frmGameScreen.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -29,11 +31,7 @@ frmGameMenu::frmGameMenu() : Form(FormNo::GameMenu)
     MakeGameList(this, lblGameList, lstGameMenu, 4080);
 
     const auto button = [this](const char* name, const char* caption, int left) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        place(b, left, 4620, 1695, 405);
-        return b;
+        return makeButton(this, QLatin1String(name), QString::fromLatin1(caption), left, 4620, 1695, 405);
     };
     cmdAddGame = button("cmdAddGame", "&Add Game", 150);
     cmdModify = button("cmdModify", "&Change", 1980);
@@ -63,14 +61,8 @@ void frmGameMenu::Form_Load()
     CenterForm(this);
 
     lstGameMenu->clear();
-    g.SqlText = QStringLiteral("Select * from GameStats where TeamNumber =") + Str(g.CurrentTeam) +
-                QStringLiteral(" order by GameNumber");
-    Recordset rs = Db().openRecordset(g.SqlText);
-    while (!rs.eof()) {
-        lstGameMenu->addItem(FormatGameListLine(rs));
-        rs.moveNext();
-    }
-    rs.close();
+    for (const GameListEntry& game : ReadGameList(Db(), g.CurrentTeam))
+        lstGameMenu->addItem(game.line);
 
     const int lines = lstGameMenu->count();
     if (lines > 0) {
@@ -93,15 +85,15 @@ void frmGameMenu::Form_Unload() { g.FormOpen[FormNo::GameMenu] = False; }
 void frmGameMenu::chooseSelectedGame(const char* mode)
 {
     g.NumGames = int16_t(lstGameMenu->count());
-    g.GameRecGameNumber = int16_t(lstGameMenu->currentRow() + 1);
-    g.ReselectGame = g.GameRecGameNumber;
+    g.GameRec.gameNumber = int16_t(lstGameMenu->currentRow() + 1);
+    g.ReselectGame = g.GameRec.gameNumber;
     g.GameEditMode = mode;
 }
 
 void frmGameMenu::cmdAddGame_Click()
 {
-    g.GameRecGameNumber = NextGameNumber(g.CurrentTeam);
-    g.ReselectGame = g.GameRecGameNumber;
+    g.GameRec.gameNumber = NextGameNumber(Db(), g.CurrentTeam);
+    g.ReselectGame = g.GameRec.gameNumber;
     g.GameEditMode = "A";
     unloadForm();
     Load<frmGameScreen>();
@@ -135,7 +127,13 @@ void frmGameMenu::cmdDelete_Click()
                QStringLiteral("Delete Game?")) != vbOK)
         return;
     chooseSelectedGame("D");
-    RenumberGames();
+    RenumberRequest request;
+    request.mode = QStringLiteral("D");
+    request.team = g.CurrentTeam;
+    request.oldGameNumber = g.OldGameNumber;
+    request.infoChanged = g.GameInfoChanged == "Y";
+    request.game = g.GameRec;
+    WriteGames(request);
     Form_Load();
 }
 

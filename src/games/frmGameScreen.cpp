@@ -1,5 +1,6 @@
 #include "games/frmGameScreen.h"
 
+#include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "games/ImportMirror.h"
 #include "games/PlayerScreenLink.h"
@@ -7,6 +8,7 @@
 #include "games/frmImportGame.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -37,17 +39,47 @@ constexpr int UpperRowTop = 480, LowerRowTop = 960, TotalOffset = 45;
 constexpr int FirstPeriodLeft = 3240, PeriodStep = 480, TotalLeft = 5640;
 constexpr int BoxWidth = 315, BoxHeight = 285;
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-              int height = 255)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    place(l, left, top, width, height);
-    return l;
-}
-
-
 }  // namespace
+
+HeaderSaveResult SaveGameHeader(const GameHeaderEntry& entry, int16_t originalGameType, int16_t originalHomeTeam)
+{
+    GameHeaderInput in;
+    in.entry = entry;
+    in.mode = g.GameEditMode.str();
+    in.team = g.CurrentTeam;
+    in.oldGameNumber = g.OldGameNumber;
+    in.numGames = g.NumGames;
+    in.originalGameType = originalGameType;
+    in.originalHomeTeam = originalHomeTeam;
+    in.warnGoalsFor = g.EditGoalsForOption != 0;
+    in.warnGoalsAgainst = g.EditGoalsAgainstOption != 0;
+    for (;;) {
+        HeaderStep step = CheckGameHeader(Db(), in);
+        // The overtime flag is the answer's once the save gets that far.
+        const bool overtime = g.GameRec.overtime;
+        g.GameRec = step.game;
+        if (step.kind != HeaderStep::Kind::Write)
+            g.GameRec.overtime = overtime;
+        if (step.infoChanged)
+            g.GameInfoChanged = "Y";
+        switch (step.kind) {
+        case HeaderStep::Kind::Stop:
+            if (!step.message.text.isEmpty())
+                MsgBox(step.message.text, g.MsgStyleWarn, step.message.title);
+            return {false, step.focus, step.restoreGameNumber};
+        case HeaderStep::Kind::Ask: {
+            const bool yes = MsgBox(step.message.text, g.MsgStyleYesNo, step.message.title) == vbYes;
+            (step.question == HeaderQuestion::Overtime ? in.overtime : in.insertAtNumber) = yes;
+            continue;
+        }
+        case HeaderStep::Kind::Write:
+            for (const HeaderMessage& w : step.warnings)
+                MsgBox(w.text, g.MsgStyleWarn, w.title);
+            step.request.infoChanged = g.GameInfoChanged == "Y";
+            return {WriteGames(step.request), HeaderBox::None, false};
+        }
+    }
+}
 
 frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
 {
@@ -56,10 +88,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     setDesignSize(9615, 7020);
 
     const auto textBox = [this](QWidget* parent, const char* name, int maxLength, int left, int top, int width) {
-        auto* b = new QLineEdit(parent);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setMaxLength(maxLength);
-        place(b, left, top, width, BoxHeight);
+        QLineEdit* b = makeTextBox(parent, QLatin1String(name), maxLength, left, top, width, BoxHeight);
         connect(b, &QLineEdit::textChanged, this, &frmGameScreen::markChanged);
         return b;
     };
@@ -73,46 +102,42 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
         return b;
     };
 
-    Label1 = label(this, "Label1", QStringLiteral("Game Number:"), 240, 285, 1500);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Game Number:"), 240, 285, 1500);
     txtGameNumber = numberBox(this, "txtGameNumber", 5, 1800, 240, 735);
+    nameBoxByLabel(Label1, txtGameNumber);
 
-    lblGameDate = label(this, "lblGameDate", QStringLiteral("Game Date:"), 240, 705, 1500);
+    lblGameDate = makeLabel(this, QStringLiteral("lblGameDate"), QStringLiteral("Game Date:"), 240, 705, 1500);
     txtGameDate = textBox(this, "txtGameDate", 20, 1800, 660, 1695);
+    nameBoxByLabel(lblGameDate, txtGameDate);
     selectAllOnTabFocus(txtGameDate);
     txtGameDate->installEventFilter(this);
     connect(txtGameDate, &QLineEdit::textChanged, this, [this] { lblDisplayDate->clear(); });
-    Label3 = label(this, "Label3", QStringLiteral("month/day/year"), 3600, 705, 1800);
-    lblDisplayDate = label(this, "lblDisplayDate", QString(), 1800, 1005, 3840);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("month/day/year"), 3600, 705, 1800);
+    lblDisplayDate = makeLabel(this, QStringLiteral("lblDisplayDate"), QString(), 1800, 1005, 3840);
 
-    lblGameLocation = label(this, "lblGameLocation", QStringLiteral("Game Location:"), 240, 1425, 1500);
+    lblGameLocation = makeLabel(this, QStringLiteral("lblGameLocation"), QStringLiteral("Game Location:"), 240, 1425, 1500);
     txtGameLoc = textBox(this, "txtGameLoc", 30, 1800, 1380, 3600);
+    nameBoxByLabel(lblGameLocation, txtGameLoc);
     selectAllOnTabFocus(txtGameLoc);
 
-    Label8 = label(this, "Label8", QStringLiteral("Number of Periods to Show:"), 240, 1860, 2700);
-    cmbPeriods = new QComboBox(this);
-    cmbPeriods->setObjectName(QStringLiteral("cmbPeriods"));
+    Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Number of Periods to Show:"), 240, 1860, 2700);
+    cmbPeriods = makeComboBox(this, QStringLiteral("cmbPeriods"), 3000, 1800, 735, 345);
     cmbPeriods->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
-    place(cmbPeriods, 3000, 1800, 735, 345);
-    chkHomeTeam = new QCheckBox(QStringLiteral("Home Team"), this);
-    chkHomeTeam->setObjectName(QStringLiteral("chkHomeTeam"));
-    place(chkHomeTeam, 4080, 1830, 1560, 285);
+    nameBoxByLabel(Label8, cmbPeriods);
+    chkHomeTeam = makeCheckBox(this, QStringLiteral("chkHomeTeam"), QStringLiteral("Home Team"), 4080, 1830, 1560, 285);
 
-    lblGameType = label(this, "lblGameType", QStringLiteral("Game Types"), 5880, 240, 3480);
-    lstGameTypes = new QListWidget(this);
-    lstGameTypes->setObjectName(QStringLiteral("lstGameTypes"));
-    place(lstGameTypes, 5880, 495, 3480, 1650);
-    lblAddGameTypes = label(this, "lblAddGameTypes",
+    lblGameType = makeLabel(this, QStringLiteral("lblGameType"), QStringLiteral("Game Types"), 5880, 240, 3480);
+    lstGameTypes = makeListBox(this, QStringLiteral("lstGameTypes"), 5880, 495, 3480, 1650);
+    nameBoxByLabel(lblGameType, lstGameTypes);
+    lblAddGameTypes = makeLabel(this, QStringLiteral("lblAddGameTypes"),
                             QStringLiteral("To add game types, select Name Categories and Game Types from the Tools Menu."),
                             5880, 1305, 3480, 840);
     lblAddGameTypes->setWordWrap(true);
     lblAddGameTypes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The score grid: the opponent's boxes 0 to 4, the team's 5 to 9.
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    place(Frame1, 240, 2325, 6240, 1485);
-    cmbOpponents = new QComboBox(Frame1);
-    cmbOpponents->setObjectName(QStringLiteral("cmbOpponents"));
+    Frame1 = makeFrame(this, QStringLiteral("Frame1"), QString(), 240, 2325, 6240, 1485);
+    cmbOpponents = makeComboBox(Frame1, QStringLiteral("cmbOpponents"), 240, UpperRowTop, 2805, BoxHeight);
     cmbOpponents->setEditable(true);
     cmbOpponents->setInsertPolicy(QComboBox::NoInsert);
     cmbOpponents->lineEdit()->setMaxLength(255);
@@ -120,15 +145,15 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     selectAllOnTabFocus(cmbOpponents->lineEdit());
     connect(cmbOpponents, &QComboBox::editTextChanged, this, &frmGameScreen::markChanged);
     connect(cmbOpponents, &QComboBox::activated, this, &frmGameScreen::markChanged);
-    lblTeamName = label(Frame1, "lblTeamName", QString(), 240, LowerRowTop + 30, 2805);
+    lblTeamName = makeLabel(Frame1, QStringLiteral("lblTeamName"), QString(), 240, LowerRowTop + 30, 2805);
     static const char* const heads[] = {"1", "2", "3", "4", "OT"};
     for (int i = 0; i < 5; ++i) {
-        lblPeriod[size_t(i)] = label(Frame1, "lblPeriod", QString::fromLatin1(heads[i]),
+        lblPeriod[size_t(i)] = makeLabel(Frame1, QStringLiteral("lblPeriod"), QString::fromLatin1(heads[i]),
                                      FirstPeriodLeft + PeriodStep * i, 240, BoxWidth);
         lblPeriod[size_t(i)]->setObjectName(QStringLiteral("lblPeriod_%1").arg(i));
         lblPeriod[size_t(i)]->setAlignment(Qt::AlignCenter);
     }
-    lblFinal = label(Frame1, "lblFinal", QStringLiteral("Final"), TotalLeft, 240, 480);
+    lblFinal = makeLabel(Frame1, QStringLiteral("lblFinal"), QStringLiteral("Final"), TotalLeft, 240, 480);
     for (int i = 0; i < 10; ++i) {
         const int column = i % 5;
         QLineEdit* b = numberBox(Frame1, "txtPeriodScore", 2, FirstPeriodLeft + PeriodStep * column,
@@ -139,30 +164,30 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
         txtPeriodScore[size_t(i)] = b;
     }
     for (int i = 0; i < 2; ++i) {
-        lblGoals[size_t(i)] = label(Frame1, "lblGoals", QString(), TotalLeft,
+        lblGoals[size_t(i)] = makeLabel(Frame1, QStringLiteral("lblGoals"), QString(), TotalLeft,
                                     (i == 0 ? UpperRowTop : LowerRowTop) + TotalOffset, 480);
         lblGoals[size_t(i)]->setObjectName(QStringLiteral("lblGoals_%1").arg(i));
     }
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    place(Frame2, 6720, 2325, 2640, 1485);
-    Label4 = label(Frame2, "Label4", QStringLiteral("PP:"), 180, 405, 660);
+    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QString(), 6720, 2325, 2640, 1485);
+    Label4 = makeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("PP:"), 180, 405, 660);
     txtPP = numberBox(Frame2, "txtPP", 2, 840, 360, 435);
-    Label6 = label(Frame2, "Label6", QStringLiteral("PPG:"), 1380, 405, 660);
+    nameBoxByLabel(Label4, txtPP);
+    Label6 = makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("PPG:"), 1380, 405, 660);
     txtPPG = numberBox(Frame2, "txtPPG", 2, 2040, 360, 435);
-    Label5 = label(Frame2, "Label5", QStringLiteral("SH:"), 180, 945, 660);
+    nameBoxByLabel(Label6, txtPPG);
+    Label5 = makeLabel(Frame2, QStringLiteral("Label5"), QStringLiteral("SH:"), 180, 945, 660);
     txtSH = numberBox(Frame2, "txtSH", 2, 840, 900, 435);
-    Label7 = label(Frame2, "Label7", QStringLiteral("Kills:"), 1380, 945, 660);
+    nameBoxByLabel(Label5, txtSH);
+    Label7 = makeLabel(Frame2, QStringLiteral("Label7"), QStringLiteral("Kills:"), 1380, 945, 660);
     txtKills = numberBox(Frame2, "txtKills", 2, 2040, 900, 435);
+    nameBoxByLabel(Label7, txtKills);
 
-    Label2 = label(this, "Label2", QStringLiteral("Game Notes:"), 240, 3990, 1800);
-    txtNotes = new QPlainTextEdit(this);
-    txtNotes->setObjectName(QStringLiteral("txtNotes"));
-    txtNotes->setTabChangesFocus(true);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Game Notes:"), 240, 3990, 1800);
+    txtNotes = makeMemoBox(this, QStringLiteral("txtNotes"), 240, 4245, 9120, 1920);
+    nameBoxByLabel(Label2, txtNotes);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->installEventFilter(this);
-    place(txtNotes, 240, 4245, 9120, 1920);
     connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = txtNotes->toPlainText();
         if (text.size() > NotesLimit) {
@@ -175,11 +200,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     });
 
     const auto button = [this](const char* name, const QString& caption, int left) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        place(b, left, 6375, 1575, 405);
-        return b;
+        return makeButton(this, QLatin1String(name), caption, left, 6375, 1575, 405);
     };
     cmdPlayers = button("cmdPlayers", QStringLiteral("&Player Screen"), 240);
     cmdImport = button("cmdImport", QStringLiteral("&Import"), 1995);
@@ -217,9 +238,7 @@ void frmGameScreen::Form_Load()
     g.ImportOpponentTeam = 0;
     // The change checks compare a new number with this team's own count, not
     // with whatever list was open last.
-    g.NumGames = CInt(Db().scalar(QStringLiteral("select count(*) from GameStats where TeamNumber =") +
-                                  Str(g.CurrentTeam))
-                          .toDouble());
+    g.NumGames = CountGames(Db(), g.CurrentTeam);
 
     for (int i = 1; i <= g.NumberGameTypes && i <= g.GameTypeDescriptions.size(); ++i) {
         auto* item = new QListWidgetItem(g.GameTypeDescriptions[i].str(), lstGameTypes);
@@ -243,8 +262,8 @@ void frmGameScreen::Form_Load()
 
     if (adding) {
         setPeriodsIndex(qBound(0, g.PeriodsOption - 2, 2));
-        txtGameNumber->setText(NumText(g.GameRecGameNumber));
-        g.OldGameNumber = g.GameRecGameNumber;
+        txtGameNumber->setText(NumText(g.GameRec.gameNumber));
+        g.OldGameNumber = g.GameRec.gameNumber;
         txtGameDate->setText(ShortDate(QDate::currentDate()));
         DisplayDate();
         chkHomeTeam->setChecked(true);
@@ -256,60 +275,48 @@ void frmGameScreen::Form_Load()
         for (QLineEdit* b : {txtPP, txtSH, txtPPG, txtKills})
             b->setText(QStringLiteral("0"));
     } else {
-        g.SqlText = QStringLiteral("select * from GameStats where TeamNumber =") + Str(g.CurrentTeam) +
-                    QStringLiteral(" and GameNumber =") + Str(g.GameRecGameNumber);
-        Recordset rs = Db().openRecordset(g.SqlText);
+        const std::optional<GameRecord> stored = ReadGame(Db(), g.CurrentTeam, g.GameRec.gameNumber);
         // A missing row leaves the boxes empty; saving it then reports that
         // the game is not there.
-        g.OldGameNumber = g.GameRecGameNumber;
-        if (!rs.eof()) {
-            const auto num = [&rs](const char* field) -> int16_t {
-                const QString name = QLatin1String(field);
-                return rs.isNull(name) ? int16_t(0) : rs.getInt(name);
-            };
-            const auto numText = [&num](const char* field) { return NumText(num(field)); };
-            g.OldGameNumber = num("GameNumber");
+        g.OldGameNumber = g.GameRec.gameNumber;
+        if (stored) {
+            const GameRecord& game = *stored;
+            g.OldGameNumber = game.gameNumber;
             // A period count the list does not offer shows the nearest one.
-            setPeriodsIndex(qBound(0, num("Periods") - 2, 2));
-            txtGameNumber->setText(NumText(g.GameRecGameNumber));
-            const QDate date = rs.getDate(QStringLiteral("GameDate"));
-            if (!date.isValid()) {
-                txtGameDate->setText(QString());
-            } else {
-                txtGameDate->setText(Trim(ShortDate(date)));
+            setPeriodsIndex(qBound(0, game.periods - 2, 2));
+            txtGameNumber->setText(NumText(g.GameRec.gameNumber));
+            txtGameDate->setText(game.gameDate);
+            if (!game.gameDate.isEmpty())
                 DisplayDate();
-            }
-            txtGameLoc->setText(Trim(rs.textOr(QStringLiteral("Location"))));
-            chkHomeTeam->setChecked(num("HomeTeam") != 0);
-            OriginalHomeTeam = num("HomeTeam");
+            txtGameLoc->setText(Trim(game.location));
+            chkHomeTeam->setChecked(game.homeTeam);
+            OriginalHomeTeam = VbBool(game.homeTeam);
             FormatHomeTeam();
-            cmbOpponents->setEditText(Trim(rs.textOr(QStringLiteral("Opponent"))));
-            const int16_t type = num("GameType");
+            cmbOpponents->setEditText(Trim(game.opponent));
             for (int i = 0; i < lstGameTypes->count(); ++i)
-                if (lstGameTypes->item(i)->data(Qt::UserRole).toInt() == type)
+                if (lstGameTypes->item(i)->data(Qt::UserRole).toInt() == game.gameType)
                     lstGameTypes->setCurrentRow(i);
-            OriginalGameType = type;
-            static const char* const oppFields[] = {"OppGoalsPeriod1", "OppGoalsPeriod2", "OppGoalsPeriod3",
-                                                    "OppGoalsPeriod4", "OppGoalsOT"};
-            static const char* const ownFields[] = {"GoalsPeriod1", "GoalsPeriod2", "GoalsPeriod3", "GoalsPeriod4",
-                                                    "GoalsOT"};
+            OriginalGameType = game.gameType;
+            const int16_t opp[] = {game.oppGoalsPeriod1, game.oppGoalsPeriod2, game.oppGoalsPeriod3,
+                                   game.oppGoalsPeriod4, game.oppGoalsOT};
+            const int16_t own[] = {game.goalsPeriod1, game.goalsPeriod2, game.goalsPeriod3, game.goalsPeriod4,
+                                   game.goalsOT};
             for (int i = 0; i < 5; ++i)
-                txtPeriodScore[size_t(i)]->setText(numText(oppFields[i]));
-            lblGoals[0]->setText(numText("OppGoals"));
+                txtPeriodScore[size_t(i)]->setText(NumText(opp[i]));
+            lblGoals[0]->setText(NumText(game.oppGoals));
             for (int i = 0; i < 5; ++i)
-                txtPeriodScore[size_t(i + 5)]->setText(numText(ownFields[i]));
-            lblGoals[1]->setText(numText("Goals"));
-            txtPP->setText(numText("PP"));
-            txtPPG->setText(numText("PPG"));
-            txtKills->setText(numText("Kills"));
-            txtSH->setText(numText("SH"));
-            txtNotes->setPlainText(Trim(rs.textOr(QStringLiteral("notes"))));
+                txtPeriodScore[size_t(i + 5)]->setText(NumText(own[i]));
+            lblGoals[1]->setText(NumText(game.goals));
+            txtPP->setText(NumText(game.pp));
+            txtPPG->setText(NumText(game.ppg));
+            txtKills->setText(NumText(game.kills));
+            txtSH->setText(NumText(game.sh));
+            txtNotes->setPlainText(Trim(game.notes));
         } else {
-            txtGameNumber->setText(NumText(g.GameRecGameNumber));
+            txtGameNumber->setText(NumText(g.GameRec.gameNumber));
             FormatPeriods();
             FormatHomeTeam();
         }
-        rs.close();
     }
 
     if (lstGameTypes->count() == 1) {
@@ -475,13 +482,13 @@ void frmGameScreen::cmdOK_Click()
 {
     const HeaderSaveResult r = SaveGameHeader(entry(), OriginalGameType, OriginalHomeTeam);
     if (!r.saved) {
-        SaveFailed = QStringLiteral("Y");
+        SaveFailed = true;
         if (r.restoreGameNumber)
             txtGameNumber->setText(NumText(g.OldGameNumber));
         focusBox(r.focus);
         return;
     }
-    if (SaveFromPlayerScreen == QLatin1String("Y"))
+    if (SaveFromPlayerScreen)
         return;
     const bool changed = g.GameEditMode == "C";
     unloadForm();
@@ -499,11 +506,11 @@ void frmGameScreen::cmdPlayers_Click()
     if (ScreenChanged) {
         if (MsgBox(QStringLiteral("Save game information?"), g.MsgStyleYesNo, QStringLiteral("Game Information Changed")) ==
             vbYes) {
-            SaveFromPlayerScreen = QStringLiteral("Y");
+            SaveFromPlayerScreen = true;
             cmdOK_Click();
-            SaveFromPlayerScreen = QStringLiteral("N");
-            if (SaveFailed == QLatin1String("Y")) {
-                SaveFailed = QStringLiteral("N");
+            SaveFromPlayerScreen = false;
+            if (SaveFailed) {
+                SaveFailed = false;
                 return;
             }
             saved = true;
@@ -512,7 +519,7 @@ void frmGameScreen::cmdPlayers_Click()
     // Unsaved, the game is still stored under the number it had when the
     // screen opened, whatever a stopped save left in the buffer.
     if (!saved)
-        g.GameRecGameNumber = g.OldGameNumber;
+        g.GameRec.gameNumber = g.OldGameNumber;
     unloadForm();
     ShowPlayerScreen();
 }
@@ -555,16 +562,8 @@ void frmGameScreen::cmdImport_Click()
     if (g.CancelFlag == "Y")
         return;
 
-    g.SqlText = QStringLiteral("select * from GameStats where TeamNumber =") + Str(g.ImportOpponentTeam) +
-                QStringLiteral(" and GameNumber =") + Str(g.ImportGameNumber);
-    Recordset rs = Db().openRecordset(g.SqlText);
-    if (rs.eof()) {
-        rs.close();
-        return;
-    }
-    const MirroredGame game = MirrorOpponentGame(rs);
-    rs.close();
-    FillFromOpponentGame(game, g.ImportNotes == "Y");
+    if (const std::optional<MirroredGame> game = ReadOpponentGame(Db(), g.ImportOpponentTeam, g.ImportGameNumber))
+        FillFromOpponentGame(*game, g.ImportNotes == "Y");
 }
 
 void frmGameScreen::FillFromOpponentGame(const MirroredGame& m, bool withNotes)

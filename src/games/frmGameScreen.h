@@ -22,6 +22,19 @@ namespace vh {
 
 struct MirroredGame;
 
+struct HeaderSaveResult {
+    bool saved = false;
+    HeaderBox focus = HeaderBox::None;
+    // The number box shows OldGameNumber again.
+    bool restoreGameNumber = false;
+};
+
+// The header screen's OK without the screen: runs the checks of the game in
+// the boxes, shows each stop, asks each question, shows the goal warnings and
+// writes the game. Leaves the screen's values in GameRec and sets
+// GameInfoChanged when the type or home flag differs from the stored game's.
+HeaderSaveResult SaveGameHeader(const GameHeaderEntry& entry, int16_t originalGameType, int16_t originalHomeTeam);
+
 class frmGameScreen : public Form {
     Q_OBJECT
 public:
@@ -100,8 +113,8 @@ private:
     bool LoadingScreen = false;
     int16_t OriginalGameType = -1;
     int16_t OriginalHomeTeam = 777;
-    QString SaveFailed = QStringLiteral("N");
-    QString SaveFromPlayerScreen = QStringLiteral("N");
+    bool SaveFailed = false;
+    bool SaveFromPlayerScreen = false;
 };
 
 }  // namespace vh

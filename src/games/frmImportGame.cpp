@@ -1,7 +1,9 @@
 #include "games/frmImportGame.h"
 
+#include "games/GameStore.h"
 #include "games/GameWindows.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/TextFormat.h"
@@ -21,17 +23,13 @@ frmImportGame::frmImportGame()
 
     MakeGameList(this, lblGameList, lstGameMenu, 3600);
 
-    chkGameComment = new QCheckBox(QStringLiteral("Import Game Notes"), this);
-    chkGameComment->setObjectName(QStringLiteral("chkGameComment"));
-    place(chkGameComment, 150, 4155, 2700, 315);
+    chkGameComment = makeCheckBox(this, QStringLiteral("chkGameComment"), QStringLiteral("Import Game Notes"), 150,
+                                  4155, 2700, 315);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 5760, 4095, 1575, 405);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    place(cmdCancel, 7530, 4095, 1575, 405);
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 5760, 4095, 1575, 405);
+    // The dialog's OK shows as the button Enter presses.
+    cmdOK->setAutoDefault(true);
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 7530, 4095, 1575, 405);
     ButtonKeys::setDefaultButton(this, cmdOK);
     ButtonKeys::setCancelButton(this, cmdCancel);
     InstallHelpKey(this, HelpTopic::ImportGame);
@@ -47,15 +45,10 @@ void frmImportGame::Form_Load()
     setWindowTitle(QStringLiteral("Import Game Information - ") + RTrim(GetLongTeamName(g.ImportOpponentTeam)));
 
     lstGameMenu->clear();
-    g.SqlText = QStringLiteral("Select * from GameStats where TeamNumber =") + Str(g.ImportOpponentTeam) +
-                QStringLiteral(" order by GameNumber");
-    Recordset rs = Db().openRecordset(g.SqlText);
-    while (!rs.eof()) {
-        auto* item = new QListWidgetItem(FormatGameListLine(rs), lstGameMenu);
-        item->setData(Qt::UserRole, int(rs.getInt(QStringLiteral("GameNumber"))));
-        rs.moveNext();
+    for (const GameListEntry& game : ReadGameList(Db(), g.ImportOpponentTeam)) {
+        auto* item = new QListWidgetItem(game.line, lstGameMenu);
+        item->setData(Qt::UserRole, int(game.gameNumber));
     }
-    rs.close();
 
     const bool any = lstGameMenu->count() > 0;
     if (any)

@@ -5,6 +5,7 @@
 #include "games/frmGameScreen.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -83,16 +84,6 @@ public:
         QStyledItemDelegate::paint(painter, option, index);
     }
 };
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                  int height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setAlignment(align);
-    place(l, left, top, width, height);
-    return l;
-}
 
 QLabel* makeScoreCell(QWidget* parent, const QString& name, int left, int top)
 {
@@ -198,18 +189,15 @@ void frmPScreen::buildControls()
     lblPlayerName = makeLabel(this, QStringLiteral("lblPlayerName"), QStringLiteral("Player Name"), kBoxesLeft, 1020,
                               3720, 285);
     lblPlayerName->setFont(bold);
-    chkPlayed = new QCheckBox(QStringLiteral("Played In Game"), this);
-    chkPlayed->setObjectName(QStringLiteral("chkPlayed"));
-    place(chkPlayed, 8760, 1020, 2040, 285);
+    chkPlayed = makeCheckBox(this, QStringLiteral("chkPlayed"), QStringLiteral("Played In Game"), 8760, 1020, 2040, 285);
     chkPlayed->installEventFilter(this);
     for (int k = 0; k < kCategoryBoxCount; ++k) {
         const int left = kBoxesLeft + (k / 8) * kBoxColumnStep;
         const int top = kBoxesTop + (k % 8) * kBoxRowStep;
         lblCat[size_t(k)] = makeLabel(this, QStringLiteral("lblCat%1").arg(k), QStringLiteral("XXX"), left, top, 540,
                                       300);
-        auto* box = new QLineEdit(QStringLiteral("0"), this);
-        box->setObjectName(QStringLiteral("txtCat%1").arg(k));
-        place(box, left + 580, top, 660, 300);
+        QLineEdit* box = makeTextBox(this, QStringLiteral("txtCat%1").arg(k), 0, left + 580, top, 660, 300);
+        box->setText(QStringLiteral("0"));
         installNumericKeyFilter(box);
         box->installEventFilter(this);
         txtCat[size_t(k)] = box;
@@ -220,10 +208,7 @@ void frmPScreen::buildControls()
     lblMsg->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     const auto button = [this](const char* name, const QString& caption, int left, int top, int width) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        place(b, left, top, width, 405);
+        QPushButton* b = makeButton(this, QLatin1String(name), caption, left, top, width, 405);
         b->installEventFilter(this);
         return b;
     };
@@ -276,6 +261,7 @@ void frmPScreen::Form_Load()
     entry_ = PlayerEntry();
 
     try {
+        entry_ = PlayerEntry(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = entry_.LoadGame(GetLongTeamName(g.CurrentTeam));
         setWindowTitle(h.caption);
         if (subWindow())
@@ -441,9 +427,9 @@ void frmPScreen::tblPlayerList_Click()
     PreviousCol = CurrentCol;
     g.CurrentPerson = ListedCount > 0 && CurrentRow < RowPersonCount ? RowPerson[size_t(CurrentRow)] : int16_t(0);
 
-    SwitchingPerson = QStringLiteral("Y");
+    SwitchingPerson = true;
     ShowCategories();
-    SwitchingPerson = QStringLiteral("N");
+    SwitchingPerson = false;
     PersonChanged = false;
 
     cmdRoster->setEnabled(true);
@@ -485,10 +471,10 @@ void frmPScreen::ShowCategories()
         if (view.texts[k])
             setBoxText(int(k), *view.texts[k]);
     }
-    SettingPlayed = QStringLiteral("Y");
+    SettingPlayed = true;
     chkPlayed->setChecked(view.played);
-    PlayedChecked = view.played ? QStringLiteral("Y") : QStringLiteral("N");
-    SettingPlayed = QStringLiteral("N");
+    PlayedChecked = view.played;
+    SettingPlayed = false;
 }
 
 void frmPScreen::setBoxText(int index, const QString& text) { txtCat[size_t(index)]->setText(text); }
@@ -505,7 +491,7 @@ void frmPScreen::StoreEnteredStats() { entry_.StoreEnteredStats(role(), g.Curren
 
 QString frmPScreen::ValidateEntries()
 {
-    const EntryCheck check = vh::ValidateEntries(role(), boxTexts());
+    const EntryCheck check = vh::ValidateEntries(role(), boxTexts(), {entry_.game().periods, entry_.game().overtime});
     if (check.ok)
         return check.result();
     ErrorCell = check.focusBox;
@@ -529,7 +515,7 @@ bool frmPScreen::checkAndStorePerson()
 void frmPScreen::txtCat_Change(int index)
 {
     QLineEdit* box = txtCat[size_t(index)];
-    if (ClearingBoxes == QLatin1String("Y") || SwitchingPerson == QLatin1String("Y") || TotalsShown) {
+    if (ClearingBoxes || SwitchingPerson || TotalsShown) {
         acceptedText_[size_t(index)] = box->text();
         return;
     }
@@ -553,10 +539,10 @@ void frmPScreen::txtCat_Change(int index)
     if (cellPicture(CurrentRow, CurrentCol) != Picture::BallHL)
         setCellPicture(CurrentRow, CurrentCol, Picture::BallHL);
     if (!chkPlayed->isChecked()) {
-        PlayedChecked = QStringLiteral("Y");
-        SettingPlayed = QStringLiteral("Y");
+        PlayedChecked = true;
+        SettingPlayed = true;
         chkPlayed->setChecked(true);
-        SettingPlayed = QStringLiteral("N");
+        SettingPlayed = false;
         entry_.setPlayed(role(), g.CurrentPerson, true);
         UpdatePlayedCounts();
     }
@@ -614,24 +600,24 @@ void frmPScreen::setHelpLine(const QString& text) { lblMsg->setText(text); }
 
 void frmPScreen::chkPlayed_Click()
 {
-    if (SettingPlayed == QLatin1String("Y"))
+    if (SettingPlayed)
         return;
     PersonChanged = true;
     GameChanged = true;
-    if (PlayedChecked == QLatin1String("N")) {
-        PlayedChecked = QStringLiteral("Y");
+    if (!PlayedChecked) {
+        PlayedChecked = true;
         entry_.setPlayed(role(), g.CurrentPerson, true);
         selectCell(CurrentRow, CurrentCol);
         SetPlayerBMP();
         UpdatePlayedCounts();
     } else {
-        PlayedChecked = QStringLiteral("N");
+        PlayedChecked = false;
         entry_.setPlayed(role(), g.CurrentPerson, false);
         UpdatePlayedCounts();
-        ClearingBoxes = QStringLiteral("Y");
+        ClearingBoxes = true;
         for (int k = 0; k < kCategoryBoxCount; ++k)
             setBoxText(k, QStringLiteral("0"));
-        ClearingBoxes = QStringLiteral("N");
+        ClearingBoxes = false;
         selectCell(CurrentRow, CurrentCol);
         SetPlayerBMP();
         if (txtCat[0]->isVisibleTo(this) && txtCat[0]->isEnabled())
@@ -681,7 +667,7 @@ void frmPScreen::cmdMinus_Click() { stepBox(-1); }
 
 bool frmPScreen::warnAndSave(bool save)
 {
-    for (const EntryMessage& m : entry_.EditGameScreenGoals())
+    for (const EntryMessage& m : entry_.EditGameScreenGoals(g.EditGoalsForOption != 0, g.EditGoalsAgainstOption != 0))
         MsgBox(m.text, g.MsgStyleWarn, m.title);
     if (!save)
         return true;

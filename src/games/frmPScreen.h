@@ -156,10 +156,10 @@ private:
     bool GameChanged = false;
     bool PersonView = false;
     bool TotalsShown = false;
-    QString SwitchingPerson = QStringLiteral("N");
-    QString ClearingBoxes = QStringLiteral("N");
-    QString SettingPlayed = QStringLiteral("N");
-    QString PlayedChecked = QStringLiteral("N");
+    bool SwitchingPerson = false;
+    bool ClearingBoxes = false;
+    bool SettingPlayed = false;
+    bool PlayedChecked = false;
     // +1 and -1 write a box; their texts are counted as typing but need no
     // check of the typed text.
     bool SteppingBox = false;

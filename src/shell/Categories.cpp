@@ -230,7 +230,7 @@ void LoadGoalieReportFormat(int16_t reportNumber) { loadReportFormat(CatKind::Go
 int16_t NextReportNumber()
 {
     const QString table = g.ReportCode == "G" ? QStringLiteral("GoalieRptFormat") : QStringLiteral("PlayerRptFormat");
-    return NextNumberFromMax(QStringLiteral("select max([ReportNumber]) as [result] from %1").arg(table));
+    return NextNumberFromMax(Db(), QStringLiteral("select max([ReportNumber]) as [result] from %1").arg(table));
 }
 
 }  // namespace vh

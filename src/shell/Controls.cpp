@@ -28,9 +28,11 @@ W* placed(W* w, const QString& name, int left, int top, int width, int height)
 }  // namespace
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                  int height)
+                  int height, Qt::Alignment align)
 {
-    return placed(new QLabel(caption, parent), name, left, top, width, height);
+    auto* l = placed(new QLabel(caption, parent), name, left, top, width, height);
+    l->setAlignment(align);
+    return l;
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,

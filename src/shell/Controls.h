@@ -7,6 +7,7 @@
 // accessible name, so that screen readers can tell the fields apart.
 
 #include <QString>
+#include <Qt>
 
 class QCheckBox;
 class QComboBox;
@@ -22,7 +23,7 @@ class QWidget;
 namespace vh {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                  int height = 255);
+                  int height = 255, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 // Buttons never become the default button by focus alone; ButtonKeys decides Enter.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height = 375);

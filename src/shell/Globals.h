@@ -9,6 +9,8 @@
 #include "platform/basic/FixedString.h"
 #include "platform/basic/OneBased.h"
 #include "platform/db/Database.h"
+#include "shell/GameRecord.h"
+#include "shell/ReportCriteria.h"
 
 #include <QString>
 #include <cstdint>
@@ -51,36 +53,9 @@ struct Globals {
     // the end cannot overwrite stored values with ones never loaded.
     bool OptionsLoaded = false;
 
-    // C. Game record buffer, in the field order of GameStats.
-    int16_t GameRecTeamNumber = 0;
-    int16_t GameRecGStatNumber = 0;
-    int16_t GameRecGameNumber = 0;
-    int16_t GameRecGameType = 0;
-    int16_t GameRecPeriods = 0;
-    QString GameRecGameDate;
-    QString GameRecLocation;
-    int16_t GameRecHomeTeam = 0;
-    QString GameRecOpponent;
-    int16_t GameRecOpponentTeamNumber = 0;
-    int16_t GameRecOpponentGStatNumber = 0;
-    int16_t GameRecGoals = 0;
-    int16_t GameRecGoalsPeriod1 = 0;
-    int16_t GameRecGoalsPeriod2 = 0;
-    int16_t GameRecGoalsPeriod3 = 0;
-    int16_t GameRecGoalsPeriod4 = 0;
-    int16_t GameRecGoalsOT = 0;
-    int16_t GameRecOppGoals = 0;
-    int16_t GameRecOppGoalsPeriod1 = 0;
-    int16_t GameRecOppGoalsPeriod2 = 0;
-    int16_t GameRecOppGoalsPeriod3 = 0;
-    int16_t GameRecOppGoalsPeriod4 = 0;
-    int16_t GameRecOppGoalsOT = 0;
-    int16_t GameRecOvertime = 0;
-    int16_t GameRecPP = 0;
-    int16_t GameRecPPG = 0;
-    int16_t GameRecSH = 0;
-    int16_t GameRecKills = 0;
-    QString GameRecNotes;
+    // C. The game being edited: the header screen fills it, the player
+    // entry screen reads its game number and scores.
+    GameRecord GameRec;
 
     // D. Single values
     QString ProgramCode;
@@ -108,13 +83,9 @@ struct Globals {
     int16_t ImportOpponentTeam = 0;
     int16_t ImportGameNumber = 0;
     int16_t NumberGameTypes = 0;
-    int16_t LowGame = 0;
-    int16_t HighGame = 0;
-    int16_t TopX = 0;
-    int16_t IncludeHome = 0;
-    int16_t IncludeAway = 0;
-    int16_t MinimumValue = 0;
-    QString ReportTitle;
+    // The criteria the next report reads: games, home or away, types, top X,
+    // player scope, minimum and title.
+    ReportCriteria Criteria;
     int16_t PlayerReportNumber = 0;
     int16_t GoalieReportNumber = 0;
     FixedString<25> PlayerRptDescription;
@@ -138,8 +109,6 @@ struct Globals {
     OneBased<int16_t> GoalieReportLine;        // 1 To 30
     OneBased<FixedString<25>> GameTypeDescriptions;
     OneBased<int16_t> GameTypeNumbers;
-    OneBased<FixedString<1>> GameTypeIncluded;
-    OneBased<int16_t> ExcludedGames;
     OneBased<int16_t> TeamSelected;
     OneBased<int16_t> TeamNumbers;
     OneBased<FixedString<30>> LongTeamNames;
@@ -150,14 +119,11 @@ struct Globals {
     FixedString<1> BackupMode;
     FixedString<1> GameEditMode;
     FixedString<1> ReportCode;
-    FixedString<1> MinimumBasis;
     FixedString<1> CancelFlag;
     FixedString<1> TeamMode;
     FixedString<1> FilterMode;
-    FixedString<1> AllGameTypes;
     FixedString<1> ImportNotes;
     FixedString<1> GameInfoChanged;
-    FixedString<1> PlayerScope;
     FixedString<1> PlayerSortDirection;
     FixedString<1> GoalieSortDirection;
 

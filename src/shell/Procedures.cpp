@@ -3,7 +3,6 @@
 #include "shell/Form.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
-#include "teams/frmSelectTeam.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -122,29 +121,17 @@ TeamSelectionSource setTeamSelectionSource(TeamSelectionSource source)
 
 void ApplyTeamSelection()
 {
-    if (selectionSource()) {
-        ApplyTeamSelection(selectionSource()());
-        return;
-    }
-    frmSelectTeam* f = Loaded<frmSelectTeam>();
-    ApplyTeamSelection(f ? f->teamListEntries() : std::vector<TeamListEntry>{});
+    ApplyTeamSelection(selectionSource() ? selectionSource()() : std::vector<TeamListEntry>{});
 }
 
 void ResetComputeCriteria()
 {
-    g.ExcludedGames.redim(1, 0);
-    g.GameTypeIncluded.redim(g.NumberGameTypes);
-    for (int i = 1; i <= g.NumberGameTypes; ++i)
-        g.GameTypeIncluded[i] = QStringLiteral("Y");
-    g.AllGameTypes = "Y";
-    g.LowGame = 1;
-    g.HighGame = 9999;
-    g.TopX = 9999;
-    g.PlayerScope = "N";
-    g.IncludeHome = True;
-    g.IncludeAway = True;
-    g.MinimumBasis = "G";
-    g.MinimumValue = 0;
+    // The title belongs to the report that is open; the rest starts over.
+    ReportCriteria fresh;
+    fresh.title = g.Criteria.title;
+    for (int i = 1; i <= g.NumberGameTypes && i <= g.GameTypeNumbers.size(); ++i)
+        fresh.gameTypes.emplace_back(g.GameTypeNumbers[i], true);
+    g.Criteria = std::move(fresh);
 }
 
 void CloseOpenForms()

@@ -34,9 +34,9 @@ struct TeamListEntry {
 void ApplyTeamSelection();
 // The same from a given list (the team-selection window passes its own).
 void ApplyTeamSelection(const std::vector<TeamListEntry>& entries);
-// Where ApplyTeamSelection() reads the list: by default the loaded
-// team-selection window's list (empty when it is not loaded). Tests put their
-// own list here; returns the source that was in place.
+// Where ApplyTeamSelection() reads the list; none gives an empty list. The
+// frame puts the loaded team-selection window's list here, tests their own
+// list; returns the source that was in place.
 using TeamSelectionSource = std::function<std::vector<TeamListEntry>()>;
 TeamSelectionSource setTeamSelectionSource(TeamSelectionSource source);
 // Report criteria back to their defaults.

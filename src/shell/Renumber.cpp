@@ -1,15 +1,13 @@
 #include "shell/Renumber.h"
 
-#include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
-#include "shell/Globals.h"
+#include "platform/db/Database.h"
 
 namespace vh {
 
-int16_t NextNumberFromMax(const QString& selectMax)
+int16_t NextNumberFromMax(Database& db, const QString& selectMax, const QVariantList& params)
 {
-    g.SqlText = selectMax;
-    Recordset rs = Db().openRecordset(g.SqlText);
+    Recordset rs = db.openRecordset(selectMax, params);
     const int16_t next = rs.isNull(QStringLiteral("Result")) ? 1 : CInt(rs.getLong(QStringLiteral("Result")) + 1.0);
     rs.close();
     return next;
@@ -17,28 +15,41 @@ int16_t NextNumberFromMax(const QString& selectMax)
 
 namespace {
 
-QString gameWhere(int16_t team, int16_t game)
-{
-    return QStringLiteral(" where TeamNumber =") + Str(team) + QStringLiteral(" and GameNumber =") + Str(game);
-}
-
 // The three tables whose rows carry a team's game number.
 constexpr const char* GameTables[] = {"GameStats", "PlayerStats", "GoalieStats"};
 constexpr const char* StatTables[] = {"PlayerStats", "GoalieStats"};
 
-// Game f becomes game t, with its player and goalie rows.
-void moveGame(int16_t team, int16_t from, int16_t to)
-{
-    for (const char* table : GameTables)
-        Db().execute(QStringLiteral("update ") + QLatin1String(table) + QStringLiteral(" set GameNumber =") + Str(to) +
-                     gameWhere(team, from));
-}
+class Renumbering {
+public:
+    Renumbering(Database& db, const RenumberRequest& r) : db_(db), r_(r), team_(r.team) {}
+    void run();
+
+private:
+    // Game `from` becomes game `to`, in `tables`.
+    template <size_t N>
+    void moveGame(const char* const (&tables)[N], int16_t from, int16_t to)
+    {
+        for (const char* table : tables)
+            db_.execute(QStringLiteral("update ") + QLatin1String(table) + QStringLiteral(" set GameNumber = ?") +
+                            GameWhere,
+                        {int(to), int(team_), int(from)});
+    }
+    void shiftGames(int first, int last, int step);
+    void refreshCopies(int16_t game);
+    void writeGameFields(Recordset& rs, bool newRow, int16_t gameNumber);
+    void addGame(int16_t gameNumber);
+    bool changeGame(int16_t found, int16_t gameNumber);
+
+    Database& db_;
+    const RenumberRequest& r_;
+    const int16_t team_;
+};
 
 // Games first..last each move by `step` (+1 or -1), with their player and
 // goalie rows. The target numbers are free once the whole range has moved, and
 // the tables have no key that a row could collide with half-way, so one
 // statement per table does what moving them one by one would.
-void shiftGames(int16_t team, int first, int last, int step)
+void Renumbering::shiftGames(int first, int last, int step)
 {
     if (first > last)
         return;
@@ -47,64 +58,64 @@ void shiftGames(int16_t team, int first, int last, int step)
     if (!fitsInt16(last + step) || !fitsInt16(first + step))
         throw RuntimeError(Err::Overflow, QStringLiteral("Overflow"));
     for (const char* table : GameTables)
-        Db().execute(QStringLiteral("update ") + QLatin1String(table) + QStringLiteral(" set GameNumber = GameNumber +") +
-                     Str(step) + QStringLiteral(" where TeamNumber =") + Str(team) +
-                     QStringLiteral(" and GameNumber >=") + Str(first) + QStringLiteral(" and GameNumber <=") +
-                     Str(last));
+        db_.execute(QStringLiteral("update ") + QLatin1String(table) +
+                        QStringLiteral(" set GameNumber = GameNumber + ? where TeamNumber = ? and GameNumber >= ? "
+                                       "and GameNumber <= ?"),
+                    {step, int(team_), first, last});
 }
 
 // The game's player and goalie rows take its type and home flag.
-void refreshCopies(int16_t team, int16_t game)
+void Renumbering::refreshCopies(int16_t game)
 {
     for (const char* table : StatTables)
-        Db().execute(QStringLiteral("update ") + QLatin1String(table) + QStringLiteral(" set GameType = ?, HomeTeam = ?") +
-                         gameWhere(team, game),
-                     {int(g.GameRecGameType), int(g.GameRecHomeTeam ? True : False)});
+        db_.execute(QStringLiteral("update ") + QLatin1String(table) + QStringLiteral(" set GameType = ?, HomeTeam = ?") +
+                        GameWhere,
+                    {int(r_.game.gameType), int(VbBool(r_.game.homeTeam)), int(team_), int(game)});
 }
 
-// Writes the buffer into the row `rs` is editing or adding; the team and the
+// Writes the game into the row `rs` is editing or adding; the team and the
 // row's serial number only for a new row.
-void writeGameFields(Recordset& rs, bool newRow, int16_t gameNumber)
+void Renumbering::writeGameFields(Recordset& rs, bool newRow, int16_t gameNumber)
 {
+    const GameRecord& game = r_.game;
     const auto set = [&rs](const char* field, const QVariant& v) { rs.setValue(QLatin1String(field), v); };
     if (newRow) {
-        set("TeamNumber", int(g.GameRecTeamNumber));
-        set("GStatNumber", int(g.GameRecGStatNumber));
+        set("TeamNumber", int(game.teamNumber));
+        set("GStatNumber", int(game.gStatNumber));
     }
     set("GameNumber", int(gameNumber));
-    set("GameDate", g.GameRecGameDate.isEmpty() ? QVariant() : QVariant(g.GameRecGameDate));
-    set("GameType", int(g.GameRecGameType));
-    set("Periods", int(g.GameRecPeriods));
-    set("Location", g.GameRecLocation);
-    set("HomeTeam", int(g.GameRecHomeTeam ? True : False));
-    set("Opponent", g.GameRecOpponent);
-    set("OpponentTeamNumber", int(g.GameRecOpponentTeamNumber));
-    set("OpponentGStatNumber", int(g.GameRecOpponentGStatNumber));
-    set("Goals", int(g.GameRecGoals));
-    set("GoalsPeriod1", int(g.GameRecGoalsPeriod1));
-    set("GoalsPeriod2", int(g.GameRecGoalsPeriod2));
-    set("GoalsPeriod3", int(g.GameRecGoalsPeriod3));
-    set("GoalsPeriod4", int(g.GameRecGoalsPeriod4));
-    set("GoalsOT", int(g.GameRecGoalsOT));
-    set("OppGoals", int(g.GameRecOppGoals));
-    set("OppGoalsPeriod1", int(g.GameRecOppGoalsPeriod1));
-    set("OppGoalsPeriod2", int(g.GameRecOppGoalsPeriod2));
-    set("OppGoalsPeriod3", int(g.GameRecOppGoalsPeriod3));
-    set("OppGoalsPeriod4", int(g.GameRecOppGoalsPeriod4));
-    set("OppGoalsOT", int(g.GameRecOppGoalsOT));
-    set("PP", int(g.GameRecPP));
-    set("PPG", int(g.GameRecPPG));
-    set("SH", int(g.GameRecSH));
-    set("Kills", int(g.GameRecKills));
-    set("Overtime", int(g.GameRecOvertime ? True : False));
-    set("notes", g.GameRecNotes);
+    set("GameDate", game.gameDate.isEmpty() ? QVariant() : QVariant(game.gameDate));
+    set("GameType", int(game.gameType));
+    set("Periods", int(game.periods));
+    set("Location", game.location);
+    set("HomeTeam", int(VbBool(game.homeTeam)));
+    set("Opponent", game.opponent);
+    set("OpponentTeamNumber", int(game.opponentTeamNumber));
+    set("OpponentGStatNumber", int(game.opponentGStatNumber));
+    set("Goals", int(game.goals));
+    set("GoalsPeriod1", int(game.goalsPeriod1));
+    set("GoalsPeriod2", int(game.goalsPeriod2));
+    set("GoalsPeriod3", int(game.goalsPeriod3));
+    set("GoalsPeriod4", int(game.goalsPeriod4));
+    set("GoalsOT", int(game.goalsOT));
+    set("OppGoals", int(game.oppGoals));
+    set("OppGoalsPeriod1", int(game.oppGoalsPeriod1));
+    set("OppGoalsPeriod2", int(game.oppGoalsPeriod2));
+    set("OppGoalsPeriod3", int(game.oppGoalsPeriod3));
+    set("OppGoalsPeriod4", int(game.oppGoalsPeriod4));
+    set("OppGoalsOT", int(game.oppGoalsOT));
+    set("PP", int(game.pp));
+    set("PPG", int(game.ppg));
+    set("SH", int(game.sh));
+    set("Kills", int(game.kills));
+    set("Overtime", int(VbBool(game.overtime)));
+    set("notes", game.notes);
 }
 
-void addGame(int16_t team, int16_t gameNumber)
+void Renumbering::addGame(int16_t gameNumber)
 {
     // Selects nothing (no game is parked at 0 here): only the new row is read.
-    g.SqlText = QStringLiteral("select * from GameStats") + gameWhere(team, 0);
-    Recordset rs = Db().openRecordset(g.SqlText);
+    Recordset rs = db_.openRecordset(QStringLiteral("select * from GameStats") + GameWhere, gameKey(team_, 0));
     rs.addNew();
     writeGameFields(rs, true, gameNumber);
     rs.update();
@@ -113,10 +124,9 @@ void addGame(int16_t team, int16_t gameNumber)
 
 // Rewrites the stored game `found` and gives it number `gameNumber`; false
 // when the team has no such game.
-bool changeGame(int16_t team, int16_t found, int16_t gameNumber)
+bool Renumbering::changeGame(int16_t found, int16_t gameNumber)
 {
-    g.SqlText = QStringLiteral("select * from GameStats") + gameWhere(team, found);
-    Recordset rs = Db().openRecordset(g.SqlText);
+    Recordset rs = db_.openRecordset(QStringLiteral("select * from GameStats") + GameWhere, gameKey(team_, found));
     if (rs.eof())
         return false;
     rs.moveFirst();
@@ -127,84 +137,83 @@ bool changeGame(int16_t team, int16_t found, int16_t gameNumber)
     return true;
 }
 
-void renumber()
+void Renumbering::run()
 {
-    const QString mode = g.GameEditMode.str();
-    const int16_t team = g.CurrentTeam;
-    const int16_t n = g.GameRecGameNumber;
-    const int16_t o = g.OldGameNumber;
-    const bool infoChanged = g.GameInfoChanged == "Y";
+    const QString& mode = r_.mode;
+    const int16_t n = r_.game.gameNumber;
+    const int16_t o = r_.oldGameNumber;
 
     if (mode == QLatin1String("A")) {
         if (n == o) {
-            addGame(team, n);
+            addGame(n);
         } else {
-            addGame(team, 0);
-            shiftGames(team, n, o - 1, +1);
-            moveGame(team, 0, n);
+            addGame(0);
+            shiftGames(n, o - 1, +1);
+            moveGame(GameTables, 0, n);
         }
     } else if (mode == QLatin1String("C")) {
         if (n == o) {
-            if (!changeGame(team, n, n))
+            if (!changeGame(n, n))
                 throw RuntimeError(Err::NoCurrentRecord, QStringLiteral("No current record."));
-            if (infoChanged)
-                refreshCopies(team, n);
+            if (r_.infoChanged)
+                refreshCopies(n);
         } else {
-            if (!changeGame(team, o, 0))
+            if (!changeGame(o, 0))
                 throw RuntimeError(Err::NoCurrentRecord, QStringLiteral("No current record."));
-            for (const char* table : StatTables)
-                Db().execute(QStringLiteral("update ") + QLatin1String(table) + QStringLiteral(" set GameNumber = 0") +
-                             gameWhere(team, o));
-            if (infoChanged)
-                refreshCopies(team, 0);
+            moveGame(StatTables, o, 0);
+            if (r_.infoChanged)
+                refreshCopies(0);
             if (n > o)
-                shiftGames(team, o + 1, n, -1);
+                shiftGames(o + 1, n, -1);
             else
-                shiftGames(team, n, o - 1, +1);
-            moveGame(team, 0, n);
+                shiftGames(n, o - 1, +1);
+            moveGame(GameTables, 0, n);
         }
     } else if (mode == QLatin1String("D")) {
         for (const char* table : GameTables)
-            Db().execute(QStringLiteral("delete from ") + QLatin1String(table) + gameWhere(team, n));
+            db_.execute(QStringLiteral("delete from ") + QLatin1String(table) + GameWhere, gameKey(team_, n));
         // Every later game closes the gap, also when the list's count was short.
-        const QVariant last = Db().scalar(QStringLiteral("select max(GameNumber) from GameStats where TeamNumber =") +
-                                          Str(team));
-        shiftGames(team, n + 1, last.isValid() && !last.isNull() ? last.toInt() : 0, -1);
+        const QVariant last =
+            db_.scalar(QStringLiteral("select max(GameNumber) from GameStats where TeamNumber = ?"), {int(team_)});
+        shiftGames(n + 1, last.isValid() && !last.isNull() ? last.toInt() : 0, -1);
     }
 }
 
 }  // namespace
 
-bool RenumberGames()
+RenumberOutcome RenumberGames(Database& db, const RenumberRequest& request)
 {
-    const QString mode = g.GameEditMode.str();
     try {
-        Transaction t(Db());
-        renumber();
+        Transaction t(db);
+        Renumbering(db, request).run();
         t.commit();
-        return true;
+        return {};
     } catch (const RuntimeError& e) {
         QString what;
-        if (mode == QLatin1String("A"))
+        if (request.mode == QLatin1String("A"))
             what = QStringLiteral("The game could not be added!");
-        else if (mode == QLatin1String("C"))
+        else if (request.mode == QLatin1String("C"))
             what = QStringLiteral("The game could not be changed!");
         else
             what = QStringLiteral("The game could not be deleted!");
-        MsgBox(what + QStringLiteral("\rEvery game keeps its number and nothing was changed.\r\r") + e.details(),
-               g.MsgStyleWarn, QStringLiteral("Database Error"));
-        return false;
+        return {false, what + QStringLiteral("\rEvery game keeps its number and nothing was changed.\r\r") + e.details()};
     }
 }
 
-int16_t NextPersonNumber() { return NextNumberFromMax(QStringLiteral("select max([PersonNumber]) as [result] from People")); }
-
-int16_t NextGStatNumber() { return NextNumberFromMax(QStringLiteral("select max([GStatNumber]) as [result] from GameStats")); }
-
-int16_t NextGameNumber(int16_t teamNumber)
+int16_t NextPersonNumber(Database& db)
 {
-    return NextNumberFromMax(QStringLiteral("select max([GameNumber]) as [result] from GameStats where TeamNumber =") +
-                    Str(teamNumber));
+    return NextNumberFromMax(db, QStringLiteral("select max([PersonNumber]) as [result] from People"));
+}
+
+int16_t NextGStatNumber(Database& db)
+{
+    return NextNumberFromMax(db, QStringLiteral("select max([GStatNumber]) as [result] from GameStats"));
+}
+
+int16_t NextGameNumber(Database& db, int16_t teamNumber)
+{
+    return NextNumberFromMax(db, QStringLiteral("select max([GameNumber]) as [result] from GameStats where TeamNumber = ?"),
+                             {int(teamNumber)});
 }
 
 }  // namespace vh

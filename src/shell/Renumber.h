@@ -2,32 +2,49 @@
 // A team's games stay numbered 1 to n without gaps; the one procedure that
 // writes a game's row and keeps that numbering, and the next-number queries.
 
+#include "shell/GameRecord.h"
+
 #include <QString>
+#include <QVariantList>
 #include <cstdint>
 
 namespace vh {
 
-// Writes the game record buffer into the current team's games by
-// GameEditMode: "A" adds the game as number GameRecGameNumber (OldGameNumber
-// is the next free number; a smaller number inserts it and moves the later
-// games up), "C" rewrites the game stored as OldGameNumber and moves it to
-// GameRecGameNumber, "D" deletes game GameRecGameNumber with its player and
-// goalie rows and closes the gap; any other mode does nothing. Player and
-// goalie rows move with their game; with GameInfoChanged "Y" they take the
-// game's type and home flag.
-//
-// All or nothing: on a database error every game keeps its number and row,
-// the user is told, and the result is false.
-bool RenumberGames();
+class Database;
+
+// What RenumberGames writes.
+struct RenumberRequest {
+    // "A" adds `game` as number game.gameNumber (oldGameNumber is the next
+    // free number; a smaller number inserts it and moves the later games up),
+    // "C" rewrites the game stored as oldGameNumber and moves it to
+    // game.gameNumber, "D" deletes game game.gameNumber with its player and
+    // goalie rows and closes the gap; any other mode does nothing.
+    QString mode;
+    int16_t team = 0;
+    int16_t oldGameNumber = 0;
+    // The player and goalie rows take the game's type and home flag.
+    bool infoChanged = false;
+    GameRecord game;
+};
+
+struct RenumberOutcome {
+    bool written = true;
+    QString message;  // for the user when not written
+    static inline const QString Title = QStringLiteral("Database Error");
+};
+
+// Player and goalie rows move with their game. All or nothing: on a database
+// error every game keeps its number and row and the outcome says why.
+RenumberOutcome RenumberGames(Database& db, const RenumberRequest& request);
 
 // The next-number rule: the single field "Result" of a "select max(...) as
 // [result]" text plus 1, or 1 when it is Null (an empty table).
-int16_t NextNumberFromMax(const QString& selectMax);
+int16_t NextNumberFromMax(Database& db, const QString& selectMax, const QVariantList& params = {});
 // The largest PersonNumber plus 1, or 1 when there are no people.
-int16_t NextPersonNumber();
+int16_t NextPersonNumber(Database& db);
 // The largest GStatNumber of all games plus 1, or 1 when there are none.
-int16_t NextGStatNumber();
+int16_t NextGStatNumber(Database& db);
 // The largest GameNumber of the team's games plus 1, or 1 when it has none.
-int16_t NextGameNumber(int16_t teamNumber);
+int16_t NextGameNumber(Database& db, int16_t teamNumber);
 
 }  // namespace vh

@@ -125,9 +125,8 @@ QString PersonDisplayName(int16_t personNumber, int16_t teamNumber, const QStrin
 {
     QString name = ComposePersonName(g.NameFormatOption, firstName, lastName);
     if (g.ShowPlayerNumberOption == True) {
-        g.SqlText = QStringLiteral("Select * from Roster where TeamNumber =") + Str(teamNumber) +
-                    QStringLiteral(" and PersonNumber =") + Str(personNumber);
-        Recordset rs = Db().openRecordset(g.SqlText);
+        Recordset rs = Db().openRecordset(QStringLiteral("Select * from Roster where TeamNumber = ? and PersonNumber = ?"),
+                                          {int(teamNumber), int(personNumber)});
         if (!rs.eof()) {
             rs.moveFirst();
             const QString uniform = rs.textOr(QStringLiteral("UniformNumber"));

@@ -1,5 +1,6 @@
 #include "shell/frmBegScreen.h"
 
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/Procedures.h"
@@ -94,26 +95,15 @@ frmBegScreen::frmBegScreen() : Form(0)
     setWindowTitle(QStringLiteral("About ") + kProductName);
     setDesignSize(6120, 4230);
 
-    picArtwork = new QLabel(this);
-    picArtwork->setObjectName(QStringLiteral("picArtwork"));
-    place(picArtwork, 120, 120, 5880, 1800);
+    picArtwork = makeLabel(this, QStringLiteral("picArtwork"), QString(), 120, 120, 5880, 1800);
     picArtwork->setPixmap(artwork(tw(5880), tw(1800)));
 
-    lblNotice = new QLabel(this);
-    lblNotice->setObjectName(QStringLiteral("lblNotice"));
-    place(lblNotice, 120, 2070, 5880, 285);
-
-    LabelBuild = new QLabel(this);
-    LabelBuild->setObjectName(QStringLiteral("LabelBuild"));
-    place(LabelBuild, 120, 2400, 5880, 285);
+    lblNotice = makeLabel(this, QStringLiteral("lblNotice"), QString(), 120, 2070, 5880, 285);
+    LabelBuild = makeLabel(this, QStringLiteral("LabelBuild"), QString(), 120, 2400, 5880, 285);
 
     const QString linkStyle = QStringLiteral("color: #1e5aaa; text-decoration: underline;");
-    Label1 = new QLabel(withoutScheme(QLatin1String(VendorWebSite)), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    place(Label1, 120, 2880, 4200, 285);
-    Label7 = new QLabel(QLatin1String(VendorEmail), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    place(Label7, 120, 3210, 4200, 285);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), withoutScheme(QLatin1String(VendorWebSite)), 120, 2880, 4200, 285);
+    Label7 = makeLabel(this, QStringLiteral("Label7"), QLatin1String(VendorEmail), 120, 3210, 4200, 285);
     for (QLabel* link : {Label1, Label7}) {
         link->setStyleSheet(linkStyle);
         link->setCursor(Qt::PointingHandCursor);
@@ -122,9 +112,7 @@ frmBegScreen::frmBegScreen() : Form(0)
     Label1->installEventFilter(new ClickFilter(Label1, [this] { Label1_Click(); }));
     Label7->installEventFilter(new ClickFilter(Label7, [this] { Label7_Click(); }));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 4665, 3630, 1335, 420);
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4665, 3630, 1335, 420);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     ButtonKeys::setDefaultButton(this, cmdOK);
     ButtonKeys::setCancelButton(this, cmdOK);

@@ -4,7 +4,6 @@
 #include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "shell/ReportState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -276,8 +275,8 @@ ComputeInput ComputeInputFromState()
 {
     ComputeInput in;
     in.reportCode = g.ReportCode.str();
-    in.criteria = CurrentReportCriteria();
-    for (int i = 1; i <= g.GameTypeIncluded.upper(); ++i)
+    in.criteria = g.Criteria;
+    for (int i = 1; i <= int(g.Criteria.gameTypes.size()); ++i)
         in.gameTypeNames.push_back(i <= g.GameTypeDescriptions.upper() ? g.GameTypeDescriptions[i].str().trimmed()
                                                                         : QString());
     const bool goalies = in.reportCode == QLatin1String("G");
@@ -300,7 +299,7 @@ std::array<QString, 50> ReportCategoryAbbrev()
 
 void StoreComputeOutput(const ComputeOutput& out)
 {
-    StoreReportCriteria(out.criteria);
+    g.Criteria = out.criteria;
     if (!out.sortCategory || !statisticsReport(g.ReportCode.str()))
         return;
     if (g.ReportCode == "G") {

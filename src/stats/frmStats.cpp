@@ -5,7 +5,6 @@
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/Procedures.h"
-#include "shell/ReportState.h"
 #include "stats/frmCompute.h"
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
@@ -160,7 +159,7 @@ StatsInput frmStats::inputFromState() const
         if (g.TeamSelected[t] == True)
             in.teams.push_back({g.TeamNumbers[t], t <= g.ShortTeamNames.upper() ? g.ShortTeamNames[t].str() : QString()});
     }
-    in.criteria = CurrentReportCriteria();
+    in.criteria = g.Criteria;
     in.selectedPlayer = SelectedPlayer;
     StatsOptions& o = in.options;
     o.nameFormat = g.NameFormatOption;
@@ -221,7 +220,7 @@ void frmStats::SetSplits() { tdbStats->setFrozen(true); }
 void frmStats::layOutSortAndWrite()
 {
     BuildColumns();
-    if (g.PlayerScope != "Y")
+    if (g.Criteria.playerScope != QLatin1String("Y"))
         SortStats();
     WriteToDB();
     SetSplits();
@@ -242,10 +241,10 @@ void frmStats::cmbPlayers_Click()
         return;
     SelectedPlayer = int16_t(cmbPlayers->itemData(index).toInt());
     if (g.SelectedTeamCount >= 2)
-        g.PlayerScope = SelectedPlayer == -1 ? "N" : SelectedPlayer == 0 ? "A" : "Y";
+        g.Criteria.playerScope = SelectedPlayer == -1 ? QStringLiteral("N") : SelectedPlayer == 0 ? QStringLiteral("A") : QStringLiteral("Y");
     else
-        g.PlayerScope = SelectedPlayer == 0 ? "N" : "Y";
-    const bool onePerson = g.PlayerScope == "Y";
+        g.Criteria.playerScope = SelectedPlayer == 0 ? QStringLiteral("N") : QStringLiteral("Y");
+    const bool onePerson = g.Criteria.playerScope == QLatin1String("Y");
     cmdMin->setEnabled(!onePerson);
     cmdSort->setEnabled(!onePerson);
     runComputation(
@@ -265,10 +264,10 @@ void frmStats::cmdCompute_Click()
     if (isComputing())
         return;
     g.CancelFlag = "N";
-    g.ReportTitle = tdbStats->caption();
+    g.Criteria.title = tdbStats->caption();
     if (!ShowComputeDialog())
         return;
-    tdbStats->setCaption(g.ReportTitle);
+    tdbStats->setCaption(g.Criteria.title);
     runComputation(
         [this] {
             CollectStats();
@@ -331,17 +330,17 @@ void frmStats::cmdMin_Click()
     if (isComputing())
         return;
     g.CancelFlag = "N";
-    const std::optional<MinimumChoice> choice = frmMinimum::ask({g.MinimumValue, g.MinimumBasis.str()});
+    const std::optional<MinimumChoice> choice = frmMinimum::ask({g.Criteria.minimumValue, g.Criteria.minimumBasis});
     if (!choice) {
         g.CancelFlag = "Y";
         return;
     }
-    g.MinimumValue = choice->value;
-    g.MinimumBasis = choice->basis;
+    g.Criteria.minimumValue = choice->value;
+    g.Criteria.minimumBasis = choice->basis;
     runComputation(
         [this] {
             SortStats();
-            applyMinimum(report_, g.MinimumBasis.str(), g.MinimumValue);
+            applyMinimum(report_, g.Criteria.minimumBasis, g.Criteria.minimumValue);
             WriteToDB();
         },
         false);

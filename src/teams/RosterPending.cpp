@@ -12,12 +12,15 @@ const char* const PeopleFieldNames[RosterField::Count] = {
     "FirstName", "LastName", nullptr,  "BirthDate", "Address1",     "Address2", "City",
     "State",     "Zip",      "HomePhone", "WorkPhone", "EmailAddress", nullptr};
 
-QString peopleSql(int16_t person) { return QStringLiteral("select * from People where PersonNumber =") + Str(person); }
-
-QString rosterSql(int16_t team, int16_t person)
+Recordset peopleRow(Database& db, int16_t person)
 {
-    return QStringLiteral("Select * from Roster where TeamNumber =") + Str(team) + QStringLiteral(" and PersonNumber =") +
-           Str(person);
+    return db.openRecordset(QStringLiteral("select * from People where PersonNumber = ?"), {int(person)});
+}
+
+Recordset rosterRow(Database& db, int16_t team, int16_t person)
+{
+    return db.openRecordset(QStringLiteral("Select * from Roster where TeamNumber = ? and PersonNumber = ?"),
+                            {int(team), int(person)});
 }
 
 // A pending row from the current People row and, when given, Roster row.
@@ -72,7 +75,7 @@ void writeRosterFields(Recordset& rs, const RosterRow& r, int16_t team)
 
 void updatePerson(Database& db, const RosterRow& r)
 {
-    Recordset people = db.openRecordset(peopleSql(r.PersonNumber));
+    Recordset people = peopleRow(db, r.PersonNumber);
     if (!people.eof()) {
         people.edit();
         writePeopleFields(people, r, false);
@@ -84,7 +87,7 @@ void updatePerson(Database& db, const RosterRow& r)
 void updateStored(Database& db, const RosterRow& r, int16_t team)
 {
     updatePerson(db, r);
-    Recordset roster = db.openRecordset(rosterSql(team, r.PersonNumber));
+    Recordset roster = rosterRow(db, team, r.PersonNumber);
     if (!roster.eof()) {
         roster.edit();
         writeRosterFields(roster, r, team);
@@ -111,14 +114,17 @@ QString teamName(Database& db, int16_t team)
 
 // The statistics rows of a person, player rows first: the kind word of the
 // messages ("player " or "goalie ") and the open rows, empty when he has none.
-std::pair<QString, Recordset> statsRows(Database& db, const QString& teamCondition, int16_t person)
+// `team` 0 looks at every team.
+std::pair<QString, Recordset> statsRows(Database& db, int16_t team, int16_t person)
 {
-    const QString rest = QStringLiteral(" PlayerNumber = ") + NumText(person) + QStringLiteral(" Order by GameNumber");
-    Recordset rs = db.openRecordset(QStringLiteral("Select * from PlayerStats where") + teamCondition + rest);
+    const QString where = team ? QStringLiteral(" where TeamNumber = ? and PlayerNumber = ? Order by GameNumber")
+                               : QStringLiteral(" where PlayerNumber = ? Order by GameNumber");
+    const QVariantList params = team ? QVariantList{int(team), int(person)} : QVariantList{int(person)};
+    Recordset rs = db.openRecordset(QStringLiteral("Select * from PlayerStats") + where, params);
     if (!rs.eof())
         return {QStringLiteral("player "), rs};
     rs.close();
-    rs = db.openRecordset(QStringLiteral("Select * from GoalieStats where") + teamCondition + rest);
+    rs = db.openRecordset(QStringLiteral("Select * from GoalieStats") + where, params);
     if (!rs.eof())
         return {QStringLiteral("goalie "), rs};
     rs.close();
@@ -168,12 +174,12 @@ std::vector<RosterListEntry> RosterPending::loadRoster(Database& db, int16_t tea
 {
     rows_.clear();
     std::vector<RosterListEntry> entries;
-    Recordset roster = db.openRecordset(QStringLiteral("select * from roster where teamnumber =") + Str(team));
+    Recordset roster = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(team)});
     for (; !roster.eof(); roster.moveNext()) {
         if (roster.isNull(QStringLiteral("PlayerIndicator")) || !roster.getBool(QStringLiteral("PlayerIndicator")))
             continue;
         const int16_t person = roster.getInt(QStringLiteral("PersonNumber"));
-        Recordset people = db.openRecordset(peopleSql(person));
+        Recordset people = peopleRow(db, person);
         if (!people.eof()) {
             const int i = append(rowFrom(person, QLatin1Char(' '), people, &roster));
             entries.push_back({RosterDisplayName(row(i).fields[RosterField::FirstName], row(i).fields[RosterField::LastName]),
@@ -207,7 +213,7 @@ void RosterPending::change(int i, const RosterFields& fields)
 
 int RosterPending::insert(Database& db, int16_t personNumber)
 {
-    Recordset people = db.openRecordset(peopleSql(personNumber));
+    Recordset people = peopleRow(db, personNumber);
     if (people.eof())
         return 0;
     const int i = append(rowFrom(personNumber, QLatin1Char('I'), people, nullptr));
@@ -252,7 +258,7 @@ void RosterPending::write(Database& db, int16_t team) const
             break;
         }
         case 'I': {
-            Recordset roster = db.openRecordset(rosterSql(team, r.PersonNumber));
+            Recordset roster = rosterRow(db, team, r.PersonNumber);
             const bool onRoster = !roster.eof();
             roster.close();
             if (onRoster) {
@@ -268,7 +274,7 @@ void RosterPending::write(Database& db, int16_t team) const
             updateStored(db, r, team);
             break;
         case 'D': {
-            Recordset roster = db.openRecordset(rosterSql(team, r.PersonNumber));
+            Recordset roster = rosterRow(db, team, r.PersonNumber);
             if (!roster.eof())
                 roster.deleteRow();
             roster.close();
@@ -283,7 +289,7 @@ void RosterPending::write(Database& db, int16_t team) const
 
 std::optional<RosterRefusal> RosterRemoveRefusal(Database& db, int16_t team, int16_t person, const QString& name)
 {
-    auto [kind, rs] = statsRows(db, QStringLiteral(" TeamNumber =") + Str(team) + QStringLiteral(" and"), person);
+    auto [kind, rs] = statsRows(db, team, person);
     if (kind.isEmpty())
         return std::nullopt;
     // The first game and each later one, at most six; a sixth only adds ", ...".
@@ -308,7 +314,7 @@ std::optional<RosterRefusal> RosterRemoveRefusal(Database& db, int16_t team, int
 std::optional<RosterRefusal> RosterDeletePersonRefusal(Database& db, int16_t currentTeam, int16_t person,
                                                        const QString& name)
 {
-    auto [kind, rs] = statsRows(db, QString(), person);
+    auto [kind, rs] = statsRows(db, 0, person);
     if (!kind.isEmpty()) {
         const int16_t team = rs.getInt(QStringLiteral("TeamNumber"));
         rs.close();
@@ -318,7 +324,7 @@ std::optional<RosterRefusal> RosterDeletePersonRefusal(Database& db, int16_t cur
     }
     // A later person given the same number would otherwise take this one's
     // place on that roster.
-    Recordset roster = db.openRecordset(QStringLiteral("Select * from Roster where PersonNumber =") + Str(person));
+    Recordset roster = db.openRecordset(QStringLiteral("Select * from Roster where PersonNumber = ?"), {int(person)});
     for (; !roster.eof(); roster.moveNext()) {
         const int16_t team = roster.getInt(QStringLiteral("TeamNumber"));
         if (team == currentTeam || roster.isNull(QStringLiteral("PlayerIndicator")) ||
@@ -334,7 +340,7 @@ std::optional<RosterRefusal> RosterDeletePersonRefusal(Database& db, int16_t cur
 void RosterDeletePerson(Database& db, int16_t person)
 {
     Transaction t(db);
-    Recordset people = db.openRecordset(peopleSql(person));
+    Recordset people = peopleRow(db, person);
     if (!people.eof())
         people.deleteRow();
     people.close();
@@ -344,7 +350,7 @@ void RosterDeletePerson(Database& db, int16_t person)
 
 QString RosterStoredName(Database& db, int16_t person)
 {
-    Recordset people = db.openRecordset(peopleSql(person));
+    Recordset people = peopleRow(db, person);
     const QString name = people.eof() ? QString()
                                       : RosterDisplayName(people.textOr(QStringLiteral("FirstName")),
                                                           people.textOr(QStringLiteral("LastName")));

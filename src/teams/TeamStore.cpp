@@ -98,7 +98,7 @@ namespace {
 
 Recordset teamRows(Database& db, int16_t teamNumber)
 {
-    return db.openRecordset(QStringLiteral("select * from Teams where TeamNumber =") + Str(teamNumber));
+    return db.openRecordset(QStringLiteral("select * from Teams where TeamNumber = ?"), {int(teamNumber)});
 }
 
 void writeTeamFields(Recordset& rs, const TeamDetails& d)
@@ -171,7 +171,7 @@ void DeleteTeam(Database& db, int16_t teamNumber)
     if (!rs.eof())
         rs.deleteRow();
     for (const char* table : {"TeamFilters", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
-        db.execute(QStringLiteral("delete from %1 where TeamNumber =").arg(QLatin1String(table)) + Str(teamNumber));
+        db.execute(QStringLiteral("delete from %1 where TeamNumber = ?").arg(QLatin1String(table)), {int(teamNumber)});
     trans.commit();
 }
 
@@ -181,12 +181,12 @@ namespace {
 
 Recordset filterRows(Database& db, int16_t filterNumber)
 {
-    return db.openRecordset(QStringLiteral("select * from Filters where filternumber =") + Str(filterNumber));
+    return db.openRecordset(QStringLiteral("select * from Filters where filternumber = ?"), {int(filterNumber)});
 }
 
 void removeMembers(Database& db, int16_t filterNumber)
 {
-    db.execute(QStringLiteral("delete from TeamFilters where FilterNumber =") + Str(filterNumber));
+    db.execute(QStringLiteral("delete from TeamFilters where FilterNumber = ?"), {int(filterNumber)});
 }
 
 void writeMembers(Database& db, int16_t filterNumber, const std::vector<int16_t>& members)

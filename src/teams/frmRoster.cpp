@@ -2,6 +2,7 @@
 
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -113,23 +114,6 @@ const BoxDesign Boxes[RosterField::Count] = {
     {"txtNotes", "lblNotes", "Notes:", 4800, 4080, 4215, 1095},
 };
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    place(b, left, top, width, height);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
-    place(l, left, top, width, height);
-    return l;
-}
-
 }  // namespace
 
 frmRoster::frmRoster()
@@ -147,17 +131,15 @@ frmRoster::~frmRoster() = default;
 
 void frmRoster::buildControls()
 {
-    Label14 = label(this, "Label14", QStringLiteral("All Players"), 240, 240, 1815, 255);
+    Label14 = makeLabel(this, QStringLiteral("Label14"), QStringLiteral("All Players"), 240, 240, 1815, 255);
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lstAllPlayers = new QListWidget(this);
-    lstAllPlayers->setObjectName(QStringLiteral("lstAllPlayers"));
-    place(lstAllPlayers, 240, 480, 1815, 4740);
-    cmdInsert = button(this, "cmdInsert", QStringLiteral("==>"), 2160, 2520, 495, 375);
-    lblRoster = label(this, "lblRoster", QStringLiteral("Roster"), 2760, 240, 1815, 255);
+    lstAllPlayers = makeListBox(this, QStringLiteral("lstAllPlayers"), 240, 480, 1815, 4740);
+    nameBoxByLabel(Label14, lstAllPlayers);
+    cmdInsert = makeButton(this, QStringLiteral("cmdInsert"), QStringLiteral("==>"), 2160, 2520, 495, 375);
+    lblRoster = makeLabel(this, QStringLiteral("lblRoster"), QStringLiteral("Roster"), 2760, 240, 1815, 255);
     lblRoster->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lstRoster = new QListWidget(this);
-    lstRoster->setObjectName(QStringLiteral("lstRoster"));
-    place(lstRoster, 2760, 480, 1815, 4740);
+    lstRoster = makeListBox(this, QStringLiteral("lstRoster"), 2760, 480, 1815, 4740);
+    nameBoxByLabel(lblRoster, lstRoster);
     for (QListWidget* list : {lstAllPlayers, lstRoster}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(true);
@@ -186,24 +168,25 @@ void frmRoster::buildControls()
         // Each label stands above its box; the uniform number's is two lines.
         QLabel* l;
         if (f == RosterField::UniformNumber) {
-            l = label(this, d.label, QString::fromLatin1(d.caption), 7380, 0, 720, 480);
+            l = makeLabel(this, QLatin1String(d.label), QString::fromLatin1(d.caption), 7380, 0, 720, 480);
             l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         } else {
-            l = label(this, d.label, QString::fromLatin1(d.caption), d.left, d.top - 240, std::max(d.width, 1200), 240);
+            l = makeLabel(this, QLatin1String(d.label), QString::fromLatin1(d.caption), d.left, d.top - 240, std::max(d.width, 1200), 240);
             l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         }
+        nameBoxByLabel(l, box);
         labels_[size_t(f)] = l;
     }
-    lblmdy = label(this, "lblmdy", QStringLiteral("m/d/y"), 8355, 765, 495, 240);
+    lblmdy = makeLabel(this, QStringLiteral("lblmdy"), QStringLiteral("m/d/y"), 8355, 765, 495, 240);
     lblmdy->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    cmdDeletePlayer = button(this, "cmdDeletePlayer", QStringLiteral("&Delete"), 720, 5400, 735, 375);
-    cmdAdd = button(this, "cmdAdd", QStringLiteral("&Add"), 2400, 5400, 735, 375);
-    cmdChange = button(this, "cmdChange", QStringLiteral("&Change"), 3300, 5400, 735, 375);
-    cmdDelete = button(this, "cmdDelete", QStringLiteral("&Delete"), 4200, 5400, 735, 375);
-    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), 6600, 5400, 1080, 375);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"), 7920, 5400, 1080, 375);
-    cmdClose = button(this, "cmdClose", QStringLiteral("Close"), 7920, 5400, 1080, 375);
+    cmdDeletePlayer = makeButton(this, QStringLiteral("cmdDeletePlayer"), QStringLiteral("&Delete"), 720, 5400, 735, 375);
+    cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"), 2400, 5400, 735, 375);
+    cmdChange = makeButton(this, QStringLiteral("cmdChange"), QStringLiteral("&Change"), 3300, 5400, 735, 375);
+    cmdDelete = makeButton(this, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), 4200, 5400, 735, 375);
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 6600, 5400, 1080, 375);
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 7920, 5400, 1080, 375);
+    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 7920, 5400, 1080, 375);
     cmdOK->hide();
     cmdCancel->hide();
     // Esc presses Close while it shows; there is no default button, since
@@ -387,7 +370,7 @@ void frmRoster::Form_Load()
             for (const RosterListEntry& e : pending_.loadRoster(Db(), g.CurrentTeam))
                 addEntry(lstRoster, e.text, e.personNumber);
         }
-        nextPerson_ = NextPersonNumber();
+        nextPerson_ = NextPersonNumber(Db());
     } catch (const RuntimeError& e) {
         // Nothing half-loaded may be written back: leave at once.
         databaseError(QStringLiteral("The roster could not be read."), e);

@@ -1,7 +1,7 @@
 #include "teams/frmSelectTeam.h"
 
 #include "shell/Frame.h"
-#include "shell/FrmMDI.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -39,47 +39,29 @@ frmSelectTeam::frmSelectTeam() : Form(FormNo::SelectTeam)
     setWindowTitle(QStringLiteral("Select Teams"));
     setDesignSize(4815, 4695);
 
-    lblFilters = new QLabel(QStringLiteral("Team Filters"), this);
-    lblFilters->setObjectName(QStringLiteral("lblFilters"));
-    place(lblFilters, 360, 240, 2775, 255);
+    lblFilters = makeLabel(this, QStringLiteral("lblFilters"), QStringLiteral("Team Filters"), 360, 240, 2775);
+    cmbFilters = makeComboBox(this, QStringLiteral("cmbFilters"), 360, 480, 2775, 315);
+    nameBoxByLabel(lblFilters, cmbFilters);
+    cmdAddFilter = makeButton(this, QStringLiteral("cmdAddFilter"), QStringLiteral("Add"), 3360, 425, 1080, 375);
 
-    cmbFilters = new QComboBox(this);
-    cmbFilters->setObjectName(QStringLiteral("cmbFilters"));
-    place(cmbFilters, 360, 480, 2775, 315);
-
-    cmdAddFilter = new QPushButton(QStringLiteral("Add"), this);
-    cmdAddFilter->setObjectName(QStringLiteral("cmdAddFilter"));
-    place(cmdAddFilter, 3360, 425, 1080, 375);
-
-    chkShowFilters = new QCheckBox(QStringLiteral("Show Filters"), this);
-    chkShowFilters->setObjectName(QStringLiteral("chkShowFilters"));
+    chkShowFilters = makeCheckBox(this, QStringLiteral("chkShowFilters"), QStringLiteral("Show Filters"), 3360, 960,
+                                  1215, 255);
     chkShowFilters->setChecked(true);
-    place(chkShowFilters, 3360, 960, 1215, 255);
     // The caption must show whole in whatever font the screen gives.
     chkShowFilters->resize(std::max(chkShowFilters->width(), chkShowFilters->sizeHint().width()),
                            chkShowFilters->height());
 
-    lblTeamList = new QLabel(QStringLiteral("Team List"), this);
-    lblTeamList->setObjectName(QStringLiteral("lblTeamList"));
-    place(lblTeamList, 360, 1320, 2775, 255);
-
-    lstSelectTeam = new QListWidget(this);
-    lstSelectTeam->setObjectName(QStringLiteral("lstSelectTeam"));
+    lblTeamList = makeLabel(this, QStringLiteral("lblTeamList"), QStringLiteral("Team List"), 360, 1320, 2775);
+    lstSelectTeam = makeListBox(this, QStringLiteral("lstSelectTeam"), 360, 1560, 2775, 1980);
     lstSelectTeam->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    place(lstSelectTeam, 360, 1560, 2775, 1980);
+    nameBoxByLabel(lblTeamList, lstSelectTeam);
+    cmdAddTeam = makeButton(this, QStringLiteral("cmdAddTeam"), QStringLiteral("Add"), 3360, 3170, 1080, 375);
 
-    cmdAddTeam = new QPushButton(QStringLiteral("Add"), this);
-    cmdAddTeam->setObjectName(QStringLiteral("cmdAddTeam"));
-    place(cmdAddTeam, 3360, 3170, 1080, 375);
-
-    lblNumberOfTeams = new QLabel(QStringLiteral("Number of Teams"), this);
-    lblNumberOfTeams->setObjectName(QStringLiteral("lblNumberOfTeams"));
-    place(lblNumberOfTeams, 360, 3600, 2775, 255);
-
-    Label1 = new QLabel(QStringLiteral("Press F1 for Screen Specific Help"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    lblNumberOfTeams =
+        makeLabel(this, QStringLiteral("lblNumberOfTeams"), QStringLiteral("Number of Teams"), 360, 3600, 2775);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Press F1 for Screen Specific Help"), 120, 4080,
+                       4575);
     Label1->setStyleSheet(QStringLiteral("color: grey;"));
-    place(Label1, 120, 4080, 4575, 255);
 
     setTabOrder(cmbFilters, cmdAddFilter);
     setTabOrder(cmdAddFilter, chkShowFilters);
@@ -105,6 +87,12 @@ std::vector<TeamListEntry> frmSelectTeam::teamListEntries() const
         entries.push_back({int16_t(item->data(Qt::UserRole).toInt()), item->text(), item->isSelected()});
     }
     return entries;
+}
+
+std::vector<TeamListEntry> frmSelectTeam::loadedTeamList()
+{
+    const frmSelectTeam* f = Loaded<frmSelectTeam>();
+    return f ? f->teamListEntries() : std::vector<TeamListEntry>{};
 }
 
 void frmSelectTeam::Form_Load()
@@ -274,8 +262,8 @@ void frmSelectTeam::lstSelectTeam_DblClick(QListWidgetItem* item)
 {
     if (item)
         lstSelectTeam->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-    if (auto* frame = dynamic_cast<FrmMDI*>(g.Frame))
-        frame->mnuUpdateGames_Click();
+    if (g.Frame)
+        g.Frame->mnuUpdateGames_Click();
 }
 
 void frmSelectTeam::cmdAddTeam_Click()

@@ -24,6 +24,8 @@ public:
     frmSelectTeam();
     // The team list's entries in list order, with their selection.
     std::vector<TeamListEntry> teamListEntries() const;
+    // The loaded window's entries; none while it is not loaded.
+    static std::vector<TeamListEntry> loadedTeamList();
 
     // Applies the check box to the show-filters option and the layout.
     void ShowFilters();

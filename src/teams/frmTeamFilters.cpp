@@ -2,6 +2,7 @@
 
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -21,31 +22,21 @@ frmTeamFilters::frmTeamFilters() : Form(FormNo::TeamFilters)
     setObjectName(QStringLiteral("frmTeamFilters"));
     setDesignSize(5415, 4335);
 
-    auto* lblFilterName = new QLabel(QStringLiteral("Filter Name:"), this);
-    place(lblFilterName, 240, 240, 3615, 255);
-    txtFilterName = new QLineEdit(this);
-    txtFilterName->setObjectName(QStringLiteral("txtFilterName"));
-    txtFilterName->setMaxLength(50);
+    QLabel* lblFilterName = makeLabel(this, QString(), QStringLiteral("Filter Name:"), 240, 240, 3615);
+    txtFilterName = makeTextBox(this, QStringLiteral("txtFilterName"), 50, 240, 480, 3615, 315);
+    nameBoxByLabel(lblFilterName, txtFilterName);
     selectAllOnTabFocus(txtFilterName);
-    place(txtFilterName, 240, 480, 3615, 315);
 
-    auto* lblTeamList = new QLabel(QStringLiteral("Team Selection List"), this);
-    place(lblTeamList, 240, 915, 3615, 255);
-    lstTeams = new QListWidget(this);
-    lstTeams->setObjectName(QStringLiteral("lstTeams"));
+    QLabel* lblTeamList = makeLabel(this, QString(), QStringLiteral("Team Selection List"), 240, 915, 3615);
+    lstTeams = makeListBox(this, QStringLiteral("lstTeams"), 240, 1155, 3615, 2580);
     lstTeams->setSelectionMode(QAbstractItemView::MultiSelection);
-    place(lstTeams, 240, 1155, 3615, 2580);
+    nameBoxByLabel(lblTeamList, lstTeams);
 
-    lblTeamsSelected = new QLabel(QStringLiteral("Teams Selected: 0"), this);
-    lblTeamsSelected->setObjectName(QStringLiteral("lblTeamsSelected"));
-    place(lblTeamsSelected, 240, 3855, 3615, 255);
+    lblTeamsSelected = makeLabel(this, QStringLiteral("lblTeamsSelected"), QStringLiteral("Teams Selected: 0"), 240,
+                                 3855, 3615);
 
-    cmdOK = new QPushButton(this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 4095, 480, 1080, 375);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    place(cmdCancel, 4095, 960, 1080, 375);
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QString(), 4095, 480, 1080, 375);
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 4095, 960, 1080, 375);
 
     setTabOrder(txtFilterName, lstTeams);
     setTabOrder(lstTeams, cmdOK);

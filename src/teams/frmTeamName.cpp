@@ -2,6 +2,7 @@
 
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -36,20 +37,18 @@ public:
     }
 };
 
+// A caption right-aligned left of its box.
 QLabel* fieldLabel(QWidget* parent, const QString& caption, int top)
 {
-    auto* label = new QLabel(caption, parent);
+    QLabel* label = makeLabel(parent, QString(), caption, 120, top, 1440, 285);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(label, 120, top, 1440, 285);
     return label;
 }
 
-QLineEdit* fieldBox(QWidget* parent, const char* name, int maxLength, int top, int width)
+QLineEdit* fieldBox(QWidget* parent, const QString& caption, const char* name, int maxLength, int top, int width)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setMaxLength(maxLength);
-    place(box, 1680, top, width, 315);
+    QLineEdit* box = makeTextBox(parent, QLatin1String(name), maxLength, 1680, top, width, 315);
+    nameBoxByLabel(fieldLabel(parent, caption, top), box);
     selectAllOnTabFocus(box);
     return box;
 }
@@ -61,39 +60,28 @@ frmTeamName::frmTeamName() : Form(FormNo::TeamName)
     setObjectName(QStringLiteral("frmTeamName"));
     setDesignSize(6255, 4695);
 
-    fieldLabel(this, QStringLiteral("Long Name:"), 240);
-    txtTeamName = fieldBox(this, "txtTeamName", 50, 240, 4335);
-    fieldLabel(this, QStringLiteral("Short Name:"), 645);
-    txtShortTeamName = fieldBox(this, "txtShortTeamName", 20, 645, 2415);
-    fieldLabel(this, QStringLiteral("Contact Person:"), 1050);
-    txtContactPerson = fieldBox(this, "txtContactPerson", 50, 1050, 4335);
-    fieldLabel(this, QStringLiteral("Phone Number:"), 1455);
-    txtPhoneNumber = fieldBox(this, "txtPhoneNumber", 30, 1455, 2415);
-    fieldLabel(this, QStringLiteral("Email:"), 1860);
-    txtEmail = fieldBox(this, "txtEmail", 70, 1860, 4335);
+    txtTeamName = fieldBox(this, QStringLiteral("Long Name:"), "txtTeamName", 50, 240, 4335);
+    txtShortTeamName = fieldBox(this, QStringLiteral("Short Name:"), "txtShortTeamName", 20, 645, 2415);
+    txtContactPerson = fieldBox(this, QStringLiteral("Contact Person:"), "txtContactPerson", 50, 1050, 4335);
+    txtPhoneNumber = fieldBox(this, QStringLiteral("Phone Number:"), "txtPhoneNumber", 30, 1455, 2415);
+    txtEmail = fieldBox(this, QStringLiteral("Email:"), "txtEmail", 70, 1860, 4335);
 
-    fieldLabel(this, QStringLiteral("Notes:"), 2265);
-    txtNotes = new QPlainTextEdit(this);
-    txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    QLabel* lblNotes = fieldLabel(this, QStringLiteral("Notes:"), 2265);
+    txtNotes = makeMemoBox(this, QStringLiteral("txtNotes"), 1680, 2265, 4335, 1215);
+    nameBoxByLabel(lblNotes, txtNotes);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtNotes->setTabChangesFocus(true);
     txtNotes->installEventFilter(new NotesTabSelect(txtNotes));
-    place(txtNotes, 1680, 2265, 4335, 1215);
 
-    lblDeleteMsg = new QLabel(QStringLiteral("The roster, game scores and player statistics will ALSO BE DELETED!"), this);
-    lblDeleteMsg->setObjectName(QStringLiteral("lblDeleteMsg"));
+    lblDeleteMsg = makeLabel(this, QStringLiteral("lblDeleteMsg"),
+                             QStringLiteral("The roster, game scores and player statistics will ALSO BE DELETED!"), 120,
+                             3555, 6015, 480);
     lblDeleteMsg->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     lblDeleteMsg->setAlignment(Qt::AlignCenter);
     lblDeleteMsg->setWordWrap(true);
-    place(lblDeleteMsg, 120, 3555, 6015, 480);
 
-    cmdOK = new QPushButton(this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 3675, 4110, 1080, 375);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    place(cmdCancel, 4935, 4110, 1080, 375);
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QString(), 3675, 4110, 1080, 375);
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 4935, 4110, 1080, 375);
 
     setTabOrder(txtTeamName, txtShortTeamName);
     setTabOrder(txtShortTeamName, txtContactPerson);

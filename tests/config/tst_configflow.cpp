@@ -10,7 +10,7 @@
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
 #include "games/frmPScreen.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Procedures.h"
 #include "shell/ReportGrid.h"
 #include "stats/frmStats.h"
@@ -97,7 +97,7 @@ private slots:
         flushDeletes();
 
         seedOneGame();
-        g.GameRecGameNumber = 1;
+        g.GameRec.gameNumber = 1;
         ShowPlayerScreen();
         frmPScreen* screen = Loaded<frmPScreen>();
         QVERIFY(screen);

@@ -7,7 +7,7 @@
 #include "config/frmDesign.h"
 #include "games/PlayerEntryRules.h"
 #include "config/frmNameYourOwn.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "support/TestMain.h"

@@ -3,7 +3,7 @@
 #include "datamgmt/TransferTestData.h"
 #include "datamgmt/frmBackup.h"
 #include "platform/FileLists.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 

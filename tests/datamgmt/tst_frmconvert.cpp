@@ -5,7 +5,7 @@
 
 #include "datamgmt/frmConvert.h"
 #include "shell/Categories.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/MenuState.h"
 #include "shell/Globals.h"
 #include "support/OldDataWriter.h"

@@ -1,4 +1,5 @@
 #include "games/GameHeader.h"
+#include "games/frmGameScreen.h"
 #include "games/GameTestData.h"
 #include "games/ImportMirror.h"
 #include "shell/Globals.h"
@@ -38,7 +39,7 @@ GameHeaderEntry entry(const QString& number)
 void open(const char* mode, int16_t number)
 {
     g.GameEditMode = mode;
-    g.GameRecGameNumber = number;
+    g.GameRec.gameNumber = number;
     g.OldGameNumber = number;
     g.GameInfoChanged = "N";
 }
@@ -70,8 +71,7 @@ class TstGameHeader : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
         for (int k = 1; k <= 5; ++k)
             addStoredGame(1, int16_t(k), k);
@@ -88,35 +88,63 @@ private slots:
         e.periodScores[8] = QStringLiteral("7");
         e.pp.clear();        // an empty box counts 0
         e.opponent = QStringLiteral("  Elms ");
-        FillGameRecord(e);
-        QCOMPARE(g.GameRecTeamNumber, int16_t(1));
-        QCOMPARE(g.GameRecGStatNumber, int16_t(6));
-        QCOMPARE(g.GameRecGameNumber, int16_t(6));
-        QCOMPARE(g.GameRecPeriods, int16_t(2));
-        QCOMPARE(g.GameRecOppGoalsPeriod1, int16_t(1));
-        QCOMPARE(g.GameRecOppGoalsPeriod3, int16_t(0));
-        QCOMPARE(g.GameRecGoalsPeriod3, int16_t(0));
-        QCOMPARE(g.GameRecGoalsPeriod4, int16_t(0));
-        QCOMPARE(g.GameRecGoals, int16_t(3));
-        QCOMPARE(g.GameRecPP, int16_t(0));
-        QCOMPARE(g.GameRecLocation, QStringLiteral("Arena"));
-        QCOMPARE(g.GameRecOpponent, QStringLiteral("Elms"));
-        QCOMPARE(g.GameRecOpponentTeamNumber, int16_t(3));
-        QCOMPARE(g.GameRecHomeTeam, True);
+        GameRecord r = FillGameRecord(Db(), e, 1, 6);
+        QCOMPARE(r.teamNumber, int16_t(1));
+        QCOMPARE(r.gStatNumber, int16_t(6));
+        QCOMPARE(r.gameNumber, int16_t(6));
+        QCOMPARE(r.periods, int16_t(2));
+        QCOMPARE(r.oppGoalsPeriod1, int16_t(1));
+        QCOMPARE(r.oppGoalsPeriod3, int16_t(0));
+        QCOMPARE(r.goalsPeriod3, int16_t(0));
+        QCOMPARE(r.goalsPeriod4, int16_t(0));
+        QCOMPARE(r.goals, int16_t(3));
+        QCOMPARE(r.pp, int16_t(0));
+        QCOMPARE(r.location, QStringLiteral("Arena"));
+        QCOMPARE(r.opponent, QStringLiteral("Elms"));
+        QCOMPARE(r.opponentTeamNumber, int16_t(3));
+        QVERIFY(r.homeTeam);
 
         // The name must match exactly, letter case included; of equal names
         // the last one counts.
         e.opponent = QStringLiteral("elms");
-        FillGameRecord(e);
-        QCOMPARE(g.GameRecOpponentTeamNumber, int16_t(0));
+        r = FillGameRecord(Db(), e, 1, 6);
+        QCOMPARE(r.opponentTeamNumber, int16_t(0));
         e.opponent = QStringLiteral("Pines");
         e.opponentTeams.emplace_back(QStringLiteral("Pines"), 9);
-        FillGameRecord(e);
-        QCOMPARE(g.GameRecOpponentTeamNumber, int16_t(9));
+        r = FillGameRecord(Db(), e, 1, 6);
+        QCOMPARE(r.opponentTeamNumber, int16_t(9));
 
         QCOMPARE(RowTotal(e.periodScores, 0, 0), int16_t(1));   // 1 + 0 + OT 0; period 3 hidden
         QCOMPARE(RowTotal(e.periodScores, 0, 1), int16_t(6));   // period 3 counts
         QCOMPARE(RowTotal(e.periodScores, 5, 2), int16_t(10));  // 1 + 1 + 1 + 7
+    }
+
+    void theChecksAskAndStopWithoutABox()
+    {
+        GameHeaderInput in;
+        in.entry = entry(QStringLiteral("2"));
+        in.entry.periodScores[0] = QStringLiteral("3");  // 3 to 3: the overtime question too
+        in.entry.oppGoals = QStringLiteral("3");
+        in.mode = QStringLiteral("A");
+        in.team = 1;
+        in.oldGameNumber = 6;
+        HeaderStep step = CheckGameHeader(Db(), in);
+        QCOMPARE(int(step.kind), int(HeaderStep::Kind::Ask));
+        QCOMPARE(int(step.question), int(HeaderQuestion::InsertAtNumber));
+        in.insertAtNumber = true;
+        step = CheckGameHeader(Db(), in);
+        QCOMPARE(int(step.question), int(HeaderQuestion::Overtime));
+        in.overtime = true;
+        step = CheckGameHeader(Db(), in);
+        QCOMPARE(int(step.kind), int(HeaderStep::Kind::Write));
+        QVERIFY(step.request.game.overtime);
+        QCOMPARE(step.request.game.gameNumber, int16_t(2));
+        in.insertAtNumber = false;
+        step = CheckGameHeader(Db(), in);
+        QCOMPARE(int(step.kind), int(HeaderStep::Kind::Stop));
+        QVERIFY(step.message.text.isEmpty());
+        QVERIFY(env->shownMessages().isEmpty());
+        QCOMPARE(storedGames(), 5);
     }
 
     void aNewGameAtTheNextNumberIsSavedWithoutAQuestion()
@@ -127,6 +155,18 @@ private slots:
         QVERIFY(env->shownMessages().isEmpty());
         QCOMPARE(gameOrder(1).last(), QStringLiteral("Pines"));
         QVERIFY(g.GameInfoChanged == "Y");  // a new game always counts as changed
+    }
+
+    void aFailedWriteIsShownAndNothingIsSaved()
+    {
+        open("A", 6);
+        Db().execute(QStringLiteral("create trigger refuse before insert on GameStats begin "
+                                    "select raise(abort, 'refused'); end"));
+        env->expectMsgBox(QStringLiteral("The game could not be added!\rEvery game keeps its number"), vbOK,
+                          QStringLiteral("Database Error"));
+        QVERIFY(!SaveGameHeader(entry(QStringLiteral("6")), -1, 777).saved);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(storedGames(), 5);
     }
 
     void aNewGameNumberedLowerAsksToInsert()
@@ -241,11 +281,11 @@ private slots:
         tie.ppg = QStringLiteral("0");
         env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbYes, QStringLiteral("Overtime Game?"));
         QVERIFY(SaveGameHeader(tie, 0, True).saved);
-        QCOMPARE(g.GameRecOvertime, True);
+        QVERIFY(g.GameRec.overtime);
         // A stored tie is asked about again on every save.
         env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbNo);
         QVERIFY(SaveGameHeader(tie, 0, True).saved);
-        QCOMPARE(g.GameRecOvertime, False);
+        QVERIFY(!g.GameRec.overtime);
         tie.goals = tie.oppGoals = QStringLiteral("0");
         env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbYes);
         QVERIFY(SaveGameHeader(tie, 0, True).saved);
@@ -253,10 +293,10 @@ private slots:
 
         GameHeaderEntry won = entry(QStringLiteral("1"));  // 3 to 1, no overtime goal
         QVERIFY(SaveGameHeader(won, 0, True).saved);
-        QCOMPARE(g.GameRecOvertime, False);
+        QVERIFY(!g.GameRec.overtime);
         won.periodScores[9] = QStringLiteral("1");  // an overtime goal: no question
         QVERIFY(SaveGameHeader(won, 0, True).saved);
-        QCOMPARE(g.GameRecOvertime, True);
+        QVERIFY(g.GameRec.overtime);
         QCOMPARE(Db().scalar(QStringLiteral("select Overtime from GameStats where TeamNumber = 1 and GameNumber = 1"))
                      .toInt(),
                  -1);

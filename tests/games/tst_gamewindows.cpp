@@ -3,9 +3,10 @@
 #include "games/frmGameScreen.h"
 #include "games/frmImportGame.h"
 #include "games/frmPScreen.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "support/TestEnv.h"
+#include "support/Widgets.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
@@ -30,14 +31,6 @@ namespace {
 using vh::test::flushDeletes;
 
 using vh::test::grab;
-
-QStringList lines(QListWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 int twips(int pixels) { return pixels * 15; }
 
@@ -95,22 +88,13 @@ class TstGameWindows : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
-        frame = std::make_unique<FrmMDI>();
-        frame->resize(1100, 800);
-        g.Frame = frame.get();
-        g.ShowToolBarOption = True;
+        frame = openGameFrame();
     }
     void cleanup()
     {
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
+        closeGameFrame(frame);
         env.reset();
     }
 
@@ -136,7 +120,7 @@ private slots:
         frmGameScreen* screen = Loaded<frmGameScreen>();
         QVERIFY(screen);
         QVERIFY(g.GameEditMode == "A");
-        QCOMPARE(g.GameRecGameNumber, int16_t(1));
+        QCOMPARE(g.GameRec.gameNumber, int16_t(1));
         QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("1"));
     }
 
@@ -406,7 +390,7 @@ private slots:
         s->cmdOK_Click();
         flushDeletes();
         list = listAfterNewGame();
-        QCOMPARE(lines(list->lstGameMenu).size(), 3);
+        QCOMPARE(listTexts(list->lstGameMenu).size(), 3);
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
         QVERIFY(list->lstGameMenu->item(1)->text().startsWith(QStringLiteral("2  ")));
         QVERIFY(list->lstGameMenu->item(1)->text().contains(QStringLiteral("G1")));
@@ -443,7 +427,7 @@ private slots:
         Unload<frmGameScreen>();
         flushDeletes();
         g.GameEditMode = "C";
-        g.GameRecGameNumber = 2;
+        g.GameRec.gameNumber = 2;
         s = Load<frmGameScreen>();
         QCOMPARE(g.NumGames, int16_t(5));
         s->txtGameNumber->setText(QStringLiteral("6"));
@@ -516,7 +500,7 @@ private slots:
         Dialog::setModalHook([&](Dialog* d) {
             auto* dialog = static_cast<frmImportGame*>(d);
             caption = dialog->windowTitle();
-            offered = lines(dialog->lstGameMenu);
+            offered = listTexts(dialog->lstGameMenu);
             QCOMPARE(dialog->lstGameMenu->currentRow(), 1);
             QVERIFY(!dialog->chkGameComment->isChecked());
             grab(dialog, "import-dialog");

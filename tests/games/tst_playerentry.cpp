@@ -6,6 +6,7 @@
 #include "platform/basic/Basic.h"
 #include "shell/Categories.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -17,20 +18,7 @@ namespace {
 constexpr int16_t Team = 1;
 constexpr int16_t Game = 3;
 
-void insertRow(const QString& table, const QVariantMap& fields)
-{
-    QStringList names;
-    QStringList marks;
-    QVariantList values;
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        names << it.key();
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                 values);
-}
+void insertRow(const QString& table, const QVariantMap& fields) { seed::insertRow(Db(), table, fields); }
 
 QVariantMap statsKey(int16_t team, int16_t game, int16_t person)
 {
@@ -144,7 +132,7 @@ class TstPlayerEntry : public QObject {
         insertStats("PlayerStats", 2, Game, 6, {{"G", 1}});
 
         g.CurrentTeam = Team;
-        g.GameRecGameNumber = Game;
+        g.GameRec.gameNumber = Game;
         g.SelectedTeamName = QStringLiteral("Lions");
     }
 
@@ -161,7 +149,7 @@ class TstPlayerEntry : public QObject {
 
     PlayerEntry loaded()
     {
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         e.LoadGame(QStringLiteral("Lions"));
         e.LoadGameStats();
         return e;
@@ -177,17 +165,17 @@ private slots:
 
     void loadsTheGameHeader()
     {
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = e.LoadGame(QStringLiteral("The Lions of the North Shore Hockey Club"));
-        QCOMPARE(g.GameRecGameType, int16_t(2));
-        QCOMPARE(g.GameRecPeriods, int16_t(3));
-        QCOMPARE(g.GameRecHomeTeam, True);
-        QCOMPARE(g.GameRecOvertime, False);
-        QCOMPARE(g.GameRecGoals, int16_t(5));
-        QCOMPARE(g.GameRecGoalsPeriod2, int16_t(2));
-        QCOMPARE(g.GameRecGoalsOT, int16_t(1));
-        QCOMPARE(g.GameRecOppGoals, int16_t(4));
-        QCOMPARE(g.GameRecOppGoalsPeriod2, int16_t(3));
+        QCOMPARE(e.game().gameType, int16_t(2));
+        QCOMPARE(e.game().periods, int16_t(3));
+        QVERIFY(e.game().homeTeam);
+        QVERIFY(!e.game().overtime);
+        QCOMPARE(e.game().goals, int16_t(5));
+        QCOMPARE(e.game().goalsPeriod2, int16_t(2));
+        QCOMPARE(e.game().goalsOT, int16_t(1));
+        QCOMPARE(e.game().oppGoals, int16_t(4));
+        QCOMPARE(e.game().oppGoalsPeriod2, int16_t(3));
         QCOMPARE(h.caption, QStringLiteral("Player Entry Screen - Lions"));
         QCOMPARE(h.gameNumberText, QStringLiteral("Game 3"));
         // At home: the opponent is the visitor, above.
@@ -198,7 +186,7 @@ private slots:
         QCOMPARE(h.homeScores[1], QStringLiteral("2"));
         QCOMPARE(h.homeTotal, QStringLiteral("5"));
 
-        g.GameRecGameNumber = 4;
+        e = PlayerEntry(Db(), {Team, 4, g.SelectedTeamName});
         const EntryHeader away = e.LoadGame(QStringLiteral("Lions"));
         QCOMPARE(away.visitorName, QStringLiteral("Lions"));
         QCOMPARE(away.visitorTotal, QStringLiteral("5"));
@@ -208,7 +196,7 @@ private slots:
         Db().execute(QStringLiteral("update GameStats set Opponent = '  ' where GameNumber = 4"));
         QCOMPARE(e.LoadGame(QStringLiteral("Lions")).homeName, QStringLiteral("Opponent"));
 
-        g.GameRecGameNumber = 99;
+        e = PlayerEntry(Db(), {Team, 99, g.SelectedTeamName});
         try {
             e.LoadGame(QStringLiteral("Lions"));
             QFAIL("a missing game loaded");
@@ -241,8 +229,8 @@ private slots:
         QFETCH(QString, cells);
         QFETCH(int, finalLeft);
         insertGame(Team, 10, periods, overtime, true, QStringLiteral("X"));
-        g.GameRecGameNumber = 10;
-        PlayerEntry e;
+        g.GameRec.gameNumber = 10;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = e.LoadGame(QStringLiteral("Lions"));
         QStringList shownCaptions;
         QStringList shownCells;
@@ -359,7 +347,6 @@ private slots:
 
     void saveWritesEveryField()
     {
-        g.GameRecGameType = 0;  // the load refreshes type and home flag from the game
         PlayerEntry e = loaded();
         // Di played as goalie with every box 0 but one; Bo did not play as a player after all.
         BoxTexts boxes;

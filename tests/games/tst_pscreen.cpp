@@ -10,8 +10,9 @@
 #include "games/frmGameScreen.h"
 #include "games/frmPScreen.h"
 #include "shell/Categories.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
@@ -51,32 +52,16 @@ using vh::test::flushDeletes;
 
 using vh::test::grab;
 
-void addPerson(int person, const QString& first, const QString& last)
-{
-    Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (?, ?, ?)"),
-                 {person, first, last});
-}
-
-void addRoster(int16_t team, int person, int indicator = True)
-{
-    Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
-                                "values (?, ?, ?, '')"),
-                 {int(team), person, indicator});
-}
+using vh::seed::addPerson;
+using vh::seed::addRoster;
 
 void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
 {
-    QStringList names{QStringLiteral("TeamNumber"), QStringLiteral("GameNumber"), QStringLiteral("PlayerNumber"),
-                      QStringLiteral("EventNumber"), QStringLiteral("HomeTeam")};
-    QVariantList params{int(Team), int(game), person, 1, True};
-    for (auto it = values.begin(); it != values.end(); ++it) {
-        names << it.key();
-        params << it.value();
-    }
-    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
-                          QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-                 params);
+    QVariantMap row{{QStringLiteral("TeamNumber"), int(Team)}, {QStringLiteral("GameNumber"), int(game)},
+                    {QStringLiteral("PlayerNumber"), person}, {QStringLiteral("EventNumber"), 1},
+                    {QStringLiteral("HomeTeam"), True}};
+    row.insert(values);
+    seed::insertRow(Db(), QLatin1String(table), row);
 }
 
 // A stored field of a person's row of game 1, or -999 when there is no row.
@@ -139,7 +124,7 @@ class TstPScreen : public QObject {
 
     frmPScreen* open(int16_t game = 1)
     {
-        g.GameRecGameNumber = game;
+        g.GameRec.gameNumber = game;
         ShowPlayerScreen();
         return Loaded<frmPScreen>();
     }
@@ -168,18 +153,14 @@ class TstPScreen : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}});
         LoadNameYourOwnCats();
         for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
             LoadInputOrder(kind);
             BuildCatAbbrev(kind);
         }
-        frame = std::make_unique<FrmMDI>();
-        frame->resize(1100, 800);
-        g.Frame = frame.get();
-        g.ShowToolBarOption = True;
+        frame = openGameFrame();
         frame->show();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         makeTeam();
@@ -187,12 +168,7 @@ private slots:
     void cleanup()
     {
         Dialog::setModalHook({});
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        flushDeletes();
-        frame.reset();
-        g.Frame = nullptr;
+        closeGameFrame(frame);
         env.reset();
     }
 

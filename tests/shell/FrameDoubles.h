@@ -4,7 +4,7 @@
 
 #include "shell/Form.h"
 #include "shell/Frame.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/ReportForm.h"
 

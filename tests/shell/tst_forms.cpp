@@ -1,6 +1,6 @@
 #include "games/frmGameMenu.h"
 #include "shell/Form.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 #include "support/TestEnv.h"
@@ -102,18 +102,23 @@ private slots:
     void criteriaResetAndNumericKeys()
     {
         g.NumberGameTypes = 3;
-        g.LowGame = 5;
-        g.MinimumBasis = "O";
-        ResetComputeCriteria();
-        QCOMPARE(g.GameTypeIncluded.size(), 3);
+        g.GameTypeNumbers.redim(3);
         for (int i = 1; i <= 3; ++i)
-            QVERIFY(g.GameTypeIncluded[i] == "Y");
-        QCOMPARE(g.ExcludedGames.size(), 1);
-        QCOMPARE(g.LowGame, int16_t(1));
-        QCOMPARE(g.HighGame, int16_t(9999));
-        QCOMPARE(g.TopX, int16_t(9999));
-        QVERIFY(g.MinimumBasis == "G");
-        QCOMPARE(g.IncludeHome, True);
+            g.GameTypeNumbers[i] = int16_t(10 * i);
+        g.Criteria.lowGame = 5;
+        g.Criteria.minimumBasis = QStringLiteral("O");
+        g.Criteria.excludedGames = {4};
+        g.Criteria.gameTypes = {{7, false}};
+        ResetComputeCriteria();
+        const ReportCriteria& c = g.Criteria;
+        QCOMPARE(c.gameTypes, (std::vector<std::pair<int16_t, bool>>{{10, true}, {20, true}, {30, true}}));
+        QVERIFY(c.excludedGames.empty());
+        QVERIFY(c.allGameTypes);
+        QCOMPARE(c.lowGame, int16_t(1));
+        QCOMPARE(c.highGame, int16_t(9999));
+        QCOMPARE(c.topX, int16_t(9999));
+        QCOMPARE(c.minimumBasis, QStringLiteral("G"));
+        QVERIFY(c.includeHome && c.includeAway);
         for (int16_t code : {int16_t('-'), int16_t('.'), int16_t(' '), int16_t('a')}) {
             NumericKeyFilter(code);
             QCOMPARE(code, int16_t(0));

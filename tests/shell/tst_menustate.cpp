@@ -2,7 +2,7 @@
 // toolbar's report commands and font boxes reach the open report window.
 
 #include "shell/FrameDoubles.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"

@@ -35,8 +35,7 @@ class TstTextFormat : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {4, "  Pines Hockey Club"}},
                      {{1, "Regular Season"}, {2, "Tournament Championship"}});
     }

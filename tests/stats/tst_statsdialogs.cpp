@@ -3,7 +3,6 @@
 
 #include "games/GameTestData.h"
 #include "shell/Globals.h"
-#include "shell/ReportState.h"
 #include "stats/ComputeParameters.h"
 #include "stats/frmCompute.h"
 #include "stats/frmMinimum.h"
@@ -279,19 +278,12 @@ private slots:
     {
         g.ReportCode = "P";
         g.NumberGameTypes = 3;
-        g.GameTypeIncluded.redim(3);
         g.PlayerCatAbbrev.redim(50);
-        for (int i = 1; i <= 3; ++i)
-            g.GameTypeIncluded[i] = QStringLiteral("Y");
-        g.ExcludedGames.redim(1, 0);
-        g.LowGame = 1;
-        g.HighGame = 9999;
-        g.TopX = 9999;
-        g.IncludeHome = g.IncludeAway = True;
-        g.AllGameTypes = "Y";
+        g.Criteria = ReportCriteria{};
+        g.Criteria.gameTypes = {{0, true}, {1, true}, {2, true}};
+        g.Criteria.title = QStringLiteral("Old");
         g.PlayerSortCategory = 5;
         g.PlayerSortDirection = "D";
-        g.ReportTitle = QStringLiteral("Old");
         g.SelectedTeamCount = 2;
         g.CancelFlag = "N";
 
@@ -305,8 +297,8 @@ private slots:
         });
         QVERIFY(!ShowComputeDialog());
         QCOMPARE(g.CancelFlag, "Y");
-        QCOMPARE(g.HighGame, int16_t(9999));
-        QCOMPARE(g.ReportTitle, QStringLiteral("Old"));
+        QCOMPARE(g.Criteria.highGame, int16_t(9999));
+        QCOMPARE(g.Criteria.title, QStringLiteral("Old"));
         QCOMPARE(g.PlayerSortDirection, "D");
 
         g.CancelFlag = "N";
@@ -321,14 +313,13 @@ private slots:
         QVERIFY(ShowComputeDialog());
         Dialog::setModalHook(old);
         QCOMPARE(g.CancelFlag, "N");
-        QCOMPARE(g.HighGame, int16_t(20));
-        QCOMPARE(g.ReportTitle, QStringLiteral("New"));
+        QCOMPARE(g.Criteria.title, QStringLiteral("New"));
         QCOMPARE(g.PlayerSortCategory, int16_t(5));
         QCOMPARE(g.PlayerSortDirection, "A");
-        QCOMPARE(g.AllGameTypes, "N");
-        QCOMPARE(g.GameTypeIncluded[3], "N");
-        QCOMPARE(g.ExcludedGames.upper(), 1);
-        QCOMPARE(CurrentReportCriteria().highGame, int16_t(20));
+        QVERIFY(!g.Criteria.allGameTypes);
+        QVERIFY(!g.Criteria.gameTypes[2].second);
+        QVERIFY(g.Criteria.excludedGames.empty());
+        QCOMPARE(g.Criteria.highGame, int16_t(20));
     }
 
     // ---------------------------------------------------------------- frmMinimum

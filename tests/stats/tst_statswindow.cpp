@@ -4,7 +4,7 @@
 
 #include "games/GameTestData.h"
 #include "shell/Categories.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 #include "shell/ReportPrinter.h"
@@ -211,7 +211,7 @@ private slots:
 
         w->cmbPlayers->setCurrentIndex(1);
         w->cmbPlayers_Click();
-        QCOMPARE(g.PlayerScope, "A");
+        QCOMPARE(g.Criteria.playerScope, QStringLiteral("A"));
         QCOMPARE(captions(w)[1], QStringLiteral("GP"));
         QCOMPARE(gridRows(w).size(), 6);
         QVERIFY(gridRows(w)[0].startsWith(QStringLiteral("Ann Archer|5|11|")));
@@ -224,7 +224,7 @@ private slots:
         QVERIFY(ann > 0);
         w->cmbPlayers->setCurrentIndex(ann);
         w->cmbPlayers_Click();
-        QCOMPARE(g.PlayerScope, "Y");
+        QCOMPARE(g.Criteria.playerScope, QStringLiteral("Y"));
         QVERIFY(!w->cmdMin->isEnabled());
         QVERIFY(!w->cmdSort->isEnabled());
         QCOMPARE(captions(w).mid(0, 2), (QStringList{"Ann Archer", "Opponent"}));
@@ -236,7 +236,7 @@ private slots:
 
         w->cmbPlayers->setCurrentIndex(0);
         w->cmbPlayers_Click();
-        QCOMPARE(g.PlayerScope, "N");
+        QCOMPARE(g.Criteria.playerScope, QStringLiteral("N"));
         QVERIFY(w->cmdMin->isEnabled() && w->cmdSort->isEnabled());
         QCOMPARE(gridRows(w).size(), 6);
     }
@@ -375,9 +375,9 @@ private slots:
         QCOMPARE(gridRows(w), rows);
         QCOMPARE(captions(w), cols);
         QCOMPARE(w->tdbStats->caption(), caption);
-        QCOMPARE(g.MinimumBasis, "G");
-        QCOMPARE(g.MinimumValue, int16_t(4));
-        QCOMPARE(g.HighGame, int16_t(9999));
+        QCOMPARE(g.Criteria.minimumBasis, QStringLiteral("G"));
+        QCOMPARE(g.Criteria.minimumValue, int16_t(4));
+        QCOMPARE(g.Criteria.highGame, int16_t(9999));
         QCOMPARE(g.PlayerSortCategory, int16_t(16));
     }
 

@@ -52,6 +52,13 @@ public:
     // A fresh database from the shipped shell, opened into the project-wide
     // state without the rest of the start-up.
     void openNewDatabase();
+    // The fixture of most tests: a new program with a new open database.
+    static std::unique_ptr<TestEnv> withNewDatabase()
+    {
+        auto env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        return env;
+    }
 
 private:
     struct Expected {

@@ -3,7 +3,9 @@
 
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
+#include "support/Widgets.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
@@ -17,23 +19,13 @@
 
 namespace vh::test {
 
-// A window's control by its name; the test stops when it is missing.
-template <class T>
-T* control(QWidget* form, const char* name)
-{
-    T* c = form->findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 // Unloaded windows really gone.
 
 // A fresh program with a new database, filters shown, no window open.
 inline std::unique_ptr<TestEnv> startWithNewDatabase()
 {
-    auto env = std::make_unique<TestEnv>();
-    env->openNewDatabase();
+    auto env = TestEnv::withNewDatabase();
     g.FormOpen.redim(19, False);
     g.ShowFiltersOption = True;
     g.MsgStyleWarn = 48;
@@ -52,28 +44,17 @@ inline void unloadTeamWindows()
 // The tables that hold rows under a team's number.
 inline const char* const TeamTables[] = {"Teams", "TeamFilters", "Roster", "GameStats", "PlayerStats", "GoalieStats"};
 
-inline void addTeam(int team, const QString& longName, const QString& shortName = QString())
-{
-    Db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (?, ?, ?)"),
-                 {team, longName, shortName.isNull() ? longName.left(20) : shortName});
-}
-
-inline void addFilter(int filter, const QString& name, std::initializer_list<int> teams)
-{
-    Db().execute(QStringLiteral("insert into Filters (FilterNumber, FilterName) values (?, ?)"), {filter, name});
-    for (int team : teams)
-        Db().execute(QStringLiteral("insert into TeamFilters (FilterNumber, TeamNumber) values (?, ?)"),
-                     {filter, team});
-}
+using seed::addFilter;
+using seed::addPerson;
+using seed::addRoster;
+using seed::addTeam;
 
 // A person on the team's roster who played one game as player and goalie.
 inline void addPlayedGame(int team, int person, int game)
 {
     if (Db().scalar(QStringLiteral("select count(*) from People where PersonNumber = ?"), {person}).toInt() == 0)
-        Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (?, 'Pat', ?)"),
-                     {person, QStringLiteral("Player%1").arg(person)});
-    Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator) values (?, ?, -1)"),
-                 {team, person});
+        addPerson(person, QStringLiteral("Pat"), QStringLiteral("Player%1").arg(person));
+    addRoster(team, person);
     Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GStatNumber, GameNumber, Goals) values (?, ?, ?, 2)"),
                  {team, team * 100 + game, game});
     Db().execute(QStringLiteral("insert into PlayerStats (TeamNumber, GameNumber, PlayerNumber, G) values (?, ?, ?, 1)"),

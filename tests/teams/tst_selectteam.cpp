@@ -1,6 +1,6 @@
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "support/TestEnv.h"
@@ -20,23 +20,6 @@ using namespace vh;
 using namespace vh::test;
 
 namespace {
-
-QStringList listTexts(QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-QStringList selectedTexts(QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            texts << list->item(i)->text();
-    return texts;
-}
 
 void clickItem(QListWidget* list, int row, Qt::KeyboardModifiers mods = {})
 {
@@ -72,7 +55,11 @@ class TstSelectTeam : public QObject {
     }
 
 private slots:
-    void init() { env = startWithNewDatabase(); }
+    void init()
+    {
+        env = startWithNewDatabase();
+        setTeamSelectionSource(&frmSelectTeam::loadedTeamList);
+    }
     void cleanup()
     {
         Unload<frmGameMenu>();

@@ -14,8 +14,7 @@ class TstTeamStore : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
     }
     void cleanup() { env.reset(); }
 

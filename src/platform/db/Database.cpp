@@ -340,34 +340,33 @@ QString Database::translateSql(const QString& sql)
     return out;
 }
 
+void Database::prepareBound(sqlite3_stmt*& st, const QString& sql, const QString& source, const QVariantList& params)
+{
+    const QByteArray q = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(handle(), q.constData(), int(q.size()), &st, nullptr);
+    if (rc != SQLITE_OK)
+        raise(rc, source);
+    for (int i = 0; i < params.size(); ++i)
+        bindValue(*this, st, i + 1, params[i]);
+}
+
 int Database::execute(const QString& sql, const QVariantList& params)
 {
-    sqlite3* h = handle();
     Stmt s;
-    const QByteArray q = translateSql(sql).toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, sql);
-    for (int i = 0; i < params.size(); ++i)
-        bindValue(*this, s.st, i + 1, params[i]);
+    prepareBound(s.st, translateSql(sql), sql, params);
+    int rc;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
         raise(rc, sql);
-    return sqlite3_changes(h);
+    return sqlite3_changes(handle());
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& params)
 {
-    sqlite3* h = handle();
     Stmt s;
-    const QByteArray q = translateSql(sql).toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, sql);
-    for (int i = 0; i < params.size(); ++i)
-        bindValue(*this, s.st, i + 1, params[i]);
-    rc = sqlite3_step(s.st);
+    prepareBound(s.st, translateSql(sql), sql, params);
+    const int rc = sqlite3_step(s.st);
     if (rc == SQLITE_ROW)
         return readColumn(s.st, 0, FieldType::Unknown);
     if (rc != SQLITE_DONE)
@@ -377,12 +376,8 @@ QVariant Database::scalar(const QString& sql, const QVariantList& params)
 
 Statement Database::prepare(const QString& sql)
 {
-    sqlite3* h = handle();
     Statement st;
-    const QByteArray q = translateSql(sql).toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &st.stmt_, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, sql);
+    prepareBound(st.stmt_, translateSql(sql), sql);
     st.db_ = this;
     st.alive_ = alive_;
     return st;
@@ -645,7 +640,6 @@ Recordset::Recordset() : d(std::make_shared<Impl>()) { d->closed = true; }
 
 Recordset Database::openRecordset(const QString& source, const QVariantList& params)
 {
-    sqlite3* h = handle();
     Recordset rs;
     auto& d = *rs.d;
     d.db = this;
@@ -676,12 +670,8 @@ Recordset Database::openRecordset(const QString& source, const QVariantList& par
     }
 
     Stmt s;
-    const QByteArray q = sql.toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, source);
-    for (int i = 0; i < params.size(); ++i)
-        bindValue(*this, s.st, i + 1, params[i]);
+    prepareBound(s.st, sql, source, params);
+    int rc;
     const int first = withRowid ? 1 : 0;
     const int ncol = sqlite3_column_count(s.st);
     for (int i = first; i < ncol; ++i) {
@@ -831,6 +821,11 @@ QString Recordset::getText(const QString& field) const
     if (v.typeId() == QMetaType::QDate)
         return ShortDate(v.toDate());
     return v.toString();
+}
+
+int16_t Recordset::intOr(const QString& field, int16_t fallback) const
+{
+    return isNull(field) ? fallback : getInt(field);
 }
 
 QString Recordset::textOr(const QString& field, const QString& fallback) const

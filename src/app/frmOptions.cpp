@@ -1,5 +1,6 @@
-#include "shell/frmOptions.h"
+#include "app/frmOptions.h"
 
+#include "shell/Controls.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/MenuState.h"
@@ -17,29 +18,6 @@
 namespace vh {
 
 namespace {
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
-{
-    auto* c = new QCheckBox(caption, parent);
-    c->setObjectName(QLatin1String(name));
-    place(c, left, top, width, 300);
-    return c;
-}
-
-QComboBox* listBox(QWidget* parent, const QString& name, int left, int top, int width)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    place(c, left, top, width, 330);
-    return c;
-}
-
-QLabel* label(QWidget* parent, const QString& text, int left, int top, int width)
-{
-    auto* l = new QLabel(text, parent);
-    place(l, left, top, width, 255);
-    return l;
-}
 
 void setTicked(QCheckBox* box, int16_t option) { box->setChecked(option != 0); }
 int16_t ticked(const QCheckBox* box) { return VbBool(box->isChecked()); }
@@ -73,60 +51,61 @@ frmOptions::frmOptions() : Form(FormNo::Options)
     // Statistics
     auto* stats = new QWidget;
     tabOptions->addTab(stats, QStringLiteral("Statistics"));
-    chkShowCommas = checkBox(stats, "chkShowCommas", QStringLiteral("Format numbers with commas"), 240, 240, 6400);
-    chkShowNA = checkBox(stats, "chkShowNA",
+    chkShowCommas = makeCheckBox(stats, QStringLiteral("chkShowCommas"), QStringLiteral("Format numbers with commas"), 240, 240, 6400);
+    chkShowNA = makeCheckBox(stats, QStringLiteral("chkShowNA"),
                          QStringLiteral("Show \"na\" instead of 0 for stats that can not be computed"), 240, 660, 6500);
-    label(stats, QStringLiteral("(for example, Sh% when there are 0 Shots on Goal)"), 540, 960, 6000);
-    chkShowPlayerSeconds = checkBox(stats, "chkShowPlayerSeconds",
+    makeLabel(stats, QString(), QStringLiteral("(for example, Sh% when there are 0 Shots on Goal)"), 540, 960, 6000);
+    chkShowPlayerSeconds = makeCheckBox(stats, QStringLiteral("chkShowPlayerSeconds"),
                                     QStringLiteral("Show seconds with minutes on Player Report"), 240, 1380, 6400);
-    chkShowGoalieSeconds = checkBox(stats, "chkShowGoalieSeconds",
+    chkShowGoalieSeconds = makeCheckBox(stats, QStringLiteral("chkShowGoalieSeconds"),
                                     QStringLiteral("Show seconds with minutes on Goalie Report"), 240, 1800, 6400);
-    label(stats, QStringLiteral("Minutes per Game for computing GAA"), 240, 2400, 3600);
-    cmbMinutesPerGame = listBox(stats, QStringLiteral("cmbMinutesPerGame"), 3960, 2340, 900);
+    QLabel* lblMinutes =
+        makeLabel(stats, QString(), QStringLiteral("Minutes per Game for computing GAA"), 240, 2400, 3600);
+    cmbMinutesPerGame = makeComboBox(stats, QStringLiteral("cmbMinutesPerGame"), 3960, 2340, 900);
+    nameBoxByLabel(lblMinutes, cmbMinutesPerGame);
 
     // Game Update
     auto* games = new QWidget;
     tabOptions->addTab(games, QStringLiteral("Game Update"));
-    label(games, QStringLiteral("Periods to show on the Add Game Entry Screen"), 240, 300, 4300);
-    cmbPeriods = listBox(games, QStringLiteral("cmbPeriods"), 4620, 240, 780);
+    QLabel* lblPeriods =
+        makeLabel(games, QString(), QStringLiteral("Periods to show on the Add Game Entry Screen"), 240, 300, 4300);
+    cmbPeriods = makeComboBox(games, QStringLiteral("cmbPeriods"), 4620, 240, 780);
+    nameBoxByLabel(lblPeriods, cmbPeriods);
     cmbPeriods->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
-    chkEditGoalsFor = checkBox(games, "chkEditGoalsFor",
+    chkEditGoalsFor = makeCheckBox(games, QStringLiteral("chkEditGoalsFor"),
                                QStringLiteral("Warn when goals scored on Game Screen don't match Player Screen"), 240,
                                900, 7100);
-    chkEditGoalsAgainst = checkBox(games, "chkEditGoalsAgainst",
+    chkEditGoalsAgainst = makeCheckBox(games, QStringLiteral("chkEditGoalsAgainst"),
                                    QStringLiteral("Warn when goals against on Game Screen don't match Player Screen"),
                                    240, 1320, 7100);
 
     // Reports
     auto* reports = new QWidget;
     tabOptions->addTab(reports, QStringLiteral("Reports"));
-    auto* fraName = new QGroupBox(QStringLiteral("Display Player Name"), reports);
-    fraName->setObjectName(QStringLiteral("fraName"));
-    place(fraName, 180, 180, 3240, 2160);
+    QGroupBox* fraName =
+        makeFrame(reports, QStringLiteral("fraName"), QStringLiteral("Display Player Name"), 180, 180, 3240, 2160);
     const QString names[] = {QStringLiteral("First and Last Name"), QStringLiteral("First Initial and Last Name"),
                              QStringLiteral("Just Last Name")};
     for (int i = 0; i < 3; ++i) {
-        optFormatName[i] = new QRadioButton(names[i], fraName);
-        optFormatName[i]->setObjectName(QStringLiteral("optFormatName_%1").arg(i));
-        place(optFormatName[i], 180, 360 + 390 * i, 2940, 300);
+        optFormatName[i] =
+            makeOption(fraName, QStringLiteral("optFormatName_%1").arg(i), names[i], 180, 360 + 390 * i, 2940);
     }
-    chkShowPlayerNumber = checkBox(fraName, "chkShowPlayerNumber", QStringLiteral("Show Player Number"), 180, 1620,
+    chkShowPlayerNumber = makeCheckBox(fraName, QStringLiteral("chkShowPlayerNumber"), QStringLiteral("Show Player Number"), 180, 1620,
                                    2940);
 
-    auto* fraPoints = new QGroupBox(QStringLiteral("Standings Points"), reports);
-    fraPoints->setObjectName(QStringLiteral("fraPoints"));
-    place(fraPoints, 3600, 180, 3720, 2160);
-    label(fraPoints, QStringLiteral("Regulation"), 1200, 330, 1100);
-    label(fraPoints, QStringLiteral("Overtime"), 2400, 330, 1100);
+    QGroupBox* fraPoints =
+        makeFrame(reports, QStringLiteral("fraPoints"), QStringLiteral("Standings Points"), 3600, 180, 3720, 2160);
+    makeLabel(fraPoints, QString(), QStringLiteral("Regulation"), 1200, 330, 1100);
+    makeLabel(fraPoints, QString(), QStringLiteral("Overtime"), 2400, 330, 1100);
     const QString rows[] = {QStringLiteral("Win"), QStringLiteral("Loss"), QStringLiteral("Tie")};
     for (int r = 0; r < 3; ++r)
-        label(fraPoints, rows[r], 180, 720 + 420 * r, 720);
+        makeLabel(fraPoints, QString(), rows[r], 180, 720 + 420 * r, 720);
     const QStringList points = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                                 QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
     for (int i = 0; i < 6; ++i) {
         const int column = i / 3;
         const int row = i % 3;
-        cmbPoints[i] = listBox(fraPoints, QStringLiteral("cmbPoints_%1").arg(i), 1200 + 1200 * column,
+        cmbPoints[i] = makeComboBox(fraPoints, QStringLiteral("cmbPoints_%1").arg(i), 1200 + 1200 * column,
                                660 + 420 * row, 780);
         cmbPoints[i]->addItems(points);
     }
@@ -134,13 +113,11 @@ frmOptions::frmOptions() : Form(FormNo::Options)
     // General
     auto* general = new QWidget;
     tabOptions->addTab(general, QStringLiteral("General"));
-    chkShowFilters = checkBox(general, "chkShowFilters", QStringLiteral("Show Filters on Select Teams Screen"), 240,
+    chkShowFilters = makeCheckBox(general, QStringLiteral("chkShowFilters"), QStringLiteral("Show Filters on Select Teams Screen"), 240,
                               300, 6000);
-    chkShowToolBar = checkBox(general, "chkShowToolBar", QStringLiteral("Show Tool Bar"), 240, 720, 6000);
+    chkShowToolBar = makeCheckBox(general, QStringLiteral("chkShowToolBar"), QStringLiteral("Show Tool Bar"), 240, 720, 6000);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    place(cmdClose, 6360, 4560, 1335, 420);
+    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 6360, 4560, 1335, 420);
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     ButtonKeys::setDefaultButton(this, cmdClose);
     ButtonKeys::setCancelButton(this, cmdClose);

@@ -1,4 +1,4 @@
-#include "shell/ToolbarIcons.h"
+#include "app/ToolbarIcons.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,5 +1,13 @@
-#include "shell/FrmMDI.h"
+#include "app/FrmMDI.h"
 
+#include "app/ToolbarIcons.h"
+#include "app/frmOptions.h"
+#include "config/frmDesign.h"
+#include "config/frmNameYourOwn.h"
+#include "config/frmRptSelect.h"
+#include "datamgmt/frmBackup.h"
+#include "datamgmt/frmConvert.h"
+#include "games/frmGameMenu.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Globals.h"
@@ -8,16 +16,8 @@
 #include "shell/Procedures.h"
 #include "shell/ReportForm.h"
 #include "shell/Startup.h"
-#include "shell/ToolbarIcons.h"
 #include "shell/frmBegScreen.h"
-#include "shell/frmOptions.h"
-#include "datamgmt/frmConvert.h"
-#include "config/frmDesign.h"
-#include "config/frmNameYourOwn.h"
-#include "datamgmt/frmBackup.h"
-#include "games/frmGameMenu.h"
 #include "stats/frmStats.h"
-#include "config/frmRptSelect.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
@@ -113,6 +113,8 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
             g.CancelFlag = "Y";
     });
     setUploadOpener({});
+    // The commands apply the selection of the team-selection window.
+    setTeamSelectionSource(&frmSelectTeam::loadedTeamList);
     resize(800, 600);
 }
 

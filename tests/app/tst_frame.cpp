@@ -2,19 +2,19 @@
 // patterns, help and web links, the About box, the options dialog, sending the
 // data and leaving the program.
 
+#include "app/FrmMDI.h"
+#include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
 #include "platform/Runtime.h"
 #include "shell/Common.h"
 #include "shell/FrameDoubles.h"
-#include "shell/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
 #include "shell/frmBegScreen.h"
-#include "shell/frmOptions.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
@@ -141,15 +141,15 @@ private slots:
     {
         selectTwoTeams();
         Load<ChildDouble<FormNo::Design>>();
-        g.LowGame = 40;
-        g.TopX = 3;
+        g.Criteria.lowGame = 40;
+        g.Criteria.topX = 3;
         g.ReportCode = "T";
         ReportDouble<FormNo::Stats>::onLoad = [this] {
             QStringList seen;
             seen << QStringLiteral("code ") + g.ReportCode.str();
             if (waitCursor())
                 seen << QStringLiteral("hourglass");
-            if (g.LowGame == 1 && g.TopX == 9999)
+            if (g.Criteria.lowGame == 1 && g.Criteria.topX == 9999)
                 seen << QStringLiteral("criteria reset");
             if (!Loaded<frmSelectTeam>()->isShown())
                 seen << QStringLiteral("selection hidden");

@@ -1,6 +1,6 @@
+#include "app/FrmMDI.h"
 #include "datamgmt/FormUploadDatabase.h"
 #include "platform/Runtime.h"
-#include "shell/FrmMDI.h"
 
 #include <QApplication>
 
