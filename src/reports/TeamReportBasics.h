@@ -1,0 +1,71 @@
+#pragma once
+// What the five team reports share: the options they take as values, the
+// number texts they write, the won/lost/tied tally of a set of games with its
+// points and percentage, and the game-type names.
+
+#include "platform/db/Database.h"
+
+#include <QString>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace vh {
+
+// Points for a win, loss and tie, in regulation and in overtime (options 11 to 16).
+struct PointsOptions {
+    int16_t regWin = 2, regLoss = 0, regTie = 1;
+    int16_t otWin = 2, otLoss = 0, otTie = 1;
+};
+
+// How numbers are written: thousands separators (option 6) and -1 as "na"
+// (option 7).
+struct NumberStyle {
+    bool showCommas = false;
+    bool showNA = false;
+
+    // "######0" or "#,###,##0"; -1 is "na" or "0".
+    QString whole(long long value) const;
+    // numerator / denominator with three decimals, "####.000" or "#,###.000",
+    // so a quarter is ".250". The ratio is worked out exactly from the two whole
+    // numbers and an exact half of the last decimal rounds away from zero:
+    // one tie in eight games, .0625, is written .063. A ratio of exactly -1 is
+    // "na" or ".000". The denominator must not be 0.
+    QString threeDecimals(long long numerator, long long denominator) const;
+};
+
+// The user's game types (number, description) in list order.
+using GameTypeNames = std::vector<std::pair<int16_t, QString>>;
+// The description of the first entry with the number, "No Game Type" for
+// none (type 0 has no entry).
+QString gameTypeName(const GameTypeNames& names, int16_t gameType);
+
+// The counted games of one team (or one game type), by result and by whether
+// they went to overtime.
+struct ResultTally {
+    long long regWins = 0, otWins = 0;
+    long long regLosses = 0, otLosses = 0;
+    long long regTies = 0, otTies = 0;
+    long long goalsFor = 0, goalsAgainst = 0;
+
+    long long wins() const { return regWins + otWins; }
+    long long losses() const { return regLosses + otLosses; }
+    long long ties() const { return regTies + otTies; }
+    long long games() const { return wins() + losses() + ties(); }
+    long long points(const PointsOptions& p) const;
+    // (wins + ties / 2) / games; ".000" when no game counts.
+    QString winPct(const NumberStyle& style) const;
+
+    ResultTally& operator+=(const ResultTally& other);
+    // Reads the columns that tallyColumns() names.
+    static ResultTally fromRow(const Recordset& rs);
+};
+
+// The per-game columns g, o and ot of a GameStats row (Goals and OppGoals, a
+// missing number read as 0; whether Overtime is set), for an inner select.
+QString tallyInputs();
+// The aggregate columns of a tally (RegWins ... GA) over rows carrying g, o and
+// ot: a game is won when g is above o, lost when below, tied when equal.
+QString tallyColumns();
+
+}  // namespace vh
