@@ -2,6 +2,8 @@
 
 #include "shell/GameFilter.h"
 
+#include <map>
+
 namespace vh {
 
 namespace {
@@ -28,20 +30,19 @@ RecordReport ComputeRecord(Database& db, const RecordInput& in)
     const SqlCondition selected = gameSelection(in.criteria);
     QVariantList params{int(in.team)};
     params += selected.params;
-    Recordset rs = db.openRecordset(
-        QStringLiteral("SELECT type, %1 FROM (SELECT coalesce(GameType, 0) AS type, %2 FROM GameStats "
-                       "WHERE TeamNumber = ? AND %3) GROUP BY type ORDER BY type")
-            .arg(tallyColumns(), tallyInputs(), selected.sql),
-        params);
+    // By game type in number order: "No Game Type" (0) first when it has games.
+    std::map<int16_t, ResultTally> byType;
+    db.forEachRow(QStringLiteral("SELECT coalesce(GameType, 0), %1 FROM GameStats WHERE TeamNumber = ? AND %2")
+                      .arg(QLatin1String(kTallyColumns), selected.sql),
+                  params, [&](const RowView& row) {
+                      byType[int16_t(row.integer(0))].add(row.integer(1), row.integer(2), row.integer(3) != 0);
+                  });
 
     RecordReport out;
     ResultTally total;
-    while (!rs.eof()) {
-        const ResultTally t = ResultTally::fromRow(rs);
-        const auto type = int16_t(rs.value(QStringLiteral("type")).toInt());
-        out.rows.push_back(makeRow(in, type, gameTypeName(in.gameTypes, type), t));
-        total += t;
-        rs.moveNext();
+    for (const auto& [type, tally] : byType) {
+        out.rows.push_back(makeRow(in, type, gameTypeName(in.gameTypes, type), tally));
+        total += tally;
     }
     out.rows.push_back(makeRow(in, 9999, QStringLiteral("TOTALS"), total));
     out.anyTie = total.ties() > 0;

@@ -14,14 +14,27 @@ namespace {
 struct Entry {
     StandingsTeam team;
     ResultTally tally;
+    // +n after n wins in a row, -n after n losses, 0 after a tie or no game.
     long long streak = 0;
+
+    void add(long long goals, long long oppGoals, bool overtime)
+    {
+        switch (tally.add(goals, oppGoals, overtime)) {
+        case 1:
+            streak = streak > 0 ? streak + 1 : 1;
+            break;
+        case -1:
+            streak = streak < 0 ? streak - 1 : -1;
+            break;
+        default:
+            streak = 0;
+        }
+    }
 };
 
-// Every selected team's tally and streak in one pass. The streak is the run of
-// equal results at the end of the team's games in game-number order: the
-// games are numbered latest first, a new run starts wherever the result
-// differs from the game after it, and the first run is the streak.
-std::map<int, std::pair<ResultTally, long long>> readTeams(Database& db, const StandingsInput& in)
+// Every selected team's games in one pass, each team's in game-number order
+// so that the streak is the run at the end of its season.
+void readGames(Database& db, const StandingsInput& in, std::map<int, Entry*>& byTeam)
 {
     ReportCriteria criteria = in.criteria;
     criteria.includeHome = criteria.includeAway = true;
@@ -30,30 +43,17 @@ std::map<int, std::pair<ResultTally, long long>> readTeams(Database& db, const S
 
     QStringList marks;
     QVariantList params;
-    for (const StandingsTeam& t : in.teams) {
+    for (const auto& [team, entry] : byTeam) {
         marks << QStringLiteral("?");
-        params << int(t.number);
+        params << team;
     }
     params += selected.params;
-    const QString sql = QStringLiteral(
-        "WITH games AS (SELECT TeamNumber AS team, GameNumber AS num, rowid AS rid, %1 FROM GameStats "
-        "  WHERE TeamNumber IN (%2) AND %3), "
-        "results AS (SELECT *, CASE WHEN g > o THEN 1 WHEN g < o THEN -1 ELSE 0 END AS r FROM games), "
-        "changes AS (SELECT *, CASE WHEN r = lag(r) OVER latestFirst THEN 0 ELSE 1 END AS newRun FROM results "
-        "  WINDOW latestFirst AS (PARTITION BY team ORDER BY num DESC, rid DESC)), "
-        "runs AS (SELECT *, sum(newRun) OVER (PARTITION BY team ORDER BY num DESC, rid DESC "
-        "  ROWS UNBOUNDED PRECEDING) AS run FROM changes) "
-        "SELECT team, %4, sum(run = 1) AS RunLength, max(CASE WHEN run = 1 THEN r END) AS RunResult "
-        "FROM runs GROUP BY team")
-                            .arg(tallyInputs(), marks.join(QStringLiteral(", ")), selected.sql, tallyColumns());
-
-    std::map<int, std::pair<ResultTally, long long>> out;
-    for (Recordset rs = db.openRecordset(sql, params); !rs.eof(); rs.moveNext()) {
-        const long long streak = rs.value(QStringLiteral("RunLength")).toLongLong() *
-                                 rs.value(QStringLiteral("RunResult")).toLongLong();
-        out[rs.value(QStringLiteral("team")).toInt()] = {ResultTally::fromRow(rs), streak};
-    }
-    return out;
+    db.forEachRow(QStringLiteral("SELECT TeamNumber, %1 FROM GameStats WHERE TeamNumber IN (%2) AND %3 "
+                                 "ORDER BY TeamNumber, GameNumber, rowid")
+                      .arg(QLatin1String(kTallyColumns), marks.join(QStringLiteral(", ")), selected.sql),
+                  params, [&](const RowView& row) {
+                      byTeam.at(int(row.integer(0)))->add(row.integer(1), row.integer(2), row.integer(3) != 0);
+                  });
 }
 
 }  // namespace
@@ -70,20 +70,17 @@ QString StreakText(long long streak)
 StandingsReport ComputeStandings(Database& db, const StandingsInput& in)
 {
     StandingsReport out;
-    if (in.teams.empty())
-        return out;
-    const auto read = readTeams(db, in);
-
     std::vector<Entry> entries;
-    for (const StandingsTeam& t : in.teams) {
-        Entry e{t, {}, 0};
-        if (auto it = read.find(t.number); it != read.end()) {
-            e.tally = it->second.first;
-            e.streak = it->second.second;
-        }
+    for (const StandingsTeam& t : in.teams)
+        entries.push_back({t, {}, 0});
+    std::map<int, Entry*> byTeam;
+    for (Entry& e : entries)
+        byTeam.emplace(e.team.number, &e);
+    if (!byTeam.empty())
+        readGames(db, in, byTeam);
+    for (const Entry& e : entries)
         out.anyTie = out.anyTie || e.tally.ties() > 0;
-        entries.push_back(e);
-    }
+
     // Points first, then wins; equal teams keep their team-table order.
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         const long long pa = a.tally.points(in.points), pb = b.tally.points(in.points);

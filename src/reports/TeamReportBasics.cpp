@@ -48,6 +48,22 @@ QString ResultTally::winPct(const NumberStyle& style) const
     return style.threeDecimals(2 * wins() + ties(), 2 * games());
 }
 
+int ResultTally::add(long long goals, long long oppGoals, bool overtime)
+{
+    goalsFor += goals;
+    goalsAgainst += oppGoals;
+    if (goals > oppGoals) {
+        ++(overtime ? otWins : regWins);
+        return 1;
+    }
+    if (goals < oppGoals) {
+        ++(overtime ? otLosses : regLosses);
+        return -1;
+    }
+    ++(overtime ? otTies : regTies);
+    return 0;
+}
+
 ResultTally& ResultTally::operator+=(const ResultTally& o)
 {
     regWins += o.regWins;
@@ -59,36 +75,6 @@ ResultTally& ResultTally::operator+=(const ResultTally& o)
     goalsFor += o.goalsFor;
     goalsAgainst += o.goalsAgainst;
     return *this;
-}
-
-ResultTally ResultTally::fromRow(const Recordset& rs)
-{
-    const auto get = [&rs](const char* field) { return rs.value(QLatin1String(field)).toLongLong(); };
-    ResultTally t;
-    t.regWins = get("RegWins");
-    t.otWins = get("OTWins");
-    t.regLosses = get("RegLosses");
-    t.otLosses = get("OTLosses");
-    t.regTies = get("RegTies");
-    t.otTies = get("OTTies");
-    t.goalsFor = get("GF");
-    t.goalsAgainst = get("GA");
-    return t;
-}
-
-QString tallyInputs()
-{
-    return QStringLiteral("coalesce(Goals, 0) AS g, coalesce(OppGoals, 0) AS o, coalesce(Overtime, 0) <> 0 AS ot");
-}
-
-QString tallyColumns()
-{
-    // Comparisons are 0 or 1, so their sums count games.
-    return QStringLiteral(
-        "coalesce(sum(g > o AND NOT ot), 0) AS RegWins, coalesce(sum(g > o AND ot), 0) AS OTWins, "
-        "coalesce(sum(g < o AND NOT ot), 0) AS RegLosses, coalesce(sum(g < o AND ot), 0) AS OTLosses, "
-        "coalesce(sum(g = o AND NOT ot), 0) AS RegTies, coalesce(sum(g = o AND ot), 0) AS OTTies, "
-        "coalesce(sum(g), 0) AS GF, coalesce(sum(o), 0) AS GA");
 }
 
 }  // namespace vh

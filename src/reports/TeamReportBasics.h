@@ -56,16 +56,14 @@ struct ResultTally {
     // (wins + ties / 2) / games; ".000" when no game counts.
     QString winPct(const NumberStyle& style) const;
 
+    // Counts one game: won when its goals are above the opponent's, lost when
+    // below, tied when equal. Returns the result: 1, -1 or 0.
+    int add(long long goals, long long oppGoals, bool overtime);
     ResultTally& operator+=(const ResultTally& other);
-    // Reads the columns that tallyColumns() names.
-    static ResultTally fromRow(const Recordset& rs);
 };
 
-// The per-game columns g, o and ot of a GameStats row (Goals and OppGoals, a
-// missing number read as 0; whether Overtime is set), for an inner select.
-QString tallyInputs();
-// The aggregate columns of a tally (RegWins ... GA) over rows carrying g, o and
-// ot: a game is won when g is above o, lost when below, tied when equal.
-QString tallyColumns();
+// The columns ResultTally::add reads from a GameStats row, in its order: a
+// missing number reads 0 and a missing Overtime as not set.
+inline constexpr const char* kTallyColumns = "coalesce(Goals, 0), coalesce(OppGoals, 0), coalesce(Overtime, 0) <> 0";
 
 }  // namespace vh

@@ -8,15 +8,11 @@ namespace vh {
 
 namespace {
 
-const char* const kSums =
-    "SELECT %1, max(coalesce(Periods, 0)) AS Periods, coalesce(max(ot), 0) AS AnyOT, "
-    "coalesce(sum(GoalsPeriod1), 0) AS G1, coalesce(sum(GoalsPeriod2), 0) AS G2, "
-    "coalesce(sum(GoalsPeriod3), 0) AS G3, coalesce(sum(GoalsPeriod4), 0) AS G4, coalesce(sum(GoalsOT), 0) AS GOT, "
-    "coalesce(sum(OppGoalsPeriod1), 0) AS O1, coalesce(sum(OppGoalsPeriod2), 0) AS O2, "
-    "coalesce(sum(OppGoalsPeriod3), 0) AS O3, coalesce(sum(OppGoalsPeriod4), 0) AS O4, "
-    "coalesce(sum(OppGoalsOT), 0) AS OOT, coalesce(sum(PP), 0) AS PP, coalesce(sum(PPG), 0) AS PPG, "
-    "coalesce(sum(SH), 0) AS SH, coalesce(sum(Kills), 0) AS Kills "
-    "FROM (SELECT *, %2 FROM GameStats WHERE TeamNumber = ? AND %3)";
+// The per-game numbers summed, after the columns of the tally and Periods.
+enum Sum { G1, G2, G3, G4, GOT, O1, O2, O3, O4, OOT, PP, PPG, SH, Kills, SumCount };
+const char* const kSummed =
+    "GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoalsPeriod1, OppGoalsPeriod2, "
+    "OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills";
 
 TeamScoringRow row(std::initializer_list<QString> cells)
 {
@@ -41,19 +37,26 @@ TeamScoringReport ComputeTeamScoring(Database& db, const TeamScoringInput& in)
     const SqlCondition selected = gameSelection(in.criteria);
     QVariantList params{int(in.team)};
     params += selected.params;
-    Recordset rs = db.openRecordset(QString::fromLatin1(kSums).arg(tallyColumns(), tallyInputs(), selected.sql), params);
-    const auto n = [&rs](const char* f) { return rs.value(QLatin1String(f)).toLongLong(); };
-    const ResultTally t = ResultTally::fromRow(rs);
-
     TeamScoringReport out;
+    ResultTally t;
+    std::array<long long, SumCount> sum{};
+    db.forEachRow(QStringLiteral("SELECT %1, coalesce(Periods, 0), %2 FROM GameStats WHERE TeamNumber = ? AND %3")
+                      .arg(QLatin1String(kTallyColumns), QLatin1String(kSummed), selected.sql),
+                  params, [&](const RowView& row) {
+                      const bool overtime = row.integer(2) != 0;
+                      t.add(row.integer(0), row.integer(1), overtime);
+                      out.anyOvertime = out.anyOvertime || overtime;
+                      out.maxPeriods = std::max(out.maxPeriods, int(row.integer(3)));
+                      for (int k = 0; k < SumCount; ++k)
+                          sum[size_t(k)] += row.integer(4 + k);
+                  });
+    const auto n = [&sum](Sum k) { return sum[size_t(k)]; };
+
     out.anyGame = t.games() > 0;
     if (!out.anyGame) {
         out.rows.push_back(row({QStringLiteral("No Games")}));
         return out;
     }
-    out.maxPeriods = std::max(2, int(n("Periods")));
-    out.anyOvertime = n("AnyOT") != 0;
-
     TeamScoringRow record = row({QStringLiteral("Record:"), labelled("Won", t.wins()), labelled("Lost", t.losses())});
     if (t.ties() > 0) {
         // Ties stand in the first column shown after "Lost".
@@ -68,20 +71,20 @@ TeamScoringReport ComputeTeamScoring(Database& db, const TeamScoringInput& in)
         row({}),
         row({QStringLiteral("Scoring by Period:"), QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"),
              QStringLiteral("4th"), QStringLiteral("OT"), QStringLiteral("Total")}),
-        row({QStringLiteral("   Opponents"), count(n("O1")), count(n("O2")), count(n("O3")), count(n("O4")),
-             count(n("OOT")), count(t.goalsAgainst)}),
-        row({QStringLiteral("   ") + in.teamCaption, count(n("G1")), count(n("G2")), count(n("G3")), count(n("G4")),
-             count(n("GOT")), count(t.goalsFor)}),
+        row({QStringLiteral("   Opponents"), count(n(O1)), count(n(O2)), count(n(O3)), count(n(O4)),
+             count(n(OOT)), count(t.goalsAgainst)}),
+        row({QStringLiteral("   ") + in.teamCaption, count(n(G1)), count(n(G2)), count(n(G3)), count(n(G4)),
+             count(n(GOT)), count(t.goalsFor)}),
         row({}),
         row({QStringLiteral("Power Play:")}),
-        row({QStringLiteral("   Goals"), count(n("PPG"))}),
-        row({QStringLiteral("   Attempts"), count(n("PP"))}),
-        row({QStringLiteral("   Percent"), ratio(n("PPG"), n("PP"))}),
+        row({QStringLiteral("   Goals"), count(n(PPG))}),
+        row({QStringLiteral("   Attempts"), count(n(PP))}),
+        row({QStringLiteral("   Percent"), ratio(n(PPG), n(PP))}),
         row({}),
         row({QStringLiteral("Penalty Killing:")}),
-        row({QStringLiteral("   Kills"), count(n("Kills"))}),
-        row({QStringLiteral("   Attempts"), count(n("SH"))}),
-        row({QStringLiteral("   Percent"), ratio(n("Kills"), n("SH"))}),
+        row({QStringLiteral("   Kills"), count(n(Kills))}),
+        row({QStringLiteral("   Attempts"), count(n(SH))}),
+        row({QStringLiteral("   Percent"), ratio(n(Kills), n(SH))}),
     };
     return out;
 }
