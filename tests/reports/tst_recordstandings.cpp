@@ -1,5 +1,5 @@
 // The record and standings computations against a database the test fills.
-#include "ReportTestData.h"
+#include "TeamReportTestData.h"
 #include "reports/RecordReport.h"
 #include "reports/StandingsReport.h"
 #include "support/TestMain.h"

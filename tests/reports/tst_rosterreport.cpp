@@ -1,5 +1,5 @@
 // The roster report's lines against a database the test fills.
-#include "ReportTestData.h"
+#include "TeamReportTestData.h"
 #include "reports/RosterReport.h"
 #include "support/TestMain.h"
 

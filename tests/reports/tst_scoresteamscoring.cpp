@@ -1,6 +1,6 @@
 // The game scores and team scoring computations against a database the test
 // fills.
-#include "ReportTestData.h"
+#include "TeamReportTestData.h"
 #include "reports/ScoresReport.h"
 #include "reports/TeamScoringReport.h"
 #include "support/TestMain.h"
