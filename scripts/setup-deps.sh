@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev libvulkan-dev
   libsqlite3-dev libcurl4-openssl-dev
   fonts-liberation xvfb xauth
+  # pdftotext: the report tests read back every page of a printed PDF
+  poppler-utils
 )
 
 missing=()

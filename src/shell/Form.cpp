@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
+#include <QValidator>
 
 namespace vh {
 
@@ -39,18 +40,21 @@ void bindKey(QWidget* window, QAbstractButton* button, const QList<QKeySequence>
 // Filters for the text boxes' keyboard conventions.
 class TabSelectFilter : public QObject {
 public:
-    using QObject::QObject;
+    TabSelectFilter(QObject* parent, bool anyReason) : QObject(parent), anyReason_(anyReason) {}
     bool eventFilter(QObject* o, QEvent* e) override
     {
         if (e->type() == QEvent::FocusIn) {
             auto* fe = static_cast<QFocusEvent*>(e);
-            if (fe->reason() == Qt::TabFocusReason || fe->reason() == Qt::BacktabFocusReason) {
+            if (anyReason_ || fe->reason() == Qt::TabFocusReason || fe->reason() == Qt::BacktabFocusReason) {
                 if (auto* box = qobject_cast<QLineEdit*>(o))
                     QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
             }
         }
         return false;
     }
+
+private:
+    bool anyReason_;
 };
 
 class NumericFilter : public QObject {
@@ -76,6 +80,27 @@ public:
     }
 };
 
+// Drops every character but the digits from whatever reaches the box.
+class DigitsOnly : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        QString digits;
+        int cursor = 0;
+        for (int i = 0; i < input.size(); ++i) {
+            if (input.at(i).isDigit() && input.at(i).unicode() < 128) {
+                digits += input.at(i);
+                if (i < pos)
+                    ++cursor;
+            }
+        }
+        input = digits;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+
 Dialog::ModalHook& modalHook()
 {
     static Dialog::ModalHook h;
@@ -96,8 +121,10 @@ void ButtonKeys::setCancelButton(QWidget* window, QAbstractButton* button)
     bindKey(window, button, {QKeySequence(Qt::Key_Escape)});
 }
 
-void selectAllOnTabFocus(QLineEdit* box) { box->installEventFilter(new TabSelectFilter(box)); }
+void selectAllOnTabFocus(QLineEdit* box) { box->installEventFilter(new TabSelectFilter(box, false)); }
+void selectAllOnFocus(QLineEdit* box) { box->installEventFilter(new TabSelectFilter(box, true)); }
 void installNumericKeyFilter(QLineEdit* box) { box->installEventFilter(new NumericFilter(box)); }
+void keepPastedDigitsOnly(QLineEdit* box) { box->setValidator(new DigitsOnly(box)); }
 
 // ---------------------------------------------------------------- Form
 

@@ -129,7 +129,12 @@ void Unload()
 
 // Text boxes select their text when the Tab key brings the focus to them.
 void selectAllOnTabFocus(QLineEdit* box);
+// The box selects its text whatever brings the focus to it.
+void selectAllOnFocus(QLineEdit* box);
 // Numeric boxes take only digits, Backspace and Delete.
 void installNumericKeyFilter(QLineEdit* box);
+// Text pasted or dropped into a numeric box keeps only its digits, as if it
+// had been typed key by key.
+void keepPastedDigitsOnly(QLineEdit* box);
 
 }  // namespace vh

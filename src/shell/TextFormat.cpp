@@ -107,15 +107,18 @@ QString GetShortTeamName(int16_t teamNumber)
     return k && k <= g.ShortTeamNames.size() ? g.ShortTeamNames[k].str() : QStringLiteral("Team Name Unknown");
 }
 
+QString ComposePersonName(int16_t nameFormat, const QString& firstName, const QString& lastName)
+{
+    if (nameFormat == 0)
+        return Trim(firstName) + QLatin1Char(' ') + Trim(lastName);
+    if (nameFormat == 1)
+        return Left(firstName, 1) + QLatin1Char(' ') + Trim(lastName);
+    return Trim(lastName);
+}
+
 QString PersonDisplayName(int16_t personNumber, int16_t teamNumber, const QString& firstName, const QString& lastName)
 {
-    QString name;
-    if (g.NameFormatOption == 0)
-        name = Trim(firstName) + QLatin1Char(' ') + Trim(lastName);
-    else if (g.NameFormatOption == 1)
-        name = Left(firstName, 1) + QLatin1Char(' ') + Trim(lastName);
-    else
-        name = Trim(lastName);
+    QString name = ComposePersonName(g.NameFormatOption, firstName, lastName);
     if (g.ShowPlayerNumberOption == True) {
         g.SqlText = QStringLiteral("Select * from Roster where TeamNumber =") + Str(teamNumber) +
                     QStringLiteral(" and PersonNumber =") + Str(personNumber);
@@ -133,32 +136,39 @@ QString PersonDisplayName(int16_t personNumber, int16_t teamNumber, const QStrin
 
 namespace {
 QString formatFigure(double value, bool notApplicable, const char* withCommas, const char* withoutCommas,
-                     const char* zeroForm)
+                     const char* zeroForm, const FigureStyle& style)
 {
     if (notApplicable)
-        return g.ShowNAOption ? QStringLiteral("na") : QString::fromLatin1(zeroForm);
-    return Format(value, QString::fromLatin1(g.ShowCommasOption ? withCommas : withoutCommas));
+        return style.showNA ? QStringLiteral("na") : QString::fromLatin1(zeroForm);
+    return Format(value, QString::fromLatin1(style.showCommas ? withCommas : withoutCommas));
 }
+
+FigureStyle currentFigureStyle() { return {g.ShowCommasOption != 0, g.ShowNAOption != 0}; }
 }  // namespace
 
-QString FormatOneDecimal(float value)
+QString FormatOneDecimal(float value, const FigureStyle& style)
 {
-    return formatFigure(value, value == -1.0f, "#,###,##0.0", "######0.0", "0.0");
+    return formatFigure(value, value == -1.0f, "#,###,##0.0", "######0.0", "0.0", style);
 }
 
-QString FormatTwoDecimals(float value)
+QString FormatTwoDecimals(float value, const FigureStyle& style)
 {
-    return formatFigure(value, value == -1.0f, "#,##0.00", "###0.00", "0.00");
+    return formatFigure(value, value == -1.0f, "#,##0.00", "###0.00", "0.00", style);
 }
 
-QString FormatThreeDecimals(float value)
+QString FormatThreeDecimals(float value, const FigureStyle& style)
 {
-    return formatFigure(value, value == -1.0f, "#,###.000", "####.000", ".000");
+    return formatFigure(value, value == -1.0f, "#,###.000", "####.000", ".000", style);
 }
 
-QString FormatWholeNumber(int32_t value)
+QString FormatWholeNumber(int32_t value, const FigureStyle& style)
 {
-    return formatFigure(value, value == -1, "#,###,##0", "######0", "0");
+    return formatFigure(value, value == -1, "#,###,##0", "######0", "0", style);
 }
+
+QString FormatOneDecimal(float value) { return FormatOneDecimal(value, currentFigureStyle()); }
+QString FormatTwoDecimals(float value) { return FormatTwoDecimals(value, currentFigureStyle()); }
+QString FormatThreeDecimals(float value) { return FormatThreeDecimals(value, currentFigureStyle()); }
+QString FormatWholeNumber(int32_t value) { return FormatWholeNumber(value, currentFigureStyle()); }
 
 }  // namespace vh

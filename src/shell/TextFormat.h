@@ -37,6 +37,8 @@ QString GetShortTeamName(int16_t teamNumber);
 // last name, or last name alone; with "-" and the uniform number on the team
 // when the show-player-number option is True.
 QString PersonDisplayName(int16_t personNumber, int16_t teamNumber, const QString& firstName, const QString& lastName);
+// The name part of a display name for a name-format option (0, 1 or other).
+QString ComposePersonName(int16_t nameFormat, const QString& firstName, const QString& lastName);
 
 // Computed figures as reports show them: -1 (not applicable) as "na" or as
 // zero by the show-"na" option, thousands separators by the show-commas option.
@@ -44,5 +46,15 @@ QString FormatOneDecimal(float value);
 QString FormatTwoDecimals(float value);
 QString FormatThreeDecimals(float value);
 QString FormatWholeNumber(int32_t value);
+
+// The same with the two options given instead of read from the program's state.
+struct FigureStyle {
+    bool showCommas = false;
+    bool showNA = false;
+};
+QString FormatOneDecimal(float value, const FigureStyle& style);
+QString FormatTwoDecimals(float value, const FigureStyle& style);
+QString FormatThreeDecimals(float value, const FigureStyle& style);
+QString FormatWholeNumber(int32_t value, const FigureStyle& style);
 
 }  // namespace vh

@@ -1,0 +1,375 @@
+#include "shell/ReportGrid.h"
+
+#include "platform/db/Database.h"
+#include "shell/Form.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace vh {
+
+namespace {
+
+int toPixels(int twips) { return (twips + 7) / 15; }
+
+}  // namespace
+
+// ---------------------------------------------------------------- look
+
+QFont ReportLook::cellFont() const
+{
+    QFont f(fontName.isEmpty() ? reportDesignFontName() : fontName);
+    f.setPointSize(fontSize > 0 ? fontSize : 8);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    return f;
+}
+
+QFont ReportLook::headingFont() const
+{
+    QFont f = cellFont();
+    f.setBold(headingBold);
+    f.setItalic(headingItalic);
+    f.setUnderline(headingUnderline);
+    return f;
+}
+
+QString reportDesignFontName() { return QStringLiteral("Liberation Sans"); }
+
+int readableMinimumWidth(const ReportLook& look)
+{
+    QFont f = look.cellFont();
+    f.setBold(true);
+    // Two digits and the cell's margins, in twips.
+    return (QFontMetrics(f).horizontalAdvance(QStringLiteral("00")) + 8) * 15;
+}
+
+// ---------------------------------------------------------------- model
+
+ReportTableModel::ReportTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ReportTableModel::setSource(Database* db, const QString& table)
+{
+    db_ = db;
+    table_ = table;
+}
+
+void ReportTableModel::requery()
+{
+    beginResetModel();
+    rows_.clear();
+    fields_.clear();
+    if (db_ && !table_.isEmpty()) {
+        // The table name is one of the program's own work tables, never typed.
+        Recordset rs = db_->openRecordset(QStringLiteral("select * from ") + table_ +
+                                          QStringLiteral(" order by SortKey"));
+        for (const FieldInfo& f : rs.fields())
+            fields_ << f.name;
+        while (!rs.eof()) {
+            std::vector<QString> row;
+            row.reserve(size_t(fields_.size()));
+            for (const QString& f : std::as_const(fields_))
+                row.push_back(rs.value(f).toString());
+            rows_.push_back(std::move(row));
+            rs.moveNext();
+        }
+        rs.close();
+    }
+    columnField_.clear();
+    for (const ReportColumn& c : columns_)
+        columnField_.push_back(fieldIndex(c.field));
+    endResetModel();
+}
+
+void ReportTableModel::clearRows()
+{
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+int ReportTableModel::fieldIndex(const QString& field) const
+{
+    if (field.isEmpty())
+        return -1;
+    return int(fields_.indexOf(field, 0));
+}
+
+void ReportTableModel::setColumns(std::vector<ReportColumn> columns)
+{
+    beginResetModel();
+    columns_ = std::move(columns);
+    columnField_.clear();
+    for (const ReportColumn& c : columns_)
+        columnField_.push_back(fieldIndex(c.field));
+    endResetModel();
+}
+
+void ReportTableModel::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    if (column < 0 || column >= int(columns_.size()))
+        return;
+    columns_[size_t(column)].alignment = alignment;
+    if (!rows_.empty())
+        emit dataChanged(index(0, column), index(int(rows_.size()) - 1, column), {Qt::TextAlignmentRole});
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void ReportTableModel::setColumnWidthValue(int column, int twips)
+{
+    if (column >= 0 && column < int(columns_.size()))
+        columns_[size_t(column)].width = twips;
+}
+
+void ReportTableModel::setColumnCaption(int column, const QString& caption)
+{
+    if (column < 0 || column >= int(columns_.size()))
+        return;
+    columns_[size_t(column)].caption = caption;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+QString ReportTableModel::text(int row, int column) const
+{
+    if (row < 0 || row >= int(rows_.size()) || column < 0 || column >= int(columnField_.size()))
+        return {};
+    const int f = columnField_[size_t(column)];
+    return f < 0 ? QString() : rows_[size_t(row)][size_t(f)];
+}
+
+int ReportTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int ReportTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QVariant ReportTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return text(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns_[size_t(index.column())].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant ReportTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= int(columns_.size()))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return columns_[size_t(section)].caption;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns_[size_t(section)].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+// ---------------------------------------------------------------- view
+
+ReportTableView::ReportTableView(QWidget* parent) : QTableView(parent)
+{
+    setObjectName(QStringLiteral("tdbView"));
+    frozen_ = new QTableView(this);
+    frozen_->setObjectName(QStringLiteral("tdbFrozen"));
+    for (QTableView* v : {static_cast<QTableView*>(this), frozen_}) {
+        v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        v->setSelectionBehavior(QAbstractItemView::SelectRows);
+        v->setSelectionMode(QAbstractItemView::SingleSelection);
+        v->verticalHeader()->hide();
+        v->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+        v->horizontalHeader()->setHighlightSections(false);
+        v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        v->setWordWrap(false);
+        v->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c0c0c0; }"));
+    }
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setFrameShape(QFrame::NoFrame);
+    viewport()->stackUnder(frozen_);
+    frozen_->hide();
+
+    // The two views scroll their rows together.
+    connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    // The user may widen the name column in either view.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section == 0) {
+            frozen_->setColumnWidth(0, size);
+            updateFrozenGeometry();
+        }
+    });
+}
+
+void ReportTableView::setReportModel(ReportTableModel* model)
+{
+    setModel(model);
+    frozen_->setModel(model);
+    frozen_->setSelectionModel(selectionModel());
+    connect(model, &QAbstractItemModel::modelReset, this, &ReportTableView::syncLayout);
+}
+
+void ReportTableView::setFrozen(bool on)
+{
+    frozenOn_ = on;
+    frozen_->setVisible(on);
+    syncLayout();
+}
+
+void ReportTableView::syncLayout()
+{
+    auto* m = qobject_cast<ReportTableModel*>(model());
+    if (!m)
+        return;
+    const auto& cols = m->columns();
+    for (int i = 0; i < int(cols.size()); ++i) {
+        const ReportColumn& c = cols[size_t(i)];
+        const int px = toPixels(c.width < 0 ? kNewColumnWidth : c.width);
+        setColumnHidden(i, !c.visible);
+        setColumnWidth(i, px);
+        frozen_->setColumnHidden(i, i != 0 || !c.visible);
+        if (i == 0)
+            frozen_->setColumnWidth(0, px);
+    }
+    const int rowHeight = QFontMetrics(font()).height() + 6;
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    frozen_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->sizeHint().height());
+    horizontalHeader()->setFixedHeight(horizontalHeader()->sizeHint().height());
+    updateFrozenGeometry();
+}
+
+void ReportTableView::updateFrozenGeometry()
+{
+    if (!frozenOn_)
+        return;
+    frozen_->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
+                         viewport()->height() + horizontalHeader()->height());
+}
+
+void ReportTableView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    updateFrozenGeometry();
+}
+
+// Keyboard moves never leave the current cell hidden under the frozen column.
+QModelIndex ReportTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    if (frozenOn_ && cursorAction == MoveLeft && current.column() > 0 &&
+        visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
+        const int newValue =
+            horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozen_->columnWidth(0);
+        horizontalScrollBar()->setValue(newValue);
+    }
+    return current;
+}
+
+void ReportTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!frozenOn_ || index.column() > 0)
+        QTableView::scrollTo(index, hint);
+}
+
+// ---------------------------------------------------------------- grid
+
+ReportGrid::ReportGrid(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("tdbCaption"));
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setFrameShape(QFrame::Panel);
+    caption_->setFrameShadow(QFrame::Raised);
+    caption_->setAutoFillBackground(true);
+    QFont cf(reportDesignFontName());
+    cf.setPointSize(9);
+    cf.setBold(true);
+    caption_->setFont(cf);
+    caption_->setMinimumHeight(22);
+    model_ = new ReportTableModel(this);
+    view_ = new ReportTableView(this);
+    view_->setReportModel(model_);
+    layout->addWidget(caption_);
+    layout->addWidget(view_, 1);
+    applyLook(look_);
+}
+
+void ReportGrid::setCaption(const QString& caption) { caption_->setText(caption); }
+QString ReportGrid::caption() const { return caption_->text(); }
+
+void ReportGrid::setColumns(std::vector<ReportColumn> columns)
+{
+    const int minimum = readableMinimumWidth(look_);
+    for (ReportColumn& c : columns) {
+        if (c.width >= 0)
+            c.width = std::max(c.width, minimum);
+    }
+    model_->setColumns(std::move(columns));
+}
+
+void ReportGrid::setColumnWidth(int column, int twips)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    model_->setColumnWidthValue(column, std::max(twips, readableMinimumWidth(look_)));
+    view_->syncLayout();
+}
+
+int ReportGrid::columnWidth(int column) const
+{
+    if (column < 0 || column >= columnCount())
+        return 0;
+    const int w = columns()[size_t(column)].width;
+    return w < 0 ? kNewColumnWidth : w;
+}
+
+void ReportGrid::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    model_->setColumnAlignment(column, alignment);
+}
+
+void ReportGrid::alignColumns(int first, Qt::Alignment alignment)
+{
+    for (int i = std::max(first, 0); i < columnCount(); ++i)
+        model_->setColumnAlignment(i, alignment);
+}
+
+void ReportGrid::applyLook(const ReportLook& look)
+{
+    look_ = look;
+    // A larger font raises the columns that would no longer be readable.
+    const int minimum = readableMinimumWidth(look_);
+    for (int i = 0; i < columnCount(); ++i) {
+        const int w = columns()[size_t(i)].width;
+        if (w >= 0 && w < minimum)
+            model_->setColumnWidthValue(i, minimum);
+    }
+    const QFont cells = look.cellFont();
+    const QFont headings = look.headingFont();
+    for (QTableView* v : {static_cast<QTableView*>(view_), view_->frozenView()}) {
+        v->setFont(cells);
+        v->horizontalHeader()->setFont(headings);
+        v->setShowGrid(look.gridLines);
+    }
+    view_->syncLayout();
+}
+
+}  // namespace vh

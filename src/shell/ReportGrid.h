@@ -1,0 +1,152 @@
+#pragma once
+// The report grid every report window shows: its work table (an Rpt* table,
+// in SortKey order) as a read-only model laid out by a column list, the name
+// column frozen at the left as a second view over the same model, and one
+// look (font name and size, bold, italic, underline, grid lines) that the
+// frame's commands change. The printer (ReportPrinter) renders the same model
+// and look.
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QString>
+#include <QTableView>
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+
+namespace vh {
+
+class Database;
+
+// One grid column. Widths are twips as designed.
+struct ReportColumn {
+    QString field;  // the work-table field shown; empty shows an empty column
+    QString caption;
+    int width = -1;  // -1: the grid's width for a new column
+    Qt::Alignment alignment = Qt::AlignLeft;  // cells and heading alike
+    bool visible = true;
+};
+
+// The look of a report: the cell font, the heading font and the dividers.
+struct ReportLook {
+    QString fontName;  // empty: the grid's design font
+    int fontSize = 8;  // points
+    bool bold = false, italic = false, underline = false;  // the cells
+    bool headingBold = false, headingItalic = false, headingUnderline = false;
+    bool gridLines = true;
+
+    QFont cellFont() const;
+    QFont headingFont() const;
+};
+
+// The design font of the report grids.
+QString reportDesignFontName();
+// Width of a column the grid sizes itself, in twips.
+constexpr int kNewColumnWidth = 1200;
+// No column is drawn narrower than two digits of its font.
+int readableMinimumWidth(const ReportLook& look);
+
+// The rows of a work table as text, shown through a column list.
+class ReportTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ReportTableModel(QObject* parent = nullptr);
+
+    // The table the model shows; requery() reads it.
+    void setSource(Database* db, const QString& table);
+    const QString& table() const { return table_; }
+    // Reads every row of the table again, in SortKey order.
+    void requery();
+    // Shows no rows (the table is being refilled).
+    void clearRows();
+
+    void setColumns(std::vector<ReportColumn> columns);
+    const std::vector<ReportColumn>& columns() const { return columns_; }
+    void setColumnAlignment(int column, Qt::Alignment alignment);
+    void setColumnWidthValue(int column, int twips);
+    void setColumnCaption(int column, const QString& caption);
+
+    // The text of a cell: the row's value of the column's field.
+    QString text(int row, int column) const;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    int fieldIndex(const QString& field) const;
+    Database* db_ = nullptr;
+    QString table_;
+    QStringList fields_;                   // the table's fields, in order
+    std::vector<std::vector<QString>> rows_;  // by row, then field
+    std::vector<ReportColumn> columns_;
+    std::vector<int> columnField_;  // field index of each column, -1 for none
+};
+
+// The view of every column; the frozen name column lies over its first
+// column, so the other columns scroll under it.
+class ReportTableView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ReportTableView(QWidget* parent = nullptr);
+    void setReportModel(ReportTableModel* model);
+    QTableView* frozenView() const { return frozen_; }
+    void setFrozen(bool on);
+    bool isFrozen() const { return frozenOn_; }
+    // Widths, visibility and row heights of both views from the model.
+    void syncLayout();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+private:
+    void updateFrozenGeometry();
+    QTableView* frozen_ = nullptr;
+    bool frozenOn_ = false;
+};
+
+// The grid: a caption bar over the table view.
+class ReportGrid : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportGrid(QWidget* parent = nullptr);
+
+    ReportTableModel* model() const { return model_; }
+    ReportTableView* view() const { return view_; }
+    QTableView* frozenView() const { return view_->frozenView(); }
+
+    void setCaption(const QString& caption);
+    QString caption() const;
+
+    void setColumns(std::vector<ReportColumn> columns);
+    const std::vector<ReportColumn>& columns() const { return model_->columns(); }
+    int columnCount() const { return int(model_->columns().size()); }
+    // Twips; a width below the readable minimum of the look's font is raised
+    // to it.
+    void setColumnWidth(int column, int twips);
+    int columnWidth(int column) const;
+    void setColumnAlignment(int column, Qt::Alignment alignment);
+    // Cells and headings of the columns from `first` on.
+    void alignColumns(int first, Qt::Alignment alignment);
+
+    void applyLook(const ReportLook& look);
+    const ReportLook& look() const { return look_; }
+
+    // The name column frozen at the left (the grid's two splits) or not.
+    void setFrozen(bool on) { view_->setFrozen(on); }
+    bool isFrozen() const { return view_->isFrozen(); }
+
+    void requery() { model_->requery(); }
+    void clearRows() { model_->clearRows(); }
+
+private:
+    QLabel* caption_ = nullptr;
+    ReportTableModel* model_ = nullptr;
+    ReportTableView* view_ = nullptr;
+    ReportLook look_;
+};
+
+}  // namespace vh

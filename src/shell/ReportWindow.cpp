@@ -1,0 +1,229 @@
+#include "shell/ReportWindow.h"
+
+#include "platform/basic/Basic.h"
+#include "shell/Frame.h"
+#include "shell/Globals.h"
+#include "shell/MenuState.h"
+#include "shell/Procedures.h"
+#include "shell/ReportPrinter.h"
+#include "shell/WorkTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPointer>
+#include <vector>
+
+namespace vh {
+
+// Switches off the window's controls and every command of the frame for the
+// length of a run, and puts back each one's own state afterwards, so that no
+// command reaches a report that is half built.
+class ReportWindow::CommandHold {
+public:
+    explicit CommandHold(ReportWindow* window) : window_(window)
+    {
+        window_->setEnabled(false);
+        if (!g.Frame)
+            return;
+        QWidget* frame = g.Frame->frameWidget();
+        for (QAction* a : frame->findChildren<QAction*>()) {
+            if (a->isEnabled()) {
+                actions_.emplace_back(a);
+                a->setEnabled(false);
+            }
+        }
+        for (QComboBox* box : {g.Frame->fontSizeBox(), g.Frame->fontNameBox()}) {
+            if (box && box->isEnabled()) {
+                boxes_.emplace_back(box);
+                box->setEnabled(false);
+            }
+        }
+    }
+    ~CommandHold()
+    {
+        for (const QPointer<QAction>& a : actions_) {
+            if (a)
+                a->setEnabled(true);
+        }
+        for (const QPointer<QComboBox>& b : boxes_) {
+            if (b)
+                b->setEnabled(true);
+        }
+        if (window_)
+            window_->setEnabled(true);
+    }
+    CommandHold(const CommandHold&) = delete;
+    CommandHold& operator=(const CommandHold&) = delete;
+
+private:
+    QPointer<ReportWindow> window_;
+    std::vector<QPointer<QAction>> actions_;
+    std::vector<QPointer<QComboBox>> boxes_;
+};
+
+ReportWindow::ReportWindow(int formNumber, const QString& workTable, QWidget* parent)
+    : Form(formNumber, parent), table_(workTable)
+{
+    grid_ = new ReportGrid(this);
+    grid_->model()->setSource(nullptr, workTable);
+}
+
+ReportLook ReportWindow::currentLook() const
+{
+    ReportLook look;
+    look.fontName = fontName_;
+    look.fontSize = fontSize_;
+    look.bold = g.ReportBold == True;
+    look.italic = g.ReportItalic == True;
+    look.underline = g.ReportUnderline == True;
+    look.headingBold = heading_.bold;
+    look.headingItalic = heading_.followsItalic && look.italic;
+    look.headingUnderline = heading_.followsUnderline && look.underline;
+    look.gridLines = g.ReportGridLines == True;
+    return look;
+}
+
+void ReportWindow::applyLook() { grid_->applyLook(currentLook()); }
+
+void ReportWindow::resetLookFlags()
+{
+    g.ReportBold = False;
+    g.ReportItalic = False;
+    g.ReportUnderline = False;
+    g.ReportGridLines = True;
+}
+
+void ReportWindow::SetFont(const QString& fontName)
+{
+    if (computing_)
+        return;
+    fontName_ = fontName;
+    if (!fontName.isEmpty())
+        applyLook();
+}
+
+void ReportWindow::SetFontSize(int16_t size)
+{
+    if (computing_ || size <= 0)
+        return;
+    fontSize_ = size;
+    applyLook();
+    fontSizeChanged();
+}
+
+namespace {
+int16_t flipped(int16_t flag) { return flag == True ? False : True; }
+}  // namespace
+
+void ReportWindow::BoldFont()
+{
+    if (computing_)
+        return;
+    g.ReportBold = flipped(g.ReportBold);
+    applyLook();
+}
+
+void ReportWindow::ItalicFont()
+{
+    if (computing_)
+        return;
+    g.ReportItalic = flipped(g.ReportItalic);
+    applyLook();
+}
+
+void ReportWindow::UnderlineFont()
+{
+    if (computing_)
+        return;
+    g.ReportUnderline = flipped(g.ReportUnderline);
+    applyLook();
+}
+
+void ReportWindow::GridLines()
+{
+    if (computing_)
+        return;
+    g.ReportGridLines = flipped(g.ReportGridLines);
+    applyLook();
+}
+
+void ReportWindow::AlignLeft()
+{
+    if (!computing_)
+        grid_->alignColumns(firstAlignedColumn(), Qt::AlignLeft);
+}
+
+void ReportWindow::AlignCenter()
+{
+    if (!computing_)
+        grid_->alignColumns(firstAlignedColumn(), Qt::AlignHCenter);
+}
+
+void ReportWindow::AlignRight()
+{
+    if (!computing_)
+        grid_->alignColumns(firstAlignedColumn(), Qt::AlignRight);
+}
+
+void ReportWindow::PrintReport()
+{
+    if (computing_)
+        return;
+    ReportPrinter(*grid_->model(), grid_->look(), grid_->caption()).preview(this);
+}
+
+void ReportWindow::emptyWorkTable()
+{
+    clearWorkTable(Db(), table_);
+}
+
+void ReportWindow::requery()
+{
+    grid_->model()->setSource(&Db(), table_);
+    grid_->requery();
+}
+
+bool ReportWindow::runComputation(const std::function<void()>& steps, bool emptyFirst)
+{
+    if (computing_)
+        return false;
+    computing_ = true;
+    QPointer<ReportWindow> self(this);
+    {
+        const CommandHold hold(this);
+        ShowHourglass();
+        if (emptyFirst)
+            emptyWorkTable();
+        grid_->clearRows();
+        // Let the empty grid paint; what the user does meanwhile waits.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        try {
+            if (self)
+                steps();
+        } catch (...) {
+            if (self) {
+                computing_ = false;
+                requery();
+            }
+            ShowArrowPointer();
+            throw;
+        }
+        if (self)
+            requery();
+        ShowArrowPointer();
+    }
+    if (self)
+        computing_ = false;
+    return true;
+}
+
+void ReportWindow::closeReport()
+{
+    unloadForm();
+    if (Form* select = openForm(FormNo::SelectTeam))
+        select->showForm();
+    SetMenus(g.SelectedTeamCount, QStringLiteral("Select"));
+}
+
+}  // namespace vh

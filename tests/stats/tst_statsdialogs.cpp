@@ -1,0 +1,418 @@
+// The report-parameters, minimum and sort dialogs: their checks, messages,
+// what OK gives back and that Cancel gives nothing.
+
+#include "games/GameTestData.h"
+#include "shell/Globals.h"
+#include "shell/ReportState.h"
+#include "stats/ComputeParameters.h"
+#include "stats/frmCompute.h"
+#include "stats/frmMinimum.h"
+#include "stats/frmSort.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace vh;
+using vh::test::TestEnv;
+
+namespace {
+
+std::array<QString, 50> playerAbbrev()
+{
+    std::array<QString, 50> a;
+    const char* names[] = {"GP", "Per", "Min", "SOG", "G", "PP", "SH", "GW", "GT", "EN", "OT", "UA",
+                           "Hat", "Sh%", "Ast", "Pts", "PPG", "Pen", "PIM", "FOW", "FOL", "FO%", "+/-"};
+    for (int i = 0; i < 23; ++i)
+        a[size_t(i)] = QString::fromLatin1(names[i]).leftJustified(3);
+    for (int i = 45; i < 50; ++i)
+        a[size_t(i)] = QStringLiteral("U%1 ").arg(i - 44);
+    return a;
+}
+
+// One team's player report with three game types, all included.
+ComputeInput playerInput()
+{
+    ComputeInput in;
+    in.reportCode = QStringLiteral("P");
+    in.criteria.gameTypes = {{0, true}, {1, true}, {2, true}};
+    in.gameTypeNames = {QStringLiteral("No Game Type"), QStringLiteral("League"), QStringLiteral("Playoff")};
+    in.criteria.title = QStringLiteral("Player Statistics - Ravens");
+    in.sortCategory = 16;
+    in.sortDirection = QStringLiteral("D");
+    in.categoryAbbrev = playerAbbrev();
+    in.selectedTeamCount = 1;
+    in.currentTeam = 1;
+    return in;
+}
+
+ComputeChoices allChosen(int games)
+{
+    ComputeChoices c;
+    c.lowGame = QStringLiteral("1");
+    c.highGame = QStringLiteral("9999");
+    c.topX = QStringLiteral("9999");
+    c.gameTypesSelected = {true, true, true};
+    c.gameListShown = true;
+    c.gamesSelected.assign(size_t(games), true);
+    c.sortCategory = 16;
+    c.descending = true;
+    return c;
+}
+
+// Runs a dialog, letting `drive` work its controls instead of a user.
+template <class D, class In, class F>
+auto runDialog(const In& input, F drive)
+{
+    const auto old = Dialog::setModalHook([&](Dialog* d) { drive(static_cast<D*>(d)); });
+    auto out = D::ask(input);
+    Dialog::setModalHook(old);
+    return out;
+}
+
+}  // namespace
+
+class TstStatsDialogs : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        test::setGameState({{1, "Ravens"}}, {{1, "League"}, {2, "Playoff"}});
+    }
+    void cleanup() { env.reset(); }
+
+    // ---------------------------------------------------------------- OK's checks and values
+
+    void okChecksInOrderAndWritesNothingOnAProblem()
+    {
+        ComputeInput in = playerInput();
+        ComputeChoices c = allChosen(3);
+        c.home = c.away = false;
+        c.gameTypesSelected = {false, false, false};
+        c.gamesSelected = {false, false, false};
+        auto problem = std::get<ComputeProblem>(checkComputeChoices(in, c));
+        QCOMPARE(problem.message, QStringLiteral("Must select Home and/or Away!"));
+        QCOMPARE(problem.control, ComputeProblem::Home);
+        c.away = true;
+        problem = std::get<ComputeProblem>(checkComputeChoices(in, c));
+        QCOMPARE(problem.message, QStringLiteral("Must select at least one Game Type!"));
+        c.gameTypesSelected[2] = true;
+        problem = std::get<ComputeProblem>(checkComputeChoices(in, c));
+        QCOMPARE(problem.message, QStringLiteral("Must select at least one game from list!"));
+        QCOMPARE(problem.control, ComputeProblem::GameList);
+        // Several teams: no game list, no game needed, none excluded.
+        c.gameListShown = false;
+        const auto out = std::get<ComputeOutput>(checkComputeChoices(in, c));
+        QVERIFY(out.criteria.excludedGames.empty());
+        QVERIFY(!out.criteria.allGameTypes);
+        QCOMPARE(out.criteria.gameTypes[2], std::make_pair(int16_t(2), true));
+        QCOMPARE(out.criteria.gameTypes[0], std::make_pair(int16_t(0), false));
+        QVERIFY(!out.criteria.includeHome && out.criteria.includeAway);
+    }
+
+    void okFillsDefaultsSwapsTheRangeAndExcludesUnselectedGames()
+    {
+        ComputeInput in = playerInput();
+        ComputeChoices c = allChosen(6);
+        c.lowGame = QStringLiteral("10");
+        c.highGame = QStringLiteral("4");
+        c.topX = QStringLiteral("0");
+        c.title = QStringLiteral("   ");
+        c.gamesSelected[2] = c.gamesSelected[4] = false;
+        auto out = std::get<ComputeOutput>(checkComputeChoices(in, c));
+        QCOMPARE(out.criteria.lowGame, int16_t(4));
+        QCOMPARE(out.criteria.highGame, int16_t(10));
+        QCOMPARE(out.criteria.topX, int16_t(9999));
+        QCOMPARE(c.topX, QStringLiteral("9999"));  // the box shows its default
+        QCOMPARE(out.criteria.title, in.criteria.title);  // blanks keep the title
+        QCOMPARE(out.criteria.excludedGames, (std::vector<int16_t>{3, 5}));
+        QVERIFY(out.criteria.allGameTypes);
+        QCOMPARE(out.sortCategory, std::optional<int16_t>(16));
+        QCOMPARE(out.sortDirection, QStringLiteral("D"));
+
+        c = allChosen(6);
+        c.lowGame = QString();
+        c.highGame = QString();
+        c.title = QStringLiteral("  Best Of  ");
+        c.sortCategory.reset();  // the list held no entry for the sort: it stays
+        c.descending = false;
+        out = std::get<ComputeOutput>(checkComputeChoices(in, c));
+        QCOMPARE(out.criteria.lowGame, int16_t(1));
+        QCOMPARE(out.criteria.highGame, int16_t(9999));
+        QCOMPARE(out.criteria.title, QStringLiteral("Best Of"));
+        QCOMPARE(out.sortCategory, std::optional<int16_t>(16));
+        QCOMPARE(out.sortDirection, QStringLiteral("A"));
+
+        // Team reports leave the sort alone.
+        in.reportCode = QStringLiteral("R");
+        out = std::get<ComputeOutput>(checkComputeChoices(in, c));
+        QVERIFY(!out.sortCategory);
+    }
+
+    void gameListLines()
+    {
+        test::addStoredGame(1, 1, 7, 0, 0, 4, 2);
+        test::addStoredGame(1, 2, 8, 0, 0, 10, 11);
+        Db().execute(QStringLiteral("update GameStats set GameDate = Null, Opponent = ? where GameNumber = 2"),
+                     {QStringLiteral("An Opponent Whose Name Runs Long")});
+        const QStringList lines = computeGameLines(Db(), 1);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("1   Oct  1,2026  G7                             4 - 2  "));
+        QCOMPARE(lines[1], QStringLiteral("2                An Opponent Whose Name Runs   10 - 11 "));
+    }
+
+    // ---------------------------------------------------------------- frmCompute
+
+    void computeShowsTheCriteriaAndTheGamesLeftOut()
+    {
+        for (int n = 1; n <= 6; ++n)
+            test::addStoredGame(1, int16_t(n), n);
+        ComputeInput in = playerInput();
+        in.criteria.excludedGames = {3, 5};
+        in.criteria.gameTypes[1].second = false;
+        const auto out = runDialog<frmCompute>(in, [](frmCompute* d) {
+            test::grab(d, "frmCompute");
+            QCOMPARE(d->lstSpecialSelect->count(), 6);
+            QVERIFY(!d->lstSpecialSelect->item(2)->isSelected());
+            QVERIFY(d->lstSpecialSelect->item(3)->isSelected());
+            QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  4"));
+            QVERIFY(!d->lstGameTypes->item(1)->isSelected());
+            QCOMPARE(d->cmbSortCat->currentText(), QStringLiteral("Pts"));
+            QVERIFY(d->optDesc->isChecked());
+            QCOMPARE(d->txtReportTitle->text(), QStringLiteral("Player Statistics - Ravens"));
+            QVERIFY(d->txtTopXPlayers->isVisibleTo(d));
+            // All resets everything but the title and the sort.
+            d->txtLowGame->setText(QStringLiteral("3"));
+            d->chkAway->setChecked(false);
+            d->cmdAll_Click();
+            QCOMPARE(d->txtLowGame->text(), QStringLiteral("1"));
+            QVERIFY(d->chkAway->isChecked());
+            QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  6"));
+            QVERIFY(d->lstGameTypes->item(1)->isSelected());
+            d->lstSpecialSelect->item(0)->setSelected(false);
+            QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  5"));
+            d->cmdCompute->click();
+        });
+        QVERIFY(out);
+        QCOMPARE(out->criteria.excludedGames, (std::vector<int16_t>{1}));
+        QVERIFY(out->criteria.allGameTypes);
+    }
+
+    void computeMessagesPutTheFocusBack()
+    {
+        test::addStoredGame(1, 1, 1);
+        const auto out = runDialog<frmCompute>(playerInput(), [this](frmCompute* d) {
+            d->cmdClearGameList_Click();
+            QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  0"));
+            env->expectMsgBox(QStringLiteral("Must select at least one game from list!"), vbOK,
+                              QStringLiteral("Compute Parameter Error"));
+            d->cmdCompute->click();
+            QVERIFY(d->isVisible());
+            QCOMPARE(d->focusWidget(), d->lstSpecialSelect);
+            d->cmdClearGT_Click();
+            env->expectMsgBox(QStringLiteral("Must select at least one Game Type!"));
+            d->cmdCompute_Click();
+            QCOMPARE(d->focusWidget(), d->lstGameTypes);
+            d->cmdCancel->click();
+        });
+        QVERIFY(!out);
+        QCOMPARE(env->pendingExpectations(), 0);
+    }
+
+    void computeForTeamReportsAndGameLogsHidesNumberAndSort()
+    {
+        ComputeInput in = playerInput();
+        in.reportCode = QStringLiteral("S");
+        in.selectedTeamCount = 2;
+        runDialog<frmCompute>(in, [](frmCompute* d) {
+            QVERIFY(!d->txtTopXPlayers->isVisibleTo(d));
+            QVERIFY(!d->cmbSortCat->isVisibleTo(d));
+            QVERIFY(!d->fraHomeAway->isVisibleTo(d));
+            QVERIFY(!d->fraSpecialSelect->isVisibleTo(d));
+            QCOMPARE(d->txtReportTitle->width(), tw(4000));
+            QCOMPARE(d->cmbSortCat->count(), 0);
+            d->cmdCompute->click();
+        });
+        in = playerInput();
+        in.criteria.playerScope = QStringLiteral("Y");
+        runDialog<frmCompute>(in, [](frmCompute* d) {
+            QVERIFY(!d->txtTopXPlayers->isVisibleTo(d));
+            QVERIFY(d->fraHomeAway->isVisibleTo(d));
+            d->cmdCancel->click();
+        });
+    }
+
+    void numberBoxesKeepOnlyDigitsOfPastedText()
+    {
+        runDialog<frmCompute>(playerInput(), [](frmCompute* d) {
+            d->txtLowGame->clear();
+            QApplication::clipboard()->setText(QStringLiteral("1a-2"));
+            d->txtLowGame->paste();
+            QCOMPARE(d->txtLowGame->text(), QStringLiteral("12"));
+            QApplication::clipboard()->setText(QStringLiteral("123456"));
+            d->txtTopXPlayers->clear();
+            d->txtTopXPlayers->paste();
+            QCOMPARE(d->txtTopXPlayers->text(), QStringLiteral("1234"));
+            d->cmdCancel->click();
+        });
+    }
+
+    void computeUnderTheStateWritesBackOrSetsTheCancelFlag()
+    {
+        g.ReportCode = "P";
+        g.NumberGameTypes = 3;
+        g.GameTypeIncluded.redim(3);
+        g.PlayerCatAbbrev.redim(50);
+        for (int i = 1; i <= 3; ++i)
+            g.GameTypeIncluded[i] = QStringLiteral("Y");
+        g.ExcludedGames.redim(1, 0);
+        g.LowGame = 1;
+        g.HighGame = 9999;
+        g.TopX = 9999;
+        g.IncludeHome = g.IncludeAway = True;
+        g.AllGameTypes = "Y";
+        g.PlayerSortCategory = 5;
+        g.PlayerSortDirection = "D";
+        g.ReportTitle = QStringLiteral("Old");
+        g.SelectedTeamCount = 2;
+        g.CancelFlag = "N";
+
+        const auto old = Dialog::setModalHook([](Dialog* d) {
+            auto* c = static_cast<frmCompute*>(d);
+            c->txtHighGame->setText(QStringLiteral("20"));
+            c->txtReportTitle->setText(QStringLiteral("New"));
+            c->optAsc->setChecked(true);
+            c->lstGameTypes->item(2)->setSelected(false);
+            c->cmdCancel->click();
+        });
+        QVERIFY(!ShowComputeDialog());
+        QCOMPARE(g.CancelFlag, "Y");
+        QCOMPARE(g.HighGame, int16_t(9999));
+        QCOMPARE(g.ReportTitle, QStringLiteral("Old"));
+        QCOMPARE(g.PlayerSortDirection, "D");
+
+        g.CancelFlag = "N";
+        Dialog::setModalHook([](Dialog* d) {
+            auto* c = static_cast<frmCompute*>(d);
+            c->txtHighGame->setText(QStringLiteral("20"));
+            c->txtReportTitle->setText(QStringLiteral("New"));
+            c->optAsc->setChecked(true);
+            c->lstGameTypes->item(2)->setSelected(false);
+            c->cmdCompute->click();
+        });
+        QVERIFY(ShowComputeDialog());
+        Dialog::setModalHook(old);
+        QCOMPARE(g.CancelFlag, "N");
+        QCOMPARE(g.HighGame, int16_t(20));
+        QCOMPARE(g.ReportTitle, QStringLiteral("New"));
+        QCOMPARE(g.PlayerSortCategory, int16_t(5));
+        QCOMPARE(g.PlayerSortDirection, "A");
+        QCOMPARE(g.AllGameTypes, "N");
+        QCOMPARE(g.GameTypeIncluded[3], "N");
+        QCOMPARE(g.ExcludedGames.upper(), 1);
+        QCOMPARE(CurrentReportCriteria().highGame, int16_t(20));
+    }
+
+    // ---------------------------------------------------------------- frmMinimum
+
+    void minimumOpensWithTheBasisAndTakesDigitsOnly()
+    {
+        auto out = runDialog<frmMinimum>(MinimumChoice{}, [](frmMinimum* d) {
+            test::grab(d, "frmMinimum");
+            QCOMPARE(d->txtMin->text(), QStringLiteral("0"));
+            QVERIFY(d->optGames->isChecked());
+            QCOMPARE(d->lblMin->text(), QStringLiteral("Minimum Games Played"));
+            d->optOther->click();
+            QCOMPARE(d->lblMin->text(), QStringLiteral("Minimum Minutes Played"));
+            d->txtMin->clear();
+            QTest::keyClicks(d->txtMin, QStringLiteral("12a5"));
+            QCOMPARE(d->txtMin->text(), QStringLiteral("125"));
+            d->cmdOK->click();
+        });
+        QVERIFY(out);
+        QCOMPARE(out->value, int16_t(125));
+        QCOMPARE(out->basis, QStringLiteral("O"));
+
+        out = runDialog<frmMinimum>(MinimumChoice{10, QStringLiteral("O")}, [](frmMinimum* d) {
+            QVERIFY(d->optOther->isChecked());
+            QCOMPARE(d->lblMin->text(), QStringLiteral("Minimum Minutes Played"));
+            d->txtMin->clear();
+            d->cmdOK->click();  // an empty box is no minimum
+        });
+        QCOMPARE(out->value, int16_t(0));
+        out = runDialog<frmMinimum>(MinimumChoice{10, QStringLiteral("G")}, [](frmMinimum* d) { d->cmdNoMin->click(); });
+        QCOMPARE(out->value, int16_t(0));
+        QCOMPARE(out->basis, QStringLiteral("G"));
+    }
+
+    void minimumCancelKeepsTheBasis()
+    {
+        const auto out = runDialog<frmMinimum>(MinimumChoice{5, QStringLiteral("G")}, [](frmMinimum* d) {
+            d->optOther->click();
+            d->cmdCancel->click();
+        });
+        QVERIFY(!out);
+    }
+
+    // ---------------------------------------------------------------- frmSort
+
+    void sortOpensOnTheCurrentSortAndChooses()
+    {
+        SortInput in{QStringLiteral("P"), {17, QStringLiteral("D")}, playerAbbrev()};
+        auto out = runDialog<frmSort>(in, [](frmSort* d) {
+            test::grab(d, "frmSort");
+            QCOMPARE(d->lstCat->count(), 1 + 23 + 5);
+            QCOMPARE(d->lstCat->item(5)->text(), QStringLiteral("G  "));
+            QCOMPARE(d->lstCat->selectedItems().value(0)->text(), QStringLiteral("PPG"));
+            QVERIFY(d->optDesc->isChecked());
+            d->cmdOK->click();
+        });
+        QCOMPARE(out->category, int16_t(17));
+
+        in.current = {-1, QStringLiteral("A")};
+        in.reportCode = QStringLiteral("G");
+        out = runDialog<frmSort>(in, [](frmSort* d) {
+            QCOMPARE(d->lstCat->count(), 1 + 25 + 5);
+            QCOMPARE(d->lstCat->selectedItems().value(0)->text(), QStringLiteral("Name"));
+            QVERIFY(d->optAsc->isChecked());
+            QListWidgetItem* ga = d->lstCat->item(12);
+            QCOMPARE(ga->data(Qt::UserRole).toInt(), 12);
+            ga->setSelected(true);
+            d->lstCat_DblClick();
+        });
+        QCOMPARE(out->category, int16_t(12));
+        QCOMPARE(out->direction, QStringLiteral("A"));
+    }
+
+    void sortWithNothingChosenKeepsTheSortAndCancelGivesNothing()
+    {
+        SortInput in{QStringLiteral("P"), {0, QStringLiteral("A")}, playerAbbrev()};
+        auto out = runDialog<frmSort>(in, [](frmSort* d) {
+            QVERIFY(d->lstCat->selectedItems().isEmpty());
+            d->optDesc->setChecked(true);
+            d->cmdOK->click();
+        });
+        QCOMPARE(out->category, int16_t(0));
+        QCOMPARE(out->direction, QStringLiteral("D"));
+        out = runDialog<frmSort>(in, [](frmSort* d) {
+            d->lstCat->item(3)->setSelected(true);
+            d->cmdCancel->click();
+        });
+        QVERIFY(!out);
+    }
+};
+
+VH_TEST_MAIN(TstStatsDialogs)
+#include "tst_statsdialogs.moc"

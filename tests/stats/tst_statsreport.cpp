@@ -1,0 +1,499 @@
+#include "shell/Globals.h"
+#include "shell/WorkTable.h"
+#include "stats/StatsReport.h"
+#include "support/StatsTestData.h"
+#include "support/TestEnv.h"
+#include "support/TestMain.h"
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+// A small season of two teams, Hawks (1) and Owls (2). Bob plays for both.
+void seedSmallSeason(Database& db)
+{
+    addPerson(db, 1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+    addPerson(db, 2, QStringLiteral("Bob"), QStringLiteral("Smith-Jones"));
+    addPerson(db, 3, QStringLiteral("Cal"), QStringLiteral("Young"));
+    addPerson(db, 9, QStringLiteral("Gus"), QStringLiteral("Stone"));
+    addToRoster(db, 1, 1, QStringLiteral("12"));
+    addToRoster(db, 1, 2, QStringLiteral("7"));
+    addToRoster(db, 1, 9, QStringLiteral("30"));
+    addToRoster(db, 2, 2, QStringLiteral("9"));
+    addToRoster(db, 2, 3, QStringLiteral("4"));
+    addGame(db, 1, 1, QStringLiteral("Owls"), true, 0);
+    addGame(db, 1, 2, QStringLiteral("Bears"), false, 5);
+    addGame(db, 2, 1, QStringLiteral("Hawks"), true, 0);
+    addPlayerRow(db, 1, 1, 1, {{"HomeTeam", -1}, {"Min", 10}, {"Sec", 40}, {"G", 3}, {"Ast", 1}, {"SOG", 5},
+                               {"Plus", 2}, {"FOW", 3}, {"FOL", 1}, {"Pen", 1}, {"PIM", 2}});
+    addPlayerRow(db, 1, 1, 2, {{"HomeTeam", -1}, {"Min", 12}, {"Sec", 30}, {"Ast", 2}, {"Minus", 1}});
+    addPlayerRow(db, 1, 2, 1, {{"HomeTeam", 0}, {"GameType", 5}, {"Min", 11}, {"G", 1}, {"SOG", 2}, {"Minus", 1}});
+    addPlayerRow(db, 2, 1, 2, {{"HomeTeam", -1}, {"Min", 9}, {"Sec", 50}, {"G", 2}, {"SOG", 4}, {"Plus", 1}});
+    addPlayerRow(db, 2, 1, 3, {{"HomeTeam", -1}, {"Min", 8}, {"Sec", 15}, {"Ast", 1}, {"SOG", 1}});
+    addGoalieRow(db, 1, 1, 9, {{"HomeTeam", -1}, {"Min", 60}, {"W", 1}, {"GA1", 1}, {"GA3", 1}, {"Sv1", 10},
+                               {"Sv2", 8}, {"Sv3", 7}, {"EN", 1}});
+    addGoalieRow(db, 1, 2, 9, {{"HomeTeam", 0}, {"GameType", 5}, {"Min", 58}, {"Sec", 30}, {"L", 1}, {"GA1", 2},
+                               {"GA2", 1}, {"Sv1", 5}, {"Sv2", 5}, {"Sv3", 5}, {"EN", 1}});
+}
+
+StatsInput makeInput(char kind, std::vector<int16_t> teams, const char* scope = "N")
+{
+    StatsInput in;
+    in.kind = kind;
+    for (int16_t t : teams)
+        in.teams.push_back({t, t == 1 ? QStringLiteral("Hawks") : QStringLiteral("Owls")});
+    in.criteria.playerScope = QString::fromLatin1(scope);
+    in.options.showPlayerNumber = true;
+    in.options.showNA = true;
+    in.options.showPlayerSeconds = true;
+    in.options.showGoalieSeconds = true;
+    in.format.line = {1, 3, 5, 15, 16};
+    in.format.sortCategory = 16;
+    in.format.sortDirection = QStringLiteral("D");
+    return in;
+}
+
+// The report's rows, each as the chosen fields joined by "|".
+QStringList rowsOf(const StatsReport& r, const QString& fieldList)
+{
+    const QStringList all = statsReportFields(r.input.kind);
+    QStringList out;
+    for (const QVariantList& row : statsReportRows(r)) {
+        QStringList parts;
+        for (const QString& f : fieldList.split(QLatin1Char('|')))
+            parts << row[all.indexOf(f)].toString();
+        out << parts.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+StatsReport collectSorted(const StatsInput& in)
+{
+    StatsReport r = collectStats(Db(), in);
+    if (!r.gameLog())
+        sortStats(r, in.format.sortCategory, in.format.sortDirection);
+    return r;
+}
+
+// A report built by hand: persons with the given values, in slots 1.. .
+StatsReport handReport(char kind, std::vector<StatsSlot> persons)
+{
+    StatsReport r;
+    r.input.kind = kind;
+    r.slotList.push_back(StatsSlot{});
+    r.slotList[0].name = QStringLiteral("TOTALS");
+    for (StatsSlot& s : persons)
+        r.slotList.push_back(s);
+    for (size_t i = 0; i < r.slotList.size(); ++i)
+        r.sortOrder.push_back(int(i));
+    return r;
+}
+
+StatsSlot person(const char* name, int32_t minutes = 0)
+{
+    StatsSlot s;
+    s.name = QString::fromLatin1(name).leftJustified(25);
+    s.minutesPlayed = minutes;
+    return s;
+}
+
+QStringList orderOf(const StatsReport& r)
+{
+    QStringList out;
+    for (size_t p = 1; p < r.sortOrder.size(); ++p)
+        out << r.slotList[size_t(r.sortOrder[p])].name.trimmed();
+    return out;
+}
+
+}  // namespace
+
+class TstStatsReport : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->openNewDatabase();
+        seedSmallSeason(Db());
+    }
+    void cleanup() { env.reset(); }
+
+    // Hand-computed rows of the small season, one line per person and team.
+    void playersOfTwoTeams()
+    {
+        const StatsReport r = collectSorted(makeInput('P', {1, 2}));
+        QCOMPARE(rowsOf(r, QStringLiteral("SortKey|TeamNumber|PlayerName|TeamName|GP|Min|G|Ast|Pts|ShPct|PPG|Hat|"
+                                          "FOPct|PlusMinus|PIM")),
+                 QStringList({
+                     QStringLiteral("1|1|Ann Lee-12|Hawks|2|21:40|4|1|5|.571|2.5|1|.750|+1|2"),
+                     QStringLiteral("2|1|Bob Smith-Jones-7|Hawks|1|12:30|0|2|2|na|2.0|0|na|-1|0"),
+                     QStringLiteral("3|2|Bob Smith-Jones-9|Owls|1|9:50|2|0|2|.500|2.0|0|na|+1|0"),
+                     QStringLiteral("4|2|Cal Young-4|Owls|1|8:15|0|1|1|.000|1.0|0|na|0|0"),
+                     QStringLiteral("5|99999|TOTALS||3|52:15|6|4|10|.500|3.3|1|.750|+1|2"),
+                 }));
+        // The player list: the all-player entries, then persons from the last slot down, once each.
+        QStringList list;
+        for (const PlayerListEntry& e : r.playerList)
+            list << e.text + QLatin1Char('=') + QString::number(e.itemData);
+        QCOMPARE(list, QStringList({QStringLiteral("All Players (NON-CAREER)=-1"), QStringLiteral("All Players (CAREER)=0"),
+                                    QStringLiteral("Cal Young=3"), QStringLiteral("Bob Smith-Jones=2"),
+                                    QStringLiteral("Ann Lee=1")}));
+    }
+
+    // Career: one line per person; the name loses only the uniform number,
+    // never a hyphen of its own.
+    void careerOverTwoTeams()
+    {
+        const StatsReport r = collectSorted(makeInput('P', {1, 2}, "A"));
+        QCOMPARE(rowsOf(r, QStringLiteral("TeamNumber|PlayerName|GP|Min|G|Ast|Pts|PlusMinus")),
+                 QStringList({QStringLiteral("1|Ann Lee|2|21:40|4|1|5|+1"),
+                              QStringLiteral("2|Bob Smith-Jones|2|22:20|2|2|4|0"),
+                              QStringLiteral("2|Cal Young|1|8:15|0|1|1|0"),
+                              QStringLiteral("99999|TOTALS|3|52:15|6|4|10|+1")}));
+    }
+
+    void goaliesOfOneTeam()
+    {
+        StatsInput in = makeInput('G', {1});
+        in.format.sortCategory = 25;
+        const StatsReport r = collectSorted(in);
+        // Own GA leaves empty-net goals out; the team's counts them, and its rates use them.
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|TeamName|GP|Min|W|L|GA1|GA|Sv|EN|SvPct|GAA")),
+                 QStringList({QStringLiteral("Gus Stone-30||2|118:30|1|1|3|5|40|2|.889|2.53"),
+                              QStringLiteral("TOTALS||2|118:30|1|1|3|7|40|2|.851|3.54")}));
+    }
+
+    void gameLogOfOnePlayer()
+    {
+        StatsInput in = makeInput('P', {1}, "Y");
+        in.selectedPlayer = 1;
+        const StatsReport r = collectSorted(in);
+        QVERIFY(r.gameLog());
+        QCOMPARE(r.gameLogCaption, QStringLiteral("Ann Lee-12"));
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|Opponent|GP|Per|Min|G|PlusMinus")),
+                 QStringList({QStringLiteral("Game 1|Owls|1|0|10:40|3|+2"), QStringLiteral("Game 2|Bears|1|0|11:00|1|-1"),
+                              QStringLiteral("TOTALS||2|na|na|4|na")}));
+        const ColumnLayout cols = buildColumns(r, in.format, {}, [](const QString& t) { return 100.0 * t.size(); });
+        QCOMPARE(cols.columnCount, 2);
+        QCOMPARE(cols.columns[0].caption, QStringLiteral("Ann Lee-12"));
+        QCOMPARE(cols.columns[1].dataField, QStringLiteral("Opponent"));
+
+        in.selectedPlayer = 55;  // nobody: the caption says so, and only TOTALS remain
+        const StatsReport none = collectSorted(in);
+        QCOMPARE(none.gameLogCaption, QStringLiteral("Unknown"));
+        QCOMPARE(none.personCount(), 0);
+    }
+
+    void onePlayerOverTwoTeams()
+    {
+        StatsInput in = makeInput('P', {1, 2}, "Y");
+        in.selectedPlayer = 2;
+        const StatsReport r = collectSorted(in);
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|TeamName|GP|Min|PlusMinus")),
+                 QStringList({QStringLiteral("Bob Smith-Jones-7|Hawks|1|12:30|-1"),
+                              QStringLiteral("Bob Smith-Jones-9|Owls|1|9:50|+1"), QStringLiteral("TOTALS||2|na|na")}));
+    }
+
+    void gameSelection()
+    {
+        StatsInput in = makeInput('P', {1});
+        in.criteria.includeHome = false;
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|GP|G")),
+                 QStringList({QStringLiteral("Ann Lee-12|1|1"), QStringLiteral("TOTALS|1|1")}));
+
+        in = makeInput('P', {1});
+        in.criteria.includeAway = false;
+        QCOMPARE(collectSorted(in).slotList[0].goalsScored, 3);
+
+        // Type 5 left out; a row whose type is not listed still counts.
+        addPlayerRow(Db(), 1, 3, 3, {{"GameType", 8}, {"G", 7}});
+        in = makeInput('P', {1});
+        in.criteria.allGameTypes = false;
+        in.criteria.gameTypes = {{0, true}, {5, false}};
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|GP|G")),
+                 QStringList({QStringLiteral("Cal Young|1|7"), QStringLiteral("Ann Lee-12|1|3"),
+                              QStringLiteral("Bob Smith-Jones-7|1|0"), QStringLiteral("TOTALS|2|10")}));
+
+        in = makeInput('P', {1, 2});
+        in.criteria.excludedGames = {1};
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|TeamName|GP")),
+                 QStringList({QStringLiteral("Cal Young|Hawks|1"), QStringLiteral("Ann Lee-12|Hawks|1"),
+                              QStringLiteral("TOTALS||2")}));
+    }
+
+    // Rows a person has no name for, seconds of a minute or more, hat tricks.
+    void sumsOfStoredRows()
+    {
+        addPlayerRow(Db(), 1, 3, 77, {{"Min", 1}, {"Sec", 125}, {"G", 2}});
+        addPlayerRow(Db(), 1, 3, 1, {{"Min", 0}, {"Sec", 40}, {"G", 4}});
+        StatsInput in = makeInput('P', {1});
+        in.format.sortCategory = 5;
+        const StatsReport r = collectSorted(in);
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|PlayerNumber|GP|Min|G|Hat")),
+                 QStringList({QStringLiteral("Ann Lee-12|1|3|22:20|8|2"), QStringLiteral("Unknown|77|1|3:05|2|0"),
+                              QStringLiteral("Bob Smith-Jones-7|2|1|12:30|0|0"),
+                              QStringLiteral("TOTALS|0|3|37:55|10|2")}));
+        for (const PlayerListEntry& e : r.playerList)
+            QVERIFY(e.itemData != 77);  // nobody to list under that number
+
+        in.options.showPlayerSeconds = false;  // 30 seconds and more make a further minute
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("Min")),
+                 QStringList({QStringLiteral("22"), QStringLiteral("3"), QStringLiteral("13"), QStringLiteral("38")}));
+    }
+
+    void topX()
+    {
+        for (int p = 1; p <= 10; ++p) {
+            addPerson(Db(), 100 + p, QStringLiteral("P%1").arg(p), QStringLiteral("Ten"));
+            addPlayerRow(Db(), 2, 1 + p % 2, 100 + p, {{"G", p}});
+        }
+        StatsInput in = makeInput('P', {2});
+        in.options.showPlayerNumber = false;
+        in.format.sortCategory = 5;
+        in.criteria.topX = 3;
+        const StatsReport r = collectSorted(in);
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|G|GP")),
+                 QStringList({QStringLiteral("P10 Ten|10|1"), QStringLiteral("P9 Ten|9|1"), QStringLiteral("P8 Ten|8|1"),
+                              QStringLiteral("TOTALS|27|2")}));
+        QCOMPARE(int(r.playerList.size()), 1 + 12);  // the list keeps everybody the first pass met
+
+        // Several teams, one line per person and team: the top places are pairs.
+        in = makeInput('P', {1, 2});
+        in.format.sortCategory = 5;
+        in.criteria.topX = 2;
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|TeamName|G")),
+                 QStringList({QStringLiteral("P10 Ten|Owls|10"), QStringLiteral("P9 Ten|Owls|9"),
+                              QStringLiteral("TOTALS||19")}));
+        in.criteria.topX = 0;
+        QCOMPARE(collectSorted(in).personCount(), 0);
+    }
+
+    void minimumDivision()
+    {
+        const int games[] = {7, 3, 5, 2};
+        StatsReport r = handReport('P', {});
+        for (int i = 0; i < 4; ++i) {
+            StatsSlot s = person(QByteArray::number(games[i]).constData());
+            s.gamesPlayed = games[i];
+            s.minutesPlayed = 10 * i;
+            r.slotList.push_back(s);
+            r.sortOrder.push_back(i + 1);
+        }
+        applyMinimum(r, QStringLiteral("G"), 5);
+        QCOMPARE(rowsOf(r, QStringLiteral("SortKey|PlayerName|GP|Min")),
+                 QStringList({QStringLiteral("1|7|7|0"), QStringLiteral("2|5|5|20"),
+                              QStringLiteral("3|* Min  5 Games *|-----|-----"), QStringLiteral("4|3|3|10"),
+                              QStringLiteral("5|2|2|30"), QStringLiteral("6|TOTALS|0|0")}));
+        applyMinimum(r, QStringLiteral("O"), 100);  // nobody: the separator comes first
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName")).first(), QStringLiteral("* Min  100 Minutes *"));
+        applyMinimum(r, QStringLiteral("G"), 0);  // everybody: no separator
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName")).size(), 5);
+        applyMinimum(r, QStringLiteral("G"), 5);
+        clearMinimum(r);
+        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName")).size(), 5);
+
+        StatsReport empty = handReport('P', {});
+        applyMinimum(empty, QStringLiteral("G"), 5);
+        QCOMPARE(rowsOf(empty, QStringLiteral("PlayerName")), QStringList({QStringLiteral("TOTALS")}));
+    }
+
+    // Derived categories that cannot be taken and stored values that would divide by zero.
+    void derivedLimits()
+    {
+        addPerson(Db(), 20, QStringLiteral("Ned"), QStringLiteral("Odd"));
+        addGoalieRow(Db(), 2, 1, 20, {{"Min", 1}, {"GA1", 2}});
+        addGoalieRow(Db(), 2, 2, 21, {{"Sv1", 3}, {"GA1", -3}});
+        StatsInput in = makeInput('G', {2});
+        in.options.showNA = false;
+        in.options.showPlayerNumber = false;
+        in.format.sortCategory = -1;
+        in.format.sortDirection = QStringLiteral("A");
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|GA|Sv|SvPct|GAA")),
+                 QStringList({QStringLiteral("Ned Odd|2|0|.000|99.99"), QStringLiteral("Unknown|-3|3|.000|0.00"),
+                              QStringLiteral("TOTALS|0|3|1.500|-60.00")}));
+
+        addPlayerRow(Db(), 2, 1, 20, {{"FOW", 2}, {"FOL", -2}, {"G", 25}, {"SOG", 2}});
+        in = makeInput('P', {2});
+        in.options.showNA = false;
+        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|ShPct|FOPct")).first(),
+                 QStringLiteral("Ned Odd|9.999|.000"));
+    }
+
+    void textOfFigures()
+    {
+        StatsSlot a = person("A");
+        a.shootingPct = 12.5f;
+        a.pointsPerGame = 100.0f;
+        a.faceOffPct = -1.0f;
+        a.minutesPlayed = 12;
+        a.secondsPlayed = 30;
+        a.plusMinusSum = -1;
+        StatsSlot b = person("B");
+        b.shootingPct = -1.0f;
+        b.pointsPerGame = -1.0f;
+        b.faceOffPct = 0.5f;
+        b.minutesPlayed = 1250;
+        b.secondsPlayed = 7;
+        b.plusMinusSum = 1234;
+        StatsReport r = handReport('P', {a, b});
+        r.slotList[0].minutesPlayed = 12;
+        r.slotList[0].secondsPlayed = 29;
+        r.slotList[0].plusMinusSum = 7;
+        const QString fields = QStringLiteral("ShPct|PPG|FOPct|Min|PlusMinus");
+        QCOMPARE(rowsOf(r, fields), QStringList({QStringLiteral("9.999|99.9|.000|13|-1"),
+                                                 QStringLiteral(".000|0.0|.500|1250|+1234"),
+                                                 QStringLiteral(".000|0.0|.000|12|+7")}));
+        r.input.options.showNA = true;
+        r.input.options.showCommas = true;
+        r.input.options.showPlayerSeconds = true;
+        QCOMPARE(rowsOf(r, fields), QStringList({QStringLiteral("9.999|99.9|na|12:30|-1"),
+                                                 QStringLiteral("na|na|.500|1,250:07|+1,234"),
+                                                 QStringLiteral(".000|0.0|.000|12:29|+7")}));
+        {
+            // Separators follow the user's locale.
+            struct LocaleGuard {
+                ~LocaleGuard() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+            } guard;
+            QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+            QCOMPARE(rowsOf(r, fields)[1], QStringLiteral("na|na|,500|1.250:07|+1.234"));
+            QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+            QCOMPARE(rowsOf(r, QStringLiteral("PPG"))[2], QStringLiteral("0,0"));
+        }
+
+        StatsSlot keeper = person("K");
+        keeper.goalsAgainstAvg = 150.0f;
+        keeper.savePct = -1.0f;
+        StatsSlot exact = person("E");
+        exact.goalsAgainstAvg = 99.99f;
+        exact.savePct = 0.9f;
+        StatsReport g = handReport('G', {keeper, exact});
+        QCOMPARE(rowsOf(g, QStringLiteral("GAA|SvPct")),
+                 QStringList({QStringLiteral("99.99|.000"), QStringLiteral("99.99|.900"), QStringLiteral("0.00|.000")}));
+    }
+
+    // The order the sort gives, equal persons included.
+    void sortOrders()
+    {
+        const std::pair<const char*, int> people[] = {{"A", 1}, {"B", 1}, {"C", 2}, {"D", 1}};
+        auto report = [&](std::vector<int32_t> minutes) {
+            std::vector<StatsSlot> persons;
+            for (size_t i = 0; i < 4; ++i) {
+                StatsSlot s = person(people[i].first, minutes[i]);
+                s.goalsScored = people[i].second;
+                persons.push_back(s);
+            }
+            return handReport('P', persons);
+        };
+        StatsReport r = report({0, 0, 0, 0});
+        sortStats(r, 5, QStringLiteral("D"));
+        QCOMPARE(orderOf(r), QStringList({"C", "B", "A", "D"}));
+        QCOMPARE(r.sortOrder[0], 0);
+        r = report({0, 0, 0, 0});
+        sortStats(r, 5, QStringLiteral("A"));
+        QCOMPARE(orderOf(r), QStringList({"A", "B", "D", "C"}));
+        r = report({5, 7, 0, 9});
+        sortStats(r, 5, QStringLiteral("A"));
+        QCOMPARE(orderOf(r), QStringList({"D", "B", "A", "C"}));
+        sortStats(r, 5, QStringLiteral("A"));  // sorted already: nothing moves
+        QCOMPARE(orderOf(r), QStringList({"D", "B", "A", "C"}));
+
+        r = report({5, 7, 0, 9});  // no key for the category: most minutes first, whatever the direction
+        sortStats(r, 24, QStringLiteral("A"));
+        QCOMPARE(orderOf(r), QStringList({"D", "B", "A", "C"}));
+        sortStats(r, 0, QStringLiteral("D"));
+        QCOMPARE(orderOf(r), QStringList({"D", "B", "A", "C"}));
+
+        StatsSlot x = person("X", 10), y = person("Y", 10);  // minutes tie: the seconds decide, most first
+        x.secondsPlayed = 15;
+        y.secondsPlayed = 30;
+        r = handReport('P', {x, y});
+        sortStats(r, 3, QStringLiteral("A"));
+        QCOMPARE(orderOf(r), QStringList({"Y", "X"}));
+
+        StatsSlot na = person("N"), rate = person("R");  // not applicable counts as -1
+        na.shootingPct = -1.0f;
+        rate.shootingPct = 0.25f;
+        r = handReport('P', {rate, na});
+        sortStats(r, 14, QStringLiteral("A"));
+        QCOMPARE(orderOf(r), QStringList({"N", "R"}));
+        sortStats(r, 14, QStringLiteral("D"));
+        QCOMPARE(orderOf(r), QStringList({"R", "N"}));
+
+        // By name: letter case does not count, the blanks after a short name sort first.
+        r = handReport('P', {person("Smith-12"), person("smithson"), person("SMITH", 3), person("Smith", 8)});
+        sortStats(r, -1, QStringLiteral("A"));
+        QCOMPARE(orderOf(r), QStringList({"Smith", "SMITH", "Smith-12", "smithson"}));
+        sortStats(r, -1, QStringLiteral("D"));
+        QCOMPARE(orderOf(r), QStringList({"smithson", "Smith-12", "Smith", "SMITH"}));
+        QCOMPARE(r.currentSortCategory, int16_t(-1));
+    }
+
+    void columns()
+    {
+        StatsReport r = handReport('P', {});
+        r.input.teams = {{1, QStringLiteral("Hawks")}};
+        StatsSlot& t = r.slotList[0];
+        t.gamesPlayed = 0;
+        t.minutesPlayed = 1234;
+        t.plusMinusSum = 12;
+        StatsFormat f;
+        f.line = {1, 0, 3, 23, 43, 46};
+        f.userAbbrev = {QStringLiteral("   "), {}, {}, {}, {}};
+        const auto measure = [](const QString& text) { return 100.0 * text.size(); };
+        ColumnLayout c = buildColumns(r, f, {}, measure);
+        QCOMPARE(c.columnCount, 1);
+        QCOMPARE(int(c.columns.size()), 6);
+        QCOMPARE(c.columns[0].width, 1700);
+        // GP: the caption is wider than "0"; Min: 1234 measured, four digits.
+        QCOMPARE(c.columns[1].caption, QStringLiteral("GP"));
+        QCOMPARE(c.columns[1].width, 300);
+        QCOMPARE(c.columns[2].width, int(400 * 1.3));
+        QCOMPARE(c.columns[3].width, int(300 * 1.4 * 1.1));  // "+/-" wider than "12"
+        QCOMPARE(c.columns[4].dataField, QString());          // category 43 has no column of its own
+        QCOMPARE(c.columns[4].width, -1);
+        QCOMPARE(c.columns[5].caption, QString());
+        QCOMPARE(c.columns[5].dataField, QStringLiteral("User1"));
+        QCOMPARE(c.columns[5].width, int(100 * 1.7));
+
+        r.input.options.showPlayerSeconds = true;
+        r.input.options.showCommas = true;
+        c = buildColumns(r, f, {9, QLatin1Char('C')}, measure);
+        QCOMPARE(c.columns[0].width, -1);
+        QCOMPARE(c.columns[2].width, int(600 * 1.3 * 1.1));  // 123400
+        QCOMPARE(c.columns[2].alignment, QLatin1Char('C'));
+
+        r.input.teams.push_back({2, QStringLiteral("Owls")});
+        c = buildColumns(r, f, {16, QLatin1Char('R')}, measure);
+        QCOMPARE(c.columnCount, 2);
+        QCOMPARE(c.columns[1].caption, QStringLiteral("Team"));
+        QCOMPARE(c.columns[1].width, 2600);
+        r.input.criteria.playerScope = QStringLiteral("A");
+        QCOMPARE(buildColumns(r, f, {}, measure).columnCount, 1);
+
+        StatsReport g = handReport('G', {});
+        g.slotList[0].goalsAgainstAvg = -1.0f;
+        f.line = {25};
+        QCOMPARE(buildColumns(g, f, {}, measure).columns[1].width, int(400 * 1.3));  // "-100"
+    }
+
+    void writesTheWorkTable()
+    {
+        Database& db = Db();
+        rewriteWorkTable(db, QStringLiteral("RptPlayer"), {QStringLiteral("SortKey")}, {{1}, {2}, {3}});
+        const StatsReport r = collectSorted(makeInput('P', {1}));
+        writeStatsReport(db, r);
+        Recordset rs = db.openRecordset(QStringLiteral("select SortKey, TeamNumber, PlayerName, Min from RptPlayer order by SortKey"));
+        QStringList rows;
+        for (; !rs.eof(); rs.moveNext())
+            rows << rs.getText(QStringLiteral("SortKey")) + QLatin1Char('|') + rs.getText(QStringLiteral("TeamNumber")) +
+                        QLatin1Char('|') + rs.getText(QStringLiteral("PlayerName"));
+        QCOMPARE(rows, QStringList({QStringLiteral("1|1|Ann Lee-12"), QStringLiteral("2|1|Bob Smith-Jones-7"),
+                                    QStringLiteral("3|99999|TOTALS")}));
+    }
+};
+
+VH_TEST_MAIN(TstStatsReport)
+#include "tst_statsreport.moc"
