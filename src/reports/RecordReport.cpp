@@ -14,13 +14,13 @@ RecordRow makeRow(const RecordInput& in, int16_t type, const QString& descriptio
     return {in.team,
             type,
             description,
-            s.whole(t.wins()),
-            s.whole(t.losses()),
-            s.whole(t.ties()),
+            wholeNumber(t.wins(), s),
+            wholeNumber(t.losses(), s),
+            wholeNumber(t.ties(), s),
             t.winPct(s),
-            s.whole(t.goalsFor),
-            s.whole(t.goalsAgainst),
-            s.whole(t.points(in.points))};
+            wholeNumber(t.goalsFor, s),
+            wholeNumber(t.goalsAgainst, s),
+            wholeNumber(t.points(in.points), s)};
 }
 
 }  // namespace

@@ -65,16 +65,16 @@ QString resultText(const Game& g)
 void fillSide(ScoresLine& line, const Side& side, const Game& g, const NumberStyle& s)
 {
     line[2] = side.name;
-    line[3] = s.whole(side.period[0]);
-    line[4] = s.whole(side.period[1]);
+    line[3] = wholeNumber(side.period[0], s);
+    line[4] = wholeNumber(side.period[1], s);
     if (g.periods > 2)
-        line[5] = s.whole(side.period[2]);
+        line[5] = wholeNumber(side.period[2], s);
     if (g.periods > 3)
-        line[6] = s.whole(side.period[3]);
+        line[6] = wholeNumber(side.period[3], s);
     if (g.overtime)
-        line[7] = s.whole(side.overtime);
+        line[7] = wholeNumber(side.overtime, s);
     line[8] = QStringLiteral("-");
-    line[9] = s.whole(side.total);
+    line[9] = wholeNumber(side.total, s);
 }
 
 QString cutNotes(const QString& notes) { return notes.left(100); }
@@ -132,11 +132,11 @@ ScoresReport ComputeScores(Database& db, const ScoresInput& in)
         out.anyOvertime = out.anyOvertime || g.overtime;
 
         ScoresLine first;
-        first[0] = in.style.whole(++count) + QLatin1Char('.');
+        first[0] = wholeNumber(++count, in.style) + QLatin1Char('.');
         first[1] = g.date;
         if (in.shortLayout) {
             first[2] = g.opponent;
-            first[3] = in.style.whole(g.own.total) + QLatin1Char('-') + in.style.whole(g.opp.total);
+            first[3] = wholeNumber(g.own.total, in.style) + QLatin1Char('-') + wholeNumber(g.opp.total, in.style);
             first[4] = resultText(g);
             out.lines.push_back(first);
         } else {

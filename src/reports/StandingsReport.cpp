@@ -90,9 +90,10 @@ StandingsReport ComputeStandings(Database& db, const StandingsInput& in)
     const NumberStyle& s = in.style;
     for (const Entry& e : entries) {
         const ResultTally& t = e.tally;
-        out.rows.push_back({e.team.number, FixedText(e.team.name.trimmed(), 50), s.whole(t.wins()), s.whole(t.losses()),
-                            s.whole(t.ties()), StreakText(e.streak), t.winPct(s), s.whole(t.goalsFor),
-                            s.whole(t.goalsAgainst), s.whole(t.points(in.points))});
+        out.rows.push_back({e.team.number, FixedText(e.team.name.trimmed(), 50), wholeNumber(t.wins(), s),
+                            wholeNumber(t.losses(), s), wholeNumber(t.ties(), s), StreakText(e.streak), t.winPct(s),
+                            wholeNumber(t.goalsFor, s), wholeNumber(t.goalsAgainst, s),
+                            wholeNumber(t.points(in.points), s)});
     }
     return out;
 }

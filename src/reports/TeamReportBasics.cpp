@@ -6,24 +6,22 @@
 
 namespace vh {
 
-QString NumberStyle::whole(long long value) const
+QString wholeNumber(long long value, const NumberStyle& style)
 {
-    if (value == -1)
-        return showNA ? QStringLiteral("na") : QStringLiteral("0");
-    return Format(double(value), showCommas ? QStringLiteral("#,###,##0") : QStringLiteral("######0"));
+    return FormatWholeNumber(int32_t(value), style);
 }
 
-QString NumberStyle::threeDecimals(long long numerator, long long denominator) const
+QString threeDecimalRatio(long long numerator, long long denominator, const NumberStyle& style)
 {
     if (numerator == -denominator)
-        return showNA ? QStringLiteral("na") : QStringLiteral(".000");
+        return FormatThreeDecimals(-1.0f, style);
     // Thousandths rounded in whole numbers, so that no binary fraction decides
     // which way a half goes.
     const long long n = std::llabs(numerator), d = std::llabs(denominator);
     const long long thousandths = (2 * n * 1000 + d) / (2 * d);
     const bool negative = (numerator < 0) != (denominator < 0);
     const double value = double(negative ? -thousandths : thousandths) / 1000.0;
-    return Format(value, showCommas ? QStringLiteral("#,###.000") : QStringLiteral("####.000"));
+    return Format(value, style.showCommas ? QStringLiteral("#,###.000") : QStringLiteral("####.000"));
 }
 
 QString gameTypeName(const GameTypeNames& names, int16_t gameType)
@@ -43,9 +41,9 @@ long long ResultTally::points(const PointsOptions& p) const
 QString ResultTally::winPct(const NumberStyle& style) const
 {
     if (games() == 0)
-        return style.threeDecimals(0, 1);
+        return threeDecimalRatio(0, 1, style);
     // (wins + ties / 2) / games, in halves so that it stays whole.
-    return style.threeDecimals(2 * wins() + ties(), 2 * games());
+    return threeDecimalRatio(2 * wins() + ties(), 2 * games(), style);
 }
 
 int ResultTally::add(long long goals, long long oppGoals, bool overtime)

@@ -4,6 +4,7 @@
 // points and percentage, and the game-type names.
 
 #include "platform/db/Database.h"
+#include "shell/TextFormat.h"
 
 #include <QString>
 #include <cstdint>
@@ -20,19 +21,18 @@ struct PointsOptions {
 
 // How numbers are written: thousands separators (option 6) and -1 as "na"
 // (option 7).
-struct NumberStyle {
-    bool showCommas = false;
-    bool showNA = false;
+using NumberStyle = FigureStyle;
 
-    // "######0" or "#,###,##0"; -1 is "na" or "0".
-    QString whole(long long value) const;
-    // numerator / denominator with three decimals, "####.000" or "#,###.000",
-    // so a quarter is ".250". The ratio is worked out exactly from the two whole
-    // numbers and an exact half of the last decimal rounds away from zero:
-    // one tie in eight games, .0625, is written .063. A ratio of exactly -1 is
-    // "na" or ".000". The denominator must not be 0.
-    QString threeDecimals(long long numerator, long long denominator) const;
-};
+// A sum or count as FormatWholeNumber writes it. Sums of 16-bit game figures
+// over the 32767 games a team can hold stay within 32 bits.
+QString wholeNumber(long long value, const NumberStyle& style);
+// numerator / denominator with three decimals, "####.000" or "#,###.000", so
+// a quarter is ".250". The ratio is worked out exactly from the two whole
+// numbers and an exact half of the last decimal rounds away from zero: one tie
+// in eight games, .0625, is written .063, whatever a binary fraction would
+// make of it. A ratio of exactly -1 follows the "na" rule of
+// FormatThreeDecimals. The denominator must not be 0.
+QString threeDecimalRatio(long long numerator, long long denominator, const NumberStyle& style);
 
 // The user's game types (number, description) in list order.
 using GameTypeNames = std::vector<std::pair<int16_t, QString>>;

@@ -64,7 +64,7 @@ TeamScoringReport ComputeTeamScoring(Database& db, const TeamScoringInput& in)
         record[size_t(col)] = labelled("Tied", t.ties());
     }
     const auto ratio = [&](long long part, long long whole) {
-        return whole > 0 ? in.style.threeDecimals(part, whole) : QString();
+        return whole > 0 ? threeDecimalRatio(part, whole, in.style) : QString();
     };
     out.rows = {
         record,

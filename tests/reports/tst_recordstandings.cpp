@@ -254,11 +254,11 @@ private slots:
 
         NumberStyle na;
         na.showNA = true;
-        QCOMPARE(na.threeDecimals(-5, 5), QStringLiteral("na"));
-        QCOMPARE(NumberStyle{}.threeDecimals(-5, 5), QStringLiteral(".000"));
-        QCOMPARE(NumberStyle{}.threeDecimals(-1, 16), QStringLiteral("-.063"));  // away from zero
-        QCOMPARE(NumberStyle{}.threeDecimals(1, 2000), QStringLiteral(".001"));
-        QCOMPARE(NumberStyle{}.threeDecimals(1, 2001), QStringLiteral(".000"));
+        QCOMPARE(threeDecimalRatio(-5, 5, na), QStringLiteral("na"));
+        QCOMPARE(threeDecimalRatio(-5, 5, NumberStyle{}), QStringLiteral(".000"));
+        QCOMPARE(threeDecimalRatio(-1, 16, NumberStyle{}), QStringLiteral("-.063"));  // away from zero
+        QCOMPARE(threeDecimalRatio(1, 2000, NumberStyle{}), QStringLiteral(".001"));
+        QCOMPARE(threeDecimalRatio(1, 2001, NumberStyle{}), QStringLiteral(".000"));
     }
 };
 
