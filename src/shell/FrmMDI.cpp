@@ -12,6 +12,11 @@
 #include "shell/frmBegScreen.h"
 #include "shell/frmOptions.h"
 #include "games/frmGameMenu.h"
+#include "reports/frmRecord.h"
+#include "reports/frmRosterRpt.h"
+#include "reports/frmScores.h"
+#include "reports/frmStandings.h"
+#include "reports/frmTeamScores.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
@@ -95,6 +100,11 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmTeamFilters"), [] { Load<frmTeamFilters>(); }},
         {QStringLiteral("frmOptions"), [] { Load<frmOptions>(); }},
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
+        {QStringLiteral("frmRecord"), [] { Load<frmRecord>(); }},
+        {QStringLiteral("frmStandings"), [] { Load<frmStandings>(); }},
+        {QStringLiteral("frmScores"), [] { Load<frmScores>(); }},
+        {QStringLiteral("frmTeamScores"), [] { Load<frmTeamScores>(); }},
+        {QStringLiteral("frmRosterRpt"), [] { Load<frmRosterRpt>(); }},
     };
     setUploadOpener({});
     resize(800, 600);
