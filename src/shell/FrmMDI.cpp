@@ -17,6 +17,7 @@
 #include "reports/frmScores.h"
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
+#include "stats/frmStats.h"
 #include "teams/frmRoster.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
@@ -100,6 +101,7 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmTeamFilters"), [] { Load<frmTeamFilters>(); }},
         {QStringLiteral("frmOptions"), [] { Load<frmOptions>(); }},
         {QStringLiteral("frmBegScreen"), [] { Load<frmBegScreen>(); }},
+        {QStringLiteral("frmStats"), [] { Load<frmStats>(); }},
         {QStringLiteral("frmRecord"), [] { Load<frmRecord>(); }},
         {QStringLiteral("frmStandings"), [] { Load<frmStandings>(); }},
         {QStringLiteral("frmScores"), [] { Load<frmScores>(); }},

@@ -42,8 +42,9 @@ public:
 
 private:
     std::vector<int> printedColumns() const;
-    // The document with every font and width scaled by `factor` (at most 1).
-    std::unique_ptr<QTextDocument> buildDocument(double factor) const;
+    // The headings and `rows` rows from `firstRow` on, every font and width
+    // scaled by `factor` (at most 1).
+    std::unique_ptr<QTextDocument> buildDocument(double factor, int firstRow, int rows) const;
     const ReportTableModel& model_;
     ReportLook look_;
     QString caption_;

@@ -63,11 +63,13 @@ private:
 };
 
 ReportWindow::ReportWindow(int formNumber, const QString& workTable, QWidget* parent)
-    : Form(formNumber, parent), table_(workTable)
+    : Form(formNumber, parent)
 {
     grid_ = new ReportGrid(this);
     grid_->model()->setSource(nullptr, workTable);
 }
+
+void ReportWindow::setWorkTable(const QString& table) { grid_->model()->setSource(nullptr, table); }
 
 ReportLook ReportWindow::currentLook() const
 {
@@ -175,12 +177,12 @@ void ReportWindow::PrintReport()
 
 void ReportWindow::emptyWorkTable()
 {
-    clearWorkTable(Db(), table_);
+    clearWorkTable(Db(), workTable());
 }
 
 void ReportWindow::requery()
 {
-    grid_->model()->setSource(&Db(), table_);
+    grid_->model()->setSource(&Db(), workTable());
     grid_->requery();
 }
 

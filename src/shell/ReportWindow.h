@@ -20,7 +20,10 @@ public:
     ReportWindow(int formNumber, const QString& workTable, QWidget* parent = nullptr);
 
     ReportGrid* grid() const { return grid_; }
-    const QString& workTable() const { return table_; }
+    const QString& workTable() const { return grid_->model()->table(); }
+    // The window shows another work table (the statistics window's goalie
+    // report).
+    void setWorkTable(const QString& table);
 
     // ReportForm. The font and look commands change only the grid; none of
     // them recomputes. While a run is going they do nothing.
@@ -86,7 +89,6 @@ protected:
 
 private:
     ReportGrid* grid_ = nullptr;
-    QString table_;
     QString fontName_;
     int16_t fontSize_ = 8;
     HeadingStyle heading_;

@@ -226,15 +226,15 @@ private slots:
         g.ShowFiltersOption = True;
         g.CurrentFilter = 1;
         SetMenus(1, QStringLiteral("Select"));
-        for (const char* name : {"mnuPlayerStats", "mnuGoalieStats", "mnuBackUp", "mnuRestore", "mnuExport",
-                                 "mnuImport", "mnuNameYourOwn", "mnuDesign", "mnuConvert"})
+        for (const char* name : {"mnuBackUp", "mnuRestore", "mnuExport", "mnuImport", "mnuNameYourOwn", "mnuDesign",
+                                 "mnuConvert"})
             QVERIFY2(!plain.menuItem(QLatin1String(name))->isEnabled(), name);
         for (const char* name : {"mnuUpdateGames", "mnuRoster", "mnuAddTeam", "mnuChangeTeam", "mnuGeneralOptions",
-                                 "mnuAddFilter", "mnuChangeFilter", "mnuExitProgram", "mnuAbout", "mnuTeamScoring",
-                                 "mnuGames", "mnuRecord", "mnuRosterRpt"})
+                                 "mnuAddFilter", "mnuChangeFilter", "mnuExitProgram", "mnuAbout", "mnuPlayerStats",
+                                 "mnuGoalieStats", "mnuTeamScoring", "mnuGames", "mnuRecord", "mnuRosterRpt"})
             QVERIFY2(plain.menuItem(QLatin1String(name))->isEnabled(), name);
-        QVERIFY(!plain.toolbarButton(QStringLiteral("Player"))->isEnabled());
-        QVERIFY(!plain.toolbarButton(QStringLiteral("Goalie"))->isEnabled());
+        QVERIFY(plain.toolbarButton(QStringLiteral("Player"))->isEnabled());
+        QVERIFY(plain.toolbarButton(QStringLiteral("Goalie"))->isEnabled());
         QVERIFY(plain.toolbarButton(QStringLiteral("UpdateGames"))->isEnabled());
         QVERIFY(!plain.menuItem(QStringLiteral("mn_SendUsYourData"))->isEnabled());
         plain.setUploadOpener([](const QString&) {});
