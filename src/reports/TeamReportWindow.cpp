@@ -129,7 +129,8 @@ void TeamReportWindow::cmdCompute_Click()
         return;
     grid()->setCaption(g.ReportTitle);
     runComputation([this] {
-        beforeRecompute();
+        if (formatBeforeCompute_)
+            Format();
         computeReport();
     });
 }

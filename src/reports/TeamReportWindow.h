@@ -31,6 +31,8 @@ public:
     // under the title chosen; a cancelled dialog changes nothing.
     void cmdCompute_Click();
     void cmdClose_Click() { closeReport(); }
+    // Column widths for the report's font size; run after every size applied.
+    virtual void Format() {}
 
 protected:
     TeamReportWindow(int formNumber, const QString& workTable, int helpTopic);
@@ -40,8 +42,9 @@ protected:
     void loadReport(const QString& gridCaption, const QString& windowCaption);
     // Computes the rows, writes the work table and sets which columns show.
     virtual void computeReport() = 0;
-    // Runs before the computation that Compute starts (the widths, for some).
-    virtual void beforeRecompute() {}
+    // Whether Compute lays the widths out again before it computes.
+    void setFormatBeforeCompute(bool on) { formatBeforeCompute_ = on; }
+    void fontSizeChanged() override { Format(); }
     // The report again, as after a click on an option box that changes it.
     void recompute();
 
@@ -64,6 +67,9 @@ protected:
     // Sets the widths of the row for the report's font size; another size
     // changes nothing.
     void applyWidths(const std::vector<WidthRow>& table);
+
+private:
+    bool formatBeforeCompute_ = false;
 };
 
 // The values of the project-wide state that the computations take.

@@ -29,6 +29,7 @@ frmRecord::frmRecord() : TeamReportWindow(FormNo::Record, QStringLiteral("RptRec
     grid()->setCaption(QStringLiteral("Won/Lost Record"));
     grid()->setFrozen(true);
     setHeadingStyle({true, true, true});
+    setFormatBeforeCompute(true);
 
     chkShowGoals = optionBox("chkShowGoals", QStringLiteral("Show Goals For/Goals Against"), 120, 4020, 3000, [this] {
         setColumnVisible(GF, chkShowGoals->isChecked());

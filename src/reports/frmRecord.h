@@ -15,15 +15,12 @@ public:
     QCheckBox* chkShowPct = nullptr;
     QCheckBox* chkShowPoints = nullptr;
 
-    // Column widths by font size.
-    void Format();
+    void Format() override;
     void PrintRecordReport() { PrintReport(); }
 
 protected:
     void Form_Load() override;
     void computeReport() override;
-    void beforeRecompute() override { Format(); }
-    void fontSizeChanged() override { Format(); }
 };
 
 }  // namespace vh

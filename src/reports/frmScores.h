@@ -20,7 +20,7 @@ public:
 
     void cmdShort_Click();
     void cmdLong_Click();
-    void Format();
+    void Format() override;
     // The period, overtime and "-" columns of the long layout, by the last
     // computation's games and the periods box.
     void ShowPeriodColumns();
@@ -30,7 +30,6 @@ public:
 protected:
     void Form_Load() override;
     void computeReport() override;
-    void fontSizeChanged() override { Format(); }
     int firstAlignedColumn() const override { return 3; }
 
 private:

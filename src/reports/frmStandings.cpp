@@ -32,6 +32,7 @@ frmStandings::frmStandings()
     grid()->setCaption(QStringLiteral("Team Standings"));
     grid()->setFrozen(true);
     setHeadingStyle({true, true, true});
+    setFormatBeforeCompute(true);
 
     chkShowGoals = optionBox("chkShowGoals", QStringLiteral("Show Goals For/Goals Against"), 120, 4020, 3000, [this] {
         setColumnVisible(GF, chkShowGoals->isChecked());

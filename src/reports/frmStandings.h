@@ -15,14 +15,12 @@ public:
     QCheckBox* chkShowStreak = nullptr;
     QCheckBox* chkShowPct = nullptr;
 
-    void Format();
+    void Format() override;
     void PrintStandingsReport() { PrintReport(); }
 
 protected:
     void Form_Load() override;
     void computeReport() override;
-    void beforeRecompute() override { Format(); }
-    void fontSizeChanged() override { Format(); }
 };
 
 }  // namespace vh

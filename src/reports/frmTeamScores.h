@@ -11,13 +11,12 @@ class frmTeamScores : public TeamReportWindow {
 public:
     frmTeamScores();
 
-    void Format();
+    void Format() override;
     void PrintScoresReport() { PrintReport(); }
 
 protected:
     void Form_Load() override;
     void computeReport() override;
-    void fontSizeChanged() override { Format(); }
 };
 
 }  // namespace vh

@@ -340,34 +340,38 @@ QString Database::translateSql(const QString& sql)
     return out;
 }
 
+namespace {
+
+// Prepares the statement text as the engine runs it and binds the parameters.
+void prepareBound(Database& db, Stmt& s, const QString& sql, const QVariantList& params)
+{
+    const QByteArray q = Database::translateSql(sql).toUtf8();
+    const int rc = sqlite3_prepare_v2(db.handle(), q.constData(), int(q.size()), &s.st, nullptr);
+    if (rc != SQLITE_OK)
+        db.raise(rc, sql);
+    for (int i = 0; i < params.size(); ++i)
+        bindValue(db, s.st, i + 1, params[i]);
+}
+
+}  // namespace
+
 int Database::execute(const QString& sql, const QVariantList& params)
 {
-    sqlite3* h = handle();
     Stmt s;
-    const QByteArray q = translateSql(sql).toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, sql);
-    for (int i = 0; i < params.size(); ++i)
-        bindValue(*this, s.st, i + 1, params[i]);
+    prepareBound(*this, s, sql, params);
+    int rc;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
         raise(rc, sql);
-    return sqlite3_changes(h);
+    return sqlite3_changes(handle());
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& params)
 {
-    sqlite3* h = handle();
     Stmt s;
-    const QByteArray q = translateSql(sql).toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, sql);
-    for (int i = 0; i < params.size(); ++i)
-        bindValue(*this, s.st, i + 1, params[i]);
-    rc = sqlite3_step(s.st);
+    prepareBound(*this, s, sql, params);
+    const int rc = sqlite3_step(s.st);
     if (rc == SQLITE_ROW)
         return readColumn(s.st, 0, FieldType::Unknown);
     if (rc != SQLITE_DONE)
@@ -378,15 +382,10 @@ QVariant Database::scalar(const QString& sql, const QVariantList& params)
 void Database::forEachRow(const QString& sql, const QVariantList& params,
                           const std::function<void(const RowView&)>& row)
 {
-    sqlite3* h = handle();
     Stmt s;
-    const QByteArray q = translateSql(sql).toUtf8();
-    int rc = sqlite3_prepare_v2(h, q.constData(), int(q.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        raise(rc, sql);
-    for (int i = 0; i < params.size(); ++i)
-        bindValue(*this, s.st, i + 1, params[i]);
+    prepareBound(*this, s, sql, params);
     const RowView view(s.st);
+    int rc;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW)
         row(view);
     if (rc != SQLITE_DONE)
