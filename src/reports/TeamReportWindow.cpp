@@ -53,6 +53,23 @@ QCheckBox* TeamReportWindow::optionBox(const char* name, const QString& caption,
     return box;
 }
 
+QCheckBox* TeamReportWindow::columnBox(const char* name, const QString& caption, int left, int top, int width,
+                                       std::initializer_list<int> columns)
+{
+    QCheckBox* box = makeCheckBox(this, QLatin1String(name), caption, left, top, width);
+    box->setChecked(true);
+    connect(box, &QCheckBox::clicked, this, [this, shown = std::vector<int>(columns)](bool checked) {
+        for (int column : shown)
+            setColumnVisible(column, checked);
+    });
+    return box;
+}
+
+ReportColumn TeamReportWindow::numberColumn(const char* field, const char* caption)
+{
+    return {QLatin1String(field), QLatin1String(caption), -1, Qt::AlignRight};
+}
+
 void TeamReportWindow::setColumnVisible(int column, bool visible)
 {
     std::vector<ReportColumn> columns = grid()->columns();

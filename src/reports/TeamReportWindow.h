@@ -52,6 +52,11 @@ protected:
     // A box that starts ticked and runs `clicked` when the user changes it.
     QCheckBox* optionBox(const char* name, const QString& caption, int left, int top, int width,
                          std::function<void()> clicked);
+    // A box that starts ticked and shows or hides `columns` as it is ticked.
+    QCheckBox* columnBox(const char* name, const QString& caption, int left, int top, int width,
+                         std::initializer_list<int> columns);
+    // A right-aligned column of a number field.
+    static ReportColumn numberColumn(const char* field, const char* caption);
     void placeGrid(int left, int top, int width, int height);
     void setColumnVisible(int column, bool visible);
     bool columnVisible(int column) const;

@@ -19,9 +19,7 @@ frmRecord::frmRecord() : TeamReportWindow(FormNo::Record, QStringLiteral("RptRec
     setWindowTitle(QStringLiteral("Record"));
     setDesignSize(8640, 5160);
     placeGrid(120, 120, 8400, 3780);
-    const auto number = [](const char* field, const char* caption) {
-        return ReportColumn{QLatin1String(field), QLatin1String(caption), -1, Qt::AlignRight};
-    };
+    const auto number = &TeamReportWindow::numberColumn;
     grid()->setColumns({{QStringLiteral("GameTypeDescription"), QStringLiteral("Game Type"), -1, Qt::AlignLeft},
                         number("GamesWon", "Won"), number("GamesLost", "Lost"), number("GamesTied", "Tie"),
                         number("GoalsFor", "GF"), number("GoalsAgainst", "GA"), number("WinPct", "Pct"),
@@ -31,14 +29,9 @@ frmRecord::frmRecord() : TeamReportWindow(FormNo::Record, QStringLiteral("RptRec
     setHeadingStyle({true, true, true});
     setFormatBeforeCompute(true);
 
-    chkShowGoals = optionBox("chkShowGoals", QStringLiteral("Show Goals For/Goals Against"), 120, 4020, 3000, [this] {
-        setColumnVisible(GF, chkShowGoals->isChecked());
-        setColumnVisible(GA, chkShowGoals->isChecked());
-    });
-    chkShowPct = optionBox("chkShowPct", QStringLiteral("Show Percent"), 3240, 4020, 1800,
-                           [this] { setColumnVisible(Pct, chkShowPct->isChecked()); });
-    chkShowPoints = optionBox("chkShowPoints", QStringLiteral("Show Points"), 5160, 4020, 1800,
-                              [this] { setColumnVisible(Points, chkShowPoints->isChecked()); });
+    chkShowGoals = columnBox("chkShowGoals", QStringLiteral("Show Goals For/Goals Against"), 120, 4020, 3000, {GF, GA});
+    chkShowPct = columnBox("chkShowPct", QStringLiteral("Show Percent"), 3240, 4020, 1800, {Pct});
+    chkShowPoints = columnBox("chkShowPoints", QStringLiteral("Show Points"), 5160, 4020, 1800, {Points});
     addCloseButtons(5970, 4560);
 }
 

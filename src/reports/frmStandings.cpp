@@ -22,9 +22,7 @@ frmStandings::frmStandings()
     setWindowTitle(QStringLiteral("Standings"));
     setDesignSize(8880, 5160);
     placeGrid(120, 120, 8640, 3780);
-    const auto number = [](const char* field, const char* caption) {
-        return ReportColumn{QLatin1String(field), QLatin1String(caption), -1, Qt::AlignRight};
-    };
+    const auto number = &TeamReportWindow::numberColumn;
     grid()->setColumns({{QStringLiteral("TeamName"), QStringLiteral("Team"), -1, Qt::AlignLeft},
                         number("GamesWon", "Won"), number("GamesLost", "Lost"), number("GamesTied", "Tie"),
                         number("Streak", "Streak"), number("WinPct", "Pct"), number("GoalsFor", "GF"),
@@ -34,14 +32,9 @@ frmStandings::frmStandings()
     setHeadingStyle({true, true, true});
     setFormatBeforeCompute(true);
 
-    chkShowGoals = optionBox("chkShowGoals", QStringLiteral("Show Goals For/Goals Against"), 120, 4020, 3000, [this] {
-        setColumnVisible(GF, chkShowGoals->isChecked());
-        setColumnVisible(GA, chkShowGoals->isChecked());
-    });
-    chkShowStreak = optionBox("chkShowStreak", QStringLiteral("Show Streak"), 3240, 4020, 1700,
-                              [this] { setColumnVisible(Streak, chkShowStreak->isChecked()); });
-    chkShowPct = optionBox("chkShowPct", QStringLiteral("Show Pct"), 5060, 4020, 1500,
-                           [this] { setColumnVisible(Pct, chkShowPct->isChecked()); });
+    chkShowGoals = columnBox("chkShowGoals", QStringLiteral("Show Goals For/Goals Against"), 120, 4020, 3000, {GF, GA});
+    chkShowStreak = columnBox("chkShowStreak", QStringLiteral("Show Streak"), 3240, 4020, 1700, {Streak});
+    chkShowPct = columnBox("chkShowPct", QStringLiteral("Show Pct"), 5060, 4020, 1500, {Pct});
     addCloseButtons(6210, 4560);
 }
 
