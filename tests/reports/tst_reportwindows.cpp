@@ -234,7 +234,8 @@ private slots:
         w->cmdCompute->click();
         QCOMPARE(grid->caption(), QStringLiteral("First two"));
         QCOMPARE(shownCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "Pct", "Points"}));
-        QCOMPARE(unpadded(shownRows(grid)), (QStringList{"No Game Type|0|0|1|.500|1", "League|1|0|0|1.000|2", "TOTALS|1|0|1|.750|3"}));
+        QCOMPARE(unpadded(shownRows(grid)),
+                 (QStringList{"No Game Type|0|0|1|.500|1", "League|1|0|0|1.000|2", "TOTALS|1|0|1|.750|3"}));
         answerCompute(QStringLiteral("1"), QStringLiteral("1"), QString());
         w->cmdCompute->click();
         QCOMPARE(shownCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Pct", "Points"}));  // no tie
@@ -268,7 +269,8 @@ private slots:
         QCOMPARE(w->grid()->caption(), QStringLiteral("Team Standings"));
         QCOMPARE(g.ReportTitle, QStringLiteral("Team Standings"));
         // Equal points and wins: team-table order.
-        QCOMPARE(unpadded(shownRows(w->grid())), (QStringList{"Ants|1|1|1|Lost 1|.500|6|8|3", "Bees|1|0|1|-|.750|7|2|3"}));
+        QCOMPARE(unpadded(shownRows(w->grid())),
+                 (QStringList{"Ants|1|1|1|Lost 1|.500|6|8|3", "Bees|1|0|1|-|.750|7|2|3"}));
         grab(frame.get(), "standings");
         w->chkShowStreak->click();
         w->chkShowPct->click();
