@@ -1,5 +1,7 @@
 #include "reports/TeamReportWindow.h"
 
+#include "platform/MsgBox.h"
+#include "platform/RuntimeError.h"
 #include "platform/basic/Basic.h"
 #include "shell/Controls.h"
 #include "shell/Globals.h"
@@ -124,7 +126,7 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
     SelectFontSize(10);
     SetFont(reportDesignFontName());
     SelectFontName(reportDesignFontName());
-    runComputation([this] { computeReport(); }, false);
+    runComputation([this] { computeOrTell(); }, false);
     if (!gridCaption.isEmpty())
         grid()->setCaption(gridCaption);
     g.ReportTitle = grid()->caption().trimmed();
@@ -136,7 +138,17 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
 
 void TeamReportWindow::recompute()
 {
-    runComputation([this] { computeReport(); });
+    runComputation([this] { computeOrTell(); });
+}
+
+void TeamReportWindow::computeOrTell()
+{
+    try {
+        computeReport();
+    } catch (const RuntimeError& e) {
+        MsgBox(QStringLiteral("The report could not be computed.\r") + e.details(), g.MsgStyleWarn,
+               QStringLiteral("Report Error"));
+    }
 }
 
 void TeamReportWindow::cmdCompute_Click()
@@ -148,7 +160,7 @@ void TeamReportWindow::cmdCompute_Click()
     runComputation([this] {
         if (formatBeforeCompute_)
             Format();
-        computeReport();
+        computeOrTell();
     });
 }
 

@@ -387,6 +387,13 @@ private slots:
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages[0].contains(QStringLiteral("Roster - Ants")));
         QVERIFY(pages[0].contains(QStringLiteral("the power play when asked")));
+
+        // A database failure is told, and the window stays usable.
+        Db().execute(QStringLiteral("drop table People"));
+        env->expectMsgBox(QStringLiteral("The report could not be computed."), vbOK, QStringLiteral("Report Error"));
+        w->chkShowNotes->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!w->isComputing() && w->isEnabled());
     }
 };
 
