@@ -8,12 +8,27 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 namespace vh {
 
 namespace {
 constexpr int kColumns = 11;
-}
+constexpr int kDashColumn = 8;  // Col9, the "-" between the period goals and the total
+
+// The "-" column is never underlined: a line of dashes would run into it.
+class NoUnderline : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setUnderline(false);
+    }
+};
+}  // namespace
 
 frmScores::frmScores() : TeamReportWindow(FormNo::Scores, QStringLiteral("RptScores"), HelpTopic::GameScores)
 {
@@ -28,6 +43,7 @@ frmScores::frmScores() : TeamReportWindow(FormNo::Scores, QStringLiteral("RptSco
     grid()->setCaption(QStringLiteral("Game Scores"));
     hideHeadings();
     setHeadingStyle({true, false, false});
+    grid()->view()->setItemDelegateForColumn(kDashColumn, new NoUnderline(grid()->view()));
 
     const auto rewrite = [this] {
         Format();
@@ -110,7 +126,7 @@ void frmScores::ShowPeriodColumns()
     setColumnVisible(5, on && maxPeriods_ > 2);
     setColumnVisible(6, on && maxPeriods_ > 3);
     setColumnVisible(7, on && anyOvertime_);
-    setColumnVisible(8, on);
+    setColumnVisible(kDashColumn, on);
 }
 
 void frmScores::computeReport()

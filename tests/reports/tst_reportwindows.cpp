@@ -310,6 +310,9 @@ private slots:
         QVERIFY(pages.value(0).contains(QStringLiteral("Game Scores - Ants")));
         QVERIFY(pages.value(0).contains(QStringLiteral("Season opener")));
 
+        button("Underline")->trigger();
+        grab(frame.get(), "scores-underlined");
+        button("Underline")->trigger();
         w->chkShowPeriods->click();
         QCOMPARE(shownRows(w->grid())[0], QStringLiteral("1.|10/1/2026|Rivals|2|Won"));
         w->chkShowPeriods->click();
@@ -360,6 +363,9 @@ private slots:
         chooseFontSize(4);
         QCOMPARE(w->grid()->columnWidth(0), 4800);
         QCOMPARE(w->grid()->columnWidth(6), 1420);
+        w->SetFontSize(16);  // not a size of the box: the font changes, the widths stay
+        QCOMPARE(w->grid()->look().fontSize, 16);
+        QCOMPARE(w->grid()->columnWidth(0), 4800);
     }
 
     void rosterOpensWithoutGridLinesAndPrintsItsLines()

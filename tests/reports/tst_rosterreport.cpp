@@ -92,6 +92,18 @@ private slots:
         QCOMPARE(ComputeRoster(Db(), everything(1)), QStringList());
     }
 
+    void workTablesNumberTheirRowsIn32Bits()
+    {
+        // A roster of many players with long notes passes 32767 lines.
+        for (const char* table : {"RptRecord", "RptStandings", "RptScores", "RptTeamScores", "RptRoster"}) {
+            Recordset rs = Db().openRecordset(QLatin1String(table));
+            rs.addNew();
+            rs.setValue(QStringLiteral("SortKey"), 40000);
+            rs.update();
+            QCOMPARE(Db().scalar(QStringLiteral("select max(SortKey) from %1").arg(QLatin1String(table))).toInt(), 40000);
+        }
+    }
+
     void notesWrapAtTheLastBlankWithinFifty()
     {
         // 43 characters fit beside "Notes: "; 44 make 51 and cut at a blank.

@@ -139,6 +139,16 @@ private slots:
         QCOMPARE(cells(r.lines[1]), (QStringList{"2.", "10/1/2026", "Away Side", "5-3", "Won", "", "", "", "", "", ""}));
     }
 
+    void datesByTheRegionalSettings()
+    {
+        addGame(1, 1, scored(1, 0, {}, {}));
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const ScoresReport r = ComputeScores(Db(), scoresFor(1));
+        QLocale::setDefault(before);
+        QCOMPARE(r.lines[0][1], QStringLiteral("01.10.2026"));
+    }
+
     void noListedGameGivesOneLine()
     {
         addGame(1, 1, scored(1, 0, {}, {}));
