@@ -136,6 +136,9 @@ int main(int argc, char** argv)
             printer.setOutputFileName(dir->path() + QStringLiteral("/probe.pdf"));
             probe.print(printer);
             pages = probe.lastPageCount();
+            // VH_GRAB_DIR keeps the printed report to look at.
+            if (!qEnvironmentVariableIsEmpty("VH_GRAB_DIR"))
+                QFile::copy(pdf, qEnvironmentVariable("VH_GRAB_DIR") + QStringLiteral("/league-report.pdf"));
         }
         w->unloadForm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace vh {
@@ -57,7 +58,10 @@ SqlCondition gameSelection(const ReportCriteria& c, const QString& alias)
     return out;
 }
 
-bool gameSelected(const ReportCriteria& c, int gameNumber, const QVariant& homeTeam, int gameType)
+namespace {
+
+// A game without a type (Null) passes the type test, as it does in SQL.
+bool selected(const ReportCriteria& c, int gameNumber, const QVariant& homeTeam, std::optional<int16_t> gameType)
 {
     if (gameNumber < c.lowGame || gameNumber > c.highGame)
         return false;
@@ -66,9 +70,22 @@ bool gameSelected(const ReportCriteria& c, int gameNumber, const QVariant& homeT
         if ((home && !c.includeHome) || (!home && !c.includeAway))
             return false;
     }
-    if (!c.gameTypeCounts(int16_t(gameType)))
+    if (gameType && !c.gameTypeCounts(*gameType))
         return false;
     return std::find(c.excludedGames.begin(), c.excludedGames.end(), gameNumber) == c.excludedGames.end();
+}
+
+}  // namespace
+
+bool gameSelected(const ReportCriteria& c, int gameNumber, const QVariant& homeTeam, int gameType)
+{
+    return selected(c, gameNumber, homeTeam, int16_t(gameType));
+}
+
+bool gameSelected(const ReportCriteria& c, int gameNumber, const QVariant& homeTeam, const QVariant& gameType)
+{
+    return selected(c, gameNumber, homeTeam,
+                    gameType.isNull() ? std::nullopt : std::optional<int16_t>(int16_t(gameType.toInt())));
 }
 
 }  // namespace vh

@@ -24,5 +24,7 @@ SqlCondition gameSelection(const ReportCriteria& criteria, const QString& alias 
 
 // The same test for one row; homeTeam may be Null.
 bool gameSelected(const ReportCriteria& criteria, int gameNumber, const QVariant& homeTeam, int gameType);
+// The same, with the stored GameType as read: a Null type passes the type test.
+bool gameSelected(const ReportCriteria& criteria, int gameNumber, const QVariant& homeTeam, const QVariant& gameType);
 
 }  // namespace vh

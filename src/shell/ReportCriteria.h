@@ -17,7 +17,8 @@ struct ReportCriteria {
     bool includeHome = true;
     bool includeAway = true;
     // When false, a game whose type is listed here as not included is left
-    // out; a type that is not listed (or "No Game Type", 0) always counts.
+    // out ("No Game Type" is type 0 and may be left out too); a type that is
+    // not listed always counts.
     bool allGameTypes = true;
     std::vector<std::pair<int16_t, bool>> gameTypes;  // (GameTypeNumber, included), in list order
     std::vector<int16_t> excludedGames;               // game numbers left out

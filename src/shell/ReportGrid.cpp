@@ -61,25 +61,28 @@ void ReportTableModel::setSource(Database* db, const QString& table)
 
 void ReportTableModel::requery()
 {
-    beginResetModel();
-    rows_.clear();
-    fields_.clear();
+    // Read first: a failed read leaves the model as it was.
+    QStringList fields;
+    std::vector<std::vector<QString>> rows;
     if (db_ && !table_.isEmpty()) {
         // The table name is one of the program's own work tables, never typed.
         Recordset rs = db_->openRecordset(QStringLiteral("select * from ") + table_ +
                                           QStringLiteral(" order by SortKey"));
         for (const FieldInfo& f : rs.fields())
-            fields_ << f.name;
+            fields << f.name;
         while (!rs.eof()) {
             std::vector<QString> row;
-            row.reserve(size_t(fields_.size()));
-            for (const QString& f : std::as_const(fields_))
+            row.reserve(size_t(fields.size()));
+            for (const QString& f : std::as_const(fields))
                 row.push_back(rs.value(f).toString());
-            rows_.push_back(std::move(row));
+            rows.push_back(std::move(row));
             rs.moveNext();
         }
         rs.close();
     }
+    beginResetModel();
+    fields_ = std::move(fields);
+    rows_ = std::move(rows);
     columnField_.clear();
     for (const ReportColumn& c : columns_)
         columnField_.push_back(fieldIndex(c.field));

@@ -1,5 +1,7 @@
 #include "shell/ReportWindow.h"
 
+#include "platform/MsgBox.h"
+#include "platform/Runtime.h"
 #include "platform/basic/Basic.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QPointer>
+#include <optional>
 #include <vector>
 
 namespace vh {
@@ -150,23 +153,17 @@ void ReportWindow::GridLines()
     applyLook();
 }
 
-void ReportWindow::AlignLeft()
+void ReportWindow::alignValues(Qt::Alignment alignment)
 {
-    if (!computing_)
-        grid_->alignColumns(firstAlignedColumn(), Qt::AlignLeft);
+    if (computing_)
+        return;
+    grid_->alignColumns(firstAlignedColumn(), alignment);
+    alignmentChanged(alignment);
 }
 
-void ReportWindow::AlignCenter()
-{
-    if (!computing_)
-        grid_->alignColumns(firstAlignedColumn(), Qt::AlignHCenter);
-}
-
-void ReportWindow::AlignRight()
-{
-    if (!computing_)
-        grid_->alignColumns(firstAlignedColumn(), Qt::AlignRight);
-}
+void ReportWindow::AlignLeft() { alignValues(Qt::AlignLeft); }
+void ReportWindow::AlignCenter() { alignValues(Qt::AlignHCenter); }
+void ReportWindow::AlignRight() { alignValues(Qt::AlignRight); }
 
 void ReportWindow::PrintReport()
 {
@@ -192,32 +189,47 @@ bool ReportWindow::runComputation(const std::function<void()>& steps, bool empty
         return false;
     computing_ = true;
     QPointer<ReportWindow> self(this);
+    bool done = false;
+    std::optional<RuntimeError> failure;
+    // A failed database step ends the run with a message instead of taking
+    // the program down; the grid shows what the table holds.
+    const auto guarded = [&failure](const std::function<void()>& step) {
+        if (failure)
+            return;
+        try {
+            step();
+        } catch (...) {
+            failure = describeException(std::current_exception());
+        }
+    };
     {
         const CommandHold hold(this);
         ShowHourglass();
-        if (emptyFirst)
-            emptyWorkTable();
+        guarded([&] {
+            if (emptyFirst)
+                emptyWorkTable();
+        });
         grid_->clearRows();
         // Let the empty grid paint; what the user does meanwhile waits.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        try {
-            if (self)
+        if (self) {
+            guarded([&] {
                 steps();
-        } catch (...) {
-            if (self) {
-                computing_ = false;
-                requery();
-            }
-            ShowArrowPointer();
-            throw;
+                done = true;
+            });
+            computing_ = false;
+            std::optional<RuntimeError> stepFailure = std::move(failure);
+            failure.reset();
+            guarded([&] { requery(); });
+            if (stepFailure)
+                failure = std::move(stepFailure);
         }
-        if (self)
-            requery();
         ShowArrowPointer();
     }
-    if (self)
-        computing_ = false;
-    return true;
+    if (failure && self)
+        MsgBox(QStringLiteral("The report could not be computed.\r") + failure->details(), g.MsgStyleWarn,
+               QStringLiteral("Report Error"));
+    return done;
 }
 
 void ReportWindow::closeReport()

@@ -60,6 +60,8 @@ protected:
     virtual int firstAlignedColumn() const { return 1; }
     // After an applied SetFontSize: lay the columns out for the new size.
     virtual void fontSizeChanged() {}
+    // After an alignment command, with the alignment the value columns took.
+    virtual void alignmentChanged(Qt::Alignment) {}
 
     // The look from ReportBold, ReportItalic, ReportUnderline, ReportGridLines
     // and the report's font.
@@ -74,8 +76,9 @@ protected:
     // One run: hourglass, the work table emptied and shown empty, one yield
     // with the window's and the frame's commands held off, `steps`, the table
     // shown again, arrow. `emptyFirst` false keeps the table until the steps
-    // empty it themselves. Returns false, doing nothing, while another run is
-    // going.
+    // empty it themselves. A database error ends the run with one message.
+    // Returns true when the steps ran to the end; false, doing nothing, while
+    // another run is going.
     bool runComputation(const std::function<void()>& steps, bool emptyFirst = true);
     void emptyWorkTable();
     // Reads the work table into the grid again.
@@ -88,6 +91,7 @@ protected:
     class CommandHold;
 
 private:
+    void alignValues(Qt::Alignment alignment);
     ReportGrid* grid_ = nullptr;
     QString fontName_;
     int16_t fontSize_ = 8;

@@ -156,7 +156,8 @@ ColumnLayout buildColumns(const StatsReport& report, const StatsFormat& format, 
                           const TextMeasurer& measure);
 
 // The report rows in display order (persons, the separator row, TOTALS last),
-// one value per field of statsReportFields(kind).
+// one value per field of statsReportFields(kind): SortKey from 1, the numbers,
+// then finished texts (names without the blanks that pad them to 25).
 QStringList statsReportFields(char kind);
 QString statsReportTable(char kind);  // "RptPlayer" or "RptGoalie"
 std::vector<QVariantList> statsReportRows(const StatsReport& report);

@@ -174,6 +174,10 @@ void frmCompute::FillGameList()
     lstSpecialSelect->clear();
     if (input_.selectedTeamCount != 1) {
         fraSpecialSelect->hide();
+        // The dialog closes up over the room the list leaves.
+        setDesignSize(5520, 6180);
+        place(cmdCompute, 2520, 5640, 1400, 375);
+        place(cmdCancel, 3990, 5640, 1400, 375);
         return;
     }
     lstSpecialSelect->addItems(computeGameLines(Db(), input_.currentTeam));

@@ -102,7 +102,6 @@ void frmStats::Form_Load()
     report_ = StatsReport();
     const bool goalie = goalies();
     setWorkTable(goalie ? QStringLiteral("RptGoalie") : QStringLiteral("RptPlayer"));
-    emptyWorkTable();
     const QString kind = goalie ? QStringLiteral("Goalie Statistics") : QStringLiteral("Player Statistics");
     setCaption(kind + QStringLiteral(" - ") + (goalie ? g.GoalieRptDescription : g.PlayerRptDescription).str().trimmed());
     tdbStats->setCaption(g.SelectedTeamCount < 2 ? kind + QStringLiteral(" - ") + g.SelectedTeamCaption : kind);
@@ -126,11 +125,10 @@ void frmStats::Form_Load()
             SortStats();
             WriteToDB();
             SetSplits();
-        },
-        false);
+        });
 
-    lblClickFormat->setText(goalie ? QStringLiteral("Click Format to change report (30 categories to choose from)")
-                               : QStringLiteral("Click Format to change report (28 categories to choose from)"));
+    lblClickFormat->setText(QStringLiteral("Click Format to change report (%1 categories to choose from)")
+                                .arg(goalie ? 30 : 28));
     ShowArrowPointer();
     if (g.StatsHintOption != 0) {
         MsgBox(QStringLiteral("Not all categories are on this report.\r\rClick FORMAT to select the categories you "
@@ -207,9 +205,9 @@ void frmStats::BuildColumns()
     for (const StatsColumn& c : layout.columns)
         columns.push_back({c.dataField, c.caption, c.width, alignmentOf(c.alignment)});
     ColumnCount = layout.columnCount;
+    // The grid keeps its look: the new columns take it as they come.
     tdbStats->setFrozen(false);
     tdbStats->setColumns(std::move(columns));
-    applyLook();
 }
 
 void frmStats::SortStats()
@@ -372,28 +370,12 @@ void frmStats::fontSizeChanged()
     SetSplits();
 }
 
-void frmStats::AlignLeft()
+// New layouts align the value columns the same way.
+void frmStats::alignmentChanged(Qt::Alignment alignment)
 {
-    if (isComputing())
-        return;
-    ReportWindow::AlignLeft();
-    ColumnAlignment = QLatin1Char('L');
-}
-
-void frmStats::AlignCenter()
-{
-    if (isComputing())
-        return;
-    ReportWindow::AlignCenter();
-    ColumnAlignment = QLatin1Char('C');
-}
-
-void frmStats::AlignRight()
-{
-    if (isComputing())
-        return;
-    ReportWindow::AlignRight();
-    ColumnAlignment = QLatin1Char('R');
+    ColumnAlignment = alignment == Qt::AlignLeft      ? QLatin1Char('L')
+                      : alignment == Qt::AlignHCenter ? QLatin1Char('C')
+                                                      : QLatin1Char('R');
 }
 
 void frmStats::BoldFont()

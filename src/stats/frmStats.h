@@ -35,9 +35,6 @@ public:
     void WriteToDB();
     void SetSplits();
     void SetFontSize(int16_t size) override;
-    void AlignLeft() override;
-    void AlignCenter() override;
-    void AlignRight() override;
     void BoldFont() override;
     void PrintStatsReport();
     void PrintReport() override { PrintStatsReport(); }
@@ -68,6 +65,7 @@ protected:
     void Form_Unload() override;
     int firstAlignedColumn() const override { return ColumnCount; }
     void fontSizeChanged() override;
+    void alignmentChanged(Qt::Alignment alignment) override;
 
 private:
     // The steps of the computation.

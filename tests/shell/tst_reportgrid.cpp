@@ -8,7 +8,9 @@
 #include "support/TestMain.h"
 
 #include <QHeaderView>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -208,6 +210,28 @@ private slots:
         for (auto it = seen.cbegin(); it != seen.cend(); ++it)
             QCOMPARE(it.value(), 1);
         QVERIFY(pages.last().contains(QStringLiteral("TOTALS")));
+    }
+
+    void previewShowsThePagesUnderItsTitle()
+    {
+        seedPlayers(150);
+        ReportTableModel model;
+        model.setSource(&Db(), QStringLiteral("RptPlayer"));
+        model.setColumns(playerColumns());
+        model.requery();
+        QString title;
+        int pages = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            if (auto* view = dialog->findChild<QPrintPreviewWidget*>())
+                pages = view->pageCount();
+            dialog->close();
+        });
+        ReportPrinter(model, ReportLook(), QStringLiteral("Player Statistics")).preview(nullptr);
+        QCOMPARE(title, QStringLiteral("Print Preview"));
+        QCOMPARE(pages, 3);
     }
 
     void wideReportsPrintLandscapeAndShrinkToFit()

@@ -32,7 +32,7 @@ QList<int> keptByRowTest(const ReportCriteria& c)
     QList<int> out;
     for (; !rs.eof(); rs.moveNext())
         if (gameSelected(c, rs.getInt(QStringLiteral("GameNumber")), rs.value(QStringLiteral("HomeTeam")),
-                         rs.isNull(QStringLiteral("GameType")) ? 0 : rs.getInt(QStringLiteral("GameType"))))
+                         rs.value(QStringLiteral("GameType"))))
             out << rs.getInt(QStringLiteral("GameNumber"));
     return out;
 }
@@ -81,6 +81,10 @@ private slots:
         types.allGameTypes = false;
         types.gameTypes = {{0, true}, {2, false}, {3, true}, {2, true}};  // the first entry of a type decides
         QTest::newRow("type left out; unlisted type kept") << types << QList<int>{1, 2, 4, 5, 6};
+        ReportCriteria noType;
+        noType.allGameTypes = false;
+        noType.gameTypes = {{0, false}, {1, true}, {2, true}};
+        QTest::newRow("no game type left out; a Null type kept") << noType << QList<int>{2, 3, 4, 5, 6};
         ReportCriteria listedButAll = types;
         listedButAll.allGameTypes = true;
         QTest::newRow("all types") << listedButAll << QList<int>{1, 2, 3, 4, 5, 6};

@@ -167,10 +167,15 @@ private slots:
         test::addStoredGame(1, 2, 8, 0, 0, 10, 11);
         Db().execute(QStringLiteral("update GameStats set GameDate = Null, Opponent = ? where GameNumber = 2"),
                      {QStringLiteral("An Opponent Whose Name Runs Long")});
-        const QStringList lines = computeGameLines(Db(), 1);
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0], QStringLiteral("1   Oct  1,2026  G7                             4 - 2  "));
-        QCOMPARE(lines[1], QStringLiteral("2                An Opponent Whose Name Runs   10 - 11 "));
+        // The lines do not follow the user's region.
+        for (const char* name : {"en_US", "de_DE", "hu_HU", "fr_FR", "C"}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+            const QStringList lines = computeGameLines(Db(), 1);
+            QCOMPARE(lines.size(), 2);
+            QCOMPARE(lines[0], QStringLiteral("1   Oct  1,2026  G7                             4 - 2  "));
+            QCOMPARE(lines[1], QStringLiteral("2                An Opponent Whose Name Runs   10 - 11 "));
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     // ---------------------------------------------------------------- frmCompute
@@ -237,6 +242,7 @@ private slots:
         in.reportCode = QStringLiteral("S");
         in.selectedTeamCount = 2;
         runDialog<frmCompute>(in, [](frmCompute* d) {
+            test::grab(d, "frmComputeStandings");
             QVERIFY(!d->txtTopXPlayers->isVisibleTo(d));
             QVERIFY(!d->cmbSortCat->isVisibleTo(d));
             QVERIFY(!d->fraHomeAway->isVisibleTo(d));

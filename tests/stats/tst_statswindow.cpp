@@ -290,6 +290,58 @@ private slots:
         QCOMPARE(gridRows(w).size(), 6);
     }
 
+    void topXKeepsItsPersonsThroughALaterSort()
+    {
+        frmStats* w = open();
+        answerNext<frmCompute>([](frmCompute* d) {
+            d->txtTopXPlayers->setText(QStringLiteral("2"));
+            d->cmdCompute->click();
+        });
+        w->cmdCompute_Click();
+        QCOMPARE(gridRows(w).size(), 3);
+        answerNext<frmSort>([](frmSort* d) {
+            d->lstCat->item(0)->setSelected(true);
+            d->optAsc->setChecked(true);
+            d->cmdOK->click();
+        });
+        w->cmdSort_Click();
+        const QStringList rows = gridRows(w);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows[0].startsWith(QStringLiteral("Ann Archer|")));
+        QVERIFY(rows[1].startsWith(QStringLiteral("Bo Brandt|")));
+    }
+
+    void formatChooserRelaysTheNewFormat()
+    {
+        frmStats::setFormatChooser([] {
+            if (g.PlayerRptDescription.str().trimmed() == QLatin1String("Goals")) {
+                g.CancelFlag = "Y";  // the second time the user cancels
+                return;
+            }
+            g.PlayerReportLine.redim(28, 0);
+            g.PlayerReportLine[1] = 5;
+            g.PlayerRptDescription = QStringLiteral("Goals");
+            g.PlayerSortCategory = 5;
+        });
+        frmStats* w = open();
+        QVERIFY(w->cmdFormat->isEnabled());
+        answerNext<frmMinimum>([](frmMinimum* d) {
+            d->txtMin->setText(QStringLiteral("4"));
+            d->cmdOK->click();
+        });
+        w->cmdMin_Click();
+        w->cmdFormat_Click();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Player Statistics - Goals"));
+        QCOMPARE(captions(w), (QStringList{"Player", "G"}));
+        QStringList rows = gridRows(w);
+        QCOMPARE(rows.size(), 6);  // no separator row any more
+        QCOMPARE(rows[0], QStringLiteral("Ann Archer|6"));
+        w->cmdFormat_Click();
+        QCOMPARE(gridRows(w), rows);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Player Statistics - Goals"));
+        frmStats::setFormatChooser({});
+    }
+
     void cancelledDialogsLeaveTheGridAsItWas()
     {
         frmStats* w = open();
@@ -327,6 +379,28 @@ private slots:
         QCOMPARE(g.MinimumValue, int16_t(4));
         QCOMPARE(g.HighGame, int16_t(9999));
         QCOMPARE(g.PlayerSortCategory, int16_t(16));
+    }
+
+    void aFailedWriteKeepsTheRowsAndSaysSo()
+    {
+        frmStats* w = open();
+        const QStringList rows = gridRows(w);
+        Db().execute(QStringLiteral("create trigger fail_rpt before insert on RptPlayer "
+                                    "begin select raise(abort, 'disk full'); end"));
+        env->expectMsgBox(QStringLiteral("The report could not be computed."), vbOK, QStringLiteral("Report Error"));
+        answerNext<frmSort>([](frmSort* d) {
+            d->lstCat->item(0)->setSelected(true);  // by name
+            d->cmdOK->click();
+        });
+        w->cmdSort_Click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(gridRows(w), rows);
+        QVERIFY(!w->isComputing());
+        QVERIFY(w->cmdSort->isEnabled());
+        Db().execute(QStringLiteral("drop trigger fail_rpt"));
+        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
+        w->cmdSort_Click();
+        QVERIFY(gridRows(w)[0].startsWith(QStringLiteral("Ed Eames")));  // by name, descending
     }
 
     void lookCommandsAndRelayoutOnAFontChange()
