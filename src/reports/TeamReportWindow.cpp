@@ -1,7 +1,5 @@
 #include "reports/TeamReportWindow.h"
 
-#include "platform/MsgBox.h"
-#include "platform/RuntimeError.h"
 #include "platform/basic/Basic.h"
 #include "shell/Controls.h"
 #include "shell/Globals.h"
@@ -126,7 +124,7 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
     SelectFontSize(10);
     SetFont(reportDesignFontName());
     SelectFontName(reportDesignFontName());
-    runComputation([this] { computeOrTell(); }, false);
+    runComputation([this] { computeReport(); }, false);
     if (!gridCaption.isEmpty())
         grid()->setCaption(gridCaption);
     g.ReportTitle = grid()->caption().trimmed();
@@ -138,18 +136,9 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
 
 void TeamReportWindow::recompute()
 {
-    runComputation([this] { computeOrTell(); });
+    runComputation([this] { computeReport(); });
 }
 
-void TeamReportWindow::computeOrTell()
-{
-    try {
-        computeReport();
-    } catch (const RuntimeError& e) {
-        MsgBox(QStringLiteral("The report could not be computed.\r") + e.details(), g.MsgStyleWarn,
-               QStringLiteral("Report Error"));
-    }
-}
 
 void TeamReportWindow::cmdCompute_Click()
 {
@@ -160,7 +149,7 @@ void TeamReportWindow::cmdCompute_Click()
     runComputation([this] {
         if (formatBeforeCompute_)
             Format();
-        computeOrTell();
+        computeReport();
     });
 }
 

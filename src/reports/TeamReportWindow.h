@@ -74,9 +74,6 @@ protected:
     void applyWidths(const std::vector<WidthRow>& table);
 
 private:
-    // computeReport, with a database failure told in a message instead of
-    // ending the program; the work table keeps what was written before.
-    void computeOrTell();
     bool formatBeforeCompute_ = false;
 };
 
