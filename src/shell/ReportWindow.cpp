@@ -117,41 +117,18 @@ void ReportWindow::SetFontSize(int16_t size)
     fontSizeChanged();
 }
 
-namespace {
-int16_t flipped(int16_t flag) { return flag == True ? False : True; }
-}  // namespace
-
-void ReportWindow::BoldFont()
+void ReportWindow::toggleLook(int16_t& flag)
 {
     if (computing_)
         return;
-    g.ReportBold = flipped(g.ReportBold);
+    flag = flag == True ? False : True;
     applyLook();
 }
 
-void ReportWindow::ItalicFont()
-{
-    if (computing_)
-        return;
-    g.ReportItalic = flipped(g.ReportItalic);
-    applyLook();
-}
-
-void ReportWindow::UnderlineFont()
-{
-    if (computing_)
-        return;
-    g.ReportUnderline = flipped(g.ReportUnderline);
-    applyLook();
-}
-
-void ReportWindow::GridLines()
-{
-    if (computing_)
-        return;
-    g.ReportGridLines = flipped(g.ReportGridLines);
-    applyLook();
-}
+void ReportWindow::BoldFont() { toggleLook(g.ReportBold); }
+void ReportWindow::ItalicFont() { toggleLook(g.ReportItalic); }
+void ReportWindow::UnderlineFont() { toggleLook(g.ReportUnderline); }
+void ReportWindow::GridLines() { toggleLook(g.ReportGridLines); }
 
 void ReportWindow::alignValues(Qt::Alignment alignment)
 {

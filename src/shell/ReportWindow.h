@@ -92,6 +92,8 @@ protected:
 
 private:
     void alignValues(Qt::Alignment alignment);
+    // Flips a look flag (True exactly or not) and applies the look.
+    void toggleLook(int16_t& flag);
     ReportGrid* grid_ = nullptr;
     QString fontName_;
     int16_t fontSize_ = 8;

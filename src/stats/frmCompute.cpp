@@ -283,12 +283,19 @@ ComputeInput ComputeInputFromState()
     const bool goalies = in.reportCode == QLatin1String("G");
     in.sortCategory = goalies ? g.GoalieSortCategory : g.PlayerSortCategory;
     in.sortDirection = (goalies ? g.GoalieSortDirection : g.PlayerSortDirection).str();
-    const auto& abbrev = goalies ? g.GoalieCatAbbrev : g.PlayerCatAbbrev;
-    for (int c = 1; c <= 50 && c <= abbrev.upper(); ++c)
-        in.categoryAbbrev[size_t(c - 1)] = abbrev[c].str();
+    in.categoryAbbrev = ReportCategoryAbbrev();
     in.selectedTeamCount = g.SelectedTeamCount;
     in.currentTeam = g.CurrentTeam;
     return in;
+}
+
+std::array<QString, 50> ReportCategoryAbbrev()
+{
+    std::array<QString, 50> out;
+    const auto& abbrev = g.ReportCode == "G" ? g.GoalieCatAbbrev : g.PlayerCatAbbrev;
+    for (int c = 1; c <= 50 && c <= abbrev.upper(); ++c)
+        out[size_t(c - 1)] = abbrev[c].str();
+    return out;
 }
 
 void StoreComputeOutput(const ComputeOutput& out)

@@ -82,6 +82,9 @@ private:
 // the report criteria, the kind's sort and ReportTitle; OK writes the chosen
 // ones back and returns true; Cancel sets CancelFlag "Y" and changes nothing.
 ComputeInput ComputeInputFromState();
+// The abbreviations of the open report's kind (goalies for "G", else
+// players), category 1 at [0].
+std::array<QString, 50> ReportCategoryAbbrev();
 void StoreComputeOutput(const ComputeOutput& output);
 bool ShowComputeDialog();
 

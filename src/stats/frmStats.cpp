@@ -103,7 +103,7 @@ void frmStats::Form_Load()
     const bool goalie = goalies();
     setWorkTable(goalie ? QStringLiteral("RptGoalie") : QStringLiteral("RptPlayer"));
     const QString kind = goalie ? QStringLiteral("Goalie Statistics") : QStringLiteral("Player Statistics");
-    setCaption(kind + QStringLiteral(" - ") + (goalie ? g.GoalieRptDescription : g.PlayerRptDescription).str().trimmed());
+    setCaption(windowCaption());
     tdbStats->setCaption(g.SelectedTeamCount < 2 ? kind + QStringLiteral(" - ") + g.SelectedTeamCaption : kind);
     lblPlayers->setText(g.SelectedTeamCount < 2 ? QStringLiteral("Players") : QStringLiteral("Career Statistics"));
     cmdFormat->setEnabled(bool(formatChooser()));
@@ -118,14 +118,10 @@ void frmStats::Form_Load()
     SelectFontName(reportDesignFontName());
     FormLoading = false;
 
-    runComputation(
-        [this] {
-            CollectStats();
-            BuildColumns();
-            SortStats();
-            WriteToDB();
-            SetSplits();
-        });
+    runComputation([this] {
+        CollectStats();
+        layOutSortAndWrite();
+    });
 
     lblClickFormat->setText(QStringLiteral("Click Format to change report (%1 categories to choose from)")
                                 .arg(goalie ? 30 : 28));
@@ -220,6 +216,23 @@ void frmStats::WriteToDB() { writeStatsReport(Db(), report_); }
 
 void frmStats::SetSplits() { tdbStats->setFrozen(true); }
 
+// The tail of a run after new criteria or a new format: the sort is left out
+// in one person's game log, whose rows stay in game order.
+void frmStats::layOutSortAndWrite()
+{
+    BuildColumns();
+    if (g.PlayerScope != "Y")
+        SortStats();
+    WriteToDB();
+    SetSplits();
+}
+
+QString frmStats::windowCaption() const
+{
+    return goalies() ? QStringLiteral("Goalie Statistics - ") + g.GoalieRptDescription.str().trimmed()
+                     : QStringLiteral("Player Statistics - ") + g.PlayerRptDescription.str().trimmed();
+}
+
 // ---------------------------------------------------------------- buttons
 
 void frmStats::cmbPlayers_Click()
@@ -259,11 +272,7 @@ void frmStats::cmdCompute_Click()
     runComputation(
         [this] {
             CollectStats();
-            BuildColumns();
-            if (g.PlayerScope != "Y")
-                SortStats();
-            WriteToDB();
-            SetSplits();
+            layOutSortAndWrite();
         },
         false);
     showForm();
@@ -277,17 +286,11 @@ void frmStats::cmdFormat_Click()
     formatChooser()();
     if (g.CancelFlag == "Y")
         return;
-    const bool goalie = goalies();
-    setCaption((goalie ? QStringLiteral("Goalie Statistics - ") : QStringLiteral("Player Statistics - ")) +
-               (goalie ? g.GoalieRptDescription : g.PlayerRptDescription).str().trimmed());
+    setCaption(windowCaption());
     runComputation(
         [this] {
             clearMinimum(report_);
-            BuildColumns();
-            if (g.PlayerScope != "Y")
-                SortStats();
-            WriteToDB();
-            SetSplits();
+            layOutSortAndWrite();
         },
         false);
 }
@@ -301,9 +304,7 @@ void frmStats::cmdSort_Click()
     in.reportCode = g.ReportCode.str();
     in.current.category = goalies() ? g.GoalieSortCategory : g.PlayerSortCategory;
     in.current.direction = (goalies() ? g.GoalieSortDirection : g.PlayerSortDirection).str();
-    const auto& abbrev = goalies() ? g.GoalieCatAbbrev : g.PlayerCatAbbrev;
-    for (int c = 1; c <= 50 && c <= abbrev.upper(); ++c)
-        in.abbrev[size_t(c - 1)] = abbrev[c].str();
+    in.abbrev = ReportCategoryAbbrev();
     const std::optional<SortChoice> choice = frmSort::ask(in);
     if (!choice) {
         g.CancelFlag = "Y";

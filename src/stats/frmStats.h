@@ -72,6 +72,8 @@ private:
     void CollectStats();
     void BuildColumns();
     void SortStats();
+    void layOutSortAndWrite();
+    QString windowCaption() const;
 
     bool goalies() const;
     StatsInput inputFromState() const;
