@@ -295,8 +295,10 @@ CREATE TABLE RptGoalie (
     User1 VARCHAR(255), User2 VARCHAR(255), User3 VARCHAR(255), User4 VARCHAR(255), User5 VARCHAR(255)
 );
 
+-- The team reports' work tables number their rows in 32 bits: a long roster
+-- report passes 32767 lines.
 CREATE TABLE RptRecord (
-    SortKey             SMALLINT,
+    SortKey             INTEGER,
     TeamNumber          SMALLINT,
     GameType            SMALLINT,
     GameTypeDescription VARCHAR(255),
@@ -310,7 +312,7 @@ CREATE TABLE RptRecord (
 );
 
 CREATE TABLE RptStandings (
-    SortKey      SMALLINT,
+    SortKey      INTEGER,
     TeamNumber   INTEGER,
     TeamName     VARCHAR(255),
     GamesWon     VARCHAR(255),
@@ -324,20 +326,20 @@ CREATE TABLE RptStandings (
 );
 
 CREATE TABLE RptScores (
-    SortKey SMALLINT,
+    SortKey INTEGER,
     Col1 VARCHAR(255), Col2 VARCHAR(255), Col3 VARCHAR(255), Col4 VARCHAR(255), Col5 VARCHAR(255),
     Col6 VARCHAR(255), Col7 VARCHAR(255), Col8 VARCHAR(255), Col9 VARCHAR(255), Col10 VARCHAR(255),
     Col11 VARCHAR(255)
 );
 
 CREATE TABLE RptTeamScores (
-    SortKey SMALLINT,
+    SortKey INTEGER,
     Col1 VARCHAR(255), Col2 VARCHAR(255), Col3 VARCHAR(255), Col4 VARCHAR(255), Col5 VARCHAR(255),
     Col6 VARCHAR(255), Col7 VARCHAR(255), Col8 VARCHAR(255), Col9 VARCHAR(255), Col10 VARCHAR(255)
 );
 
 CREATE TABLE RptRoster (
-    SortKey SMALLINT,
+    SortKey INTEGER,
     Text    VARCHAR(255)
 );
 

@@ -10,6 +10,11 @@
 #include "games/frmGameMenu.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
+#include "reports/frmRecord.h"
+#include "reports/frmRosterRpt.h"
+#include "reports/frmScores.h"
+#include "reports/frmStandings.h"
+#include "reports/frmTeamScores.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -106,6 +111,11 @@ FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
         {QStringLiteral("frmNameYourOwn"), [] { Load<frmNameYourOwn>(); }},
         {QStringLiteral("frmBackup"), [] { Load<frmBackup>(); }},
         {QStringLiteral("frmStats"), [] { Load<frmStats>(); }},
+        {QStringLiteral("frmRecord"), [] { Load<frmRecord>(); }},
+        {QStringLiteral("frmStandings"), [] { Load<frmStandings>(); }},
+        {QStringLiteral("frmScores"), [] { Load<frmScores>(); }},
+        {QStringLiteral("frmTeamScores"), [] { Load<frmTeamScores>(); }},
+        {QStringLiteral("frmRosterRpt"), [] { Load<frmRosterRpt>(); }},
     };
     // The statistics window's Format button chooses among the report formats.
     frmStats::setFormatChooser([] {

@@ -191,6 +191,23 @@ private slots:
         QCOMPARE(count.scalar({50}).toInt(), 50);
     }
 
+    void rowsStreamInOrderWithNullsAsZeroOrEmpty()
+    {
+        db_->execute(QStringLiteral("insert into T (Num, Name, Day, Flag) values (2, 'b', '2026-03-04', -1)"));
+        db_->execute(QStringLiteral("insert into T (Num, Name, Day, Flag) values (1, NULL, NULL, NULL)"));
+        QStringList seen;
+        db_->forEachRow(QStringLiteral("select Num, Name, Day, Flag from T where Num >= ? order by Num"), {1},
+                        [&](const RowView& r) {
+                            seen << QStringLiteral("%1 %2 %3 %4 %5")
+                                        .arg(r.integer(0))
+                                        .arg(r.text(1), r.date(2).toString(Qt::ISODate))
+                                        .arg(r.integer(3))
+                                        .arg(r.isNull(1) ? QStringLiteral("null") : QStringLiteral("set"));
+                        });
+        QCOMPARE(seen, (QStringList{"1   0 null", "2 b 2026-03-04 -1 set"}));
+        QVERIFY(errorNumberOf([&] { db_->forEachRow(QStringLiteral("select Nope from T"), {}, [](const RowView&) {}); }) != 0);
+    }
+
     void openRefusesWrongPasswordAndForeignFiles()
     {
         db_.reset();

@@ -374,6 +374,34 @@ QVariant Database::scalar(const QString& sql, const QVariantList& params)
     return {};
 }
 
+void Database::forEachRow(const QString& sql, const QVariantList& params,
+                          const std::function<void(const RowView&)>& row)
+{
+    Stmt s;
+    prepareBound(s.st, translateSql(sql), sql, params);
+    const RowView view(s.st);
+    int rc;
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW)
+        row(view);
+    if (rc != SQLITE_DONE)
+        raise(rc, sql);
+}
+
+bool RowView::isNull(int column) const { return sqlite3_column_type(st_, column) == SQLITE_NULL; }
+
+long long RowView::integer(int column) const { return sqlite3_column_int64(st_, column); }
+
+QString RowView::text(int column) const
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st_, column)),
+                             sqlite3_column_bytes(st_, column));
+}
+
+QDate RowView::date(int column) const
+{
+    return isNull(column) ? QDate() : QDate::fromString(text(column).left(10), Qt::ISODate);
+}
+
 Statement Database::prepare(const QString& sql)
 {
     Statement st;

@@ -17,6 +17,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -35,6 +36,7 @@ struct FieldInfo {
 };
 
 class Recordset;
+class RowView;
 class Statement;
 
 class Database {
@@ -66,6 +68,9 @@ public:
     // The first field of the first row, Null when there is none.
     QVariant scalar(const QString& sql, const QVariantList& params = {});
     Statement prepare(const QString& sql);
+    // Runs a select and hands each row to `row` as it is read, keeping none:
+    // for reports that fold many rows into a few figures.
+    void forEachRow(const QString& sql, const QVariantList& params, const std::function<void(const RowView&)>& row);
 
     // Transactions nest; the outermost commit makes the changes durable and a
     // rollback at any depth undoes what that level did.
@@ -124,6 +129,20 @@ public:
 private:
     Database& db_;
     bool done_ = false;
+};
+
+// The current row of Database::forEachRow; columns by position from 0.
+class RowView {
+public:
+    bool isNull(int column) const;
+    long long integer(int column) const;  // Null reads 0
+    QString text(int column) const;       // Null reads ""
+    QDate date(int column) const;         // invalid for Null or a text that is no date
+
+private:
+    friend class Database;
+    explicit RowView(sqlite3_stmt* st) : st_(st) {}
+    sqlite3_stmt* st_;
 };
 
 // A prepared statement for action queries run many times.

@@ -1,0 +1,266 @@
+// The record and standings computations against a database the test fills.
+#include "TeamReportTestData.h"
+#include "reports/RecordReport.h"
+#include "reports/StandingsReport.h"
+#include "support/TestMain.h"
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+// Distinct points for every result, so that a wrong option shows.
+const PointsOptions kPoints{2, 0, 1, 5, 1, 3};
+
+RecordInput recordFor(int16_t team)
+{
+    RecordInput in;
+    in.team = team;
+    in.points = kPoints;
+    in.gameTypes = {{2, QStringLiteral("League")}, {5, QStringLiteral("Playoff")}};
+    return in;
+}
+
+// A row's shown cells, for comparing at a glance.
+QStringList cells(const RecordRow& r)
+{
+    return {r.gameTypeDescription, r.gamesWon, r.gamesLost, r.gamesTied, r.winPct, r.goalsFor, r.goalsAgainst, r.points};
+}
+
+QStringList cells(const StandingsRow& r)
+{
+    return {r.teamName.trimmed(), r.gamesWon, r.gamesLost, r.gamesTied, r.streak, r.winPct, r.goalsFor,
+            r.goalsAgainst, r.points};
+}
+
+StandingsInput standingsFor(std::initializer_list<std::pair<int16_t, const char*>> teams)
+{
+    StandingsInput in;
+    for (const auto& [number, name] : teams)
+        in.teams.push_back({number, QString::fromUtf8(name)});
+    in.points = kPoints;
+    return in;
+}
+
+}  // namespace
+
+class TstRecordStandings : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init() { env = newReportDatabase(); }
+    void cleanup() { env.reset(); }
+
+    void recordRowsByTypeWithOvertimePoints()
+    {
+        // Entered as types 5, 0, 2; a row per type in number order follows.
+        addScore(1, 1, 4, 1, false, 5);
+        addScore(1, 2, 2, 2, true, 0);   // overtime tie
+        addScore(1, 3, 0, 0, false, 0);  // 0-0 is a tie too
+        addScore(1, 4, 3, 2, true, 2);   // overtime win
+        addScore(1, 5, 1, 3, true, 2);   // overtime loss
+        addScore(1, 6, 5, 0, false, 7);  // a type not in the table
+        const RecordReport r = ComputeRecord(Db(), recordFor(1));
+        QCOMPARE(r.rows.size(), size_t(5));
+        QCOMPARE(cells(r.rows[0]), (QStringList{"No Game Type", "0", "0", "2", ".500", "2", "2", "4"}));
+        QCOMPARE(cells(r.rows[1]), (QStringList{"League", "1", "1", "0", ".500", "4", "5", "6"}));
+        QCOMPARE(cells(r.rows[2]), (QStringList{"Playoff", "1", "0", "0", "1.000", "4", "1", "2"}));
+        QCOMPARE(cells(r.rows[3]), (QStringList{"No Game Type", "1", "0", "0", "1.000", "5", "0", "2"}));
+        QCOMPARE(r.rows[3].gameType, int16_t(7));
+        QCOMPARE(cells(r.rows[4]), (QStringList{"TOTALS", "3", "1", "2", ".667", "15", "8", "14"}));
+        QCOMPARE(r.rows[4].gameType, int16_t(9999));
+        QVERIFY(r.anyTie);
+        for (const RecordRow& row : r.rows)
+            QCOMPARE(row.teamNumber, int16_t(1));
+    }
+
+    void recordPercentagesAndEmptyRange()
+    {
+        for (int n = 1; n <= 3; ++n)
+            addScore(1, n, 3, 1);
+        addScore(1, 4, 1, 3);
+        addScore(1, 5, 2, 2);
+        addScore(2, 1, 1, 1);
+        addScore(2, 2, 4, 4);
+        RecordReport r = ComputeRecord(Db(), recordFor(1));
+        QCOMPARE(r.rows.back().winPct, QStringLiteral(".700"));
+        QCOMPARE(ComputeRecord(Db(), recordFor(2)).rows.back().winPct, QStringLiteral(".500"));
+
+        RecordInput in = recordFor(1);
+        in.criteria.lowGame = 10;
+        r = ComputeRecord(Db(), in);
+        QCOMPARE(r.rows.size(), size_t(1));
+        QCOMPARE(cells(r.rows[0]), (QStringList{"TOTALS", "0", "0", "0", ".000", "0", "0", "0"}));
+        QVERIFY(!r.anyTie);
+    }
+
+    void recordFollowsEveryGameTest()
+    {
+        GameSpec away;
+        away.home = false;
+        away.goals = 6;
+        addScore(1, 1, 1, 0, false, 2);
+        addScore(1, 2, 2, 0, false, 5);
+        addScore(1, 3, 3, 0, false, 9);  // a deleted type
+        addGame(1, 4, away);
+        RecordInput in = recordFor(1);
+        const auto goalsFor = [&] { return ComputeRecord(Db(), in).rows.back().goalsFor; };
+        QCOMPARE(goalsFor(), QStringLiteral("12"));
+        in.criteria.excludedGames = {2};
+        QCOMPARE(goalsFor(), QStringLiteral("10"));
+        QCOMPARE(ComputeRecord(Db(), in).rows.size(), size_t(4));  // type 5's only game gone with its row
+        in.criteria.includeAway = false;
+        QCOMPARE(goalsFor(), QStringLiteral("4"));
+        in.criteria.includeAway = true;
+        in.criteria.includeHome = false;
+        QCOMPARE(goalsFor(), QStringLiteral("6"));
+        in.criteria = {};
+        in.criteria.allGameTypes = false;
+        in.criteria.gameTypes = {{0, true}, {2, false}, {5, true}};
+        QCOMPARE(goalsFor(), QStringLiteral("11"));  // type 9 is in no position and still counts
+        in.criteria = {};
+        in.criteria.lowGame = 2;
+        in.criteria.highGame = 3;
+        QCOMPARE(goalsFor(), QStringLiteral("5"));
+    }
+
+    void longSeasonSumsAndSeparatorsByLocale()
+    {
+        // Three games of 30000 goals: the sums pass the 16-bit range.
+        for (int n = 1; n <= 3; ++n)
+            addScore(1, n, 30000, 1);
+        RecordInput in = recordFor(1);
+        QCOMPARE(ComputeRecord(Db(), in).rows.back().goalsFor, QStringLiteral("90000"));
+        in.style.showCommas = true;
+        QCOMPARE(ComputeRecord(Db(), in).rows.back().goalsFor, QStringLiteral("90,000"));
+        QCOMPARE(ComputeRecord(Db(), in).rows.back().goalsAgainst, QStringLiteral("3"));
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const RecordRow totals = ComputeRecord(Db(), in).rows.back();
+        QLocale::setDefault(before);
+        QCOMPARE(totals.goalsFor, QStringLiteral("90.000"));
+        QCOMPARE(totals.winPct, QStringLiteral("1,000"));
+    }
+
+    void standingsRankByPointsThenWinsThenTableOrder()
+    {
+        // A: 2 wins = 4; B: 4 ties = 4 points with no win; C: 2 wins and a
+        // loss = 4; D: nothing; E: an overtime win = 5.
+        addScore(1, 1, 3, 1);
+        addScore(1, 2, 3, 1);
+        for (int n = 1; n <= 4; ++n)
+            addScore(2, n, 1, 1);
+        addScore(3, 1, 2, 1);
+        addScore(3, 2, 0, 1);
+        addScore(3, 3, 2, 1);
+        addScore(5, 1, 2, 1, true);
+        const StandingsReport r =
+            ComputeStandings(Db(), standingsFor({{1, "A"}, {2, "B"}, {3, "C"}, {4, "D"}, {5, "E"}}));
+        QStringList order;
+        for (const StandingsRow& row : r.rows)
+            order << row.teamName.trimmed();
+        QCOMPARE(order, (QStringList{"E", "A", "C", "B", "D"}));  // A and C equal: table order
+        QCOMPARE(cells(r.rows[4]), (QStringList{"D", "0", "0", "0", "-", ".000", "0", "0", "0"}));
+        QCOMPARE(r.rows[4].teamName.size(), 50);
+        QCOMPARE(r.rows[4].teamNumber, 4);
+        QCOMPARE(cells(r.rows[3]), (QStringList{"B", "0", "0", "4", "-", ".500", "4", "4", "4"}));
+        QVERIFY(r.anyTie);
+    }
+
+    void standingsOvertimePointsOptions()
+    {
+        addScore(1, 1, 2, 1, true);
+        addScore(1, 2, 1, 2, true);
+        addScore(1, 3, 1, 1, true);
+        addScore(2, 1, 2, 1);
+        addScore(2, 2, 1, 2);
+        addScore(2, 3, 1, 1);
+        const StandingsReport r = ComputeStandings(Db(), standingsFor({{1, "Overtime"}, {2, "Regulation"}}));
+        QCOMPARE(r.rows[0].points, QStringLiteral("9"));  // 5 + 1 + 3
+        QCOMPARE(r.rows[1].points, QStringLiteral("3"));  // 2 + 0 + 1
+    }
+
+    void streakFollowsGameNumbersWhateverTheStoredOrder()
+    {
+        // Stored out of order; by number: win, win, loss.
+        addScore(1, 3, 0, 1);
+        addScore(1, 1, 2, 1);
+        addScore(1, 2, 2, 1);
+        // By number: loss, loss, win, win.
+        addScore(2, 4, 3, 0);
+        addScore(2, 2, 0, 3);
+        addScore(2, 3, 3, 0);
+        addScore(2, 1, 0, 3);
+        // A tie last.
+        addScore(3, 2, 1, 1);
+        addScore(3, 1, 5, 1);
+        // Three losses after a tie.
+        for (int n : {4, 2, 3})
+            addScore(4, n, 0, 2);
+        addScore(4, 1, 2, 2);
+        const StandingsReport r =
+            ComputeStandings(Db(), standingsFor({{1, "One"}, {2, "Two"}, {3, "Three"}, {4, "Four"}}));
+        QMap<QString, QString> streak;
+        for (const StandingsRow& row : r.rows)
+            streak[row.teamName.trimmed()] = row.streak;
+        QCOMPARE(streak[QStringLiteral("One")], QStringLiteral("Lost 1"));
+        QCOMPARE(streak[QStringLiteral("Two")], QStringLiteral("Won 2"));
+        QCOMPARE(streak[QStringLiteral("Three")], QStringLiteral("-"));
+        QCOMPARE(streak[QStringLiteral("Four")], QStringLiteral("Lost 3"));
+    }
+
+    void standingsApplyRangeAndTypesOnly()
+    {
+        addScore(1, 1, 3, 1, false, 2);
+        addScore(1, 2, 1, 1, false, 5);  // the only tie
+        GameSpec away;
+        away.home = false;
+        away.goals = 4;
+        addGame(1, 3, away);
+        addScore(2, 1, 0, 1);
+        StandingsInput in = standingsFor({{1, "One"}, {2, "Two"}});
+        in.criteria.includeAway = false;  // neither offered for the standings
+        in.criteria.excludedGames = {1, 3};
+        StandingsReport r = ComputeStandings(Db(), in);
+        QCOMPARE(cells(r.rows[0]), (QStringList{"One", "2", "0", "1", "Won 1", ".833", "8", "2", "5"}));
+        QCOMPARE(cells(r.rows[1]), (QStringList{"Two", "0", "1", "0", "Lost 1", ".000", "0", "1", "0"}));
+
+        in.criteria.allGameTypes = false;
+        in.criteria.gameTypes = {{5, false}};
+        r = ComputeStandings(Db(), in);
+        QVERIFY(!r.anyTie);  // a left-out tie does not show the column
+        QCOMPARE(r.rows[0].gamesWon, QStringLiteral("2"));
+        QCOMPARE(r.rows[0].streak, QStringLiteral("Won 2"));  // the left-out tie breaks no run
+        in.criteria.highGame = 1;
+        r = ComputeStandings(Db(), in);
+        QCOMPARE(cells(r.rows[0]), (QStringList{"One", "1", "0", "0", "Won 1", "1.000", "3", "1", "2"}));
+    }
+
+    void exactHalvesRoundUpAtTheThirdDecimal()
+    {
+        // One tie in eight games is .0625; three wins and a tie in forty games
+        // is .0875 exactly, which single precision holds as .08749999.
+        addScore(1, 1, 1, 1);
+        for (int n = 2; n <= 8; ++n)
+            addScore(1, n, 0, 1);
+        for (int n = 1; n <= 40; ++n)
+            addScore(2, n, n <= 3 ? 1 : 0, n <= 4 ? 0 : 1);
+        const StandingsReport r = ComputeStandings(Db(), standingsFor({{1, "Eight"}, {2, "Forty"}}));
+        QCOMPARE(r.rows[1].winPct, QStringLiteral(".063"));
+        QCOMPARE(r.rows[0].winPct, QStringLiteral(".088"));
+        QCOMPARE(ComputeRecord(Db(), recordFor(1)).rows.back().winPct, QStringLiteral(".063"));
+        QCOMPARE(ComputeRecord(Db(), recordFor(2)).rows.back().winPct, QStringLiteral(".088"));
+
+        NumberStyle na;
+        na.showNA = true;
+        QCOMPARE(threeDecimalRatio(-5, 5, na), QStringLiteral("na"));
+        QCOMPARE(threeDecimalRatio(-5, 5, NumberStyle{}), QStringLiteral(".000"));
+        QCOMPARE(threeDecimalRatio(-1, 16, NumberStyle{}), QStringLiteral("-.063"));  // away from zero
+        QCOMPARE(threeDecimalRatio(1, 2000, NumberStyle{}), QStringLiteral(".001"));
+        QCOMPARE(threeDecimalRatio(1, 2001, NumberStyle{}), QStringLiteral(".000"));
+    }
+};
+
+VH_TEST_MAIN(TstRecordStandings)
+#include "tst_recordstandings.moc"

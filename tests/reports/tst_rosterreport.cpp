@@ -1,0 +1,131 @@
+// The roster report's lines against a database the test fills.
+#include "TeamReportTestData.h"
+#include "reports/RosterReport.h"
+#include "support/TestMain.h"
+
+using namespace vh;
+using namespace vh::test;
+
+namespace {
+
+PersonSpec named(const char* first, const char* last)
+{
+    PersonSpec p;
+    p.first = QString::fromUtf8(first);
+    p.last = QString::fromUtf8(last);
+    return p;
+}
+
+RosterInput everything(int16_t team)
+{
+    RosterInput in;
+    in.team = team;
+    return in;
+}
+
+}  // namespace
+
+class TstRosterReport : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+
+private slots:
+    void init() { env = newReportDatabase(); }
+    void cleanup() { env.reset(); }
+
+    void fullBlockAndItsSwitches()
+    {
+        PersonSpec p = named(" Ann ", "Lee ");
+        p.address1 = QStringLiteral(" 1 Main St ");
+        p.address2 = QStringLiteral("Apt 2");
+        p.city = QStringLiteral("Springfield");
+        p.state = QStringLiteral("IL");
+        p.zip = QStringLiteral("62701");
+        p.homePhone = QStringLiteral("555-1000");
+        p.workPhone = QStringLiteral("555-2000");
+        p.email = QStringLiteral("ann@example.org");
+        p.birthDate = QDate(1990, 1, 5);
+        addRosterPlayer(1, 7, p, QStringLiteral("12 "), QStringLiteral("Left shot"));
+        addRosterPlayer(1, 8, named("Bo", "Ray"));
+        const QStringList all{"Ann Lee - 12", "1 Main St", "Apt 2", "Springfield, IL 62701", "Home Phone: 555-1000",
+                              "Work Phone: 555-2000", "Email: ann@example.org", "Birth Date: Friday, January 5, 1990",
+                              "Notes: Left shot", "", "Bo Ray", ""};
+        QCOMPARE(ComputeRoster(Db(), everything(1)), all);
+
+        RosterInput in = everything(1);
+        in.showAddress = false;
+        in.showPhoneNumbers = false;
+        QCOMPARE(ComputeRoster(Db(), in),
+                 (QStringList{"Ann Lee - 12", "Email: ann@example.org", "Birth Date: Friday, January 5, 1990",
+                              "Notes: Left shot", "", "Bo Ray", ""}));
+        in = everything(1);
+        in.showPlayerNumber = in.showEmail = in.showBirthDate = in.showNotes = false;
+        in.showAddress = in.showPhoneNumbers = false;
+        QCOMPARE(ComputeRoster(Db(), in), (QStringList{"Ann Lee", "", "Bo Ray", ""}));
+    }
+
+    void townLineAndMissingPeople()
+    {
+        PersonSpec stateOnly = named("A", "One");
+        stateOnly.state = QStringLiteral("ON");
+        PersonSpec cityOnly = named("B", "Two");
+        cityOnly.city = QStringLiteral("Oslo");
+        PersonSpec cityZip = named("C", "Three");
+        cityZip.city = QStringLiteral("Bern");
+        cityZip.zip = QStringLiteral("3000");
+        addRosterPlayer(1, 1, stateOnly);
+        addRosterPlayer(1, 2, cityOnly, QStringLiteral(" "));
+        addRosterPlayer(1, 3, cityZip);
+        addRosterPlayer(1, 4, named("Not", "Player"), {}, {}, false);
+        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator) values (1, 99, -1)"));
+        QCOMPARE(ComputeRoster(Db(), everything(1)),
+                 (QStringList{"A One", "ON ", "", "B Two", "Oslo", "", "C Three", "Bern, 3000", ""}));
+        // A blank uniform number gives no " - " either.
+        Db().execute(QStringLiteral("update Roster set UniformNumber = '' where PersonNumber = 2"));
+        QCOMPARE(ComputeRoster(Db(), everything(1))[3], QStringLiteral("B Two"));
+    }
+
+    void teamsWithoutPlayers()
+    {
+        QCOMPARE(ComputeRoster(Db(), everything(1)), QStringList{"No Players on Roster"});
+        addRosterPlayer(1, 1, named("Coach", "Only"), {}, {}, false);
+        QCOMPARE(ComputeRoster(Db(), everything(1)), QStringList());
+    }
+
+    void workTablesNumberTheirRowsIn32Bits()
+    {
+        // A roster of many players with long notes passes 32767 lines.
+        for (const char* table : {"RptRecord", "RptStandings", "RptScores", "RptTeamScores", "RptRoster"}) {
+            Recordset rs = Db().openRecordset(QLatin1String(table));
+            rs.addNew();
+            rs.setValue(QStringLiteral("SortKey"), 40000);
+            rs.update();
+            QCOMPARE(Db().scalar(QStringLiteral("select max(SortKey) from %1").arg(QLatin1String(table))).toInt(), 40000);
+        }
+    }
+
+    void notesWrapAtTheLastBlankWithinFifty()
+    {
+        // 43 characters fit beside "Notes: "; 44 make 51 and cut at a blank.
+        const QString fits = QString(20, QLatin1Char('a')) + QLatin1Char(' ') + QString(22, QLatin1Char('b'));
+        QCOMPARE(WrapNotes(fits), QStringList{QStringLiteral("Notes: ") + fits});
+        const QString over = fits + QLatin1Char('c');
+        QCOMPARE(WrapNotes(over),
+                 (QStringList{QStringLiteral("Notes: ") + QString(20, QLatin1Char('a')) + QLatin1Char(' '),
+                              QString(22, QLatin1Char('b')) + QLatin1Char('c')}));
+        const QString word(60, QLatin1Char('w'));
+        // The blank after "Notes:" is the last one; the word itself is cut hard.
+        QCOMPARE(WrapNotes(word), (QStringList{QStringLiteral("Notes: "), word.left(50), word.mid(50)}));
+        const QStringList many = WrapNotes(QString(60000, QLatin1Char('x')));
+        QCOMPARE(many.size(), 1000);  // after 1000 cuts the rest is left out
+        for (const QString& line : WrapNotes(QStringLiteral("one two three four five six seven eight nine ten eleven "
+                                                            "twelve thirteen fourteen fifteen sixteen")))
+            QVERIFY(line.size() <= 50);
+
+        addRosterPlayer(1, 1, named("N", "Otes"), {}, over);
+        QCOMPARE(ComputeRoster(Db(), everything(1)).mid(1, 2), WrapNotes(over));
+    }
+};
+
+VH_TEST_MAIN(TstRosterReport)
+#include "tst_rosterreport.moc"
