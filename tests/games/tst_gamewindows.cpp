@@ -197,6 +197,30 @@ private slots:
         QVERIFY(!list->lstGameMenu->isEnabled());
     }
 
+    void eachLineActsOnItsOwnGame()
+    {
+        // An imported team whose numbers have a gap: 1, 2, 5, 6, 7.
+        for (int k : {1, 2, 5, 6, 7})
+            addStoredGame(1, int16_t(k), k);
+        frmGameMenu* list = openGameList(5);
+        QCOMPARE(list->lstGameMenu->currentRow(), 2);  // the line of game 5
+        env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
+        list->cmdDelete_Click();
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G6", "G7"}));
+        QVERIFY(statMarkers("PlayerStats", 1, 5).contains(6));  // game 6 closed the gap
+        QVERIFY(list->lstGameMenu->currentItem()->text().contains(QStringLiteral("G6")));
+
+        list->lstGameMenu->setCurrentRow(3);  // G7, now game 6
+        list->cmdPlayers_Click();
+        QCOMPARE(g.GameRec.gameNumber, int16_t(6));
+        Unload<frmPScreen>();
+        flushDeletes();
+        frmGameScreen* screen = headerFromList(false, 2);
+        QVERIFY(screen);
+        QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("5"));
+        QCOMPARE(g.ReselectGame, int16_t(5));
+    }
+
     void closeGoesBackToTheTeamSelection()
     {
         frmGameMenu* list = openGameList();
