@@ -1,11 +1,10 @@
+#include "app/Application.h"
 #include "app/FrmMDI.h"
 #include "platform/Runtime.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    vh::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velloran for Hockey"));
     QApplication::setApplicationVersion(vh::FrmMDI::versionText());
 
