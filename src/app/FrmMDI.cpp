@@ -336,6 +336,13 @@ void FrmMDI::MDIForm_Unload() { SaveOptionsAndCloseDatabase(); }
 
 void FrmMDI::closeEvent(QCloseEvent* e)
 {
+    // Each open window is closed as its Cancel would close it, asking first
+    // where that Cancel asks; the user's No keeps the program.
+    if (!OpenFormsMayClose()) {
+        e->ignore();
+        return;
+    }
+    CloseOpenForms();
     MDIForm_Unload();
     e->accept();
 }
@@ -392,7 +399,13 @@ void FrmMDI::mnuBackUp_Click() { editCommand(QStringLiteral("frmBackup"), [] { g
 void FrmMDI::mnuRestore_Click() { editCommand(QStringLiteral("frmBackup"), [] { g.BackupMode = "R"; }); }
 void FrmMDI::mnuExport_Click() { editCommand(QStringLiteral("frmBackup"), [] { g.BackupMode = "E"; }); }
 void FrmMDI::mnuImport_Click() { editCommand(QStringLiteral("frmBackup"), [] { g.BackupMode = "I"; }); }
-void FrmMDI::mnuExitProgram_Click() { SaveOptionsAndCloseDatabase(); }
+void FrmMDI::mnuExitProgram_Click()
+{
+    if (!OpenFormsMayClose())
+        return;
+    CloseOpenForms();
+    SaveOptionsAndCloseDatabase();
+}
 
 void FrmMDI::mnuPlayerStats_Click() { reportCommand("P", QStringLiteral("frmStats")); }
 void FrmMDI::mnuGoalieStats_Click() { reportCommand("G", QStringLiteral("frmStats")); }

@@ -524,15 +524,20 @@ void frmGameScreen::cmdPlayers_Click()
     ShowPlayerScreen();
 }
 
+bool frmGameScreen::Form_QueryUnload()
+{
+    if (ScreenChanged && MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
+                                QStringLiteral("Game Information Changed")) != vbYes) {
+        txtGameDate->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void frmGameScreen::cmdCancel_Click()
 {
-    if (ScreenChanged) {
-        if (MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
-                   QStringLiteral("Game Information Changed")) != vbYes) {
-            txtGameDate->setFocus();
-            return;
-        }
-    }
+    if (!Form_QueryUnload())
+        return;
     unloadForm();
     Load<frmGameMenu>();
 }

@@ -694,16 +694,21 @@ void frmPScreen::cmdOK_Click()
     Load<frmGameMenu>();
 }
 
+bool frmPScreen::Form_QueryUnload()
+{
+    if (GameChanged && MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
+                              QStringLiteral("Player Statistics Changed")) != vbYes) {
+        if (txtCat[0]->isVisibleTo(this) && txtCat[0]->isEnabled())
+            txtCat[0]->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void frmPScreen::cmdCancel_Click()
 {
-    if (GameChanged) {
-        if (MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
-                   QStringLiteral("Player Statistics Changed")) != vbYes) {
-            if (txtCat[0]->isVisibleTo(this) && txtCat[0]->isEnabled())
-                txtCat[0]->setFocus();
-            return;
-        }
-    }
+    if (!Form_QueryUnload())
+        return;
     unloadForm();
     Load<frmGameMenu>();
 }

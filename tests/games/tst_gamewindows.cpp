@@ -511,6 +511,22 @@ private slots:
         QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats")).toString(), QStringLiteral("Rink"));
     }
 
+    void closingTheFrameAsksTheHeaderScreenFirst()
+    {
+        addStoredGame(1, 1, 1);
+        frame->show();
+        frmGameScreen* screen = headerFromList(false, 0);
+        screen->txtGameLoc->setText(QStringLiteral("Elsewhere"));
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo, QStringLiteral("Game Information Changed"));
+        QVERIFY(!frame->close());
+        QCOMPARE(Loaded<frmGameScreen>(), screen);
+        QVERIFY(!env->ended());
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
+        QVERIFY(frame->close());
+        QVERIFY(env->ended());
+        QVERIFY(!Loaded<frmGameScreen>());
+    }
+
     void importFillsTheScreenFromTheOpponentsSide()
     {
         Db().execute(QStringLiteral(

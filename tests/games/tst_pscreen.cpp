@@ -12,6 +12,7 @@
 #include "shell/Categories.h"
 #include "app/FrmMDI.h"
 #include "shell/Globals.h"
+#include "shell/Startup.h"
 #include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -541,6 +542,28 @@ private slots:
         s->cmdCancel_Click();
         flushDeletes();
         QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
+    }
+
+    void closingTheFrameAsksBeforeDroppingEntries()
+    {
+        frame->show();
+        frmPScreen* s = open();
+        type(s, CatKind::Player, {{P::Ast, 7}});
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo,
+                          QStringLiteral("Player Statistics Changed"));
+        QVERIFY(!frame->close());
+        QCOMPARE(Loaded<frmPScreen>(), s);
+        QVERIFY(!env->ended());
+        QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("7"));
+
+        // Yes closes it as its Cancel does: nothing is written.
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
+        QVERIFY(frame->close());
+        QVERIFY(env->ended());
+        QVERIFY(!Loaded<frmPScreen>());
+        QVERIFY(!Loaded<frmGameMenu>());
+        OpenMainDatabase();
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
     }
 
