@@ -545,6 +545,14 @@ private slots:
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
     }
 
+    void aPersonWithTwoRosterRowsIsListedOnce()
+    {
+        addRoster(Team, 1);  // imported data: a second player row of Ann
+        frmPScreen* s = open();
+        QCOMPARE(s->tblPlayerList->rowCount(), 4);
+        QCOMPARE(s->tblPlayerList->item(1, 2)->text(), QStringLiteral("Bo Baker"));
+    }
+
     void closingTheFrameAsksBeforeDroppingEntries()
     {
         frame->show();
