@@ -155,6 +155,7 @@ void frmPScreen::buildControls()
                               1020, 2400, 240);
     tblPlayerList = new QTableWidget(this);
     tblPlayerList->setObjectName(QStringLiteral("tblPlayerList"));
+    nameBox(tblPlayerList, QStringLiteral("Player Table"));
     tblPlayerList->setColumnCount(3);
     tblPlayerList->horizontalHeader()->hide();
     tblPlayerList->verticalHeader()->hide();
@@ -465,8 +466,10 @@ void frmPScreen::ShowCategories()
     for (size_t k = 0; k < size_t(kCategoryBoxCount); ++k) {
         lblCat[k]->setVisible(view.visible[k]);
         txtCat[k]->setVisible(view.visible[k]);
-        if (view.visible[k])
+        if (view.visible[k]) {
             lblCat[k]->setText(view.labels[k]);
+            nameBox(txtCat[k], view.labels[k]);
+        }
         if (view.texts[k])
             setBoxText(int(k), *view.texts[k]);
     }
