@@ -75,7 +75,7 @@ int main(int argc, char** argv)
 
         QElapsedTimer t;
         t.start();
-        PlayerEntry entry;
+        PlayerEntry entry(Db(), {g.CurrentTeam, g.GameRec.gameNumber, QStringLiteral("Team")});
         entry.LoadGame(QStringLiteral("Team"));
         entry.LoadGameStats();
         const std::vector<PersonRow> rows = entry.LoadFromRoster();

@@ -28,11 +28,8 @@ std::optional<GameRecord> ReadGame(Database& db, int16_t team, int16_t gameNumbe
     Recordset rs = db.openRecordset(QStringLiteral("select * from GameStats") + GameWhere, gameKey(team, gameNumber));
     if (rs.eof())
         return std::nullopt;
-    const auto num = [&rs](const char* field) -> int16_t {
-        const QString name = QLatin1String(field);
-        return rs.isNull(name) ? int16_t(0) : rs.getInt(name);
-    };
-    const auto text = [&rs](const char* field) { return Trim(rs.textOr(QLatin1String(field))); };
+    const auto num = [&rs](const char* field) { return rs.intOr(QLatin1String(field)); };
+    const auto text = [&rs](const char* field) { return rs.textOr(QLatin1String(field)); };
     GameRecord r;
     r.teamNumber = team;
     r.gStatNumber = num("GStatNumber");

@@ -22,8 +22,9 @@ struct GameListEntry {
 // The team's games in game-number order.
 std::vector<GameListEntry> ReadGameList(Database& db, int16_t team);
 int16_t CountGames(Database& db, int16_t team);
-// Game `gameNumber` of `team`; Null fields count 0 or empty, the date is the
-// short date. Empty when the team has no such game.
+// Game `gameNumber` of `team`; Null fields count 0 or empty, texts come as
+// stored (untrimmed), the date is the trimmed short date. Empty when the team
+// has no such game.
 std::optional<GameRecord> ReadGame(Database& db, int16_t team, int16_t gameNumber);
 // The opponent's game `gameNumber`, mirrored; empty when it has none.
 std::optional<MirroredGame> ReadOpponentGame(Database& db, int16_t opponentTeam, int16_t gameNumber);

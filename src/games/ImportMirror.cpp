@@ -8,10 +8,7 @@ namespace vh {
 MirroredGame MirrorOpponentGame(const Recordset& rs)
 {
     // Rows converted from older data may leave fields Null; they count 0.
-    const auto num = [&rs](const char* field) -> int16_t {
-        const QString name = QLatin1String(field);
-        return rs.isNull(name) ? int16_t(0) : rs.getInt(name);
-    };
+    const auto num = [&rs](const char* field) { return rs.intOr(QLatin1String(field)); };
     MirroredGame m;
     // A period count outside 2 to 4 shows the nearest the screen offers.
     m.periodsIndex = qBound(0, num("Periods") - 2, 2);

@@ -3,6 +3,7 @@
 
 #include "games/PlayerEntry.h"
 
+#include "games/GameStore.h"
 #include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
@@ -16,10 +17,7 @@ namespace vh {
 namespace {
 
 // A stored number, Null (a row written by some other means) counting 0.
-int16_t intOrZero(const Recordset& rs, const QString& field)
-{
-    return rs.isNull(field) ? int16_t(0) : rs.getInt(field);
-}
+int16_t intOrZero(const Recordset& rs, const QString& field) { return rs.intOr(field); }
 
 bool isSet(int16_t flag) { return flag != 0; }
 
@@ -28,18 +26,17 @@ QString statsTable(CatKind kind)
     return kind == CatKind::Player ? QStringLiteral("PlayerStats") : QStringLiteral("GoalieStats");
 }
 
-// The game on the screen, bound to GameWhere.
-QVariantList thisGame() { return gameKey(g.CurrentTeam, g.GameRec.gameNumber); }
 
 // The value slots of the game's stored rows of one kind, by person. When a
 // person has several rows the last one in table order wins, as when they are
 // read one after the other.
 using StoredValues = std::map<int16_t, std::vector<int16_t>>;
 
-StoredValues readStoredRows(CatKind kind)
+StoredValues readStoredRows(Database& db, CatKind kind, const GameRecord& game)
 {
     StoredValues out;
-    Recordset rs = Db().openRecordset(QStringLiteral("Select * from ") + statsTable(kind) + GameWhere, thisGame());
+    Recordset rs = db.openRecordset(QStringLiteral("Select * from ") + statsTable(kind) + GameWhere,
+                                    gameKey(game.teamNumber, game.gameNumber));
     const int count = recordSlotCount(kind);
     for (; !rs.eof(); rs.moveNext()) {
         std::vector<int16_t> values(size_t(count), 0);
@@ -105,12 +102,12 @@ std::vector<Column> rowColumns(CatKind kind)
 }
 
 template <typename Record>
-void rewriteRows(Database& db, const OneBased<Record>& records)
+void rewriteRows(Database& db, const OneBased<Record>& records, const GameRecord& header)
 {
     constexpr CatKind kind = Record::Kind;
     const QString table = statsTable(kind);
-    const int16_t team = g.CurrentTeam;
-    const int16_t game = g.GameRec.gameNumber;
+    const int16_t team = header.teamNumber;
+    const int16_t game = header.gameNumber;
 
     // Only the persons held here: a stored row of anybody else stays.
     Statement remove = db.prepare(QStringLiteral("delete from ") + table +
@@ -137,8 +134,8 @@ void rewriteRows(Database& db, const OneBased<Record>& records)
             case FromGame: values << game; break;
             case FromPerson: values << rec[SlotPersonNumber]; break;
             case FromEvent: values << 1; break;
-            case FromGameType: values << g.GameRec.gameType; break;
-            case FromHomeTeam: values << VbBool(g.GameRec.homeTeam); break;
+            case FromGameType: values << header.gameType; break;
+            case FromHomeTeam: values << VbBool(header.homeTeam); break;
             case FromZero: values << 0; break;
             case FromNotes: values << QString(); break;
             default: values << rec[c.source]; break;
@@ -191,62 +188,55 @@ PlayerEntry::PlayerEntry()
     GoalieRecords.redim(1);
 }
 
+PlayerEntry::PlayerEntry(Database& db, EntryGame game) : PlayerEntry()
+{
+    db_ = &db;
+    in_ = std::move(game);
+    game_.teamNumber = in_.team;
+    game_.gameNumber = in_.gameNumber;
+}
+
 EntryHeader PlayerEntry::LoadGame(const QString& teamLongName)
 {
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats") + GameWhere, thisGame());
-    if (rs.eof())
+    const std::optional<GameRecord> stored = ReadGame(*db_, in_.team, in_.gameNumber);
+    if (!stored)
         throw RuntimeError(Err::NoCurrentRecord, QStringLiteral("Game %1 of this team could not be found.")
-                                                     .arg(NumText(g.GameRec.gameNumber)));
-    auto v = [&](const char* field) { return intOrZero(rs, QString::fromLatin1(field)); };
-    g.GameRec.gameType = v("GameType");
-    g.GameRec.periods = v("Periods");
-    g.GameRec.homeTeam = v("HomeTeam") != 0;
-    g.GameRec.goalsPeriod1 = v("GoalsPeriod1");
-    g.GameRec.goalsPeriod2 = v("GoalsPeriod2");
-    g.GameRec.goalsPeriod3 = v("GoalsPeriod3");
-    g.GameRec.goalsPeriod4 = v("GoalsPeriod4");
-    g.GameRec.goalsOT = v("GoalsOT");
-    g.GameRec.goals = v("Goals");
-    g.GameRec.oppGoalsPeriod1 = v("OppGoalsPeriod1");
-    g.GameRec.oppGoalsPeriod2 = v("OppGoalsPeriod2");
-    g.GameRec.oppGoalsPeriod3 = v("OppGoalsPeriod3");
-    g.GameRec.oppGoalsPeriod4 = v("OppGoalsPeriod4");
-    g.GameRec.oppGoalsOT = v("OppGoalsOT");
-    g.GameRec.oppGoals = v("OppGoals");
-    g.GameRec.overtime = v("Overtime") != 0;
+                                                     .arg(NumText(in_.gameNumber)));
+    game_ = *stored;
+    game_.gameNumber = in_.gameNumber;
 
     EntryHeader h;
-    h.caption = QStringLiteral("Player Entry Screen - ") + g.SelectedTeamName;
-    h.gameNumberText = QStringLiteral("Game") + Str(g.GameRec.gameNumber);
+    h.caption = QStringLiteral("Player Entry Screen - ") + in_.teamName;
+    h.gameNumberText = QStringLiteral("Game") + Str(game_.gameNumber);
 
-    auto number = [&](const char* field) { return Trim(Str(v(field))); };
-    const std::array<QString, 5> ours = {number("GoalsPeriod1"), number("GoalsPeriod2"), number("GoalsPeriod3"),
-                                         number("GoalsPeriod4"), number("GoalsOT")};
-    const std::array<QString, 5> theirs = {number("OppGoalsPeriod1"), number("OppGoalsPeriod2"),
-                                           number("OppGoalsPeriod3"), number("OppGoalsPeriod4"), number("OppGoalsOT")};
-    const QString opponent = Left(rs.textOr(QStringLiteral("Opponent")), 30);
+    auto number = [](int16_t value) { return Trim(Str(value)); };
+    const GameRecord& r = game_;
+    const std::array<QString, 5> ours = {number(r.goalsPeriod1), number(r.goalsPeriod2), number(r.goalsPeriod3),
+                                         number(r.goalsPeriod4), number(r.goalsOT)};
+    const std::array<QString, 5> theirs = {number(r.oppGoalsPeriod1), number(r.oppGoalsPeriod2),
+                                           number(r.oppGoalsPeriod3), number(r.oppGoalsPeriod4), number(r.oppGoalsOT)};
+    const QString opponent = Left(r.opponent, 30);
     const QString team = Left(teamLongName, 30);
-    if (isSet(v("HomeTeam"))) {
+    if (r.homeTeam) {
         h.visitorName = opponent;
         h.visitorScores = theirs;
-        h.visitorTotal = number("OppGoals");
+        h.visitorTotal = number(r.oppGoals);
         h.homeName = team;
         h.homeScores = ours;
-        h.homeTotal = number("Goals");
+        h.homeTotal = number(r.goals);
     } else {
         h.visitorName = team;
         h.visitorScores = ours;
-        h.visitorTotal = number("Goals");
+        h.visitorTotal = number(r.goals);
         h.homeName = opponent;
         h.homeScores = theirs;
-        h.homeTotal = number("OppGoals");
+        h.homeTotal = number(r.oppGoals);
     }
     if (Trim(h.visitorName).isEmpty())
         h.visitorName = QStringLiteral("Opponent");
     else if (Trim(h.homeName).isEmpty())
         h.homeName = QStringLiteral("Opponent");
-    layOutScoreBoard(h, v("Periods"), isSet(v("Overtime")));
-    rs.close();
+    layOutScoreBoard(h, r.periods, r.overtime);
     return h;
 }
 
@@ -258,7 +248,7 @@ void PlayerEntry::LoadGameStats()
     }
     std::optional<StoredValues> storedPlayers;
     std::optional<StoredValues> storedGoalies;
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(g.CurrentTeam)});
+    Recordset rs = db_->openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(in_.team)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
@@ -275,8 +265,8 @@ void PlayerEntry::LoadGameStats()
         const int k = PlayerRecords.upper();
         // The game's rows are read once, when the first new person is met.
         if (!storedPlayers) {
-            storedPlayers = readStoredRows(CatKind::Player);
-            storedGoalies = readStoredRows(CatKind::Goalie);
+            storedPlayers = readStoredRows(*db_, CatKind::Player, game_);
+            storedGoalies = readStoredRows(*db_, CatKind::Goalie, game_);
         }
         fillFromStored(PlayerRecords[k], storedPlayers, person);
         fillFromStored(GoalieRecords[k], storedGoalies, person);
@@ -299,8 +289,8 @@ std::vector<PersonRow> PlayerEntry::LoadFromRoster() const
 {
     std::vector<PersonRow> rows;
     QSet<int16_t> listed;
-    Database& db = Db();
-    Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(g.CurrentTeam)});
+    Database& db = *db_;
+    Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(in_.team)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
@@ -394,12 +384,12 @@ void PlayerEntry::StoreEnteredStats(CatKind role, int16_t person, const BoxTexts
     }
 }
 
-std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
+std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals(bool warnGoalsFor, bool warnGoalsAgainst) const
 {
     std::vector<EntryMessage> out;
     const QString note = QStringLiteral("Note: You can turn off this warning in Options under Tools");
     const QString cr = QStringLiteral("\r");
-    if (isSet(g.EditGoalsForOption)) {
+    if (warnGoalsFor) {
         long total = 0;
         long byGoalie = 0;
         for (int i = 1; i <= PlayerRecords.upper(); ++i) {
@@ -412,18 +402,18 @@ std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
                 byGoalie += GoalieRecords[i][GoalieGameRecord::G];
             }
         }
-        if (total != g.GameRec.goals) {
+        if (total != game_.goals) {
             QString line = NumText(total) + QStringLiteral("  -   Player Screen goals scored");
             if (byGoalie > 0)
                 line += QStringLiteral(" (") + NumText(byGoalie) + QStringLiteral(" by goalie)");
             const QStringList lines = {QStringLiteral("Goals scored do not equal goals scored on Game Screen!"),
                                        QString(), line,
-                                       NumText(g.GameRec.goals) + QStringLiteral("  -   Game Screen goals scored"),
+                                       NumText(game_.goals) + QStringLiteral("  -   Game Screen goals scored"),
                                        QString(), note};
             out.push_back({QStringLiteral("Goals Scored Do Not Match Game Screen"), lines.join(cr)});
         }
     }
-    if (isSet(g.EditGoalsAgainstOption)) {
+    if (warnGoalsAgainst) {
         long total = 0;
         for (int i = 1; i <= GoalieRecords.upper(); ++i) {
             const GoalieGameRecord& r = GoalieRecords[i];
@@ -432,10 +422,10 @@ std::vector<EntryMessage> PlayerEntry::EditGameScreenGoals() const
             total += long(r[GoalieGameRecord::GA1]) + r[GoalieGameRecord::GA2] + r[GoalieGameRecord::GA3] +
                      r[GoalieGameRecord::GA4] + r[GoalieGameRecord::GAO] + r[GoalieGameRecord::EN];
         }
-        if (total != g.GameRec.oppGoals) {
+        if (total != game_.oppGoals) {
             const QStringList lines = {QStringLiteral("Goals against do not equal goals against on Game Screen!"),
                                        QString(), NumText(total) + QStringLiteral("  -   Player Screen goals against"),
-                                       NumText(g.GameRec.oppGoals) + QStringLiteral("  -   Game Screen goals against"),
+                                       NumText(game_.oppGoals) + QStringLiteral("  -   Game Screen goals against"),
                                        QString(), note};
             out.push_back({QStringLiteral("Goals Against Do Not Match Game Screen"), lines.join(cr)});
         }
@@ -480,10 +470,10 @@ TeamTotalsView PlayerEntry::TeamTotals(CatKind role) const
 
 void PlayerEntry::SaveGameStats() const
 {
-    Database& db = Db();
+    Database& db = *db_;
     Transaction t(db);
-    rewriteRows(db, PlayerRecords);
-    rewriteRows(db, GoalieRecords);
+    rewriteRows(db, PlayerRecords, game_);
+    rewriteRows(db, GoalieRecords, game_);
     t.commit();
 }
 

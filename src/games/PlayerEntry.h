@@ -7,13 +7,14 @@
 //
 // The window keeps the controls, the focus and the message boxes and calls in
 // here; everything that can be computed without a control lives here so that
-// it can be tested directly. The game is the project-wide CurrentTeam and
-// GameRec.gameNumber, the database the open main database.
+// it can be tested directly. It takes the database and the game it edits;
+// only the category layouts come from the project-wide state.
 
 #include "games/PlayerEntryRecords.h"
 #include "games/PlayerEntryRules.h"
 #include "platform/RuntimeError.h"
 #include "platform/basic/OneBased.h"
+#include "shell/GameRecord.h"
 
 #include <QString>
 #include <array>
@@ -81,20 +82,33 @@ struct EntryMessage {
     QString text;
 };
 
+// The game the screen edits.
+struct EntryGame {
+    int16_t team = 0;
+    int16_t gameNumber = 0;
+    QString teamName;  // the selected team's name, for the caption
+};
+
+class Database;
+
 class PlayerEntry {
 public:
     // The records start with the placeholder at index 1 (person 0, not on the
     // roster, not played, all values 0); persons follow from index 2.
-    PlayerEntry();
+    PlayerEntry();  // no game yet
+    PlayerEntry(Database& db, EntryGame game);
 
     OneBased<PlayerGameRecord> PlayerRecords;
     OneBased<GoalieGameRecord> GoalieRecords;
 
-    // Reads the game's GameStats row into the game record buffer (type,
-    // periods, home flag, goals of both sides by period, overtime) and returns
+    // Reads the game's GameStats row into game() (type, periods, home flag,
+    // goals of both sides by period, overtime) and returns
     // the header the screen shows. `teamLongName` is the current team's long
     // name. A missing game row is error 3021 with a message naming the game.
     EntryHeader LoadGame(const QString& teamLongName);
+    // The game's header as LoadGame read it.
+    const GameRecord& game() const { return game_; }
+    GameRecord& game() { return game_; }
 
     // Merges the team's roster into the records: every person on the roster as
     // a player is marked on the roster; a person met for the first time gets a
@@ -134,7 +148,7 @@ public:
     // The goals cross-checks against the game header, switched on by the
     // options EditGoalsForOption and EditGoalsAgainstOption: the warnings to
     // show, in order; none when everything matches. They change nothing.
-    std::vector<EntryMessage> EditGameScreenGoals() const;
+    std::vector<EntryMessage> EditGameScreenGoals(bool warnGoalsFor, bool warnGoalsAgainst) const;
 
     // Sums of the role's values over the persons on the roster who played in
     // that role, per input cell, with seconds carried into the minutes cell.
@@ -149,6 +163,10 @@ public:
 
 private:
     void addPerson(int16_t person);
+
+    Database* db_ = nullptr;
+    EntryGame in_;
+    GameRecord game_;
 };
 
 // The message shown when the save failed and nothing was changed.

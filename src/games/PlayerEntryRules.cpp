@@ -113,12 +113,12 @@ int16_t InputCategory(CatKind role, int cell)
     return cell >= 1 && cell <= order.size() ? order[cell] : int16_t(0);
 }
 
-EntryCheck ValidateEntries(CatKind role, const BoxTexts& boxes)
+EntryCheck ValidateEntries(CatKind role, const BoxTexts& boxes, const GamePeriods& game)
 {
     const Cells cells(role, boxes);
     if (role == CatKind::Player)
         return playerRules(cells);
-    return goalieRules(cells, g.GameRec.periods, g.GameRec.overtime);
+    return goalieRules(cells, game.periods, game.overtime);
 }
 
 EntryCheck CheckBoxText(const QString& text)

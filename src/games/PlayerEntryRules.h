@@ -41,10 +41,17 @@ int32_t CategoryBoxNumber(const QString& text);
 // PlayerInputOrder / GoalieInputOrder), 0 for an empty cell.
 int16_t InputCategory(CatKind role, int cell);
 
+// The periods of the game; the goalie rules refuse values for the periods
+// and the overtime the game did not have.
+struct GamePeriods {
+    int periods = 3;
+    bool overtime = false;
+};
+
 // The rules between categories for the role, in their fixed order; the first
-// broken rule gives the result. Reads the role's layout and the game's
-// GameRec.periods and GameRec.overtime from the project-wide state.
-EntryCheck ValidateEntries(CatKind role, const BoxTexts& boxes);
+// broken rule gives the result. Reads the role's layout (PlayerInputOrder /
+// GoalieInputOrder) from the project-wide state.
+EntryCheck ValidateEntries(CatKind role, const BoxTexts& boxes, const GamePeriods& game = {});
 
 // A text the user typed or pasted into a box: empty, or digits only with a
 // value of at most 9999. Run on the user's edits only, not on texts the screen

@@ -292,11 +292,11 @@ void frmGameScreen::Form_Load()
             txtGameDate->setText(game.gameDate);
             if (!game.gameDate.isEmpty())
                 DisplayDate();
-            txtGameLoc->setText(game.location);
+            txtGameLoc->setText(Trim(game.location));
             chkHomeTeam->setChecked(game.homeTeam);
             OriginalHomeTeam = VbBool(game.homeTeam);
             FormatHomeTeam();
-            cmbOpponents->setEditText(game.opponent);
+            cmbOpponents->setEditText(Trim(game.opponent));
             for (int i = 0; i < lstGameTypes->count(); ++i)
                 if (lstGameTypes->item(i)->data(Qt::UserRole).toInt() == game.gameType)
                     lstGameTypes->setCurrentRow(i);
@@ -315,7 +315,7 @@ void frmGameScreen::Form_Load()
             txtPPG->setText(NumText(game.ppg));
             txtKills->setText(NumText(game.kills));
             txtSH->setText(NumText(game.sh));
-            txtNotes->setPlainText(game.notes);
+            txtNotes->setPlainText(Trim(game.notes));
         } else {
             txtGameNumber->setText(NumText(g.GameRec.gameNumber));
             FormatPeriods();

@@ -262,6 +262,7 @@ void frmPScreen::Form_Load()
     entry_ = PlayerEntry();
 
     try {
+        entry_ = PlayerEntry(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = entry_.LoadGame(GetLongTeamName(g.CurrentTeam));
         setWindowTitle(h.caption);
         if (subWindow())
@@ -493,7 +494,7 @@ void frmPScreen::StoreEnteredStats() { entry_.StoreEnteredStats(role(), g.Curren
 
 QString frmPScreen::ValidateEntries()
 {
-    const EntryCheck check = vh::ValidateEntries(role(), boxTexts());
+    const EntryCheck check = vh::ValidateEntries(role(), boxTexts(), {entry_.game().periods, entry_.game().overtime});
     if (check.ok)
         return check.result();
     ErrorCell = check.focusBox;
@@ -669,7 +670,7 @@ void frmPScreen::cmdMinus_Click() { stepBox(-1); }
 
 bool frmPScreen::warnAndSave(bool save)
 {
-    for (const EntryMessage& m : entry_.EditGameScreenGoals())
+    for (const EntryMessage& m : entry_.EditGameScreenGoals(g.EditGoalsForOption != 0, g.EditGoalsAgainstOption != 0))
         MsgBox(m.text, g.MsgStyleWarn, m.title);
     if (!save)
         return true;

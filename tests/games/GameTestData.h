@@ -2,13 +2,20 @@
 // Games, players and goalies written straight into the test database, and the
 // project-wide state the game windows expect after start-up.
 
+#include "app/FrmMDI.h"
+#include "games/frmGameMenu.h"
+#include "games/frmGameScreen.h"
+#include "games/frmPScreen.h"
 #include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
 #include "support/Seed.h"
+#include "support/TestEnv.h"
+#include "teams/frmSelectTeam.h"
 
 #include <QStringList>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
 namespace vh::test {
@@ -51,6 +58,28 @@ inline void setGameState(std::initializer_list<std::pair<int16_t, const char*>> 
         g.SelectedTeamName = QString::fromUtf8(teams.begin()->second);
         g.SelectedTeamCount = 1;
     }
+}
+
+// The frame the game windows open in, with the toolbar option on.
+inline std::unique_ptr<FrmMDI> openGameFrame()
+{
+    auto frame = std::make_unique<FrmMDI>();
+    frame->resize(1100, 800);
+    g.Frame = frame.get();
+    g.ShowToolBarOption = True;
+    return frame;
+}
+
+// Every game window and the team selection unloaded, then the frame gone.
+inline void closeGameFrame(std::unique_ptr<FrmMDI>& frame)
+{
+    Unload<frmPScreen>();
+    Unload<frmGameScreen>();
+    Unload<frmGameMenu>();
+    Unload<frmSelectTeam>();
+    flushDeletes();
+    frame.reset();
+    g.Frame = nullptr;
 }
 
 // Game `number` of `team` against the opponent "G<marker>", with `players`

@@ -179,6 +179,18 @@ private slots:
         QVERIFY(g.GameInfoChanged == "Y");  // a new game always counts as changed
     }
 
+    void aFailedWriteIsShownAndNothingIsSaved()
+    {
+        open("A", 6);
+        Db().execute(QStringLiteral("create trigger refuse before insert on GameStats begin "
+                                    "select raise(abort, 'refused'); end"));
+        env->expectMsgBox(QStringLiteral("The game could not be added!\rEvery game keeps its number"), vbOK,
+                          QStringLiteral("Database Error"));
+        QVERIFY(!SaveGameHeader(entry(QStringLiteral("6")), -1, 777).saved);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(storedGames(), 5);
+    }
+
     void aNewGameNumberedLowerAsksToInsert()
     {
         open("A", 6);

@@ -6,6 +6,7 @@
 #include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "support/TestEnv.h"
+#include "support/Widgets.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
@@ -30,14 +31,6 @@ namespace {
 using vh::test::flushDeletes;
 
 using vh::test::grab;
-
-QStringList lines(QListWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 int twips(int pixels) { return pixels * 15; }
 
@@ -97,19 +90,11 @@ private slots:
     {
         env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}, {3, "Elms"}});
-        frame = std::make_unique<FrmMDI>();
-        frame->resize(1100, 800);
-        g.Frame = frame.get();
-        g.ShowToolBarOption = True;
+        frame = openGameFrame();
     }
     void cleanup()
     {
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
+        closeGameFrame(frame);
         env.reset();
     }
 
@@ -429,7 +414,7 @@ private slots:
         s->cmdOK_Click();
         flushDeletes();
         list = listAfterNewGame();
-        QCOMPARE(lines(list->lstGameMenu).size(), 3);
+        QCOMPARE(listTexts(list->lstGameMenu).size(), 3);
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
         QVERIFY(list->lstGameMenu->item(1)->text().startsWith(QStringLiteral("2  ")));
         QVERIFY(list->lstGameMenu->item(1)->text().contains(QStringLiteral("G1")));
@@ -555,7 +540,7 @@ private slots:
         Dialog::setModalHook([&](Dialog* d) {
             auto* dialog = static_cast<frmImportGame*>(d);
             caption = dialog->windowTitle();
-            offered = lines(dialog->lstGameMenu);
+            offered = listTexts(dialog->lstGameMenu);
             QCOMPARE(dialog->lstGameMenu->currentRow(), 1);
             QVERIFY(!dialog->chkGameComment->isChecked());
             grab(dialog, "import-dialog");

@@ -6,6 +6,7 @@
 #include "platform/basic/Basic.h"
 #include "shell/Categories.h"
 #include "shell/Globals.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -17,20 +18,7 @@ namespace {
 constexpr int16_t Team = 1;
 constexpr int16_t Game = 3;
 
-void insertRow(const QString& table, const QVariantMap& fields)
-{
-    QStringList names;
-    QStringList marks;
-    QVariantList values;
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        names << it.key();
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                 values);
-}
+void insertRow(const QString& table, const QVariantMap& fields) { seed::insertRow(Db(), table, fields); }
 
 QVariantMap statsKey(int16_t team, int16_t game, int16_t person)
 {
@@ -161,7 +149,7 @@ class TstPlayerEntry : public QObject {
 
     PlayerEntry loaded()
     {
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         e.LoadGame(QStringLiteral("Lions"));
         e.LoadGameStats();
         return e;
@@ -177,17 +165,17 @@ private slots:
 
     void loadsTheGameHeader()
     {
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = e.LoadGame(QStringLiteral("The Lions of the North Shore Hockey Club"));
-        QCOMPARE(g.GameRec.gameType, int16_t(2));
-        QCOMPARE(g.GameRec.periods, int16_t(3));
-        QVERIFY(g.GameRec.homeTeam);
-        QVERIFY(!g.GameRec.overtime);
-        QCOMPARE(g.GameRec.goals, int16_t(5));
-        QCOMPARE(g.GameRec.goalsPeriod2, int16_t(2));
-        QCOMPARE(g.GameRec.goalsOT, int16_t(1));
-        QCOMPARE(g.GameRec.oppGoals, int16_t(4));
-        QCOMPARE(g.GameRec.oppGoalsPeriod2, int16_t(3));
+        QCOMPARE(e.game().gameType, int16_t(2));
+        QCOMPARE(e.game().periods, int16_t(3));
+        QVERIFY(e.game().homeTeam);
+        QVERIFY(!e.game().overtime);
+        QCOMPARE(e.game().goals, int16_t(5));
+        QCOMPARE(e.game().goalsPeriod2, int16_t(2));
+        QCOMPARE(e.game().goalsOT, int16_t(1));
+        QCOMPARE(e.game().oppGoals, int16_t(4));
+        QCOMPARE(e.game().oppGoalsPeriod2, int16_t(3));
         QCOMPARE(h.caption, QStringLiteral("Player Entry Screen - Lions"));
         QCOMPARE(h.gameNumberText, QStringLiteral("Game 3"));
         // At home: the opponent is the visitor, above.
@@ -198,7 +186,7 @@ private slots:
         QCOMPARE(h.homeScores[1], QStringLiteral("2"));
         QCOMPARE(h.homeTotal, QStringLiteral("5"));
 
-        g.GameRec.gameNumber = 4;
+        e = PlayerEntry(Db(), {Team, 4, g.SelectedTeamName});
         const EntryHeader away = e.LoadGame(QStringLiteral("Lions"));
         QCOMPARE(away.visitorName, QStringLiteral("Lions"));
         QCOMPARE(away.visitorTotal, QStringLiteral("5"));
@@ -208,7 +196,7 @@ private slots:
         Db().execute(QStringLiteral("update GameStats set Opponent = '  ' where GameNumber = 4"));
         QCOMPARE(e.LoadGame(QStringLiteral("Lions")).homeName, QStringLiteral("Opponent"));
 
-        g.GameRec.gameNumber = 99;
+        e = PlayerEntry(Db(), {Team, 99, g.SelectedTeamName});
         try {
             e.LoadGame(QStringLiteral("Lions"));
             QFAIL("a missing game loaded");
@@ -242,7 +230,7 @@ private slots:
         QFETCH(int, finalLeft);
         insertGame(Team, 10, periods, overtime, true, QStringLiteral("X"));
         g.GameRec.gameNumber = 10;
-        PlayerEntry e;
+        PlayerEntry e(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = e.LoadGame(QStringLiteral("Lions"));
         QStringList shownCaptions;
         QStringList shownCells;
@@ -359,7 +347,6 @@ private slots:
 
     void saveWritesEveryField()
     {
-        g.GameRec.gameType = 0;  // the load refreshes type and home flag from the game
         PlayerEntry e = loaded();
         // Di played as goalie with every box 0 but one; Bo did not play as a player after all.
         BoxTexts boxes;

@@ -148,7 +148,9 @@ private slots:
     void goalieRules()
     {
         using namespace GCell;
-        auto check = [](std::map<int, int> v) { return ValidateEntries(CatKind::Goalie, boxes(v)); };
+        auto check = [](std::map<int, int> v) {
+            return ValidateEntries(CatKind::Goalie, boxes(v), {g.GameRec.periods, g.GameRec.overtime});
+        };
         // The seconds rule comes first for a goalie.
         EntryCheck r = check({{Sec, 60}, {PIM, 2}});
         QCOMPARE(r.message, QStringLiteral("Seconds can Not be > 59"));
@@ -312,14 +314,14 @@ private slots:
         e.GoalieRecords[gone][GoalieGameRecord::GA2] = 5;
         // A goal of a player who did not play counts nowhere.
         e.PlayerRecords[keeper][PlayerGameRecord::G] = 3;
-        g.GameRec.goals = 4;
-        g.GameRec.oppGoals = 3;
+        e.game().goals = 4;
+        e.game().oppGoals = 3;
 
-        QVERIFY(e.EditGameScreenGoals().empty());  // both options off
+        QVERIFY(e.EditGameScreenGoals(g.EditGoalsForOption, g.EditGoalsAgainstOption).empty());  // both options off
 
         g.EditGoalsForOption = True;
         g.EditGoalsAgainstOption = True;
-        std::vector<EntryMessage> m = e.EditGameScreenGoals();
+        std::vector<EntryMessage> m = e.EditGameScreenGoals(g.EditGoalsForOption, g.EditGoalsAgainstOption);
         QCOMPARE(int(m.size()), 1);
         QCOMPARE(m[0].title, QStringLiteral("Goals Scored Do Not Match Game Screen"));
         QCOMPARE(m[0].text, QStringLiteral("Goals scored do not equal goals scored on Game Screen!\r\r"
@@ -327,9 +329,9 @@ private slots:
                                            "4  -   Game Screen goals scored\r\r"
                                            "Note: You can turn off this warning in Options under Tools"));
 
-        g.GameRec.goals = 3;
-        g.GameRec.oppGoals = 2;
-        m = e.EditGameScreenGoals();
+        e.game().goals = 3;
+        e.game().oppGoals = 2;
+        m = e.EditGameScreenGoals(g.EditGoalsForOption, g.EditGoalsAgainstOption);
         QCOMPARE(int(m.size()), 1);
         QCOMPARE(m[0].title, QStringLiteral("Goals Against Do Not Match Game Screen"));
         QCOMPARE(m[0].text, QStringLiteral("Goals against do not equal goals against on Game Screen!\r\r"
@@ -337,13 +339,13 @@ private slots:
                                            "2  -   Game Screen goals against\r\r"
                                            "Note: You can turn off this warning in Options under Tools"));
         g.EditGoalsAgainstOption = False;
-        QVERIFY(e.EditGameScreenGoals().empty());
+        QVERIFY(e.EditGameScreenGoals(g.EditGoalsForOption, g.EditGoalsAgainstOption).empty());
 
         // Without a goalie's goal the line has no goalie part; both boxes in order.
         e.GoalieRecords[keeper][GoalieGameRecord::G] = 0;
         g.EditGoalsAgainstOption = True;
-        g.GameRec.oppGoals = 0;
-        m = e.EditGameScreenGoals();
+        e.game().oppGoals = 0;
+        m = e.EditGameScreenGoals(g.EditGoalsForOption, g.EditGoalsAgainstOption);
         QCOMPARE(int(m.size()), 2);
         QVERIFY(m[0].text.contains(QStringLiteral("\r2  -   Player Screen goals scored\r")));
         QCOMPARE(m[1].title, QStringLiteral("Goals Against Do Not Match Game Screen"));

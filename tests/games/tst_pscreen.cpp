@@ -58,17 +58,11 @@ using vh::seed::addRoster;
 
 void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
 {
-    QStringList names{QStringLiteral("TeamNumber"), QStringLiteral("GameNumber"), QStringLiteral("PlayerNumber"),
-                      QStringLiteral("EventNumber"), QStringLiteral("HomeTeam")};
-    QVariantList params{int(Team), int(game), person, 1, True};
-    for (auto it = values.begin(); it != values.end(); ++it) {
-        names << it.key();
-        params << it.value();
-    }
-    Db().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
-                          QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-                 params);
+    QVariantMap row{{QStringLiteral("TeamNumber"), int(Team)}, {QStringLiteral("GameNumber"), int(game)},
+                    {QStringLiteral("PlayerNumber"), person}, {QStringLiteral("EventNumber"), 1},
+                    {QStringLiteral("HomeTeam"), True}};
+    row.insert(values);
+    seed::insertRow(Db(), QLatin1String(table), row);
 }
 
 // A stored field of a person's row of game 1, or -999 when there is no row.
@@ -167,10 +161,7 @@ private slots:
             LoadInputOrder(kind);
             BuildCatAbbrev(kind);
         }
-        frame = std::make_unique<FrmMDI>();
-        frame->resize(1100, 800);
-        g.Frame = frame.get();
-        g.ShowToolBarOption = True;
+        frame = openGameFrame();
         frame->show();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         makeTeam();
@@ -178,12 +169,7 @@ private slots:
     void cleanup()
     {
         Dialog::setModalHook({});
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        flushDeletes();
-        frame.reset();
-        g.Frame = nullptr;
+        closeGameFrame(frame);
         env.reset();
     }
 

@@ -5,6 +5,7 @@
 #include "shell/Globals.h"
 #include "support/Seed.h"
 #include "support/TestEnv.h"
+#include "support/Widgets.h"
 #include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
@@ -18,15 +19,6 @@
 
 namespace vh::test {
 
-// A window's control by its name; the test stops when it is missing.
-template <class T>
-T* control(QWidget* form, const char* name)
-{
-    T* c = form->findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 // Unloaded windows really gone.
 

@@ -3,6 +3,7 @@
 #include "shell/Globals.h"
 #include "support/Seed.h"
 #include "support/TestEnv.h"
+#include "support/Widgets.h"
 #include "support/TestMain.h"
 #include "teams/RosterPending.h"
 #include "teams/frmRoster.h"
@@ -15,6 +16,8 @@
 
 using namespace vh;
 using vh::test::TestEnv;
+using vh::test::control;
+using vh::test::listTexts;
 
 namespace {
 
@@ -62,14 +65,6 @@ RosterFields fieldsOf(const QString& first, const QString& last, const QString& 
     return f;
 }
 
-QStringList texts(const QListWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 // Runs the roster editor modally; `body` drives it while it is open.
 void runRoster(const std::function<void(frmRoster&)>& body)
 {
@@ -79,17 +74,9 @@ void runRoster(const std::function<void(frmRoster&)>& body)
     Dialog::setModalHook(old);
 }
 
-template <class T = QWidget>
-T* child(const QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
-QListWidget* rosterList(const frmRoster& d) { return child<QListWidget>(d, "lstRoster"); }
-QListWidget* allList(const frmRoster& d) { return child<QListWidget>(d, "lstAllPlayers"); }
+QListWidget* rosterList(const frmRoster& d) { return control<QListWidget>(&d, "lstRoster"); }
+QListWidget* allList(const frmRoster& d) { return control<QListWidget>(&d, "lstAllPlayers"); }
 
 void selectIn(QListWidget* list, const QString& text)
 {
@@ -372,22 +359,22 @@ private slots:
         addRoster(2, 2, QStringLiteral("9"));
         runRoster([&](frmRoster& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Roster - Harbour Hawks"));
-            QCOMPARE(texts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
-            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("12"));
             QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
 
             const char* people[][4] = {{"Cy", "moss", "21", "3/4/2005"}, {"Di", "Fox", "8", ""}, {"Eve", "Ray", "30", ""}};
             for (const auto& p : people) {
-                QTest::mouseClick(child<QPushButton>(d, "cmdAdd"), Qt::LeftButton);
-                QVERIFY(child<QPushButton>(d, "cmdOK")->isVisible());
-                QVERIFY(!child<QPushButton>(d, "cmdClose")->isVisible());
+                QTest::mouseClick(control<QPushButton>(&d, "cmdAdd"), Qt::LeftButton);
+                QVERIFY(control<QPushButton>(&d, "cmdOK")->isVisible());
+                QVERIFY(!control<QPushButton>(&d, "cmdClose")->isVisible());
                 QVERIFY(!rosterList(d)->isEnabled());
                 QCOMPARE(d.boxText(RosterField::FirstName), QString());
                 typePerson(d, QLatin1String(p[0]), QLatin1String(p[1]), QLatin1String(p[2]), QLatin1String(p[3]));
-                QTest::mouseClick(child<QPushButton>(d, "cmdOK"), Qt::LeftButton);
+                QTest::mouseClick(control<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
             }
-            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Cy moss"),
+            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Cy moss"),
                                                         QStringLiteral("Di Fox"), QStringLiteral("Eve Ray")}));
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Eve Ray"));
             QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(5));
@@ -399,15 +386,15 @@ private slots:
             QVERIFY(d.textBox(RosterField::LastName)->isEnabled());
             d.setBoxText(RosterField::LastName, QStringLiteral("Moss"));
             d.cmdOK_Click();
-            QVERIFY(texts(allList(d)).contains(QStringLiteral("Cy Moss")));
+            QVERIFY(listTexts(allList(d)).contains(QStringLiteral("Cy Moss")));
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Cy Moss"));
             selectIn(rosterList(d), QStringLiteral("Ann Lee"));
             d.cmdDelete_Click();
-            QCOMPARE(texts(rosterList(d)).size(), 3);
+            QCOMPARE(listTexts(rosterList(d)).size(), 3);
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Cy Moss"));  // the next one
             QCOMPARE(d.boxText(RosterField::LastName), QStringLiteral("Moss"));
             QCOMPARE(count(QStringLiteral("select count(*) from People")), 2);  // nothing written yet
-            QTest::mouseClick(child<QPushButton>(d, "cmdClose"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(&d, "cmdClose"), Qt::LeftButton);
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(count(QStringLiteral("select count(*) from People")), 5);
@@ -423,11 +410,11 @@ private slots:
         QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
 
         runRoster([&](frmRoster& d) {
-            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Cy Moss"), QStringLiteral("Di Fox"),
+            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Cy Moss"), QStringLiteral("Di Fox"),
                                                         QStringLiteral("Eve Ray")}));
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("21"));
             QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("3/4/2005"));
-            QCOMPARE(texts(allList(d)).size(), 5);
+            QCOMPARE(listTexts(allList(d)).size(), 5);
             d.cmdClose_Click();
         });
     }
@@ -440,7 +427,7 @@ private slots:
             d.lstRoster_DblClick();
             d.cmdChange_Click();
             QCOMPARE(d.editMode(), QString());
-            QVERIFY(!child<QPushButton>(d, "cmdOK")->isVisible());
+            QVERIFY(!control<QPushButton>(&d, "cmdOK")->isVisible());
             env->expectMsgBox(QStringLiteral("Must select player!"), vbOK, QStringLiteral("No Player Selected"));
             d.cmdDelete_Click();
             d.cmdAdd_Click();
@@ -459,12 +446,12 @@ private slots:
             d.cmdOK_Click();
             QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
             QCOMPARE(d.pending().rowCount(), 0);  // still editing, nothing kept
-            QVERIFY(child<QPushButton>(d, "cmdOK")->isVisible());
+            QVERIFY(control<QPushButton>(&d, "cmdOK")->isVisible());
 
             // Cancel drops the new person without using up his number.
             d.cmdCancel_Click();
             QCOMPARE(d.boxText(RosterField::FirstName), QString());
-            QVERIFY(child<QPushButton>(d, "cmdAdd")->isVisible());
+            QVERIFY(control<QPushButton>(&d, "cmdAdd")->isVisible());
             QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
             d.cmdAdd_Click();
             typePerson(d, QStringLiteral("Ann"), QStringLiteral("Lee"), QString(), QStringLiteral(" "));
@@ -554,11 +541,11 @@ private slots:
             d.cmdChange_Click();
             d.setBoxText(RosterField::FirstName, QStringLiteral("Bob"));
             d.cmdOK_Click();
-            QVERIFY(texts(allList(d)).contains(QStringLiteral("Bob Park")));
+            QVERIFY(listTexts(allList(d)).contains(QStringLiteral("Bob Park")));
             d.cmdDelete_Click();
-            QCOMPARE(texts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park"),
+            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park"),
                                                      QStringLiteral("Cy Moss")}));
-            QCOMPARE(texts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
 
             // A person added and taken off before Close leaves no trace, and
             // his number is not given out again.
@@ -567,7 +554,7 @@ private slots:
             d.cmdOK_Click();
             QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(4));
             d.cmdDelete_Click();
-            QVERIFY(!texts(allList(d)).contains(QStringLiteral("Di Fox")));
+            QVERIFY(!listTexts(allList(d)).contains(QStringLiteral("Di Fox")));
             d.cmdAdd_Click();
             typePerson(d, QStringLiteral("Ed"), QStringLiteral("Gray"), QString(), QString());
             d.cmdOK_Click();
@@ -607,7 +594,7 @@ private slots:
             d.cmdDeletePlayer_Click();
             QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 3")), 0);
             QCOMPARE(allList(d)->currentRow(), 0);
-            QCOMPARE(texts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
 
             // Taken off this roster, he can be deleted; Close then has nothing left to remove.
             selectIn(rosterList(d), QStringLiteral("Ann Lee"));
@@ -632,9 +619,9 @@ private slots:
             QCOMPARE(d.windowTitle(), QStringLiteral("Roster - No Team Selected"));
             for (const char* name : {"cmdInsert", "lstRoster", "lblRoster", "cmdAdd", "cmdChange", "cmdDelete",
                                      "lblmdy", "txtFirstName", "lblFirstName", "txtNotes", "lblNotes"})
-                QVERIFY2(!child(d, name)->isEnabled(), name);
+                QVERIFY2(!control(&d, name)->isEnabled(), name);
             for (const char* name : {"Label14", "lstAllPlayers", "cmdDeletePlayer", "cmdClose"})
-                QVERIFY2(child(d, name)->isEnabled(), name);
+                QVERIFY2(control(&d, name)->isEnabled(), name);
             QCOMPARE(d.boxText(RosterField::FirstName), QString());
             QCOMPARE(rosterList(d)->count(), 0);
             QCOMPARE(allList(d)->currentRow(), 0);

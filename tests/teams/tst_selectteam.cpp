@@ -21,23 +21,6 @@ using namespace vh::test;
 
 namespace {
 
-QStringList listTexts(QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-QStringList selectedTexts(QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            texts << list->item(i)->text();
-    return texts;
-}
-
 void clickItem(QListWidget* list, int row, Qt::KeyboardModifiers mods = {})
 {
     const QRect r = list->visualItemRect(list->item(row));

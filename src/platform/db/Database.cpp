@@ -823,6 +823,11 @@ QString Recordset::getText(const QString& field) const
     return v.toString();
 }
 
+int16_t Recordset::intOr(const QString& field, int16_t fallback) const
+{
+    return isNull(field) ? fallback : getInt(field);
+}
+
 QString Recordset::textOr(const QString& field, const QString& fallback) const
 {
     const QVariant v = value(field);

@@ -171,6 +171,8 @@ public:
     bool getBool(const QString& field) const;  // non-zero counts as true
     QString getText(const QString& field) const;
     QString textOr(const QString& field, const QString& fallback = {}) const;
+    // The field's whole number, or `fallback` when it is Null.
+    int16_t intOr(const QString& field, int16_t fallback = 0) const;
     QDate getDate(const QString& field) const;  // an invalid date for Null
 
     void edit();

@@ -2,19 +2,19 @@
 // patterns, help and web links, the About box, the options dialog, sending the
 // data and leaving the program.
 
+#include "app/FrmMDI.h"
+#include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
 #include "platform/Runtime.h"
 #include "shell/Common.h"
 #include "shell/FrameDoubles.h"
-#include "app/FrmMDI.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
 #include "shell/frmBegScreen.h"
-#include "app/frmOptions.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
