@@ -77,32 +77,21 @@ private slots:
     {
         env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}});
-        LoadNameYourOwnCats();
-        for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
-            LoadInputOrder(kind);
-            BuildCatAbbrev(kind);
-        }
+        loadEntryCategories();
         seed::addPerson(1, QStringLiteral("Ann"), QStringLiteral("Abel"));
         seed::addRoster(1, 1);
         addStoredGame(1, 1, 1);
         addStoredGame(2, 1, 2);
-        frame = std::make_unique<FrmMDI>();
-        g.Frame = frame.get();
+        frame = openGameFrame();
         frame->show();
     }
     void cleanup()
     {
         Dialog::setModalHook({});
-        Unload<frmPScreen>();
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
         Unload<frmOptions>();
         Unload<frmTeamFilters>();
         Unload<frmTeamName>();
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
-        g.Frame = nullptr;
+        closeGameFrame(frame);
         env.reset();
     }
 

@@ -156,11 +156,7 @@ private slots:
     {
         env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}});
-        LoadNameYourOwnCats();
-        for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
-            LoadInputOrder(kind);
-            BuildCatAbbrev(kind);
-        }
+        loadEntryCategories();
         frame = openGameFrame();
         frame->show();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
