@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/FrmMDI.h"
+#include "games/GameTestData.h"
 #include "games/frmGameMenu.h"
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
@@ -10,6 +11,7 @@
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,6 +33,7 @@ private slots:
     }
     void cleanup()
     {
+        Unload<frmGameScreen>();
         Unload<frmGameMenu>();
         Unload<frmSelectTeam>();
         flushDeletes();
@@ -61,6 +64,27 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(clicks, 2);
         QCOMPARE(env->shownMessages().size(), 1);
+    }
+
+    void aSaveThatFailsHalfWayKeepsTheStoredGame()
+    {
+        setGameState({{1, "Oaks"}, {2, "Pines"}});
+        addStoredGame(1, 1, 1);
+        g.EditGoalsForOption = True;
+        g.GameEditMode = "C";
+        g.GameRec.gameNumber = 1;
+        g.NumGames = 1;
+        frmGameScreen* screen = Load<frmGameScreen>();
+        screen->txtGameLoc->setText(QStringLiteral("Elsewhere"));
+        // The goal warning's sums cannot be read.
+        Db().execute(QStringLiteral("alter table GoalieStats rename to GoalieStatsGone"));
+        env->expectMsgBox(QStringLiteral(" Location: frmGameScreen.cmdOK"), vbYes, QStringLiteral("Error Handler"));
+        QTest::mouseClick(screen->cmdOK, Qt::LeftButton);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmGameScreen>(), screen);
+        QCOMPARE(screen->txtGameLoc->text(), QStringLiteral("Elsewhere"));
+        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats where TeamNumber = 1")).toString(),
+                 QStringLiteral("Rink"));
     }
 
     void aWindowThatCannotLoadLeavesTheTeamSelection()
