@@ -4,6 +4,7 @@
 #include "app/frmOptions.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -252,6 +253,9 @@ void FrmMDI::buildToolbar()
     cmbFonts_ = new QComboBox(holder);
     cmbFonts_->setObjectName(QStringLiteral("cmbFonts"));
     cmbFonts_->setToolTip(QStringLiteral("Font"));
+    // The tip texts are what names them; they have no label.
+    nameBox(cmbFontSize_, cmbFontSize_->toolTip());
+    nameBox(cmbFonts_, cmbFonts_->toolTip());
     // Designed at 5280 and 6120 twips on a holder beginning at 5200.
     const int h = cmbFonts_->sizeHint().height();
     holder->setFixedHeight(h + 4);

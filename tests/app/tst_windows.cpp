@@ -97,7 +97,7 @@ private slots:
 
     void everyBoxIsNamedAfterItsLabel()
     {
-        QStringList unnamed;
+        QStringList unnamed = unnamedBoxes(frame.get());
         unnamed << unnamedIn(Load<frmSelectTeam>());
         g.TeamMode = "C";
         unnamed << unnamedIn(Load<frmTeamName>());
