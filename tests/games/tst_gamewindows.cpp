@@ -505,6 +505,10 @@ private slots:
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo, QStringLiteral("Game Information Changed"));
         QVERIFY(!frame->close());
         QCOMPARE(Loaded<frmGameScreen>(), screen);
+        // Exit Program asks the same.
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo);
+        frame->mnuExitProgram_Click();
+        QCOMPARE(Loaded<frmGameScreen>(), screen);
         QVERIFY(!env->ended());
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
         QVERIFY(frame->close());
