@@ -1,20 +1,12 @@
 // Every window as a screen reader or a window manager sees it: each text box
 // and list is named after its label, and dialogs carry only their own buttons.
 
-#include "app/FrmMDI.h"
 #include "app/frmOptions.h"
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
-#include "games/frmGameMenu.h"
-#include "games/frmGameScreen.h"
 #include "games/frmImportGame.h"
-#include "games/frmPScreen.h"
-#include "shell/Categories.h"
-#include "shell/Globals.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
-#include "teams/frmSelectTeam.h"
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
 
@@ -35,6 +27,8 @@ namespace {
 // The boxes and lists of `window` that have no accessible name.
 QStringList unnamedBoxes(const QWidget* window)
 {
+    if (!window)
+        return {QStringLiteral("a window that did not load")};
     QStringList out;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool box = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
@@ -50,12 +44,6 @@ QStringList unnamedBoxes(const QWidget* window)
             out << window->objectName() + QLatin1Char('.') + w->objectName();
     }
     return out;
-}
-
-template <class T>
-QStringList unnamedIn(T* window)
-{
-    return window ? unnamedBoxes(window) : QStringList{QStringLiteral("window did not load")};
 }
 
 bool onlyTitleButtons(const QWidget* w, bool closeBox)
@@ -98,21 +86,21 @@ private slots:
     void everyBoxIsNamedAfterItsLabel()
     {
         QStringList unnamed = unnamedBoxes(frame.get());
-        unnamed << unnamedIn(Load<frmSelectTeam>());
+        unnamed << unnamedBoxes(Load<frmSelectTeam>());
         g.TeamMode = "C";
-        unnamed << unnamedIn(Load<frmTeamName>());
+        unnamed << unnamedBoxes(Load<frmTeamName>());
         g.FilterMode = "A";
-        unnamed << unnamedIn(Load<frmTeamFilters>());
-        unnamed << unnamedIn(Load<frmOptions>());
-        unnamed << unnamedIn(Load<frmGameMenu>());
+        unnamed << unnamedBoxes(Load<frmTeamFilters>());
+        unnamed << unnamedBoxes(Load<frmOptions>());
+        unnamed << unnamedBoxes(Load<frmGameMenu>());
         Unload<frmGameMenu>();
         g.GameEditMode = "C";
         g.GameRec.gameNumber = 1;
         g.NumGames = 1;
-        unnamed << unnamedIn(Load<frmGameScreen>());
+        unnamed << unnamedBoxes(Load<frmGameScreen>());
         Unload<frmGameScreen>();
         ShowPlayerScreen();
-        unnamed << unnamedIn(Loaded<frmPScreen>());
+        unnamed << unnamedBoxes(Loaded<frmPScreen>());
 
         Dialog::setModalHook([&unnamed](Dialog* d) { unnamed << unnamedBoxes(d); });
         frmRoster roster;
