@@ -39,6 +39,8 @@ void showSomethingToGoOnWith()
     if (!g.Frame || QApplication::activeModalWidget())
         return;
     const QMdiArea* area = g.Frame->mdiArea();
+    if (!area)
+        return;
     for (const QMdiSubWindow* sub : area->subWindowList())
         if (sub->isVisible())
             return;
