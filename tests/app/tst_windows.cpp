@@ -2,9 +2,25 @@
 // and list is named after its label, and dialogs carry only their own buttons.
 
 #include "app/frmOptions.h"
+#include "config/frmDesign.h"
+#include "config/frmFormat.h"
+#include "config/frmNameYourOwn.h"
+#include "config/frmRptSelect.h"
+#include "datamgmt/FormUploadDatabase.h"
+#include "datamgmt/frmBackup.h"
+#include "datamgmt/frmConvert.h"
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
 #include "games/frmImportGame.h"
+#include "reports/frmRecord.h"
+#include "reports/frmRosterRpt.h"
+#include "reports/frmScores.h"
+#include "reports/frmStandings.h"
+#include "reports/frmTeamScores.h"
+#include "stats/frmCompute.h"
+#include "stats/frmMinimum.h"
+#include "stats/frmSort.h"
+#include "stats/frmStats.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
 #include "teams/frmTeamFilters.h"
@@ -108,6 +124,52 @@ private slots:
         g.ImportOpponentTeam = 2;
         frmImportGame import;
         import.showModal();
+        QCOMPARE(unnamed.join(QLatin1Char(' ')), QString());
+    }
+
+    void reportConfigurationAndDataWindowsNameTheirBoxes()
+    {
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        const auto oldSource = setTeamSelectionSource(
+            [] { return std::vector<TeamListEntry>{{1, QStringLiteral("Oaks"), true}}; });
+        ApplyTeamSelection(frmSelectTeam::loadedTeamList());
+        QStringList unnamed;
+        const auto look = [&unnamed](Form* w) {
+            unnamed << unnamedBoxes(w);
+            if (w)
+                w->unloadForm();
+            flushDeletes();
+        };
+        g.ReportCode = "P";
+        look(Load<frmStats>());
+        for (const char* code : {"R", "O", "M", "T"}) {
+            g.ReportCode = code;
+            look(code == QLatin1String("R")   ? static_cast<Form*>(Load<frmRecord>())
+                 : code == QLatin1String("O") ? static_cast<Form*>(Load<frmScores>())
+                 : code == QLatin1String("M") ? static_cast<Form*>(Load<frmTeamScores>())
+                                              : static_cast<Form*>(Load<frmRosterRpt>()));
+        }
+        look(Load<frmDesign>());
+        look(Load<frmNameYourOwn>());
+        look(Load<frmConvert>());
+        for (const char* mode : {"B", "R", "E", "I"}) {
+            g.BackupMode = mode;
+            look(Load<frmBackup>());
+        }
+
+        Dialog::setModalHook([&unnamed](Dialog* d) {
+            unnamed << unnamedBoxes(d);
+            d->reject();
+        });
+        g.ReportCode = "P";
+        frmCompute::ask(ComputeInputFromState());
+        frmMinimum::ask({});
+        frmSort::ask({QStringLiteral("P"), {}, {}});
+        frmRptSelect::run({QStringLiteral("P")});
+        frmFormat::run({CatKind::Player, 0});
+        FormUploadDatabase upload;
+        upload.showModal();
+        setTeamSelectionSource(oldSource);
         QCOMPARE(unnamed.join(QLatin1Char(' ')), QString());
     }
 
