@@ -5,7 +5,6 @@
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/Procedures.h"
-#include "teams/TeamWindows.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -212,7 +211,7 @@ void frmDesign::cmdOK_Click()
     try {
         StoreLayouts(Db(), player, goalie);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The input screen could not be saved. Nothing has been changed."),
+        ShowDataError(QStringLiteral("The input screen could not be saved. Nothing has been changed."),
                           QStringLiteral("Design Input Screen"), std::current_exception());
         return;
     }

@@ -4,7 +4,7 @@
 #include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "teams/TeamWindows.h"
+#include "shell/Procedures.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -119,7 +119,7 @@ void frmFormat::Form_Load()
         try {
             stored = ReadFormat(Db(), input_.kind, input_.reportNumber);
         } catch (...) {
-            ShowTeamDataError(QStringLiteral("The report format could not be read."), windowTitle(),
+            ShowDataError(QStringLiteral("The report format could not be read."), windowTitle(),
                               std::current_exception());
         }
         format = stored.value_or(FormatDetails{});
@@ -209,7 +209,7 @@ void frmFormat::cmdOK_Click()
     try {
         stored_ = StoreFormat(Db(), input_.kind, input_.reportNumber, format);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The report format could not be saved. Nothing has been changed."),
+        ShowDataError(QStringLiteral("The report format could not be saved. Nothing has been changed."),
                           windowTitle(), std::current_exception());
         return;
     }

@@ -8,7 +8,6 @@
 #include "shell/Help.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
-#include "teams/TeamWindows.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -47,7 +46,7 @@ public:
 
 void showDataError(const QString& text)
 {
-    ShowTeamDataError(text, QStringLiteral("Name Categories and Game Types"), std::current_exception());
+    ShowDataError(text, QStringLiteral("Name Categories and Game Types"), std::current_exception());
 }
 
 }  // namespace

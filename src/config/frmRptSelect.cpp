@@ -6,7 +6,7 @@
 #include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "teams/TeamWindows.h"
+#include "shell/Procedures.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -78,7 +78,7 @@ void frmRptSelect::Form_Load()
     try {
         formats = ListFormats(Db(), kind_);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The report formats could not be read."), windowTitle(),
+        ShowDataError(QStringLiteral("The report formats could not be read."), windowTitle(),
                           std::current_exception());
     }
     for (const FormatEntry& f : formats)
@@ -122,7 +122,7 @@ void frmRptSelect::cmdOK_Click()
         ChooseFormat(Db(), kind_, number);
         loadCurrentFormat(kind_, number);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The report format could not be chosen."), windowTitle(),
+        ShowDataError(QStringLiteral("The report format could not be chosen."), windowTitle(),
                           std::current_exception());
         return;
     }
@@ -154,7 +154,7 @@ void frmRptSelect::cmdAdd_Click()
     try {
         entry = ReadFormatEntry(Db(), kind_, *stored);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The report format could not be read."), windowTitle(),
+        ShowDataError(QStringLiteral("The report format could not be read."), windowTitle(),
                           std::current_exception());
     }
     if (entry) {
@@ -178,7 +178,7 @@ void frmRptSelect::cmdChange_Click()
         if (std::optional<FormatEntry> entry = ReadFormatEntry(Db(), kind_, *stored))
             item->setText(entry->name.trimmed());
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The report format could not be read."), windowTitle(),
+        ShowDataError(QStringLiteral("The report format could not be read."), windowTitle(),
                           std::current_exception());
     }
     cmdOK->setFocus();
@@ -206,7 +206,7 @@ void frmRptSelect::cmdDelete_Click()
         if (currentFormatNumber(kind_) == number)
             loadCurrentFormat(kind_, replacement);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The report format could not be deleted. Nothing has been changed."),
+        ShowDataError(QStringLiteral("The report format could not be deleted. Nothing has been changed."),
                           windowTitle(), std::current_exception());
         return;
     }

@@ -14,7 +14,6 @@
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
-#include "teams/TeamWindows.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -8,7 +8,6 @@
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
-#include "teams/TeamWindows.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,13 +1,17 @@
 #include "shell/Procedures.h"
 
+#include "platform/MsgBox.h"
+#include "platform/Runtime.h"
 #include "shell/Form.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
+#include "shell/MenuState.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <map>
+#include <utility>
 
 namespace vh {
 
@@ -158,6 +162,41 @@ void CloseOpenForms()
         else
             f->unloadForm();
     }
+}
+
+void ShowDataError(const QString& text, const QString& title, std::exception_ptr error)
+{
+    const RuntimeError e = describeException(error);
+    MsgBox(text + QStringLiteral("\r\rError ") + QString::number(e.number()) + QStringLiteral(": ") + e.description(),
+           vbOKOnly | vbExclamation, title);
+}
+
+Database* OpenDatabaseOrNull() { return g.Db && g.Db->isOpen() ? g.Db.get() : nullptr; }
+
+void ShowSelectTeamAgain()
+{
+    if (Form* select = openForm(FormNo::SelectTeam))
+        select->showForm();
+    SetMenus(g.SelectedTeamCount, QStringLiteral("Select"));
+}
+
+namespace {
+TeamListReloader& teamListReloader()
+{
+    static TeamListReloader reload;
+    return reload;
+}
+}  // namespace
+
+TeamListReloader setTeamListReloader(TeamListReloader reload)
+{
+    return std::exchange(teamListReloader(), std::move(reload));
+}
+
+void ReloadSelectTeam()
+{
+    if (teamListReloader())
+        teamListReloader()();
 }
 
 }  // namespace vh

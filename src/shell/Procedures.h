@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -12,6 +13,7 @@ class QWidget;
 
 namespace vh {
 
+class Database;
 class Form;
 
 // Centres a window across the frame, 800 twips above the centre line, never
@@ -46,6 +48,24 @@ void CloseOpenForms();
 // Asks each open child window whether it may close (its Cancel's question);
 // false as soon as one of them stays.
 bool OpenFormsMayClose();
+
+// Shows `text`, then the error's number and description, with a warning icon:
+// the message of a failed read or write.
+void ShowDataError(const QString& text, const QString& title, std::exception_ptr error);
+// The open main database, or nullptr while none is open (windows then show
+// empty lists instead of failing).
+Database* OpenDatabaseOrNull();
+
+// A window's Cancel or Close: the team-selection window comes back as it was,
+// with the menus of its selection.
+void ShowSelectTeamAgain();
+// After teams, filters or the whole database changed: the team-selection
+// window is unloaded and loaded again, so that it rebuilds its lists, the
+// team table and the next numbers. The team-selection window registers how;
+// returns the reloader that was in place.
+using TeamListReloader = std::function<void()>;
+TeamListReloader setTeamListReloader(TeamListReloader reload);
+void ReloadSelectTeam();
 
 // The loaded window of each open-window number (kept by Form).
 void registerOpenForm(int number, Form* form);

@@ -6,7 +6,7 @@
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "teams/TeamStore.h"
-#include "teams/TeamWindows.h"
+#include "shell/Procedures.h"
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
 
@@ -97,6 +97,12 @@ std::vector<TeamListEntry> frmSelectTeam::loadedTeamList()
 
 void frmSelectTeam::Form_Load()
 {
+    // The windows that change teams, filters or the whole database rebuild
+    // this window through the shell.
+    setTeamListReloader([] {
+        Unload<frmSelectTeam>();
+        Load<frmSelectTeam>();
+    });
     CenterForm(this);
     LoadFilters();
     SelectFilter();
@@ -122,7 +128,7 @@ void frmSelectTeam::LoadFilters()
         try {
             filters = ReadFilters(*db);
         } catch (...) {
-            ShowTeamDataError(QStringLiteral("The team filters could not be read."), QStringLiteral("Select Teams"),
+            ShowDataError(QStringLiteral("The team filters could not be read."), QStringLiteral("Select Teams"),
                               std::current_exception());
         }
     }
@@ -146,7 +152,7 @@ void frmSelectTeam::LoadTeamList()
         try {
             listed = TeamsInFilter(*db, g.CurrentFilter, g.NextTeamNumber);
         } catch (...) {
-            ShowTeamDataError(QStringLiteral("The team list could not be read."), QStringLiteral("Select Teams"),
+            ShowDataError(QStringLiteral("The team list could not be read."), QStringLiteral("Select Teams"),
                               std::current_exception());
         }
     }

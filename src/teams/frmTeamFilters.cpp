@@ -8,7 +8,6 @@
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "teams/TeamStore.h"
-#include "teams/TeamWindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -81,7 +80,7 @@ void frmTeamFilters::Form_Load()
         teams = ReadTeams(db);
     } catch (...) {
         readOk = false;
-        ShowTeamDataError(QStringLiteral("The team filter could not be read."), windowTitle(),
+        ShowDataError(QStringLiteral("The team filter could not be read."), windowTitle(),
                           std::current_exception());
     }
 
@@ -130,7 +129,7 @@ void frmTeamFilters::cmdOK_Click()
         try {
             DeleteFilter(Db(), g.CurrentFilter);
         } catch (...) {
-            ShowTeamDataError(QStringLiteral("The team filter could not be deleted. Nothing has been changed."),
+            ShowDataError(QStringLiteral("The team filter could not be deleted. Nothing has been changed."),
                               windowTitle(), std::current_exception());
             return;
         }
@@ -162,7 +161,7 @@ void frmTeamFilters::cmdOK_Click()
                 return;
             }
         } catch (...) {
-            ShowTeamDataError(QStringLiteral("The team filter could not be saved. Nothing has been changed."),
+            ShowDataError(QStringLiteral("The team filter could not be saved. Nothing has been changed."),
                               windowTitle(), std::current_exception());
             return;
         }

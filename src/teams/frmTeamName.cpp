@@ -8,7 +8,6 @@
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "teams/TeamStore.h"
-#include "teams/TeamWindows.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -126,7 +125,7 @@ void frmTeamName::Form_Load()
             team = ReadTeamDetails(Db(), g.CurrentTeam);
         } catch (...) {
             readOk = false;
-            ShowTeamDataError(QStringLiteral("The team could not be read."), windowTitle(), std::current_exception());
+            ShowDataError(QStringLiteral("The team could not be read."), windowTitle(), std::current_exception());
         }
         if (!readOk) {
             cmdOK->setEnabled(false);
@@ -173,7 +172,7 @@ void frmTeamName::deleteTeam()
     try {
         DeleteTeam(Db(), g.CurrentTeam);
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The team could not be deleted. Nothing has been changed."),
+        ShowDataError(QStringLiteral("The team could not be deleted. Nothing has been changed."),
                           QStringLiteral("Delete Team"), std::current_exception());
         return;
     }
@@ -205,7 +204,7 @@ void frmTeamName::saveTeam()
             return;
         }
     } catch (...) {
-        ShowTeamDataError(QStringLiteral("The team could not be saved. Nothing has been changed."), windowTitle(),
+        ShowDataError(QStringLiteral("The team could not be saved. Nothing has been changed."), windowTitle(),
                           std::current_exception());
         return;
     }
