@@ -45,8 +45,7 @@ class TestConvert : public QObject {
 private slots:
     void init()
     {
-        env_ = std::make_unique<TestEnv>();
-        env_->openNewDatabase();
+        env_ = TestEnv::withNewDatabase();
         g.MsgStyleWarn = 48;
     }
     void cleanup() { env_.reset(); }

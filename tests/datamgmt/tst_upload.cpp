@@ -153,8 +153,7 @@ class TstUpload : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         dbPath = g.DbPath;
         g.Db->close();  // the frame closes it before the upload
     }

@@ -1,16 +1,15 @@
 #pragma once
 // Games and roster rows for the team report tests, written straight into the
-// open test database, and a fresh database to write them into.
+// open test database.
 
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
-#include "support/TestEnv.h"
+#include "support/Seed.h"
 
 #include <QDate>
 #include <QString>
 #include <QVariant>
 #include <array>
-#include <memory>
 
 namespace vh::test {
 
@@ -69,22 +68,14 @@ inline void addRosterPlayer(int team, int person, const PersonSpec& p, const QSt
                             const QString& notes = {}, bool player = true)
 {
     const auto text = [](const QString& s) { return s.isNull() ? QVariant() : QVariant(s); };
-    Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName, Address1, Address2, City, "
-                                "State, Zip, HomePhone, WorkPhone, EmailAddress, BirthDate) "
-                                "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                 {person, p.first, p.last, text(p.address1), text(p.address2), text(p.city), text(p.state),
-                  text(p.zip), text(p.homePhone), text(p.workPhone), text(p.email),
-                  p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant()});
-    Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber, notes) "
-                                "values (?, ?, ?, ?, ?)"),
-                 {team, person, player ? -1 : 0, text(uniform), text(notes)});
-}
-
-inline std::unique_ptr<TestEnv> newReportDatabase()
-{
-    auto env = std::make_unique<TestEnv>();
-    env->openNewDatabase();
-    return env;
+    seed::addPerson(person, p.first, p.last,
+                    {{"Address1", text(p.address1)}, {"Address2", text(p.address2)}, {"City", text(p.city)},
+                     {"State", text(p.state)}, {"Zip", text(p.zip)}, {"HomePhone", text(p.homePhone)},
+                     {"WorkPhone", text(p.workPhone)}, {"EmailAddress", text(p.email)},
+                     {"BirthDate", p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant()}});
+    seed::insertRow(Db(), QStringLiteral("Roster"), {{"TeamNumber", team}, {"PersonNumber", person},
+                                                     {"PlayerIndicator", player ? -1 : 0},
+                                                     {"UniformNumber", text(uniform)}, {"notes", text(notes)}});
 }
 
 }  // namespace vh::test

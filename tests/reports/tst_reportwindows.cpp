@@ -11,6 +11,7 @@
 #include "shell/ReportPrinter.h"
 #include "stats/frmCompute.h"
 #include "support/ReportTestData.h"
+#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
@@ -200,7 +201,7 @@ private slots:
         QCOMPARE(unpadded(shownRows(grid)), (QStringList{"No Game Type|0|1|1|3|6|.250|1", "League|1|0|0|3|2|1.000|2",
                                                "TOTALS|1|1|1|6|8|.500|3"}));
         QCOMPARE(grid->caption(), QStringLiteral("Won/Lost Record - Ants"));
-        QCOMPARE(g.ReportTitle, QStringLiteral("Won/Lost Record - Ants"));
+        QCOMPARE(g.Criteria.title, QStringLiteral("Won/Lost Record - Ants"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Record"));
         QCOMPARE(frame->fontSizeBox()->currentText(), QStringLiteral("10"));
         QVERIFY(button("GridLines")->isChecked());
@@ -267,7 +268,7 @@ private slots:
         frmStandings* w = Loaded<frmStandings>();
         QVERIFY(w);
         QCOMPARE(w->grid()->caption(), QStringLiteral("Team Standings"));
-        QCOMPARE(g.ReportTitle, QStringLiteral("Team Standings"));
+        QCOMPARE(g.Criteria.title, QStringLiteral("Team Standings"));
         // Equal points and wins: team-table order.
         QCOMPARE(unpadded(shownRows(w->grid())),
                  (QStringList{"Ants|1|1|1|Lost 1|.500|6|8|3", "Bees|1|0|1|-|.750|7|2|3"}));

@@ -3,6 +3,7 @@
 #include "TeamReportTestData.h"
 #include "reports/ScoresReport.h"
 #include "reports/TeamScoringReport.h"
+#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -60,7 +61,7 @@ class TstScoresTeamScoring : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init() { env = newReportDatabase(); }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     void longLayoutPutsTheVisitorFirst()

@@ -53,11 +53,7 @@ class TstReportSelection : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
-    }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     // The SQL condition and the row test keep the same games, whatever the criteria.

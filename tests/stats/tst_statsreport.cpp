@@ -115,8 +115,7 @@ class TstStatsReport : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         seedSmallSeason(Db());
     }
     void cleanup() { env.reset(); }

@@ -143,8 +143,7 @@ class TstStatsWindow : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         test::setGameState({{1, "Ravens"}, {2, "Hawks"}});
         seedSeason();
         prepareReport({1});
