@@ -91,10 +91,10 @@ class TstReportWindows : public QObject {
     // Two teams with a season each, typed as the game screens store them.
     void seedSeason()
     {
-        addTeam(1, "Ants");
-        addTeam(2, "Bees");
+        seed::addTeam(1, QStringLiteral("Ants"));
+        seed::addTeam(2, QStringLiteral("Bees"));
         // A game type as the naming window adds it, to the table and the state.
-        Db().execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (1, 'League')"));
+        seed::insertRow(Db(), QStringLiteral("GameTypes"), {{"GameTypeNumber", 1}, {"GameTypeDescription", "League"}});
         g.NumberGameTypes = 2;
         g.GameTypeNumbers.redimPreserve(2, 0);
         g.GameTypeDescriptions.redimPreserve(2);
@@ -137,12 +137,6 @@ class TstReportWindows : public QObject {
         Unload<frmSelectTeam>();
         flushDeletes();
         Load<frmSelectTeam>();
-    }
-
-    void addTeam(int number, const char* name)
-    {
-        Db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (?, ?, ?)"),
-                     {number, QString::fromUtf8(name), QString::fromUtf8(name)});
     }
 
 private slots:
