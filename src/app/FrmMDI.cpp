@@ -15,6 +15,7 @@
 #include "reports/frmScores.h"
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
@@ -278,6 +279,9 @@ void FrmMDI::buildToolbar()
     cmbFonts_ = new QComboBox(holder);
     cmbFonts_->setObjectName(QStringLiteral("cmbFonts"));
     cmbFonts_->setToolTip(QStringLiteral("Font"));
+    // The tip texts are what names them; they have no label.
+    nameBox(cmbFontSize_, cmbFontSize_->toolTip());
+    nameBox(cmbFonts_, cmbFonts_->toolTip());
     // Designed at 5280 and 6120 twips on a holder beginning at 5200.
     const int h = cmbFonts_->sizeHint().height();
     holder->setFixedHeight(h + 4);
@@ -362,6 +366,13 @@ void FrmMDI::MDIForm_Unload() { SaveOptionsAndCloseDatabase(); }
 
 void FrmMDI::closeEvent(QCloseEvent* e)
 {
+    // Each open window is closed as its Cancel would close it, asking first
+    // where that Cancel asks; the user's No keeps the program.
+    if (!OpenFormsMayClose()) {
+        e->ignore();
+        return;
+    }
+    CloseOpenForms();
     MDIForm_Unload();
     e->accept();
 }
@@ -418,7 +429,13 @@ void FrmMDI::mnuBackUp_Click() { editCommand(QStringLiteral("frmBackup"), [] { g
 void FrmMDI::mnuRestore_Click() { editCommand(QStringLiteral("frmBackup"), [] { g.BackupMode = "R"; }); }
 void FrmMDI::mnuExport_Click() { editCommand(QStringLiteral("frmBackup"), [] { g.BackupMode = "E"; }); }
 void FrmMDI::mnuImport_Click() { editCommand(QStringLiteral("frmBackup"), [] { g.BackupMode = "I"; }); }
-void FrmMDI::mnuExitProgram_Click() { SaveOptionsAndCloseDatabase(); }
+void FrmMDI::mnuExitProgram_Click()
+{
+    if (!OpenFormsMayClose())
+        return;
+    CloseOpenForms();
+    SaveOptionsAndCloseDatabase();
+}
 
 void FrmMDI::mnuPlayerStats_Click() { reportCommand("P", QStringLiteral("frmStats")); }
 void FrmMDI::mnuGoalieStats_Click() { reportCommand("G", QStringLiteral("frmStats")); }

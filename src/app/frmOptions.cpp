@@ -95,8 +95,9 @@ frmOptions::frmOptions() : Form(FormNo::Options)
 
     QGroupBox* fraPoints =
         makeFrame(reports, QStringLiteral("fraPoints"), QStringLiteral("Standings Points"), 3600, 180, 3720, 2160);
-    makeLabel(fraPoints, QString(), QStringLiteral("Regulation"), 1200, 330, 1100);
-    makeLabel(fraPoints, QString(), QStringLiteral("Overtime"), 2400, 330, 1100);
+    const QString columns[] = {QStringLiteral("Regulation"), QStringLiteral("Overtime")};
+    makeLabel(fraPoints, QString(), columns[0], 1200, 330, 1100);
+    makeLabel(fraPoints, QString(), columns[1], 2400, 330, 1100);
     const QString rows[] = {QStringLiteral("Win"), QStringLiteral("Loss"), QStringLiteral("Tie")};
     for (int r = 0; r < 3; ++r)
         makeLabel(fraPoints, QString(), rows[r], 180, 720 + 420 * r, 720);
@@ -108,6 +109,8 @@ frmOptions::frmOptions() : Form(FormNo::Options)
         cmbPoints[i] = makeComboBox(fraPoints, QStringLiteral("cmbPoints_%1").arg(i), 1200 + 1200 * column,
                                660 + 420 * row, 780);
         cmbPoints[i]->addItems(points);
+        // Named after its column and row heads: "Overtime Loss".
+        nameBox(cmbPoints[i], columns[column] + QLatin1Char(' ') + rows[row]);
     }
 
     // General

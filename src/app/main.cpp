@@ -1,12 +1,11 @@
+#include "app/Application.h"
 #include "app/FrmMDI.h"
 #include "datamgmt/FormUploadDatabase.h"
 #include "platform/Runtime.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    vh::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velloran for Hockey"));
     QApplication::setApplicationVersion(vh::FrmMDI::versionText());
 

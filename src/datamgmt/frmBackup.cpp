@@ -314,12 +314,10 @@ void frmBackup::backUpOrRestore()
     } catch (...) {
         failure = std::current_exception();
     }
-    // The windows still loaded stay marked open through the second start-up.
-    const OneBased<int16_t> open = g.FormOpen;
+    // Setup keeps the open-window flags of the windows still loaded.
     Setup();
     if (ProgramEnding())
         return;
-    g.FormOpen = open;
     ShowArrowPointer();
 
     if (failure) {

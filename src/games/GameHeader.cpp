@@ -50,11 +50,10 @@ int16_t RowTotal(const std::array<QString, 10>& periodScores, int firstBox, int 
     return CInt(double(total));
 }
 
-GameRecord FillGameRecord(Database& db, const GameHeaderEntry& e, int16_t team, int16_t oldGameNumber)
+GameRecord FillGameRecord(const GameHeaderEntry& e, int16_t team, int16_t oldGameNumber)
 {
     GameRecord r;
     r.teamNumber = team;
-    r.gStatNumber = NextGStatNumber(db);
     // A number beyond the 16-bit range is refused by the checks; the record
     // keeps a value that fits meanwhile.
     const long long typed = leadingNumber(e.gameNumber);
@@ -123,7 +122,7 @@ std::vector<HeaderMessage> GoalWarnings(Database& db, int16_t team, int16_t stat
 HeaderStep CheckGameHeader(Database& db, const GameHeaderInput& in)
 {
     HeaderStep step;
-    step.game = FillGameRecord(db, in.entry, in.team, in.oldGameNumber);
+    step.game = FillGameRecord(in.entry, in.team, in.oldGameNumber);
     GameRecord& game = step.game;
     step.infoChanged = game.gameType != in.originalGameType || VbBool(game.homeTeam) != in.originalHomeTeam;
 
@@ -143,6 +142,17 @@ HeaderStep CheckGameHeader(Database& db, const GameHeaderInput& in)
     const auto badNumber = [&stop](const QString& text) {
         return stop({text, InvalidGameNumber}, HeaderBox::GameNumber, true);
     };
+
+    // Only a new game takes a serial number; once 32767 is taken, none can.
+    if (in.mode == QLatin1String("A")) {
+        const std::optional<int16_t> serial = FreeGStatNumber(db);
+        if (!serial)
+            return stop({QStringLiteral("No more games can be added: the database holds as many games as it can "
+                                        "number (32767)!"),
+                         QStringLiteral("Game Not Added")},
+                        HeaderBox::None);
+        game.gStatNumber = *serial;
+    }
 
     const long long typed = leadingNumber(in.entry.gameNumber);
     if (typed != in.oldGameNumber && (in.mode == QLatin1String("C") || in.mode == QLatin1String("A"))) {

@@ -47,9 +47,9 @@ int16_t BoxNumber(const QString& text);
 int16_t RowTotal(const std::array<QString, 10>& periodScores, int firstBox, int periodsIndex);
 
 // The game record of the screen's values for `team` (all but the overtime
-// flag); a number beyond the 16-bit range keeps `oldGameNumber`. The serial
-// number is the next free one.
-GameRecord FillGameRecord(Database& db, const GameHeaderEntry& entry, int16_t team, int16_t oldGameNumber);
+// flag and the serial number, which only a new game takes); a number beyond
+// the 16-bit range keeps `oldGameNumber`.
+GameRecord FillGameRecord(const GameHeaderEntry& entry, int16_t team, int16_t oldGameNumber);
 
 // The box the user is sent back to when a check stops the save.
 enum class HeaderBox { None, GameNumber, GameDate, PPG, Kills };

@@ -8,6 +8,7 @@
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
 
+#include <QSet>
 #include <QStringList>
 #include <map>
 
@@ -287,12 +288,17 @@ void PlayerEntry::addPerson(int16_t person)
 std::vector<PersonRow> PlayerEntry::LoadFromRoster() const
 {
     std::vector<PersonRow> rows;
+    QSet<int16_t> listed;
     Database& db = *db_;
     Recordset rs = db.openRecordset(QStringLiteral("select * from roster where teamnumber = ?"), {int(in_.team)});
     for (; !rs.eof(); rs.moveNext()) {
         if (rs.isNull(QStringLiteral("PlayerIndicator")) || !rs.getBool(QStringLiteral("PlayerIndicator")))
             continue;
         const int16_t person = intOrZero(rs, QStringLiteral("PersonNumber"));
+        // Imported data can hold two rows of one person: he is listed once.
+        if (listed.contains(person))
+            continue;
+        listed.insert(person);
         Recordset people = db.openRecordset(QStringLiteral("select * from People where PersonNumber = ?"), {int(person)});
         if (!people.eof()) {
             PersonRow row;

@@ -60,14 +60,21 @@ void frmGameMenu::Form_Load()
         subWindow()->setWindowTitle(windowTitle());
     CenterForm(this);
 
+    // Each line keeps its game's stored number: an imported or edited team's
+    // numbers can have gaps, so a line's position does not name its game.
     lstGameMenu->clear();
-    for (const GameListEntry& game : ReadGameList(Db(), g.CurrentTeam))
-        lstGameMenu->addItem(game.line);
+    int row = -1;
+    for (const GameListEntry& game : ReadGameList(Db(), g.CurrentTeam)) {
+        auto* item = new QListWidgetItem(game.line, lstGameMenu);
+        item->setData(Qt::UserRole, int(game.gameNumber));
+        if (row < 0 && g.ReselectGame != 0 && game.gameNumber >= g.ReselectGame)
+            row = lstGameMenu->count() - 1;
+    }
 
     const int lines = lstGameMenu->count();
     if (lines > 0) {
-        const int row = (g.ReselectGame == 0 || g.ReselectGame + 1 > lines) ? lines - 1 : g.ReselectGame - 1;
-        lstGameMenu->setCurrentRow(row);
+        // The game worked on, or the one now holding its number; else the last.
+        lstGameMenu->setCurrentRow(row < 0 ? lines - 1 : row);
         lstGameMenu->scrollToItem(lstGameMenu->currentItem());
     }
     const bool any = lines > 0;
@@ -85,7 +92,7 @@ void frmGameMenu::Form_Unload() { g.FormOpen[FormNo::GameMenu] = False; }
 void frmGameMenu::chooseSelectedGame(const char* mode)
 {
     g.NumGames = int16_t(lstGameMenu->count());
-    g.GameRec.gameNumber = int16_t(lstGameMenu->currentRow() + 1);
+    g.GameRec.gameNumber = int16_t(lstGameMenu->currentItem()->data(Qt::UserRole).toInt());
     g.ReselectGame = g.GameRec.gameNumber;
     g.GameEditMode = mode;
 }

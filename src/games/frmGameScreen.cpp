@@ -138,6 +138,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     // The score grid: the opponent's boxes 0 to 4, the team's 5 to 9.
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), QString(), 240, 2325, 6240, 1485);
     cmbOpponents = makeComboBox(Frame1, QStringLiteral("cmbOpponents"), 240, UpperRowTop, 2805, BoxHeight);
+    nameBox(cmbOpponents, QStringLiteral("Opponent"));
     cmbOpponents->setEditable(true);
     cmbOpponents->setInsertPolicy(QComboBox::NoInsert);
     cmbOpponents->lineEdit()->setMaxLength(255);
@@ -159,6 +160,9 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
         QLineEdit* b = numberBox(Frame1, "txtPeriodScore", 2, FirstPeriodLeft + PeriodStep * column,
                                  i < 5 ? UpperRowTop : LowerRowTop, BoxWidth);
         b->setObjectName(QStringLiteral("txtPeriodScore_%1").arg(i));
+        // Named after its row and column heads: "Opponent period 2", "Team OT".
+        nameBox(b, (i < 5 ? QStringLiteral("Opponent ") : QStringLiteral("Team ")) +
+                       (column < 4 ? QStringLiteral("period ") : QString()) + QString::fromLatin1(heads[column]));
         b->setAlignment(Qt::AlignCenter);
         connect(b, &QLineEdit::textChanged, this, &frmGameScreen::DisplayTotalGoals);
         txtPeriodScore[size_t(i)] = b;
@@ -524,15 +528,20 @@ void frmGameScreen::cmdPlayers_Click()
     ShowPlayerScreen();
 }
 
+bool frmGameScreen::Form_QueryUnload()
+{
+    if (ScreenChanged && MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
+                                QStringLiteral("Game Information Changed")) != vbYes) {
+        txtGameDate->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void frmGameScreen::cmdCancel_Click()
 {
-    if (ScreenChanged) {
-        if (MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
-                   QStringLiteral("Game Information Changed")) != vbYes) {
-            txtGameDate->setFocus();
-            return;
-        }
-    }
+    if (!Form_QueryUnload())
+        return;
     unloadForm();
     Load<frmGameMenu>();
 }

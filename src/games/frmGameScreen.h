@@ -43,6 +43,7 @@ public:
     void cmdOK_Click();
     void cmdPlayers_Click();
     void cmdCancel_Click();
+    bool Form_QueryUnload() override;
     void cmdImport_Click();
     void cmbPeriods_Click();
     void chkHomeTeam_Click();

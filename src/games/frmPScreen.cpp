@@ -155,6 +155,7 @@ void frmPScreen::buildControls()
                               1020, 2400, 240);
     tblPlayerList = new QTableWidget(this);
     tblPlayerList->setObjectName(QStringLiteral("tblPlayerList"));
+    nameBox(tblPlayerList, QStringLiteral("Player Table"));
     tblPlayerList->setColumnCount(3);
     tblPlayerList->horizontalHeader()->hide();
     tblPlayerList->verticalHeader()->hide();
@@ -466,8 +467,10 @@ void frmPScreen::ShowCategories()
     for (size_t k = 0; k < size_t(kCategoryBoxCount); ++k) {
         lblCat[k]->setVisible(view.visible[k]);
         txtCat[k]->setVisible(view.visible[k]);
-        if (view.visible[k])
+        if (view.visible[k]) {
             lblCat[k]->setText(view.labels[k]);
+            nameBox(txtCat[k], view.labels[k]);
+        }
         if (view.texts[k])
             setBoxText(int(k), *view.texts[k]);
     }
@@ -695,16 +698,21 @@ void frmPScreen::cmdOK_Click()
     Load<frmGameMenu>();
 }
 
+bool frmPScreen::Form_QueryUnload()
+{
+    if (GameChanged && MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
+                              QStringLiteral("Player Statistics Changed")) != vbYes) {
+        if (txtCat[0]->isVisibleTo(this) && txtCat[0]->isEnabled())
+            txtCat[0]->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void frmPScreen::cmdCancel_Click()
 {
-    if (GameChanged) {
-        if (MsgBox(QStringLiteral("Do you really want to cancel?"), g.MsgStyleYesNo,
-                   QStringLiteral("Player Statistics Changed")) != vbYes) {
-            if (txtCat[0]->isVisibleTo(this) && txtCat[0]->isEnabled())
-                txtCat[0]->setFocus();
-            return;
-        }
-    }
+    if (!Form_QueryUnload())
+        return;
     unloadForm();
     Load<frmGameMenu>();
 }

@@ -41,6 +41,7 @@ public:
     void cmdMinus_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
+    bool Form_QueryUnload() override;
     void cmdGameScreen_Click();
     void cmdRoster_Click();
     void cmdTeam_Click();

@@ -12,6 +12,20 @@ MsgBoxHandler& handlerSlot()
     static MsgBoxHandler h;
     return h;
 }
+
+// The window the box belongs to, so that the window manager keeps it with
+// the program and treats it as that window's dialog.
+QWidget* ownerWindow()
+{
+    if (QWidget* w = QApplication::activeModalWidget())
+        return w;
+    if (QWidget* w = QApplication::activeWindow())
+        return w;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            return w;
+    return nullptr;
+}
 }  // namespace
 
 QString AppTitle() { return QStringLiteral("Velloran for Hockey"); }
@@ -33,7 +47,10 @@ int MsgBox(const QString& text, int style, const QString& title)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(ownerWindow());
+    // A title and the close box, which answers as Esc does; nothing to
+    // minimise or maximise.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(caption);
     box.setText(shown);
     switch (style & 0x70) {

@@ -127,7 +127,7 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
     runComputation([this] { computeReport(); }, false);
     if (!gridCaption.isEmpty())
         grid()->setCaption(gridCaption);
-    g.ReportTitle = grid()->caption().trimmed();
+    g.Criteria.title = grid()->caption().trimmed();
     setWindowTitle(windowCaption);
     if (subWindow())
         subWindow()->setWindowTitle(windowCaption);
@@ -145,7 +145,7 @@ void TeamReportWindow::cmdCompute_Click()
     g.CancelFlag = "N";
     if (!ShowComputeDialog())
         return;
-    grid()->setCaption(g.ReportTitle);
+    grid()->setCaption(g.Criteria.title);
     runComputation([this] {
         if (formatBeforeCompute_)
             Format();

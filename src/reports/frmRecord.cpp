@@ -3,7 +3,6 @@
 #include "reports/RecordReport.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "shell/ReportState.h"
 
 #include <QCheckBox>
 
@@ -56,7 +55,7 @@ void frmRecord::computeReport()
 {
     RecordInput in;
     in.team = g.CurrentTeam;
-    in.criteria = CurrentReportCriteria();
+    in.criteria = g.Criteria;
     in.points = PointsFromOptions();
     in.style = NumberStyleFromOptions();
     in.gameTypes = GameTypeNamesFromState();

@@ -4,7 +4,6 @@
 #include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "shell/ReportState.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -134,7 +133,7 @@ void frmScores::computeReport()
     ScoresInput in;
     in.team = g.CurrentTeam;
     in.teamCaption = g.SelectedTeamCaption;
-    in.criteria = CurrentReportCriteria();
+    in.criteria = g.Criteria;
     in.shortLayout = shortLayout_;
     in.showGameType = chkShowGameType->isChecked();
     in.showLocation = chkShowLocation->isChecked();

@@ -4,7 +4,6 @@
 #include "reports/StandingsReport.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "shell/ReportState.h"
 #include "shell/TextFormat.h"
 
 #include <QCheckBox>
@@ -65,7 +64,7 @@ void frmStandings::computeReport()
         if (g.TeamSelected[i] == True)
             in.teams.push_back({g.TeamNumbers[i], GetLongTeamName(g.TeamNumbers[i])});
     }
-    in.criteria = CurrentReportCriteria();
+    in.criteria = g.Criteria;
     in.points = PointsFromOptions();
     in.style = NumberStyleFromOptions();
     const StandingsReport report = ComputeStandings(Db(), in);

@@ -3,7 +3,6 @@
 #include "reports/TeamScoringReport.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
-#include "shell/ReportState.h"
 
 namespace vh {
 
@@ -53,7 +52,7 @@ void frmTeamScores::computeReport()
     TeamScoringInput in;
     in.team = g.CurrentTeam;
     in.teamCaption = g.SelectedTeamCaption;
-    in.criteria = CurrentReportCriteria();
+    in.criteria = g.Criteria;
     in.style = NumberStyleFromOptions();
     const TeamScoringReport report = ComputeTeamScoring(Db(), in);
 

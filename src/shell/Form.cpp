@@ -164,7 +164,14 @@ void Form::loadForm()
         g.FormOpen[formNumber_] = True;
         registerOpenForm(formNumber_, this);
     }
-    Form_Load();
+    // A load that fails leaves no half-filled window behind: it is unloaded
+    // and the error goes on to the caller.
+    try {
+        Form_Load();
+    } catch (...) {
+        unloadForm();
+        throw;
+    }
 }
 
 void Form::showForm()

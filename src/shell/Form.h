@@ -56,6 +56,11 @@ public:
 
     void setDesignSize(int widthTwips, int heightTwips);
 
+    // Asked before the program closes the window without its Cancel: asks
+    // what the window's Cancel asks before dropping unsaved entries, and
+    // returns false when the user chose to stay.
+    virtual bool Form_QueryUnload() { return true; }
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}

@@ -134,6 +134,17 @@ void ResetComputeCriteria()
     g.Criteria = std::move(fresh);
 }
 
+bool OpenFormsMayClose()
+{
+    for (int n = 1; n <= FormNo::Count; ++n) {
+        if (n > g.FormOpen.size() || g.FormOpen[n] != True)
+            continue;
+        if (Form* f = openForm(n); f && !f->Form_QueryUnload())
+            return false;
+    }
+    return true;
+}
+
 void CloseOpenForms()
 {
     for (int n = 1; n <= FormNo::Count; ++n) {

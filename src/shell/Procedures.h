@@ -43,6 +43,9 @@ TeamSelectionSource setTeamSelectionSource(TeamSelectionSource source);
 void ResetComputeCriteria();
 // Closes every open child window; the team-selection window is only hidden.
 void CloseOpenForms();
+// Asks each open child window whether it may close (its Cancel's question);
+// false as soon as one of them stays.
+bool OpenFormsMayClose();
 
 // The loaded window of each open-window number (kept by Form).
 void registerOpenForm(int number, Form* form);

@@ -5,12 +5,28 @@
 
 namespace vh {
 
-int16_t NextNumberFromMax(Database& db, const QString& selectMax, const QVariantList& params)
+namespace {
+
+// The next-number rule, empty when the largest value leaves no 16-bit number.
+std::optional<int16_t> nextIfAny(Database& db, const QString& selectMax, const QVariantList& params)
 {
     Recordset rs = db.openRecordset(selectMax, params);
-    const int16_t next = rs.isNull(QStringLiteral("Result")) ? 1 : CInt(rs.getLong(QStringLiteral("Result")) + 1.0);
-    rs.close();
-    return next;
+    if (rs.isNull(QStringLiteral("Result")))
+        return int16_t(1);
+    const long long next = (long long)rs.getLong(QStringLiteral("Result")) + 1;
+    if (!fitsInt16(next))
+        return std::nullopt;
+    return int16_t(next);
+}
+
+}  // namespace
+
+int16_t NextNumberFromMax(Database& db, const QString& selectMax, const QVariantList& params)
+{
+    const std::optional<int16_t> next = nextIfAny(db, selectMax, params);
+    if (!next)
+        throw RuntimeError(Err::Overflow, QStringLiteral("Overflow"));
+    return *next;
 }
 
 namespace {
@@ -205,10 +221,11 @@ int16_t NextPersonNumber(Database& db)
     return NextNumberFromMax(db, QStringLiteral("select max([PersonNumber]) as [result] from People"));
 }
 
-int16_t NextGStatNumber(Database& db)
-{
-    return NextNumberFromMax(db, QStringLiteral("select max([GStatNumber]) as [result] from GameStats"));
-}
+const QString MaxGStatNumber = QStringLiteral("select max([GStatNumber]) as [result] from GameStats");
+
+int16_t NextGStatNumber(Database& db) { return NextNumberFromMax(db, MaxGStatNumber); }
+
+std::optional<int16_t> FreeGStatNumber(Database& db) { return nextIfAny(db, MaxGStatNumber, {}); }
 
 int16_t NextGameNumber(Database& db, int16_t teamNumber)
 {

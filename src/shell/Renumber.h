@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariantList>
 #include <cstdint>
+#include <optional>
 
 namespace vh {
 
@@ -44,6 +45,9 @@ int16_t NextNumberFromMax(Database& db, const QString& selectMax, const QVariant
 int16_t NextPersonNumber(Database& db);
 // The largest GStatNumber of all games plus 1, or 1 when there are none.
 int16_t NextGStatNumber(Database& db);
+// The serial number a new game takes: as NextGStatNumber, but empty when
+// 32767 is taken and no number is left.
+std::optional<int16_t> FreeGStatNumber(Database& db);
 // The largest GameNumber of the team's games plus 1, or 1 when it has none.
 int16_t NextGameNumber(Database& db, int16_t teamNumber);
 

@@ -315,7 +315,13 @@ ReportGrid::ReportGrid(QWidget* parent) : QWidget(parent)
     applyLook(look_);
 }
 
-void ReportGrid::setCaption(const QString& caption) { caption_->setText(caption); }
+void ReportGrid::setCaption(const QString& caption)
+{
+    caption_->setText(caption);
+    // The caption is the grid's label: screen readers name both views by it.
+    view_->setAccessibleName(caption);
+    frozenView()->setAccessibleName(caption);
+}
 QString ReportGrid::caption() const { return caption_->text(); }
 
 void ReportGrid::setColumns(std::vector<ReportColumn> columns)

@@ -279,7 +279,9 @@ void Setup()
     });
     eh.run([] { LoadNameYourOwnCats(); });
     eh.run([] { LoadGameTypes(); });
-    eh.run([] { g.FormOpen.redim(FormNo::Count, False); });
+    // A second run leaves the windows still loaded (the team selection, the
+    // data management window) marked open.
+    eh.run([] { g.FormOpen.redimPreserve(FormNo::Count, False); });
     eh.run([] { LoadInputOrder(CatKind::Player); });
     eh.run([] { BuildCatAbbrev(CatKind::Player); });
     eh.run([] { LoadInputOrder(CatKind::Goalie); });

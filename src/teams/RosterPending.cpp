@@ -179,6 +179,9 @@ std::vector<RosterListEntry> RosterPending::loadRoster(Database& db, int16_t tea
         if (roster.isNull(QStringLiteral("PlayerIndicator")) || !roster.getBool(QStringLiteral("PlayerIndicator")))
             continue;
         const int16_t person = roster.getInt(QStringLiteral("PersonNumber"));
+        // Imported data can hold two rows of one person: he is listed once.
+        if (liveRow(person) > 0)
+            continue;
         Recordset people = peopleRow(db, person);
         if (!people.eof()) {
             const int i = append(rowFrom(person, QLatin1Char(' '), people, &roster));
@@ -273,13 +276,11 @@ void RosterPending::write(Database& db, int16_t team) const
         case 'C':
             updateStored(db, r, team);
             break;
-        case 'D': {
-            Recordset roster = rosterRow(db, team, r.PersonNumber);
-            if (!roster.eof())
-                roster.deleteRow();
-            roster.close();
+        case 'D':
+            // Every row of the person on this team, so that none keeps him on it.
+            db.execute(QStringLiteral("delete from Roster where TeamNumber = ? and PersonNumber = ?"),
+                       {int(team), int(r.PersonNumber)});
             break;
-        }
         default:
             break;
         }

@@ -8,6 +8,7 @@
 #include "games/frmPScreen.h"
 #include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
+#include "shell/Categories.h"
 #include "shell/Globals.h"
 #include "support/Seed.h"
 #include "support/TestEnv.h"
@@ -57,6 +58,17 @@ inline void setGameState(std::initializer_list<std::pair<int16_t, const char*>> 
         g.CurrentTeam = teams.begin()->first;
         g.SelectedTeamName = QString::fromUtf8(teams.begin()->second);
         g.SelectedTeamCount = 1;
+    }
+}
+
+// The category names, input orders and abbreviations the entry screen shows,
+// as start-up loads them.
+inline void loadEntryCategories()
+{
+    LoadNameYourOwnCats();
+    for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
+        LoadInputOrder(kind);
+        BuildCatAbbrev(kind);
     }
 }
 

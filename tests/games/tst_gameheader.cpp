@@ -88,9 +88,8 @@ private slots:
         e.periodScores[8] = QStringLiteral("7");
         e.pp.clear();        // an empty box counts 0
         e.opponent = QStringLiteral("  Elms ");
-        GameRecord r = FillGameRecord(Db(), e, 1, 6);
+        GameRecord r = FillGameRecord(e, 1, 6);
         QCOMPARE(r.teamNumber, int16_t(1));
-        QCOMPARE(r.gStatNumber, int16_t(6));
         QCOMPARE(r.gameNumber, int16_t(6));
         QCOMPARE(r.periods, int16_t(2));
         QCOMPARE(r.oppGoalsPeriod1, int16_t(1));
@@ -107,16 +106,40 @@ private slots:
         // The name must match exactly, letter case included; of equal names
         // the last one counts.
         e.opponent = QStringLiteral("elms");
-        r = FillGameRecord(Db(), e, 1, 6);
+        r = FillGameRecord(e, 1, 6);
         QCOMPARE(r.opponentTeamNumber, int16_t(0));
         e.opponent = QStringLiteral("Pines");
         e.opponentTeams.emplace_back(QStringLiteral("Pines"), 9);
-        r = FillGameRecord(Db(), e, 1, 6);
+        r = FillGameRecord(e, 1, 6);
         QCOMPARE(r.opponentTeamNumber, int16_t(9));
 
         QCOMPARE(RowTotal(e.periodScores, 0, 0), int16_t(1));   // 1 + 0 + OT 0; period 3 hidden
         QCOMPARE(RowTotal(e.periodScores, 0, 1), int16_t(6));   // period 3 counts
         QCOMPARE(RowTotal(e.periodScores, 5, 2), int16_t(10));  // 1 + 1 + 1 + 7
+    }
+
+    void onlyANewGameTakesASerialNumber()
+    {
+        const auto serialOf = [](int game) {
+            return Db().scalar(QStringLiteral("select GStatNumber from GameStats where TeamNumber = 1 and GameNumber = ?"),
+                               {game})
+                .toInt();
+        };
+        // Game 3 holds the last serial number there is: changes still save.
+        Db().execute(QStringLiteral("update GameStats set GStatNumber = 32767 where GameNumber = 3"));
+        open("C", 1);
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("1")), 0, True).saved);
+        QCOMPARE(serialOf(1), 1);
+
+        open("A", 6);
+        env->expectMsgBox(QStringLiteral("No more games can be added"), vbOK, QStringLiteral("Game Not Added"));
+        QVERIFY(!SaveGameHeader(entry(QStringLiteral("6")), -1, 777).saved);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(storedGames(), 5);
+
+        Db().execute(QStringLiteral("update GameStats set GStatNumber = 32000 where GameNumber = 3"));
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("6")), -1, 777).saved);
+        QCOMPARE(serialOf(6), 32001);
     }
 
     void theChecksAskAndStopWithoutABox()

@@ -182,6 +182,30 @@ private slots:
         QVERIFY(!list->lstGameMenu->isEnabled());
     }
 
+    void eachLineActsOnItsOwnGame()
+    {
+        // An imported team whose numbers have a gap: 1, 2, 5, 6, 7.
+        for (int k : {1, 2, 5, 6, 7})
+            addStoredGame(1, int16_t(k), k);
+        frmGameMenu* list = openGameList(5);
+        QCOMPARE(list->lstGameMenu->currentRow(), 2);  // the line of game 5
+        env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
+        list->cmdDelete_Click();
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G6", "G7"}));
+        QVERIFY(statMarkers("PlayerStats", 1, 5).contains(6));  // game 6 closed the gap
+        QVERIFY(list->lstGameMenu->currentItem()->text().contains(QStringLiteral("G6")));
+
+        list->lstGameMenu->setCurrentRow(3);  // G7, now game 6
+        list->cmdPlayers_Click();
+        QCOMPARE(g.GameRec.gameNumber, int16_t(6));
+        Unload<frmPScreen>();
+        flushDeletes();
+        frmGameScreen* screen = headerFromList(false, 2);
+        QVERIFY(screen);
+        QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("5"));
+        QCOMPARE(g.ReselectGame, int16_t(5));
+    }
+
     void closeGoesBackToTheTeamSelection()
     {
         frmGameMenu* list = openGameList();
@@ -470,6 +494,26 @@ private slots:
         QVERIFY(Loaded<frmGameMenu>());
         QCOMPARE(gameOrder(1), QStringList({"G1"}));
         QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats")).toString(), QStringLiteral("Rink"));
+    }
+
+    void closingTheFrameAsksTheHeaderScreenFirst()
+    {
+        addStoredGame(1, 1, 1);
+        frame->show();
+        frmGameScreen* screen = headerFromList(false, 0);
+        screen->txtGameLoc->setText(QStringLiteral("Elsewhere"));
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo, QStringLiteral("Game Information Changed"));
+        QVERIFY(!frame->close());
+        QCOMPARE(Loaded<frmGameScreen>(), screen);
+        // Exit Program asks the same.
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo);
+        frame->mnuExitProgram_Click();
+        QCOMPARE(Loaded<frmGameScreen>(), screen);
+        QVERIFY(!env->ended());
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
+        QVERIFY(frame->close());
+        QVERIFY(env->ended());
+        QVERIFY(!Loaded<frmGameScreen>());
     }
 
     void importFillsTheScreenFromTheOpponentsSide()

@@ -12,6 +12,7 @@
 #include "shell/Categories.h"
 #include "app/FrmMDI.h"
 #include "shell/Globals.h"
+#include "shell/Startup.h"
 #include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -155,11 +156,7 @@ private slots:
     {
         env = TestEnv::withNewDatabase();
         setGameState({{1, "Oaks"}, {2, "Pines"}});
-        LoadNameYourOwnCats();
-        for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
-            LoadInputOrder(kind);
-            BuildCatAbbrev(kind);
-        }
+        loadEntryCategories();
         frame = openGameFrame();
         frame->show();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
@@ -527,6 +524,36 @@ private slots:
         s->cmdCancel_Click();
         flushDeletes();
         QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
+    }
+
+    void aPersonWithTwoRosterRowsIsListedOnce()
+    {
+        addRoster(Team, 1);  // imported data: a second player row of Ann
+        frmPScreen* s = open();
+        QCOMPARE(s->tblPlayerList->rowCount(), 4);
+        QCOMPARE(s->tblPlayerList->item(1, 2)->text(), QStringLiteral("Bo Baker"));
+    }
+
+    void closingTheFrameAsksBeforeDroppingEntries()
+    {
+        frame->show();
+        frmPScreen* s = open();
+        type(s, CatKind::Player, {{P::Ast, 7}});
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo,
+                          QStringLiteral("Player Statistics Changed"));
+        QVERIFY(!frame->close());
+        QCOMPARE(Loaded<frmPScreen>(), s);
+        QVERIFY(!env->ended());
+        QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("7"));
+
+        // Yes closes it as its Cancel does: nothing is written.
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
+        QVERIFY(frame->close());
+        QVERIFY(env->ended());
+        QVERIFY(!Loaded<frmPScreen>());
+        QVERIFY(!Loaded<frmGameMenu>());
+        OpenMainDatabase();
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
     }
 

@@ -482,12 +482,16 @@ private slots:
     {
         env->runSetup();
         g.FormOpen[1] = True;
+        g.FormOpen[15] = True;
         g.GoalieReportNumber = 9;
         Db().execute(QStringLiteral("delete from ReportNumber where ReportType = 'G'"));
         Db().execute(QStringLiteral("delete from NameYourOwnCats"));
         g.Db->close();
         env->runSetup();
-        QCOMPARE(g.FormOpen[1], int16_t(0));
+        // The still loaded windows stay marked open.
+        QCOMPARE(g.FormOpen[1], True);
+        QCOMPARE(g.FormOpen[15], True);
+        QCOMPARE(g.FormOpen[2], False);
         QCOMPARE(g.GoalieReportNumber, int16_t(9));  // no row: keeps its number, empty line
         QCOMPARE(g.GoalieReportLine[1], int16_t(0));
         QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 20);

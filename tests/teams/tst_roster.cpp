@@ -265,6 +265,23 @@ private slots:
         QCOMPARE(rosterUniform(1, 1), QStringLiteral("4"));
     }
 
+    void aPersonWithTwoRowsIsListedOnceAndRemovedWhole()
+    {
+        // Imported data: Ann twice on team 1 as a player and once hidden.
+        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        addRoster(1, 1, QStringLiteral("12"));
+        addRoster(1, 1, QStringLiteral("13"));
+        addRoster(1, 1, QStringLiteral("14"), False);
+        addRoster(2, 1, QStringLiteral("44"));
+        RosterPending p;
+        QCOMPARE(p.loadRoster(db(), 1).size(), size_t(1));
+        QCOMPARE(p.rowCount(), 1);
+        p.remove(1);
+        p.write(db(), 1);
+        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1")), 0);
+        QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));
+    }
+
     void aFailedCloseWritesNothing()
     {
         addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
