@@ -2,6 +2,7 @@
 // with games, as the user meets them: rows, columns, look, Compute, the
 // option boxes, printing and Close.
 #include "TeamReportTestData.h"
+#include "config/NameStore.h"
 #include "reports/frmRecord.h"
 #include "reports/frmRosterRpt.h"
 #include "reports/frmScores.h"
@@ -9,6 +10,7 @@
 #include "reports/frmTeamScores.h"
 #include "app/FrmMDI.h"
 #include "shell/ReportPrinter.h"
+#include "shell/Startup.h"
 #include "stats/frmCompute.h"
 #include "support/ReportTestData.h"
 #include "support/TestEnv.h"
@@ -94,12 +96,8 @@ class TstReportWindows : public QObject {
         seed::addTeam(1, QStringLiteral("Ants"));
         seed::addTeam(2, QStringLiteral("Bees"));
         // A game type as the naming window adds it, to the table and the state.
-        seed::insertRow(Db(), QStringLiteral("GameTypes"), {{"GameTypeNumber", 1}, {"GameTypeDescription", "League"}});
-        g.NumberGameTypes = 2;
-        g.GameTypeNumbers.redimPreserve(2, 0);
-        g.GameTypeDescriptions.redimPreserve(2);
-        g.GameTypeNumbers[2] = 1;
-        g.GameTypeDescriptions[2] = QStringLiteral("League");
+        AddGameType(Db(), 1, QStringLiteral("League"));
+        LoadGameTypes();
         GameSpec g1;
         g1.goals = 3;
         g1.oppGoals = 2;
