@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(db.transactionDepth(), 0);
 
         // Only report work tables, named plainly.
-        addPerson(db, 1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        seed::addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, clearWorkTable(db, QStringLiteral("People")));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, clearWorkTable(db, QStringLiteral("RptScores; delete from People")));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, rewriteWorkTable(db, QStringLiteral("RptScores"),

@@ -54,10 +54,10 @@ void seedSeason()
     Transaction t(db);
     for (int p = 1; p <= 5; ++p) {
         const QString name = QString::fromLatin1(kNames[p - 1]);
-        test::addPerson(db, p, name.section(QLatin1Char(' '), 0, 0), name.section(QLatin1Char(' '), 1));
-        test::addToRoster(db, 1, p, QString::number(p + 10));
+        seed::addPerson(p, name.section(QLatin1Char(' '), 0, 0), name.section(QLatin1Char(' '), 1));
+        seed::addRoster(1, p, -1, QString::number(p + 10));
     }
-    test::addToRoster(db, 2, 1, QStringLiteral("9"));
+    seed::addRoster(2, 1, -1, QStringLiteral("9"));
     for (int game = 1; game <= 4; ++game)
         test::addGame(db, 1, game, QStringLiteral("Opp %1").arg(game), game % 2 == 1);
     test::addGame(db, 2, 1, QStringLiteral("Opp X"));

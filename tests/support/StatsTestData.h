@@ -7,17 +7,6 @@
 
 namespace vh::test {
 
-inline void addPerson(Database& db, int number, const QString& first, const QString& last)
-{
-    seed::insertRow(db, QStringLiteral("People"), {{"PersonNumber", number}, {"FirstName", first}, {"LastName", last}});
-}
-
-inline void addToRoster(Database& db, int team, int person, const QString& uniform)
-{
-    seed::insertRow(db, QStringLiteral("Roster"),
-                    {{"TeamNumber", team}, {"PersonNumber", person}, {"PlayerIndicator", -1}, {"UniformNumber", uniform}});
-}
-
 inline void addGame(Database& db, int team, int game, const QString& opponent, bool home = true, int type = 0)
 {
     seed::insertRow(db, QStringLiteral("GameStats"), {{"TeamNumber", team}, {"GameNumber", game}, {"Opponent", opponent},
