@@ -107,6 +107,20 @@ void setMinimum(frmStats* w, const char* minimum)
     w->cmdMin_Click();
 }
 
+// A sort chosen through its dialog: the category in list row `row` (the
+// current one when -1), ascending when asked.
+void sortBy(frmStats* w, int row = -1, bool ascending = false)
+{
+    answerNext<frmSort>([=](frmSort* d) {
+        if (row >= 0)
+            d->lstCat->item(row)->setSelected(true);
+        if (ascending)
+            d->optAsc->setChecked(true);
+        d->cmdOK->click();
+    });
+    w->cmdSort_Click();
+}
+
 }  // namespace
 
 class TstStatsWindow : public QObject {
@@ -239,12 +253,7 @@ private slots:
             d->cmdCompute->click();
         });
         w->cmdCompute_Click();
-        answerNext<frmSort>([](frmSort* d) {
-            d->lstCat->item(5)->setSelected(true);  // G
-            d->optAsc->setChecked(true);
-            d->cmdOK->click();
-        });
-        w->cmdSort_Click();
+        sortBy(w, 5, true);  // G
         QCOMPARE(g.PlayerSortCategory, int16_t(5));
         QCOMPARE(g.PlayerSortDirection, "A");
         QStringList rows = gridRows(w->tdbStats, true);
@@ -260,8 +269,7 @@ private slots:
         QCOMPARE(rows.last().section(QLatin1Char('|'), 0, 2), QStringLiteral("TOTALS|4|11"));
 
         // A new sort removes the division.
-        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
-        w->cmdSort_Click();
+        sortBy(w);
         QCOMPARE(gridRows(w->tdbStats, true).size(), 6);
     }
 
@@ -274,12 +282,7 @@ private slots:
         });
         w->cmdCompute_Click();
         QCOMPARE(gridRows(w->tdbStats, true).size(), 3);
-        answerNext<frmSort>([](frmSort* d) {
-            d->lstCat->item(0)->setSelected(true);
-            d->optAsc->setChecked(true);
-            d->cmdOK->click();
-        });
-        w->cmdSort_Click();
+        sortBy(w, 0, true);
         const QStringList rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 3);
         QVERIFY(rows[0].startsWith(QStringLiteral("Ann Archer|")));
@@ -355,18 +358,13 @@ private slots:
         Db().execute(QStringLiteral("create trigger fail_rpt before insert on RptPlayer "
                                     "begin select raise(abort, 'disk full'); end"));
         env->expectMsgBox(QStringLiteral("The report could not be computed."), vbOK, QStringLiteral("Report Error"));
-        answerNext<frmSort>([](frmSort* d) {
-            d->lstCat->item(0)->setSelected(true);  // by name
-            d->cmdOK->click();
-        });
-        w->cmdSort_Click();
+        sortBy(w, 0);  // by name
         QCOMPARE(env->pendingExpectations(), 0);
         QCOMPARE(gridRows(w->tdbStats, true), rows);
         QVERIFY(!w->isComputing());
         QVERIFY(w->cmdSort->isEnabled());
         Db().execute(QStringLiteral("drop trigger fail_rpt"));
-        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
-        w->cmdSort_Click();
+        sortBy(w);
         QVERIFY(gridRows(w->tdbStats, true)[0].startsWith(QStringLiteral("Ed Eames")));  // by name, descending
     }
 
@@ -401,8 +399,7 @@ private slots:
 
         // Centre survives a new sort and leaves the name column alone.
         w->AlignCenter();
-        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
-        w->cmdSort_Click();
+        sortBy(w);
         QCOMPARE(grid->columns()[0].alignment, Qt::Alignment(Qt::AlignLeft));
         QCOMPARE(grid->columns()[2].alignment, Qt::Alignment(Qt::AlignHCenter));
         w->SetFontSize(10);  // a new layout keeps it too
