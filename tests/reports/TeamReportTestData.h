@@ -48,6 +48,18 @@ inline void addGame(int team, int number, const GameSpec& s)
                  v);
 }
 
+// A game with its score by period (1 to 4, then overtime).
+inline GameSpec scored(int goals, int oppGoals, std::array<int, 5> own, std::array<int, 5> opp, int periods = 3)
+{
+    GameSpec s;
+    s.goals = goals;
+    s.oppGoals = oppGoals;
+    s.byPeriod = own;
+    s.oppByPeriod = opp;
+    s.periods = periods;
+    return s;
+}
+
 // A game with only its score (and whether it went to overtime).
 inline void addScore(int team, int number, int goals, int oppGoals, bool overtime = false, int gameType = 0)
 {

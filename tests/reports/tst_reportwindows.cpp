@@ -98,11 +98,7 @@ class TstReportWindows : public QObject {
         // A game type as the naming window adds it, to the table and the state.
         AddGameType(Db(), 1, QStringLiteral("League"));
         LoadGameTypes();
-        GameSpec g1;
-        g1.goals = 3;
-        g1.oppGoals = 2;
-        g1.byPeriod = {1, 1, 1, 0, 0};
-        g1.oppByPeriod = {0, 1, 1, 0, 0};
+        GameSpec g1 = scored(3, 2, {1, 1, 1, 0, 0}, {0, 1, 1, 0, 0});
         g1.gameType = 1;
         g1.location = QStringLiteral("North Rink");
         g1.notes = QStringLiteral("Season opener");
@@ -111,12 +107,7 @@ class TstReportWindows : public QObject {
         g1.sh = 3;
         g1.kills = 3;
         addGame(1, 1, g1);
-        GameSpec g2;
-        g2.goals = 2;
-        g2.oppGoals = 2;
-        g2.byPeriod = {1, 0, 0, 1, 0};
-        g2.oppByPeriod = {0, 2, 0, 0, 0};
-        g2.periods = 4;
+        GameSpec g2 = scored(2, 2, {1, 0, 0, 1, 0}, {0, 2, 0, 0, 0}, 4);
         g2.overtime = true;
         g2.home = false;
         g2.opponent = QStringLiteral("Bees");

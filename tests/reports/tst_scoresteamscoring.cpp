@@ -43,17 +43,6 @@ QStringList secondColumn(const ScoresReport& r)
     return out;
 }
 
-GameSpec scored(int goals, int oppGoals, std::array<int, 5> own, std::array<int, 5> opp, int periods = 3)
-{
-    GameSpec s;
-    s.goals = goals;
-    s.oppGoals = oppGoals;
-    s.byPeriod = own;
-    s.oppByPeriod = opp;
-    s.periods = periods;
-    return s;
-}
-
 }  // namespace
 
 class TstScoresTeamScoring : public QObject {
