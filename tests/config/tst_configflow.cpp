@@ -14,6 +14,7 @@
 #include "shell/Procedures.h"
 #include "shell/ReportGrid.h"
 #include "stats/frmStats.h"
+#include "support/StatsTestData.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
@@ -36,12 +37,10 @@ class TstConfigFlow : public QObject {
     static void seedOneGame()
     {
         setGameState({{1, "Oaks"}});
-        Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName) values (1, 'Ann', 'Abel')"));
-        Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber) "
-                                    "values (1, 1, -1, '')"));
+        seed::addPerson(1, QStringLiteral("Ann"), QStringLiteral("Abel"));
+        seed::addRoster(1, 1);
         addStoredGame(1, 1, 9, 0, 0);
-        Db().execute(QStringLiteral("insert into PlayerStats (TeamNumber, GameNumber, PlayerNumber, EventNumber, "
-                                    "GameType, HomeTeam, U1, SOG) values (1, 1, 1, 1, 0, -1, 7, 3)"));
+        addPlayerRow(Db(), 1, 1, 1, {{"GameType", 0}, {"HomeTeam", -1}, {"U1", 7}, {"SOG", 3}});
     }
 
 private slots:

@@ -6,6 +6,7 @@
 #include "datamgmt/TeamImport.h"
 #include "platform/db/Database.h"
 #include "shell/Startup.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 
 #include <QFile>
@@ -134,12 +135,7 @@ inline QStringList statisticsRows(Database& db)
     return rows;
 }
 
-inline int countRows(Database& db, const QString& table, const QString& where = {}, const QVariantList& params = {})
-{
-    return db.scalar(QStringLiteral("select count(*) from ") + table + (where.isEmpty() ? QString() : QStringLiteral(" where ") + where),
-                     params)
-        .toInt();
-}
+using seed::countRows;
 
 // Answers the import's questions from a script, in order; the test fails on
 // a question it did not expect.

@@ -8,6 +8,7 @@
 #include "shell/Procedures.h"
 
 #include <QAction>
+#include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
@@ -33,13 +34,6 @@ QStringList listedTeams()
         for (const TeamListEntry& e : f->teamListEntries())
             names << e.text;
     return names;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
 }
 
 }  // namespace
@@ -117,7 +111,7 @@ private slots:
         QCOMPARE(CheckMainDatabaseFile(good + QStringLiteral("x")).status, DatabaseCheck::CannotOpen);
 
         const QString foreign = folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb");
-        writeFile(foreign, QByteArray(20000, 'z'));
+        writeBytes(foreign, QByteArray(20000, 'z'));
         QCOMPARE(CheckMainDatabaseFile(foreign).status, DatabaseCheck::CannotOpen);
 
         const QString transfer = folder(QStringLiteral("transfer")) + QStringLiteral("/murqn.mdb");
@@ -143,7 +137,7 @@ private slots:
                  QStringLiteral("Earlier Back-up"));
         // A foreign file is never put in place either.
         const QString foreign = folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb");
-        writeFile(foreign, QByteArray(20000, 'z'));
+        writeBytes(foreign, QByteArray(20000, 'z'));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, CopyDatabaseChecked(foreign, target));
         QCOMPARE(CheckMainDatabaseFile(target).status, DatabaseCheck::Ok);
 
@@ -264,7 +258,7 @@ private slots:
         };
         tryFolder(folder(QStringLiteral("empty")), QStringLiteral("Velloran database (murqn.mdb) not found in directory!"));
         tryFolder(g.DataFolder, QStringLiteral("Can not restore from data directory!"));
-        writeFile(folder(QStringLiteral("junk")) + QStringLiteral("/MURQN.MDB"), QByteArray(20000, 'z'));
+        writeBytes(folder(QStringLiteral("junk")) + QStringLiteral("/MURQN.MDB"), QByteArray(20000, 'z'));
         tryFolder(folder(QStringLiteral("junk")), QStringLiteral("can not be opened as a Velloran for Hockey database"));
         QFile::copy(TestEnv::shippedExportShell(), folder(QStringLiteral("transfer")) + QStringLiteral("/murqn.mdb"));
         tryFolder(folder(QStringLiteral("transfer")), QStringLiteral("is not a Velloran for Hockey database."));
@@ -310,7 +304,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("Can not use main database name!"), vbOK, QStringLiteral("Database Name Invalid"));
         ok(f);
         name->setText(QStringLiteral("Two Teams.mdb"));
-        writeFile(transfer + QStringLiteral("/Two Teams.mdb"), "earlier");
+        writeBytes(transfer + QStringLiteral("/Two Teams.mdb"), "earlier");
         env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbNo);
         ok(f);
         QVERIFY(Loaded<frmBackup>());
@@ -420,7 +414,7 @@ private slots:
         };
         tryFile(folder(QStringLiteral("none")), QStringLiteral("Must select database to import!"));
         tryFile(g.DataFolder, QStringLiteral("Can not import main database!"), QStringLiteral("murqn.mdb"));
-        writeFile(folder(QStringLiteral("junk")) + QStringLiteral("/junk.mdb"), QByteArray(9000, 'j'));
+        writeBytes(folder(QStringLiteral("junk")) + QStringLiteral("/junk.mdb"), QByteArray(9000, 'j'));
         tryFile(folder(QStringLiteral("junk")), QStringLiteral("is not a team database of Velloran for Hockey"));
         const QString old = folder(QStringLiteral("old")) + QStringLiteral("/old.mdb");
         QFile::copy(TestEnv::shippedExportShell(), old);

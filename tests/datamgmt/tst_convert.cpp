@@ -5,6 +5,7 @@
 #include "datamgmt/OldDataFiles.h"
 #include "shell/Globals.h"
 #include "support/OldDataWriter.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -16,12 +17,6 @@ using namespace vh::test;
 namespace {
 
 QVariant field(const QString& sql, const QVariantList& params = {}) { return Db().scalar(sql, params); }
-int count(const QString& table, const QString& where = QString(), const QVariantList& params = {})
-{
-    return field(QStringLiteral("select count(*) from ") + table + (where.isEmpty() ? QString() : QStringLiteral(" where ") + where),
-                 params)
-        .toInt();
-}
 
 OldTeamInput sampleInput(const QString& name = QStringLiteral("Ice Hawks"))
 {
@@ -45,8 +40,7 @@ class TestConvert : public QObject {
 private slots:
     void init()
     {
-        env_ = std::make_unique<TestEnv>();
-        env_->openNewDatabase();
+        env_ = TestEnv::withNewDatabase();
         g.MsgStyleWarn = 48;
     }
     void cleanup() { env_.reset(); }
@@ -175,7 +169,7 @@ private slots:
                  QStringLiteral("Ice Hawks|Hawks|"));
 
         // People: split at the first blank; new ones numbered on from the largest.
-        QCOMPARE(count(QStringLiteral("People")), 4);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("People")), 4);
         QCOMPARE(out.peopleAdded, 3);
         QCOMPARE(field(QStringLiteral("select PersonNumber from People where FirstName = 'Mary' and LastName = 'Ann Smith'")).toInt(), 5);
         QCOMPARE(field(QStringLiteral("select Address1 || '|' || Address2 || '|' || City || '|' || State || '|' || Zip || '|' "
@@ -184,7 +178,7 @@ private slots:
                  QStringLiteral("1 Main St|Apt 2|Springfield|IL|62701|555-0107||null"));
         QCOMPARE(field(QStringLiteral("select City from People where LastName = ?"), {QStringLiteral("O'Brien")}).toString(),
                  QString::fromUtf8("Québec"));
-        QCOMPARE(count(QStringLiteral("People"), QStringLiteral("FirstName = ? and LastName = ?"),
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("People"), QStringLiteral("FirstName = ? and LastName = ?"),
                        {QString::fromUtf8("Zoë"), QString::fromUtf8("Ångström")}),
                  1);
         QCOMPARE(field(QStringLiteral("select Country || WorkPhone || EmailAddress || notes || BirthDate from People "
@@ -192,7 +186,7 @@ private slots:
                  QStringLiteral("CA555-9s@x.orgkept1980-02-03"));
 
         // Roster: the slot as uniform number, the note from the information file.
-        QCOMPARE(count(QStringLiteral("Roster"), QStringLiteral("TeamNumber = 1 and PlayerIndicator = -1")), 4);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("Roster"), QStringLiteral("TeamNumber = 1 and PlayerIndicator = -1")), 4);
         QCOMPARE(field(QStringLiteral("select group_concat(UniformNumber || ':' || PersonNumber || ':' || notes, ',') from "
                                       "(select * from Roster order by PersonNumber)")).toString(),
                  QString::fromUtf8("9:4:,7:5:Captain,12:6:Left shot – fast,14:7:"));
@@ -217,8 +211,8 @@ private slots:
 
         // Statistics: counter 2 is shots for a player, seconds for a goalie;
         // the type from the row's own digit, home or away from its game.
-        QCOMPARE(count(QStringLiteral("PlayerStats")), 5);
-        QCOMPARE(count(QStringLiteral("GoalieStats")), 2);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("PlayerStats")), 5);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("GoalieStats")), 2);
         QCOMPARE(field(QStringLiteral("select EventNumber || GameType || HomeTeam || Position || '|' || Per || Min || Sec || "
                                       "'|' || SOG || G || Ast || PIM || Plus || Minus || '|' || U1 || U5 || U6 || GT || "
                                       "Unused1 || notes from PlayerStats where GameNumber = 1 and PlayerNumber = 5"))
@@ -248,13 +242,13 @@ private slots:
         Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName, Address1, City, HomePhone) "
                                     "values (1, 'MARY', 'ann smith', 'Elm Rd 4', '', NULL)"));
         ConvertOldTeam(Db(), in);
-        QCOMPARE(count(QStringLiteral("Roster"), QStringLiteral("UniformNumber <> ''")), 0);
-        QCOMPARE(count(QStringLiteral("People"), QStringLiteral("FirstName = 'Mary'")), 1);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("Roster"), QStringLiteral("UniformNumber <> ''")), 0);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("People"), QStringLiteral("FirstName = 'Mary'")), 1);
         QCOMPARE(field(QStringLiteral("select Address1 || '|' || Address2 || '|' || City || '|' || HomePhone || '|' || "
                                       "FirstName from People where PersonNumber = 1")).toString(),
                  QStringLiteral("Elm Rd 4|Apt 2|Springfield|555-0107|MARY"));
         // An old slot whose information is blank changes nothing stored.
-        QCOMPARE(field(QStringLiteral("select count(*) from Roster where PersonNumber = 1")).toInt(), 1);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("Roster"), QStringLiteral("PersonNumber = 1")), 1);
     }
 
     void convertingTwice()
@@ -273,7 +267,7 @@ private slots:
         const OldGameTypesOutcome second = AddOldGameTypes(Db(), names, after);
         QCOMPARE(second.map, first.map);
         QVERIFY(second.added.empty());
-        QCOMPARE(count(QStringLiteral("GameTypes")), 3);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("GameTypes")), 3);
 
         // The same team again is refused by its exact name and nothing is added;
         // another case of the name is another team.
@@ -281,14 +275,14 @@ private slots:
         const OldTeamOutcome again = ConvertOldTeam(Db(), sampleInput());
         QVERIFY(!again.added);
         QCOMPARE(again.storedName, QStringLiteral("Ice Hawks"));
-        QCOMPARE(count(QStringLiteral("Teams")), 1);
-        QCOMPARE(count(QStringLiteral("GameStats")), 3);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("Teams")), 1);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("GameStats")), 3);
         const OldTeamOutcome upper = ConvertOldTeam(Db(), sampleInput(QStringLiteral("ICE HAWKS")));
         QVERIFY(upper.added);
         QCOMPARE(upper.teamNumber, int16_t(2));  // number 1 is taken
         // The people are found by name, not added twice.
-        QCOMPARE(count(QStringLiteral("People")), 4);
-        QCOMPARE(count(QStringLiteral("Roster")), 8);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("People")), 4);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("Roster")), 8);
     }
 
     void namesWithApostrophesAndCategories()
@@ -340,7 +334,7 @@ private slots:
         QCOMPARE(out.skipped, 4 + 4 + 2 + 5);
         QCOMPARE(out.games, 3);
         QCOMPARE(out.playerRows, 5);
-        QCOMPARE(count(QStringLiteral("People"), QStringLiteral("FirstName = 'Second'")), 0);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("People"), QStringLiteral("FirstName = 'Second'")), 0);
         QCOMPARE(ConvertCompleteText(2, 15), QStringLiteral("2 Teams Added\r\r15 damaged records were skipped."));
         QCOMPARE(ConvertCompleteText(1, 0), QStringLiteral("1 Team Added"));
         QCOMPARE(ConvertCompleteText(0, 1), QStringLiteral("0 Teams Added\r\r1 damaged record was skipped."));
@@ -352,7 +346,7 @@ private slots:
         const OldTeamOutcome cutOut = ConvertOldTeam(Db(), cut);
         QCOMPARE(cutOut.skipped, 4);
         QCOMPARE(cutOut.rosterRows, 0);
-        QCOMPARE(count(QStringLiteral("PlayerStats"), QStringLiteral("TeamNumber = ? and PlayerNumber = 0"),
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("PlayerStats"), QStringLiteral("TeamNumber = ? and PlayerNumber = 0"),
                        {int(cutOut.teamNumber)}),
                  5);
     }
@@ -363,7 +357,7 @@ private slots:
         in.files = {};
         const OldTeamOutcome out = ConvertOldTeam(Db(), in);
         QVERIFY(out.added);
-        QCOMPARE(count(QStringLiteral("Roster")) + count(QStringLiteral("GameStats")) + count(QStringLiteral("PlayerStats")), 0);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("Roster")) + seed::countRows(Db(), QStringLiteral("GameStats")) + seed::countRows(Db(), QStringLiteral("PlayerStats")), 0);
         // Without names the information file is not read at all.
         in = sampleInput(QStringLiteral("No Names"));
         in.files.names.clear();
@@ -385,8 +379,8 @@ private slots:
         }
         QVERIFY(failed);
         for (const char* table : {"Teams", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
-            QCOMPARE(count(QLatin1String(table)), 0);
-        QCOMPARE(count(QStringLiteral("People")), 1);
+            QCOMPARE(seed::countRows(Db(), QLatin1String(table)), 0);
+        QCOMPARE(seed::countRows(Db(), QStringLiteral("People")), 1);
     }
 
     void filesFoundWithoutRegardToCase()

@@ -4,6 +4,7 @@
 // try the window by hand.
 
 #include "datamgmt/frmConvert.h"
+#include "games/GameTestData.h"
 #include "shell/Categories.h"
 #include "app/FrmMDI.h"
 #include "shell/MenuState.h"
@@ -60,13 +61,8 @@ private slots:
         LoadNameYourOwnCats();
         BuildCatAbbrev(CatKind::Player);
         BuildCatAbbrev(CatKind::Goalie);
-        g.NumberGameTypes = 2;
-        g.GameTypeNumbers.redim(2, 0);
-        g.GameTypeDescriptions.redim(2);
-        g.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
-        g.GameTypeNumbers[2] = 3;
-        g.GameTypeDescriptions[2] = QStringLiteral("PLAYOFF");
-        Db().execute(QStringLiteral("insert into GameTypes values (3, 'PLAYOFF')"));
+        setGameState({}, {{3, "PLAYOFF"}});
+        seed::insertRow(Db(), QStringLiteral("GameTypes"), {{"GameTypeNumber", 3}, {"GameTypeDescription", "PLAYOFF"}});
     }
     void cleanup()
     {

@@ -68,8 +68,7 @@ class TestOldFilesFuzz : public QObject {
 private slots:
     void readersAndConversionSurviveDamagedFiles()
     {
-        TestEnv env;
-        env.openNewDatabase();
+        const auto env = TestEnv::withNewDatabase();
         const quint32 seed = qEnvironmentVariableIsSet("VH_FUZZ_SEED") ? quint32(qEnvironmentVariableIntValue("VH_FUZZ_SEED"))
                                                                          : 20261206u;
         const int seconds = qEnvironmentVariableIsSet("VH_FUZZ_SECONDS") ? qEnvironmentVariableIntValue("VH_FUZZ_SECONDS") : 3;

@@ -69,11 +69,7 @@ class TstTransfer : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
-    }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup()
     {
         env.reset();

@@ -4,6 +4,7 @@
 #include "datamgmt/FormUploadDatabase.h"
 #include "datamgmt/SupportUpload.h"
 #include "shell/Globals.h"
+#include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -57,11 +58,7 @@ public:
     int port(const char* name) const { return ports_.value(QLatin1String(name)).toInt(); }
     QString ftpRoot() const { return root_ + QStringLiteral("/ftp"); }
     QString stored(const QString& name) const { return ftpRoot() + QLatin1Char('/') + kFolder + QLatin1Char('/') + name; }
-    QByteArray posts() const
-    {
-        QFile f(posts_);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray posts() const { return readBytes(posts_); }
 
     UploadSettings settings() const
     {
@@ -101,12 +98,6 @@ ProblemReport sampleReport()
 {
     return {QStringLiteral("Pat O'Neil"), QStringLiteral("pat@example.org"), QString(), QStringLiteral("HD-17"),
             QStringLiteral("Standings & totals differ\nafter import")};
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -153,8 +144,7 @@ class TstUpload : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         dbPath = g.DbPath;
         g.Db->close();  // the frame closes it before the upload
     }
@@ -205,14 +195,10 @@ private slots:
         Servers s(env->root());
         QVERIFY(s.up());
         // Bytes of every value, so that nothing on the way treats it as text.
-        QByteArray db = readAll(dbPath);
+        QByteArray db = readBytes(dbPath);
         for (int i = 0; i < 256; ++i)
             db.append(char(i));
-        {
-            QFile f(dbPath);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(db);
-        }
+        writeBytes(dbPath, db);
         const QDateTime when(QDate(2026, 12, 6), QTime(23, 4, 5));
         QList<UploadStage> stages;
         UploadCallbacks cb;
@@ -222,10 +208,10 @@ private slots:
         QCOMPARE(out.kind, UploadOutcome::Sent);
         QCOMPARE(stages.size(), 4);
 
-        QCOMPARE(readAll(s.stored(QStringLiteral("2026-12-06-230405-murqn.mdb"))), db);
+        QCOMPARE(readBytes(s.stored(QStringLiteral("2026-12-06-230405-murqn.mdb"))), db);
         const QByteArray text = (BuildData(sampleReport(), facts) + QStringLiteral("\r\n")).toUtf8();
-        QCOMPARE(readAll(s.stored(QStringLiteral("2026-12-06-230405-upload.txt"))), text);
-        QCOMPARE(readAll(ParsePath(dbPath, QStringLiteral("dir")) + QStringLiteral("upload.txt")), text);
+        QCOMPARE(readBytes(s.stored(QStringLiteral("2026-12-06-230405-upload.txt"))), text);
+        QCOMPARE(readBytes(ParsePath(dbPath, QStringLiteral("dir")) + QStringLiteral("upload.txt")), text);
 
         const QList<QByteArray> post = s.posts().split('\n');
         QCOMPARE(post.value(0), QByteArray("/uploadnotify/submit.asp"));
@@ -323,11 +309,7 @@ private slots:
     {
         // A database large enough, and a server slow enough, to still be
         // sending when Cancel is pressed.
-        {
-            QFile f(dbPath);
-            QVERIFY(f.open(QIODevice::Append));
-            f.write(QByteArray(8 * 1024 * 1024, 'x'));
-        }
+        writeBytes(dbPath, readBytes(dbPath) + QByteArray(8 * 1024 * 1024, 'x'));
         Servers s(env->root(), {QStringLiteral("--throttle"), QStringLiteral("65536")});
         QVERIFY(s.up());
         FormUploadDatabase w;

@@ -1,16 +1,15 @@
 #pragma once
 // Games and roster rows for the team report tests, written straight into the
-// open test database, and a fresh database to write them into.
+// open test database.
 
 #include "platform/db/Database.h"
 #include "shell/Globals.h"
-#include "support/TestEnv.h"
+#include "support/Seed.h"
 
 #include <QDate>
 #include <QString>
 #include <QVariant>
 #include <array>
-#include <memory>
 
 namespace vh::test {
 
@@ -49,6 +48,18 @@ inline void addGame(int team, int number, const GameSpec& s)
                  v);
 }
 
+// A game with its score by period (1 to 4, then overtime).
+inline GameSpec scored(int goals, int oppGoals, std::array<int, 5> own, std::array<int, 5> opp, int periods = 3)
+{
+    GameSpec s;
+    s.goals = goals;
+    s.oppGoals = oppGoals;
+    s.byPeriod = own;
+    s.oppByPeriod = opp;
+    s.periods = periods;
+    return s;
+}
+
 // A game with only its score (and whether it went to overtime).
 inline void addScore(int team, int number, int goals, int oppGoals, bool overtime = false, int gameType = 0)
 {
@@ -69,22 +80,14 @@ inline void addRosterPlayer(int team, int person, const PersonSpec& p, const QSt
                             const QString& notes = {}, bool player = true)
 {
     const auto text = [](const QString& s) { return s.isNull() ? QVariant() : QVariant(s); };
-    Db().execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName, Address1, Address2, City, "
-                                "State, Zip, HomePhone, WorkPhone, EmailAddress, BirthDate) "
-                                "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                 {person, p.first, p.last, text(p.address1), text(p.address2), text(p.city), text(p.state),
-                  text(p.zip), text(p.homePhone), text(p.workPhone), text(p.email),
-                  p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant()});
-    Db().execute(QStringLiteral("insert into Roster (TeamNumber, PersonNumber, PlayerIndicator, UniformNumber, notes) "
-                                "values (?, ?, ?, ?, ?)"),
-                 {team, person, player ? -1 : 0, text(uniform), text(notes)});
-}
-
-inline std::unique_ptr<TestEnv> newReportDatabase()
-{
-    auto env = std::make_unique<TestEnv>();
-    env->openNewDatabase();
-    return env;
+    seed::addPerson(person, p.first, p.last,
+                    {{"Address1", text(p.address1)}, {"Address2", text(p.address2)}, {"City", text(p.city)},
+                     {"State", text(p.state)}, {"Zip", text(p.zip)}, {"HomePhone", text(p.homePhone)},
+                     {"WorkPhone", text(p.workPhone)}, {"EmailAddress", text(p.email)},
+                     {"BirthDate", p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant()}});
+    seed::insertRow(Db(), QStringLiteral("Roster"), {{"TeamNumber", team}, {"PersonNumber", person},
+                                                     {"PlayerIndicator", player ? -1 : 0},
+                                                     {"UniformNumber", text(uniform)}, {"notes", text(notes)}});
 }
 
 }  // namespace vh::test

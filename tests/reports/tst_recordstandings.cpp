@@ -2,6 +2,7 @@
 #include "TeamReportTestData.h"
 #include "reports/RecordReport.h"
 #include "reports/StandingsReport.h"
+#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -49,7 +50,7 @@ class TstRecordStandings : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init() { env = newReportDatabase(); }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     void recordRowsByTypeWithOvertimePoints()

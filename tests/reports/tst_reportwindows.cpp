@@ -2,6 +2,7 @@
 // with games, as the user meets them: rows, columns, look, Compute, the
 // option boxes, printing and Close.
 #include "TeamReportTestData.h"
+#include "config/NameStore.h"
 #include "reports/frmRecord.h"
 #include "reports/frmRosterRpt.h"
 #include "reports/frmScores.h"
@@ -9,8 +10,10 @@
 #include "reports/frmTeamScores.h"
 #include "app/FrmMDI.h"
 #include "shell/ReportPrinter.h"
+#include "shell/Startup.h"
 #include "stats/frmCompute.h"
 #include "support/ReportTestData.h"
+#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
@@ -28,34 +31,10 @@ using namespace vh::test;
 
 namespace {
 
-// The cells of every row the grid shows, joined by "|", hidden columns left out.
-QStringList shownRows(const ReportGrid* grid)
-{
-    QStringList out;
-    const ReportTableModel* m = grid->model();
-    for (int r = 0; r < m->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < m->columnCount(); ++c)
-            if (m->columns()[size_t(c)].visible)
-                cells << m->text(r, c);
-        out << cells.join(QLatin1Char('|'));
-    }
-    return out;
-}
-
 // The same without the blanks that pad names.
 QStringList unpadded(QStringList rows)
 {
     return rows.replaceInStrings(QRegularExpression(QStringLiteral(" +\\|")), QStringLiteral("|"));
-}
-
-QStringList shownCaptions(const ReportGrid* grid)
-{
-    QStringList out;
-    for (const ReportColumn& c : grid->columns())
-        if (c.visible)
-            out << c.caption;
-    return out;
 }
 
 // Answers the report-parameters dialog with a game range and a title.
@@ -114,20 +93,12 @@ class TstReportWindows : public QObject {
     // Two teams with a season each, typed as the game screens store them.
     void seedSeason()
     {
-        addTeam(1, "Ants");
-        addTeam(2, "Bees");
+        seed::addTeam(1, QStringLiteral("Ants"));
+        seed::addTeam(2, QStringLiteral("Bees"));
         // A game type as the naming window adds it, to the table and the state.
-        Db().execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (1, 'League')"));
-        g.NumberGameTypes = 2;
-        g.GameTypeNumbers.redimPreserve(2, 0);
-        g.GameTypeDescriptions.redimPreserve(2);
-        g.GameTypeNumbers[2] = 1;
-        g.GameTypeDescriptions[2] = QStringLiteral("League");
-        GameSpec g1;
-        g1.goals = 3;
-        g1.oppGoals = 2;
-        g1.byPeriod = {1, 1, 1, 0, 0};
-        g1.oppByPeriod = {0, 1, 1, 0, 0};
+        AddGameType(Db(), 1, QStringLiteral("League"));
+        LoadGameTypes();
+        GameSpec g1 = scored(3, 2, {1, 1, 1, 0, 0}, {0, 1, 1, 0, 0});
         g1.gameType = 1;
         g1.location = QStringLiteral("North Rink");
         g1.notes = QStringLiteral("Season opener");
@@ -136,12 +107,7 @@ class TstReportWindows : public QObject {
         g1.sh = 3;
         g1.kills = 3;
         addGame(1, 1, g1);
-        GameSpec g2;
-        g2.goals = 2;
-        g2.oppGoals = 2;
-        g2.byPeriod = {1, 0, 0, 1, 0};
-        g2.oppByPeriod = {0, 2, 0, 0, 0};
-        g2.periods = 4;
+        GameSpec g2 = scored(2, 2, {1, 0, 0, 1, 0}, {0, 2, 0, 0, 0}, 4);
         g2.overtime = true;
         g2.home = false;
         g2.opponent = QStringLiteral("Bees");
@@ -160,12 +126,6 @@ class TstReportWindows : public QObject {
         Unload<frmSelectTeam>();
         flushDeletes();
         Load<frmSelectTeam>();
-    }
-
-    void addTeam(int number, const char* name)
-    {
-        Db().execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (?, ?, ?)"),
-                     {number, QString::fromUtf8(name), QString::fromUtf8(name)});
     }
 
 private slots:
@@ -196,8 +156,8 @@ private slots:
         frmRecord* w = Loaded<frmRecord>();
         QVERIFY(w);
         ReportGrid* grid = w->grid();
-        QCOMPARE(shownCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "GF", "GA", "Pct", "Points"}));
-        QCOMPARE(unpadded(shownRows(grid)), (QStringList{"No Game Type|0|1|1|3|6|.250|1", "League|1|0|0|3|2|1.000|2",
+        QCOMPARE(gridCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "GF", "GA", "Pct", "Points"}));
+        QCOMPARE(unpadded(gridRows(grid)), (QStringList{"No Game Type|0|1|1|3|6|.250|1", "League|1|0|0|3|2|1.000|2",
                                                "TOTALS|1|1|1|6|8|.500|3"}));
         QCOMPARE(grid->caption(), QStringLiteral("Won/Lost Record - Ants"));
         QCOMPARE(g.Criteria.title, QStringLiteral("Won/Lost Record - Ants"));
@@ -229,22 +189,22 @@ private slots:
 
         // Hiding the goals survives a Compute, which takes its range and title.
         w->chkShowGoals->click();
-        QCOMPARE(shownCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "Pct", "Points"}));
+        QCOMPARE(gridCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "Pct", "Points"}));
         answerCompute(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("  First two  "));
         w->cmdCompute->click();
         QCOMPARE(grid->caption(), QStringLiteral("First two"));
-        QCOMPARE(shownCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "Pct", "Points"}));
-        QCOMPARE(unpadded(shownRows(grid)),
+        QCOMPARE(gridCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Tie", "Pct", "Points"}));
+        QCOMPARE(unpadded(gridRows(grid)),
                  (QStringList{"No Game Type|0|0|1|.500|1", "League|1|0|0|1.000|2", "TOTALS|1|0|1|.750|3"}));
         answerCompute(QStringLiteral("1"), QStringLiteral("1"), QString());
         w->cmdCompute->click();
-        QCOMPARE(shownCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Pct", "Points"}));  // no tie
+        QCOMPARE(gridCaptions(grid), (QStringList{"Game Type", "Won", "Lost", "Pct", "Points"}));  // no tie
         // Cancel leaves rows, caption and title.
         Dialog::setModalHook([](Dialog* d) { qobject_cast<frmCompute*>(d)->cmdCancel_Click(); });
         w->cmdCompute->click();
         QVERIFY(g.CancelFlag == "Y");
         QCOMPARE(grid->caption(), QStringLiteral("First two"));
-        QCOMPARE(unpadded(shownRows(grid)), (QStringList{"League|1|0|1.000|2", "TOTALS|1|0|1.000|2"}));
+        QCOMPARE(unpadded(gridRows(grid)), (QStringList{"League|1|0|1.000|2", "TOTALS|1|0|1.000|2"}));
 
         // The title chosen is the print heading.
         const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/record.pdf"));
@@ -269,19 +229,19 @@ private slots:
         QCOMPARE(w->grid()->caption(), QStringLiteral("Team Standings"));
         QCOMPARE(g.Criteria.title, QStringLiteral("Team Standings"));
         // Equal points and wins: team-table order.
-        QCOMPARE(unpadded(shownRows(w->grid())),
+        QCOMPARE(unpadded(gridRows(w->grid())),
                  (QStringList{"Ants|1|1|1|Lost 1|.500|6|8|3", "Bees|1|0|1|-|.750|7|2|3"}));
         grab(frame.get(), "standings");
         w->chkShowStreak->click();
         w->chkShowPct->click();
-        QCOMPARE(shownCaptions(w->grid()), (QStringList{"Team", "Won", "Lost", "Tie", "GF", "GA", "Points"}));
+        QCOMPARE(gridCaptions(w->grid()), (QStringList{"Team", "Won", "Lost", "Tie", "GF", "GA", "Points"}));
         w->chkShowStreak->click();
-        QCOMPARE(shownCaptions(w->grid()), (QStringList{"Team", "Won", "Lost", "Tie", "Streak", "GF", "GA", "Points"}));
+        QCOMPARE(gridCaptions(w->grid()), (QStringList{"Team", "Won", "Lost", "Tie", "Streak", "GF", "GA", "Points"}));
 
         // Only wins and losses in the first game of each: no "Tie" column.
         answerCompute(QStringLiteral("1"), QStringLiteral("1"), QString());
         w->cmdCompute->click();
-        QVERIFY(!shownCaptions(w->grid()).contains(QStringLiteral("Tie")));
+        QVERIFY(!gridCaptions(w->grid()).contains(QStringLiteral("Tie")));
         QCOMPARE(w->grid()->columnWidth(0), 2300);
 
         const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/standings.pdf"));
@@ -297,7 +257,7 @@ private slots:
         frmScores* w = Loaded<frmScores>();
         QVERIFY(w);
         QCOMPARE(w->grid()->caption(), QStringLiteral("Game Scores - Ants"));
-        const QStringList rows = shownRows(w->grid());
+        const QStringList rows = gridRows(w->grid());
         // Four periods and overtime in the list: every column shows.
         QCOMPARE(rows[0], QStringLiteral("1.|10/1/2026|Rivals|0|1|1|||-|2|Won"));
         QCOMPARE(rows[1], QStringLiteral("|League|Ants|1|1|1|||-|3|"));
@@ -314,12 +274,12 @@ private slots:
         grab(frame.get(), "scores-underlined");
         button("Underline")->trigger();
         w->chkShowPeriods->click();
-        QCOMPARE(shownRows(w->grid())[0], QStringLiteral("1.|10/1/2026|Rivals|2|Won"));
+        QCOMPARE(gridRows(w->grid())[0], QStringLiteral("1.|10/1/2026|Rivals|2|Won"));
         w->chkShowPeriods->click();
 
         w->cmdShort->click();
         QVERIFY(w->shortLayout() && w->chkShowNotes->isHidden() && !w->cmdLong->isHidden() && w->cmdShort->isHidden());
-        QCOMPARE(shownRows(w->grid()), (QStringList{"1.|10/1/2026|Rivals|3-2|Won", "2.|10/8/2026|Bees|2-2|Tied",
+        QCOMPARE(gridRows(w->grid()), (QStringList{"1.|10/1/2026|Rivals|3-2|Won", "2.|10/8/2026|Bees|2-2|Tied",
                                                     "3.|10/1/2026|Rivals|1-4|Lost"}));
         QCOMPARE(w->grid()->columnWidth(3), 700);
         grab(frame.get(), "scores-short");
@@ -328,12 +288,12 @@ private slots:
 
         // Clearing the game type puts the location on the second line.
         w->chkShowGameType->click();
-        QCOMPARE(shownRows(w->grid())[1], QStringLiteral("|North Rink|Ants|1|1|1|||-|3|"));
+        QCOMPARE(gridRows(w->grid())[1], QStringLiteral("|North Rink|Ants|1|1|1|||-|3|"));
         QCOMPARE(w->grid()->columnWidth(1), 2800);
 
         answerCompute(QStringLiteral("9"), QStringLiteral("12"), QString());
         w->cmdCompute->click();
-        QCOMPARE(shownRows(w->grid()), QStringList{QStringLiteral("|No Games")});
+        QCOMPARE(gridRows(w->grid()), QStringList{QStringLiteral("|No Games")});
     }
 
     void teamScoringShowsThePeriodsItsGamesHad()
@@ -342,7 +302,7 @@ private slots:
         item("mnuTeamScoring")->trigger();
         frmTeamScores* w = Loaded<frmTeamScores>();
         QVERIFY(w);
-        const QStringList rows = shownRows(w->grid());
+        const QStringList rows = gridRows(w->grid());
         QCOMPARE(rows[0], QStringLiteral("Record:|Won 1|Lost 1|Tied 1|||"));
         QCOMPARE(rows[2], QStringLiteral("Scoring by Period:|1st|2nd|3rd|4th|OT|Total"));
         QCOMPARE(rows[4], QStringLiteral("   Ants|2|1|1|1|0|6"));
@@ -355,10 +315,10 @@ private slots:
 
         answerCompute(QStringLiteral("3"), QStringLiteral("3"), QString());
         w->cmdCompute->click();
-        QCOMPARE(shownRows(w->grid())[2], QStringLiteral("Scoring by Period:|1st|2nd|3rd|Total"));
+        QCOMPARE(gridRows(w->grid())[2], QStringLiteral("Scoring by Period:|1st|2nd|3rd|Total"));
         answerCompute(QStringLiteral("5"), QStringLiteral("6"), QString());
         w->cmdCompute->click();
-        QCOMPARE(shownRows(w->grid()), QStringList{QStringLiteral("No Games")});
+        QCOMPARE(gridRows(w->grid()), QStringList{QStringLiteral("No Games")});
 
         chooseFontSize(4);
         QCOMPARE(w->grid()->columnWidth(0), 4800);
@@ -379,7 +339,7 @@ private slots:
         QVERIFY(!w->grid()->look().gridLines && g.ReportGridLines == False);
         QVERIFY(!button("GridLines")->isChecked());
         QVERIFY(button("Left")->isChecked());
-        QCOMPARE(shownRows(w->grid()),
+        QCOMPARE(gridRows(w->grid()),
                  (QStringList{"Ann Lee - 9", "Springfield", "Notes: Plays left wing and takes the faceoffs on ",
                               "the power play when asked", ""}));
         grab(frame.get(), "roster");
@@ -387,7 +347,7 @@ private slots:
         QVERIFY(button("GridLines")->isChecked() && w->grid()->look().gridLines);
 
         w->chkAddress->click();
-        QCOMPARE(shownRows(w->grid()).size(), 4);
+        QCOMPARE(gridRows(w->grid()).size(), 4);
 
         const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/roster.pdf"));
         QCOMPARE(pages.size(), 1);

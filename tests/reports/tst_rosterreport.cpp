@@ -1,6 +1,7 @@
 // The roster report's lines against a database the test fills.
 #include "TeamReportTestData.h"
 #include "reports/RosterReport.h"
+#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -30,7 +31,7 @@ class TstRosterReport : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init() { env = newReportDatabase(); }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     void fullBlockAndItsSwitches()

@@ -3,6 +3,7 @@
 #include "TeamReportTestData.h"
 #include "reports/ScoresReport.h"
 #include "reports/TeamScoringReport.h"
+#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -42,17 +43,6 @@ QStringList secondColumn(const ScoresReport& r)
     return out;
 }
 
-GameSpec scored(int goals, int oppGoals, std::array<int, 5> own, std::array<int, 5> opp, int periods = 3)
-{
-    GameSpec s;
-    s.goals = goals;
-    s.oppGoals = oppGoals;
-    s.byPeriod = own;
-    s.oppByPeriod = opp;
-    s.periods = periods;
-    return s;
-}
-
 }  // namespace
 
 class TstScoresTeamScoring : public QObject {
@@ -60,7 +50,7 @@ class TstScoresTeamScoring : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init() { env = newReportDatabase(); }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     void longLayoutPutsTheVisitorFirst()

@@ -52,11 +52,7 @@ class TstReportGrid : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
-    }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     void showsTheWorkTableInSortKeyOrderThroughItsColumns()

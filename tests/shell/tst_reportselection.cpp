@@ -53,11 +53,7 @@ class TstReportSelection : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
-    }
+    void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
     // The SQL condition and the row test keep the same games, whatever the criteria.
@@ -142,7 +138,7 @@ private slots:
         QCOMPARE(db.transactionDepth(), 0);
 
         // Only report work tables, named plainly.
-        addPerson(db, 1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        seed::addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, clearWorkTable(db, QStringLiteral("People")));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, clearWorkTable(db, QStringLiteral("RptScores; delete from People")));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, rewriteWorkTable(db, QStringLiteral("RptScores"),

@@ -13,15 +13,15 @@ namespace {
 // A small season of two teams, Hawks (1) and Owls (2). Bob plays for both.
 void seedSmallSeason(Database& db)
 {
-    addPerson(db, 1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-    addPerson(db, 2, QStringLiteral("Bob"), QStringLiteral("Smith-Jones"));
-    addPerson(db, 3, QStringLiteral("Cal"), QStringLiteral("Young"));
-    addPerson(db, 9, QStringLiteral("Gus"), QStringLiteral("Stone"));
-    addToRoster(db, 1, 1, QStringLiteral("12"));
-    addToRoster(db, 1, 2, QStringLiteral("7"));
-    addToRoster(db, 1, 9, QStringLiteral("30"));
-    addToRoster(db, 2, 2, QStringLiteral("9"));
-    addToRoster(db, 2, 3, QStringLiteral("4"));
+    seed::addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+    seed::addPerson(2, QStringLiteral("Bob"), QStringLiteral("Smith-Jones"));
+    seed::addPerson(3, QStringLiteral("Cal"), QStringLiteral("Young"));
+    seed::addPerson(9, QStringLiteral("Gus"), QStringLiteral("Stone"));
+    seed::addRoster(1, 1, -1, QStringLiteral("12"));
+    seed::addRoster(1, 2, -1, QStringLiteral("7"));
+    seed::addRoster(1, 9, -1, QStringLiteral("30"));
+    seed::addRoster(2, 2, -1, QStringLiteral("9"));
+    seed::addRoster(2, 3, -1, QStringLiteral("4"));
     addGame(db, 1, 1, QStringLiteral("Owls"), true, 0);
     addGame(db, 1, 2, QStringLiteral("Bears"), false, 5);
     addGame(db, 2, 1, QStringLiteral("Hawks"), true, 0);
@@ -115,8 +115,7 @@ class TstStatsReport : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         seedSmallSeason(Db());
     }
     void cleanup() { env.reset(); }
@@ -247,7 +246,7 @@ private slots:
     void topX()
     {
         for (int p = 1; p <= 10; ++p) {
-            addPerson(Db(), 100 + p, QStringLiteral("P%1").arg(p), QStringLiteral("Ten"));
+            seed::addPerson(100 + p, QStringLiteral("P%1").arg(p), QStringLiteral("Ten"));
             addPlayerRow(Db(), 2, 1 + p % 2, 100 + p, {{"G", p}});
         }
         StatsInput in = makeInput('P', {2});
@@ -303,7 +302,7 @@ private slots:
     // Derived categories that cannot be taken and stored values that would divide by zero.
     void derivedLimits()
     {
-        addPerson(Db(), 20, QStringLiteral("Ned"), QStringLiteral("Odd"));
+        seed::addPerson(20, QStringLiteral("Ned"), QStringLiteral("Odd"));
         addGoalieRow(Db(), 2, 1, 20, {{"Min", 1}, {"GA1", 2}});
         addGoalieRow(Db(), 2, 2, 21, {{"Sv1", 3}, {"GA1", -3}});
         StatsInput in = makeInput('G', {2});

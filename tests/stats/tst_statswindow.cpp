@@ -12,6 +12,7 @@
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
 #include "stats/frmStats.h"
+#include "support/ReportTestData.h"
 #include "support/StatsTestData.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -30,6 +31,9 @@
 
 using namespace vh;
 using vh::test::TestEnv;
+using vh::test::answerNext;
+using vh::test::gridCaptions;
+using vh::test::gridRows;
 
 namespace {
 
@@ -50,10 +54,10 @@ void seedSeason()
     Transaction t(db);
     for (int p = 1; p <= 5; ++p) {
         const QString name = QString::fromLatin1(kNames[p - 1]);
-        test::addPerson(db, p, name.section(QLatin1Char(' '), 0, 0), name.section(QLatin1Char(' '), 1));
-        test::addToRoster(db, 1, p, QString::number(p + 10));
+        seed::addPerson(p, name.section(QLatin1Char(' '), 0, 0), name.section(QLatin1Char(' '), 1));
+        seed::addRoster(1, p, -1, QString::number(p + 10));
     }
-    test::addToRoster(db, 2, 1, QStringLiteral("9"));
+    seed::addRoster(2, 1, -1, QStringLiteral("9"));
     for (int game = 1; game <= 4; ++game)
         test::addGame(db, 1, game, QStringLiteral("Opp %1").arg(game), game % 2 == 1);
     test::addGame(db, 2, 1, QStringLiteral("Opp X"));
@@ -93,38 +97,28 @@ void prepareReport(std::initializer_list<int> teams, const char* code = "P")
     g.ReportCode = code;
 }
 
-// The grid's rows as "name|col1|col2|...".
-QStringList gridRows(frmStats* w)
+// The minimum set through its dialog, as a user does.
+void setMinimum(frmStats* w, const char* minimum)
 {
-    QStringList rows;
-    const ReportTableModel* m = w->tdbStats->model();
-    for (int r = 0; r < m->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < m->columnCount(); ++c)
-            cells << m->text(r, c).trimmed();
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows;
-}
-
-QStringList captions(frmStats* w)
-{
-    QStringList out;
-    for (const ReportColumn& c : w->tdbStats->columns())
-        out << c.caption;
-    return out;
-}
-
-// Answers the next modal dialog with `drive`.
-template <class D>
-void answerNext(std::function<void(D*)> drive)
-{
-    Dialog::setModalHook([drive](Dialog* d) {
-        auto* dialog = qobject_cast<D*>(d);
-        QVERIFY(dialog);
-        drive(dialog);
-        Dialog::setModalHook({});
+    answerNext<frmMinimum>([minimum](frmMinimum* d) {
+        d->txtMin->setText(QString::fromLatin1(minimum));
+        d->cmdOK->click();
     });
+    w->cmdMin_Click();
+}
+
+// A sort chosen through its dialog: the category in list row `row` (the
+// current one when -1), ascending when asked.
+void sortBy(frmStats* w, int row = -1, bool ascending = false)
+{
+    answerNext<frmSort>([=](frmSort* d) {
+        if (row >= 0)
+            d->lstCat->item(row)->setSelected(true);
+        if (ascending)
+            d->optAsc->setChecked(true);
+        d->cmdOK->click();
+    });
+    w->cmdSort_Click();
 }
 
 }  // namespace
@@ -143,8 +137,7 @@ class TstStatsWindow : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->openNewDatabase();
+        env = TestEnv::withNewDatabase();
         test::setGameState({{1, "Ravens"}, {2, "Hawks"}});
         seedSeason();
         prepareReport({1});
@@ -172,7 +165,7 @@ private slots:
         QCOMPARE(w->cmbPlayers->itemText(0), QStringLiteral("ALL PLAYERS"));
         QCOMPARE(w->cmbPlayers->count(), 6);
         QCOMPARE(w->cmbPlayers->currentIndex(), -1);
-        QCOMPARE(captions(w), (QStringList{"Player", "GP", "G", "Ast", "Pts", "PIM"}));
+        QCOMPARE(gridCaptions(w->tdbStats), (QStringList{"Player", "GP", "G", "Ast", "Pts", "PIM"}));
         QVERIFY(w->tdbStats->isFrozen());
         QVERIFY(!w->cmdFormat->isEnabled());  // until the format chooser joins
 
@@ -182,7 +175,7 @@ private slots:
             assists += l.assists;
             pim += l.pim;
         }
-        const QStringList rows = gridRows(w);
+        const QStringList rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 6);
         QCOMPARE(rows.last(), QStringLiteral("TOTALS|4|%1|%2|%3|%4").arg(goals).arg(assists).arg(goals + assists).arg(pim));
         // By points, most first: Ann 7+4, Bo 3+4.
@@ -206,15 +199,15 @@ private slots:
         QCOMPARE(w->lblPlayers->text(), QStringLiteral("Career Statistics"));
         QCOMPARE(w->cmbPlayers->itemText(0), QStringLiteral("All Players (NON-CAREER)"));
         QCOMPARE(w->cmbPlayers->itemText(1), QStringLiteral("All Players (CAREER)"));
-        QCOMPARE(captions(w).mid(0, 2), (QStringList{"Player", "Team"}));
-        QCOMPARE(gridRows(w).size(), 7);  // Ann once per team
+        QCOMPARE(gridCaptions(w->tdbStats).mid(0, 2), (QStringList{"Player", "Team"}));
+        QCOMPARE(gridRows(w->tdbStats, true).size(), 7);  // Ann once per team
 
         w->cmbPlayers->setCurrentIndex(1);
         w->cmbPlayers_Click();
         QCOMPARE(g.Criteria.playerScope, QStringLiteral("A"));
-        QCOMPARE(captions(w)[1], QStringLiteral("GP"));
-        QCOMPARE(gridRows(w).size(), 6);
-        QVERIFY(gridRows(w)[0].startsWith(QStringLiteral("Ann Archer|5|11|")));
+        QCOMPARE(gridCaptions(w->tdbStats)[1], QStringLiteral("GP"));
+        QCOMPARE(gridRows(w->tdbStats, true).size(), 6);
+        QVERIFY(gridRows(w->tdbStats, true)[0].startsWith(QStringLiteral("Ann Archer|5|11|")));
     }
 
     void aPersonsGameLogAndBack()
@@ -227,8 +220,8 @@ private slots:
         QCOMPARE(g.Criteria.playerScope, QStringLiteral("Y"));
         QVERIFY(!w->cmdMin->isEnabled());
         QVERIFY(!w->cmdSort->isEnabled());
-        QCOMPARE(captions(w).mid(0, 2), (QStringList{"Ann Archer", "Opponent"}));
-        const QStringList rows = gridRows(w);
+        QCOMPARE(gridCaptions(w->tdbStats).mid(0, 2), (QStringList{"Ann Archer", "Opponent"}));
+        const QStringList rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 5);
         QVERIFY(rows[0].startsWith(QStringLiteral("Game 1|Opp 1|1|2|")));
         QVERIFY(rows[3].startsWith(QStringLiteral("Game 4|Opp 4|1|0|")));
@@ -238,7 +231,7 @@ private slots:
         w->cmbPlayers_Click();
         QCOMPARE(g.Criteria.playerScope, QStringLiteral("N"));
         QVERIFY(w->cmdMin->isEnabled() && w->cmdSort->isEnabled());
-        QCOMPARE(gridRows(w).size(), 6);
+        QCOMPARE(gridRows(w->tdbStats, true).size(), 6);
     }
 
     void computeSortAndMinimumRerun()
@@ -252,7 +245,7 @@ private slots:
         });
         w->cmdCompute_Click();
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("First Two"));
-        QCOMPARE(gridRows(w).last(), QStringLiteral("TOTALS|2|5|4|9|8"));
+        QCOMPARE(gridRows(w->tdbStats, true).last(), QStringLiteral("TOTALS|2|5|4|9|8"));
 
         // Sort by G ascending.
         answerNext<frmCompute>([](frmCompute* d) {
@@ -260,34 +253,24 @@ private slots:
             d->cmdCompute->click();
         });
         w->cmdCompute_Click();
-        answerNext<frmSort>([](frmSort* d) {
-            d->lstCat->item(5)->setSelected(true);  // G
-            d->optAsc->setChecked(true);
-            d->cmdOK->click();
-        });
-        w->cmdSort_Click();
+        sortBy(w, 5, true);  // G
         QCOMPARE(g.PlayerSortCategory, int16_t(5));
         QCOMPARE(g.PlayerSortDirection, "A");
-        QStringList rows = gridRows(w);
+        QStringList rows = gridRows(w->tdbStats, true);
         QVERIFY(rows[0].startsWith(QStringLiteral("Di Dunn|1|0|")));
         QVERIFY(rows[4].startsWith(QStringLiteral("Ann Archer|4|6|")));
 
         // Minimum of 3 games: Ann, Bo and Cy qualify, then the footnote, then
         // the others; TOTALS still counts everybody.
-        answerNext<frmMinimum>([](frmMinimum* d) {
-            d->txtMin->setText(QStringLiteral("3"));
-            d->cmdOK->click();
-        });
-        w->cmdMin_Click();
-        rows = gridRows(w);
+        setMinimum(w, "3");
+        rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 7);
         QCOMPARE(rows[3].section(QLatin1Char('|'), 0, 1), QStringLiteral("* Min  3 Games *|-----"));
         QCOMPARE(rows.last().section(QLatin1Char('|'), 0, 2), QStringLiteral("TOTALS|4|11"));
 
         // A new sort removes the division.
-        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
-        w->cmdSort_Click();
-        QCOMPARE(gridRows(w).size(), 6);
+        sortBy(w);
+        QCOMPARE(gridRows(w->tdbStats, true).size(), 6);
     }
 
     void topXKeepsItsPersonsThroughALaterSort()
@@ -298,14 +281,9 @@ private slots:
             d->cmdCompute->click();
         });
         w->cmdCompute_Click();
-        QCOMPARE(gridRows(w).size(), 3);
-        answerNext<frmSort>([](frmSort* d) {
-            d->lstCat->item(0)->setSelected(true);
-            d->optAsc->setChecked(true);
-            d->cmdOK->click();
-        });
-        w->cmdSort_Click();
-        const QStringList rows = gridRows(w);
+        QCOMPARE(gridRows(w->tdbStats, true).size(), 3);
+        sortBy(w, 0, true);
+        const QStringList rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 3);
         QVERIFY(rows[0].startsWith(QStringLiteral("Ann Archer|")));
         QVERIFY(rows[1].startsWith(QStringLiteral("Bo Brandt|")));
@@ -325,19 +303,15 @@ private slots:
         });
         frmStats* w = open();
         QVERIFY(w->cmdFormat->isEnabled());
-        answerNext<frmMinimum>([](frmMinimum* d) {
-            d->txtMin->setText(QStringLiteral("4"));
-            d->cmdOK->click();
-        });
-        w->cmdMin_Click();
+        setMinimum(w, "4");
         w->cmdFormat_Click();
         QCOMPARE(w->windowTitle(), QStringLiteral("Player Statistics - Goals"));
-        QCOMPARE(captions(w), (QStringList{"Player", "G"}));
-        QStringList rows = gridRows(w);
+        QCOMPARE(gridCaptions(w->tdbStats), (QStringList{"Player", "G"}));
+        QStringList rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 6);  // no separator row any more
         QCOMPARE(rows[0], QStringLiteral("Ann Archer|6"));
         w->cmdFormat_Click();
-        QCOMPARE(gridRows(w), rows);
+        QCOMPARE(gridRows(w->tdbStats, true), rows);
         QCOMPARE(w->windowTitle(), QStringLiteral("Player Statistics - Goals"));
         frmStats::setFormatChooser({});
     }
@@ -345,13 +319,9 @@ private slots:
     void cancelledDialogsLeaveTheGridAsItWas()
     {
         frmStats* w = open();
-        answerNext<frmMinimum>([](frmMinimum* d) {
-            d->txtMin->setText(QStringLiteral("4"));
-            d->cmdOK->click();
-        });
-        w->cmdMin_Click();
-        const QStringList rows = gridRows(w);
-        const QStringList cols = captions(w);
+        setMinimum(w, "4");
+        const QStringList rows = gridRows(w->tdbStats, true);
+        const QStringList cols = gridCaptions(w->tdbStats);
         const QString caption = w->tdbStats->caption();
 
         answerNext<frmCompute>([](frmCompute* d) {
@@ -372,8 +342,8 @@ private slots:
             d->cmdCancel->click();
         });
         w->cmdMin_Click();
-        QCOMPARE(gridRows(w), rows);
-        QCOMPARE(captions(w), cols);
+        QCOMPARE(gridRows(w->tdbStats, true), rows);
+        QCOMPARE(gridCaptions(w->tdbStats), cols);
         QCOMPARE(w->tdbStats->caption(), caption);
         QCOMPARE(g.Criteria.minimumBasis, QStringLiteral("G"));
         QCOMPARE(g.Criteria.minimumValue, int16_t(4));
@@ -384,23 +354,18 @@ private slots:
     void aFailedWriteKeepsTheRowsAndSaysSo()
     {
         frmStats* w = open();
-        const QStringList rows = gridRows(w);
+        const QStringList rows = gridRows(w->tdbStats, true);
         Db().execute(QStringLiteral("create trigger fail_rpt before insert on RptPlayer "
                                     "begin select raise(abort, 'disk full'); end"));
         env->expectMsgBox(QStringLiteral("The report could not be computed."), vbOK, QStringLiteral("Report Error"));
-        answerNext<frmSort>([](frmSort* d) {
-            d->lstCat->item(0)->setSelected(true);  // by name
-            d->cmdOK->click();
-        });
-        w->cmdSort_Click();
+        sortBy(w, 0);  // by name
         QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(gridRows(w), rows);
+        QCOMPARE(gridRows(w->tdbStats, true), rows);
         QVERIFY(!w->isComputing());
         QVERIFY(w->cmdSort->isEnabled());
         Db().execute(QStringLiteral("drop trigger fail_rpt"));
-        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
-        w->cmdSort_Click();
-        QVERIFY(gridRows(w)[0].startsWith(QStringLiteral("Ed Eames")));  // by name, descending
+        sortBy(w);
+        QVERIFY(gridRows(w->tdbStats, true)[0].startsWith(QStringLiteral("Ed Eames")));  // by name, descending
     }
 
     void lookCommandsAndRelayoutOnAFontChange()
@@ -408,12 +373,8 @@ private slots:
         frmStats* w = open();
         ReportGrid* grid = w->tdbStats;
         QCOMPARE(grid->columnWidth(0), 1700);
-        answerNext<frmMinimum>([](frmMinimum* d) {
-            d->txtMin->setText(QStringLiteral("4"));
-            d->cmdOK->click();
-        });
-        w->cmdMin_Click();
-        const QStringList rows = gridRows(w);
+        setMinimum(w, "4");
+        const QStringList rows = gridRows(w->tdbStats, true);
         const int gp8 = grid->columnWidth(1);
 
         w->SetFontSize(12);
@@ -421,7 +382,7 @@ private slots:
         QCOMPARE(grid->columnWidth(0), 2050);
         QVERIFY(grid->columnWidth(1) > gp8);
         QCOMPARE(grid->view()->font().pointSize(), 12);
-        QCOMPARE(gridRows(w), rows);  // the separator row stays where it was
+        QCOMPARE(gridRows(w->tdbStats, true), rows);  // the separator row stays where it was
         QVERIFY(grid->isFrozen());
         w->SetFontSize(0);
         QCOMPARE(w->reportFontSize(), int16_t(12));
@@ -438,8 +399,7 @@ private slots:
 
         // Centre survives a new sort and leaves the name column alone.
         w->AlignCenter();
-        answerNext<frmSort>([](frmSort* d) { d->cmdOK->click(); });
-        w->cmdSort_Click();
+        sortBy(w);
         QCOMPARE(grid->columns()[0].alignment, Qt::Alignment(Qt::AlignLeft));
         QCOMPARE(grid->columns()[2].alignment, Qt::Alignment(Qt::AlignHCenter));
         w->SetFontSize(10);  // a new layout keeps it too

@@ -2,6 +2,7 @@
 // The older version's record files written byte by byte from their layouts,
 // for the tests and the fuzzing loop of the conversion. Texts are given as
 // bytes (cp1252), blank-padded; whole numbers as 16-bit little-endian.
+// Also any file's bytes, read and written whole.
 
 #include <QByteArray>
 #include <QDir>
@@ -152,6 +153,13 @@ inline void writeBytes(const QString& path, const QByteArray& bytes)
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace vh::test

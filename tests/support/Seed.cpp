@@ -62,6 +62,13 @@ void addFilter(int filter, const QString& name, std::initializer_list<int> teams
         members.add({filter, team});
 }
 
+int countRows(Database& db, const QString& table, const QString& where, const QVariantList& params)
+{
+    return db.scalar(QStringLiteral("select count(*) from ") + table + (where.isEmpty() ? QString() : QStringLiteral(" where ") + where),
+                     params)
+        .toInt();
+}
+
 void buildSeason(Database& db, const SeasonSize& size)
 {
     Transaction t(db);

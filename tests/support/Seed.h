@@ -38,6 +38,9 @@ void addRoster(int team, int person, int playerIndicator = -1, const QString& un
                const QVariantMap& more = {});
 void addFilter(int filter, const QString& name, std::initializer_list<int> teams);
 
+// How many rows of `table` meet `where` (all when empty), to check what was written.
+int countRows(Database& db, const QString& table, const QString& where = {}, const QVariantList& params = {});
+
 struct SeasonSize {
     int teams = 30;
     int gamesPerTeam = 80;
