@@ -43,11 +43,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    setMsgBoxHandler([](const MsgBoxCall& c) {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(c.text));
-        std::exit(1);
-        return 0;
-    });
+    bench::failOnMessageBox();
     QTemporaryDir dir;
     const QString mdb = dir.path() + QStringLiteral("/murqn.mdb");
     const bench::SeasonSize size;

@@ -26,11 +26,7 @@ int main(int argc, char** argv)
     QDir().mkpath(program + QStringLiteral("/Data"));
     qputenv("VELLORAN_PROGRAM_DIR", program.toUtf8());
     qputenv("VELLORAN_PROGRAM_FILES", (dir.path() + QStringLiteral("/opt")).toUtf8());
-    setMsgBoxHandler([](const MsgBoxCall& c) {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(c.text));
-        std::exit(1);
-        return 0;
-    });
+    bench::failOnMessageBox();
     setEndProgramHandler([](int) {});
 
     const QString shell = QStringLiteral(VH_BENCH_DATA_DIR "/qn20db.shell");

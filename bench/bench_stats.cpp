@@ -90,20 +90,11 @@ void runReport(Database& db, const StatsInput& in)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // The league lives in memory-backed storage where there is one: on a disk
-    // shared with other work, the flush that ends each work-table write waits
-    // for the disk and swamps what is measured here. A path given on the
-    // command line puts (and keeps) the league there instead.
-    const bool inMemory = QDir(QStringLiteral("/dev/shm")).exists();
-    const auto dir = inMemory ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/vh-bench-XXXXXX"))
-                              : std::make_unique<QTemporaryDir>();
+    // A path given on the command line puts (and keeps) the league there.
+    const auto dir = bench::leagueFolder();
     const QString mdb = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir->path() + QStringLiteral("/murqn.mdb");
     const bench::SeasonSize size;
-    QElapsedTimer build;
-    build.start();
-    bench::buildSeasonDatabase(QStringLiteral(VH_BENCH_DATA_DIR "/qn20db.shell"), mdb, size);
-    std::printf("built the league (%d teams, %d games each, %d players a game) in %lld ms\n", size.teams,
-                size.gamesPerTeam, size.playersPerGame, build.elapsed());
+    bench::buildLeague(mdb, size);
     auto db = Database::open(mdb, DatabaseConnect());
 
     // Each round times the raw query and every report one after the other, so

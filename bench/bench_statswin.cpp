@@ -84,23 +84,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    setMsgBoxHandler([](const MsgBoxCall& c) {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(c.text));
-        std::exit(1);
-        return 0;
-    });
-    // Memory-backed storage where there is one, so that the disk flush of each
-    // work-table write does not swamp what is measured.
-    const bool inMemory = QDir(QStringLiteral("/dev/shm")).exists();
-    const auto dir = inMemory ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/vh-bench-XXXXXX"))
-                              : std::make_unique<QTemporaryDir>();
+    bench::failOnMessageBox();
+    const auto dir = bench::leagueFolder();
     const QString mdb = dir->path() + QStringLiteral("/murqn.mdb");
     const bench::SeasonSize size;
-    QElapsedTimer build;
-    build.start();
-    bench::buildSeasonDatabase(QStringLiteral(VH_BENCH_DATA_DIR "/qn20db.shell"), mdb, size);
-    std::printf("built the league (%d teams, %d games each, %d players a game) in %lld ms\n", size.teams,
-                size.gamesPerTeam, size.playersPerGame, build.elapsed());
+    bench::buildLeague(mdb, size);
     g.Db = Database::open(mdb, DatabaseConnect());
     selectLeague(size);
 
