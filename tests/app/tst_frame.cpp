@@ -2,14 +2,12 @@
 // patterns, help and web links, the About box, the options dialog, sending the
 // data and leaving the program.
 
-#include "app/FrmMDI.h"
 #include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
 #include "platform/Runtime.h"
 #include "shell/Common.h"
 #include "shell/FrameDoubles.h"
-#include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
@@ -22,7 +20,6 @@
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>

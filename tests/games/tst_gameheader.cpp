@@ -1,10 +1,7 @@
 #include "games/GameHeader.h"
-#include "games/frmGameScreen.h"
 #include "games/GameTestData.h"
 #include "games/ImportMirror.h"
-#include "shell/Globals.h"
 #include "shell/TextFormat.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;

@@ -1,14 +1,7 @@
 #include "games/GameTestData.h"
-#include "games/frmGameMenu.h"
-#include "games/frmGameScreen.h"
 #include "games/frmImportGame.h"
-#include "games/frmPScreen.h"
-#include "app/FrmMDI.h"
-#include "shell/Globals.h"
-#include "support/TestEnv.h"
 #include "support/Widgets.h"
 #include "support/TestMain.h"
-#include "teams/frmSelectTeam.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,10 +20,6 @@ using namespace vh;
 using namespace vh::test;
 
 namespace {
-
-using vh::test::flushDeletes;
-
-using vh::test::grab;
 
 int twips(int pixels) { return pixels * 15; }
 

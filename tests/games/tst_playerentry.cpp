@@ -4,11 +4,6 @@
 
 #include "games/GameTestData.h"
 #include "games/PlayerEntry.h"
-#include "platform/basic/Basic.h"
-#include "shell/Categories.h"
-#include "shell/Globals.h"
-#include "support/Seed.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;

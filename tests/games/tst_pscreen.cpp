@@ -6,15 +6,7 @@
 
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
-#include "games/frmGameMenu.h"
-#include "games/frmGameScreen.h"
-#include "games/frmPScreen.h"
-#include "shell/Categories.h"
-#include "app/FrmMDI.h"
-#include "shell/Globals.h"
 #include "shell/Startup.h"
-#include "support/Seed.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
 

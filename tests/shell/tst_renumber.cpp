@@ -1,8 +1,6 @@
 #include "games/GameTestData.h"
 #include "platform/MsgBox.h"
-#include "shell/Globals.h"
 #include "shell/Renumber.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,5 @@
 #include "games/GameTestData.h"
-#include "shell/Globals.h"
 #include "shell/TextFormat.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;

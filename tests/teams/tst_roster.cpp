@@ -82,7 +82,6 @@ void runRoster(const std::function<void(frmRoster&)>& body)
     Dialog::setModalHook(old);
 }
 
-
 QListWidget* rosterList(const frmRoster& d) { return control<QListWidget>(&d, "lstRoster"); }
 QListWidget* allList(const frmRoster& d) { return control<QListWidget>(&d, "lstAllPlayers"); }
 

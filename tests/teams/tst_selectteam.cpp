@@ -1,14 +1,9 @@
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
 #include "app/FrmMDI.h"
-#include "shell/Globals.h"
 #include "shell/Help.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
-#include "teams/frmSelectTeam.h"
-#include "teams/frmTeamFilters.h"
-#include "teams/frmTeamName.h"
 
 #include <QCheckBox>
 #include <QComboBox>

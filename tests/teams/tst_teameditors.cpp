@@ -1,13 +1,8 @@
 #include "platform/Folders.h"
-#include "shell/Globals.h"
 #include "shell/Help.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
-#include "teams/frmSelectTeam.h"
-#include "teams/frmTeamFilters.h"
-#include "teams/frmTeamName.h"
 
 #include <QLabel>
 #include <QLineEdit>
