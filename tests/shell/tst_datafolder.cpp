@@ -17,6 +17,12 @@ using namespace vh;
 using vh::test::TestEnv;
 
 namespace {
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
 void writeFile(const QString& path, const QByteArray& content = "x")
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -29,6 +35,7 @@ void writeFile(const QString& path, const QByteArray& content = "x")
 class TstDataFolder : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
+    QStringList opened;  // the pages and links handed to the browser
 
     // Makes the test's program folder the standard installation folder.
     QString installStandard()
@@ -45,7 +52,15 @@ class TstDataFolder : public QObject {
     }
 
 private slots:
-    void init() { env = std::make_unique<TestEnv>(); }
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        opened.clear();
+        setUrlOpener([this](const QString& url) {
+            opened << url;
+            return !url.startsWith(QLatin1String("nothing:"));
+        });
+    }
     void cleanup() { env.reset(); }
 
     void dataRootOutsideTheStandardFolderIsTheProgramFolder()
@@ -83,9 +98,7 @@ private slots:
         QCOMPARE(env->shownMessages().size(), 0);
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/Data/qn20db.shell")));
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/backup/murqn.mdb")));
-        QFile mine(root + QStringLiteral("/notes.dat"));
-        QVERIFY(mine.open(QIODevice::ReadOnly));
-        QCOMPARE(mine.readAll(), QByteArray("mine"));
+        QCOMPARE(readFile(root + QStringLiteral("/notes.dat")), QByteArray("mine"));
         // Copied, never moved: the installation keeps everything.
         for (const char* kept : {"/Data/qn20db.shell", "/backup/murqn.mdb", "/notes.dat", "/movefile.txt",
                                  "/Install.LOG", "/help/2070.html"})
@@ -182,18 +195,11 @@ private slots:
         // A quiet copy of a missing file reports nothing and leaves the target alone.
         writeFile(env->root() + QStringLiteral("/target"), "keep");
         CopyFileQuiet(env->root() + QStringLiteral("/missing"), env->root() + QStringLiteral("/target"));
-        QFile t(env->root() + QStringLiteral("/target"));
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(t.readAll(), QByteArray("keep"));
+        QCOMPARE(readFile(env->root() + QStringLiteral("/target")), QByteArray("keep"));
     }
 
     void helpOpensTopicPages()
     {
-        QStringList opened;
-        setUrlOpener([&](const QString& url) {
-            opened << url;
-            return true;
-        });
         g.ProgramFolder = env->programDir() + QStringLiteral("/");
         LocateHelpFile();
         QCOMPARE(g.HelpFilePath, env->programDir() + QStringLiteral("/help/"));
@@ -209,11 +215,6 @@ private slots:
 
     void helpFromANetworkFolder()
     {
-        QStringList opened;
-        setUrlOpener([&](const QString& url) {
-            opened << url;
-            return true;
-        });
         g.ProgramFolder = env->programDir() + QStringLiteral("/");
         qputenv("VELLORAN_NETWORK_PATHS", env->programDir().toUtf8());
         LocateHelpFile();
@@ -231,11 +232,6 @@ private slots:
 
     void webLinks()
     {
-        QStringList opened;
-        setUrlOpener([&](const QString& url) {
-            opened << url;
-            return !url.startsWith(QLatin1String("nothing:"));
-        });
         env->expectMsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."));
         WebPage(QStringLiteral("   "));
         QVERIFY(opened.isEmpty());
