@@ -27,11 +27,7 @@ private slots:
     }
     void cleanup()
     {
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
+        closeGameFrame(frame);
         env.reset();
     }
 
