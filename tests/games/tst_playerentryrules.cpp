@@ -190,14 +190,13 @@ private slots:
             QVERIFY2(!r.ok, bad);
             QCOMPARE(r.message, QStringLiteral("Only a whole number from 0 to 9999 can be entered"));
         }
-        QCOMPARE(StepBoxValue(QString(), 1), std::optional<QString>(QStringLiteral("1")));
-        QCOMPARE(StepBoxValue(QStringLiteral("41"), 1), std::optional<QString>(QStringLiteral("42")));
-        QCOMPARE(StepBoxValue(QStringLiteral("9998"), 1), std::optional<QString>(QStringLiteral("9999")));
-        QCOMPARE(StepBoxValue(QStringLiteral("9999"), 1), std::nullopt);
-        QCOMPARE(StepBoxValue(QStringLiteral("5"), -1), std::optional<QString>(QStringLiteral("4")));
-        QCOMPARE(StepBoxValue(QStringLiteral("1"), -1), std::optional<QString>(QStringLiteral("0")));
-        QCOMPARE(StepBoxValue(QStringLiteral("0"), -1), std::nullopt);
-        QCOMPARE(StepBoxValue(QString(), -1), std::nullopt);
+        // +1 and -1 from a box's text; no step past 9999 or below 0.
+        const std::tuple<const char*, int, const char*> steps[] = {
+            {"", 1, "1"}, {"41", 1, "42"}, {"9998", 1, "9999"}, {"9999", 1, nullptr},
+            {"5", -1, "4"}, {"1", -1, "0"}, {"0", -1, nullptr}, {"", -1, nullptr}};
+        for (const auto& [from, by, to] : steps)
+            QCOMPARE(StepBoxValue(QString::fromLatin1(from), by),
+                     to ? std::optional(QString::fromLatin1(to)) : std::optional<QString>());
     }
 
     void helpLineFollowsTheLabel()
