@@ -35,7 +35,6 @@ void writeFile(const QString& path, const QByteArray& content = "x")
 class TstDataFolder : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
-    QStringList opened;  // the pages and links handed to the browser
 
     // Makes the test's program folder the standard installation folder.
     QString installStandard()
@@ -46,21 +45,14 @@ class TstDataFolder : public QObject {
         qputenv("VELLORAN_PROGRAM_DIR", installed.toUtf8());
         return installed;
     }
+    QStringList& opened() { return env->openedUrls(); }
     QString productFolder() const
     {
         return env->appDataDir() + QStringLiteral("/Brisvel Software/Velloran for Hockey");
     }
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        opened.clear();
-        setUrlOpener([this](const QString& url) {
-            opened << url;
-            return !url.startsWith(QLatin1String("nothing:"));
-        });
-    }
+    void init() { env = std::make_unique<TestEnv>(); }
     void cleanup() { env.reset(); }
 
     void dataRootOutsideTheStandardFolderIsTheProgramFolder()
@@ -205,12 +197,12 @@ private slots:
         QCOMPARE(g.HelpFilePath, env->programDir() + QStringLiteral("/help/"));
         for (const char* topic : {"2070", "2120", "2380", "2607"}) {
             ShowHelpTopic(QString::fromLatin1(topic));
-            QCOMPARE(opened.last(), g.HelpFilePath + QString::fromLatin1(topic) + QStringLiteral(".html"));
-            QVERIFY(QFileInfo::exists(opened.last()));
+            QCOMPARE(opened().last(), g.HelpFilePath + QString::fromLatin1(topic) + QStringLiteral(".html"));
+            QVERIFY(QFileInfo::exists(opened().last()));
         }
         ShowHelpTopic(QStringLiteral("abc"));  // topic 0 has no page: the contents open
-        QCOMPARE(opened.last(), g.HelpFilePath + QStringLiteral("index.html"));
-        QVERIFY(QFileInfo::exists(opened.last()));
+        QCOMPARE(opened().last(), g.HelpFilePath + QStringLiteral("index.html"));
+        QVERIFY(QFileInfo::exists(opened().last()));
     }
 
     void helpFromANetworkFolder()
@@ -221,22 +213,26 @@ private slots:
         QCOMPARE(g.HelpFilePath, env->tempDir() + QStringLiteral("/velloran-help/"));
         QVERIFY(QFileInfo::exists(g.HelpFilePath + QStringLiteral("2070.html")));
         ShowHelpTopic(QStringLiteral("2070"));
-        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened().size(), 1);
         // With the temporary folder on the network too, help cannot be shown.
         qputenv("VELLORAN_NETWORK_PATHS", (env->programDir() + QStringLiteral(":") + env->tempDir()).toUtf8());
         LocateHelpFile();
         env->expectMsgBox(QStringLiteral("Unable to display help."), vbOK, QStringLiteral("Help Error"));
         ShowHelpTopic(QStringLiteral("2070"));
-        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened().size(), 1);
     }
 
     void webLinks()
     {
+        setUrlOpener([this](const QString& url) {
+            opened() << url;
+            return !url.startsWith(QLatin1String("nothing:"));
+        });
         env->expectMsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."));
         WebPage(QStringLiteral("   "));
-        QVERIFY(opened.isEmpty());
+        QVERIFY(opened().isEmpty());
         WebPage(QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
-        QCOMPARE(opened.last(), QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
+        QCOMPARE(opened().last(), QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
         env->expectMsgBox(QStringLiteral("Unable to link to nothing:x from WebPage. \rError code: 31\r\rYour browser"));
         WebPage(QStringLiteral("nothing:x"));
         QCOMPARE(env->pendingExpectations(), 0);

@@ -278,11 +278,7 @@ private slots:
     void f1OpensTheWindowsHelpPage()
     {
         LocateHelpFile();
-        QStringList opened;
-        setUrlOpener([&opened](const QString& url) {
-            opened << url;
-            return true;
-        });
+        const QStringList& opened = env->openedUrls();
         frmSelectTeam* f = load();
         f->showForm();
         f->activateWindow();

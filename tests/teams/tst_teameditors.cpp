@@ -402,11 +402,7 @@ private slots:
     void f1InTheEditorsOpensTheirPages()
     {
         LocateHelpFile();
-        QStringList opened;
-        setUrlOpener([&opened](const QString& url) {
-            opened << url;
-            return true;
-        });
+        const QStringList& opened = env->openedUrls();
         homeWindow();
         frmTeamName* team = openTeamEditor("A");
         team->activateWindow();
