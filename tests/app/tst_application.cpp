@@ -2,14 +2,8 @@
 // program going on with what the user can still reach.
 
 #include "app/Application.h"
-#include "app/FrmMDI.h"
 #include "games/GameTestData.h"
-#include "games/frmGameMenu.h"
-#include "platform/db/Database.h"
-#include "shell/Globals.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
-#include "teams/frmSelectTeam.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,11 +27,7 @@ private slots:
     }
     void cleanup()
     {
-        Unload<frmGameScreen>();
-        Unload<frmGameMenu>();
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
+        closeGameFrame(frame);
         env.reset();
     }
 

@@ -2,14 +2,12 @@
 // patterns, help and web links, the About box, the options dialog, sending the
 // data and leaving the program.
 
-#include "app/FrmMDI.h"
 #include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
 #include "platform/Runtime.h"
 #include "shell/Common.h"
 #include "shell/FrameDoubles.h"
-#include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
@@ -22,7 +20,6 @@
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -77,8 +74,8 @@ class TstFrame : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
     std::unique_ptr<FrmMDI> frame;
-    QStringList urls;
 
+    QStringList& urls() { return env->openedUrls(); }
     QAction* item(const char* name) const { return frame->menuItem(QLatin1String(name)); }
     QAction* button(const char* key) const { return frame->toolbarButton(QLatin1String(key)); }
 
@@ -86,11 +83,6 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnv>();
-        urls.clear();
-        setUrlOpener([this](const QString& url) {
-            urls << url;
-            return true;
-        });
         frame = std::make_unique<FrmMDI>();
         frame->MDIForm_Load();
         QVERIFY(!env->ended());
@@ -259,15 +251,15 @@ private slots:
         item("mnuGettingStarted")->trigger();
         item("mnuStatistics")->trigger();
         item("mnuFAQ")->trigger();
-        QCOMPARE(urls.size(), 3);
+        QCOMPARE(urls().size(), 3);
         const QStringList topics = {QStringLiteral("2070"), QStringLiteral("2120"), QStringLiteral("2380")};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(urls[i], env->programDir() + QStringLiteral("/help/") + topics[i] + QStringLiteral(".html"));
-            QVERIFY(QFile::exists(urls[i]));
+            QCOMPARE(urls()[i], env->programDir() + QStringLiteral("/help/") + topics[i] + QStringLiteral(".html"));
+            QVERIFY(QFile::exists(urls()[i]));
         }
-        urls.clear();
+        urls().clear();
         item("mn_techsupport")->trigger();
-        QCOMPARE(urls, QStringList({QLatin1String(VendorWebSite) + QStringLiteral("/technicalsupport")}));
+        QCOMPARE(urls(), QStringList({QLatin1String(VendorWebSite) + QStringLiteral("/technicalsupport")}));
 
         // The Help button pops the Help menu up, with its own items.
         QMenu* help = frame->findChild<QMenu*>(QStringLiteral("mnuHelp"));
@@ -301,7 +293,7 @@ private slots:
         QVERIFY(about->lblNotice->text().contains(QString::number(QDate::currentDate().year())));
         about->Label1_Click();
         about->Label7_Click();
-        QCOMPARE(urls, QStringList({QLatin1String(VendorWebSite),
+        QCOMPARE(urls(), QStringList({QLatin1String(VendorWebSite),
                                     QStringLiteral("mailto:") + QLatin1String(VendorEmail)}));
         QTest::mouseClick(about->cmdOK, Qt::LeftButton);
         QCOMPARE(g.StartingUp, False);

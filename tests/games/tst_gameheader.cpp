@@ -1,10 +1,7 @@
 #include "games/GameHeader.h"
-#include "games/frmGameScreen.h"
 #include "games/GameTestData.h"
 #include "games/ImportMirror.h"
-#include "shell/Globals.h"
 #include "shell/TextFormat.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -16,24 +13,14 @@ namespace {
 // overtime goals, 4 power plays with 1 goal, 2 short-handed with 2 kills.
 GameHeaderEntry entry(const QString& number)
 {
-    GameHeaderEntry e;
-    e.gameNumber = number;
-    e.periodsIndex = 1;
-    e.gameDate = QStringLiteral("12/5/2026");
-    e.location = QStringLiteral(" Arena ");
-    e.opponent = QStringLiteral("Pines");
-    e.opponentTeams = {{QStringLiteral("Pines"), 2}, {QStringLiteral("Elms"), 3}};
-    e.periodScores = {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                      QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
-                      QStringLiteral("0"), QStringLiteral("0")};
-    e.goals = QStringLiteral("3");
-    e.oppGoals = QStringLiteral("1");
-    e.pp = QStringLiteral("4");
-    e.ppg = QStringLiteral("1");
-    e.sh = QStringLiteral("2");
-    e.kills = QStringLiteral("2");
-    e.notes = QStringLiteral("notes");
-    return e;
+    const QString t[] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                         QStringLiteral("4")};
+    return GameHeaderEntry{.gameNumber = number, .periodsIndex = 1, .gameDate = QStringLiteral("12/5/2026"),
+                           .location = QStringLiteral(" Arena "), .opponent = QStringLiteral("Pines"),
+                           .opponentTeams = {{QStringLiteral("Pines"), 2}, {QStringLiteral("Elms"), 3}},
+                           .periodScores = {t[1], t[0], t[0], t[0], t[0], t[1], t[1], t[1], t[0], t[0]},
+                           .oppGoals = t[1], .goals = t[3], .pp = t[4], .ppg = t[1], .sh = t[2], .kills = t[2],
+                           .notes = QStringLiteral("notes")};
 }
 
 void open(const char* mode, int16_t number)

@@ -2,12 +2,8 @@
 // stored rows, merging an edited roster, and the save's rows, transaction and
 // the rows it must leave alone.
 
+#include "games/GameTestData.h"
 #include "games/PlayerEntry.h"
-#include "platform/basic/Basic.h"
-#include "shell/Categories.h"
-#include "shell/Globals.h"
-#include "support/Seed.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -103,12 +99,8 @@ class TstPlayerEntry : public QObject {
     // player and goalie 2, goalie 3 (goalie only), player 5 and player 9.
     void makeSeason()
     {
-        env->openNewDatabase();
-        LoadNameYourOwnCats();
-        for (CatKind kind : {CatKind::Player, CatKind::Goalie}) {
-            LoadInputOrder(kind);
-            BuildCatAbbrev(kind);
-        }
+        env = TestEnv::withNewDatabase();
+        vh::test::loadEntryCategories();
         insertRow("Teams", {{"TeamNumber", 1}, {"LongTeamName", "Lions"}, {"ShortTeamName", "L"}});
         insertRow("Teams", {{"TeamNumber", 2}, {"LongTeamName", "Bears"}, {"ShortTeamName", "B"}});
         const char* const first[] = {"", "Ann", "Bo", "Cy", "Di", "Ed", "Flo", "", "", "Ida"};
@@ -156,11 +148,7 @@ class TstPlayerEntry : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        makeSeason();
-    }
+    void init() { makeSeason(); }
     void cleanup() { env.reset(); }
 
     void loadsTheGameHeader()

@@ -148,50 +148,37 @@ private slots:
     void goalieRules()
     {
         using namespace GCell;
-        auto check = [](std::map<int, int> v) {
-            return ValidateEntries(CatKind::Goalie, boxes(v), {g.GameRec.periods, g.GameRec.overtime});
+        struct Case {
+            int16_t periods;
+            bool overtime;
+            std::map<int, int> values;
+            const char* message;  // "" when the entries pass
+            int cell;             // the box the rule moves to
         };
-        // The seconds rule comes first for a goalie.
-        EntryCheck r = check({{Sec, 60}, {PIM, 2}});
-        QCOMPARE(r.message, QStringLiteral("Seconds can Not be > 59"));
-        QCOMPARE(r.focusBox, Sec - 1);
-        QVERIFY(check({{Sec, 59}}).ok);
-        r = check({{PIM, 2}});
-        QCOMPARE(r.message, QStringLiteral("Can NOT have PIM when Pen = 0"));
-        QCOMPARE(r.focusBox, PIM - 1);
-
-        g.GameRec.periods = 2;
-        r = check({{GA3, 1}});
-        QCOMPARE(r.message, QStringLiteral("GA3 can NOT be > 0 when 2 periods in game"));
-        QCOMPARE(r.focusBox, GA3 - 1);
-        r = check({{Sv3, 4}});
-        QCOMPARE(r.message, QStringLiteral("Sv3 can NOT be > 0 when 2 periods in game"));
-        QCOMPARE(r.focusBox, Sv3 - 1);
-        r = check({{GA3, 0}, {GA4, 1}});
-        QCOMPARE(r.message, QStringLiteral("GA4 can NOT be > 0 when 2 periods in game"));
-        QCOMPARE(r.focusBox, GA4 - 1);
-
-        g.GameRec.periods = 3;
-        QVERIFY(check({{GA3, 2}, {Sv3, 9}}).ok);
-        r = check({{GA4, 1}});
-        QCOMPARE(r.message, QStringLiteral("GA4 can NOT be > 0 when 3 periods in game"));
-        r = check({{Sv4, 1}});
-        QCOMPARE(r.message, QStringLiteral("Sv4 can NOT be > 0 when 3 periods in game"));
-        QCOMPARE(r.focusBox, Sv4 - 1);
-
-        g.GameRec.periods = 4;
-        QVERIFY(check({{GA3, 1}, {GA4, 1}, {Sv4, 3}}).ok);
-
-        r = check({{GAO, 1}});
-        QCOMPARE(r.message, QStringLiteral("GAO can NOT be > 0 when no overtime"));
-        QCOMPARE(r.focusBox, GAO - 1);
-        r = check({{SvO, 1}});
-        QCOMPARE(r.message, QStringLiteral("SvO can NOT be > 0 when no overtime"));
-        QCOMPARE(r.focusBox, SvO - 1);
-        g.GameRec.overtime = true;
-        QVERIFY(check({{GAO, 1}, {SvO, 1}}).ok);
-        // No goalie rule looks at goals, wins or the first periods.
-        QVERIFY(check({{G, 30}, {GA1, 40}, {EN, 9}}).ok);
+        const Case cases[] = {
+            // The seconds rule comes first for a goalie.
+            {3, false, {{Sec, 60}, {PIM, 2}}, "Seconds can Not be > 59", Sec},
+            {3, false, {{Sec, 59}}, "", 0},
+            {3, false, {{PIM, 2}}, "Can NOT have PIM when Pen = 0", PIM},
+            {2, false, {{GA3, 1}}, "GA3 can NOT be > 0 when 2 periods in game", GA3},
+            {2, false, {{Sv3, 4}}, "Sv3 can NOT be > 0 when 2 periods in game", Sv3},
+            {2, false, {{GA3, 0}, {GA4, 1}}, "GA4 can NOT be > 0 when 2 periods in game", GA4},
+            {3, false, {{GA3, 2}, {Sv3, 9}}, "", 0},
+            {3, false, {{GA4, 1}}, "GA4 can NOT be > 0 when 3 periods in game", GA4},
+            {3, false, {{Sv4, 1}}, "Sv4 can NOT be > 0 when 3 periods in game", Sv4},
+            {4, false, {{GA3, 1}, {GA4, 1}, {Sv4, 3}}, "", 0},
+            {4, false, {{GAO, 1}}, "GAO can NOT be > 0 when no overtime", GAO},
+            {4, false, {{SvO, 1}}, "SvO can NOT be > 0 when no overtime", SvO},
+            {4, true, {{GAO, 1}, {SvO, 1}}, "", 0},
+            // No goalie rule looks at goals, wins or the first periods.
+            {4, true, {{G, 30}, {GA1, 40}, {EN, 9}}, "", 0},
+        };
+        for (const Case& c : cases) {
+            const EntryCheck r = ValidateEntries(CatKind::Goalie, boxes(c.values), {c.periods, c.overtime});
+            QCOMPARE(r.message, QString::fromLatin1(c.message));
+            QCOMPARE(r.ok, !*c.message);
+            QCOMPARE(r.focusBox, c.cell - 1);
+        }
     }
 
     void typedTextAndSteps()
@@ -203,14 +190,13 @@ private slots:
             QVERIFY2(!r.ok, bad);
             QCOMPARE(r.message, QStringLiteral("Only a whole number from 0 to 9999 can be entered"));
         }
-        QCOMPARE(StepBoxValue(QString(), 1), std::optional<QString>(QStringLiteral("1")));
-        QCOMPARE(StepBoxValue(QStringLiteral("41"), 1), std::optional<QString>(QStringLiteral("42")));
-        QCOMPARE(StepBoxValue(QStringLiteral("9998"), 1), std::optional<QString>(QStringLiteral("9999")));
-        QCOMPARE(StepBoxValue(QStringLiteral("9999"), 1), std::nullopt);
-        QCOMPARE(StepBoxValue(QStringLiteral("5"), -1), std::optional<QString>(QStringLiteral("4")));
-        QCOMPARE(StepBoxValue(QStringLiteral("1"), -1), std::optional<QString>(QStringLiteral("0")));
-        QCOMPARE(StepBoxValue(QStringLiteral("0"), -1), std::nullopt);
-        QCOMPARE(StepBoxValue(QString(), -1), std::nullopt);
+        // +1 and -1 from a box's text; no step past 9999 or below 0.
+        const std::tuple<const char*, int, const char*> steps[] = {
+            {"", 1, "1"}, {"41", 1, "42"}, {"9998", 1, "9999"}, {"9999", 1, nullptr},
+            {"5", -1, "4"}, {"1", -1, "0"}, {"0", -1, nullptr}, {"", -1, nullptr}};
+        for (const auto& [from, by, to] : steps)
+            QCOMPARE(StepBoxValue(QString::fromLatin1(from), by),
+                     to ? std::optional(QString::fromLatin1(to)) : std::optional<QString>());
     }
 
     void helpLineFollowsTheLabel()

@@ -6,15 +6,7 @@
 
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
-#include "games/frmGameMenu.h"
-#include "games/frmGameScreen.h"
-#include "games/frmPScreen.h"
-#include "shell/Categories.h"
-#include "app/FrmMDI.h"
-#include "shell/Globals.h"
 #include "shell/Startup.h"
-#include "support/Seed.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
 
@@ -41,20 +33,14 @@ constexpr int16_t Team = 1;
 
 // Category numbers the tests type into.
 namespace P {
-constexpr int Min = 3, SOG = 4, G = 5, PP = 6, SH = 7, GW = 8, GT = 9, EN = 10, OT = 11, UA = 12, Ast = 15, Pen = 18,
-              PIM = 19, Sec = 45;
+constexpr int Min = 3, SOG = 4, G = 5, PP = 6, SH = 7, Ast = 15, PIM = 19, Sec = 45;
 }
 namespace Gk {
-constexpr int Min = 3, GA1 = 7, GA2 = 8, GA3 = 9, GA4 = 10, GAO = 11, Sv1 = 13, Sv3 = 15, Sv4 = 16, SvO = 17,
-              G = 19, Pen = 21, PIM = 22, EN = 23, Sec = 45;
+constexpr int GA1 = 7, GA2 = 8, GA3 = 9, GAO = 11, Sv1 = 13, Sv3 = 15, Sv4 = 16, G = 19, PIM = 22, EN = 23, Sec = 45;
 }
 
-using vh::test::flushDeletes;
-
-using vh::test::grab;
-
-using vh::seed::addPerson;
-using vh::seed::addRoster;
+using seed::addPerson;
+using seed::addRoster;
 
 void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
 {
@@ -115,6 +101,15 @@ void clickCell(frmPScreen* s, int row, int col)
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
+
+// The names in the grid, in row order.
+QStringList gridNames(frmPScreen* s)
+{
+    QStringList names;
+    for (int r = 0; r < s->tblPlayerList->rowCount(); ++r)
+        names << s->tblPlayerList->item(r, 2)->text();
+    return names;
+}
 
 }  // namespace
 
@@ -185,11 +180,7 @@ private slots:
         QCOMPARE(s->lblFinal->x(), tw(6600));
 
         // Roster players with a People row, in roster order.
-        QCOMPARE(s->tblPlayerList->rowCount(), 4);
-        QStringList names;
-        for (int r = 0; r < 4; ++r)
-            names << s->tblPlayerList->item(r, 2)->text();
-        QCOMPARE(names.join(QLatin1Char(',')), QStringLiteral("Ann Abel,Bo Baker,Cy Cole,Di Dunn"));
+        QCOMPARE(gridNames(s), QStringList({"Ann Abel", "Bo Baker", "Cy Cole", "Di Dunn"}));
         QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
         QCOMPARE(s->cellPicture(0, 1), Pic::NoBallNH);
         QCOMPARE(s->cellPicture(1, 0), Pic::NoBallNH);
@@ -224,20 +215,19 @@ private slots:
         QVERIFY(!s->personChanged());
 
         // Help lines of the focused controls.
-        box(s, CatKind::Goalie, Gk::EN)->setFocus();
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Empty Net Goals Against (Do not include in GA)"));
-        s->cmdRoster->setFocus();
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Update Roster"));
-        s->cmdCancel->setFocus();
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Cancel All Player Results Entered"));
-        s->cmdGameScreen->setFocus();
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Go To Game Screen"));
-        s->chkPlayed->setFocus();
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Played In Game"));
-        s->cmdOK->setFocus();  // keeps the line in the person view
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Played In Game"));
-        s->tblPlayerList->setFocus();
-        QCOMPARE(s->lblMsg->text(), QStringLiteral("Player Table - Click on Table to Select"));
+        // OK keeps the line in the person view.
+        const std::pair<QWidget*, const char*> help[] = {
+            {box(s, CatKind::Goalie, Gk::EN), "Empty Net Goals Against (Do not include in GA)"},
+            {s->cmdRoster, "Update Roster"},
+            {s->cmdCancel, "Cancel All Player Results Entered"},
+            {s->cmdGameScreen, "Go To Game Screen"},
+            {s->chkPlayed, "Played In Game"},
+            {s->cmdOK, "Played In Game"},
+            {s->tblPlayerList, "Player Table - Click on Table to Select"}};
+        for (const auto& [w, line] : help) {
+            w->setFocus();
+            QCOMPARE(s->lblMsg->text(), QString::fromUtf8(line));
+        }
     }
 
     void gridClicksCheckAndStoreBeforeSwitching()
@@ -308,6 +298,9 @@ private slots:
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Cy Cole"));
     }
 
+    // Each rule is checked against the core in tst_playerentryrules; here a
+    // few show that the screen reads the game's periods and overtime, says
+    // the rule's message and moves to its box.
     void entryRulesShowTheirMessageAndFocus_data()
     {
         QTest::addColumn<bool>("goalie");
@@ -319,34 +312,16 @@ private slots:
         using L = QList<int>;
         QTest::newRow("G > SOG") << false << 3 << false << L{P::G, 3, P::SOG, 2, P::PIM, 2} << "G can NOT be > SOG"
                                  << P::G;
-        QTest::newRow("PP + SH, PP") << false << 3 << false << L{P::G, 2, P::PP, 2, P::SH, 1}
-                                     << "PP + SH can NOT be > G" << P::PP;
         QTest::newRow("PP + SH, SH") << false << 3 << false << L{P::G, 2, P::SH, 3} << "PP + SH can NOT be > G"
                                      << P::SH;
-        QTest::newRow("GW + GT") << false << 3 << false << L{P::G, 1, P::GT, 2} << "GW + GT can NOT be > G" << P::GT;
-        QTest::newRow("EN") << false << 3 << false << L{P::G, 0, P::EN, 1} << "EN can NOT be > G" << P::EN;
-        QTest::newRow("OT") << false << 3 << false << L{P::G, 0, P::OT, 1} << "OT can NOT be > G" << P::OT;
-        QTest::newRow("UA") << false << 3 << false << L{P::G, 0, P::UA, 1} << "UA can NOT be > G" << P::UA;
-        QTest::newRow("PIM") << false << 3 << false << L{P::G, 0, P::Pen, 0, P::PIM, 2}
-                             << "Can NOT have PIM when Pen = 0" << P::PIM;
-        QTest::newRow("player Sec") << false << 3 << false << L{P::G, 0, P::Sec, 60} << "Seconds can Not be > 59"
-                                    << P::Sec;
         QTest::newRow("goalie Sec first") << true << 3 << false << L{Gk::Sec, 60, Gk::PIM, 2}
                                           << "Seconds can Not be > 59" << Gk::Sec;
-        QTest::newRow("goalie PIM") << true << 3 << false << L{Gk::Pen, 0, Gk::PIM, 2}
-                                    << "Can NOT have PIM when Pen = 0" << Gk::PIM;
         QTest::newRow("GA3") << true << 2 << false << L{Gk::GA3, 1} << "GA3 can NOT be > 0 when 2 periods in game"
                              << Gk::GA3;
-        QTest::newRow("Sv3") << true << 2 << false << L{Gk::Sv3, 1} << "Sv3 can NOT be > 0 when 2 periods in game"
-                             << Gk::Sv3;
-        QTest::newRow("GA4") << true << 3 << false << L{Gk::GA4, 1} << "GA4 can NOT be > 0 when 3 periods in game"
-                             << Gk::GA4;
         QTest::newRow("Sv4") << true << 2 << true << L{Gk::Sv4, 1} << "Sv4 can NOT be > 0 when 2 periods in game"
                              << Gk::Sv4;
         QTest::newRow("GAO") << true << 4 << false << L{Gk::GAO, 1} << "GAO can NOT be > 0 when no overtime"
                              << Gk::GAO;
-        QTest::newRow("SvO") << true << 4 << false << L{Gk::SvO, 1} << "SvO can NOT be > 0 when no overtime"
-                             << Gk::SvO;
     }
 
     void entryRulesShowTheirMessageAndFocus()
@@ -661,9 +636,7 @@ private slots:
         s->cmdRoster_Click();
         Dialog::setModalHook({});
 
-        QStringList names;
-        for (int r = 0; r < s->tblPlayerList->rowCount(); ++r)
-            names << s->tblPlayerList->item(r, 2)->text();
+        const QStringList names = gridNames(s);
         QVERIFY(names.contains(QStringLiteral("Hal Hunt")));
         QVERIFY(!names.contains(QStringLiteral("Cy Cole")));
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));

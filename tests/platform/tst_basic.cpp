@@ -73,25 +73,20 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("expected");
-        // The number formatters' masks with commas and without.
-        QTest::newRow("one decimal, commas") << double(1234.56f) << "#,###,##0.0" << "1,234.6";
-        QTest::newRow("one decimal, plain") << double(1234.56f) << "######0.0" << "1234.6";
+        // The number formatters' masks with commas and without; what they
+        // make of the typical figures is checked in tst_textformat.
         QTest::newRow("one decimal, small") << double(0.04f) << "######0.0" << "0.0";
         QTest::newRow("two decimals") << 2.5 << "###0.00" << "2.50";
-        QTest::newRow("two decimals, commas") << 1234.5 << "#,##0.00" << "1,234.50";
         QTest::newRow("two decimals, negative") << -0.5 << "###0.00" << "-0.50";
         QTest::newRow("three decimals, below one") << double(0.3333f) << "####.000" << ".333";
         QTest::newRow("three decimals, half") << 0.5 << "####.000" << ".500";
         QTest::newRow("three decimals, zero") << 0.0 << "####.000" << ".000";
         QTest::newRow("three decimals, above one") << 1.5 << "####.000" << "1.500";
-        QTest::newRow("three decimals, commas") << 1234.5 << "#,###.000" << "1,234.500";
-        QTest::newRow("whole, commas") << 1234.0 << "#,###,##0" << "1,234";
         QTest::newRow("whole, zero") << 0.0 << "######0" << "0";
         QTest::newRow("whole, more digits than mask") << 123456789.0 << "#,###,##0" << "123,456,789";
         QTest::newRow("half away from zero") << 0.125 << "0.00" << "0.13";
         QTest::newRow("negative half away from zero") << -0.125 << "0.00" << "-0.13";
         QTest::newRow("carry into new digit") << 999.96 << "#,##0.0" << "1,000.0";
-        QTest::newRow("negative two") << -2.0 << "####.000" << "-2.000";
         QTest::newRow("rounds to zero drops sign") << -0.0001 << "0.00" << "0.00";
     }
     void formatMasks()

@@ -17,6 +17,12 @@ using namespace vh;
 using vh::test::TestEnv;
 
 namespace {
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
 void writeFile(const QString& path, const QByteArray& content = "x")
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -39,6 +45,7 @@ class TstDataFolder : public QObject {
         qputenv("VELLORAN_PROGRAM_DIR", installed.toUtf8());
         return installed;
     }
+    QStringList& opened() { return env->openedUrls(); }
     QString productFolder() const
     {
         return env->appDataDir() + QStringLiteral("/Brisvel Software/Velloran for Hockey");
@@ -83,9 +90,7 @@ private slots:
         QCOMPARE(env->shownMessages().size(), 0);
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/Data/qn20db.shell")));
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/backup/murqn.mdb")));
-        QFile mine(root + QStringLiteral("/notes.dat"));
-        QVERIFY(mine.open(QIODevice::ReadOnly));
-        QCOMPARE(mine.readAll(), QByteArray("mine"));
+        QCOMPARE(readFile(root + QStringLiteral("/notes.dat")), QByteArray("mine"));
         // Copied, never moved: the installation keeps everything.
         for (const char* kept : {"/Data/qn20db.shell", "/backup/murqn.mdb", "/notes.dat", "/movefile.txt",
                                  "/Install.LOG", "/help/2070.html"})
@@ -182,65 +187,52 @@ private slots:
         // A quiet copy of a missing file reports nothing and leaves the target alone.
         writeFile(env->root() + QStringLiteral("/target"), "keep");
         CopyFileQuiet(env->root() + QStringLiteral("/missing"), env->root() + QStringLiteral("/target"));
-        QFile t(env->root() + QStringLiteral("/target"));
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(t.readAll(), QByteArray("keep"));
+        QCOMPARE(readFile(env->root() + QStringLiteral("/target")), QByteArray("keep"));
     }
 
     void helpOpensTopicPages()
     {
-        QStringList opened;
-        setUrlOpener([&](const QString& url) {
-            opened << url;
-            return true;
-        });
         g.ProgramFolder = env->programDir() + QStringLiteral("/");
         LocateHelpFile();
         QCOMPARE(g.HelpFilePath, env->programDir() + QStringLiteral("/help/"));
         for (const char* topic : {"2070", "2120", "2380", "2607"}) {
             ShowHelpTopic(QString::fromLatin1(topic));
-            QCOMPARE(opened.last(), g.HelpFilePath + QString::fromLatin1(topic) + QStringLiteral(".html"));
-            QVERIFY(QFileInfo::exists(opened.last()));
+            QCOMPARE(opened().last(), g.HelpFilePath + QString::fromLatin1(topic) + QStringLiteral(".html"));
+            QVERIFY(QFileInfo::exists(opened().last()));
         }
         ShowHelpTopic(QStringLiteral("abc"));  // topic 0 has no page: the contents open
-        QCOMPARE(opened.last(), g.HelpFilePath + QStringLiteral("index.html"));
-        QVERIFY(QFileInfo::exists(opened.last()));
+        QCOMPARE(opened().last(), g.HelpFilePath + QStringLiteral("index.html"));
+        QVERIFY(QFileInfo::exists(opened().last()));
     }
 
     void helpFromANetworkFolder()
     {
-        QStringList opened;
-        setUrlOpener([&](const QString& url) {
-            opened << url;
-            return true;
-        });
         g.ProgramFolder = env->programDir() + QStringLiteral("/");
         qputenv("VELLORAN_NETWORK_PATHS", env->programDir().toUtf8());
         LocateHelpFile();
         QCOMPARE(g.HelpFilePath, env->tempDir() + QStringLiteral("/velloran-help/"));
         QVERIFY(QFileInfo::exists(g.HelpFilePath + QStringLiteral("2070.html")));
         ShowHelpTopic(QStringLiteral("2070"));
-        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened().size(), 1);
         // With the temporary folder on the network too, help cannot be shown.
         qputenv("VELLORAN_NETWORK_PATHS", (env->programDir() + QStringLiteral(":") + env->tempDir()).toUtf8());
         LocateHelpFile();
         env->expectMsgBox(QStringLiteral("Unable to display help."), vbOK, QStringLiteral("Help Error"));
         ShowHelpTopic(QStringLiteral("2070"));
-        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened().size(), 1);
     }
 
     void webLinks()
     {
-        QStringList opened;
-        setUrlOpener([&](const QString& url) {
-            opened << url;
+        setUrlOpener([this](const QString& url) {
+            opened() << url;
             return !url.startsWith(QLatin1String("nothing:"));
         });
         env->expectMsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."));
         WebPage(QStringLiteral("   "));
-        QVERIFY(opened.isEmpty());
+        QVERIFY(opened().isEmpty());
         WebPage(QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
-        QCOMPARE(opened.last(), QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
+        QCOMPARE(opened().last(), QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
         env->expectMsgBox(QStringLiteral("Unable to link to nothing:x from WebPage. \rError code: 31\r\rYour browser"));
         WebPage(QStringLiteral("nothing:x"));
         QCOMPARE(env->pendingExpectations(), 0);

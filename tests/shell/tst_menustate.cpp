@@ -2,15 +2,11 @@
 // toolbar's report commands and font boxes reach the open report window.
 
 #include "shell/FrameDoubles.h"
-#include "app/FrmMDI.h"
-#include "shell/Globals.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
-#include "shell/ReportForm.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
 

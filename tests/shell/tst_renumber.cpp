@@ -1,8 +1,6 @@
 #include "games/GameTestData.h"
 #include "platform/MsgBox.h"
-#include "shell/Globals.h"
 #include "shell/Renumber.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 #include <QElapsedTimer>
@@ -16,30 +14,12 @@ namespace {
 void setBuffer(const char* mode, int16_t number, int16_t old, const QString& opponent)
 {
     g.GameEditMode = mode;
-    g.GameRec.teamNumber = g.CurrentTeam;
-    g.GameRec.gStatNumber = NextGStatNumber(Db());
-    g.GameRec.gameNumber = number;
     g.OldGameNumber = old;
-    g.GameRec.gameType = 0;
-    g.GameRec.periods = 3;
-    g.GameRec.gameDate = QStringLiteral("12/5/2026");
-    g.GameRec.location = QStringLiteral("Arena");
-    g.GameRec.homeTeam = true;
-    g.GameRec.opponent = opponent;
-    g.GameRec.opponentTeamNumber = 0;
-    g.GameRec.opponentGStatNumber = 0;
-    g.GameRec.goals = 4;
-    g.GameRec.goalsPeriod1 = 1;
-    g.GameRec.goalsPeriod2 = 2;
-    g.GameRec.goalsPeriod3 = 1;
-    g.GameRec.oppGoals = 2;
-    g.GameRec.oppGoalsPeriod1 = 2;
-    g.GameRec.pp = 5;
-    g.GameRec.ppg = 2;
-    g.GameRec.sh = 3;
-    g.GameRec.kills = 2;
-    g.GameRec.overtime = false;
-    g.GameRec.notes = QStringLiteral("typed notes");
+    g.GameRec = GameRecord{.teamNumber = g.CurrentTeam, .gStatNumber = NextGStatNumber(Db()), .gameNumber = number,
+                           .periods = 3, .gameDate = QStringLiteral("12/5/2026"), .location = QStringLiteral("Arena"),
+                           .homeTeam = true, .opponent = opponent, .goals = 4, .goalsPeriod1 = 1, .goalsPeriod2 = 2,
+                           .goalsPeriod3 = 1, .oppGoals = 2, .oppGoalsPeriod1 = 2, .pp = 5, .ppg = 2, .sh = 3,
+                           .kills = 2, .notes = QStringLiteral("typed notes")};
     g.GameInfoChanged = "N";
 }
 

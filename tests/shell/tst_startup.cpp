@@ -57,6 +57,24 @@ class TstStartup : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
 
+    // The start-up as an ordinary user, every box answered OK.
+    void runSetupAsOrdinaryUser()
+    {
+        env->acceptAnyMsgBox(vbOK);
+        test::AsOrdinaryUser user(*env);
+        env->runSetup();
+    }
+
+    // The program ended after exactly one box of this title, whose text
+    // holds `part`.
+    void endedAfterOneBox(const QString& title, const QString& part)
+    {
+        QCOMPARE(env->shownMessages().size(), 1);
+        QCOMPARE(env->shownMessages().first().title, title);
+        QVERIFY2(env->shownMessages().first().text.contains(part), qPrintable(env->shownMessages().first().text));
+        QCOMPARE(env->endCount(), 1);
+    }
+
 private slots:
     void init() { env = std::make_unique<TestEnv>(); }
     void cleanup() { env.reset(); }
@@ -401,13 +419,10 @@ private slots:
         env->acceptAnyMsgBox(vbYes);
         env->runSetup();
         // Exactly one box: which file, what is wrong, and what to do.
-        QCOMPARE(env->shownMessages().size(), 1);
-        const MsgBoxCall box = env->shownMessages().first();
-        QCOMPARE(box.title, QStringLiteral("Database Not Opened"));
-        QVERIFY(box.text.contains(mdb(*env)));
-        QVERIFY(box.text.contains(QStringLiteral("copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb")));
-        QVERIFY(box.text.contains(QStringLiteral("restore the database from a back-up")));
-        QCOMPARE(env->endCount(), 1);
+        endedAfterOneBox(QStringLiteral("Database Not Opened"), mdb(*env));
+        const QString text = env->shownMessages().value(0).text;
+        QVERIFY(text.contains(QStringLiteral("copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb")));
+        QVERIFY(text.contains(QStringLiteral("restore the database from a back-up")));
         QVERIFY(!g.Db || !g.Db->isOpen());
     }
 
@@ -416,30 +431,17 @@ private slots:
         QFile::copy(TestEnv::shippedShell(), mdb(*env));
         QFile::setPermissions(mdb(*env), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7777));
-        env->acceptAnyMsgBox(vbOK);
-        {
-            test::AsOrdinaryUser user(*env);
-            env->runSetup();
-        }
-        QCOMPARE(env->shownMessages().size(), 1);
-        QCOMPARE(env->shownMessages().first().title, QStringLiteral("Database Not Opened"));
-        QVERIFY(env->shownMessages().first().text.contains(QStringLiteral("The file is read-only")));
-        QCOMPARE(env->endCount(), 1);
+        runSetupAsOrdinaryUser();
+        endedAfterOneBox(QStringLiteral("Database Not Opened"), QStringLiteral("The file is read-only"));
     }
 
     void firstStartInAReadOnlyDataFolderSaysSo()
     {
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x5555));
-        env->acceptAnyMsgBox(vbOK);
-        {
-            test::AsOrdinaryUser user(*env);
-            env->runSetup();
-        }
+        runSetupAsOrdinaryUser();
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
-        QCOMPARE(env->shownMessages().size(), 1);
-        QCOMPARE(env->shownMessages().first().title, QStringLiteral("Data Folder Not Writable"));
-        QVERIFY(env->shownMessages().first().text.contains(env->programDataDir() + QStringLiteral(" cannot be written")));
-        QCOMPARE(env->endCount(), 1);
+        endedAfterOneBox(QStringLiteral("Data Folder Not Writable"),
+                         env->programDataDir() + QStringLiteral(" cannot be written"));
         QVERIFY(!QFileInfo::exists(mdb(*env)));
     }
 
@@ -471,9 +473,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("An internal error has been encountered.\r\n Location: Setup\r\n Error: 3078"),
                           vbNo, QStringLiteral("Error Handler"));
         env->runSetup();
-        QVERIFY(env->ended());
-        QCOMPARE(env->endCount(), 1);
-        QCOMPARE(env->shownMessages().size(), 1);
+        endedAfterOneBox(QStringLiteral("Error Handler"), QStringLiteral(" Location: Setup"));
         QVERIFY(env->shownMessages().first().text.endsWith(
             QStringLiteral("\r\n\r\nWould you like to continue with the program?")));
     }

@@ -1,7 +1,5 @@
 #include "games/GameTestData.h"
-#include "shell/Globals.h"
 #include "shell/TextFormat.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 
 using namespace vh;
@@ -145,41 +143,33 @@ private slots:
 
     void numberFormatters()
     {
+        // One value through the one-, two-, three-decimal and whole-number formats.
+        const auto all = [](float v) {
+            return QStringList{FormatOneDecimal(v), FormatTwoDecimals(v), FormatThreeDecimals(v),
+                               FormatWholeNumber(int32_t(v))};
+        };
         g.ShowCommasOption = True;
+        QCOMPARE(all(1234.5f), QStringList({"1,234.5", "1,234.50", "1,234.500", "1,234"}));
         QCOMPARE(FormatOneDecimal(1234.56f), QStringLiteral("1,234.6"));
         QCOMPARE(FormatOneDecimal(0.04f), QStringLiteral("0.0"));
         QCOMPARE(FormatTwoDecimals(2.5f), QStringLiteral("2.50"));
-        QCOMPARE(FormatTwoDecimals(1234.5f), QStringLiteral("1,234.50"));
         QCOMPARE(FormatTwoDecimals(-0.5f), QStringLiteral("-0.50"));
         QCOMPARE(FormatThreeDecimals(0.3333f), QStringLiteral(".333"));
         QCOMPARE(FormatThreeDecimals(1.5f), QStringLiteral("1.500"));
         QCOMPARE(FormatThreeDecimals(0.5f), QStringLiteral(".500"));
-        QCOMPARE(FormatThreeDecimals(0.0f), QStringLiteral(".000"));
-        QCOMPARE(FormatThreeDecimals(1234.5f), QStringLiteral("1,234.500"));
-        QCOMPARE(FormatWholeNumber(1234), QStringLiteral("1,234"));
+        QCOMPARE(all(0.0f), QStringList({"0.0", "0.00", ".000", "0"}));
         QCOMPARE(FormatWholeNumber(1234567), QStringLiteral("1,234,567"));
-        QCOMPARE(FormatWholeNumber(0), QStringLiteral("0"));
         g.ShowCommasOption = False;
+        QCOMPARE(all(1234.5f), QStringList({"1234.5", "1234.50", "1234.500", "1234"}));
         QCOMPARE(FormatOneDecimal(1234.56f), QStringLiteral("1234.6"));
-        QCOMPARE(FormatTwoDecimals(1234.5f), QStringLiteral("1234.50"));
-        QCOMPARE(FormatThreeDecimals(1234.5f), QStringLiteral("1234.500"));
         QCOMPARE(FormatWholeNumber(1234567), QStringLiteral("1234567"));
 
         // -1 is "not applicable"; -2 is a number.
         g.ShowNAOption = True;
-        QCOMPARE(FormatOneDecimal(-1), QStringLiteral("na"));
-        QCOMPARE(FormatTwoDecimals(-1), QStringLiteral("na"));
-        QCOMPARE(FormatThreeDecimals(-1), QStringLiteral("na"));
-        QCOMPARE(FormatWholeNumber(-1), QStringLiteral("na"));
+        QCOMPARE(all(-1), QStringList({"na", "na", "na", "na"}));
         g.ShowNAOption = False;
-        QCOMPARE(FormatOneDecimal(-1), QStringLiteral("0.0"));
-        QCOMPARE(FormatTwoDecimals(-1), QStringLiteral("0.00"));
-        QCOMPARE(FormatThreeDecimals(-1), QStringLiteral(".000"));
-        QCOMPARE(FormatWholeNumber(-1), QStringLiteral("0"));
-        QCOMPARE(FormatOneDecimal(-2), QStringLiteral("-2.0"));
-        QCOMPARE(FormatTwoDecimals(-2), QStringLiteral("-2.00"));
-        QCOMPARE(FormatThreeDecimals(-2), QStringLiteral("-2.000"));
-        QCOMPARE(FormatWholeNumber(-2), QStringLiteral("-2"));
+        QCOMPARE(all(-1), QStringList({"0.0", "0.00", ".000", "0"}));
+        QCOMPARE(all(-2), QStringList({"-2.0", "-2.00", "-2.000", "-2"}));
     }
 };
 

@@ -54,7 +54,10 @@ TestEnv::TestEnv()
         return (call.style & 7) == vbYesNo ? vbNo : vbCancel;
     });
     setEndProgramHandler([this](int) { ++endCount_; });
-    setUrlOpener([](const QString&) { return true; });
+    setUrlOpener([this](const QString& url) {
+        opened_ << url;
+        return true;
+    });
 }
 
 TestEnv::~TestEnv()

@@ -43,6 +43,9 @@ public:
     const QList<MsgBoxCall>& shownMessages() const { return shown_; }
     int pendingExpectations() const { return int(expected_.size()); }
 
+    // The pages and links handed to the browser, every one accepted.
+    QStringList& openedUrls() { return opened_; }
+
     bool ended() const { return endCount_ > 0; }
     int endCount() const { return endCount_; }
     void clearEnded();
@@ -71,6 +74,7 @@ private:
     QByteArray oldDataHome_;
     std::deque<Expected> expected_;
     QList<MsgBoxCall> shown_;
+    QStringList opened_;
     int anyAnswer_ = 0;
     int endCount_ = 0;
 };

@@ -19,9 +19,6 @@
 
 namespace vh::test {
 
-
-// Unloaded windows really gone.
-
 // A fresh program with a new database, filters shown, no window open.
 inline std::unique_ptr<TestEnv> startWithNewDatabase()
 {
@@ -33,6 +30,7 @@ inline std::unique_ptr<TestEnv> startWithNewDatabase()
     return env;
 }
 
+// Every team window unloaded and really gone.
 inline void unloadTeamWindows()
 {
     Unload<frmTeamName>();

@@ -35,6 +35,14 @@ void addPerson(int person, const QString& first, const QString& last)
                      {QStringLiteral("BirthDate"), QStringLiteral("1990-05-06")}});
 }
 
+// The first `n` of Ann Lee (1), Bo Park (2), Cy Moss (3) and Di Fox (4).
+void addPeople(int n)
+{
+    const char* const names[][2] = {{"Ann", "Lee"}, {"Bo", "Park"}, {"Cy", "Moss"}, {"Di", "Fox"}};
+    for (int i = 0; i < n; ++i)
+        addPerson(i + 1, QLatin1String(names[i][0]), QLatin1String(names[i][1]));
+}
+
 void addRoster(int team, int person, const QString& uniform, int indicator = True)
 {
     seed::addRoster(team, person, indicator, uniform, {{QStringLiteral("notes"), QStringLiteral("roster note")}});
@@ -73,7 +81,6 @@ void runRoster(const std::function<void(frmRoster&)>& body)
     dlg.showModal();
     Dialog::setModalHook(old);
 }
-
 
 QListWidget* rosterList(const frmRoster& d) { return control<QListWidget>(&d, "lstRoster"); }
 QListWidget* allList(const frmRoster& d) { return control<QListWidget>(&d, "lstAllPlayers"); }
@@ -128,9 +135,7 @@ private slots:
 
     void statusLettersFollowTheCommands()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
-        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addPeople(3);
         addRoster(1, 1, QStringLiteral("12"));
         addRoster(1, 2, QStringLiteral("7"));
         RosterPending p;
@@ -180,8 +185,7 @@ private slots:
 
     void loadingSkipsRowsNotMarkedAsPlayersAndMissingPeople()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPeople(2);
         addRoster(1, 1, QStringLiteral("12"), False);
         addRoster(1, 2, QStringLiteral("7"));
         addRoster(1, 9, QStringLiteral("3"));  // no such person
@@ -195,10 +199,7 @@ private slots:
 
     void closeWritesEachStatus()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
-        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
-        addPerson(4, QStringLiteral("Di"), QStringLiteral("Fox"));
+        addPeople(4);
         addRoster(1, 1, QStringLiteral("12"));
         addRoster(1, 2, QStringLiteral("7"));
         addRoster(1, 4, QStringLiteral("5"), False);  // hidden row on this team
@@ -321,9 +322,7 @@ private slots:
 
     void deletingAPersonIsRefusedWhileHeIsUsedElsewhere()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
-        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addPeople(3);
         addStats(QStringLiteral("GoalieStats"), 2, 1, {4});
         auto r = RosterDeletePersonRefusal(db(), 1, 1, QStringLiteral("Ann Lee"));
         QVERIFY(r);
@@ -352,8 +351,7 @@ private slots:
 
     void addChangeRemoveAndCloseWriteExactlyThoseRows()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
+        addPeople(2);
         addRoster(1, 1, QStringLiteral("12"));
         addRoster(2, 1, QStringLiteral("44"));  // on two teams, listed once
         addRoster(2, 2, QStringLiteral("9"));
@@ -511,9 +509,7 @@ private slots:
 
     void insertAndRemoveRestoreTheLists()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
-        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addPeople(3);
         addRoster(1, 1, QStringLiteral("12"));
         addStats(QStringLiteral("PlayerStats"), 1, 1, {2, 3});
         runRoster([&](frmRoster& d) {
@@ -576,9 +572,7 @@ private slots:
 
     void deletePlayerIsWrittenAtOnce()
     {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addPerson(2, QStringLiteral("Bo"), QStringLiteral("Park"));
-        addPerson(3, QStringLiteral("Cy"), QStringLiteral("Moss"));
+        addPeople(3);
         addRoster(1, 1, QStringLiteral("12"));
         addRoster(2, 2, QStringLiteral("9"));
         runRoster([&](frmRoster& d) {

@@ -1,14 +1,9 @@
 #include "games/frmGameMenu.h"
 #include "platform/Folders.h"
 #include "app/FrmMDI.h"
-#include "shell/Globals.h"
 #include "shell/Help.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
-#include "teams/frmSelectTeam.h"
-#include "teams/frmTeamFilters.h"
-#include "teams/frmTeamName.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -283,11 +278,7 @@ private slots:
     void f1OpensTheWindowsHelpPage()
     {
         LocateHelpFile();
-        QStringList opened;
-        setUrlOpener([&opened](const QString& url) {
-            opened << url;
-            return true;
-        });
+        const QStringList& opened = env->openedUrls();
         frmSelectTeam* f = load();
         f->showForm();
         f->activateWindow();

@@ -1,13 +1,8 @@
 #include "platform/Folders.h"
-#include "shell/Globals.h"
 #include "shell/Help.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
-#include "teams/frmSelectTeam.h"
-#include "teams/frmTeamFilters.h"
-#include "teams/frmTeamName.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -407,11 +402,7 @@ private slots:
     void f1InTheEditorsOpensTheirPages()
     {
         LocateHelpFile();
-        QStringList opened;
-        setUrlOpener([&opened](const QString& url) {
-            opened << url;
-            return true;
-        });
+        const QStringList& opened = env->openedUrls();
         homeWindow();
         frmTeamName* team = openTeamEditor("A");
         team->activateWindow();

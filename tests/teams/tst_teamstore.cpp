@@ -1,5 +1,3 @@
-#include "shell/Globals.h"
-#include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
