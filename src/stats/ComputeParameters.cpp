@@ -34,9 +34,9 @@ std::vector<std::pair<QString, int16_t>> sortListEntries(const QString& reportCo
     return entries;
 }
 
-QStringList computeGameLines(Database& db, int16_t team)
+std::vector<GameLine> computeGameLines(Database& db, int16_t team)
 {
-    QStringList lines;
+    std::vector<GameLine> lines;
     Recordset rs = db.openRecordset(
         QStringLiteral("select * from GameStats where TeamNumber = ? order by GameNumber"), {team});
     const auto number = [&rs](const char* field) {
@@ -56,7 +56,7 @@ QStringList computeGameLines(Database& db, int16_t team)
         line += PadText(Left(rs.textOr(QStringLiteral("Opponent")), 27), 28, QStringLiteral("R"));
         line += PadText(number("Goals"), 4, QStringLiteral("L")) + QStringLiteral(" - ") +
                 PadText(number("OppGoals"), 3, QStringLiteral("R"));
-        lines << line;
+        lines.push_back({int16_t(rs.getLong(QStringLiteral("GameNumber"))), line});
         rs.moveNext();
     }
     rs.close();
@@ -85,8 +85,9 @@ std::variant<ComputeOutput, ComputeProblem> checkComputeChoices(const ComputeInp
     if (std::find(choices.gameTypesSelected.begin(), choices.gameTypesSelected.end(), true) ==
         choices.gameTypesSelected.end())
         return ComputeProblem{QStringLiteral("Must select at least one Game Type!"), ComputeProblem::GameTypes};
-    if (choices.gameListShown &&
-        std::find(choices.gamesSelected.begin(), choices.gamesSelected.end(), true) == choices.gamesSelected.end())
+    // A team without games has nothing to choose from, so no choice is asked.
+    if (!choices.games.empty() &&
+        std::none_of(choices.games.begin(), choices.games.end(), [](const auto& game) { return game.second; }))
         return ComputeProblem{QStringLiteral("Must select at least one game from list!"), ComputeProblem::GameList};
 
     ComputeOutput out;
@@ -115,11 +116,9 @@ std::variant<ComputeOutput, ComputeProblem> checkComputeChoices(const ComputeInp
             c.allGameTypes = false;
     }
     c.excludedGames.clear();
-    if (choices.gameListShown) {
-        for (size_t p = 0; p < choices.gamesSelected.size(); ++p) {
-            if (!choices.gamesSelected[p])
-                c.excludedGames.push_back(int16_t(p + 1));
-        }
+    for (const auto& [number, selected] : choices.games) {
+        if (!selected)
+            c.excludedGames.push_back(number);
     }
     return out;
 }

@@ -45,8 +45,9 @@ struct ComputeChoices {
     QString lowGame, highGame, topX, title;
     bool home = true, away = true;
     std::vector<bool> gameTypesSelected;  // per entry of the game-type list
-    bool gameListShown = false;
-    std::vector<bool> gamesSelected;  // per line of the game list
+    // (GameNumber, selected) per line of the game list; empty when no list is
+    // shown (several teams) or the team has no games.
+    std::vector<std::pair<int16_t, bool>> games;
     std::optional<int16_t> sortCategory;  // item data of the chosen entry, if any
     bool descending = false;
 };
@@ -69,8 +70,13 @@ std::vector<std::pair<QString, int16_t>> sortListEntries(const QString& reportCo
                                                          const std::array<QString, 50>& abbrev);
 
 // One line per game of the team in game-number order: number, date, opponent,
-// score, padded into columns for a fixed-pitch list.
-QStringList computeGameLines(Database& db, int16_t team);
+// score, padded into columns for a fixed-pitch list. Numbers may have gaps
+// (converted data keeps the old numbers), so each line carries its game's.
+struct GameLine {
+    int16_t number = 0;
+    QString text;
+};
+std::vector<GameLine> computeGameLines(Database& db, int16_t team);
 
 // The OK: the three checks in order, then the defaults for empty or zero
 // boxes, the swapped range, and the new criteria. The boxes' default texts

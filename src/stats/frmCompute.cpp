@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace vh {
 
@@ -158,11 +159,10 @@ void frmCompute::Form_Load()
 
     FillGameList();
     UpdatingGameList = true;
-    for (int i = 0; i < lstSpecialSelect->count(); ++i)
-        lstSpecialSelect->item(i)->setSelected(true);
-    for (int16_t game : c.excludedGames) {
-        if (QListWidgetItem* item = lstSpecialSelect->item(game - 1))
-            item->setSelected(false);
+    for (int i = 0; i < lstSpecialSelect->count(); ++i) {
+        QListWidgetItem* item = lstSpecialSelect->item(i);
+        const int16_t game = int16_t(item->data(Qt::UserRole).toInt());
+        item->setSelected(std::find(c.excludedGames.begin(), c.excludedGames.end(), game) == c.excludedGames.end());
     }
     UpdatingGameList = false;
     lstSpecialSelect_Click();
@@ -179,7 +179,8 @@ void frmCompute::FillGameList()
         place(cmdCancel, 3990, 5640, 1400, 375);
         return;
     }
-    lstSpecialSelect->addItems(computeGameLines(Db(), input_.currentTeam));
+    for (const GameLine& line : computeGameLines(Db(), input_.currentTeam))
+        (new QListWidgetItem(line.text, lstSpecialSelect))->setData(Qt::UserRole, int(line.number));
     if (lstSpecialSelect->count() > 0)
         lstSpecialSelect->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     showGamesSelected(0);
@@ -207,9 +208,10 @@ void frmCompute::cmdCompute_Click()
     choices.away = chkAway->isChecked();
     for (int i = 0; i < lstGameTypes->count(); ++i)
         choices.gameTypesSelected.push_back(lstGameTypes->item(i)->isSelected());
-    choices.gameListShown = !fraSpecialSelect->isHidden();
-    for (int i = 0; i < lstSpecialSelect->count(); ++i)
-        choices.gamesSelected.push_back(lstSpecialSelect->item(i)->isSelected());
+    for (int i = 0; i < lstSpecialSelect->count(); ++i) {
+        const QListWidgetItem* item = lstSpecialSelect->item(i);
+        choices.games.emplace_back(int16_t(item->data(Qt::UserRole).toInt()), item->isSelected());
+    }
     if (cmbSortCat->currentIndex() >= 0)
         choices.sortCategory = int16_t(cmbSortCat->currentData().toInt());
     choices.descending = optDesc->isChecked();

@@ -53,15 +53,15 @@ ComputeInput playerInput()
     return in;
 }
 
-ComputeChoices allChosen(int games)
+// Every game chosen, numbered with gaps as converted data keeps them.
+ComputeChoices allChosen()
 {
     ComputeChoices c;
     c.lowGame = QStringLiteral("1");
     c.highGame = QStringLiteral("9999");
     c.topX = QStringLiteral("9999");
     c.gameTypesSelected = {true, true, true};
-    c.gameListShown = true;
-    c.gamesSelected.assign(size_t(games), true);
+    c.games = {{1, true}, {2, true}, {5, true}, {6, true}, {9, true}};
     c.sortCategory = 16;
     c.descending = true;
     return c;
@@ -96,10 +96,11 @@ private slots:
     void okChecksInOrderAndWritesNothingOnAProblem()
     {
         ComputeInput in = playerInput();
-        ComputeChoices c = allChosen(3);
+        ComputeChoices c = allChosen();
         c.home = c.away = false;
         c.gameTypesSelected = {false, false, false};
-        c.gamesSelected = {false, false, false};
+        for (auto& game : c.games)
+            game.second = false;
         auto problem = std::get<ComputeProblem>(checkComputeChoices(in, c));
         QCOMPARE(problem.message, QStringLiteral("Must select Home and/or Away!"));
         QCOMPARE(problem.control, ComputeProblem::Home);
@@ -110,8 +111,8 @@ private slots:
         problem = std::get<ComputeProblem>(checkComputeChoices(in, c));
         QCOMPARE(problem.message, QStringLiteral("Must select at least one game from list!"));
         QCOMPARE(problem.control, ComputeProblem::GameList);
-        // Several teams: no game list, no game needed, none excluded.
-        c.gameListShown = false;
+        // No game listed (several teams, or a team without games): none needed, none excluded.
+        c.games.clear();
         const auto out = std::get<ComputeOutput>(checkComputeChoices(in, c));
         QVERIFY(out.criteria.excludedGames.empty());
         QVERIFY(!out.criteria.allGameTypes);
@@ -123,24 +124,24 @@ private slots:
     void okFillsDefaultsSwapsTheRangeAndExcludesUnselectedGames()
     {
         ComputeInput in = playerInput();
-        ComputeChoices c = allChosen(6);
+        ComputeChoices c = allChosen();
         c.lowGame = QStringLiteral("10");
         c.highGame = QStringLiteral("4");
         c.topX = QStringLiteral("0");
         c.title = QStringLiteral("   ");
-        c.gamesSelected[2] = c.gamesSelected[4] = false;
+        c.games[2].second = c.games[4].second = false;
         auto out = std::get<ComputeOutput>(checkComputeChoices(in, c));
         QCOMPARE(out.criteria.lowGame, int16_t(4));
         QCOMPARE(out.criteria.highGame, int16_t(10));
         QCOMPARE(out.criteria.topX, int16_t(9999));
         QCOMPARE(c.topX, QStringLiteral("9999"));  // the box shows its default
         QCOMPARE(out.criteria.title, in.criteria.title);  // blanks keep the title
-        QCOMPARE(out.criteria.excludedGames, (std::vector<int16_t>{3, 5}));
+        QCOMPARE(out.criteria.excludedGames, (std::vector<int16_t>{5, 9}));
         QVERIFY(out.criteria.allGameTypes);
         QCOMPARE(out.sortCategory, std::optional<int16_t>(16));
         QCOMPARE(out.sortDirection, QStringLiteral("D"));
 
-        c = allChosen(6);
+        c = allChosen();
         c.lowGame = QString();
         c.highGame = QString();
         c.title = QStringLiteral("  Best Of  ");
@@ -162,25 +163,27 @@ private slots:
     void gameListLines()
     {
         test::addStoredGame(1, 1, 7, 0, 0, 4, 2);
-        test::addStoredGame(1, 2, 8, 0, 0, 10, 11);
-        Db().execute(QStringLiteral("update GameStats set GameDate = Null, Opponent = ? where GameNumber = 2"),
+        test::addStoredGame(1, 12, 8, 0, 0, 10, 11);
+        Db().execute(QStringLiteral("update GameStats set GameDate = Null, Opponent = ? where GameNumber = 12"),
                      {QStringLiteral("An Opponent Whose Name Runs Long")});
         // The lines do not follow the user's region.
         for (const char* name : {"en_US", "de_DE", "hu_HU", "fr_FR", "C"}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-            const QStringList lines = computeGameLines(Db(), 1);
-            QCOMPARE(lines.size(), 2);
-            QCOMPARE(lines[0], QStringLiteral("1   Oct  1,2026  G7                             4 - 2  "));
-            QCOMPARE(lines[1], QStringLiteral("2                An Opponent Whose Name Runs   10 - 11 "));
+            const std::vector<GameLine> lines = computeGameLines(Db(), 1);
+            QCOMPARE(lines.size(), size_t(2));
+            QCOMPARE(lines[0].text, QStringLiteral("1   Oct  1,2026  G7                             4 - 2  "));
+            QCOMPARE(lines[1].text, QStringLiteral("12               An Opponent Whose Name Runs   10 - 11 "));
+            QCOMPARE(lines[1].number, int16_t(12));
         }
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     // ---------------------------------------------------------------- frmCompute
 
+    // The games left out are game numbers, and the numbers may have gaps.
     void computeShowsTheCriteriaAndTheGamesLeftOut()
     {
-        for (int n = 1; n <= 6; ++n)
+        for (int n : {1, 2, 3, 5, 6, 8})
             test::addStoredGame(1, int16_t(n), n);
         ComputeInput in = playerInput();
         in.criteria.excludedGames = {3, 5};
@@ -188,8 +191,8 @@ private slots:
         const auto out = runDialog<frmCompute>(in, [](frmCompute* d) {
             test::grab(d, "frmCompute");
             QCOMPARE(d->lstSpecialSelect->count(), 6);
-            QVERIFY(!d->lstSpecialSelect->item(2)->isSelected());
-            QVERIFY(d->lstSpecialSelect->item(3)->isSelected());
+            QVERIFY(!d->lstSpecialSelect->item(2)->isSelected() && !d->lstSpecialSelect->item(3)->isSelected());
+            QVERIFY(d->lstSpecialSelect->item(4)->isSelected());
             QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  4"));
             QVERIFY(!d->lstGameTypes->item(1)->isSelected());
             QCOMPARE(d->cmbSortCat->currentText(), QStringLiteral("Pts"));
@@ -204,12 +207,15 @@ private slots:
             QVERIFY(d->chkAway->isChecked());
             QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  6"));
             QVERIFY(d->lstGameTypes->item(1)->isSelected());
-            d->lstSpecialSelect->item(0)->setSelected(false);
+            // The last game, number 8, left out from the keyboard.
+            d->lstSpecialSelect->setFocus();
+            QTest::keyClick(d->lstSpecialSelect, Qt::Key_End);
+            QTest::keyClick(d->lstSpecialSelect, Qt::Key_Space);
             QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  5"));
-            d->cmdCompute->click();
+            QTest::keyClick(d->lstSpecialSelect, Qt::Key_Return);
         });
         QVERIFY(out);
-        QCOMPARE(out->criteria.excludedGames, (std::vector<int16_t>{1}));
+        QCOMPARE(out->criteria.excludedGames, (std::vector<int16_t>{8}));
         QVERIFY(out->criteria.allGameTypes);
     }
 
@@ -232,6 +238,19 @@ private slots:
         });
         QVERIFY(!out);
         QCOMPARE(env->pendingExpectations(), 0);
+    }
+
+    void computeForATeamWithoutGamesConfirms()
+    {
+        const auto out = runDialog<frmCompute>(playerInput(), [](frmCompute* d) {
+            QCOMPARE(d->lstSpecialSelect->count(), 0);
+            d->txtReportTitle->setFocus();
+            d->txtReportTitle->clear();
+            QTest::keyClicks(d->txtReportTitle, QStringLiteral("Preseason"));
+            QTest::keyClick(d->txtReportTitle, Qt::Key_Return);
+        });
+        QVERIFY(out);
+        QCOMPARE(out->criteria.title, QStringLiteral("Preseason"));
     }
 
     void computeForTeamReportsAndGameLogsHidesNumberAndSort()
@@ -346,10 +365,13 @@ private slots:
         out = runDialog<frmMinimum>(MinimumChoice{10, QStringLiteral("G")}, [](frmMinimum* d) { d->cmdNoMin->click(); });
         QCOMPARE(out->value, int16_t(0));
         QCOMPARE(out->basis, QStringLiteral("G"));
-        // Cancel gives nothing, whatever was changed.
+        // Cancel gives nothing, not even the basis chosen before it.
         QVERIFY(!runDialog<frmMinimum>(MinimumChoice{5, QStringLiteral("G")}, [](frmMinimum* d) {
-            d->optOther->click();
-            d->cmdCancel->click();
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QTest::keyClick(d->txtMin, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(d->optOther->isChecked());  // a mnemonic clicks after a moment
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         }));
     }
 
