@@ -125,6 +125,7 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
     SetFont(reportDesignFontName());
     SelectFontName(reportDesignFontName());
     runComputation([this] { computeReport(); }, false);
+    showAlignmentOnToolbar();
     if (!gridCaption.isEmpty())
         grid()->setCaption(gridCaption);
     g.Criteria.title = grid()->caption().trimmed();

@@ -91,13 +91,13 @@ public:
             press(key, false);
             button(key, true);
         }
-        const QString code = g.ReportCode.str();
-        if (code == QLatin1String("O") || code == QLatin1String("M") || code == QLatin1String("T"))
-            press("Left", true);
-        else
-            press("Right", true);
-        for (const char* key : {"Left", "Right", "Center"})
+        // The report window presses the button its columns call for when it
+        // has loaded.
+        for (const char* key : {"Left", "Right", "Center"}) {
+            press(key, false);
             button(key, true);
+        }
+        const QString code = g.ReportCode.str();
         press("GridLines", code != QLatin1String("T"));
         button("GridLines", true);
         // Filling must not look like the user's choice: the opening report

@@ -138,6 +138,23 @@ void ReportWindow::alignValues(Qt::Alignment alignment)
     alignmentChanged(alignment);
 }
 
+Qt::Alignment ReportWindow::valueAlignment() const
+{
+    const auto& columns = grid_->columns();
+    const auto first = size_t(firstAlignedColumn());
+    return first < columns.size() ? columns[first].alignment : Qt::AlignLeft;
+}
+
+void ReportWindow::showAlignmentOnToolbar() const
+{
+    if (!g.Frame)
+        return;
+    const Qt::Alignment a = valueAlignment() & Qt::AlignHorizontal_Mask;
+    const char* key = a == Qt::AlignHCenter ? "Center" : a == Qt::AlignRight ? "Right" : "Left";
+    if (QAction* button = g.Frame->toolbarButton(QLatin1String(key)))
+        button->setChecked(true);
+}
+
 void ReportWindow::AlignLeft() { alignValues(Qt::AlignLeft); }
 void ReportWindow::AlignCenter() { alignValues(Qt::AlignHCenter); }
 void ReportWindow::AlignRight() { alignValues(Qt::AlignRight); }

@@ -62,6 +62,11 @@ protected:
     virtual void fontSizeChanged() {}
     // After an alignment command, with the alignment the value columns took.
     virtual void alignmentChanged(Qt::Alignment) {}
+    // The alignment the value columns have: the first aligned column's.
+    virtual Qt::Alignment valueAlignment() const;
+    // Presses the frame's alignment button that says what the value columns
+    // do; each window's load ends with it, as its columns differ.
+    void showAlignmentOnToolbar() const;
 
     // The look from ReportBold, ReportItalic, ReportUnderline, ReportGridLines
     // and the report's font.

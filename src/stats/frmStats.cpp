@@ -122,6 +122,7 @@ void frmStats::Form_Load()
         layOutSortAndWrite();
     });
 
+    showAlignmentOnToolbar();
     lblClickFormat->setText(QStringLiteral("Click Format to change report (%1 categories to choose from)")
                                 .arg(goalie ? 30 : 28));
     ShowArrowPointer();
@@ -369,6 +370,8 @@ void frmStats::fontSizeChanged()
     BuildColumns();
     SetSplits();
 }
+
+Qt::Alignment frmStats::valueAlignment() const { return alignmentOf(ColumnAlignment); }
 
 // New layouts align the value columns the same way.
 void frmStats::alignmentChanged(Qt::Alignment alignment)

@@ -66,6 +66,7 @@ protected:
     int firstAlignedColumn() const override { return ColumnCount; }
     void fontSizeChanged() override;
     void alignmentChanged(Qt::Alignment alignment) override;
+    Qt::Alignment valueAlignment() const override;
 
 private:
     // The steps of the computation.

@@ -9,6 +9,7 @@
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
 #include "app/FrmMDI.h"
+#include "shell/ReportForm.h"
 #include "shell/ReportPrinter.h"
 #include "shell/Startup.h"
 #include "stats/frmCompute.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -228,6 +230,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->grid()->caption(), QStringLiteral("Team Standings"));
         QCOMPARE(g.Criteria.title, QStringLiteral("Team Standings"));
+        QVERIFY(button("Right")->isChecked());
         // Equal points and wins: team-table order.
         QCOMPARE(unpadded(gridRows(w->grid())),
                  (QStringList{"Ants|1|1|1|Lost 1|.500|6|8|3", "Bees|1|0|1|-|.750|7|2|3"}));
@@ -326,6 +329,55 @@ private slots:
         w->SetFontSize(16);  // not a size of the box: the font changes, the widths stay
         QCOMPARE(w->grid()->look().fontSize, 16);
         QCOMPARE(w->grid()->columnWidth(0), 4800);
+    }
+
+    // Converted data keeps the old game numbers: Ants' games become 1, 2 and 5.
+    // Unticking "5" leaves out game 5, and the parameters open again with it
+    // unticked. From the start the toolbar shows how the value columns align.
+    void gamesLeftOutByNumber_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("valueColumn");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("counted");
+        QTest::newRow("record") << "mnuRecord" << 1 << 2 << "TOTALS|1|0|1|5|4|.750|3";
+        QTest::newRow("game scores") << "mnuGames" << 3 << 8 << "";  // nothing after game 2's lines
+        QTest::newRow("team scoring") << "mnuTeamScoring" << 1 << 0 << "Record:|Won 1|Lost 0|Tied 1|||";
+    }
+    void gamesLeftOutByNumber()
+    {
+        QFETCH(QString, menu);
+        QFETCH(int, valueColumn);
+        QFETCH(int, row);
+        QFETCH(QString, counted);
+        Db().execute(QStringLiteral("update GameStats set GameNumber = 5 where TeamNumber = 1 and GameNumber = 3"));
+        select({QStringLiteral("Ants")});
+        frame->menuItem(menu)->trigger();
+        auto* w = dynamic_cast<TeamReportWindow*>(ActiveReportForm());
+        QVERIFY(w);
+        const Qt::Alignment shown = button("Left")->isChecked()     ? Qt::AlignLeft
+                                    : button("Center")->isChecked() ? Qt::AlignHCenter
+                                    : button("Right")->isChecked()  ? Qt::AlignRight
+                                                                    : Qt::Alignment();
+        QCOMPARE(shown, w->grid()->columns()[size_t(valueColumn)].alignment);
+
+        Dialog::setModalHook([](Dialog* d) {
+            auto* list = qobject_cast<frmCompute*>(d)->lstSpecialSelect;
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_End);
+            QTest::keyClick(list, Qt::Key_Space);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        w->cmdCompute->click();
+        QCOMPARE(unpadded(gridRows(w->grid())).value(row), counted);
+        Dialog::setModalHook([](Dialog* d) {
+            auto* dialog = qobject_cast<frmCompute*>(d);
+            QCOMPARE(dialog->lblGamesSelected->text(), QStringLiteral("  2"));
+            QVERIFY(!dialog->lstSpecialSelect->item(2)->isSelected());
+            QTest::keyClick(dialog->lstSpecialSelect, Qt::Key_Escape);
+        });
+        w->cmdCompute->click();
+        QCOMPARE(g.Criteria.excludedGames, std::vector<int16_t>{5});
     }
 
     void rosterOpensWithoutGridLinesAndPrintsItsLines()

@@ -460,6 +460,7 @@ private slots:
         QCOMPARE(g.ReportCode, "P");
         QCOMPARE(w->subWindow()->mdiArea(), frame.mdiArea());
         QCOMPARE(frame.fontSizeBox()->currentText(), QStringLiteral("8"));
+        QVERIFY(frame.toolbarButton(QStringLiteral("Right"))->isChecked());  // as the value columns align
 
         frame.fontSizeBox()->setCurrentIndex(2);
         frame.cmbFontSize_Click();
