@@ -32,7 +32,8 @@ void loadCurrentFormat(CatKind kind, int16_t number)
 
 }  // namespace
 
-frmRptSelect::frmRptSelect(const RptSelectInput& input) : kind_(FormatKind(input.reportCode))
+frmRptSelect::frmRptSelect(const RptSelectInput& input)
+    : kind_(FormatKind(input.reportCode)), numberInUse_(currentFormatNumber(kind_))
 {
     setObjectName(QStringLiteral("frmRptSelect"));
     setWindowTitle(QStringLiteral("Select Report Format"));
@@ -139,7 +140,11 @@ void frmRptSelect::cmdCancel_Click()
 
 void frmRptSelect::done(int result)
 {
-    // Only a chosen format counts as OK; Esc and every other way out cancel.
+    // Only a chosen format counts as OK; Esc and every other way out cancel,
+    // unless the format in use was deleted meanwhile: the one that took its
+    // place is the report's now, as if chosen.
+    if (!result_ && currentFormatNumber(kind_) != numberInUse_)
+        result_ = RptSelectResult{currentFormatNumber(kind_)};
     QDialog::done(result_ ? QDialog::Accepted : QDialog::Rejected);
     (void)result;
 }

@@ -7,7 +7,9 @@
 //     g.CancelFlag = "N";
 //     if (!frmRptSelect::run({g.ReportCode})) g.CancelFlag = "Y";
 // On OK the chosen format is already the current one (report line, name and
-// sort in the project-wide state) and stored in table ReportNumber.
+// sort in the project-wide state) and stored in table ReportNumber. Deleting
+// the format in use moves both to its neighbour at once, so a Cancel after
+// that still returns the format the report must now show.
 
 #include "config/ReportFormats.h"
 #include "shell/Form.h"
@@ -32,7 +34,8 @@ class frmRptSelect : public Dialog {
 public:
     explicit frmRptSelect(const RptSelectInput& input);
 
-    // Runs the chooser; the chosen format, nothing when cancelled.
+    // Runs the chooser; the format the report now uses, nothing when
+    // cancelled with the format in use left as it was.
     static std::optional<RptSelectResult> run(const RptSelectInput& input);
 
     void cmdOK_Click();
@@ -61,6 +64,7 @@ private:
     int16_t currentNumber() const;
 
     CatKind kind_;
+    int16_t numberInUse_;  // the report's format when the chooser opened
     std::optional<RptSelectResult> result_;
 };
 

@@ -163,8 +163,9 @@ void FormUploadDatabase::cmdUpload_Click()
                vbOKOnly, QStringLiteral("Connection Error"));
         break;
     case UploadOutcome::Failed:
-        MsgBox(QStringLiteral("Error Uploading Database.  Error Code: ") + QString::number(out.code) +
-                   QStringLiteral(" Error Message: ") + out.message,
+        MsgBox(QStringLiteral("Error Uploading Database.  ") +
+                   (out.code ? QStringLiteral("Error Code: %1 ").arg(out.code) : QString()) +
+                   QStringLiteral("Error Message: ") + out.message,
                vbOKOnly | vbCritical, QStringLiteral("Upload Error"));
         break;
     case UploadOutcome::Cancelled:

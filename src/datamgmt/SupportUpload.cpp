@@ -40,11 +40,12 @@ QString unescapeHtml(QString s)
     return s;
 }
 
-UploadOutcome failed(const net::TransferResult& r)
+// `step` says what failed, in front of the transfer's own words.
+UploadOutcome failed(const net::TransferResult& r, const QString& step = QString())
 {
     if (r.aborted)
         return {UploadOutcome::Cancelled, r.code, r.message};
-    return {r.notConnected ? UploadOutcome::NotConnected : UploadOutcome::Failed, r.code, r.message};
+    return {r.notConnected ? UploadOutcome::NotConnected : UploadOutcome::Failed, r.code, step + r.message};
 }
 
 }  // namespace
@@ -212,24 +213,28 @@ UploadOutcome SendToSupport(const UploadSettings& s, const ProblemReport& report
     if (!r.ok())
         return failed(r);
 
+    const auto sending = [](const QString& name) { return QStringLiteral("Sending %1: ").arg(name); };
     stage(UploadStage::UploadingDescription);
-    r = net::ftpPut(account, reportPath, folder + stamp + QStringLiteral("-upload.txt"), cb.progress, cb.cancelled);
+    const QString remoteReport = stamp + QStringLiteral("-upload.txt");
+    r = net::ftpPut(account, reportPath, folder + remoteReport, cb.progress, cb.cancelled);
     if (!r.ok())
-        return failed(r);
+        return failed(r, sending(remoteReport));
 
     stage(UploadStage::UploadingDatabase);
     const QString remoteDb = stamp + QLatin1Char('-') + ParsePath(facts.dataPath, QStringLiteral("filename"));
     r = net::ftpPut(account, facts.dataPath, folder + remoteDb, cb.progress, cb.cancelled);
     if (!r.ok())
-        return failed(r);
+        return failed(r, sending(remoteDb));
     stage(UploadStage::Complete);
 
+    // The files are there by now; what fails from here on is telling support.
+    const QString notifying = QStringLiteral("The files were sent, but the notification form at %1 failed: ");
     const net::WebResult page = net::httpGet(s.notifyUrl, s.webSeconds, cb.cancelled);
     if (!page.ok())
-        return failed(page);
+        return failed(page, notifying.arg(s.notifyUrl));
     const auto form = FirstWebForm(page.body, page.url);
     if (!form)
-        return {UploadOutcome::Failed, int(page.status), QStringLiteral("The notification page has no form.")};
+        return {UploadOutcome::Failed, 0, notifying.arg(page.url) + QStringLiteral("the page holds no form.")};
     QString sysData = BuildSysData(facts);
     sysData.replace(kCrLf, QStringLiteral(", "));
     const QMap<QString, QString> values{{QStringLiteral("customername"), report.name},
@@ -241,7 +246,7 @@ UploadOutcome SendToSupport(const UploadSettings& s, const ProblemReport& report
                                         {QStringLiteral("sysdata"), sysData}};
     const net::WebResult posted = net::httpPost(form->action, EncodeWebForm(*form, values), s.webSeconds, cb.cancelled);
     if (!posted.ok())
-        return failed(posted);
+        return failed(posted, notifying.arg(form->action));
     return {};
 }
 

@@ -83,8 +83,8 @@ struct UploadCallbacks {
 
 struct UploadOutcome {
     enum Kind { Sent, NotConnected, Failed, Cancelled } kind = Sent;
-    int code = 0;
-    QString message;
+    int code = 0;     // the transfer's error number; 0 where there is none
+    QString message;  // what failed, and how
 };
 
 // Writes upload.txt beside the database, sends it and the database under

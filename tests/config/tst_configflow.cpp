@@ -151,12 +151,30 @@ private slots:
         QVERIFY(!captions().contains(QStringLiteral("SOG")));
         QCOMPARE(ChosenFormat(Db(), CatKind::Player), std::optional<int16_t>(hitters));
         grab(stats, "stats-hitters");
+
+        // The format in use deleted, then Esc: the report shows its
+        // neighbour, caption and columns alike, just as choosing it would.
+        Dialog::setModalHook([this](Dialog* d) {
+            auto* chooser = qobject_cast<frmRptSelect*>(d);
+            env->expectMsgBox(QStringLiteral("Are you sure?"), vbYes);
+            chooser->cmdDelete->click();
+            QTest::keyClick(chooser->lstReports, Qt::Key_Escape);
+        });
+        stats->cmdFormat->click();
+        const QString caption = stats->windowTitle();
+        const QStringList columns = captions();
+        QCOMPARE(caption, QStringLiteral("Player Statistics - Scoring Leaders"));
+        Dialog::setModalHook([](Dialog* d) { QTest::keyClick(static_cast<frmRptSelect*>(d)->lstReports, Qt::Key_Return); });
+        stats->cmdFormat->click();
+        Dialog::setModalHook({});
+        QCOMPARE(stats->windowTitle(), caption);
+        QCOMPARE(captions(), columns);
         Unload<frmStats>();
         setTeamSelectionSource(oldSource);
 
-        // Still the chosen format after a restart.
+        // Still the format shown after a restart.
         restartProgram(*env);
-        QCOMPARE(g.PlayerReportNumber, hitters);
+        QCOMPARE(g.PlayerReportNumber, int16_t(2));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "support/TestMain.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QGroupBox>
@@ -192,23 +193,37 @@ private slots:
 
     void bothFilesArriveWholeAndTheFormIsPosted()
     {
-        Servers s(env->root());
+        // A server slower than the network's buffers are large.
+        Servers s(env->root(), {QStringLiteral("--throttle"), QStringLiteral("262144")});
         QVERIFY(s.up());
         // Bytes of every value, so that nothing on the way treats it as text.
         QByteArray db = readBytes(dbPath);
-        for (int i = 0; i < 256; ++i)
+        for (int i = 0; db.size() < 1024 * 1024; ++i)
             db.append(char(i));
         writeBytes(dbPath, db);
         const QDateTime when(QDate(2026, 12, 6), QTime(23, 4, 5));
+        const QString storedDb = s.stored(QStringLiteral("2026-12-06-230405-murqn.mdb"));
         QList<UploadStage> stages;
+        // The bar shows what the server holds (give or take its system's
+        // buffer), and 100 only once it holds it all.
+        int shownAhead = 0;
         UploadCallbacks cb;
         cb.stage = [&](UploadStage st) { stages << st; };
+        cb.progress = [&](int percent) {
+            if (stages.last() != UploadStage::UploadingDatabase)
+                return;
+            const int held = int(QFileInfo(storedDb).size() * 100 / db.size());
+            shownAhead = std::max(shownAhead, percent == 100 && held < 100 ? 100 : percent - held);
+        };
+        UploadSettings settings = s.settings();
+        settings.stallSeconds = 5;  // the slow server answers late
         const SystemFacts facts = SystemFacts::current(dbPath);
-        const UploadOutcome out = SendToSupport(s.settings(), sampleReport(), facts, when, cb);
+        const UploadOutcome out = SendToSupport(settings, sampleReport(), facts, when, cb);
         QCOMPARE(out.kind, UploadOutcome::Sent);
         QCOMPARE(stages.size(), 4);
+        QVERIFY2(shownAhead <= 15, qPrintable(QString::number(shownAhead)));
 
-        QCOMPARE(readBytes(s.stored(QStringLiteral("2026-12-06-230405-murqn.mdb"))), db);
+        QCOMPARE(readBytes(storedDb), db);
         const QByteArray text = (BuildData(sampleReport(), facts) + QStringLiteral("\r\n")).toUtf8();
         QCOMPARE(readBytes(s.stored(QStringLiteral("2026-12-06-230405-upload.txt"))), text);
         QCOMPARE(readBytes(ParsePath(dbPath, QStringLiteral("dir")) + QStringLiteral("upload.txt")), text);
@@ -228,9 +243,17 @@ private slots:
         QCOMPARE(v("source"), QStringLiteral("program"));  // the page's own hidden field goes back
     }
 
+    void windowSendsAndSaysSo_data()
+    {
+        QTest::addColumn<QStringList>("account");
+        QTest::newRow("full") << QStringList();
+        // A drop box: it takes files but tells neither sizes nor listings.
+        QTest::newRow("write-only") << QStringList{QStringLiteral("--perm"), QStringLiteral("ew")};
+    }
     void windowSendsAndSaysSo()
     {
-        Servers s(env->root());
+        QFETCH(QStringList, account);
+        Servers s(env->root(), account);
         QVERIFY(s.up());
         FormUploadDatabase w;
         w.Settings = s.settings();
@@ -275,8 +298,12 @@ private slots:
         const QString connect = QStringLiteral("Unable to Connect to Brisvel Software.  You may have a firewall");
         QTest::newRow("refused") << "refused" << connect << "Connection Error";
         QTest::newRow("stalled") << "stalled" << connect << "Connection Error";
-        QTest::newRow("ftp error") << "readonly" << "Error Uploading Database.  Error Code: " << "Upload Error";
-        QTest::newRow("form refused") << "form" << "Error Uploading Database.  Error Code: " << "Upload Error";
+        QTest::newRow("ftp error") << "readonly" << "Error Uploading Database.  Error Code: 25 Error Message: Sending "
+                                   << "Upload Error";
+        const QString form = QStringLiteral("Error Message: The files were sent, but the notification form at http");
+        QTest::newRow("form refused") << "form" << form << "Upload Error";
+        // No HTTP status stands in for an error code.
+        QTest::newRow("page without form") << "no-form" << "Error Uploading Database.  " + form << "Upload Error";
     }
     void failuresEndWithTheirMessageAndReset()
     {
@@ -288,6 +315,8 @@ private slots:
             extra << QStringLiteral("--perm") << QStringLiteral("elr");
         if (kind == QLatin1String("form"))
             extra << QStringLiteral("--form-status") << QStringLiteral("500");
+        if (kind == QLatin1String("no-form"))
+            extra << QStringLiteral("--no-form");
         Servers s(env->root(), extra);
         QVERIFY(s.up());
         FormUploadDatabase w;
@@ -317,6 +346,7 @@ private slots:
         bool cancelSeenUploading = false;
         sendThroughWindow(w, sampleReport(), [&] {
             cancelSeenUploading = !w.cmdUpload->isEnabled() && w.cmdCancel->isEnabled();
+            grab(&w, "upload-sending");
             w.cmdCancel->click();
         });
         QVERIFY(cancelSeenUploading);

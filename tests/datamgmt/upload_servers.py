@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Loopback servers for the support-upload tests.
 
-An FTP server with the upload account, a web server with the notification
-form that records what is posted, and a server that takes connections and
-never answers. Prints their ports as one JSON line, then serves until its
+An FTP server with the upload account (--perm "ew" makes it a write-only
+drop box, which refuses sizes and listings), a web server with the
+notification form that records what is posted, and a server that takes
+connections and never answers. Prints their ports as one JSON line, then serves until its
 standard input closes.
 """
 import argparse
@@ -43,6 +44,7 @@ def main():
     ap.add_argument("--throttle", type=int, default=0)
     ap.add_argument("--form-status", type=int, default=200)
     ap.add_argument("--posts", required=True)
+    ap.add_argument("--no-form", action="store_true")
     a = ap.parse_args()
     logging.basicConfig(level=logging.ERROR)
     os.makedirs(os.path.join(a.root, a.folder), exist_ok=True)
@@ -52,9 +54,16 @@ def main():
     handler = FTPHandler
     handler.authorizer = auth
     if a.throttle:
-        dtp = ThrottledDTPHandler
-        dtp.read_limit = a.throttle
-        handler.dtp_handler = dtp
+        class Slow(ThrottledDTPHandler):
+            read_limit = a.throttle
+
+            def __init__(self, sock, cmd_channel):
+                # Little room in the system's buffers: what the client sees
+                # acknowledged is close to what the server has stored.
+                sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 32768)
+                super().__init__(sock, cmd_channel)
+
+        handler.dtp_handler = Slow
     ftp = FTPServer(("127.0.0.1", 0), handler)
 
     class Web(BaseHTTPRequestHandler):
@@ -65,11 +74,12 @@ def main():
             if not self.path.startswith("/uploadnotify/"):
                 self.send_error(404)
                 return
+            page = b"<html><body>Closed for repairs</body></html>" if a.no_form else FORM
             self.send_response(200)
             self.send_header("Content-Type", "text/html")
-            self.send_header("Content-Length", str(len(FORM)))
+            self.send_header("Content-Length", str(len(page)))
             self.end_headers()
-            self.wfile.write(FORM)
+            self.wfile.write(page)
 
         def do_POST(self):
             body = self.rfile.read(int(self.headers.get("Content-Length", 0)))

@@ -12,6 +12,11 @@
 #include <chrono>
 #include <mutex>
 #include <thread>
+#include <unistd.h>
+#include <sys/ioctl.h>
+#ifdef __linux__
+#include <linux/sockios.h>
+#endif
 
 namespace vh::net {
 
@@ -42,14 +47,76 @@ struct Handle {
 struct ProgressContext {
     std::atomic<int> percent{-1};
     std::atomic<bool> stop{false};
+    // An upload's data connection and what has been handed to it: the bytes
+    // the system still holds for the server are not sent yet. The transfer
+    // thread uses these, and the handle's clean-up once that thread is done.
+    curl_socket_t dataSocket = CURL_SOCKET_BAD;
+    curl_off_t handed = 0;
+    curl_off_t total = 0;
+    int stallSeconds = 0;
 };
 
-int onProgress(void* p, curl_off_t, curl_off_t, curl_off_t ulTotal, curl_off_t ulNow)
+// Bytes handed to the socket that the server has not acknowledged yet; 0 where
+// the system cannot tell.
+curl_off_t unacknowledged(curl_socket_t fd)
+{
+#ifdef SIOCOUTQ
+    int pending = 0;
+    if (fd != CURL_SOCKET_BAD && ::ioctl(fd, SIOCOUTQ, &pending) == 0 && pending > 0)
+        return pending;
+#else
+    (void)fd;
+#endif
+    return 0;
+}
+
+// The share of an upload the server has taken; 100 is left for the server's
+// answer that the file is complete.
+void countConfirmed(ProgressContext& ctx)
+{
+    if (ctx.total <= 0)
+        return;
+    const curl_off_t confirmed = std::max<curl_off_t>(0, ctx.handed - unacknowledged(ctx.dataSocket));
+    ctx.percent = int(std::min<curl_off_t>(99, confirmed * 100 / ctx.total));
+}
+
+int onProgress(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t ulNow)
 {
     auto* ctx = static_cast<ProgressContext*>(p);
-    if (ulTotal > 0)
-        ctx->percent = int(ulNow * 100 / ulTotal);
+    ctx->handed = ulNow;
+    countConfirmed(*ctx);
     return ctx->stop ? 1 : 0;
+}
+
+// The data connection is the last one an upload opens (the control
+// connection comes first).
+int onSocketOpened(void* p, curl_socket_t fd, curlsocktype)
+{
+    static_cast<ProgressContext*>(p)->dataSocket = fd;
+    return CURL_SOCKOPT_OK;
+}
+
+// When the whole file has been handed over, the data connection is closed
+// only once the server has acknowledged it all, counting it as it goes: the
+// server answers only after that anyway, and the bar keeps moving meanwhile.
+int onSocketClosed(void* p, curl_socket_t fd)
+{
+    auto* ctx = static_cast<ProgressContext*>(p);
+    if (fd == ctx->dataSocket) {
+        using Clock = std::chrono::steady_clock;
+        curl_off_t pending = ctx->handed == ctx->total ? unacknowledged(fd) : 0;
+        Clock::time_point moved = Clock::now();
+        while (pending > 0 && !ctx->stop && Clock::now() - moved < std::chrono::seconds(ctx->stallSeconds)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            const curl_off_t now = unacknowledged(fd);
+            if (now < pending)
+                moved = Clock::now();
+            pending = now;
+            countConfirmed(*ctx);
+        }
+        ctx->dataSocket = CURL_SOCKET_BAD;
+    }
+    return ::close(fd);
 }
 
 bool isConnectFailure(CURLcode c)
@@ -70,9 +137,9 @@ bool isConnectFailure(CURLcode c)
 // Runs the transfer on a thread of its own while the window thread lets its
 // events run, so that the window stays live and Cancel can be pressed even
 // while the library waits for the server's last answer.
-TransferResult perform(Handle& h, const Progress& progress, const Abort& abort, bool loginPhaseOnly = false)
+TransferResult perform(Handle& h, ProgressContext& ctx, const Progress& progress, const Abort& abort,
+                       bool loginPhaseOnly = false)
 {
-    ProgressContext ctx;
     curl_easy_setopt(h.easy, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(h.easy, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(h.easy, CURLOPT_XFERINFODATA, &ctx);
@@ -105,6 +172,12 @@ TransferResult perform(Handle& h, const Progress& progress, const Abort& abort, 
         r.notConnected = isConnectFailure(code) || (code == CURLE_OPERATION_TIMEDOUT && loginPhaseOnly);
     }
     return r;
+}
+
+TransferResult perform(Handle& h, const Progress& progress, const Abort& abort, bool loginPhaseOnly = false)
+{
+    ProgressContext ctx;
+    return perform(h, ctx, progress, abort, loginPhaseOnly);
 }
 
 QByteArray ftpUrl(const FtpAccount& a, const QString& remotePath)
@@ -166,6 +239,11 @@ TransferResult ftpPut(const FtpAccount& account, const QString& localPath, const
     }
     const qint64 size = QFileInfo(localPath).size();
     {
+        // Declared first: the handle closes its cached connection through
+        // the callbacks that read it.
+        ProgressContext ctx;
+        ctx.total = size;
+        ctx.stallSeconds = account.stallSeconds;
         Handle h;
         setAccount(h, account, ftpUrl(account, remotePath));
         curl_easy_setopt(h.easy, CURLOPT_UPLOAD, 1L);
@@ -175,26 +253,38 @@ TransferResult ftpPut(const FtpAccount& account, const QString& localPath, const
         // After the last byte the server still reads what the network holds
         // before it answers; give that the stall limit, not the greeting's.
         curl_easy_setopt(h.easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(std::max(account.connectSeconds, account.stallSeconds)));
-        r = perform(h, progress, abort);
+        curl_easy_setopt(h.easy, CURLOPT_SOCKOPTFUNCTION, onSocketOpened);
+        curl_easy_setopt(h.easy, CURLOPT_SOCKOPTDATA, &ctx);
+        curl_easy_setopt(h.easy, CURLOPT_CLOSESOCKETFUNCTION, onSocketClosed);
+        curl_easy_setopt(h.easy, CURLOPT_CLOSESOCKETDATA, &ctx);
+        r = perform(h, ctx, progress, abort);
     }
     std::fclose(file);
     if (!r.ok())
         return r;
 
-    // The server's own size of the stored file: a transfer cut short shows here.
+    // The server's own size of the stored file: a transfer cut short shows
+    // here. A drop box that will not tell sizes (SIZE refused or unknown) has
+    // answered that the transfer is complete, and that answer counts.
     Handle h;
     setAccount(h, account, ftpUrl(account, remotePath));
     curl_easy_setopt(h.easy, CURLOPT_NOBODY, 1L);
     curl_easy_setopt(h.easy, CURLOPT_WRITEFUNCTION, discard);
     r = perform(h, {}, abort);
-    if (!r.ok())
-        return r;
     curl_off_t stored = -1;
-    curl_easy_getinfo(h.easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &stored);
-    if (stored != curl_off_t(size)) {
+    if (r.ok())
+        curl_easy_getinfo(h.easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &stored);
+    else if (r.code == CURLE_REMOTE_FILE_NOT_FOUND && !r.aborted)
+        r = {};
+    else
+        return r;
+    if (stored >= 0 && stored != curl_off_t(size)) {
         r.code = int(CURLE_PARTIAL_FILE);
         r.message = QStringLiteral("The server holds %1 of %2 bytes of %3").arg(qint64(stored)).arg(size).arg(remotePath);
+        return r;
     }
+    if (progress)
+        progress(100);
     return r;
 }
 
