@@ -33,7 +33,7 @@ CREATE TABLE Roster (
     PersonNumber    SMALLINT,
     PlayerIndicator BOOLEAN,
     UniformNumber   VARCHAR(3) COLLATE NOCASE,
-    notes           LONGTEXT COLLATE NOCASE
+    notes           LONGTEXT(3000) COLLATE NOCASE
 );
 CREATE INDEX RosterByTeam ON Roster (TeamNumber);
 
@@ -85,7 +85,7 @@ CREATE TABLE GameStats (
     SH                  SMALLINT,
     Kills               SMALLINT,
     Overtime            BOOLEAN,
-    notes               LONGTEXT COLLATE NOCASE
+    notes               LONGTEXT(2000) COLLATE NOCASE
 );
 CREATE INDEX GameStatsByTeam ON GameStats (TeamNumber, GameNumber);
 

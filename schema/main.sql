@@ -5,7 +5,7 @@
 --   SMALLINT  Integer, signed 16-bit      INTEGER  Long, signed 32-bit
 --   FLOAT     Single                      BOOLEAN  -1 (true) or 0 (false)
 --   DATE      ISO date text or Null       VARCHAR(n) text of at most n characters
---   LONGTEXT  Memo, text of any length
+--   LONGTEXT  Memo, text of at most 65535 characters; LONGTEXT(n) at most n
 -- Text is compared without regard to letter case, as users expect of names.
 
 -- Teams, people and rosters ------------------------------------------------
@@ -45,7 +45,7 @@ CREATE TABLE Roster (
     PersonNumber    SMALLINT,
     PlayerIndicator BOOLEAN,
     UniformNumber   VARCHAR(3) COLLATE NOCASE,
-    notes           LONGTEXT COLLATE NOCASE
+    notes           LONGTEXT(3000) COLLATE NOCASE
 );
 CREATE INDEX RosterByTeam ON Roster (TeamNumber, PersonNumber);
 CREATE INDEX RosterByPerson ON Roster (PersonNumber);
@@ -81,7 +81,7 @@ CREATE TABLE GameStats (
     SH                  SMALLINT,
     Kills               SMALLINT,
     Overtime            BOOLEAN,
-    notes               LONGTEXT COLLATE NOCASE
+    notes               LONGTEXT(2000) COLLATE NOCASE
 );
 CREATE INDEX GameStatsByTeam ON GameStats (TeamNumber, GameNumber);
 CREATE INDEX GameStatsByType ON GameStats (GameType);

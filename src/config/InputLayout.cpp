@@ -78,18 +78,4 @@ void StoreLayouts(Database& db, const LayoutCells& player, const LayoutCells& go
     t.commit();
 }
 
-CellRow ReadInputOrder(Database& db, CatKind kind)
-{
-    CellRow out{};
-    Recordset rs = db.openRecordset(QStringLiteral("select OrderNumber, CategoryNumber from InputOrder where "
-                                                   "CategoryType = ?"),
-                                    {categoryTypeCode(kind)});
-    for (; !rs.eof(); rs.moveNext()) {
-        const int cell = rs.getInt(QStringLiteral("OrderNumber"));
-        if (cell >= 1 && cell <= 32)
-            out[size_t(cell - 1)] = rs.getInt(QStringLiteral("CategoryNumber"));
-    }
-    return out;
-}
-
 }  // namespace vh

@@ -58,9 +58,8 @@ inline bool LayoutIsEmpty(const CellRow& input)
 // cell order, in one transaction.
 void StoreInputOrder(Database& db, CatKind kind, const CellRow& input);
 // Stores the changed layouts, players first, in one transaction; an
-// unchanged kind keeps its rows.
+// unchanged kind keeps its rows. (ReadInputOrder of the category tables reads
+// them back.)
 void StoreLayouts(Database& db, const LayoutCells& player, const LayoutCells& goalie);
-// The kind's layout as stored (cells without a row are 0).
-CellRow ReadInputOrder(Database& db, CatKind kind);
 
 }  // namespace vh

@@ -1,6 +1,7 @@
 #include "datamgmt/TeamImport.h"
 
 #include "datamgmt/BackupCore.h"
+#include "datamgmt/TransferChecks.h"
 #include "datamgmt/TransferTables.h"
 #include "platform/Runtime.h"
 #include "shell/GameTypes.h"
@@ -301,6 +302,7 @@ OpenedTransferFile OpenTransferFile(const QString& path)
 
 ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask)
 {
+    CheckTransferValues(main, file);
     ImportResult result;
     result.nextTeamNumber =
         std::max(nextTeamNumber, nextNumber(main, QStringLiteral("select max(TeamNumber) from Teams")));

@@ -57,7 +57,9 @@ struct ImportResult {
 
 // Imports every team of `file` into `main`. New teams take numbers from
 // `nextTeamNumber` on (raised above any stored team number). Each team, with
-// the delete of the team it replaces, is written in one transaction.
+// the delete of the team it replaces, is written in one transaction. A file
+// holding values the main database cannot hold is refused whole, before
+// anything is written (CheckTransferValues throws).
 ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask);
 
 

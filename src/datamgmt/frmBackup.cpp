@@ -3,6 +3,7 @@
 #include "datamgmt/BackupCore.h"
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TeamImport.h"
+#include "datamgmt/TransferChecks.h"
 #include "platform/FileLists.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
@@ -290,6 +291,12 @@ void frmBackup::backUpOrRestore()
         const DatabaseCheckResult check = CheckMainDatabaseFile(source);
         if (check.status != DatabaseCheck::Ok) {
             showDatabaseCheck(source, check);
+            return;
+        }
+        if (const QString problem = StartupProblem(source); !problem.isEmpty()) {
+            MsgBox(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
+                       problem + QStringLiteral("\r\rYour database has not been changed."),
+                   g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
             return;
         }
         if (MsgBox(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,

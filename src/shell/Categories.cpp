@@ -4,6 +4,7 @@
 #include "shell/Globals.h"
 #include "shell/Renumber.h"
 
+#include <cmath>
 #include <vector>
 
 namespace vh {
@@ -121,13 +122,14 @@ const std::array<int16_t, 32>& defaultInputLayout(CatKind kind)
     return kind == CatKind::Player ? player : goalie;
 }
 
-void LoadNameYourOwnCats()
+void LoadNameYourOwnCats() { LoadNameYourOwnCats(Db(), g, true); }
+
+void LoadNameYourOwnCats(Database& db, Globals& state, bool writeDefaults)
 {
-    g.PlayerNyoAbbrev.redim(5);
-    g.GoalieNyoAbbrev.redim(5);
-    Database& db = Db();
+    state.PlayerNyoAbbrev.redim(5);
+    state.GoalieNyoAbbrev.redim(5);
     Recordset rs = db.openRecordset(QStringLiteral("NameYourOwnCats"));
-    if (rs.eof()) {
+    if (rs.eof() && writeDefaults) {
         // The twenty rows go in together or not at all.
         Transaction t(db);
         for (int i = 1; i <= 10; ++i) {
@@ -148,19 +150,41 @@ void LoadNameYourOwnCats()
         if (n < 1 || n > 5)
             continue;
         if (type == QLatin1String("H"))
-            g.PlayerNyoAbbrev[n] = rs.getText(QStringLiteral("CategoryDescription"));
+            state.PlayerNyoAbbrev[n] = rs.getText(QStringLiteral("CategoryDescription"));
         else if (type == QLatin1String("G"))
-            g.GoalieNyoAbbrev[n] = rs.getText(QStringLiteral("CategoryDescription"));
+            state.GoalieNyoAbbrev[n] = rs.getText(QStringLiteral("CategoryDescription"));
     }
     rs.close();
 }
 
-void LoadInputOrder(CatKind kind)
+std::array<int16_t, 32> ReadInputOrder(Database& db, CatKind kind)
 {
-    Database& db = Db();
+    // A whole number within [low, high], read without the errors of getInt.
+    const auto within = [](const QVariant& v, int low, int high) {
+        bool ok = false;
+        const double d = v.toDouble(&ok);
+        return ok && d == std::floor(d) && d >= low && d <= high ? int(d) : 0;
+    };
+    std::array<int16_t, 32> out{};
+    Recordset rs = db.openRecordset(QStringLiteral("select OrderNumber, CategoryNumber from InputOrder where "
+                                                   "CategoryType = ? order by rowid"),
+                                    {categoryTypeCode(kind)});
+    for (; !rs.eof(); rs.moveNext()) {
+        const int cell = within(rs.value(QStringLiteral("OrderNumber")), 1, 32);
+        const int category = within(rs.value(QStringLiteral("CategoryNumber")), 1, 50);
+        if (cell > 0 && category > 0)
+            out[size_t(cell - 1)] = int16_t(category);
+    }
+    return out;
+}
+
+void LoadInputOrder(CatKind kind) { LoadInputOrder(Db(), g, kind, true); }
+
+void LoadInputOrder(Database& db, Globals& state, CatKind kind, bool writeDefaults)
+{
     const QString sql = QStringLiteral("Select * from InputOrder where CategoryType = '%1'").arg(categoryTypeCode(kind));
     Recordset rs = db.openRecordset(sql);
-    if (rs.eof()) {
+    if (rs.eof() && writeDefaults) {
         Transaction t(db);
         const auto& layout = defaultInputLayout(kind);
         for (int cell = 1; cell <= 32; ++cell) {
@@ -176,18 +200,19 @@ void LoadInputOrder(CatKind kind)
     }
     rs.close();
 
-    OneBased<int16_t>& order = kind == CatKind::Player ? g.PlayerInputOrder : g.GoalieInputOrder;
+    OneBased<int16_t>& order = kind == CatKind::Player ? state.PlayerInputOrder : state.GoalieInputOrder;
     order.redim(32, 0);
-    rs = db.openRecordset(sql);
-    for (; !rs.eof(); rs.moveNext())
-        order[rs.getInt(QStringLiteral("OrderNumber"))] = rs.getInt(QStringLiteral("CategoryNumber"));
-    rs.close();
+    const auto cells = ReadInputOrder(db, kind);
+    for (int cell = 1; cell <= 32; ++cell)
+        order[cell] = cells[size_t(cell - 1)];
 }
 
-void BuildCatAbbrev(CatKind kind)
+void BuildCatAbbrev(CatKind kind) { BuildCatAbbrev(g, kind); }
+
+void BuildCatAbbrev(Globals& state, CatKind kind)
 {
-    OneBased<FixedString<3>>& table = kind == CatKind::Player ? g.PlayerCatAbbrev : g.GoalieCatAbbrev;
-    const OneBased<FixedString<3>>& names = kind == CatKind::Player ? g.PlayerNyoAbbrev : g.GoalieNyoAbbrev;
+    OneBased<FixedString<3>>& table = kind == CatKind::Player ? state.PlayerCatAbbrev : state.GoalieCatAbbrev;
+    const OneBased<FixedString<3>>& names = kind == CatKind::Player ? state.PlayerNyoAbbrev : state.GoalieNyoAbbrev;
     table.redim(50);
     for (const CategoryDef& d : kind == CatKind::Player ? playerDefs() : goalieDefs())
         if (d.number < 46)
@@ -196,25 +221,24 @@ void BuildCatAbbrev(CatKind kind)
         table[45 + i] = names.size() >= i ? names[i] : FixedString<3>();
 }
 
-namespace {
-
-void loadReportFormat(CatKind kind, int16_t n)
+void LoadReportFormat(Database& db, Globals& state, CatKind kind, int16_t n)
 {
     const bool player = kind == CatKind::Player;
-    (player ? g.PlayerReportNumber : g.GoalieReportNumber) = n;
-    OneBased<int16_t>& line = player ? g.PlayerReportLine : g.GoalieReportLine;
+    (player ? state.PlayerReportNumber : state.GoalieReportNumber) = n;
+    OneBased<int16_t>& line = player ? state.PlayerReportLine : state.GoalieReportLine;
     line.redim(player ? 28 : 30, 0);
     const QString formatTable = player ? QStringLiteral("PlayerRptFormat") : QStringLiteral("GoalieRptFormat");
     const QString catsTable = player ? QStringLiteral("PlayerRptCats") : QStringLiteral("GoalieRptCats");
-    Database& db = Db();
     Recordset rs = db.openRecordset(QStringLiteral("Select * from %1 where ReportNumber =%2").arg(formatTable, Str(n)));
     if (rs.eof()) {
         rs.close();
         return;
     }
-    (player ? g.PlayerRptDescription : g.GoalieRptDescription) = rs.getText(QStringLiteral("ReportDescription"));
-    (player ? g.PlayerSortCategory : g.GoalieSortCategory) = rs.getInt(QStringLiteral("SortCategory"));
-    (player ? g.PlayerSortDirection : g.GoalieSortDirection) = rs.getText(QStringLiteral("SortDirection")).left(1);
+    (player ? state.PlayerRptDescription : state.GoalieRptDescription) =
+        rs.getText(QStringLiteral("ReportDescription"));
+    (player ? state.PlayerSortCategory : state.GoalieSortCategory) = rs.getInt(QStringLiteral("SortCategory"));
+    (player ? state.PlayerSortDirection : state.GoalieSortDirection) =
+        rs.getText(QStringLiteral("SortDirection")).left(1);
     rs.close();
     rs = db.openRecordset(QStringLiteral("Select * from %1 where ReportNumber =%2").arg(catsTable, Str(n)));
     for (; !rs.eof(); rs.moveNext())
@@ -222,10 +246,21 @@ void loadReportFormat(CatKind kind, int16_t n)
     rs.close();
 }
 
-}  // namespace
+void LoadPlayerReportFormat(int16_t reportNumber) { LoadReportFormat(Db(), g, CatKind::Player, reportNumber); }
+void LoadGoalieReportFormat(int16_t reportNumber) { LoadReportFormat(Db(), g, CatKind::Goalie, reportNumber); }
 
-void LoadPlayerReportFormat(int16_t reportNumber) { loadReportFormat(CatKind::Player, reportNumber); }
-void LoadGoalieReportFormat(int16_t reportNumber) { loadReportFormat(CatKind::Goalie, reportNumber); }
+void LoadCurrentReportFormats(Database& db, Globals& state)
+{
+    Recordset rs = db.openRecordset(QStringLiteral("Select * from ReportNumber"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString type = rs.getText(QStringLiteral("ReportType"));
+        if (type == QLatin1String("P"))
+            LoadReportFormat(db, state, CatKind::Player, rs.getInt(QStringLiteral("ReportNumber")));
+        else if (type == QLatin1String("G"))
+            LoadReportFormat(db, state, CatKind::Goalie, rs.getInt(QStringLiteral("ReportNumber")));
+    }
+    rs.close();
+}
 
 int16_t NextReportNumber()
 {

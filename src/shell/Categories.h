@@ -10,6 +10,9 @@
 
 namespace vh {
 
+class Database;
+struct Globals;
+
 enum class CatKind { Player, Goalie };
 
 struct CategoryDef {
@@ -32,12 +35,27 @@ QString categoryTypeCode(CatKind kind);
 // 0 for an empty cell.
 const std::array<int16_t, 32>& defaultInputLayout(CatKind kind);
 
-// Start-up steps.
+// Start-up steps on the open database and the project-wide state.
 void LoadNameYourOwnCats();          // default rows when empty, then the user names
 void LoadInputOrder(CatKind kind);   // default layout rows when the kind has none
 void BuildCatAbbrev(CatKind kind);   // the 50 abbreviations of the kind
 void LoadPlayerReportFormat(int16_t reportNumber);
 void LoadGoalieReportFormat(int16_t reportNumber);
+
+// The same steps from any database into any state. Default rows are written
+// only when `writeDefaults` allows it (never into a file that is only checked).
+void LoadNameYourOwnCats(Database& db, Globals& state, bool writeDefaults);
+void LoadInputOrder(Database& db, Globals& state, CatKind kind, bool writeDefaults);
+void BuildCatAbbrev(Globals& state, CatKind kind);
+void LoadReportFormat(Database& db, Globals& state, CatKind kind, int16_t reportNumber);
+// The current format of each kind, as table ReportNumber names it.
+void LoadCurrentReportFormats(Database& db, Globals& state);
+
+// A kind's entry-screen layout as stored: the category of each cell, 0 for
+// an empty one. A row whose cell is not 1 to 32 or whose category is not 1 to
+// 50 (a database edited elsewhere) is passed over.
+std::array<int16_t, 32> ReadInputOrder(Database& db, CatKind kind);
+
 // The number for a new format of the kind named by ReportCode ("P" or "G").
 int16_t NextReportNumber();
 

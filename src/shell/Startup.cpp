@@ -231,21 +231,17 @@ void Setup()
             return;
         bool compactDue = false;
         eh.run([&] {
-            Recordset rs = Db().openRecordset(QStringLiteral("CompactCount"));
-            if (!rs.eof()) {
-                rs.moveFirst();
-                const int16_t counter = rs.getInt(QStringLiteral("CompactCounter"));
-                // The counter starts again only once a compaction succeeded, so
-                // one that failed or was cut off runs again at the next start.
-                if (counter > 7 && !tried) {
-                    compactDue = true;
-                } else if (counter <= 7 || compacted) {
-                    rs.edit();
-                    rs.setValue(QStringLiteral("CompactCounter"), counter > 7 ? 1 : counter + 1);
-                    rs.update();
-                }
-            }
-            rs.close();
+            const std::optional<int16_t> counter = ReadCompactCounter(Db());
+            if (!counter)
+                return;
+            // The counter starts again only once a compaction succeeded, so
+            // one that failed or was cut off runs again at the next start.
+            if (*counter > 7 && !tried)
+                compactDue = true;
+            else if (*counter <= 7 || compacted)
+                Db().execute(QStringLiteral("update CompactCount set CompactCounter = ? where rowid = (select "
+                                            "min(rowid) from CompactCount)"),
+                             {*counter > 7 ? 1 : *counter + 1});
         });
         if (eh.stopped())
             return;
@@ -259,16 +255,11 @@ void Setup()
             return;
     }
 
-    eh.run([] {
-        Recordset rs = Db().openRecordset(QStringLiteral("NumberOptions"));
-        for (; !rs.eof(); rs.moveNext()) {
-            const int n = rs.getInt(QStringLiteral("OptionNumber"));
-            if (n >= 1 && n <= Globals::OptionCount)
-                g.option(n) = rs.getInt(QStringLiteral("Option"));
-        }
-        rs.close();
-        g.OptionsLoaded = true;
-    });
+    // A second run leaves the windows still loaded (the team selection, the
+    // data management window) marked open.
+    eh.run([] { g.FormOpen.redimPreserve(FormNo::Count, False); });
+    if (g.Db)
+        LoadDatabaseState(*g.Db, g, true, [&](const QString&, const std::function<void()>& step) { eh.run(step); });
     eh.run([] {
         if (!g.Frame)
             return;
@@ -276,26 +267,6 @@ void Setup()
             g.Frame->setToolbarButtonEnabled(QStringLiteral("UpdateGames"), false);
         else
             g.Frame->setToolbarVisible(false);
-    });
-    eh.run([] { LoadNameYourOwnCats(); });
-    eh.run([] { LoadGameTypes(); });
-    // A second run leaves the windows still loaded (the team selection, the
-    // data management window) marked open.
-    eh.run([] { g.FormOpen.redimPreserve(FormNo::Count, False); });
-    eh.run([] { LoadInputOrder(CatKind::Player); });
-    eh.run([] { BuildCatAbbrev(CatKind::Player); });
-    eh.run([] { LoadInputOrder(CatKind::Goalie); });
-    eh.run([] { BuildCatAbbrev(CatKind::Goalie); });
-    eh.run([] {
-        Recordset rs = Db().openRecordset(QStringLiteral("Select * from ReportNumber"));
-        for (; !rs.eof(); rs.moveNext()) {
-            const QString type = rs.getText(QStringLiteral("ReportType"));
-            if (type == QLatin1String("P"))
-                LoadPlayerReportFormat(rs.getInt(QStringLiteral("ReportNumber")));
-            else if (type == QLatin1String("G"))
-                LoadGoalieReportFormat(rs.getInt(QStringLiteral("ReportNumber")));
-        }
-        rs.close();
     });
     if (eh.stopped())
         return;
@@ -310,20 +281,54 @@ void Setup()
     }
 }
 
-void LoadGameTypes()
+void LoadGameTypes() { LoadGameTypes(Db(), g); }
+
+void LoadGameTypes(Database& db, Globals& state)
 {
-    g.NumberGameTypes = 1;
-    g.GameTypeDescriptions.redim(1);
-    g.GameTypeNumbers.redim(1, 0);
-    g.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
-    g.GameTypeNumbers[1] = 0;
-    for (const GameTypeRow& type : ReadGameTypes(Db())) {
-        g.NumberGameTypes += 1;
-        g.GameTypeDescriptions.redimPreserve(g.NumberGameTypes);
-        g.GameTypeNumbers.redimPreserve(g.NumberGameTypes, 0);
-        g.GameTypeDescriptions[g.NumberGameTypes] = type.name;
-        g.GameTypeNumbers[g.NumberGameTypes] = type.number;
+    state.NumberGameTypes = 1;
+    state.GameTypeDescriptions.redim(1);
+    state.GameTypeNumbers.redim(1, 0);
+    state.GameTypeDescriptions[1] = QStringLiteral("No Game Type");
+    state.GameTypeNumbers[1] = 0;
+    for (const GameTypeRow& type : ReadGameTypes(db)) {
+        state.NumberGameTypes += 1;
+        state.GameTypeDescriptions.redimPreserve(state.NumberGameTypes);
+        state.GameTypeNumbers.redimPreserve(state.NumberGameTypes, 0);
+        state.GameTypeDescriptions[state.NumberGameTypes] = type.name;
+        state.GameTypeNumbers[state.NumberGameTypes] = type.number;
     }
+}
+
+void LoadOptions(Database& db, Globals& state)
+{
+    Recordset rs = db.openRecordset(QStringLiteral("NumberOptions"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const int n = rs.getInt(QStringLiteral("OptionNumber"));
+        if (n >= 1 && n <= Globals::OptionCount)
+            state.option(n) = rs.getInt(QStringLiteral("Option"));
+    }
+    rs.close();
+    state.OptionsLoaded = true;
+}
+
+std::optional<int16_t> ReadCompactCounter(Database& db)
+{
+    Recordset rs = db.openRecordset(QStringLiteral("CompactCount"));
+    if (rs.eof())
+        return std::nullopt;
+    return rs.getInt(QStringLiteral("CompactCounter"));
+}
+
+void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const LoadStepRunner& run)
+{
+    run(QStringLiteral("options"), [&] { LoadOptions(db, state); });
+    run(QStringLiteral("category names"), [&] { LoadNameYourOwnCats(db, state, writeDefaults); });
+    run(QStringLiteral("game types"), [&] { LoadGameTypes(db, state); });
+    for (const CatKind kind : {CatKind::Player, CatKind::Goalie}) {
+        run(QStringLiteral("input screen layout"), [&] { LoadInputOrder(db, state, kind, writeDefaults); });
+        run(QStringLiteral("category names"), [&] { BuildCatAbbrev(state, kind); });
+    }
+    run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state); });
 }
 
 void ReleaseDataFolder() { folderLock() = {}; }

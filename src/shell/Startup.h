@@ -2,8 +2,14 @@
 // Bringing the program up and taking it down.
 
 #include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace vh {
+
+class Database;
+struct Globals;
 
 // The connect string of the program's databases, built when needed.
 QString DatabaseConnect();
@@ -19,6 +25,21 @@ void Setup();
 // Rebuilds the game-type table (entry 1 "No Game Type", then the GameTypes
 // rows in table order).
 void LoadGameTypes();
+void LoadGameTypes(Database& db, Globals& state);
+// The options of the NumberOptions rows numbered 1 to 19.
+void LoadOptions(Database& db, Globals& state);
+// The start counter: the first CompactCount row's CompactCounter; nothing
+// when the table has no row.
+std::optional<int16_t> ReadCompactCounter(Database& db);
+
+// Runs one loading step; `what` names what the step reads ("game types").
+using LoadStepRunner = std::function<void(const QString& what, const std::function<void()>& step)>;
+// What start-up loads from `db` into `state`, step by step in its order: the
+// options, the user-named categories, the game types, the input orders with
+// the abbreviation tables and the current report formats. Restore runs the
+// same steps on a file before it lets it replace the database, so that what
+// start-up cannot read never gets in.
+void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const LoadStepRunner& run);
 // Compacts the closed database through the copies murqn.bak and murqn.bak2;
 // the live file is replaced only by a compacted copy that opened.
 void CompactMainDatabase();

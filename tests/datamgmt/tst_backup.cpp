@@ -229,6 +229,9 @@ private slots:
         QCOMPARE(Database::open(copy, DatabaseConnect())->scalar(QStringLiteral("select count(*) from Teams")).toInt(), 1);
         f->cmdCancel_Click();
 
+        // Layout rows out of range are passed over at start-up, so they keep
+        // no back-up from coming back.
+        Database::open(copy, DatabaseConnect())->execute(QStringLiteral("insert into InputOrder values ('H', 33, 5)"));
         g.CurrentTeam = 2;
         f = open("R");
         QCOMPARE(files(f)->fileName(), QStringLiteral("murqn.mdb"));
@@ -267,6 +270,33 @@ private slots:
         tryFolder(folder(QStringLiteral("old")), QStringLiteral("is not a database of this version"));
         newProgramDatabase(folder(QStringLiteral("fine")) + QStringLiteral("/murqn.mdb"));
         tryFolder(folder(QStringLiteral("fine")), QStringLiteral("Are you sure you want to replace your Database?"), vbNo);
+        f->cmdCancel_Click();
+    }
+
+    void aRestoreRefusesValuesStartUpCannotRead_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("start counter empty") << "update CompactCount set CompactCounter = null" << "start counter";
+        QTest::newRow("start counter 70000") << "update CompactCount set CompactCounter = 70000" << "start counter";
+        QTest::newRow("option empty") << "update NumberOptions set Option = null where OptionNumber = 4" << "options";
+        QTest::newRow("option 99999") << "update NumberOptions set Option = 99999 where OptionNumber = 19" << "options";
+        QTest::newRow("game type all empty") << "insert into GameTypes values (null, null)" << "game types";
+        QTest::newRow("report column 40") << "insert into PlayerRptCats values (1, 40, 5)" << "report formats";
+        QTest::newRow("team number empty") << "insert into Teams (LongTeamName) values ('Nobody')" << "teams";
+    }
+    void aRestoreRefusesValuesStartUpCannotRead()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, problem);
+        addTeam(1, QStringLiteral("Live"));
+        newProgramDatabase(folder(QStringLiteral("bad")) + QStringLiteral("/murqn.mdb"))->execute(change);
+        frmBackup* f = open("R");
+        dir(f)->setPath(folder(QStringLiteral("bad")));
+        env->expectMsgBox(QStringLiteral("Its ") + problem, vbOK, QStringLiteral("Database Not Valid"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
         f->cmdCancel_Click();
     }
 

@@ -389,6 +389,49 @@ private slots:
         QCOMPARE(countRows(*target, QStringLiteral("Roster")), 2);
     }
 
+    void aFileWithValuesThatDoNotFitIsRefusedWhole_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("name of 5,000 characters") << "update Teams set LongTeamName = printf('%.5000c', 'x')"
+                                                  << "xxx...\" cannot be imported: its Teams.LongTeamName is longer";
+        QTest::newRow("uniform number of 8") << "update Roster set UniformNumber = '12345678'"
+                                             << "Hawks\" cannot be imported: its Roster.UniformNumber is longer";
+        QTest::newRow("note of 2,000,000") << "update Teams set notes = printf('%.2000000c', 'n')" << "Teams.notes";
+        QTest::newRow("person's name") << "update People set FirstName = printf('%.21c', 'p')" << "People.FirstName";
+        QTest::newRow("game type's name") << "update GameTypes set GameTypeDescription = printf('%.26c', 't')"
+                                          << "The file's GameTypes cannot be imported";
+        QTest::newRow("game number 40000") << "update GameStats set GameNumber = 40000 where GameNumber = 2"
+                                           << "GameStats.GameNumber is not a whole number from -32768 to 32767";
+        QTest::newRow("text in a number") << "update PlayerStats set G = 'many'" << "PlayerStats.G is not a number";
+        QTest::newRow("no date") << "update GameStats set GameDate = '2026-02-30'" << "GameStats.GameDate is not a date";
+        QTest::newRow("true as 5") << "update GameStats set HomeTeam = 5" << "GameStats.HomeTeam is neither";
+    }
+    // Nothing of such a file is written, not even its game types.
+    void aFileWithValuesThatDoNotFitIsRefusedWhole()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, refusal);
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}}, 2, 1);
+        const QString file = exportTeams({{1, QStringLiteral("Ice Hawks")}});
+        openFile(file)->execute(change);
+        auto target = otherProgram();
+        const auto bytes = [&] {
+            QFile f(target->path());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes();
+        ScriptedQuestions ask;
+        try {
+            ImportTeams(*target, *openFile(file), 1, ask);
+            QFAIL("imported");
+        } catch (const RuntimeError& e) {
+            QVERIFY2(e.description().contains(refusal), qPrintable(e.description()));
+        }
+        QCOMPARE(bytes(), before);
+    }
+
     // ------------------------------------------------------------ round trip
 
     void aRoundTripKeepsEveryStatistic()

@@ -112,6 +112,8 @@ private slots:
         QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Num"), 40000); }), Err::Overflow);
         QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Name"), QStringLiteral("toolong")); }),
                  Err::FieldTooSmall);
+        const QString tooLong(MemoMaxLength + 1, QLatin1Char('m'));
+        QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Memo"), tooLong); }), Err::FieldTooSmall);
         QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Day"), QStringLiteral("not a date")); }),
                  Err::DataConversion);
         QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Nope"), 1); }), Err::ItemNotFound);

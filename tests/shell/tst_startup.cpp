@@ -284,8 +284,9 @@ private slots:
         QFile::copy(TestEnv::shippedShell(), mdb(*env));
         {
             auto db = Database::open(mdb(*env), DatabaseConnect());
-            db->execute(QStringLiteral(
-                "insert into InputOrder (CategoryType, OrderNumber, CategoryNumber) values ('H', 2, 5)"));
+            // Rows out of range (a database edited elsewhere) are passed over.
+            db->execute(QStringLiteral("insert into InputOrder (CategoryType, OrderNumber, CategoryNumber) values ('H', "
+                                       "2, 5), ('H', 40, 6), ('H', 0, 7), ('H', null, 8), ('H', 3, 99), ('H', 70000, 4)"));
         }
         env->runSetup();
         Database& db = Db();
@@ -295,10 +296,11 @@ private slots:
         QCOMPARE(rs.getText(QStringLiteral("CategoryDescription")), QStringLiteral("H1"));
         rs.moveNext();
         QCOMPARE(rs.getText(QStringLiteral("CategoryDescription")), QStringLiteral("G1"));
-        QCOMPARE(db.scalar(QStringLiteral("select count(*) from InputOrder where CategoryType = 'H'")).toInt(), 1);
+        QCOMPARE(db.scalar(QStringLiteral("select count(*) from InputOrder where CategoryType = 'H'")).toInt(), 6);
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from InputOrder where CategoryType = 'G'")).toInt(), 26);
         QCOMPARE(g.PlayerInputOrder[2], int16_t(5));
         QCOMPARE(g.PlayerInputOrder[1], int16_t(0));
+        QCOMPARE(g.PlayerInputOrder[3], int16_t(0));
         QCOMPARE(g.GoalieInputOrder[3], int16_t(45));
         QCOMPARE(g.GoalieInputOrder[32], int16_t(50));
         QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("H1 "));

@@ -41,16 +41,26 @@ FieldType typeFromDecl(const char* decl, int& size)
         return FieldType::Boolean;
     if (t == QLatin1String("DATE") || t == QLatin1String("DATETIME"))
         return FieldType::Date;
+    static const QRegularExpression declaredSize(QStringLiteral("\\((\\d+)\\)"));
+    const auto m = declaredSize.match(t);
     if (t.startsWith(QLatin1String("VARCHAR"))) {
-        static const QRegularExpression re(QStringLiteral("\\((\\d+)\\)"));
-        auto m = re.match(t);
         if (m.hasMatch())
             size = m.captured(1).toInt();
         return FieldType::Text;
     }
-    if (t.contains(QLatin1String("TEXT")))
+    if (t.contains(QLatin1String("TEXT"))) {
+        // A Memo field holds 64K characters unless its declaration says less:
+        // far more than anyone types, and still few enough for a text box to
+        // show at once.
+        size = m.hasMatch() ? m.captured(1).toInt() : MemoMaxLength;
         return FieldType::Memo;
+    }
     return FieldType::Unknown;
+}
+
+bool textFits(const FieldInfo& f, const QString& s)
+{
+    return (f.type != FieldType::Text && f.type != FieldType::Memo) || f.size <= 0 || s.size() <= f.size;
 }
 
 QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
@@ -138,6 +148,43 @@ QString quoteIdent(const QString& name)
 }
 
 }  // namespace
+
+QString FieldMismatch(const FieldInfo& f, const QVariant& v)
+{
+    if (!v.isValid() || v.isNull())
+        return {};
+    const bool isText = v.typeId() == QMetaType::QString;
+    bool number = false;
+    const double d = isText ? v.toString().trimmed().toDouble(&number) : v.toDouble(&number);
+    switch (f.type) {
+    case FieldType::Integer:
+    case FieldType::Long: {
+        const double limit = f.type == FieldType::Integer ? 32768.0 : 2147483648.0;
+        if (!number)
+            return QStringLiteral("is not a number");
+        if (d != std::floor(d) || d < -limit || d > limit - 1)
+            return QStringLiteral("is not a whole number from %1 to %2")
+                .arg(QString::number(-limit, 'f', 0), QString::number(limit - 1, 'f', 0));
+        return {};
+    }
+    case FieldType::Boolean:
+        return number && (d == -1 || d == 0) ? QString() : QStringLiteral("is neither -1 (true) nor 0 (false)");
+    case FieldType::Single:
+    case FieldType::Double:
+        return number && std::isfinite(d) ? QString() : QStringLiteral("is not a number");
+    case FieldType::Date:
+        if (v.typeId() == QMetaType::QDate ||
+            (isText && QDate::fromString(v.toString().left(10), Qt::ISODate).isValid()))
+            return {};
+        return QStringLiteral("is not a date");
+    case FieldType::Text:
+    case FieldType::Memo:
+        return textFits(f, v.toString()) ? QString() : QStringLiteral("is longer than %1 characters").arg(f.size);
+    case FieldType::Unknown:
+        return {};
+    }
+    return {};
+}
 
 // ---------------------------------------------------------------- Database
 
@@ -652,7 +699,7 @@ QVariant Recordset::Impl::coerce(const FieldInfo& f, const QVariant& v) const
     case FieldType::Text:
     case FieldType::Memo: {
         QString s = v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'g', 15) : v.toString();
-        if (f.type == FieldType::Text && f.size > 0 && s.size() > f.size)
+        if (!textFits(f, s))
             fail(Err::FieldTooSmall,
                  QStringLiteral("The field '%1' is too small to accept the amount of data you attempted to add.")
                      .arg(f.name));

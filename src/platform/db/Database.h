@@ -4,9 +4,10 @@
 //
 // The file format is SQLite's. A table row set walks rows in table order (the
 // order they were added). Integer fields hold signed 16-bit values, Long 32-bit,
-// Boolean -1 and 0, Date an ISO date text or Null, Memo unlimited text, and
-// Text(n) at most n characters: a value that does not fit is refused with the
-// engine's error rather than stored cut or wrapped.
+// Boolean -1 and 0, Date an ISO date text or Null, Memo at most 65535
+// characters (or fewer, as declared) and Text(n) at most n characters: a value
+// that does not fit is refused with the engine's error rather than stored cut
+// or wrapped.
 //
 // Every failure is a RuntimeError with the engine's number and description.
 
@@ -29,11 +30,20 @@ namespace vh {
 
 enum class FieldType { Integer, Long, Single, Double, Boolean, Date, Text, Memo, Unknown };
 
+constexpr int MemoMaxLength = 65535;
+
 struct FieldInfo {
     QString name;
     FieldType type = FieldType::Unknown;
-    int size = 0;  // the most characters a Text field holds; 0 for no limit
+    int size = 0;  // the most characters a Text or Memo field holds; 0 for no limit
 };
+
+// Why a value read from another database, written as it is, would not be what
+// this layer stores in the field: a text longer than the field, a number that
+// is not whole or beyond the field's range, a value that is no number in a
+// number field or no date in a date field, a Boolean other than -1 and 0.
+// Empty when it fits; Null always fits.
+QString FieldMismatch(const FieldInfo& field, const QVariant& value);
 
 class Recordset;
 class RowView;

@@ -1,0 +1,110 @@
+#include "datamgmt/TransferChecks.h"
+
+#include "datamgmt/TransferTables.h"
+#include "platform/Runtime.h"
+#include "shell/Globals.h"
+#include "shell/Startup.h"
+#include "teams/TeamStore.h"
+
+namespace vh {
+
+namespace {
+
+enum class Scope { AllRows, CurrentRow, NumbersOnly };
+
+// Every transferred field of `table` in each row of `rows` against the main
+// database's field of that name; the first that does not fit refuses the file.
+void checkRows(Database& main, const QString& table, Recordset& rows, const QString& owner, Scope which = Scope::AllRows)
+{
+    std::vector<FieldInfo> fields;
+    for (const FieldInfo& f : main.tableFields(table))
+        if (transfer::transferTables().at(table).contains(f.name, Qt::CaseInsensitive) &&
+            (which != Scope::NumbersOnly || (f.type != FieldType::Text && f.type != FieldType::Memo)))
+            fields.push_back(f);
+    for (; !rows.eof(); rows.moveNext()) {
+        for (const FieldInfo& f : fields) {
+            const QString why = FieldMismatch(f, rows.value(f.name));
+            if (why.isEmpty())
+                continue;
+            const bool text = f.type == FieldType::Text || f.type == FieldType::Memo;
+            throw RuntimeError(text ? Err::FieldTooSmall : Err::DataConversion,
+                               QStringLiteral("%1 cannot be imported: its %2.%3 %4. Nothing was imported.")
+                                   .arg(owner, table, f.name, why));
+        }
+        if (which == Scope::CurrentRow)
+            return;
+    }
+}
+
+// A team as messages name it; a name too long for its field is shown cut.
+QString teamCalled(const QString& longName)
+{
+    const QString name = longName.trimmed();
+    return QStringLiteral("The team \"%1\"").arg(name.size() > 50 ? name.left(50) + QStringLiteral("...") : name);
+}
+
+}  // namespace
+
+void CheckTransferValues(Database& main, Database& file)
+{
+    Recordset types = file.openRecordset(QStringLiteral("GameTypes"));
+    checkRows(main, QStringLiteral("GameTypes"), types, QStringLiteral("The file's GameTypes"));
+    // Import holds category names in three characters itself; only their
+    // numbers must fit.
+    Recordset names = file.openRecordset(QStringLiteral("NameYourOwnCats"));
+    checkRows(main, QStringLiteral("NameYourOwnCats"), names, QStringLiteral("The file's NameYourOwnCats"),
+              Scope::NumbersOnly);
+    Recordset teams = file.openRecordset(QStringLiteral("Teams"));
+    for (; !teams.eof(); teams.moveNext()) {
+        const QString owner = teamCalled(teams.textOr(QStringLiteral("LongTeamName")));
+        checkRows(main, QStringLiteral("Teams"), teams, owner, Scope::CurrentRow);
+        // The rows import reads for this team: its roster, games and
+        // statistics, and the people they name.
+        const QVariant key = teams.value(QStringLiteral("TeamNumber"));
+        for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"}) {
+            Recordset rows = file.openRecordset(
+                QStringLiteral("select * from %1 where TeamNumber = ?").arg(QLatin1String(table)), {key});
+            checkRows(main, QLatin1String(table), rows, owner);
+        }
+        Recordset people = file.openRecordset(
+            QStringLiteral("select * from People where PersonNumber in (select PersonNumber from Roster where "
+                           "TeamNumber = ?) or PersonNumber in (select PlayerNumber from PlayerStats where TeamNumber "
+                           "= ?) or PersonNumber in (select PlayerNumber from GoalieStats where TeamNumber = ?)"),
+            {key, key, key});
+        checkRows(main, QStringLiteral("People"), people, owner);
+    }
+}
+
+QString StartupProblem(const QString& path)
+{
+    std::unique_ptr<Database> db;
+    try {
+        db = Database::open(path, DatabaseConnect());
+    } catch (const RuntimeError& e) {
+        return e.description();
+    }
+    QString problem;
+    const LoadStepRunner run = [&](const QString& what, const std::function<void()>& step) {
+        if (!problem.isEmpty())
+            return;
+        try {
+            step();
+        } catch (...) {
+            const RuntimeError e = describeException(std::current_exception());
+            problem = QStringLiteral("Its %1 cannot be read (Error %2: %3).")
+                          .arg(what, QString::number(e.number()), e.description());
+        }
+    };
+    run(QStringLiteral("start counter"), [&] { ReadCompactCounter(*db); });
+    Globals state;
+    LoadDatabaseState(*db, state, false, run);
+    run(QStringLiteral("teams and team filters"), [&] {
+        int16_t next = 0;
+        TeamsInFilter(*db, 0, next);
+        for (const FilterRow& filter : ReadFilters(*db))
+            FilterMembers(*db, filter.number);
+    });
+    return problem;
+}
+
+}  // namespace vh
