@@ -3,6 +3,7 @@
 // messages show them ("Error: 3024", "Text: ...").
 
 #include <QString>
+#include <cerrno>
 #include <stdexcept>
 
 namespace vh {
@@ -29,6 +30,7 @@ private:
 // Error numbers used by the runtime and the database layer.
 namespace Err {
 constexpr int Overflow = 6;
+constexpr int DiskFull = 61;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int TypeMismatch = 13;
 constexpr int FileNotFound = 53;
@@ -49,7 +51,24 @@ constexpr int UnrecognizedFormat = 3343;
 constexpr int DataConversion = 3421;
 constexpr int DatabaseClosed = 3420;
 constexpr int DiskIo = 3043;
+constexpr int InUse = 3008;
 constexpr int Generic = 3000;
 }  // namespace Err
+
+// Whether a failed write's system error means that the file found no room:
+// the disk is full, the user's quota is used up, or the file would grow past
+// what the file system takes.
+inline bool NoRoomLeft(int systemError)
+{
+    return systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG;
+}
+
+// The error of a write that found no room for `path`.
+inline RuntimeError DiskFullError(const QString& path)
+{
+    return RuntimeError(Err::DiskFull, QStringLiteral("The disk is full: there is no room left on it for %1. Make room "
+                                                      "on the disk, then try again.")
+                                           .arg(path));
+}
 
 }  // namespace vh

@@ -2,8 +2,11 @@
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TransferTestData.h"
 #include "datamgmt/frmBackup.h"
+#include "games/GameTestData.h"
+#include "games/PlayerScreenLink.h"
 #include "platform/FileLists.h"
 #include "app/FrmMDI.h"
+#include "reports/frmRosterRpt.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 
@@ -283,6 +286,66 @@ private slots:
         QVERIFY(!QFile::exists(backupFolder() + QStringLiteral("/murqn.mdb")));
         QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);  // the database is open again
         f->cmdCancel_Click();
+    }
+
+    // Every command that closes and opens the database again, run while an
+    // entry screen, a report and the team list stay open: they keep working.
+    void windowsLeftOpenOutliveAReopenedDatabase_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"upload", "B", "R", "I"})
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+    void windowsLeftOpenOutliveAReopenedDatabase()
+    {
+        QFETCH(QString, command);
+        seed::addTeam(1, QStringLiteral("Ice Hawks"), QStringLiteral("Hawks"));
+        seed::addPerson(1, QStringLiteral("Sean"), QStringLiteral("Ek"));
+        seed::addRoster(1, 1);
+        addStoredGame(1, 1, 1, 0, 0, 0, 0);
+        reloadTeams();
+        selectAllTeams();
+        const QString copies = folder(QStringLiteral("copies"));
+        CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), copies + QStringLiteral("/murqn.mdb"));
+        ExportTeamFile(Db(), g.DataFolder, copies + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
+        FrmMDI frame;
+        g.Frame = &frame;
+        g.CurrentTeam = 1;
+        g.GameRec.gameNumber = 1;
+        ShowPlayerScreen();
+        frmPScreen* entry = Loaded<frmPScreen>();
+        g.ReportCode = "T";
+        QVERIFY(Load<frmRosterRpt>());
+        const QStringList before = statisticsRows(Db());
+
+        if (command == QLatin1String("upload")) {
+            frame.setUploadOpener([](const QString&) {});  // the user cancels
+            frame.mn_SendUsYourData_Click();
+        } else {
+            g.BackupMode = command;
+            frmBackup* f = Load<frmBackup>();
+            dir(f)->setPath(command == QLatin1String("B") ? backupFolder() : copies);
+            if (command == QLatin1String("R"))
+                env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+            if (command == QLatin1String("I")) {
+                files(f)->setCurrentItem(files(f)->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
+                env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbNo);
+            }
+            env->expectMsgBox(QStringLiteral("success"));
+            ok(f);
+            QCOMPARE(env->pendingExpectations(), 0);
+        }
+        int shots = 0;  // the box of shots on goal
+        while (g.PlayerInputOrder[shots + 1] != 4)
+            ++shots;
+        entry->txtCat[size_t(shots)]->setFocus();
+        entry->cmdPlus_Click();
+        entry->cmdOK_Click();
+        QVERIFY(statisticsRows(Db()) != before);
+        Unload<frmRosterRpt>();
+        Unload<frmGameMenu>();
+        flushDeletes();
+        g.Frame = nullptr;
     }
 
     void teamsTravelFromOneProgramFolderToAnother()
