@@ -5,6 +5,7 @@
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
 #include "platform/FileLists.h"
+#include "platform/Folders.h"
 #include "app/FrmMDI.h"
 #include "reports/frmRosterRpt.h"
 #include "shell/Globals.h"
@@ -131,9 +132,13 @@ private slots:
         const QString target = folder(QStringLiteral("copy")) + QStringLiteral("/murqn.mdb");
         addTransferTeam(*newProgramDatabase(target), 1, QStringLiteral("Earlier Back-up"), {});
         const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
-        {
-            FileSizeLimit limit(8192);
-            QVERIFY_THROWS_EXCEPTION(RuntimeError, CopyDatabaseChecked(live, target));
+        try {
+            FileSizeLimit limit(8192);  // the disk fills up
+            CopyDatabaseChecked(live, target);
+            QFAIL("the copy did not fail");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number(), Err::DiskFull);
+            QVERIFY(e.description().startsWith(QStringLiteral("The disk is full")));
         }
         QCOMPARE(QDir(folder(QStringLiteral("copy"))).entryList(QDir::Files), QStringList{QStringLiteral("murqn.mdb")});
         QCOMPARE(Database::open(target, DatabaseConnect())->scalar(QStringLiteral("select LongTeamName from Teams")).toString(),
@@ -146,6 +151,40 @@ private slots:
 
         CopyDatabaseChecked(live, target);
         QCOMPARE(Database::open(target, DatabaseConnect())->scalar(QStringLiteral("select count(*) from Teams")).toInt(), 0);
+    }
+
+    void restoreAndImportReadFromReadOnlyMedia()
+    {
+        // A back-up and a transfer file on a write-protected medium.
+        const QString cd = env->root() + QStringLiteral("/cd");
+        QDir().mkpath(cd);
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
+        CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), cd + QStringLiteral("/murqn.mdb"));
+        ExportTeamFile(Db(), g.DataFolder, cd + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
+        Db().execute(QStringLiteral("delete from Teams"));
+        const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        for (const char* file : {"/murqn.mdb", "/hawks.mdb"})
+            QFile::setPermissions(cd + QLatin1String(file), readOnly);
+        QFile::setPermissions(cd, readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+        // The data folder is the ordinary user's own.
+        QFile::setPermissions(g.DataFolder, QFile::Permissions(0x7777));
+        QFile::setPermissions(g.DataFolder + QStringLiteral("murqn.mdb"), QFile::Permissions(0x6666));
+        AsOrdinaryUser user(*env);
+
+        frmBackup* f = open("R");
+        dir(f)->setPath(cd);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        f = open("I");
+        dir(f)->setPath(cd);
+        files(f)->setCurrentItem(files(f)->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
+        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
     }
 
     // ------------------------------------------------------------ the dialog
@@ -212,6 +251,12 @@ private slots:
     void aBackUpComesBackByRestore()
     {
         addTeam(1, QStringLiteral("Kept"));
+        // A private database, and options changed in this session only.
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const auto privateMode = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(live, privateMode));
+        g.MinutesPerGameOption = 45;
+        g.OTLossPointsOption = 1;
         frmBackup* f = open("B");
         env->expectMsgBox(QStringLiteral("Database successfully backed up!"), vbOK, QStringLiteral("Back Up Complete"));
         ok(f);
@@ -221,6 +266,12 @@ private slots:
         QCOMPARE(g.FormOpen[FormNo::SelectTeam], True);
         const QString copy = backupFolder() + QStringLiteral("/murqn.mdb");
         QCOMPARE(CheckMainDatabaseFile(copy).status, DatabaseCheck::Ok);
+        QCOMPARE(fileMode(copy), privateMode);
+        QCOMPARE(g.MinutesPerGameOption, int16_t(45));
+        QCOMPARE(Database::open(copy, DatabaseConnect())
+                     ->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 19"))
+                     .toInt(),
+                 45);
 
         // The second back-up asks before it replaces the first; No keeps it.
         addTeam(2, QStringLiteral("Added Later"));
@@ -245,6 +296,9 @@ private slots:
         QCOMPARE(g.CurrentTeam, int16_t(0));
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Kept")});
         QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+        QCOMPARE(fileMode(live), privateMode);
+        QCOMPARE(g.MinutesPerGameOption, int16_t(45));
+        QCOMPARE(g.OTLossPointsOption, int16_t(1));
     }
 
     void aRestoreRefusesWhatCannotReplaceTheDatabase()
@@ -390,9 +444,11 @@ private slots:
                                          "Hit\rCurrent category name: H1 \r"),
                           vbYes, QStringLiteral("Change Name Your Own Non-Goalie Category"));
         env->expectMsgBox(QStringLiteral("2 database team(s) successfully imported!"), vbOK, QStringLiteral("Import Complete"));
+        g.MinutesPerGameOption = 45;
         ok(f);
         flushDeletes();
         QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(g.MinutesPerGameOption, int16_t(45));
         QVERIFY(!Loaded<frmBackup>());
         QCOMPARE(listedTeams(), (QStringList{QStringLiteral("Blue Liners"), QStringLiteral("Home Team"),
                                              QStringLiteral("Ice Hawks")}));

@@ -164,7 +164,7 @@ void Database::raise(int rc, const QString& context) const
     const int primary = rc & 0xff;
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
         fail(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path_));
-    if (primary == SQLITE_FULL || (primary == SQLITE_IOERR && db_ && NoRoomLeft(sqlite3_system_errno(db_))))
+    if (primary == SQLITE_FULL)
         throw DiskFullError(path_);
     if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
         fail(Err::DiskIo, QStringLiteral("Disk or network error. (%1)").arg(msg));
