@@ -5,7 +5,6 @@
 #include "platform/Folders.h"
 #include "shell/Startup.h"
 
-
 namespace vh {
 
 using namespace transfer;

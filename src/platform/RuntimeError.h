@@ -3,7 +3,6 @@
 // messages show them ("Error: 3024", "Text: ...").
 
 #include <QString>
-#include <cerrno>
 #include <stdexcept>
 
 namespace vh {
@@ -30,10 +29,10 @@ private:
 // Error numbers used by the runtime and the database layer.
 namespace Err {
 constexpr int Overflow = 6;
-constexpr int DiskFull = 61;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int TypeMismatch = 13;
 constexpr int FileNotFound = 53;
+constexpr int DiskFull = 61;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 constexpr int InvalidUseOfNull = 94;
@@ -54,14 +53,6 @@ constexpr int DiskIo = 3043;
 constexpr int InUse = 3008;
 constexpr int Generic = 3000;
 }  // namespace Err
-
-// Whether a failed write's system error means that the file found no room:
-// the disk is full, the user's quota is used up, or the file would grow past
-// what the file system takes.
-inline bool NoRoomLeft(int systemError)
-{
-    return systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG;
-}
 
 // The error of a write that found no room for `path`.
 inline RuntimeError DiskFullError(const QString& path)
