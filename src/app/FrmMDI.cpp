@@ -481,10 +481,11 @@ void FrmMDI::mn_SendUsYourData_Click()
     if (!uploadOpener_)
         return;
     const QString dataPath = g.DbPath;
-    // The upload sends the closed file; a close that fails does not stop it.
+    // The upload sends the closed file, with the options of this session; a
+    // close that fails does not stop it (the options stay in memory). The
+    // windows left open keep the database object, which opens again below.
     try {
-        if (g.Db)
-            g.Db->close();
+        CloseMainDatabase();
     } catch (...) {
     }
     uploadOpener_(dataPath);

@@ -1,12 +1,11 @@
 #include "datamgmt/BackupCore.h"
 
+#include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "shell/Startup.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace vh {
 
@@ -56,7 +55,7 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
 {
     std::unique_ptr<Database> db;
     try {
-        db = Database::open(path, DatabaseConnect());
+        db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
         if (db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
             return {DatabaseCheck::CannotOpen, QStringLiteral("The file is damaged.")};
         for (const char* table : kMainTables)
@@ -70,37 +69,12 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
 
 void CopyDatabaseChecked(const QString& source, const QString& target)
 {
-    const QString temporary = target + QStringLiteral(".copying");
-    auto fail = [&](const QString& why) {
-        QFile::remove(temporary);
-        throw RuntimeError(Err::PathFileAccess, why);
-    };
-    if (!QFileInfo(source).isFile())
-        throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
-    QFile::remove(temporary);
-    QFile in(source);
-    QFile out(temporary);
-    if (!in.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
-    if (!out.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("%1 could not be written: %2").arg(temporary, out.errorString()));
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 16);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            fail(QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
-        if (out.write(chunk) != chunk.size())
-            fail(QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
-    }
-    if (!out.flush())
-        fail(QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
-    out.close();
-    in.close();
-    const DatabaseCheckResult check = CheckMainDatabaseFile(temporary);
-    if (check.status != DatabaseCheck::Ok)
-        fail(QStringLiteral("The copy of %1 is not a sound database: %2").arg(source, check.detail));
-    // rename() puts the finished copy in place in one step.
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
-        fail(QStringLiteral("Path/File access error: %1").arg(target));
+    copyFileChecked(source, target, [&source](const QString& copy) {
+        const DatabaseCheckResult check = CheckMainDatabaseFile(copy);
+        if (check.status != DatabaseCheck::Ok)
+            throw RuntimeError(Err::PathFileAccess,
+                               QStringLiteral("The copy of %1 is not a sound database: %2").arg(source, check.detail));
+    });
 }
 
 }  // namespace vh

@@ -32,13 +32,14 @@ struct DatabaseCheckResult {
     DatabaseCheck status = DatabaseCheck::Ok;
     QString detail;  // the engine's text when it would not open
 };
-// Whether a file is a main database of this program that opens and is sound.
+// Whether a file is a main database of this program that opens and is sound;
+// the file is only read.
 DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 
-// Copies a database file over `target`: the copy is written under a
-// temporary name beside the target, checked to open as a main database of
-// version 2, and only then renamed into place. On any failure the target is as
-// it was, the temporary copy is gone and a RuntimeError says why.
+// Copies a database file over `target` with copyFileChecked: the copy is
+// checked to open as a main database of version 2 before it is renamed into
+// place. On any failure the target is as it was, the temporary copy is gone
+// and a RuntimeError says why.
 void CopyDatabaseChecked(const QString& source, const QString& target);
 
 }  // namespace vh

@@ -5,9 +5,6 @@
 #include "platform/Folders.h"
 #include "shell/Startup.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace vh {
 
 using namespace transfer;
@@ -102,12 +99,15 @@ int ExportTeamFile(Database& source, const QString& dataFolder, const QString& t
 {
     const QString data = WithTrailingSlash(dataFolder);
     const QString temporary = data + ExportTemporaryFileName;
-    // Whatever happens, no filled temporary file is left for a later export.
+    // Whatever happens, no filled temporary file (or its journal, which would
+    // be played into the next one) is left for a later export; one that a
+    // killed export left goes first.
     struct RemoveTemporary {
         QString path;
-        ~RemoveTemporary() { QFile::remove(path); }
+        ~RemoveTemporary() { removeScratchFile(path); }
     } cleanup{temporary};
 
+    removeScratchFile(temporary);
     copyFileChecked(data + ExportShellFileName, temporary);
     int count = 0;
     {

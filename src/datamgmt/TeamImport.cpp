@@ -271,7 +271,8 @@ OpenedTransferFile OpenTransferFile(const QString& path)
 {
     OpenedTransferFile out;
     try {
-        out.db = Database::open(path, DatabaseConnect());
+        // Import only reads the file, which may lie on read-only media.
+        out.db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
         if (out.db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok")) {
             out.db.reset();
             return {TransferFileCheck::CannotOpen, QStringLiteral("The file is damaged."), nullptr};

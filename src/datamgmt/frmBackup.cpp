@@ -313,14 +313,17 @@ void frmBackup::backUpOrRestore()
     try {
         if (!restore)
             ClearReportTables();
-        g.Db->close();
+        // The options changed in this session go into the file before it is
+        // copied, and so hold when start-up loads them again.
+        CloseMainDatabase();
         if (!restore)
             CompactMainDatabase();
         CopyDatabaseChecked(source, target);
     } catch (...) {
         failure = std::current_exception();
     }
-    // Setup keeps the open-window flags of the windows still loaded.
+    // Setup keeps the open-window flags of the windows still loaded, and
+    // opens the database in the object they hold.
     Setup();
     if (ProgramEnding())
         return;

@@ -12,6 +12,11 @@
 #include <QStorageInfo>
 #include <QUrl>
 
+#include <cerrno>
+#include <cstring>
+#include <utility>
+#include <vector>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -98,21 +103,82 @@ QFile::Permissions fileMode(const QString& path)
     return QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
 }
 
+namespace {
+
+// The error of a failed read or write of `path`, by the system's error code:
+// a full disk, a used-up quota and a file grown past what the file system
+// takes all mean there is no room for it.
+[[noreturn]] void failFile(const QString& path, int systemError)
+{
+    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+        throw DiskFullError(path);
+    throw RuntimeError(Err::PathFileAccess,
+                       QStringLiteral("Path/File access error: %1 (%2)").arg(path, QString::fromLocal8Bit(strerror(systemError))));
+}
+
+// An open file descriptor, closed when it goes.
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Copies the bytes of `source` into a new file `target` of mode 0600.
+void copyBytes(const QString& source, const QString& target)
+{
+    Fd in{::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC)};
+    if (in.fd < 0)
+        failFile(source, errno);
+    Fd out{::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
+    if (out.fd < 0)
+        failFile(target, errno);
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const ssize_t got = ::read(in.fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            failFile(source, errno);
+        if (got == 0)
+            break;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out.fd, buffer.data() + done, size_t(got - done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put < 0)
+                failFile(target, errno);
+            done += put;
+        }
+    }
+    if (::close(std::exchange(out.fd, -1)) != 0)
+        failFile(target, errno);
+}
+
+}  // namespace
+
 void syncToDisk(const QString& path)
 {
     // A file's contents and the folder entry that names it are flushed
     // separately; both must reach the disk before a replacement counts.
     for (const QString& p : {path, QFileInfo(path).absolutePath()}) {
-        const int fd = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_CLOEXEC);
-        const bool synced = fd >= 0 && ::fsync(fd) == 0;
-        if (fd >= 0)
-            ::close(fd);
-        if (!synced)
-            throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(p));
+        Fd f{::open(QFile::encodeName(p).constData(), O_RDONLY | O_CLOEXEC)};
+        if (f.fd < 0 || ::fsync(f.fd) != 0)
+            failFile(p, errno);
     }
 }
 
-void copyFileChecked(const QString& source, const QString& target)
+QString copyingName(const QString& target) { return target + QStringLiteral(".copying"); }
+
+void removeScratchFile(const QString& path)
+{
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+void copyFileChecked(const QString& source, const QString& target, const std::function<void(const QString&)>& check)
 {
     if (!QFileInfo(source).isFile())
         throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
@@ -121,22 +187,22 @@ void copyFileChecked(const QString& source, const QString& target)
     // installation.
     const QFile::Permissions mode =
         QFileInfo(target).isFile() ? fileMode(target) : fileMode(source) | QFile::WriteOwner;
-    const QString tmp = target + QStringLiteral(".part");
-    QFile::remove(tmp);
-    const auto fail = [&] {
-        QFile::remove(tmp);
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
-    };
-    if (!QFile::copy(source, tmp) || !QFile::setPermissions(tmp, mode))
-        fail();
+    const QString tmp = copyingName(target);
+    removeScratchFile(tmp);
     try {
+        copyBytes(source, tmp);
+        if (!QFile::setPermissions(tmp, mode))
+            failFile(tmp, errno);
         syncToDisk(tmp);
-    } catch (const RuntimeError&) {
-        fail();
+        if (check)
+            check(tmp);
+        // rename() replaces the target in one step on the same file system.
+        if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
+            failFile(target, errno);
+    } catch (...) {
+        removeScratchFile(tmp);
+        throw;
     }
-    // rename() replaces the target in one step on the same file system.
-    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
-        fail();
     syncToDisk(target);
 }
 

@@ -25,11 +25,20 @@ QString programExecutableName();
 // (nfs, cifs, smb, sshfs), or whose file system cannot be told.
 bool platformPathIsLocal(const QString& path);
 
-// Copies a file over its target through a temporary name and a rename, so the
-// target is never left half written, even on power loss: the new file and its
-// folder are flushed to disk. A replaced target keeps its permissions. Throws a
-// RuntimeError on failure.
-void copyFileChecked(const QString& source, const QString& target);
+// Copies a file over its target through a temporary name (copyingName) and a
+// rename, so the target is never left half written, even on power loss: the
+// new file and its folder are flushed to disk. A replaced target keeps its
+// permissions. `check`, when given, looks at the finished copy before it
+// replaces the target and throws to refuse it. The source is only read. Throws
+// a RuntimeError on failure (DiskFullError when there is no room), and the
+// target is then as it was.
+void copyFileChecked(const QString& source, const QString& target,
+                     const std::function<void(const QString& copy)>& check = {});
+// The name under which copyFileChecked writes a copy before it renames it.
+QString copyingName(const QString& target);
+// Removes a scratch database file that a cut-off run may have left, with its
+// journal (a stale journal would be played into the next file of that name).
+void removeScratchFile(const QString& path);
 // A file's own mode (owner, group, others), to give a file that replaces it.
 QFile::Permissions fileMode(const QString& path);
 // Flushes a file and the folder that holds it to disk; throws on failure.

@@ -32,6 +32,7 @@ constexpr int Overflow = 6;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int TypeMismatch = 13;
 constexpr int FileNotFound = 53;
+constexpr int DiskFull = 61;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 constexpr int InvalidUseOfNull = 94;
@@ -49,7 +50,16 @@ constexpr int UnrecognizedFormat = 3343;
 constexpr int DataConversion = 3421;
 constexpr int DatabaseClosed = 3420;
 constexpr int DiskIo = 3043;
+constexpr int InUse = 3008;
 constexpr int Generic = 3000;
 }  // namespace Err
+
+// The error of a write that found no room for `path`.
+inline RuntimeError DiskFullError(const QString& path)
+{
+    return RuntimeError(Err::DiskFull, QStringLiteral("The disk is full: there is no room left on it for %1. Make room "
+                                                      "on the disk, then try again.")
+                                           .arg(path));
+}
 
 }  // namespace vh

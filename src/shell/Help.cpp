@@ -6,6 +6,7 @@
 #include "shell/Globals.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QShortcut>
 #include <QWidget>
 #include <QFileInfo>
@@ -45,7 +46,12 @@ void ShowHelpTopic(const QString& topic)
     QString path = g.HelpFilePath;
     if (IsLocalPath(path)) {
         QCoreApplication::processEvents();
-        platformOpenUrl(HelpTopicPage(topic));
+        const QString page = HelpTopicPage(topic);
+        if (!platformOpenUrl(page))
+            MsgBox(QStringLiteral("Unable to display the help page ") + QDir::toNativeSeparators(page) +
+                       QStringLiteral(".  No web browser could be started to show it; install one, or open the page "
+                                      "in a web browser yourself."),
+                   vbOKOnly, QStringLiteral("Help Error"));
         return;
     }
     MsgBox(QStringLiteral("Unable to display help.  This is because the program is installed to a network folder and "

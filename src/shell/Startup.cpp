@@ -70,10 +70,16 @@ bool claimDataFolder(const QString& folder)
     return false;
 }
 
-// Temporary files of a compaction or copy that was cut off.
+// Temporary files of a compaction, back-up, restore or export that was cut
+// off. The database's own journal is never among them: the next open plays
+// it back.
 void removeLeftovers(const QString& folder)
 {
-    for (const char* name : {"murqn.compact", "murqn.mdb.part", "murqn.bak.part", "murqn.bak2.part"})
+    for (const char* name : {"murqn.compact", "MURQNTemp.mdb"})
+        removeScratchFile(folder + QLatin1String(name));
+    for (const char* name : {"murqn.mdb", "MURQNTemp.mdb", "backup/murqn.mdb"})
+        removeScratchFile(copyingName(folder + QLatin1String(name)));
+    for (const char* name : {"murqn.mdb.part", "murqn.bak.part", "murqn.bak2.part"})
         QFile::remove(folder + QLatin1String(name));
 }
 
@@ -86,6 +92,10 @@ void explainUnopenedDatabase(const RuntimeError& e)
     if (e.number() == Err::NotUpdatable) {
         text += QStringLiteral("The file is read-only, so nothing could be saved in it. Give your user account the "
                                "right to change it, then start Velloran for Hockey again.");
+    } else if (e.number() == Err::InUse) {
+        // The file is sound; replacing it would lose the newest data.
+        text += QStringLiteral("Another program is using the file. Close that program, then start Velloran for "
+                               "Hockey again.");
     } else {
         if (e.number() == Err::InvalidPassword)
             text += QStringLiteral("The file is not a database of Velloran for Hockey (its password does not match).");
@@ -119,13 +129,33 @@ QString DatabaseConnect() { return QLatin1String(kConnectPrefix) + QLatin1String
 void OpenMainDatabase()
 {
     g.DbPath = g.DataFolder + QStringLiteral("murqn.mdb");
-    g.Db.reset();
-    auto db = Database::open(g.DbPath, DatabaseConnect());
+    // Windows and procedures hold the one database object while the file is
+    // closed and opened again (back-up, restore, upload): it is reopened in
+    // place, never replaced.
+    if (g.Db)
+        g.Db->reopen(g.DbPath, DatabaseConnect());
+    else
+        g.Db = Database::open(g.DbPath, DatabaseConnect());
     // A file cut short or damaged inside opens all the same; find out now
     // rather than at the first save.
-    if (db->scalar(QStringLiteral("PRAGMA quick_check(1)")).toString() != QLatin1String("ok"))
+    if (g.Db->scalar(QStringLiteral("PRAGMA quick_check(1)")).toString() != QLatin1String("ok")) {
+        g.Db->close();
         throw RuntimeError(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(g.DbPath));
-    g.Db = std::move(db);
+    }
+}
+
+void CloseMainDatabase()
+{
+    std::exception_ptr failure;
+    try {
+        SaveOptions();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    if (g.Db)
+        g.Db->close();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void ClearRptPlayer() { clearTable("RptPlayer"); }
@@ -157,7 +187,7 @@ void CompactMainDatabase()
 
     // Compact into a new file, give it the live file's permissions, flush it
     // and prove it opens before anything is replaced.
-    QFile::remove(fresh);
+    removeScratchFile(fresh);
     try {
         Database::compact(mdb, fresh, DatabaseConnect());
         if (!QFile::setPermissions(fresh, mode))
@@ -165,7 +195,7 @@ void CompactMainDatabase()
         syncToDisk(fresh);
         Database::open(fresh, DatabaseConnect())->close();
     } catch (...) {
-        QFile::remove(fresh);
+        removeScratchFile(fresh);
         throw;
     }
     // The previous compacted copy becomes the older one. Each step is a rename

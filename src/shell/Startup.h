@@ -13,8 +13,13 @@ struct Globals;
 
 // The connect string of the program's databases, built when needed.
 QString DatabaseConnect();
-// Opens a database file of the program with its password.
+// Opens murqn.mdb of the data folder as the database, in the database object
+// already there when there is one; a damaged file is refused.
 void OpenMainDatabase();
+// Writes the options back and closes the database, before the file is copied
+// or sent; the database is closed even when the options could not be written
+// (that error is thrown afterwards).
+void CloseMainDatabase();
 
 // Finds the folders, claims the data folder (one copy of the program at a
 // time), makes sure the database exists, compacts it every eighth start, opens

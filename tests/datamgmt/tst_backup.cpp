@@ -2,8 +2,12 @@
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TransferTestData.h"
 #include "datamgmt/frmBackup.h"
+#include "games/GameTestData.h"
+#include "games/PlayerScreenLink.h"
 #include "platform/FileLists.h"
+#include "platform/Folders.h"
 #include "app/FrmMDI.h"
+#include "reports/frmRosterRpt.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 
@@ -128,9 +132,13 @@ private slots:
         const QString target = folder(QStringLiteral("copy")) + QStringLiteral("/murqn.mdb");
         addTransferTeam(*newProgramDatabase(target), 1, QStringLiteral("Earlier Back-up"), {});
         const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
-        {
-            FileSizeLimit limit(8192);
-            QVERIFY_THROWS_EXCEPTION(RuntimeError, CopyDatabaseChecked(live, target));
+        try {
+            FileSizeLimit limit(8192);  // the disk fills up
+            CopyDatabaseChecked(live, target);
+            QFAIL("the copy did not fail");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number(), Err::DiskFull);
+            QVERIFY(e.description().startsWith(QStringLiteral("The disk is full")));
         }
         QCOMPARE(QDir(folder(QStringLiteral("copy"))).entryList(QDir::Files), QStringList{QStringLiteral("murqn.mdb")});
         QCOMPARE(Database::open(target, DatabaseConnect())->scalar(QStringLiteral("select LongTeamName from Teams")).toString(),
@@ -143,6 +151,40 @@ private slots:
 
         CopyDatabaseChecked(live, target);
         QCOMPARE(Database::open(target, DatabaseConnect())->scalar(QStringLiteral("select count(*) from Teams")).toInt(), 0);
+    }
+
+    void restoreAndImportReadFromReadOnlyMedia()
+    {
+        // A back-up and a transfer file on a write-protected medium.
+        const QString cd = env->root() + QStringLiteral("/cd");
+        QDir().mkpath(cd);
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
+        CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), cd + QStringLiteral("/murqn.mdb"));
+        ExportTeamFile(Db(), g.DataFolder, cd + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
+        Db().execute(QStringLiteral("delete from Teams"));
+        const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        for (const char* file : {"/murqn.mdb", "/hawks.mdb"})
+            QFile::setPermissions(cd + QLatin1String(file), readOnly);
+        QFile::setPermissions(cd, readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+        // The data folder is the ordinary user's own.
+        QFile::setPermissions(g.DataFolder, QFile::Permissions(0x7777));
+        QFile::setPermissions(g.DataFolder + QStringLiteral("murqn.mdb"), QFile::Permissions(0x6666));
+        AsOrdinaryUser user(*env);
+
+        frmBackup* f = open("R");
+        dir(f)->setPath(cd);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        f = open("I");
+        dir(f)->setPath(cd);
+        files(f)->setCurrentItem(files(f)->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
+        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
     }
 
     // ------------------------------------------------------------ the dialog
@@ -209,6 +251,12 @@ private slots:
     void aBackUpComesBackByRestore()
     {
         addTeam(1, QStringLiteral("Kept"));
+        // A private database, and options changed in this session only.
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const auto privateMode = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(live, privateMode));
+        g.MinutesPerGameOption = 45;
+        g.OTLossPointsOption = 1;
         frmBackup* f = open("B");
         env->expectMsgBox(QStringLiteral("Database successfully backed up!"), vbOK, QStringLiteral("Back Up Complete"));
         ok(f);
@@ -218,6 +266,12 @@ private slots:
         QCOMPARE(g.FormOpen[FormNo::SelectTeam], True);
         const QString copy = backupFolder() + QStringLiteral("/murqn.mdb");
         QCOMPARE(CheckMainDatabaseFile(copy).status, DatabaseCheck::Ok);
+        QCOMPARE(fileMode(copy), privateMode);
+        QCOMPARE(g.MinutesPerGameOption, int16_t(45));
+        QCOMPARE(Database::open(copy, DatabaseConnect())
+                     ->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 19"))
+                     .toInt(),
+                 45);
 
         // The second back-up asks before it replaces the first; No keeps it.
         addTeam(2, QStringLiteral("Added Later"));
@@ -245,6 +299,9 @@ private slots:
         QCOMPARE(g.CurrentTeam, int16_t(0));
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Kept")});
         QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+        QCOMPARE(fileMode(live), privateMode);
+        QCOMPARE(g.MinutesPerGameOption, int16_t(45));
+        QCOMPARE(g.OTLossPointsOption, int16_t(1));
     }
 
     void aRestoreRefusesWhatCannotReplaceTheDatabase()
@@ -315,6 +372,66 @@ private slots:
         f->cmdCancel_Click();
     }
 
+    // Every command that closes and opens the database again, run while an
+    // entry screen, a report and the team list stay open: they keep working.
+    void windowsLeftOpenOutliveAReopenedDatabase_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"upload", "B", "R", "I"})
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+    void windowsLeftOpenOutliveAReopenedDatabase()
+    {
+        QFETCH(QString, command);
+        seed::addTeam(1, QStringLiteral("Ice Hawks"), QStringLiteral("Hawks"));
+        seed::addPerson(1, QStringLiteral("Sean"), QStringLiteral("Ek"));
+        seed::addRoster(1, 1);
+        addStoredGame(1, 1, 1, 0, 0, 0, 0);
+        reloadTeams();
+        selectAllTeams();
+        const QString copies = folder(QStringLiteral("copies"));
+        CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), copies + QStringLiteral("/murqn.mdb"));
+        ExportTeamFile(Db(), g.DataFolder, copies + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
+        FrmMDI frame;
+        g.Frame = &frame;
+        g.CurrentTeam = 1;
+        g.GameRec.gameNumber = 1;
+        ShowPlayerScreen();
+        frmPScreen* entry = Loaded<frmPScreen>();
+        g.ReportCode = "T";
+        QVERIFY(Load<frmRosterRpt>());
+        const QStringList before = statisticsRows(Db());
+
+        if (command == QLatin1String("upload")) {
+            frame.setUploadOpener([](const QString&) {});  // the user cancels
+            frame.mn_SendUsYourData_Click();
+        } else {
+            g.BackupMode = command;
+            frmBackup* f = Load<frmBackup>();
+            dir(f)->setPath(command == QLatin1String("B") ? backupFolder() : copies);
+            if (command == QLatin1String("R"))
+                env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+            if (command == QLatin1String("I")) {
+                files(f)->setCurrentItem(files(f)->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
+                env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbNo);
+            }
+            env->expectMsgBox(QStringLiteral("success"));
+            ok(f);
+            QCOMPARE(env->pendingExpectations(), 0);
+        }
+        int shots = 0;  // the box of shots on goal
+        while (g.PlayerInputOrder[shots + 1] != 4)
+            ++shots;
+        entry->txtCat[size_t(shots)]->setFocus();
+        entry->cmdPlus_Click();
+        entry->cmdOK_Click();
+        QVERIFY(statisticsRows(Db()) != before);
+        Unload<frmRosterRpt>();
+        Unload<frmGameMenu>();
+        flushDeletes();
+        g.Frame = nullptr;
+    }
+
     void teamsTravelFromOneProgramFolderToAnother()
     {
         const QString transfer = folder(QStringLiteral("transfer"));
@@ -357,9 +474,11 @@ private slots:
                                          "Hit\rCurrent category name: H1 \r"),
                           vbYes, QStringLiteral("Change Name Your Own Non-Goalie Category"));
         env->expectMsgBox(QStringLiteral("2 database team(s) successfully imported!"), vbOK, QStringLiteral("Import Complete"));
+        g.MinutesPerGameOption = 45;
         ok(f);
         flushDeletes();
         QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(g.MinutesPerGameOption, int16_t(45));
         QVERIFY(!Loaded<frmBackup>());
         QCOMPARE(listedTeams(), (QStringList{QStringLiteral("Blue Liners"), QStringLiteral("Home Team"),
                                              QStringLiteral("Ice Hawks")}));

@@ -119,6 +119,10 @@ private slots:
         QCOMPARE(errorNumberOf([&] { rs.setValue(QStringLiteral("Nope"), 1); }), Err::ItemNotFound);
         rs.cancelUpdate();
         QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 0);
+        // Nor does a disk without room: the error says so.
+        db_->execute(QStringLiteral("PRAGMA max_page_count = ") + db_->scalar(QStringLiteral("PRAGMA page_count")).toString());
+        QCOMPARE(errorNumberOf([&] { db_->execute(QStringLiteral("insert into T (Memo) values (?)"), {QString(90000, 'm')}); }),
+                 Err::DiskFull);
     }
 
     void editAndDeleteThroughASelect()
@@ -230,10 +234,17 @@ private slots:
     {
         addRow(1, QStringLiteral("a"));
         Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        Statement st = db_->prepare(QStringLiteral("insert into T (Num) values (?)"));
         db_->close();
         QCOMPARE(errorNumberOf([&] { rs.moveNext(); }), 3420);
         QCOMPARE(errorNumberOf([&] { db_->openRecordset(QStringLiteral("T")); }), Err::ObjectNotSet);
-        db_ = Database::open(path_, kConnect);
+        // Opened again in place: whoever holds the object goes on, what was
+        // opened on the closed file does not.
+        db_->reopen(path_, kConnect);
+        QCOMPARE(errorNumberOf([&] { st.run({2}); }), 3420);
+        QCOMPARE(errorNumberOf([&] { rs.moveFirst(); }), 3420);
+        addRow(2, QStringLiteral("b"));
+        QCOMPARE(db_->scalar(QStringLiteral("select count(*) from T")).toInt(), 2);
         QCOMPARE(errorNumberOf([&] { db_->openRecordset(QStringLiteral("NoSuchTable")); }), Err::TableNotFound);
     }
 

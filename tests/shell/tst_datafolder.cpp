@@ -203,6 +203,10 @@ private slots:
         ShowHelpTopic(QStringLiteral("abc"));  // topic 0 has no page: the contents open
         QCOMPARE(opened().last(), g.HelpFilePath + QStringLiteral("index.html"));
         QVERIFY(QFileInfo::exists(opened().last()));
+        setUrlOpener([](const QString&) { return false; });  // no browser
+        env->expectMsgBox(g.HelpFilePath + QStringLiteral("2380.html"), vbOK, QStringLiteral("Help Error"));
+        ShowHelpTopic(QStringLiteral("2380"));
+        QCOMPARE(env->pendingExpectations(), 0);
     }
 
     void helpFromANetworkFolder()

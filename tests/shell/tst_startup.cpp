@@ -189,8 +189,11 @@ private slots:
             ->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
         const auto privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
         QVERIFY(QFile::setPermissions(mdb(*env), privateMode));
-        // What a copy cut off at the last start left behind.
-        for (const char* leftover : {"/murqn.compact", "/murqn.mdb.part"}) {
+        // What a compaction, restore, back-up or export cut off at the last
+        // start left behind.
+        QDir().mkpath(env->programDataDir() + QStringLiteral("/backup"));
+        for (const char* leftover : {"/murqn.compact", "/murqn.compact-journal", "/murqn.mdb.copying", "/murqn.mdb.part",
+                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal"}) {
             QFile f(env->programDataDir() + QLatin1String(leftover));
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("half");
@@ -202,6 +205,7 @@ private slots:
         const QStringList left = QDir(env->programDataDir()).entryList(QDir::Files);
         QCOMPARE(left, QStringList({QStringLiteral("Export.mdb"), QStringLiteral("murqn.bak"), QStringLiteral("murqn.mdb"),
                                     QStringLiteral("qn20db.shell")}));
+        QVERIFY(QDir(env->programDataDir() + QStringLiteral("/backup")).isEmpty());
     }
 
     void missingDatabaseAndShellEndsWithReinstallMessage()
@@ -389,16 +393,26 @@ private slots:
     void unusableDatabaseGivesOneMessageAndEnds_data()
     {
         QTest::addColumn<int>("fault");
-        QTest::newRow("another password") << 0;
-        QTest::newRow("damaged") << 1;
-        QTest::newRow("another program's") << 2;
-        QTest::newRow("cut short") << 3;
-        QTest::newRow("empty") << 4;
+        QTest::addColumn<QString>("advice");
+        const QString copyBak = QStringLiteral("copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb");
+        QTest::newRow("another password") << 0 << copyBak;
+        QTest::newRow("damaged") << 1 << copyBak;
+        QTest::newRow("another program's") << 2 << copyBak;
+        QTest::newRow("cut short") << 3 << copyBak;
+        QTest::newRow("empty") << 4 << copyBak;
+        // A sound file: copying an older one over it would lose data.
+        QTest::newRow("held by another program") << 5 << QStringLiteral("Close that program");
     }
     void unusableDatabaseGivesOneMessageAndEnds()
     {
         QFETCH(int, fault);
-        if (fault == 0) {
+        QFETCH(QString, advice);
+        sqlite3* holder = nullptr;
+        if (fault == 5) {
+            QFile::copy(TestEnv::shippedShell(), mdb(*env));
+            sqlite3_open(QFile::encodeName(mdb(*env)).constData(), &holder);
+            sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        } else if (fault == 0) {
             Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
         } else if (fault == 2) {
             sqlite3* other = nullptr;
@@ -420,11 +434,12 @@ private slots:
         }
         env->acceptAnyMsgBox(vbYes);
         env->runSetup();
+        sqlite3_close(holder);
         // Exactly one box: which file, what is wrong, and what to do.
         endedAfterOneBox(QStringLiteral("Database Not Opened"), mdb(*env));
         const QString text = env->shownMessages().value(0).text;
-        QVERIFY(text.contains(QStringLiteral("copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb")));
-        QVERIFY(text.contains(QStringLiteral("restore the database from a back-up")));
+        QVERIFY(text.contains(advice));
+        QCOMPARE(text.contains(QStringLiteral("restore the database from a back-up")), fault != 5);
         QVERIFY(!g.Db || !g.Db->isOpen());
     }
 

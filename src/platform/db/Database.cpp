@@ -211,12 +211,14 @@ void Database::raise(int rc, const QString& context) const
     const int primary = rc & 0xff;
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
         fail(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path_));
-    if (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN)
+    if (primary == SQLITE_FULL)
+        throw DiskFullError(path_);
+    if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
         fail(Err::DiskIo, QStringLiteral("Disk or network error. (%1)").arg(msg));
     if (primary == SQLITE_READONLY)
         fail(Err::NotUpdatable, QStringLiteral("Cannot update. Database or object is read-only."));
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        fail(3008, QStringLiteral("The database file is already in use by another program."));
+        fail(Err::InUse, QStringLiteral("The database file is already in use by another program."));
     if (msg.startsWith(QLatin1String("no such table"))) {
         QString table = msg.mid(msg.indexOf(QLatin1Char(':')) + 1).trimmed();
         fail(Err::TableNotFound,
@@ -231,48 +233,68 @@ void Database::raise(int rc, const QString& context) const
     fail(Err::Generic, msg);
 }
 
-std::unique_ptr<Database> Database::open(const QString& path, const QString& connect)
+std::unique_ptr<Database> Database::open(const QString& path, const QString& connect, Access access)
+{
+    std::unique_ptr<Database> db(new Database);
+    db->openFile(path, connect, access);
+    return db;
+}
+
+void Database::reopen(const QString& path, const QString& connect, Access access)
+{
+    close();
+    openFile(path, connect, access);
+}
+
+void Database::openFile(const QString& path, const QString& connect, Access access)
 {
     if (!QFileInfo(path).isFile())
         fail(Err::CannotFindFile, QStringLiteral("Could not find file '%1'.").arg(path));
-    std::unique_ptr<Database> db(new Database);
-    db->path_ = path;
+    path_ = path;
     const QByteArray p = QFile::encodeName(path);
-    int rc = sqlite3_open_v2(p.constData(), &db->db_, SQLITE_OPEN_READWRITE, nullptr);
+    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    int rc = sqlite3_open_v2(p.constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
-        sqlite3_close(db->db_);
-        db->db_ = nullptr;
+        sqlite3_close(db_);
+        db_ = nullptr;
         fail(Err::CannotFindFile, QStringLiteral("Could not open file '%1'.").arg(path));
     }
-    sqlite3_busy_timeout(db->db_, 2000);
-    if (sqlite3_db_readonly(db->db_, "main") == 1) {
-        db->close();
+    sqlite3_busy_timeout(db_, 2000);
+    if (access == Access::ReadWrite && sqlite3_db_readonly(db_, "main") == 1) {
+        close();
         fail(Err::NotUpdatable,
              QStringLiteral("The database '%1' is read-only and cannot be opened for changes.").arg(path));
     }
     // Reading the password row also proves the file is a database of ours.
     QString stored;
     bool found = false;
-    {
+    try {
         Stmt s;
-        rc = sqlite3_prepare_v2(db->db_, "SELECT Password FROM _DbInfo", -1, &s.st, nullptr);
-        if (rc == SQLITE_OK && sqlite3_step(s.st) == SQLITE_ROW) {
-            stored = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0)));
-            found = true;
-        } else if (rc != SQLITE_OK && (rc & 0xff) != SQLITE_ERROR) {
-            db->raise(rc);
+        rc = sqlite3_prepare_v2(db_, "SELECT Password FROM _DbInfo", -1, &s.st, nullptr);
+        if (rc == SQLITE_OK) {
+            rc = sqlite3_step(s.st);
+            if (rc == SQLITE_ROW) {
+                stored = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0)));
+                found = true;
+            }
         }
+        // A file held by another program, or a disk that fails, is no
+        // damaged file: say what happened.
+        if (!found && rc != SQLITE_DONE && (rc & 0xff) != SQLITE_ERROR)
+            raise(rc);
+    } catch (...) {
+        close();
+        throw;
     }
     if (!found) {
-        db->close();
+        close();
         fail(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path));
     }
     if (stored != hashPassword(passwordOf(connect))) {
-        db->close();
+        close();
         fail(Err::InvalidPassword, QStringLiteral("Not a valid password."));
     }
-    db->execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
-    return db;
+    execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
 }
 
 void Database::create(const QString& path, const QString& connect, const QString& schemaSql)
@@ -531,9 +553,9 @@ Statement& Statement::operator=(Statement&& o) noexcept
 
 Statement::~Statement()
 {
-    // A statement outliving its database was already finalised by the close.
-    if (stmt_ && !alive_.expired() && *alive_.lock())
-        sqlite3_finalize(stmt_);
+    // A statement that outlived its file's close keeps the closed connection
+    // waiting; finalising it lets the connection go.
+    sqlite3_finalize(stmt_);
 }
 
 void Statement::bindAll(const QVariantList& params)

@@ -55,9 +55,17 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens an existing file, not exclusive and not read-only. The connect
-    // string ";PWD=..." must carry the password the file was made with.
-    static std::unique_ptr<Database> open(const QString& path, const QString& connect = {});
+    // How a file is opened: for changes, or only to read it (a back-up or a
+    // transfer file on a CD or a write-protected stick).
+    enum class Access { ReadWrite, ReadOnly };
+    // Opens an existing file, not exclusive. The connect string ";PWD=..."
+    // must carry the password the file was made with.
+    static std::unique_ptr<Database> open(const QString& path, const QString& connect = {},
+                                          Access access = Access::ReadWrite);
+    // Closes the file and opens `path` in this same object, so that every
+    // window and procedure holding it goes on with the file opened now. Row
+    // sets and statements of the closed file fail cleanly from then on.
+    void reopen(const QString& path, const QString& connect, Access access = Access::ReadWrite);
     // Makes a new file from a schema text and gives it the connect string's
     // password; used to build the shipped empty databases.
     static void create(const QString& path, const QString& connect, const QString& schemaSql);
@@ -105,6 +113,7 @@ public:
 
 private:
     Database() = default;
+    void openFile(const QString& path, const QString& connect, Access access);
     friend class Recordset;
     friend class Statement;
     sqlite3* db_ = nullptr;
