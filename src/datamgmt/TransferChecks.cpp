@@ -79,7 +79,8 @@ QString StartupProblem(const QString& path)
 {
     std::unique_ptr<Database> db;
     try {
-        db = Database::open(path, DatabaseConnect());
+        // Restore only reads its source, which may sit on read-only media.
+        db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
     } catch (const RuntimeError& e) {
         return e.description();
     }
