@@ -4,6 +4,7 @@
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Startup.h"
+#include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -21,15 +22,10 @@ namespace {
 // A frame stand-in that records what start-up does to the toolbar.
 struct FakeFrame : IFrame {
     bool toolbarVisible = true;
-    bool updateGamesEnabled = true;
     QWidget* frameWidget() override { return nullptr; }
     QMdiArea* mdiArea() override { return nullptr; }
     void setToolbarVisible(bool v) override { toolbarVisible = v; }
-    void setToolbarButtonEnabled(const QString& key, bool e) override
-    {
-        if (key == QLatin1String("UpdateGames"))
-            updateGamesEnabled = e;
-    }
+    void setToolbarButtonEnabled(const QString&, bool) override {}
 };
 
 QString mdb(const TestEnv& env) { return env.programDataDir() + QStringLiteral("/murqn.mdb"); }
@@ -56,6 +52,19 @@ void startAndStop(TestEnv& env)
 class TstStartup : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
+
+    // The shipped database as the program's own, changed by `sql`.
+    void shippedDatabase(const QStringList& sql = {})
+    {
+        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        for (const QString& statement : sql)
+            Database::open(mdb(*env), DatabaseConnect())->execute(statement);
+    }
+    void setCounter(int n)
+    {
+        Database::open(mdb(*env), DatabaseConnect())
+            ->execute(QStringLiteral("update CompactCount set CompactCounter = ?"), {n});
+    }
 
     // The start-up as an ordinary user, every box answered OK.
     void runSetupAsOrdinaryUser()
@@ -87,13 +96,9 @@ private slots:
         QVERIFY(QFileInfo::exists(mdb(*env)));
         QCOMPARE(g.DataFolder, env->programDataDir() + QStringLiteral("/"));
         QCOMPARE(g.ProgramFolder, env->programDir() + QStringLiteral("/"));
-        QCOMPARE(g.MsgStyleYesNo, int16_t(292));
-        QCOMPARE(g.MsgStyleWarn, int16_t(48));
-        QCOMPARE(g.MsgStyleConfirm, int16_t(305));
         QCOMPARE(g.PeriodsOption, int16_t(3));
         QCOMPARE(g.MinutesPerGameOption, int16_t(60));
         QCOMPARE(g.RegWinPointsOption, int16_t(2));
-        QCOMPARE(g.FormOpen.size(), 19);
         QCOMPARE(g.NumberGameTypes, int16_t(1));
         QCOMPARE(g.GameTypeDescriptions[1].str(), FixedText(QStringLiteral("No Game Type"), 25));
         QCOMPARE(g.GameTypeNumbers[1], int16_t(0));
@@ -106,23 +111,23 @@ private slots:
         QCOMPARE(storedCounter(*env), 1);
     }
 
+    // The counter is set where a run of starts would leave it.
     void compactsOnTheNinthStartThenEveryEighth()
     {
         const QString bak = env->programDataDir() + QStringLiteral("/murqn.bak");
         const QString bak2 = env->programDataDir() + QStringLiteral("/murqn.bak2");
-        for (int start = 1; start <= 8; ++start) {
-            startAndStop(*env);
-            QCOMPARE(storedCounter(*env), start);
-        }
+        startAndStop(*env);
+        startAndStop(*env);
+        QCOMPARE(storedCounter(*env), 2);
+        setCounter(7);
+        startAndStop(*env);  // eighth start
+        QCOMPARE(storedCounter(*env), 8);
         QVERIFY(!QFileInfo::exists(bak));
         startAndStop(*env);  // ninth start
         QCOMPARE(storedCounter(*env), 1);
         QVERIFY(QFileInfo::exists(bak));
         QVERIFY(!QFileInfo::exists(bak2));  // the first compaction has no older copy
-        for (int start = 10; start <= 16; ++start)
-            startAndStop(*env);
-        QCOMPARE(storedCounter(*env), 8);
-        QVERIFY(!QFileInfo::exists(bak2));
+        setCounter(8);
         startAndStop(*env);  // 17th start
         QCOMPARE(storedCounter(*env), 1);
         QVERIFY(QFileInfo::exists(bak2));
@@ -131,31 +136,12 @@ private slots:
             QVERIFY(Database::open(f, DatabaseConnect()) != nullptr);
     }
 
-    void compactionEmptiesReportTablesAndKeepsData()
-    {
-        startAndStop(*env);
-        {
-            auto db = Database::open(mdb(*env), DatabaseConnect());
-            db->execute(QStringLiteral("update CompactCount set CompactCounter = 50"));
-            db->execute(QStringLiteral("insert into RptRoster (SortKey, Text) values (1, 'line')"));
-            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
-        }
-        startAndStop(*env);
-        auto db = Database::open(mdb(*env), DatabaseConnect());
-        QCOMPARE(db->scalar(QStringLiteral("select CompactCounter from CompactCount")).toInt(), 1);
-        QCOMPARE(db->scalar(QStringLiteral("select count(*) from RptRoster")).toInt(), 0);
-        QCOMPARE(db->scalar(QStringLiteral("select LongTeamName from Teams")).toString(), QStringLiteral("Oaks"));
-        QVERIFY(!QFileInfo::exists(env->programDataDir() + QStringLiteral("/murqn.compact")));
-    }
-
     void failedCompactionLeavesTheLiveFileAloneAndRunsAgain()
     {
         startAndStop(*env);
-        {
-            auto db = Database::open(mdb(*env), DatabaseConnect());
-            db->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
-            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
-        }
+        setCounter(8);
+        Database::open(mdb(*env), DatabaseConnect())
+            ->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
         // A folder in the way of the compacted copy makes the compaction fail.
         const QString obstacle = env->programDataDir() + QStringLiteral("/murqn.bak");
         QVERIFY(QDir().mkpath(obstacle + QStringLiteral("/x")));
@@ -182,24 +168,28 @@ private slots:
         QVERIFY(QFileInfo(obstacle).isFile());
     }
 
-    void compactionKeepsPermissionsAndLeavesNoTemporaryFiles()
+    void compactionKeepsDataAndModeAndLeavesNoTemporaryFiles()
     {
         startAndStop(*env);
-        Database::open(mdb(*env), DatabaseConnect())
-            ->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
+        setCounter(50);
+        {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("insert into RptRoster (SortKey, Text) values (1, 'line')"));
+            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, 'Oaks')"));
+        }
         const auto privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
         QVERIFY(QFile::setPermissions(mdb(*env), privateMode));
         // What a compaction, restore, back-up or export cut off at the last
         // start left behind.
         QDir().mkpath(env->programDataDir() + QStringLiteral("/backup"));
         for (const char* leftover : {"/murqn.compact", "/murqn.compact-journal", "/murqn.mdb.copying", "/murqn.mdb.part",
-                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal"}) {
-            QFile f(env->programDataDir() + QLatin1String(leftover));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("half");
-        }
+                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal"})
+            test::writeBytes(env->programDataDir() + QLatin1String(leftover), "half");
         startAndStop(*env);
         QCOMPARE(storedCounter(*env), 1);
+        auto db = Database::open(mdb(*env), DatabaseConnect());
+        QCOMPARE(db->scalar(QStringLiteral("select count(*) from RptRoster")).toInt(), 0);
+        QCOMPARE(db->scalar(QStringLiteral("select LongTeamName from Teams")).toString(), QStringLiteral("Oaks"));
         QCOMPARE(QFileInfo(mdb(*env)).permissions(), privateMode);
         QCOMPARE(QFileInfo(env->programDataDir() + QStringLiteral("/murqn.bak")).permissions(), privateMode);
         const QStringList left = QDir(env->programDataDir()).entryList(QDir::Files);
@@ -221,12 +211,8 @@ private slots:
 
     void optionsRoundTripAndUnknownRowsStay()
     {
-        {
-            QFile::copy(TestEnv::shippedShell(), mdb(*env));
-            auto db = Database::open(mdb(*env), DatabaseConnect());
-            db->execute(QStringLiteral("insert into NumberOptions (OptionNumber, Option) values (20, 77)"));
-            db->execute(QStringLiteral("delete from NumberOptions where OptionNumber = 17"));
-        }
+        shippedDatabase({"insert into NumberOptions (OptionNumber, Option) values (20, 77)",
+                         "delete from NumberOptions where OptionNumber = 17"});
         env->runSetup();
         QCOMPARE(g.ShowPlayerSecondsOption, int16_t(0));  // no row: keeps 0
         g.PeriodsOption = 4;
@@ -246,8 +232,7 @@ private slots:
 
     void emptyOptionsTableLeavesOptionsZero()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        Database::open(mdb(*env), DatabaseConnect())->execute(QStringLiteral("delete from NumberOptions"));
+        shippedDatabase({"delete from NumberOptions"});
         env->runSetup();
         for (int n = 1; n <= 19; ++n)
             QCOMPARE(g.option(n), int16_t(0));
@@ -255,9 +240,7 @@ private slots:
 
     void unreadableOptionsAreNotOverwrittenAtExit()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        Database::open(mdb(*env), DatabaseConnect())
-            ->execute(QStringLiteral("update NumberOptions set Option = Null where OptionNumber = 10"));
+        shippedDatabase({"update NumberOptions set Option = Null where OptionNumber = 10"});
         env->expectMsgBox(QStringLiteral("Invalid use of Null"), vbYes, QStringLiteral("Error Handler"));
         env->runSetup();
         SaveOptionsAndCloseDatabase();
@@ -272,7 +255,6 @@ private slots:
         g.Frame = &frame;
         env->runSetup();
         QVERIFY(frame.toolbarVisible);
-        QVERIFY(!frame.updateGamesEnabled);
         Db().execute(QStringLiteral("update NumberOptions set Option = 0 where OptionNumber = 3"));
         g.Db->close();
         resetGlobals();
@@ -285,13 +267,9 @@ private slots:
 
     void defaultCategoryRowsOnlyWhenAKindHasNone()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        {
-            auto db = Database::open(mdb(*env), DatabaseConnect());
-            // Rows out of range (a database edited elsewhere) are passed over.
-            db->execute(QStringLiteral("insert into InputOrder (CategoryType, OrderNumber, CategoryNumber) values ('H', "
-                                       "2, 5), ('H', 40, 6), ('H', 0, 7), ('H', null, 8), ('H', 3, 99), ('H', 70000, 4)"));
-        }
+        // Rows out of range (a database edited elsewhere) are passed over.
+        shippedDatabase({"insert into InputOrder (CategoryType, OrderNumber, CategoryNumber) values ('H', 2, 5), "
+                         "('H', 40, 6), ('H', 0, 7), ('H', null, 8), ('H', 3, 99), ('H', 70000, 4)"});
         env->runSetup();
         Database& db = Db();
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 20);
@@ -310,6 +288,16 @@ private slots:
         QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("H1 "));
         QCOMPARE(g.GoalieCatAbbrev[50].str(), QStringLiteral("G5 "));
 
+        // Named rows of both kinds: none added, the names are the abbreviations.
+        db.execute(QStringLiteral("delete from NameYourOwnCats"));
+        db.execute(QStringLiteral("insert into NameYourOwnCats values ('H', 1, 'Blk'), ('H', 2, 'Hit'), ('G', 1, 'Q')"));
+        g.Db->close();
+        resetGlobals();
+        env->runSetup();
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 3);
+        QCOMPARE(g.PlayerCatAbbrev[47].str(), QStringLiteral("Hit"));
+        QCOMPARE(g.GoalieCatAbbrev[46].str(), QStringLiteral("Q  "));
+
         // A fresh database gets the full player layout of 24 rows.
         g.Db->close();
         resetGlobals();
@@ -320,43 +308,13 @@ private slots:
         QCOMPARE(g.PlayerInputOrder[19], int16_t(43));
     }
 
-    void abbreviationTables()
-    {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        {
-            auto db = Database::open(mdb(*env), DatabaseConnect());
-            db->execute(QStringLiteral("insert into NameYourOwnCats values ('H', 1, 'Blk'), ('H', 2, 'Hit'), "
-                                       "('G', 1, 'Q'), ('H', 6, 'Zzz')"));
-        }
-        env->runSetup();
-        QCOMPARE(g.PlayerCatAbbrev[5].str(), QStringLiteral("G  "));
-        QCOMPARE(g.GoalieCatAbbrev[19].str(), QStringLiteral("G  "));
-        QCOMPARE(g.GoalieCatAbbrev[5].str(), QStringLiteral("L  "));
-        QCOMPARE(g.PlayerCatAbbrev[30].str(), QString());
-        QCOMPARE(g.GoalieCatAbbrev[40].str(), QString());
-        QCOMPARE(g.PlayerCatAbbrev[14].str(), QStringLiteral("Sh%"));
-        QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("Blk"));
-        QCOMPARE(g.PlayerCatAbbrev[47].str(), QStringLiteral("Hit"));
-        QCOMPARE(g.GoalieCatAbbrev[46].str(), QStringLiteral("Q  "));
-        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 4);
-        QCOMPARE(QString::fromLatin1(categoryDef(CatKind::Goalie, 23)->longName),
-                 QStringLiteral("Empty Net Goals Against (Do not include in GA)"));
-        QVERIFY(isComputedCategory(CatKind::Player, 16));
-        QVERIFY(isEnteredCategory(CatKind::Player, 43));
-        QVERIFY(!categoryDef(CatKind::Player, 30));
-    }
-
     void reportFormatsAndGameTypesLoad()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        {
-            auto db = Database::open(mdb(*env), DatabaseConnect());
-            db->execute(QStringLiteral("delete from ReportNumber where ReportType = 'P'"));
-            db->execute(QStringLiteral("update ReportNumber set ReportNumber = 3 where ReportType = 'G'"));
-            db->execute(QStringLiteral("insert into GoalieRptFormat values (3, 'Mine', 12, 'D')"));
-            db->execute(QStringLiteral("insert into GoalieRptCats values (3, 4, 24), (3, 1, 1)"));  // out of order, gap
-            db->execute(QStringLiteral("insert into GameTypes values (7, 'Playoff'), (2, 'League')"));
-        }
+        shippedDatabase({"delete from ReportNumber where ReportType = 'P'",
+                         "update ReportNumber set ReportNumber = 3 where ReportType = 'G'",
+                         "insert into GoalieRptFormat values (3, 'Mine', 12, 'D')",
+                         "insert into GoalieRptCats values (3, 4, 24), (3, 1, 1)",  // out of order, gap
+                         "insert into GameTypes values (7, 'Playoff'), (2, 'League')"});
         env->runSetup();
         for (int i = 1; i <= 28; ++i)
             QCOMPARE(g.PlayerReportLine[i], int16_t(0));
@@ -380,9 +338,7 @@ private slots:
 
     void badReportOrderAsksOnceAndKeepsEarlierRows()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        Database::open(mdb(*env), DatabaseConnect())
-            ->execute(QStringLiteral("insert into PlayerRptCats values (1, 40, 5)"));
+        shippedDatabase({"insert into PlayerRptCats values (1, 40, 5)"});
         env->expectMsgBox(QStringLiteral(" Error: 9\r\n Text: Subscript out of range"), vbYes,
                           QStringLiteral("Error Handler"));
         env->runSetup();
@@ -409,7 +365,7 @@ private slots:
         QFETCH(QString, advice);
         sqlite3* holder = nullptr;
         if (fault == 5) {
-            QFile::copy(TestEnv::shippedShell(), mdb(*env));
+            shippedDatabase();
             sqlite3_open(QFile::encodeName(mdb(*env)).constData(), &holder);
             sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
         } else if (fault == 0) {
@@ -421,16 +377,12 @@ private slots:
                          nullptr);
             sqlite3_close(other);
         } else {
-            QFile shell(TestEnv::shippedShell());
-            QVERIFY(shell.open(QIODevice::ReadOnly));
-            QByteArray bytes = shell.readAll();
+            QByteArray bytes = test::readBytes(TestEnv::shippedShell());
             if (fault == 1)
                 bytes.replace(100, 60000, QByteArray(60000, '\x5a'));
             else
                 bytes.truncate(fault == 3 ? bytes.size() / 2 : 0);
-            QFile f(mdb(*env));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
+            test::writeBytes(mdb(*env), bytes);
         }
         env->acceptAnyMsgBox(vbYes);
         env->runSetup();
@@ -445,7 +397,7 @@ private slots:
 
     void databaseThatCannotBeWrittenIsRefusedAtStart()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
+        shippedDatabase();
         QFile::setPermissions(mdb(*env), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7777));
         runSetupAsOrdinaryUser();
@@ -465,8 +417,7 @@ private slots:
     void secondCopyOnTheSameDataFolderEnds()
     {
         startAndStop(*env);
-        Database::open(mdb(*env), DatabaseConnect())
-            ->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
+        setCounter(8);
         QLockFile running(env->programDataDir() + QStringLiteral("/velloran.lock"));  // the copy already running
         QVERIFY(running.tryLock(0));
         env->expectMsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") +
@@ -485,14 +436,11 @@ private slots:
 
     void noInTheErrorHandlerEndsTheProgram()
     {
-        QFile::copy(TestEnv::shippedShell(), mdb(*env));
-        Database::open(mdb(*env), DatabaseConnect())->execute(QStringLiteral("drop table CompactCount"));
+        shippedDatabase({"drop table CompactCount"});
         env->expectMsgBox(QStringLiteral("An internal error has been encountered.\r\n Location: Setup\r\n Error: 3078"),
                           vbNo, QStringLiteral("Error Handler"));
         env->runSetup();
         endedAfterOneBox(QStringLiteral("Error Handler"), QStringLiteral(" Location: Setup"));
-        QVERIFY(env->shownMessages().first().text.endsWith(
-            QStringLiteral("\r\n\r\nWould you like to continue with the program?")));
     }
 
     void secondRunRebuildsState()
@@ -512,21 +460,6 @@ private slots:
         QCOMPARE(g.GoalieReportNumber, int16_t(9));  // no row: keeps its number, empty line
         QCOMPARE(g.GoalieReportLine[1], int16_t(0));
         QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NameYourOwnCats")).toInt(), 20);
-    }
-
-    void clearReportTablesEmptiesAllSeven()
-    {
-        env->openNewDatabase();
-        const QStringList tables = {QStringLiteral("RptPlayer"), QStringLiteral("RptGoalie"), QStringLiteral("RptRecord"),
-                                    QStringLiteral("RptScores"), QStringLiteral("RptTeamScores"),
-                                    QStringLiteral("RptStandings"), QStringLiteral("RptRoster")};
-        for (const QString& t : tables)
-            for (int i = 1; i <= 3; ++i)
-                Db().execute(QStringLiteral("insert into %1 (SortKey) values (?)").arg(t), {i});
-        ClearReportTables();
-        for (const QString& t : tables)
-            QCOMPARE(Db().scalar(QStringLiteral("select count(*) from %1").arg(t)).toInt(), 0);
-        ClearRptRoster();  // an empty table stays empty
     }
 };
 
