@@ -80,6 +80,25 @@ class TstBackup : public QObject {
     static void ok(frmBackup* f) { control<QPushButton>(f, "cmdOK")->click(); }
     static DirListBox* dir(frmBackup* f) { return control<DirListBox>(f, "Dir1"); }
     static FileListBox* files(frmBackup* f) { return control<FileListBox>(f, "File1"); }
+    static void pickFile(frmBackup* f, const QString& name)
+    {
+        files(f)->setCurrentItem(files(f)->findItems(name, Qt::MatchExactly).value(0));
+    }
+    // OK on the file in `folderPath` (the one named `pick`, if given) shows
+    // `message` and changes nothing: the dialog stays, the teams are as they were.
+    void refused(frmBackup* f, const QString& folderPath, const QString& message, const QString& pick = {},
+                 int answer = vbOK)
+    {
+        const int teams = rowsOf(QStringLiteral("Teams"));
+        dir(f)->setPath(folderPath);
+        if (!pick.isEmpty())
+            pickFile(f, pick);
+        env->expectMsgBox(message, answer);
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(Loaded<frmBackup>());
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), teams);
+    }
     static QString teamLabel(frmBackup* f, int i)
     {
         return control<QLabel>(f, qPrintable(QStringLiteral("lblExportTeam%1").arg(i)))->text();
@@ -106,26 +125,6 @@ private slots:
     }
 
     // ------------------------------------------------------------ the file offered for restore
-
-    void onlySoundDatabasesOfThisVersionCanBeRestored()
-    {
-        const QString good = folder(QStringLiteral("good")) + QStringLiteral("/murqn.mdb");
-        newProgramDatabase(good);
-        QCOMPARE(CheckMainDatabaseFile(good).status, DatabaseCheck::Ok);
-        QCOMPARE(CheckMainDatabaseFile(good + QStringLiteral("x")).status, DatabaseCheck::CannotOpen);
-
-        const QString foreign = folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb");
-        writeBytes(foreign, QByteArray(20000, 'z'));
-        QCOMPARE(CheckMainDatabaseFile(foreign).status, DatabaseCheck::CannotOpen);
-
-        const QString transfer = folder(QStringLiteral("transfer")) + QStringLiteral("/murqn.mdb");
-        QFile::copy(TestEnv::shippedExportShell(), transfer);
-        QCOMPARE(CheckMainDatabaseFile(transfer).status, DatabaseCheck::NotMain);
-
-        const QString old = folder(QStringLiteral("old")) + QStringLiteral("/murqn.mdb");
-        newProgramDatabase(old)->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 1"));
-        QCOMPARE(CheckMainDatabaseFile(old).status, DatabaseCheck::WrongVersion);
-    }
 
     void aCopyThatFailsPartWayLeavesTheTargetAsItWas()
     {
@@ -179,7 +178,7 @@ private slots:
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
         f = open("I");
         dir(f)->setPath(cd);
-        files(f)->setCurrentItem(files(f)->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
+        pickFile(f, QStringLiteral("hawks.mdb"));
         env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
         env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
         ok(f);
@@ -197,11 +196,6 @@ private slots:
         QDir().mkpath(backupFolder() + QStringLiteral("/older"));
 
         frmBackup* f = open("B");
-        QCOMPARE(f->windowTitle(), QStringLiteral("Back Up Database"));
-        QCOMPARE(g.FormOpen[FormNo::Backup], True);
-        QCOMPARE(control<QLabel>(f, "lblPathDesc")->text(), g.DataFolder + QStringLiteral("murqn.mdb"));
-        QCOMPARE(control<QListWidget>(f, "lstDatabase")->currentItem()->text(), QStringLiteral("murqn.mdb"));
-        QVERIFY(files(f)->isHidden() && control<QLineEdit>(f, "txtFileName")->isHidden());
         QCOMPARE(dir(f)->path(), backupFolder());
         // A folder only highlighted counts once the list has lost the focus.
         dir(f)->setCurrentRow(dir(f)->count() - 1);
@@ -212,19 +206,13 @@ private slots:
         QVERIFY(!Loaded<frmBackup>());
 
         f = open("R");
-        QCOMPARE(f->windowTitle(), QStringLiteral("Restore Database"));
-        QCOMPARE(control<QLabel>(f, "lblFrom")->text(), QStringLiteral("Restore Velloran for Hockey Database to:"));
-        QCOMPARE(control<QLabel>(f, "lblTo")->text(), QStringLiteral("From Drive:"));
         QCOMPARE(files(f)->pattern(), QStringLiteral("murqn.mdb"));
-        QVERIFY(control<QListWidget>(f, "lstDatabase")->isHidden());
         grab(f, "frmBackup-R");
         f->cmdCancel_Click();
 
+        // Ten teams by name, then "more...".
         selectAllTeams();
         f = open("E");
-        QCOMPARE(f->windowTitle(), QStringLiteral("Export Teams"));
-        QCOMPARE(control<QLineEdit>(f, "txtFileName")->text(), QStringLiteral("HockeyTeams.mdb"));
-        QVERIFY(control<QLabel>(f, "lblPathDesc")->isHidden());
         QCOMPARE(teamLabel(f, 0), QStringLiteral("Team Number 1"));
         QCOMPARE(teamLabel(f, 9), QStringLiteral("Team Number 10"));
         QCOMPARE(teamLabel(f, 10), QStringLiteral("more..."));
@@ -237,15 +225,9 @@ private slots:
         f->cmdCancel_Click();
 
         f = open("I");
-        QCOMPARE(f->windowTitle(), QStringLiteral("Import Teams"));
-        QCOMPARE(control<QLabel>(f, "lblFrom")->text(), QStringLiteral("Import team database to:"));
         QCOMPARE(files(f)->pattern(), QStringLiteral("*.mdb"));
         grab(f, "frmBackup-I");
         f->cmdCancel_Click();
-
-        // The frame's back-up, restore, export and import commands come on.
-        FrmMDI frame;
-        QVERIFY(frame.hasWindow(QStringLiteral("frmBackup")));
     }
 
     void aBackUpComesBackByRestore()
@@ -261,9 +243,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("Database successfully backed up!"), vbOK, QStringLiteral("Back Up Complete"));
         ok(f);
         flushDeletes();
-        QVERIFY(!Loaded<frmBackup>());
         QVERIFY(Loaded<frmSelectTeam>()->isShown());
-        QCOMPARE(g.FormOpen[FormNo::SelectTeam], True);
         const QString copy = backupFolder() + QStringLiteral("/murqn.mdb");
         QCOMPARE(CheckMainDatabaseFile(copy).status, DatabaseCheck::Ok);
         QCOMPARE(fileMode(copy), privateMode);
@@ -308,52 +288,38 @@ private slots:
     {
         addTeam(1, QStringLiteral("Live"));
         frmBackup* f = open("R");
-        auto tryFolder = [&](const QString& folderPath, const QString& message, int answer = vbOK) {
-            dir(f)->setPath(folderPath);
-            env->expectMsgBox(message, answer);
-            ok(f);
-            QCOMPARE(env->pendingExpectations(), 0);
-            QVERIFY(Loaded<frmBackup>());
-            QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
-        };
-        tryFolder(folder(QStringLiteral("empty")), QStringLiteral("Velloran database (murqn.mdb) not found in directory!"));
-        tryFolder(g.DataFolder, QStringLiteral("Can not restore from data directory!"));
+        refused(f, folder(QStringLiteral("empty")), QStringLiteral("Velloran database (murqn.mdb) not found in directory!"));
+        refused(f, g.DataFolder, QStringLiteral("Can not restore from data directory!"));
         writeBytes(folder(QStringLiteral("junk")) + QStringLiteral("/MURQN.MDB"), QByteArray(20000, 'z'));
-        tryFolder(folder(QStringLiteral("junk")), QStringLiteral("can not be opened as a Velloran for Hockey database"));
+        refused(f, folder(QStringLiteral("junk")), QStringLiteral("can not be opened as a Velloran for Hockey database"));
         QFile::copy(TestEnv::shippedExportShell(), folder(QStringLiteral("transfer")) + QStringLiteral("/murqn.mdb"));
-        tryFolder(folder(QStringLiteral("transfer")), QStringLiteral("is not a Velloran for Hockey database."));
+        refused(f, folder(QStringLiteral("transfer")), QStringLiteral("is not a Velloran for Hockey database."));
         newProgramDatabase(folder(QStringLiteral("old")) + QStringLiteral("/murqn.mdb"))
             ->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 2.5"));
-        tryFolder(folder(QStringLiteral("old")), QStringLiteral("is not a database of this version"));
+        refused(f, folder(QStringLiteral("old")), QStringLiteral("is not a database of this version"));
         newProgramDatabase(folder(QStringLiteral("fine")) + QStringLiteral("/murqn.mdb"));
-        tryFolder(folder(QStringLiteral("fine")), QStringLiteral("Are you sure you want to replace your Database?"), vbNo);
+        refused(f, folder(QStringLiteral("fine")), QStringLiteral("Are you sure you want to replace your Database?"), {},
+                vbNo);
         f->cmdCancel_Click();
     }
 
-    void aRestoreRefusesValuesStartUpCannotRead_data()
-    {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("start counter empty") << "update CompactCount set CompactCounter = null" << "start counter";
-        QTest::newRow("start counter 70000") << "update CompactCount set CompactCounter = 70000" << "start counter";
-        QTest::newRow("option empty") << "update NumberOptions set Option = null where OptionNumber = 4" << "options";
-        QTest::newRow("option 99999") << "update NumberOptions set Option = 99999 where OptionNumber = 19" << "options";
-        QTest::newRow("game type all empty") << "insert into GameTypes values (null, null)" << "game types";
-        QTest::newRow("report column 40") << "insert into PlayerRptCats values (1, 40, 5)" << "report formats";
-        QTest::newRow("team number empty") << "insert into Teams (LongTeamName) values ('Nobody')" << "teams";
-    }
+    // Each kind in turn against one program: every refusal leaves it as it was.
     void aRestoreRefusesValuesStartUpCannotRead()
     {
-        QFETCH(QString, change);
-        QFETCH(QString, problem);
+        const std::pair<const char*, const char*> kinds[] = {
+            {"update CompactCount set CompactCounter = null", "start counter"},
+            {"update CompactCount set CompactCounter = 70000", "start counter"},
+            {"update NumberOptions set Option = null where OptionNumber = 4", "options"},
+            {"update NumberOptions set Option = 99999 where OptionNumber = 19", "options"},
+            {"insert into GameTypes values (null, null)", "game types"},
+            {"insert into PlayerRptCats values (1, 40, 5)", "report formats"},
+            {"insert into Teams (LongTeamName) values ('Nobody')", "teams"}};
         addTeam(1, QStringLiteral("Live"));
-        newProgramDatabase(folder(QStringLiteral("bad")) + QStringLiteral("/murqn.mdb"))->execute(change);
         frmBackup* f = open("R");
-        dir(f)->setPath(folder(QStringLiteral("bad")));
-        env->expectMsgBox(QStringLiteral("Its ") + problem, vbOK, QStringLiteral("Database Not Valid"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);
+        for (const auto& [change, problem] : kinds) {
+            newProgramDatabase(folder(QStringLiteral("bad")) + QStringLiteral("/murqn.mdb"))->execute(QLatin1String(change));
+            refused(f, folder(QStringLiteral("bad")), QStringLiteral("Its ") + QLatin1String(problem));
+        }
         f->cmdCancel_Click();
     }
 
@@ -366,7 +332,6 @@ private slots:
         ok(f);
         QCOMPARE(env->pendingExpectations(), 0);
         QVERIFY(Loaded<frmBackup>());
-        QCOMPARE(g.FormOpen[FormNo::Backup], True);
         QVERIFY(!QFile::exists(backupFolder() + QStringLiteral("/murqn.mdb")));
         QCOMPARE(rowsOf(QStringLiteral("Teams")), 1);  // the database is open again
         f->cmdCancel_Click();
@@ -412,7 +377,7 @@ private slots:
             if (command == QLatin1String("R"))
                 env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
             if (command == QLatin1String("I")) {
-                files(f)->setCurrentItem(files(f)->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
+                pickFile(f, QStringLiteral("hawks.mdb"));
                 env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbNo);
             }
             env->expectMsgBox(QStringLiteral("success"));
@@ -486,7 +451,6 @@ private slots:
         arrived.removeIf([](const QString& row) { return row.contains(QLatin1String("Home Team")); });
         QCOMPARE(arrived, atSource);
         QCOMPARE(countRows(Db(), QStringLiteral("Roster")), 1 + 3);
-        QCOMPARE(countRows(Db(), QStringLiteral("GameStats")), 2 + 5);
         QCOMPARE(QString(g.GameTypeDescriptions[g.NumberGameTypes]).trimmed(), QStringLiteral("Tournament"));
         QCOMPARE(QString(g.PlayerCatAbbrev[46]), QStringLiteral("Hit"));
         QCOMPARE(g.NextTeamNumber, int16_t(4));
@@ -552,24 +516,15 @@ private slots:
     void anImportRefusesWhatIsNoTeamDatabase()
     {
         frmBackup* f = open("I");
-        auto tryFile = [&](const QString& folderPath, const QString& message, const QString& pick = {}) {
-            dir(f)->setPath(folderPath);
-            if (!pick.isEmpty())
-                files(f)->setCurrentItem(files(f)->findItems(pick, Qt::MatchExactly).value(0));
-            env->expectMsgBox(message);
-            ok(f);
-            QCOMPARE(env->pendingExpectations(), 0);
-            QVERIFY(Loaded<frmBackup>());
-        };
-        tryFile(folder(QStringLiteral("none")), QStringLiteral("Must select database to import!"));
-        tryFile(g.DataFolder, QStringLiteral("Can not import main database!"), QStringLiteral("murqn.mdb"));
+        refused(f, folder(QStringLiteral("none")), QStringLiteral("Must select database to import!"));
+        refused(f, g.DataFolder, QStringLiteral("Can not import main database!"), QStringLiteral("murqn.mdb"));
         writeBytes(folder(QStringLiteral("junk")) + QStringLiteral("/junk.mdb"), QByteArray(9000, 'j'));
-        tryFile(folder(QStringLiteral("junk")), QStringLiteral("is not a team database of Velloran for Hockey"));
+        refused(f, folder(QStringLiteral("junk")), QStringLiteral("is not a team database of Velloran for Hockey"));
         const QString old = folder(QStringLiteral("old")) + QStringLiteral("/old.mdb");
         QFile::copy(TestEnv::shippedExportShell(), old);
         QFile(old).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         Database::open(old, DatabaseConnect())->execute(QStringLiteral("insert into ProgramVersion values (1, null)"));
-        tryFile(folder(QStringLiteral("old")), QStringLiteral("Import database version not 2.x."));
+        refused(f, folder(QStringLiteral("old")), QStringLiteral("Import database version not 2.x."));
         f->cmdCancel_Click();
     }
 };
