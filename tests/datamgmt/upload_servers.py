@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Loopback servers for the support-upload tests.
 
-An FTP server with the upload account (--perm "ew" makes it a write-only
-drop box, which refuses sizes and listings), a web server with the
-notification form that records what is posted, and a server that takes
-connections and never answers. Prints their ports as one JSON line, then serves until its
+An FTP server with the upload account and three more of the same password:
+"dropbox" may only store (it refuses sizes and listings), "readonly" may not
+store, and "slow" takes 1 MB a second with little room in the system's
+buffers. A web server with the notification form that records what is
+posted; under /failing/ the form's post is refused, under /closed/ the page
+holds no form. A server that takes connections and never answers, and a port
+that refuses them. Prints the ports as one JSON line, then serves until its
 standard input closes.
 """
 import argparse
@@ -17,7 +20,7 @@ import threading
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.servers import FTPServer
 
 FORM = b"""<html><body><h1>Upload notification</h1>
@@ -35,35 +38,51 @@ FORM = b"""<html><body><h1>Upload notification</h1>
 <form action="/other"><input name="never"></form>
 </body></html>"""
 
+SLOW_BYTES_PER_SECOND = 1024 * 1024
+
+
+class Paced(DTPHandler):
+    """Stores the "slow" account's files in small steps at a steady rate, so
+    that what the client sees acknowledged stays close to what is stored."""
+
+    def __init__(self, sock, cmd_channel):
+        self.slow = cmd_channel.username == "slow"
+        if self.slow:
+            sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 16384)
+        super().__init__(sock, cmd_channel)
+        if self.slow:
+            self.ac_in_buffer_size = 8192
+        self._resume = None
+
+    def recv(self, size):
+        chunk = super().recv(size)
+        if self.slow and chunk and self.receive and not self._closed:
+            self.del_channel()
+            self._resume = self.ioloop.call_later(
+                len(chunk) / SLOW_BYTES_PER_SECOND, lambda: self.add_channel(events=self.ioloop.READ))
+        return chunk
+
+    def close(self):
+        if self._resume is not None and not self._resume.cancelled:
+            self._resume.cancel()
+        super().close()
+
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--root", required=True)
     ap.add_argument("--folder", required=True)
-    ap.add_argument("--perm", default="elradfmw")
-    ap.add_argument("--throttle", type=int, default=0)
-    ap.add_argument("--form-status", type=int, default=200)
     ap.add_argument("--posts", required=True)
-    ap.add_argument("--no-form", action="store_true")
     a = ap.parse_args()
     logging.basicConfig(level=logging.ERROR)
     os.makedirs(os.path.join(a.root, a.folder), exist_ok=True)
 
     auth = DummyAuthorizer()
-    auth.add_user("uploadfiles", "kelp5831", a.root, perm=a.perm)
+    for user, perm in (("uploadfiles", "elradfmw"), ("dropbox", "ew"), ("readonly", "elr"), ("slow", "elradfmw")):
+        auth.add_user(user, "kelp5831", a.root, perm=perm)
     handler = FTPHandler
     handler.authorizer = auth
-    if a.throttle:
-        class Slow(ThrottledDTPHandler):
-            read_limit = a.throttle
-
-            def __init__(self, sock, cmd_channel):
-                # Little room in the system's buffers: what the client sees
-                # acknowledged is close to what the server has stored.
-                sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 32768)
-                super().__init__(sock, cmd_channel)
-
-        handler.dtp_handler = Slow
+    handler.dtp_handler = Paced
     ftp = FTPServer(("127.0.0.1", 0), handler)
 
     class Web(BaseHTTPRequestHandler):
@@ -71,10 +90,7 @@ def main():
             pass
 
         def do_GET(self):
-            if not self.path.startswith("/uploadnotify/"):
-                self.send_error(404)
-                return
-            page = b"<html><body>Closed for repairs</body></html>" if a.no_form else FORM
+            page = b"<html><body>Closed for repairs</body></html>" if self.path.startswith("/closed/") else FORM
             self.send_response(200)
             self.send_header("Content-Type", "text/html")
             self.send_header("Content-Length", str(len(page)))
@@ -85,7 +101,7 @@ def main():
             body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
             with open(a.posts, "ab") as f:
                 f.write(self.path.encode() + b"\n" + body + b"\n")
-            self.send_response(a.form_status)
+            self.send_response(500 if self.path.startswith("/failing/") else 200)
             self.send_header("Content-Length", "2")
             self.end_headers()
             self.wfile.write(b"ok")
@@ -95,6 +111,8 @@ def main():
     stall.bind(("127.0.0.1", 0))
     stall.listen(8)
     held = []
+    closed = socket.socket()
+    closed.bind(("127.0.0.1", 0))  # bound, not listening: connections are refused
 
     def hold():
         while True:
@@ -110,8 +128,9 @@ def main():
 
     threading.Thread(target=watch_stdin, daemon=True).start()
     print(json.dumps({"ftp": ftp.address[1], "http": web.server_address[1],
-                      "stall": stall.getsockname()[1]}), flush=True)
-    ftp.serve_forever(timeout=0.2)
+                      "stall": stall.getsockname()[1], "closed": closed.getsockname()[1]}), flush=True)
+    # No polling interval: the paced account's pauses end on time.
+    ftp.serve_forever()
 
 
 if __name__ == "__main__":
