@@ -137,6 +137,10 @@ inline QStringList statisticsRows(Database& db)
 
 using seed::countRows;
 
+// A query's one value, as text, from an open database or a database file.
+inline QString textOf(Database& db, const QString& sql) { return db.scalar(sql).toString(); }
+inline QString textIn(const QString& path, const QString& sql) { return textOf(*Database::open(path, DatabaseConnect()), sql); }
+
 // Answers the import's questions from a script, in order; the test fails on
 // a question it did not expect.
 struct ScriptedQuestions : ImportQuestions {
