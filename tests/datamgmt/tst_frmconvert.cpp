@@ -6,8 +6,6 @@
 #include "datamgmt/frmConvert.h"
 #include "games/GameTestData.h"
 #include "shell/Categories.h"
-#include "app/FrmMDI.h"
-#include "shell/MenuState.h"
 #include "shell/Globals.h"
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
@@ -132,34 +130,6 @@ private slots:
         QVERIFY(!Loaded<frmConvert>());
         QVERIFY(Loaded<frmSelectTeam>());
         QCOMPARE(g.NumTeams, int16_t(3));
-    }
-
-    void theFrameCommandOpensIt()
-    {
-        useDrives({"c", "d"});
-        writeSampleOldData(drive("c") + QStringLiteral("/MUQNWIN"), drive("d"));
-        FrmMDI frame;
-        g.Frame = &frame;
-        frame.resize(1000, 700);
-        frame.show();
-        Load<frmSelectTeam>();
-        SetMenus(0, QStringLiteral("Select"));
-        QVERIFY(frame.menuItem(QStringLiteral("mnuConvert"))->isEnabled());
-        frame.menuItem(QStringLiteral("mnuConvert"))->trigger();
-        frmConvert* f = Loaded<frmConvert>();
-        QVERIFY(f && f->subWindow());
-        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuConvert"))->isEnabled());  // menus in "Update"
-        select(f, {0});
-        env_->expectMsgBox(QStringLiteral("1 Team Added"));
-        convert(f);
-        grab(&frame, "frame-convert");
-        control<QPushButton>(f, "cmdClose")->click();
-        flushDeletes();
-        QVERIFY(Loaded<frmSelectTeam>()->isShown());
-        QVERIFY(frame.menuItem(QStringLiteral("mnuConvert"))->isEnabled());
-        unloadTeamWindows();
-        g.Frame = nullptr;
     }
 
     void withoutSettingsTheUserPicksFolderAndFile()

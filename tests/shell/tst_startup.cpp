@@ -66,14 +66,6 @@ class TstStartup : public QObject {
             ->execute(QStringLiteral("update CompactCount set CompactCounter = ?"), {n});
     }
 
-    // The start-up as an ordinary user, every box answered OK.
-    void runSetupAsOrdinaryUser()
-    {
-        env->acceptAnyMsgBox(vbOK);
-        test::AsOrdinaryUser user(*env);
-        env->runSetup();
-    }
-
     // The program ended after exactly one box of this title, whose text
     // holds `part`.
     void endedAfterOneBox(const QString& title, const QString& part)
@@ -104,10 +96,6 @@ private slots:
         QCOMPARE(g.GameTypeNumbers[1], int16_t(0));
         QCOMPARE(g.PlayerReportNumber, int16_t(1));
         QCOMPARE(g.PlayerReportLine[1], int16_t(1));
-        QCOMPARE(g.PlayerSortCategory, int16_t(17));
-        QVERIFY(g.PlayerSortDirection == "D");
-        QCOMPARE(g.GoalieReportLine[18], int16_t(25));
-        QVERIFY(g.GoalieSortDirection == "A");
         QCOMPARE(storedCounter(*env), 1);
     }
 
@@ -320,6 +308,7 @@ private slots:
             QCOMPARE(g.PlayerReportLine[i], int16_t(0));
         QCOMPARE(g.GoalieReportNumber, int16_t(3));
         QCOMPARE(g.GoalieRptDescription.str(), FixedText(QStringLiteral("Mine"), 25));
+        QVERIFY(g.GoalieSortCategory == 12 && g.GoalieSortDirection == "D");
         QCOMPARE(g.GoalieReportLine[1], int16_t(1));
         QCOMPARE(g.GoalieReportLine[2], int16_t(0));
         QCOMPARE(g.GoalieReportLine[4], int16_t(24));
@@ -346,72 +335,66 @@ private slots:
         QCOMPARE(g.PlayerReportLine[17], int16_t(17));
     }
 
+    // Exactly one box: which file or folder, what is wrong, and what to do.
     void unusableDatabaseGivesOneMessageAndEnds_data()
     {
-        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("advice");
+        const QString notOpened = QStringLiteral("Database Not Opened");
         const QString copyBak = QStringLiteral("copy murqn.bak or murqn.bak2 from the same folder over murqn.mdb");
-        QTest::newRow("another password") << 0 << copyBak;
-        QTest::newRow("damaged") << 1 << copyBak;
-        QTest::newRow("another program's") << 2 << copyBak;
-        QTest::newRow("cut short") << 3 << copyBak;
-        QTest::newRow("empty") << 4 << copyBak;
+        for (const char* fault : {"another password", "damaged", "another program's", "cut short", "empty"})
+            QTest::newRow(fault) << notOpened << copyBak;
         // A sound file: copying an older one over it would lose data.
-        QTest::newRow("held by another program") << 5 << QStringLiteral("Close that program");
+        QTest::newRow("held by another program") << notOpened << QStringLiteral("Close that program");
+        QTest::newRow("read-only file") << notOpened << QStringLiteral("The file is read-only");
+        QTest::newRow("read-only folder") << QStringLiteral("Data Folder Not Writable") << QStringLiteral(" cannot be written");
     }
     void unusableDatabaseGivesOneMessageAndEnds()
     {
-        QFETCH(int, fault);
+        QFETCH(QString, title);
         QFETCH(QString, advice);
+        const QByteArray fault = QTest::currentDataTag();
         sqlite3* holder = nullptr;
-        if (fault == 5) {
-            shippedDatabase();
+        const auto sql = [&](const char* statements) {
             sqlite3_open(QFile::encodeName(mdb(*env)).constData(), &holder);
-            sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-        } else if (fault == 0) {
+            sqlite3_exec(holder, statements, nullptr, nullptr, nullptr);
+        };
+        if (fault == "held by another program") {
+            shippedDatabase();
+            sql("BEGIN EXCLUSIVE");
+        } else if (fault == "read-only file") {
+            shippedDatabase();
+            QFile::setPermissions(mdb(*env), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        } else if (fault == "another password") {
             Database::create(mdb(*env), QStringLiteral(";PWD=wrong"), QStringLiteral("CREATE TABLE X (A SMALLINT);"));
-        } else if (fault == 2) {
-            sqlite3* other = nullptr;
-            sqlite3_open(QFile::encodeName(mdb(*env)).constData(), &other);
-            sqlite3_exec(other, "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('x');", nullptr, nullptr,
-                         nullptr);
-            sqlite3_close(other);
-        } else {
+        } else if (fault == "another program's") {
+            sql("CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('x');");
+        } else if (fault != "read-only folder") {
             QByteArray bytes = test::readBytes(TestEnv::shippedShell());
-            if (fault == 1)
+            if (fault == "damaged")
                 bytes.replace(100, 60000, QByteArray(60000, '\x5a'));
             else
-                bytes.truncate(fault == 3 ? bytes.size() / 2 : 0);
+                bytes.truncate(fault == "cut short" ? bytes.size() / 2 : 0);
             test::writeBytes(mdb(*env), bytes);
         }
         env->acceptAnyMsgBox(vbYes);
-        env->runSetup();
+        if (fault.startsWith("read-only")) {
+            // As an ordinary user, in a data folder that is the user's own or read-only.
+            QFile::setPermissions(env->programDataDir(), QFile::Permissions(fault.endsWith("folder") ? 0x5555 : 0x7777));
+            test::AsOrdinaryUser user(*env);
+            env->runSetup();
+        } else {
+            env->runSetup();
+        }
         sqlite3_close(holder);
-        // Exactly one box: which file, what is wrong, and what to do.
-        endedAfterOneBox(QStringLiteral("Database Not Opened"), mdb(*env));
+        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
+        endedAfterOneBox(title, fault == "read-only folder" ? env->programDataDir() : mdb(*env));
         const QString text = env->shownMessages().value(0).text;
         QVERIFY(text.contains(advice));
-        QCOMPARE(text.contains(QStringLiteral("restore the database from a back-up")), fault != 5);
+        QCOMPARE(text.contains(QStringLiteral("copy murqn.bak")), advice.startsWith(QStringLiteral("copy")));
         QVERIFY(!g.Db || !g.Db->isOpen());
-    }
-
-    void databaseThatCannotBeWrittenIsRefusedAtStart()
-    {
-        shippedDatabase();
-        QFile::setPermissions(mdb(*env), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7777));
-        runSetupAsOrdinaryUser();
-        endedAfterOneBox(QStringLiteral("Database Not Opened"), QStringLiteral("The file is read-only"));
-    }
-
-    void firstStartInAReadOnlyDataFolderSaysSo()
-    {
-        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x5555));
-        runSetupAsOrdinaryUser();
-        QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
-        endedAfterOneBox(QStringLiteral("Data Folder Not Writable"),
-                         env->programDataDir() + QStringLiteral(" cannot be written"));
-        QVERIFY(!QFileInfo::exists(mdb(*env)));
+        if (fault == "read-only folder")
+            QVERIFY(!QFileInfo::exists(mdb(*env)));
     }
 
     void secondCopyOnTheSameDataFolderEnds()
