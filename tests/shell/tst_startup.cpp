@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <optional>
 #include <sqlite3.h>
 
 using namespace vh;
@@ -35,6 +36,28 @@ int storedCounter(const TestEnv& env)
     auto db = Database::open(mdb(env), DatabaseConnect());
     return db->scalar(QStringLiteral("select CompactCounter from CompactCount")).toInt();
 }
+
+// While it lives, new database connections wait for a lock held elsewhere
+// without sleeping: their busy timeout still counts its tries, so a file
+// that stays locked is given up on at once rather than after seconds.
+class NoSleepWhileBusy {
+public:
+    NoSleepWhileBusy() : base_(sqlite3_vfs_find(nullptr)), vfs_(*base_)
+    {
+        vfs_.zName = "vh-nosleep";
+        vfs_.xSleep = [](sqlite3_vfs*, int microseconds) { return microseconds; };
+        sqlite3_vfs_register(&vfs_, 1);
+    }
+    ~NoSleepWhileBusy()
+    {
+        sqlite3_vfs_unregister(&vfs_);
+        sqlite3_vfs_register(base_, 1);
+    }
+
+private:
+    sqlite3_vfs* base_;
+    sqlite3_vfs vfs_;
+};
 
 // One start and one normal end of the program, as the frame runs them.
 void startAndStop(TestEnv& env)
@@ -378,6 +401,9 @@ private slots:
             test::writeBytes(mdb(*env), bytes);
         }
         env->acceptAnyMsgBox(vbYes);
+        std::optional<NoSleepWhileBusy> noSleep;
+        if (holder)
+            noSleep.emplace();
         if (fault.startsWith("read-only")) {
             // As an ordinary user, in a data folder that is the user's own or read-only.
             QFile::setPermissions(env->programDataDir(), QFile::Permissions(fault.endsWith("folder") ? 0x5555 : 0x7777));
@@ -386,6 +412,7 @@ private slots:
         } else {
             env->runSetup();
         }
+        noSleep.reset();
         sqlite3_close(holder);
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
         endedAfterOneBox(title, fault == "read-only folder" ? env->programDataDir() : mdb(*env));
