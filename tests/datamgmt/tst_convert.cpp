@@ -96,31 +96,24 @@ private slots:
 
     void settingsSlotsAndCategories()
     {
-        OldSettingsSpec spec;
-        spec.gameTypes[0] = "League";
-        spec.gameTypes[1] = "game type4";
-        spec.gameTypes[2] = "GAME TYPES";
-        spec.gameTypes[3] = "GAMETYPE 4";
-        spec.player[0] = "Blk";
-        spec.goalie[4] = "S";
-        const auto s = ReadOldSettings(oldSettings(spec));
+        const QByteArray file = oldSettings(sampleOldSettings());
+        const auto s = ReadOldSettings(file);
         QVERIFY(s);
+        // Names pad to their width; the placeholder names of unused slots read as none.
         QCOMPARE(s->gameTypeNames[0], QStringLiteral("League    "));
-        QVERIFY(s->gameTypeNames[1].isEmpty());
-        QVERIFY(s->gameTypeNames[2].isEmpty());
-        QCOMPARE(s->gameTypeNames[3], QStringLiteral("GAMETYPE 4"));
-        QVERIFY(s->gameTypeNames[6].isEmpty());
-        QCOMPARE(s->playerCategories[0], QStringLiteral("Blk"));
-        QCOMPARE(s->goalieCategories[4], QStringLiteral("S  "));
+        QVERIFY(s->gameTypeNames[2].isEmpty() && s->gameTypeNames[3].isEmpty() && s->gameTypeNames[6].isEmpty());
+        QCOMPARE(s->gameTypeNames[4], QStringLiteral("GAMETYPE 5"));
+        QCOMPARE(s->playerCategories[2], QStringLiteral("Tk "));
+        QCOMPARE(s->goalieCategories[0], QStringLiteral("Scr"));
         // Empty or shorter than half a record: no record 1; a longer file is
         // read with the rest as zero bytes.
         QVERIFY(!ReadOldSettings(QByteArray()));
-        QVERIFY(!ReadOldSettings(oldSettings(spec).left(533)));
-        const auto cut = ReadOldSettings(oldSettings(spec).left(578));
+        QVERIFY(!ReadOldSettings(file.left(533)));
+        const auto cut = ReadOldSettings(file.left(578));
         QVERIFY(cut);
         QCOMPARE(cut->playerCategories[0], QStringLiteral("Blk"));
-        QCOMPARE(cut->goalieCategories[0], QStringLiteral("G  "));
-        QVERIFY(ReadOldSettings(oldSettings(spec) + QByteArray(5000, 'x')));
+        QCOMPARE(cut->goalieCategories[0], QStringLiteral("S  "));  // cut after the first letter of "Scr"
+        QVERIFY(ReadOldSettings(file + QByteArray(5000, 'x')));
     }
 
     // Two-digit years fall in 1930-2029; day and month in the region's order.

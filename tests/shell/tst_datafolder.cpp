@@ -48,17 +48,16 @@ private slots:
     void init() { env = std::make_unique<TestEnv>(); }
     void cleanup() { env.reset(); }
 
-    void dataRootOutsideTheStandardFolderIsTheProgramFolder()
+    // Outside the standard folder the data stay with the program; a standard
+    // installation's are made under the user's shared data.
+    void dataRootFollowsWhereTheProgramIsInstalled()
     {
         QCOMPARE(GetDataRootFolder(), env->programDir() + QStringLiteral("/"));
         writeFile(env->programDir() + QStringLiteral("/movefile.txt"));
         QCOMPARE(ReadINI(), False);
         QVERIFY(QFileInfo::exists(env->programDir() + QStringLiteral("/movefile.txt")));
         QVERIFY(!QFileInfo::exists(env->appDataDir() + QStringLiteral("/Brisvel Software")));
-    }
 
-    void dataRootOfAStandardInstallIsMadeUnderSharedData()
-    {
         const QString installed = installStandard();
         // Letter case does not matter when the folders are compared.
         qputenv("VELLORAN_PROGRAM_DIR", installed.toUpper().toUtf8());
