@@ -395,6 +395,7 @@ private slots:
         arrived.removeIf([](const QString& row) { return row.contains(QLatin1String("Home Team")); });
         QCOMPARE(arrived, atSource);
         QCOMPARE(countRows(Db(), QStringLiteral("Roster")), 1 + 3);
+        QCOMPARE(countRows(Db(), QStringLiteral("GameStats")), 2 + 5);
         QCOMPARE(QString(g.GameTypeDescriptions[g.NumberGameTypes]).trimmed(), QStringLiteral("Tournament"));
         QCOMPARE(QString(g.PlayerCatAbbrev[46]), QStringLiteral("Hit"));
         QCOMPARE(g.NextTeamNumber, int16_t(4));

@@ -415,7 +415,8 @@ private slots:
         noSleep.reset();
         sqlite3_close(holder);
         QFile::setPermissions(env->programDataDir(), QFile::Permissions(0x7755));
-        endedAfterOneBox(title, fault == "read-only folder" ? env->programDataDir() : mdb(*env));
+        // The folder is named without a trailing separator.
+        endedAfterOneBox(title, fault == "read-only folder" ? env->programDataDir() + advice : mdb(*env));
         const QString text = env->shownMessages().value(0).text;
         QVERIFY(text.contains(advice));
         QCOMPARE(text.contains(QStringLiteral("copy murqn.bak")), advice.startsWith(QStringLiteral("copy")));
