@@ -163,7 +163,7 @@ void ReportWindow::PrintReport()
 {
     if (computing_)
         return;
-    ReportPrinter(*grid_->model(), grid_->look(), grid_->caption()).preview(this);
+    ReportPrinter(*grid_->model(), grid_->look(), grid_->caption(), printTitle_).preview(this);
 }
 
 void ReportWindow::emptyWorkTable()

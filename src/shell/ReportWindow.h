@@ -39,6 +39,9 @@ public:
     void AlignRight() override;
     // Prints the rows under the grid's caption through the print preview.
     void PrintReport() override;
+    // The name of the printed document (the print job, the PDF's title);
+    // empty, the grid's caption names it.
+    void setPrintTitle(const QString& title) { printTitle_ = title; }
 
     const QString& reportFontName() const { return fontName_; }
     int16_t reportFontSize() const { return fontSize_; }
@@ -100,6 +103,7 @@ private:
     // Flips a look flag (True exactly or not) and applies the look.
     void toggleLook(int16_t& flag);
     ReportGrid* grid_ = nullptr;
+    QString printTitle_;
     QString fontName_;
     int16_t fontSize_ = 8;
     HeadingStyle heading_;

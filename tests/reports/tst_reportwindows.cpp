@@ -102,7 +102,7 @@ class TstReportWindows : public QObject {
         GameSpec g1 = scored(3, 2, {1, 1, 1, 0, 0}, {0, 1, 1, 0, 0});
         g1.gameType = 1;
         g1.location = QStringLiteral("North Rink");
-        g1.notes = QStringLiteral("Season opener");
+        g1.notes = QStringLiteral("Season opener before a sell-out crowd");
         g1.pp = 4;
         g1.ppg = 1;
         g1.sh = 3;
@@ -208,7 +208,9 @@ private slots:
         QCOMPARE(unpadded(gridRows(grid)), (QStringList{"League|1|0|1.000|2", "TOTALS|1|0|1.000|2"}));
 
         // The title chosen is the print heading.
-        const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/record.pdf"));
+        const QString pdf = env->tempDir() + QStringLiteral("/record.pdf");
+        const QStringList pages = printedPages(pdf);
+        QCOMPARE(printedPage(pdf).title, QStringLiteral("Record Report"));
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages[0].contains(QStringLiteral("First two")));
         QVERIFY(pages[0].contains(QStringLiteral("TOTALS")));
@@ -246,7 +248,9 @@ private slots:
         QVERIFY(!gridCaptions(w->grid()).contains(QStringLiteral("Tie")));
         QCOMPARE(w->grid()->columnWidth(0), 2300);
 
-        const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/standings.pdf"));
+        const QString pdf = env->tempDir() + QStringLiteral("/standings.pdf");
+        const QStringList pages = printedPages(pdf);
+        QCOMPARE(printedPage(pdf).title, QStringLiteral("Standings Report"));
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages[0].contains(QStringLiteral("Team Standings")));
         QVERIFY(pages[0].contains(QStringLiteral("Bees")));
@@ -264,13 +268,20 @@ private slots:
         QCOMPARE(rows[0], QStringLiteral("1.|10/1/2026|Rivals|0|1|1|||-|2|Won"));
         QCOMPARE(rows[1], QStringLiteral("|League|Ants|1|1|1|||-|3|"));
         QCOMPARE(rows[2], QStringLiteral("|North Rink|||||||||"));
-        QCOMPARE(rows[3], QStringLiteral("|Season opener|||||||||"));
+        QCOMPARE(rows[3], QStringLiteral("|Season opener before a sell-out crowd|||||||||"));
         QCOMPARE(rows[5], QStringLiteral("2.|10/8/2026|Ants|1|0|0|1|0|-|2|Tied"));
         QVERIFY(w->grid()->view()->horizontalHeader()->isHidden());
         grab(frame.get(), "scores-long");
-        const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/scores.pdf"));
+        test::checkCellsWholeInEveryLook(w);
+        const QString pdf = env->tempDir() + QStringLiteral("/scores.pdf");
+        const QStringList pages = printedPages(pdf);
         QVERIFY(pages.value(0).contains(QStringLiteral("Game Scores - Ants")));
-        QVERIFY(pages.value(0).contains(QStringLiteral("Season opener")));
+        QVERIFY(pages.value(0).contains(QStringLiteral("Season opener before")));
+        // No heading row; the wrapped notes keep their row whole.
+        const PrintedPage page = printedPage(pdf);
+        QCOMPARE(page.title, QStringLiteral("Game Scores Report"));
+        QCOMPARE(page.rules.size(), rows.size() + 1);
+        QCOMPARE(page.rulesThroughWords(), 0);
 
         button("Underline")->trigger();
         grab(frame.get(), "scores-underlined");
@@ -284,6 +295,7 @@ private slots:
         QCOMPARE(gridRows(w->grid()), (QStringList{"1.|10/1/2026|Rivals|3-2|Won", "2.|10/8/2026|Bees|2-2|Tied",
                                                     "3.|10/1/2026|Rivals|1-4|Lost"}));
         QCOMPARE(w->grid()->columnWidth(3), 700);
+        test::checkCellsWholeInEveryLook(w);
         grab(frame.get(), "scores-short");
         w->cmdLong->click();
         QVERIFY(!w->shortLayout() && !w->chkShowNotes->isHidden() && w->cmdLong->isHidden());
@@ -312,8 +324,10 @@ private slots:
         QCOMPARE(rows[14], QStringLiteral("   Percent|1.000|||||"));
         QCOMPARE(w->grid()->columnWidth(0), 3400);
         grab(frame.get(), "teamscoring");
-        const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/teamscoring.pdf"));
-        QVERIFY(pages.value(0).contains(QStringLiteral("Penalty Killing:")));
+        const QString pdf = env->tempDir() + QStringLiteral("/teamscoring.pdf");
+        QVERIFY(printedPages(pdf).value(0).contains(QStringLiteral("Penalty Killing:")));
+        QCOMPARE(printedPage(pdf).rules.size(), rows.size() + 1);  // no heading row
+        QCOMPARE(printedPage(pdf).title, QStringLiteral("Team Scoring Report"));
 
         answerCompute(QStringLiteral("3"), QStringLiteral("3"), QString());
         w->cmdCompute->click();
@@ -392,10 +406,13 @@ private slots:
         w->chkAddress->click();
         QCOMPARE(gridRows(w->grid()).size(), 4);
 
-        const QStringList pages = printedPages(env->tempDir() + QStringLiteral("/roster.pdf"));
+        const QString pdf = env->tempDir() + QStringLiteral("/roster.pdf");
+        const QStringList pages = printedPages(pdf);
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages[0].contains(QStringLiteral("Roster - Ants")));
         QVERIFY(pages[0].contains(QStringLiteral("the power play when asked")));
+        QCOMPARE(printedPage(pdf).rules.size(), 4 + 1);  // no heading row
+        QCOMPARE(printedPage(pdf).title, QStringLiteral("Roster Report"));
 
         // A database failure is told, and the window stays usable.
         Db().execute(QStringLiteral("drop table People"));

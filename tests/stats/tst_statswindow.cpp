@@ -26,7 +26,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextDocument>
 #include <QTimer>
 
 using namespace vh;
@@ -429,20 +428,51 @@ private slots:
     void printsTheRowsUnderTheCaption()
     {
         frmStats* w = open();
-        QString text;
+        const QString pdf = env->tempDir() + QStringLiteral("/stats.pdf");
         QString title;
         const auto old = ReportPrinter::setPreviewHook([&](QPrinter& printer, const ReportPrinter& report) {
             title = printer.docName();
-            text = report.document()->toPlainText();
+            QVERIFY(report.writePdf(pdf));
         });
         w->PrintStatsReport();
         ReportPrinter::setPreviewHook(old);
         QCOMPARE(title, QStringLiteral("Player Statistics - Ravens"));
+        const QString text = test::pdfPages(pdf).join(QString());
         for (const char* name : kNames)
             QCOMPARE(text.count(QString::fromLatin1(name)), 1);
         QVERIFY(text.contains(QStringLiteral("TOTALS")));
         QVERIFY(text.indexOf(QStringLiteral("Pts")) < text.indexOf(QStringLiteral("Ann Archer")));
         QVERIFY(w->tdbStats->isFrozen());
+    }
+
+    // Shutout rates, thousands, the minimum's dashes and long opponents.
+    void everyFigureShowsWholeAtEverySizeAndStyle()
+    {
+        g.ShowCommasOption = 1;
+        const int16_t rates[] = {3, 14, 17};  // Min Sh% PPG after the five
+        for (int i = 0; i < 3; ++i)
+            g.PlayerReportLine[6 + i] = rates[i];
+        test::addGame(Db(), 1, 5, QStringLiteral("Pine Ridge Bears"));
+        test::addPlayerRow(Db(), 1, 5, 1, {{"Min", 30000}, {"SOG", 1}, {"G", 1}});
+        test::addPlayerRow(Db(), 1, 5, 2, {{"Min", 29880}});
+        test::addGoalieRow(Db(), 1, 5, 5, {{"Sv1", 31}, {"Min", 60}});
+        frmStats* w = open();
+        setMinimum(w, "4");
+        QVERIFY(gridRows(w->tdbStats).join(QString()).contains(QStringLiteral("60,000")));
+        test::checkCellsWholeInEveryLook(w);
+        w->cmbPlayers->setCurrentIndex(w->cmbPlayers->findData(1));  // Ann's game log
+        w->cmbPlayers_Click();
+        test::checkCellsWholeInEveryLook(w);
+
+        Unload<frmStats>();
+        test::flushDeletes();
+        prepareReport({1}, "G");
+        const int16_t goalie[] = {3, 24, 25};  // Min Sv% GAA after GP
+        for (int i = 0; i < 3; ++i)
+            g.GoalieReportLine[2 + i] = goalie[i];
+        w = open();
+        QCOMPARE(gridRows(w->tdbStats, true).value(0).section(QLatin1Char('|'), 3, 3), QStringLiteral("1.000"));
+        test::checkCellsWholeInEveryLook(w);
     }
 
     void frameCommandsReachTheWindowAndAreHeldOffDuringARun()
