@@ -400,6 +400,7 @@ ReportGrid::ReportGrid(QWidget* parent) : QWidget(parent)
     layout->setSpacing(0);
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("tdbCaption"));
+    caption_->setTextFormat(Qt::PlainText);  // a title the user typed
     caption_->setAlignment(Qt::AlignCenter);
     caption_->setFrameShape(QFrame::Panel);
     caption_->setFrameShadow(QFrame::Raised);

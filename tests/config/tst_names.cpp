@@ -6,10 +6,12 @@
 #include "config/NameStore.h"
 #include "config/frmNameYourOwn.h"
 #include "games/GameTestData.h"
+#include "shell/Controls.h"
 #include "shell/Procedures.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -93,9 +95,12 @@ private slots:
         QCOMPARE(f->nextGameTypeNumber(), int16_t(4));
         QCOMPARE(f->txtCat[1]->text(), QStringLiteral("H1"));
         QCOMPARE(f->txtCat[10]->text(), QStringLiteral("G5"));
-        QCOMPARE(f->txtCat[1]->maxLength(), 3);
-        QCOMPARE(f->txtGameType->maxLength(), 25);
+        QCOMPARE(lengthLimit(f->txtCat[1]), 3);
+        QCOMPARE(lengthLimit(f->txtGameType), 25);
         QVERIFY(f->txtGameType->isHidden() && f->cmdOK->isHidden());
+        const auto* heading = f->findChild<QLabel*>(QStringLiteral("Label1"));  // shows whole
+        QVERIFY(heading->text().contains(QStringLiteral("-- Rename Categories --")));
+        QVERIFY(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->contentsRect().width());
         grab(f, "names");
     }
 
@@ -108,6 +113,7 @@ private slots:
         f->txtCat[3]->setText(QStringLiteral("a b"));
         f->txtCat[6]->setText(QStringLiteral("G"));  // equal to a built-in name: taken as typed
         f->txtCat[7]->setText(QString());
+        f->txtCat[5]->setText(QStringLiteral("a\U0001F600\U0001F600\U0001F600"));  // cut to whole characters
         f->cmdClose->click();
         flushDeletes();
         QVERIFY(!Loaded<frmNameYourOwn>());
@@ -116,6 +122,7 @@ private slots:
         QCOMPARE(storedName("H", 2), QStringLiteral("H2"));
         QCOMPARE(storedName("H", 3), QStringLiteral("a b"));
         QCOMPARE(storedName("H", 4), QStringLiteral("x"));
+        QCOMPARE(storedName("H", 5), QStringLiteral("a\U0001F600\U0001F600"));
         QCOMPARE(storedName("G", 1), QStringLiteral("G"));
         QCOMPARE(storedName("G", 2), QStringLiteral("G2"));
         QCOMPARE(storedName("H", 6), QStringLiteral("H6"));  // rows above 5 untouched

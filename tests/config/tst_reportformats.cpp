@@ -6,6 +6,7 @@
 #include "config/ReportFormats.h"
 #include "config/frmFormat.h"
 #include "config/frmRptSelect.h"
+#include "shell/Controls.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -119,7 +120,7 @@ private slots:
         QCOMPARE(listed(player.lstSelCat), QStringList{QStringLiteral("end")});
         QCOMPARE(player.cmbSortCat->currentText(), QStringLiteral("PPG"));
         QVERIFY(player.optSortDesc->isChecked() && !player.optSortAsc->isChecked());
-        QCOMPARE(player.txtFormatName->maxLength(), 25);
+        QCOMPARE(lengthLimit(player.txtFormatName), 25);
         grab(&player, "format-new-player");
 
         frmFormat goalie({CatKind::Goalie, 0});

@@ -27,6 +27,14 @@ private slots:
         QCOMPARE(Mid(QStringLiteral("abc"), 5), QString());
         QCOMPARE(Left(QStringLiteral("abc"), 5), QStringLiteral("abc"));
         QCOMPARE(Right(QStringLiteral("abc"), 2), QStringLiteral("bc"));
+        // Characters outside the basic plane count once and stay whole.
+        const QString e = QStringLiteral("\U0001F600");
+        QCOMPARE(CharCount(e + e), 2);
+        QCOMPARE(Left(QStringLiteral("a") + e + e, 2), QStringLiteral("a") + e);
+        QCOMPARE(Mid(e + e + QStringLiteral("b"), 2, 1), e);
+        QCOMPARE(Right(e + e, 1), e);
+        QCOMPARE(FixedText(QStringLiteral("ab") + e + e, 3), QStringLiteral("ab") + e);
+        QCOMPARE(FixedText(e, 3), e + QStringLiteral("  "));
     }
 
     void fixedLengthTexts()

@@ -1,14 +1,17 @@
 #include "games/frmGameMenu.h"
 #include "shell/Form.h"
 #include "app/FrmMDI.h"
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 
 using namespace vh;
 using vh::test::TestEnv;
@@ -97,6 +100,36 @@ private slots:
         ApplyTeamSelection(std::vector<TeamListEntry>{});
         QCOMPARE(g.CurrentTeam, int16_t(0));
         QCOMPARE(g.SelectedTeamCaption, QStringLiteral("B Team"));  // kept when nothing is selected
+    }
+
+    // A limit counts characters: one outside the basic plane (an emoji) is
+    // kept whole or not at all, however the text comes in.
+    void limitedBoxesNeverHalveACharacter()
+    {
+        const QString e = QStringLiteral("\U0001F600");
+        const std::unique_ptr<QLineEdit> box(makeTextBox(nullptr, QStringLiteral("txtName"), 3, 0, 0, 600));
+        const struct {
+            QString before;
+            int cursor;
+            QString typed, after;
+        } cases[] = {
+            {QStringLiteral("ab"), 2, e, QStringLiteral("ab") + e},   // at the limit
+            {QStringLiteral("abc"), 3, e, QStringLiteral("abc")},     // past it
+            {QStringLiteral("ab"), 0, QStringLiteral("x") + e, QStringLiteral("xab")},  // cut where it went in
+            {QStringLiteral("a"), 1, e + e + e, QStringLiteral("a") + e + e},
+        };
+        for (const auto& c : cases) {
+            box->setText(c.before);
+            box->setCursorPosition(c.cursor);
+            box->insert(c.typed);
+            QCOMPARE(box->text(), c.after);
+        }
+        box->setText(QStringLiteral("ab") + e + e);
+        QCOMPARE(box->text(), QStringLiteral("ab") + e);
+        QPlainTextEdit notes;
+        limitLength(&notes, 3);
+        notes.setPlainText(QStringLiteral("ab") + e + e);
+        QCOMPARE(notes.toPlainText(), QStringLiteral("ab") + e);
     }
 
     void criteriaResetAndNumericKeys()

@@ -1,5 +1,6 @@
 #include "platform/Folders.h"
 #include "shell/Help.h"
+#include "shell/Controls.h"
 #include "support/TestMain.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
@@ -74,9 +75,9 @@ private slots:
         QCOMPARE(editor->windowTitle(), QStringLiteral("Add Team"));
         QCOMPARE(control<QPushButton>(editor, "cmdOK")->text(), QStringLiteral("&Add"));
         QVERIFY(control<QLabel>(editor, "lblDeleteMsg")->isHidden());
-        QCOMPARE(control<QLineEdit>(editor, "txtTeamName")->maxLength(), 50);
-        QCOMPARE(control<QLineEdit>(editor, "txtShortTeamName")->maxLength(), 20);
-        QCOMPARE(control<QLineEdit>(editor, "txtEmail")->maxLength(), 70);
+        QCOMPARE(lengthLimit(control<QLineEdit>(editor, "txtTeamName")), 50);
+        QCOMPARE(lengthLimit(control<QLineEdit>(editor, "txtShortTeamName")), 20);
+        QCOMPARE(lengthLimit(control<QLineEdit>(editor, "txtEmail")), 70);
 
         control<QLineEdit>(editor, "txtTeamName")->setText(QStringLiteral("  Northern Lakes Hockey Juniors  "));
         control<QLineEdit>(editor, "txtContactPerson")->setText(QStringLiteral(" Sam O'Neil "));
@@ -262,7 +263,7 @@ private slots:
         auto* teams = control<QListWidget>(editor, "lstTeams");
         QCOMPARE(label->text(), QStringLiteral("Teams Selected: 0"));
         QCOMPARE(name->text(), QString());
-        QCOMPARE(name->maxLength(), 50);
+        QCOMPARE(lengthLimit(name), 50);
         QCOMPARE(teams->count(), 3);
         QCOMPARE(teams->item(0)->text(), QStringLiteral("alpha"));
 
