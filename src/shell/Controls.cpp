@@ -160,12 +160,6 @@ void limitLength(QPlainTextEdit* box, int maxChars)
     });
 }
 
-int lengthLimit(const QLineEdit* box)
-{
-    const auto* rule = dynamic_cast<const BoxRule*>(box->validator());
-    return rule ? rule->maxChars : 0;
-}
-
 void keepPastedDigitsOnly(QLineEdit* box)
 {
     boxRule(box)->digitsOnly = true;

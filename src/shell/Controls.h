@@ -47,8 +47,6 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
 // does this for its length.
 void limitLength(QLineEdit* box, int maxChars);
 void limitLength(QPlainTextEdit* box, int maxChars);
-// The limit of the box in characters; 0 when it has none.
-int lengthLimit(const QLineEdit* box);
 // Text pasted or dropped into a numeric box keeps only its digits, as if it
 // had been typed key by key.
 void keepPastedDigitsOnly(QLineEdit* box);

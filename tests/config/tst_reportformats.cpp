@@ -6,7 +6,6 @@
 #include "config/ReportFormats.h"
 #include "config/frmFormat.h"
 #include "config/frmRptSelect.h"
-#include "shell/Controls.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -120,7 +119,6 @@ private slots:
         QCOMPARE(listed(player.lstSelCat), QStringList{QStringLiteral("end")});
         QCOMPARE(player.cmbSortCat->currentText(), QStringLiteral("PPG"));
         QVERIFY(player.optSortDesc->isChecked() && !player.optSortAsc->isChecked());
-        QCOMPARE(lengthLimit(player.txtFormatName), 25);
         grab(&player, "format-new-player");
 
         frmFormat goalie({CatKind::Goalie, 0});
