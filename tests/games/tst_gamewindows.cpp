@@ -128,8 +128,7 @@ private slots:
             addStoredGame(1, int16_t(k), k);
         frmGameMenu* list = openGameList();
         list->lstGameMenu->setCurrentRow(2);
-        env->expectMsgBox(QStringLiteral("Are you sure?  Player results will also be deleted!"), vbCancel,
-                          QStringLiteral("Delete Game?"));
+        env->expectMsgBox(QStringLiteral("Are you sure?  Player results will also be deleted!"), vbCancel);
         list->cmdDelete_Click();
         QCOMPARE(list->lstGameMenu->count(), 5);
 
@@ -474,8 +473,7 @@ private slots:
 
         // A typed opponent, or one that differs in letter case, is refused.
         s->cmbOpponents->setEditText(QStringLiteral("pines"));
-        env->expectMsgBox(QStringLiteral("Must select opponent from drop-down list!"), vbOK,
-                          QStringLiteral("No Opponent Selected"));
+        env->expectMsgBox(QStringLiteral("Must select opponent from drop-down list!"));
         s->cmdImport_Click();
         QCOMPARE(s->focusWidget(), s->txtGameDate);
         QCOMPARE(g.ImportOpponentTeam, int16_t(0));

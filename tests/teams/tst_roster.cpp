@@ -335,8 +335,7 @@ private slots:
             d.setBoxText(RosterField::FirstName, QStringLiteral("Ann"));
             d.cmdOK_Click();
             QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::LastName));
-            env->expectMsgBox(QStringLiteral("Birth Date must be in mm/dd/yy format or blank!"), vbOK,
-                              QStringLiteral("Birth Date Invalid"));
+            env->expectMsgBox(QStringLiteral("Birth Date must be in mm/dd/yy format or blank!"));
             d.setBoxText(RosterField::LastName, QStringLiteral("Lee"));
             d.setBoxText(RosterField::BirthDate, QStringLiteral("13/45/2001"));
             d.cmdOK_Click();
@@ -410,12 +409,10 @@ private slots:
         runRoster([&](frmRoster& d) {
             // Nothing selected, already on the roster, statistics in the team's games.
             allList(d)->clearSelection();
-            env->expectMsgBox(QStringLiteral("Must select player from the All Players list!"), vbOK,
-                              QStringLiteral("No Player Selected"));
+            env->expectMsgBox(QStringLiteral("Must select player from the All Players list!"));
             d.cmdInsert_Click();
             selectIn(allList(d), QStringLiteral("Ann Lee"));
-            env->expectMsgBox(QStringLiteral("Ann Lee is already on the roster!"), vbOK,
-                              QStringLiteral("Player Already on Roster"));
+            env->expectMsgBox(QStringLiteral("Ann Lee is already on the roster!"));
             d.cmdInsert_Click();
             env->expectMsgBox(QStringLiteral("Ann Lee has player stats entered in game(s) 2,  3.  Delete stats first!"),
                               vbOK, QStringLiteral("Can Not Delete Player"));
@@ -471,12 +468,10 @@ private slots:
         addRoster(2, 2, QStringLiteral("9"));
         runRoster([&](frmRoster& d) {
             selectIn(allList(d), QStringLiteral("Ann Lee"));
-            env->expectMsgBox(QStringLiteral("Must delete from roster first!"), vbOK,
-                              QStringLiteral("Delete Player Not Allowed"));
+            env->expectMsgBox(QStringLiteral("Must delete from roster first!"));
             d.cmdDeletePlayer_Click();
             selectIn(allList(d), QStringLiteral("Bo Park"));
-            env->expectMsgBox(QStringLiteral("Bo Park is on the roster of the Valley Lynx."), vbOK,
-                              QStringLiteral("Delete Player Not Allowed"));
+            env->expectMsgBox(QStringLiteral("Bo Park is on the roster of the Valley Lynx."));
             d.cmdDeletePlayer_Click();
             selectIn(allList(d), QStringLiteral("Cy Moss"));
             d.cmdDeletePlayer_Click();
@@ -525,8 +520,7 @@ private slots:
             d.cmdAdd_Click();
             typePerson(d, QStringLiteral("Bo"), QStringLiteral("Park"), QStringLiteral("9"), QString());
             d.cmdOK_Click();
-            env->expectMsgBox(QStringLiteral("The roster changes could not be saved; none of them was written."), vbNo,
-                              QStringLiteral("Roster Not Saved"));
+            env->expectMsgBox(QStringLiteral("The roster changes could not be saved; none of them was written."), vbNo);
             d.cmdClose_Click();
             QVERIFY(d.isVisible());
             QCOMPARE(d.pending().rowCount(), 2);
