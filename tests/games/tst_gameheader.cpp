@@ -192,17 +192,14 @@ private slots:
         QCOMPARE(env->shownMessages().size(), 3);
     }
 
-    void newGameNumbersOutOfRangeAreRefused()
+    void gameNumbersOutOfRangeAreRefusedAndAChangedOneAsks()
     {
         open("A", 6);
         refusedNumber(QStringLiteral("0"), QStringLiteral("Game Number can not be zero!"));
         refusedNumber(QStringLiteral("7"), QStringLiteral("Game Number can not be greater than the next game number (6)!"));
         // Past the 16-bit range: the same refusal, not an overflow.
         refusedNumber(QStringLiteral("99999"), QStringLiteral("greater than the next game number (6)!"));
-    }
 
-    void changedGameNumbers()
-    {
         open("C", 2);
         refusedNumber(QString(), QStringLiteral("Game Number can not be zero!"));
         refusedNumber(QStringLiteral("6"), QStringLiteral("Game Number can not be greater than total games (5)."));
@@ -264,7 +261,7 @@ private slots:
         QCOMPARE(ParseDate(FormatGameListLine(rs).mid(4, 11)), std::optional(QDate(2026, 1, 5)));
     }
 
-    void overtime()
+    void overtimeIsAskedOnATieAndTheInfoFlagFollowsTypeAndHome()
     {
         open("C", 1);
         GameHeaderEntry tie = entry(QStringLiteral("1"));
@@ -291,10 +288,7 @@ private slots:
         QVERIFY(g.GameRec.overtime);
         QCOMPARE(stored(1, "Overtime").toInt(), -1);
         QCOMPARE(env->shownMessages().size(), 3);
-    }
 
-    void gameInfoChangedOnlyWhenTypeOrHomeDiffer()
-    {
         open("C", 1);
         QVERIFY(SaveGameHeader(entry(QStringLiteral("1")), 0, True).saved);
         QVERIFY(g.GameInfoChanged == "N");

@@ -93,23 +93,6 @@ private slots:
         env.reset();
     }
 
-    void aTeamWithoutGamesOffersOnlyAddAndClose()
-    {
-        frmGameMenu* list = openGameList();
-        QVERIFY(list);
-        QCOMPARE(list->lstGameMenu->count(), 0);
-        for (QWidget* w : std::initializer_list<QWidget*>{list->cmdModify, list->cmdDelete, list->cmdPlayers})
-            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        grab(list, "gamelist-empty");
-
-        list->cmdAddGame_Click();
-        flushDeletes();
-        QVERIFY(!Loaded<frmGameMenu>());
-        frmGameScreen* screen = Loaded<frmGameScreen>();
-        QVERIFY(screen);
-        QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("1"));
-    }
-
     void theListSelectsTheGameWorkedOn()
     {
         for (int k = 1; k <= 9; ++k)
@@ -141,7 +124,7 @@ private slots:
         grab(list, "gamelist-after-delete");
 
         // Deleting the last game selects the new last one; the only game
-        // leaves an empty list.
+        // leaves an empty list, where only Add and Close act.
         list->lstGameMenu->setCurrentRow(3);
         env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
         list->cmdDelete_Click();
@@ -151,7 +134,13 @@ private slots:
             list->cmdDelete_Click();
         }
         QCOMPARE(list->lstGameMenu->count(), 0);
-        QVERIFY(!list->cmdDelete->isEnabled());
+        for (QWidget* w : std::initializer_list<QWidget*>{list->cmdModify, list->cmdDelete, list->cmdPlayers})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        grab(list, "gamelist-empty");
+        list->cmdAddGame_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameMenu>());
+        QCOMPARE(Loaded<frmGameScreen>()->txtGameNumber->text(), QStringLiteral("1"));
     }
 
     void eachLineActsOnItsOwnGame()
@@ -246,6 +235,18 @@ private slots:
         QCOMPARE(s->lstGameTypes->count(), 1);
         QVERIFY(!s->lblAddGameTypes->isHidden());
         grab(s, "header-add");
+
+        // The date in words once the box is left; a date that reads as none says so.
+        s->txtGameDate->setText(QStringLiteral("12/5/2026"));
+        QCOMPARE(s->lblDisplayDate->text(), QString());  // blank until the box is left
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Saturday, December 5, 2026"));
+        s->txtGameDate->setText(QStringLiteral("13/45/99"));
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Invalid Date"));
+        s->txtGameDate->setText(QStringLiteral("  "));
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QString());
     }
 
     void gameTypesAreListedWithTheirNumbers()
@@ -313,21 +314,6 @@ private slots:
         QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
         QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
         grab(s, "header-away-3-periods");
-    }
-
-    void theLongDate()
-    {
-        frmGameScreen* s = headerFromList(true);
-        s->txtGameDate->setText(QStringLiteral("12/5/2026"));
-        QCOMPARE(s->lblDisplayDate->text(), QString());  // blank until the box is left
-        s->DisplayDate();
-        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Saturday, December 5, 2026"));
-        s->txtGameDate->setText(QStringLiteral("13/45/99"));
-        s->DisplayDate();
-        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Invalid Date"));
-        s->txtGameDate->setText(QStringLiteral("  "));
-        s->DisplayDate();
-        QCOMPARE(s->lblDisplayDate->text(), QString());
     }
 
     void savingANewGameShowsItInTheList()
