@@ -298,46 +298,36 @@ private slots:
 
     // Each rule is checked against the core in tst_playerentryrules; here a
     // few show that the screen reads the game's periods and overtime, says
-    // the rule's message and moves to its box.
-    void entryRulesShowTheirMessageAndFocus_data()
-    {
-        QTest::addColumn<bool>("goalie");
-        QTest::addColumn<int>("periods");
-        QTest::addColumn<bool>("overtime");
-        QTest::addColumn<QList<int>>("values");  // category, value, ...
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("focus");
-        using L = QList<int>;
-        QTest::newRow("G > SOG") << false << 3 << false << L{P::G, 3, P::SOG, 2, P::PIM, 2} << "G can NOT be > SOG"
-                                 << P::G;
-        QTest::newRow("goalie Sec first") << true << 3 << false << L{Gk::Sec, 60, Gk::PIM, 2}
-                                          << "Seconds can Not be > 59" << Gk::Sec;
-        QTest::newRow("GA3") << true << 2 << false << L{Gk::GA3, 1} << "GA3 can NOT be > 0 when 2 periods in game"
-                             << Gk::GA3;
-        QTest::newRow("GAO") << true << 4 << false << L{Gk::GAO, 1} << "GAO can NOT be > 0 when no overtime"
-                             << Gk::GAO;
-    }
-
+    // the rule's message, moves to its box and saves nothing.
     void entryRulesShowTheirMessageAndFocus()
     {
-        QFETCH(bool, goalie);
-        QFETCH(int, periods);
-        QFETCH(bool, overtime);
-        QFETCH(QList<int>, values);
-        QFETCH(QString, message);
-        QFETCH(int, focus);
-        Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = ?"), {periods, VbBool(overtime)});
-        frmPScreen* s = open();
-        const CatKind kind = goalie ? CatKind::Goalie : CatKind::Player;
-        if (goalie)
-            clickCell(s, 3, 1);
-        for (int i = 0; i + 1 < values.size(); i += 2)
-            box(s, kind, values[i])->setText(QString::number(values[i + 1]));
-        env->expectMsgBox(message, vbOK, QStringLiteral("Error"));
-        s->cmdOK_Click();
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(focused(), box(s, kind, focus));
-        QCOMPARE(Loaded<frmPScreen>(), s);  // nothing saved, the screen stays
+        struct Case {
+            bool goalie;
+            int periods;
+            bool overtime;
+            std::map<int, int> values;
+            const char* message;
+            int focus;
+        };
+        const Case cases[] = {
+            {false, 3, false, {{P::G, 3}, {P::SOG, 2}, {P::PIM, 2}}, "G can NOT be > SOG", P::G},
+            {true, 3, false, {{Gk::Sec, 60}, {Gk::PIM, 2}}, "Seconds can Not be > 59", Gk::Sec},
+            {true, 2, false, {{Gk::GA3, 1}}, "GA3 can NOT be > 0 when 2 periods in game", Gk::GA3},
+            {true, 4, false, {{Gk::GAO, 1}}, "GAO can NOT be > 0 when no overtime", Gk::GAO}};
+        for (const Case& c : cases) {
+            Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = ?"), {c.periods, VbBool(c.overtime)});
+            frmPScreen* s = open();
+            const CatKind kind = c.goalie ? CatKind::Goalie : CatKind::Player;
+            if (c.goalie)
+                clickCell(s, 3, 1);
+            type(s, kind, c.values);
+            env->expectMsgBox(QString::fromLatin1(c.message), vbOK, QStringLiteral("Error"));
+            s->cmdOK_Click();
+            QCOMPARE(env->pendingExpectations(), 0);
+            QCOMPARE(focused(), box(s, kind, c.focus));
+            QCOMPARE(Loaded<frmPScreen>(), s);
+            Unload<frmPScreen>();
+        }
         QCOMPARE(stored("PlayerStats", 1, "G"), 2);
     }
 

@@ -263,8 +263,8 @@ private slots:
         addRoster(2, 1, QStringLiteral("44"));  // on two teams, listed once
         addRoster(2, 2, QStringLiteral("9"));
         runRoster([&](frmRoster& d) {
-            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({"Ann Lee", "Bo Park"}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee"}));
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("12"));
             QCOMPARE(d.boxText(RosterField::Notes), QStringLiteral("roster note"));  // the roster row's, not the person's
             QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
@@ -276,8 +276,7 @@ private slots:
                 typePerson(d, QLatin1String(p[0]), QLatin1String(p[1]), QLatin1String(p[2]), QLatin1String(p[3]));
                 QTest::mouseClick(control<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
             }
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Cy moss"),
-                                                        QStringLiteral("Di Fox"), QStringLiteral("Eve Ray")}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee", "Cy moss", "Di Fox", "Eve Ray"}));
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Eve Ray"));
             QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(5));
 
@@ -307,8 +306,7 @@ private slots:
         QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
 
         runRoster([&](frmRoster& d) {
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Cy Moss"), QStringLiteral("Di Fox"),
-                                                        QStringLiteral("Eve Ray")}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Cy Moss", "Di Fox", "Eve Ray"}));
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("21"));
             QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("3/4/2005"));
             QCOMPARE(listTexts(allList(d)).size(), 5);
@@ -431,9 +429,8 @@ private slots:
             d.cmdOK_Click();
             QVERIFY(listTexts(allList(d)).contains(QStringLiteral("Bob Park")));
             d.cmdDelete_Click();
-            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park"),
-                                                     QStringLiteral("Cy Moss")}));
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({"Ann Lee", "Bo Park", "Cy Moss"}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee"}));
 
             // A person added and taken off before Close leaves no trace, and
             // his number is not given out again.
@@ -477,7 +474,7 @@ private slots:
             d.cmdDeletePlayer_Click();
             QCOMPARE(rows("People", "PersonNumber = 3"), 0);
             QCOMPARE(allList(d)->currentRow(), 0);
-            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({"Ann Lee", "Bo Park"}));
 
             // Taken off this roster, he can be deleted; Close then has nothing left to remove.
             selectIn(rosterList(d), QStringLiteral("Ann Lee"));
