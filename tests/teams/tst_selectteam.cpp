@@ -66,9 +66,7 @@ private slots:
         frmSelectTeam* f = load();
         QCOMPARE(list(f)->count(), 0);
         QCOMPARE(countLabel(f), QStringLiteral("0 Teams Selected"));
-        QCOMPARE(g.NumTeams, int16_t(0));
         QCOMPARE(g.SelectedTeamCount, int16_t(0));
-        QCOMPARE(g.NextTeamNumber, int16_t(1));
         QCOMPARE(g.NextFilterNumber, int16_t(1));
         QCOMPARE(control<QComboBox>(f, "cmbFilters")->count(), 1);
     }
