@@ -328,6 +328,7 @@ private slots:
         s->cmdOK_Click();
         flushDeletes();
         QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 2"));  // on to the new game's entry
         frmGameMenu* list = listAfterNewGame();
         QVERIFY(list);
         QCOMPARE(list->lstGameMenu->count(), 2);
@@ -344,6 +345,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
         s->cmdOK_Click();
         flushDeletes();
+        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 1"));
         list = listAfterNewGame();
         QCOMPARE(gameOrder(1), QStringList({"Birches", "G1", "Pines"}));
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
