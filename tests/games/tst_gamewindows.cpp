@@ -7,8 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QClipboard>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
