@@ -270,13 +270,15 @@ Dialog::ModalHook Dialog::setModalHook(ModalHook hook)
     return old;
 }
 
+void Dialog::placeOnOpen() { CenterForm(this); }
+
 int Dialog::showModal()
 {
     Form_Load();
     const int titleWidth = TitleBarWidth(windowTitle());
     if (width() < titleWidth)
         setFixedWidth(titleWidth);
-    CenterForm(this);
+    placeOnOpen();
     if (modalHook()) {
         show();
         modalHook()(this);

@@ -95,6 +95,8 @@ public:
 
 protected:
     virtual void Form_Load() {}
+    // Where the dialog opens: placed in the frame as every window is.
+    virtual void placeOnOpen();
     // The close box: the cancel button where the dialog has one.
     void closeEvent(QCloseEvent* e) override;
 
