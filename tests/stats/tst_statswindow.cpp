@@ -210,14 +210,16 @@ private slots:
     void computeSortAndMinimumRerun()
     {
         frmStats* w = open();
-        // Compute: games 1 and 2 only, a new title.
+        // Compute: games 1 and 2 only, a new title, least points first.
         answerNext<frmCompute>([](frmCompute* d) {
             d->txtHighGame->setText(QStringLiteral("2"));
             d->txtReportTitle->setText(QStringLiteral("First Two"));
+            d->optAsc->setChecked(true);
             d->cmdCompute->click();
         });
         w->cmdCompute_Click();
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("First Two"));
+        QCOMPARE(g.PlayerSortDirection, "A");
         QCOMPARE(gridRows(w->tdbStats, true).last(), QStringLiteral("TOTALS|2|5|4|9|8"));
 
         // Sort by G ascending.
@@ -228,7 +230,6 @@ private slots:
         w->cmdCompute_Click();
         sortBy(w, 5, true);  // G
         QCOMPARE(g.PlayerSortCategory, int16_t(5));
-        QCOMPARE(g.PlayerSortDirection, "A");
         QStringList rows = gridRows(w->tdbStats, true);
         QVERIFY(rows[0].startsWith(QStringLiteral("Di Dunn|1|0|")));
         QVERIFY(rows[4].startsWith(QStringLiteral("Ann Archer|4|6|")));
