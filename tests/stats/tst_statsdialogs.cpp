@@ -2,12 +2,11 @@
 // what OK gives back and that Cancel gives nothing.
 
 #include "games/GameTestData.h"
-#include "shell/Globals.h"
 #include "stats/ComputeParameters.h"
 #include "stats/frmCompute.h"
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
-#include "support/TestEnv.h"
+#include "support/ReportTestData.h"
 #include "support/TestMain.h"
 
 #include <QCheckBox>
@@ -56,13 +55,11 @@ ComputeChoices allChosen()
 }
 
 // Runs a dialog, letting `drive` work its controls instead of a user.
-template <class D, class In, class F>
-auto runDialog(const In& input, F drive)
+template <class D, class In>
+auto runDialog(const In& input, std::function<void(D*)> drive)
 {
-    const auto old = Dialog::setModalHook([&](Dialog* d) { drive(static_cast<D*>(d)); });
-    auto out = D::ask(input);
-    Dialog::setModalHook(old);
-    return out;
+    test::answerNext<D>(std::move(drive));
+    return D::ask(input);
 }
 
 }  // namespace
@@ -80,7 +77,11 @@ private slots:
         BuildCatAbbrev(CatKind::Player);
         g.ReportCode = "P";
     }
-    void cleanup() { env.reset(); }
+    void cleanup()
+    {
+        Dialog::setModalHook({});
+        env.reset();
+    }
 
     // ---------------------------------------------------------------- OK's checks and values
 
