@@ -1,5 +1,4 @@
 #include "shell/Globals.h"
-#include "shell/WorkTable.h"
 #include "stats/StatsReport.h"
 #include "support/StatsTestData.h"
 #include "support/TestEnv.h"
@@ -401,21 +400,6 @@ private slots:
         sortStats(r, -1, QStringLiteral("D"));
         QCOMPARE(orderOf(r), QStringList({"smithson", "Smith-12", "Smith", "SMITH"}));
         QCOMPARE(r.currentSortCategory, int16_t(-1));
-    }
-
-    void writesTheWorkTable()
-    {
-        Database& db = Db();
-        rewriteWorkTable(db, QStringLiteral("RptPlayer"), {QStringLiteral("SortKey")}, {{1}, {2}, {3}});
-        const StatsReport r = collectSorted(makeInput('P', {1}));
-        writeStatsReport(db, r);
-        Recordset rs = db.openRecordset(QStringLiteral("select SortKey, TeamNumber, PlayerName, Min from RptPlayer order by SortKey"));
-        QStringList rows;
-        for (; !rs.eof(); rs.moveNext())
-            rows << rs.getText(QStringLiteral("SortKey")) + QLatin1Char('|') + rs.getText(QStringLiteral("TeamNumber")) +
-                        QLatin1Char('|') + rs.getText(QStringLiteral("PlayerName"));
-        QCOMPARE(rows, QStringList({QStringLiteral("1|1|Ann Lee-12"), QStringLiteral("2|1|Bob Smith-Jones-7"),
-                                    QStringLiteral("3|99999|TOTALS")}));
     }
 };
 
