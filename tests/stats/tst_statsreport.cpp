@@ -193,9 +193,8 @@ private slots:
         QStringList list;
         for (const PlayerListEntry& e : collectSorted(makeInput('P', {1, 2})).playerList)
             list << e.text + QLatin1Char('=') + QString::number(e.itemData);
-        QCOMPARE(list, QStringList({QStringLiteral("All Players (NON-CAREER)=-1"), QStringLiteral("All Players (CAREER)=0"),
-                                    QStringLiteral("Cal Young=3"), QStringLiteral("Bob Smith-Jones=2"),
-                                    QStringLiteral("Ann Lee=1")}));
+        QCOMPARE(list, QStringList({"All Players (NON-CAREER)=-1", "All Players (CAREER)=0", "Cal Young=3",
+                                    "Bob Smith-Jones=2", "Ann Lee=1"}));
     }
 
     // Rows a person has no name for, seconds of a minute or more, hat tricks.
@@ -206,16 +205,14 @@ private slots:
         StatsInput in = makeInput('P', {1});
         in.format.sortCategory = 5;
         const StatsReport r = collectSorted(in);
-        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|PlayerNumber|GP|Min|G|Hat")),
-                 QStringList({QStringLiteral("Ann Lee-12|1|3|22:20|8|2"), QStringLiteral("Unknown|77|1|3:05|2|0"),
-                              QStringLiteral("Bob Smith-Jones-7|2|1|12:30|0|0"),
-                              QStringLiteral("TOTALS|0|3|37:55|10|2")}));
+        QCOMPARE(rowsOf(r, "PlayerName|PlayerNumber|GP|Min|G|Hat"),
+                 QStringList({"Ann Lee-12|1|3|22:20|8|2", "Unknown|77|1|3:05|2|0", "Bob Smith-Jones-7|2|1|12:30|0|0",
+                              "TOTALS|0|3|37:55|10|2"}));
         for (const PlayerListEntry& e : r.playerList)
             QVERIFY(e.itemData != 77);  // nobody to list under that number
 
         in.options.showPlayerSeconds = false;  // 30 seconds and more make a further minute
-        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("Min")),
-                 QStringList({QStringLiteral("22"), QStringLiteral("3"), QStringLiteral("13"), QStringLiteral("38")}));
+        QCOMPARE(rowsOf(collectSorted(in), "Min"), QStringList({"22", "3", "13", "38"}));
     }
 
     void topX()
@@ -229,18 +226,16 @@ private slots:
         in.format.sortCategory = 5;
         in.criteria.topX = 3;
         const StatsReport r = collectSorted(in);
-        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName|G|GP")),
-                 QStringList({QStringLiteral("P10 Ten|10|1"), QStringLiteral("P9 Ten|9|1"), QStringLiteral("P8 Ten|8|1"),
-                              QStringLiteral("TOTALS|27|2")}));
+        QCOMPARE(rowsOf(r, "PlayerName|G|GP"),
+                 QStringList({"P10 Ten|10|1", "P9 Ten|9|1", "P8 Ten|8|1", "TOTALS|27|2"}));
         QCOMPARE(int(r.playerList.size()), 1 + 12);  // the list keeps everybody the first pass met
 
         // Several teams, one line per person and team: the top places are pairs.
         in = makeInput('P', {1, 2});
         in.format.sortCategory = 5;
         in.criteria.topX = 2;
-        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|TeamName|G")),
-                 QStringList({QStringLiteral("P10 Ten|Owls|10"), QStringLiteral("P9 Ten|Owls|9"),
-                              QStringLiteral("TOTALS||19")}));
+        QCOMPARE(rowsOf(collectSorted(in), "PlayerName|TeamName|G"),
+                 QStringList({"P10 Ten|Owls|10", "P9 Ten|Owls|9", "TOTALS||19"}));
         in.criteria.topX = 0;
         QCOMPARE(collectSorted(in).personCount(), 0);
     }
@@ -257,21 +252,20 @@ private slots:
             r.sortOrder.push_back(i + 1);
         }
         applyMinimum(r, QStringLiteral("G"), 5);
-        QCOMPARE(rowsOf(r, QStringLiteral("SortKey|PlayerName|GP|Min")),
-                 QStringList({QStringLiteral("1|7|7|0"), QStringLiteral("2|5|5|20"),
-                              QStringLiteral("3|* Min  5 Games *|-----|-----"), QStringLiteral("4|3|3|10"),
-                              QStringLiteral("5|2|2|30"), QStringLiteral("6|TOTALS|0|0")}));
+        QCOMPARE(rowsOf(r, "SortKey|PlayerName|GP|Min"),
+                 QStringList({"1|7|7|0", "2|5|5|20", "3|* Min  5 Games *|-----|-----", "4|3|3|10", "5|2|2|30",
+                              "6|TOTALS|0|0"}));
         applyMinimum(r, QStringLiteral("O"), 100);  // nobody: the separator comes first
-        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName")).first(), QStringLiteral("* Min  100 Minutes *"));
+        QCOMPARE(rowsOf(r, "PlayerName").first(), QStringLiteral("* Min  100 Minutes *"));
         applyMinimum(r, QStringLiteral("G"), 0);  // everybody: no separator
-        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName")).size(), 5);
+        QCOMPARE(rowsOf(r, "PlayerName").size(), 5);
         applyMinimum(r, QStringLiteral("G"), 5);
         clearMinimum(r);
-        QCOMPARE(rowsOf(r, QStringLiteral("PlayerName")).size(), 5);
+        QCOMPARE(rowsOf(r, "PlayerName").size(), 5);
 
         StatsReport empty = handReport('P', {});
         applyMinimum(empty, QStringLiteral("G"), 5);
-        QCOMPARE(rowsOf(empty, QStringLiteral("PlayerName")), QStringList({QStringLiteral("TOTALS")}));
+        QCOMPARE(rowsOf(empty, "PlayerName"), QStringList({"TOTALS"}));
     }
 
     // Derived categories that cannot be taken and stored values that would divide by zero.
@@ -285,15 +279,13 @@ private slots:
         in.options.showPlayerNumber = false;
         in.format.sortCategory = -1;
         in.format.sortDirection = QStringLiteral("A");
-        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|GA|Sv|SvPct|GAA")),
-                 QStringList({QStringLiteral("Ned Odd|2|0|.000|99.99"), QStringLiteral("Unknown|-3|3|.000|0.00"),
-                              QStringLiteral("TOTALS|0|3|1.500|-60.00")}));
+        QCOMPARE(rowsOf(collectSorted(in), "PlayerName|GA|Sv|SvPct|GAA"),
+                 QStringList({"Ned Odd|2|0|.000|99.99", "Unknown|-3|3|.000|0.00", "TOTALS|0|3|1.500|-60.00"}));
 
         addPlayerRow(Db(), 2, 1, 20, {{"FOW", 2}, {"FOL", -2}, {"G", 25}, {"SOG", 2}});
         in = makeInput('P', {2});
         in.options.showNA = false;
-        QCOMPARE(rowsOf(collectSorted(in), QStringLiteral("PlayerName|ShPct|FOPct")).first(),
-                 QStringLiteral("Ned Odd|9.999|.000"));
+        QCOMPARE(rowsOf(collectSorted(in), "PlayerName|ShPct|FOPct").first(), QStringLiteral("Ned Odd|9.999|.000"));
     }
 
     void textOfFigures()
@@ -317,21 +309,19 @@ private slots:
         r.slotList[0].secondsPlayed = 29;
         r.slotList[0].plusMinusSum = 7;
         const QString fields = QStringLiteral("ShPct|PPG|FOPct|Min|PlusMinus");
-        QCOMPARE(rowsOf(r, fields), QStringList({QStringLiteral("9.999|99.9|.000|13|-1"),
-                                                 QStringLiteral(".000|0.0|.500|1250|+1234"),
-                                                 QStringLiteral(".000|0.0|.000|12|+7")}));
+        QCOMPARE(rowsOf(r, fields),
+                 QStringList({"9.999|99.9|.000|13|-1", ".000|0.0|.500|1250|+1234", ".000|0.0|.000|12|+7"}));
         r.input.options.showNA = true;
         r.input.options.showCommas = true;
         r.input.options.showPlayerSeconds = true;
-        QCOMPARE(rowsOf(r, fields), QStringList({QStringLiteral("9.999|99.9|na|12:30|-1"),
-                                                 QStringLiteral("na|na|.500|1,250:07|+1,234"),
-                                                 QStringLiteral(".000|0.0|.000|12:29|+7")}));
+        QCOMPARE(rowsOf(r, fields),
+                 QStringList({"9.999|99.9|na|12:30|-1", "na|na|.500|1,250:07|+1,234", ".000|0.0|.000|12:29|+7"}));
         {
             // Separators follow the user's locale.
             RegionalSettings german(QStringLiteral("de_DE"));
             QCOMPARE(rowsOf(r, fields)[1], QStringLiteral("na|na|,500|1.250:07|+1.234"));
             QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-            QCOMPARE(rowsOf(r, QStringLiteral("PPG"))[2], QStringLiteral("0,0"));
+            QCOMPARE(rowsOf(r, "PPG")[2], QStringLiteral("0,0"));
         }
 
         StatsSlot keeper = person("K");
@@ -341,8 +331,7 @@ private slots:
         exact.goalsAgainstAvg = 99.99f;
         exact.savePct = 0.9f;
         StatsReport g = handReport('G', {keeper, exact});
-        QCOMPARE(rowsOf(g, QStringLiteral("GAA|SvPct")),
-                 QStringList({QStringLiteral("99.99|.000"), QStringLiteral("99.99|.900"), QStringLiteral("0.00|.000")}));
+        QCOMPARE(rowsOf(g, "GAA|SvPct"), QStringList({"99.99|.000", "99.99|.900", "0.00|.000"}));
     }
 
     // The order the sort gives, equal persons included.
