@@ -275,9 +275,8 @@ private slots:
         button("Italic")->trigger();
         button("Underline")->trigger();
         QVERIFY(button("Italic")->isChecked());
-        QCOMPARE(trace(), QStringList({QStringLiteral("BoldFont down"), QStringLiteral("BoldFont up"),
-                                       QStringLiteral("GridLines up"), QStringLiteral("ItalicFont down"),
-                                       QStringLiteral("UnderlineFont down")}));
+        QCOMPARE(trace(), QStringList({"BoldFont down", "BoldFont up", "GridLines up", "ItalicFont down",
+                                       "UnderlineFont down"}));
 
         // A code outside the table: the button changes, no window is told.
         trace().clear();
