@@ -146,8 +146,7 @@ private slots:
                                             "GStatNumber <> cast(substr(Opponent, 2) as integer)"))
                      .toInt(),
                  0);
-        QCOMPARE(Db().scalar(QStringLiteral("select GStatNumber from GameStats where Opponent = 'New'")).toInt(),
-                 mode == "A" ? 94 : 0);
+        QCOMPARE(Db().scalar("select GStatNumber from GameStats where Opponent = 'New'").toInt(), mode == "A" ? 94 : 0);
         if (mode == "A" || mode == "C")
             QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats where TeamNumber = 1 and GameNumber = ?"),
                                  {to})
@@ -199,8 +198,7 @@ private slots:
         QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3", "G4", "G5"}));
         verifyRowsFollowGames(1);
         QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats where GameNumber = 0")).toInt(), 0);
-        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats where Opponent = 'G2'")).toString(),
-                 QStringLiteral("Rink"));
+        QCOMPARE(Db().scalar("select Location from GameStats where Opponent = 'G2'").toString(), "Rink");
         QCOMPARE(Db().transactionDepth(), 0);
 
         // The same for an insert: the new game is not kept either.
