@@ -157,6 +157,8 @@ private slots:
                                   << "PlayerName|Opponent|GP|Per|Min|G|PlusMinus"
                                   << QStringList{"Game 1|Owls|1|0|10:40|3|+2", "Game 2|Bears|1|0|11:00|1|-1",
                                                  "TOTALS||2|na|na|4|na"};
+        QTest::newRow("game log of nobody") << "P" << QList<int>{1} << "Y" << 55 << 16 << all << "PlayerName|GP|G"
+                                            << QStringList{"TOTALS|0|0"};
         QTest::newRow("one person over two teams")
             << "P" << QList<int>{1, 2} << "Y" << 2 << 16 << all << "PlayerName|TeamName|GP|Min|PlusMinus"
             << QStringList{"Bob Smith-Jones-7|Hawks|1|12:30|-1", "Bob Smith-Jones-9|Owls|1|9:50|+1", "TOTALS||2|na|na"};
