@@ -182,11 +182,11 @@ inline PrintedPage printedPage(const QString& pdf)
     QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
                                                    QStringLiteral("-f"), n, QStringLiteral("-l"), n,
                                                    QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("p"))});
-    const QImage image(dir.filePath(QStringLiteral("p.pgm")));
+    const QImage image = QImage(dir.filePath(QStringLiteral("p.pgm"))).convertToFormat(QImage::Format_Grayscale8);
     std::vector<int> ink(size_t(image.height()), 0);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ink[size_t(y)] += qGray(image.pixel(x, y)) < 250;
+        ink[size_t(y)] = int(std::count_if(image.constScanLine(y), image.constScanLine(y) + image.width(),
+                                           [](uchar v) { return v < 250; }));
     const int widest = ink.empty() ? 0 : *std::max_element(ink.begin(), ink.end());
     for (int y = 0; y < image.height(); ++y) {
         if (widest > 0 && ink[size_t(y)] > widest * 9 / 10 && (y == 0 || ink[size_t(y - 1)] <= widest * 9 / 10))
