@@ -4,6 +4,7 @@
 #include "shell/ReportGrid.h"
 #include "shell/ReportPrinter.h"
 #include "support/ReportTestData.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -31,15 +32,10 @@ std::vector<ReportColumn> playerColumns()
 void seedPlayers(int persons)
 {
     Transaction t(Db());
-    for (int i = persons; i >= 1; --i) {
-        addWorkRow(Db(), QStringLiteral("RptPlayer"), i,
-                   {{QStringLiteral("PlayerName"), QStringLiteral("Player %1").arg(i, 3, 10, QLatin1Char('0'))},
-                    {QStringLiteral("GP"), QString::number(i % 80)},
-                    {QStringLiteral("G"), QString::number(i % 7)},
-                    {QStringLiteral("Pts"), QString::number(i % 11)}});
-    }
-    addWorkRow(Db(), QStringLiteral("RptPlayer"), persons + 1,
-               {{QStringLiteral("PlayerName"), QStringLiteral("TOTALS   ")}, {QStringLiteral("GP"), QStringLiteral("80")}});
+    seed::RowWriter rows(Db(), QStringLiteral("RptPlayer"), {"SortKey", "PlayerName", "GP", "G", "Pts"});
+    for (int i = persons; i >= 1; --i)
+        rows.add({i, QStringLiteral("Player %1").arg(i, 3, 10, QLatin1Char('0')), i % 80, i % 7, i % 11});
+    rows.add({persons + 1, QStringLiteral("TOTALS   "), 80, QVariant(), QVariant()});
     t.commit();
 }
 
@@ -63,10 +59,11 @@ private slots:
     void init() { env = TestEnv::withNewDatabase(); }
     void cleanup() { env.reset(); }
 
-    void showsTheWorkTableInSortKeyOrderThroughItsColumns()
+    void showsTheWorkTableInSortKeyOrderUnderItsLook()
     {
         seedPlayers(3);
         ReportGrid grid;
+        grid.resize(600, 300);
         grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
         grid.setColumns(playerColumns());
         grid.requery();
@@ -78,6 +75,40 @@ private slots:
         QCOMPARE(Qt::Alignment(m->data(m->index(0, 1), Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask,
                  Qt::AlignRight);
 
+        // The frozen view shows the name column alone, as wide as below it.
+        grid.setFrozen(true);
+        grid.show();
+        QTableView* frozen = grid.frozenView();
+        QVERIFY(frozen->isVisible());
+        for (int c = 0; c < grid.columnCount(); ++c)
+            QCOMPARE(frozen->isColumnHidden(c), c > 0);
+        grid.setColumnWidth(0, 1550);
+        QCOMPARE(frozen->columnWidth(0), grid.view()->columnWidth(0));
+
+        // The look reaches both views, cells and headings each their own.
+        ReportLook look;
+        look.fontName = QStringLiteral("Liberation Serif");
+        look.fontSize = 24;
+        look.bold = true;
+        look.headingItalic = true;
+        look.gridLines = false;
+        grid.applyLook(look);
+        for (QTableView* v : {static_cast<QTableView*>(grid.view()), frozen}) {
+            QCOMPARE(v->font().family(), QStringLiteral("Liberation Serif"));
+            QCOMPARE(v->font().pointSize(), 24);
+            QVERIFY(v->font().bold() && !v->font().italic());
+            QVERIFY(!v->horizontalHeader()->font().bold() && v->horizontalHeader()->font().italic());
+            QVERIFY(!v->showGrid());
+        }
+        grid.setFrozen(false);
+        QVERIFY(!frozen->isVisible());
+
+        // Alignment reaches the columns from the one given.
+        grid.alignColumns(1, Qt::AlignHCenter);
+        QCOMPARE(grid.columns()[0].alignment, Qt::Alignment(Qt::AlignLeft));
+        QCOMPARE(grid.columns()[4].alignment, Qt::Alignment(Qt::AlignHCenter));
+        ReportGrid().alignColumns(1, Qt::AlignHCenter);  // no columns: nothing to do
+
         // New columns keep the rows; clearing shows none; a requery reads the
         // table as it is now.
         grid.setColumns({{QStringLiteral("Pts"), QStringLiteral("Pts"), 500}});
@@ -87,61 +118,6 @@ private slots:
         Db().execute(QStringLiteral("delete from RptPlayer where SortKey = 2"));
         grid.requery();
         QCOMPARE(m->rowCount(), 3);
-    }
-
-    void frozenNameColumnAndReadableWidths()
-    {
-        seedPlayers(2);
-        ReportGrid grid;
-        grid.resize(600, 300);
-        grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
-        grid.setColumns(playerColumns());
-        grid.requery();
-        grid.setFrozen(true);
-        grid.show();
-        // The frozen view shows the name column alone, as wide as below it.
-        QTableView* frozen = grid.frozenView();
-        QVERIFY(frozen->isVisible());
-        for (int c = 0; c < grid.columnCount(); ++c)
-            QCOMPARE(frozen->isColumnHidden(c), c > 0);
-        grid.setColumnWidth(0, 1550);
-        QCOMPARE(frozen->columnWidth(0), grid.view()->columnWidth(0));
-
-        // Narrowing stops at a readable width, which a larger font raises.
-        const int minimum = readableMinimumWidth(grid.look());
-        grid.setColumnWidth(1, -500);
-        QCOMPARE(grid.columnWidth(1), minimum);
-        ReportLook big = grid.look();
-        big.fontSize = 24;
-        grid.applyLook(big);
-        QVERIFY(readableMinimumWidth(big) > minimum);
-        QCOMPARE(grid.columnWidth(1), readableMinimumWidth(big));
-        grid.setFrozen(false);
-        QVERIFY(!frozen->isVisible());
-    }
-
-    void lookReachesCellsAndHeadings()
-    {
-        ReportGrid grid;
-        ReportLook look;
-        look.fontName = QStringLiteral("Liberation Serif");
-        look.fontSize = 12;
-        look.bold = true;
-        look.headingItalic = true;
-        look.gridLines = false;
-        grid.applyLook(look);
-        for (QTableView* v : {static_cast<QTableView*>(grid.view()), grid.frozenView()}) {
-            QCOMPARE(v->font().family(), QStringLiteral("Liberation Serif"));
-            QCOMPARE(v->font().pointSize(), 12);
-            QVERIFY(v->font().bold() && !v->font().italic());
-            QVERIFY(!v->horizontalHeader()->font().bold() && v->horizontalHeader()->font().italic());
-            QVERIFY(!v->showGrid());
-        }
-        grid.alignColumns(1, Qt::AlignHCenter);  // no columns yet: nothing to do
-        grid.setColumns(playerColumns());
-        grid.alignColumns(1, Qt::AlignHCenter);
-        QCOMPARE(grid.columns()[0].alignment, Qt::Alignment(Qt::AlignLeft));
-        QCOMPARE(grid.columns()[4].alignment, Qt::Alignment(Qt::AlignHCenter));
     }
 
     // Each grid line under its row's tallest cell, whichever column wraps;
@@ -156,11 +132,9 @@ private slots:
     {
         QFETCH(bool, headings);
         const QString opponent = QStringLiteral("Pine Ridge Bears of the Northern Valley League");
+        seed::RowWriter rows(Db(), QStringLiteral("RptPlayer"), {"SortKey", "PlayerName", "Opponent", "G"});
         for (int i = 1; i <= 4; ++i)
-            addWorkRow(Db(), QStringLiteral("RptPlayer"), i,
-                       {{QStringLiteral("PlayerName"), QStringLiteral("Player %1").arg(i)},
-                        {QStringLiteral("Opponent"), i % 2 ? opponent : QStringLiteral("Owls")},
-                        {QStringLiteral("G"), QString::number(i)}});
+            rows.add({i, QStringLiteral("Player %1").arg(i), i % 2 ? opponent : QStringLiteral("Owls"), i});
         const auto model = playerModel({{QStringLiteral("PlayerName"), headings ? QStringLiteral("Player") : QString(), 1700},
                                         {QStringLiteral("Opponent"), QString(), 1500},
                                         {QStringLiteral("G"), QString(), 400, Qt::AlignRight}});

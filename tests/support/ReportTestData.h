@@ -1,8 +1,8 @@
 #pragma once
-// Helpers for the report tests: rows written straight into a work table, a
-// report grid's shown rows and captions, the cells it cannot show whole, the
-// next dialog answered as a user would, and a printed PDF read back: the text
-// of each page (through pdftotext), its title, word boxes and grid rules.
+// Helpers for the report tests: a report grid's shown rows and captions, the
+// cells it cannot show whole, the next dialog answered as a user would, and a
+// printed PDF read back: the text of each page (through pdftotext), its
+// title, word boxes and grid rules.
 
 #include "platform/db/Database.h"
 #include "shell/Form.h"
@@ -22,21 +22,6 @@
 #include <functional>
 
 namespace vh::test {
-
-// Writes one work-table row: SortKey and the named text fields.
-inline void addWorkRow(Database& db, const QString& table, int sortKey,
-                       const QList<QPair<QString, QString>>& fields)
-{
-    QString names = QStringLiteral("SortKey");
-    QString marks = QStringLiteral("?");
-    QVariantList values{sortKey};
-    for (const auto& [name, value] : fields) {
-        names += QLatin1Char(',') + name;
-        marks += QStringLiteral(",?");
-        values << value;
-    }
-    db.execute(QStringLiteral("insert into %1 (%2) values (%3)").arg(table, names, marks), values);
-}
 
 // The cells of every row the grid shows, joined by "|", hidden columns left
 // out; with `trimmed` without the blanks around each cell.
