@@ -133,8 +133,7 @@ private slots:
                        .pp = 5, .ppg = 1, .sh = 7, .kills = 7});
         // A game of a type missing from the list counts when others are left
         // out; its periods count for the columns shown.
-        addGame(1, 3, {.periods = 4});
-        Db().execute(QStringLiteral("update GameStats set GameType = 8 where GameNumber = 3"));
+        addGame(1, 3, {.gameType = 8, .periods = 4});
         addScore(1, 4, 9, 0, false, 3);  // left out
         TeamScoringInput in = scoringFor(1);
         in.criteria.allGameTypes = false;
