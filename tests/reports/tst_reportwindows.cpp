@@ -118,9 +118,9 @@ private slots:
 
     // Each report opens with the toolbar showing what its grid does and every
     // cell whole in every look. Unticking Ants' game "5" (after 1 and 2) from
-    // the keyboard leaves out game 5. Each prints under its own title: one page, a heading
-    // row only where the columns have headings, a rule under each row and none
-    // through a word.
+    // the keyboard leaves out game 5. Each prints under its own title: one
+    // page, a heading row only where the columns have headings, a rule under
+    // each row and none through a word.
     void opensLeavesOutGamesByNumberAndPrints_data()
     {
         QTest::addColumn<QString>("menu");
@@ -154,7 +154,8 @@ private slots:
         QFETCH(bool, headed);
         QFETCH(QString, title);
         QFETCH(QStringList, printed);
-        TeamReportWindow* w = open(menu, {QStringLiteral("Ants"), menu == u"mnuStandings" ? QStringLiteral("Bees") : QString()});
+        const QString bees = menu == u"mnuStandings" ? QStringLiteral("Bees") : QString();
+        TeamReportWindow* w = open(menu, {QStringLiteral("Ants"), bees});
         QVERIFY(w);
         grab(frame.get(), QTest::currentDataTag());
         QCOMPARE(button("GridLines")->isChecked(), gridLines);
