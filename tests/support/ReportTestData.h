@@ -1,8 +1,8 @@
 #pragma once
-// Helpers for the report tests: rows written straight into a work table, a
-// report grid's shown rows and captions, the cells it cannot show whole, the
-// next dialog answered as a user would, and a printed PDF read back: the text
-// of each page (through pdftotext), its title, word boxes and grid rules.
+// Helpers for the report tests: a report grid's shown rows and captions, the
+// cells it cannot show whole, the next dialog answered as a user would, and a
+// printed PDF read back: the text of each page (through pdftotext), its
+// title, word boxes and grid rules.
 
 #include "platform/db/Database.h"
 #include "shell/Form.h"
@@ -22,21 +22,6 @@
 #include <functional>
 
 namespace vh::test {
-
-// Writes one work-table row: SortKey and the named text fields.
-inline void addWorkRow(Database& db, const QString& table, int sortKey,
-                       const QList<QPair<QString, QString>>& fields)
-{
-    QString names = QStringLiteral("SortKey");
-    QString marks = QStringLiteral("?");
-    QVariantList values{sortKey};
-    for (const auto& [name, value] : fields) {
-        names += QLatin1Char(',') + name;
-        marks += QStringLiteral(",?");
-        values << value;
-    }
-    db.execute(QStringLiteral("insert into %1 (%2) values (%3)").arg(table, names, marks), values);
-}
 
 // The cells of every row the grid shows, joined by "|", hidden columns left
 // out; with `trimmed` without the blanks around each cell.
@@ -182,11 +167,11 @@ inline PrintedPage printedPage(const QString& pdf)
     QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
                                                    QStringLiteral("-f"), n, QStringLiteral("-l"), n,
                                                    QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("p"))});
-    const QImage image(dir.filePath(QStringLiteral("p.pgm")));
+    const QImage image = QImage(dir.filePath(QStringLiteral("p.pgm"))).convertToFormat(QImage::Format_Grayscale8);
     std::vector<int> ink(size_t(image.height()), 0);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ink[size_t(y)] += qGray(image.pixel(x, y)) < 250;
+        ink[size_t(y)] = int(std::count_if(image.constScanLine(y), image.constScanLine(y) + image.width(),
+                                           [](uchar v) { return v < 250; }));
     const int widest = ink.empty() ? 0 : *std::max_element(ink.begin(), ink.end());
     for (int y = 0; y < image.height(); ++y) {
         if (widest > 0 && ink[size_t(y)] > widest * 9 / 10 && (y == 0 || ink[size_t(y - 1)] <= widest * 9 / 10))
