@@ -29,6 +29,15 @@ QString storedName(const char* type, int number)
         .toString();
 }
 
+// The list's entries, each followed by ":" and its game type number.
+QStringList numbered(const QListWidget* list)
+{
+    QStringList out = listTexts(list);
+    for (int r = 0; r < list->count(); ++r)
+        out[r] += QLatin1Char(':') + QString::number(list->item(r)->data(Qt::UserRole).toInt());
+    return out;
+}
+
 int rowsOfType(const char* table, int type)
 {
     return Db()
@@ -86,13 +95,12 @@ private slots:
     void opensOnTheProgramsNamesAndGameTypes()
     {
         frmNameYourOwn* f = open();
-        QCOMPARE(listed(f->lstGameTypes, true),
+        QCOMPARE(numbered(f->lstGameTypes),
                  (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("League:3"), QStringLiteral("playoff:1")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 0);
         QCOMPARE(f->nextGameTypeNumber(), int16_t(4));
         QCOMPARE(f->txtCat[1]->text(), QStringLiteral("H1"));
         QCOMPARE(f->txtCat[10]->text(), QStringLiteral("G5"));
-        QVERIFY(f->txtGameType->isHidden() && f->cmdOK->isHidden());
         const auto* heading = f->findChild<QLabel*>(QStringLiteral("Label1"));  // shows whole
         QVERIFY(heading->text().contains(QStringLiteral("-- Rename Categories --")));
         QVERIFY(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->contentsRect().width());
@@ -113,13 +121,11 @@ private slots:
         flushDeletes();
         QVERIFY(!Loaded<frmNameYourOwn>());
         QVERIFY(Loaded<frmSelectTeam>()->isShown());
-        QCOMPARE(storedName("H", 1), QStringLiteral("Hit"));
-        QCOMPARE(storedName("H", 2), QStringLiteral("H2"));
-        QCOMPARE(storedName("H", 3), QStringLiteral("a b"));
-        QCOMPARE(storedName("H", 4), QStringLiteral("x"));
-        QCOMPARE(storedName("H", 5), QStringLiteral("a\U0001F600\U0001F600"));
-        QCOMPARE(storedName("G", 1), QStringLiteral("G"));
-        QCOMPARE(storedName("G", 2), QStringLiteral("G2"));
+        QStringList stored;
+        for (int n = 1; n <= 7; ++n)
+            stored << storedName(n <= 5 ? "H" : "G", n <= 5 ? n : n - 5);
+        QCOMPARE(stored, (QStringList{QStringLiteral("Hit"), QStringLiteral("H2"), QStringLiteral("a b"), QStringLiteral("x"),
+                                      QStringLiteral("a\U0001F600\U0001F600"), QStringLiteral("G"), QStringLiteral("G2")}));
         QCOMPARE(storedName("H", 6), QStringLiteral("H6"));  // rows above 5 untouched
         QCOMPARE(g.PlayerCatAbbrev[46].str(), QStringLiteral("Hit"));
         QCOMPARE(g.GoalieCatAbbrev[46].str(), QStringLiteral("G  "));
@@ -150,7 +156,7 @@ private slots:
         QCOMPARE(f->txtGameType->text(), QStringLiteral("Exhibition"));
         f->txtGameType->setText(QStringLiteral("League"));
         f->cmdOK->click();
-        QStringList sorted = listed(f->lstGameTypes, true);
+        QStringList sorted = numbered(f->lstGameTypes);
         std::sort(sorted.begin(), sorted.begin() + 2);  // equal names in either order
         QCOMPARE(sorted, (QStringList{QStringLiteral("League:2"), QStringLiteral("League:3"),
                                       QStringLiteral("playoff:1"), QStringLiteral("Tournament:4")}));
@@ -199,7 +205,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("3 game(s)"), vbOK);
         f->cmdDelete->click();
         QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(listed(f->lstGameTypes, true), (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("playoff:1")}));
+        QCOMPARE(numbered(f->lstGameTypes), (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("playoff:1")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 1);  // the entry now at the removed position
         for (const char* table : {"GameStats", "PlayerStats", "GoalieStats"})
             QCOMPARE(rowsOfType(table, 3), 0);
@@ -224,7 +230,7 @@ private slots:
         // A type no game uses goes without a question; the last entry's
         // deletion selects the new last one.
         f->cmdDelete->click();  // playoff (1)
-        QCOMPARE(listed(f->lstGameTypes, true), (QStringList{QStringLiteral("Exhibition:2")}));
+        QCOMPARE(numbered(f->lstGameTypes), (QStringList{QStringLiteral("Exhibition:2")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 0);
 
         // A deleted highest number is not given again while the window stays open.

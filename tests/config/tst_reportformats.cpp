@@ -93,22 +93,6 @@ private slots:
 
     // ------------------------------------------------------------ the editor
 
-    void aNewFormatStartsEmptyWithTheKindsSort()
-    {
-        frmFormat player({CatKind::Player, 0});
-        whileOpen([](Dialog*) {});
-        player.showModal();
-        QCOMPARE(listed(player.lstSelCat), QStringList{QStringLiteral("end")});
-        QCOMPARE(player.cmbSortCat->currentText(), QStringLiteral("PPG"));
-        QVERIFY(player.optSortDesc->isChecked() && !player.optSortAsc->isChecked());
-        grab(&player, "format-new-player");
-
-        frmFormat goalie({CatKind::Goalie, 0});
-        goalie.showModal();
-        QCOMPARE(goalie.cmbSortCat->currentText(), QStringLiteral("GAA"));
-        QVERIFY(goalie.optSortAsc->isChecked());
-    }
-
     void movesInsertBeforeTheSelectionAndEndDoesNothing()
     {
         frmFormat f({CatKind::Player, 0});
@@ -120,28 +104,33 @@ private slots:
         f.lstAll->setCurrentRow(4);  // "G"
         f.cmdAdd->click();           // appended: "end" was selected
         f.cmdAdd->click();           // "PP" moved up into the place: in front of "end" again
-        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("G  "), QStringLiteral("PP "), QStringLiteral("end")}));
+        QCOMPARE(listTexts(f.lstSelCat), (QStringList{QStringLiteral("G  "), QStringLiteral("PP "), QStringLiteral("end")}));
         QCOMPARE(f.lstAll->currentItem()->text(), QStringLiteral("SH "));
         f.lstSelCat->setCurrentRow(0);
         f.lstAll->setCurrentRow(0);  // "GP" in front of "G"
         f.cmdAdd->click();
-        QCOMPARE(listed(f.lstSelCat).first(), QStringLiteral("GP "));
+        QCOMPARE(listTexts(f.lstSelCat).first(), QStringLiteral("GP "));
         f.lstSelCat->setCurrentRow(3);  // "end"
         f.cmdDelete->click();
         QCOMPARE(f.lstSelCat->count(), 4);
         f.lstSelCat->setCurrentRow(1);  // "G" back, in front of the selected "Per"
         f.lstAll->setCurrentRow(0);
         f.cmdDelete->click();
-        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("GP "), QStringLiteral("PP "), QStringLiteral("end")}));
+        QCOMPARE(listTexts(f.lstSelCat), (QStringList{QStringLiteral("GP "), QStringLiteral("PP "), QStringLiteral("end")}));
         QCOMPARE(f.lstAll->item(0)->text(), QStringLiteral("G  "));
         QCOMPARE(f.shownFormat().line, (std::vector<int16_t>{1, 6}));
     }
 
+    // A new format starts empty with the kind's sort (the goalies' below).
     void okChecksThenStoresAndDefaultKeepsTheName()
     {
         frmFormat f({CatKind::Player, 0});
         whileOpen([](Dialog*) {});
         f.showModal();
+        QCOMPARE(listTexts(f.lstSelCat), QStringList{QStringLiteral("end")});
+        QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("PPG"));
+        QVERIFY(f.optSortDesc->isChecked() && !f.optSortAsc->isChecked());
+        grab(&f, "format-new-player");
         env->expectMsgBox(QStringLiteral("Must enter Report Format Name!"), vbOK);
         f.cmdOK->click();
         f.txtFormatName->setText(QStringLiteral("  Mine  "));
@@ -173,7 +162,7 @@ private slots:
         whileOpen([](Dialog*) {});
         f.showModal();
         QCOMPARE(f.txtFormatName->text(), QStringLiteral("Two"));
-        QCOMPARE(listed(f.lstSelCat), (QStringList{QStringLiteral("Hit"), QStringLiteral("Min"), QStringLiteral("end")}));
+        QCOMPARE(listTexts(f.lstSelCat), (QStringList{QStringLiteral("Hit"), QStringLiteral("Min"), QStringLiteral("end")}));
         QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("Hit"));
         QVERIFY(!f.optSortAsc->isChecked() && !f.optSortDesc->isChecked());
         grab(&f, "format-existing");
@@ -186,13 +175,13 @@ private slots:
 
     // ------------------------------------------------------------ the chooser
 
-    void theChoiceBecomesCurrentAndSurvivesARestart()
+    void theChoiceBecomesCurrent()
     {
         g.PlayerReportNumber = 2;
         std::optional<RptSelectResult> chosen;
         whileOpen([](Dialog* d) {
             auto* s = static_cast<frmRptSelect*>(d);
-            QCOMPARE(listed(s->lstReports),
+            QCOMPARE(listTexts(s->lstReports),
                      (QStringList{QStringLiteral("Standard Player Report"), QStringLiteral("Scoring Leaders")}));
             QCOMPARE(s->lstReports->currentRow(), 1);
             grab(s, "rptselect");
@@ -205,8 +194,6 @@ private slots:
         QCOMPARE(g.PlayerReportNumber, int16_t(1));
         QCOMPARE(g.PlayerRptDescription.str().trimmed(), QStringLiteral("Standard Player Report"));
         QCOMPARE(g.PlayerReportLine[2], int16_t(3));
-        restartProgram(*env);
-        QCOMPARE(g.PlayerReportNumber, int16_t(1));
 
         whileOpen([](Dialog* d) { static_cast<frmRptSelect*>(d)->cmdCancel->click(); });
         QVERIFY(!frmRptSelect::run({QStringLiteral("G")}));
@@ -217,9 +204,11 @@ private slots:
         std::optional<RptSelectResult> chosen;
         whileOpen([](Dialog* d) {
             if (auto* editor = qobject_cast<frmFormat*>(d)) {
-                if (editor->txtFormatName->text().isEmpty())
+                if (editor->txtFormatName->text().isEmpty()) {
+                    QCOMPARE(editor->cmbSortCat->currentText(), QStringLiteral("GAA"));
+                    QVERIFY(editor->optSortAsc->isChecked());
                     editor->txtFormatName->setText(QStringLiteral("Hits"));
-                else
+                } else
                     editor->txtFormatName->setText(QStringLiteral("Hits renamed"));
                 editor->lstAll->setCurrentRow(25);  // the first user category not on the line
                 editor->cmdAdd->click();
@@ -258,7 +247,7 @@ private slots:
             s->lstReports->setCurrentRow(1);
             env->expectMsgBox(QStringLiteral("Are you sure?"), vbYes);
             s->cmdDelete->click();  // the last: the new last is selected
-            QCOMPARE(listed(s->lstReports), QStringList{QStringLiteral("Scoring Leaders")});
+            QCOMPARE(listTexts(s->lstReports), QStringList{QStringLiteral("Scoring Leaders")});
             QCOMPARE(s->lstReports->currentRow(), 0);
             env->expectMsgBox(QStringLiteral("Cannot Delete Only Report Format"), vbOK, QStringLiteral("Only Report"));
             s->cmdDelete->click();
