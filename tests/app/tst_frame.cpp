@@ -4,11 +4,7 @@
 
 #include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
-#include "platform/Folders.h"
-#include "platform/Runtime.h"
-#include "shell/Common.h"
 #include "shell/FrameDoubles.h"
-#include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
@@ -32,14 +28,9 @@
 #include <QToolBar>
 
 using namespace vh;
-using vh::test::ChildDouble;
-using vh::test::ReportDouble;
-using vh::test::TestEnv;
-using vh::test::trace;
+using namespace vh::test;
 
 namespace {
-
-using vh::test::flushDeletes;
 
 // Two teams listed as "Bees" (8) then "Ants" (5), both selected; reading the
 // list is noted in the trace.
