@@ -143,11 +143,11 @@ private slots:
     }
 
     // Each window names its boxes, a dialog has no minimise or maximise box,
-    // and each window takes the focus when it opens, so that
-    // F1 reaches its help page without a click; Enter and Esc in an open
-    // drop-down close the list, never the window; a report's Alt+F presses
-    // its Format button, not the frame's File menu; a report title the user
-    // typed never reads as markup.
+    // and each window takes the focus when it opens, so that F1 reaches its
+    // help page without a click; Enter and Esc in an open drop-down close the
+    // list, never the window; a report's Alt+F presses its Format button, not
+    // the frame's File menu; a report title the user typed never reads as
+    // markup.
     void windowsTakeTheFocusAndTheirKeys_data()
     {
         QTest::addColumn<int>("topic");  // 0: no help page
@@ -241,9 +241,16 @@ private slots:
         QVERIFY(stayed);
     }
 
-    // The real message box, looked at while it is open.
+    // The real message box, looked at while it is open, and a dialog: each
+    // as wide as its title.
     void messageBoxesStayWithTheProgramAndShowTheirTitleAndText()
     {
+        Dialog narrow;
+        narrow.setWindowTitle(QStringLiteral("Game Information Has Changed"));
+        narrow.resize(60, 40);
+        Dialog::setModalHook([](Dialog* d) { QVERIFY(d->width() >= TitleBarWidth(d->windowTitle())); });
+        narrow.showModal();
+
         const MsgBoxHandler scripted = setMsgBoxHandler({});
         bool looked = false;
         QTimer::singleShot(0, [&looked] {

@@ -98,7 +98,6 @@ private slots:
         QCOMPARE(numbered(f->lstGameTypes),
                  (QStringList{QStringLiteral("Exhibition:2"), QStringLiteral("League:3"), QStringLiteral("playoff:1")}));
         QCOMPARE(f->lstGameTypes->currentRow(), 0);
-        QCOMPARE(f->nextGameTypeNumber(), int16_t(4));
         QCOMPARE(f->txtCat[1]->text(), QStringLiteral("H1"));
         QCOMPARE(f->txtCat[10]->text(), QStringLiteral("G5"));
         const auto* heading = f->findChild<QLabel*>(QStringLiteral("Label1"));  // shows whole
