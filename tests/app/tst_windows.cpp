@@ -1,7 +1,7 @@
 // Every window as a screen reader, a window manager or the keyboard meets it:
-// each text box and list is named after its label, dialogs carry only their
-// own buttons, report windows take the focus, and the keys of an open
-// drop-down stay in its list.
+// each text box and list is named after its label, dialogs carry only a close
+// box, windows take the focus, and the keys of an open drop-down stay in its
+// list.
 
 #include "app/frmOptions.h"
 #include "config/frmDesign.h"
@@ -93,6 +93,8 @@ void runMinimum() { frmMinimum::ask({}); }
 void runSort() { frmSort::ask({QStringLiteral("P"), {}, {}}); }
 void runChooser() { frmRptSelect::run({QStringLiteral("P")}); }
 void runUpload() { FormUploadDatabase().showModal(); }
+void runRoster() { frmRoster().showModal(); }
+void runImport() { frmImportGame().showModal(); }
 template <char mode>
 void inBackup(const WindowLook& look)
 {
@@ -100,11 +102,12 @@ void inBackup(const WindowLook& look)
     inFrame<frmBackup>(look);
 }
 
-bool onlyTitleButtons(const QWidget* w, bool closeBox)
+// A dialog's title bar: a close box, nothing to minimise or maximise.
+bool onlyACloseBox(const QWidget* w)
 {
     const Qt::WindowFlags f = w->windowFlags();
     return !(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowMinMaxButtonsHint)) &&
-           bool(f & Qt::WindowCloseButtonHint) == closeBox && (f & Qt::CustomizeWindowHint);
+           (f & Qt::WindowCloseButtonHint) && (f & Qt::CustomizeWindowHint);
 }
 
 }  // namespace
@@ -130,46 +133,21 @@ private slots:
     void cleanup()
     {
         Dialog::setModalHook({});
-        Unload<frmOptions>();
-        Unload<frmTeamFilters>();
-        Unload<frmTeamName>();
         closeGameFrame(frame);
         env.reset();
     }
 
-    void everyBoxIsNamedAfterItsLabel()
+    void theFrameAndTheTeamSelectionNameTheirBoxes()
     {
-        QStringList unnamed = unnamedBoxes(frame.get());
-        unnamed << unnamedBoxes(Load<frmSelectTeam>());
-        g.TeamMode = "C";
-        unnamed << unnamedBoxes(Load<frmTeamName>());
-        g.FilterMode = "A";
-        unnamed << unnamedBoxes(Load<frmTeamFilters>());
-        unnamed << unnamedBoxes(Load<frmOptions>());
-        unnamed << unnamedBoxes(Load<frmGameMenu>());
-        Unload<frmGameMenu>();
-        g.GameEditMode = "C";
-        g.GameRec.gameNumber = 1;
-        g.NumGames = 1;
-        unnamed << unnamedBoxes(Load<frmGameScreen>());
-        Unload<frmGameScreen>();
-        ShowPlayerScreen();
-        unnamed << unnamedBoxes(Loaded<frmPScreen>());
-
-        Dialog::setModalHook([&unnamed](Dialog* d) { unnamed << unnamedBoxes(d); });
-        frmRoster roster;
-        roster.showModal();
-        g.ImportOpponentTeam = 2;
-        frmImportGame import;
-        import.showModal();
-        QCOMPARE(unnamed.join(QLatin1Char(' ')), QString());
+        QCOMPARE((unnamedBoxes(frame.get()) + unnamedBoxes(Load<frmSelectTeam>())).join(QLatin1Char(' ')), QString());
     }
 
-    // Each window names its boxes and takes the focus when it opens, so that
-    // F1 reaches its help page without a click; Enter and Esc in an open
-    // drop-down close the list, never the window; a report's Alt+F presses
-    // its Format button, not the frame's File menu; a report title the user
-    // typed never reads as markup.
+    // Each window names its boxes, a dialog has no minimise or maximise box,
+    // and each window takes the focus when it opens, so that F1 reaches its
+    // help page without a click; Enter and Esc in an open drop-down close the
+    // list, never the window; a report's Alt+F presses its Format button, not
+    // the frame's File menu; a report title the user typed never reads as
+    // markup.
     void windowsTakeTheFocusAndTheirKeys_data()
     {
         QTest::addColumn<int>("topic");  // 0: no help page
@@ -195,6 +173,12 @@ private slots:
         QTest::newRow("frmGameScreen") << int(HelpTopic::GameScreen) << &inFrame<frmGameScreen>;
         QTest::newRow("frmFormat") << int(HelpTopic::ReportFormats) << &asDialog<runFormat>;
         QTest::newRow("frmCompute") << int(HelpTopic::ReportParameters) << &asDialog<runCompute>;
+        QTest::newRow("frmTeamName") << int(HelpTopic::TeamEditor) << &inFrame<frmTeamName>;
+        QTest::newRow("frmTeamFilters") << int(HelpTopic::TeamFilters) << &inFrame<frmTeamFilters>;
+        QTest::newRow("frmGameMenu") << int(HelpTopic::GameList) << &inFrame<frmGameMenu>;
+        QTest::newRow("frmPScreen") << int(HelpTopic::PlayerScreen) << &inFrame<frmPScreen>;
+        QTest::newRow("frmRoster") << int(HelpTopic::Roster) << &asDialog<runRoster>;
+        QTest::newRow("frmImportGame") << int(HelpTopic::ImportGame) << &asDialog<runImport>;
     }
     void windowsTakeTheFocusAndTheirKeys()
     {
@@ -207,10 +191,15 @@ private slots:
         g.BackupMode = "B";
         g.GameEditMode = "C";
         g.GameRec.gameNumber = 1;
+        g.NumGames = 1;
+        g.TeamMode = "C";
+        g.FilterMode = "A";
+        g.ImportOpponentTeam = 2;
         bool stayed = false;
         open([&](QWidget* w) {
             QVERIFY(w);
             QCOMPARE(unnamedBoxes(w).join(QLatin1Char(' ')), QString());
+            QVERIFY(!qobject_cast<Dialog*>(w) || onlyACloseBox(w));
             w->window()->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w->window()));
             QTRY_VERIFY(w->isAncestorOf(QApplication::focusWidget()));
@@ -243,27 +232,32 @@ private slots:
                     QVERIFY2(!box->view()->isVisible(), qPrintable(box->objectName()));  // the list closed
                 }
             }
-            QTest::qWait(120);  // a button pressed by its key clicks once its press has shown
-            stayed = shown && shown->isVisible();
+            // A button pressed by its key is down at once and clicks later.
+            const auto buttons = w->findChildren<QAbstractButton*>();
+            stayed = shown && shown->isVisible() && std::none_of(buttons.begin(), buttons.end(), [](auto* b) {
+                         return b->isDown();
+                     });
         });
         QVERIFY(stayed);
     }
 
-    void dialogsCarryOnlyTheirButtons()
+    // The real message box, looked at while it is open, and a dialog: each
+    // as wide as its title.
+    void messageBoxesStayWithTheProgramAndShowTheirTitleAndText()
     {
-        frmRoster roster;
-        QVERIFY(onlyTitleButtons(&roster, true));
-        frmImportGame import;
-        QVERIFY(onlyTitleButtons(&import, true));
+        Dialog narrow;
+        narrow.setWindowTitle(QStringLiteral("Game Information Has Changed"));
+        narrow.resize(60, 40);
+        Dialog::setModalHook([](Dialog* d) { QVERIFY(d->width() >= TitleBarWidth(d->windowTitle())); });
+        narrow.showModal();
 
-        // The real message box, looked at while it is open.
         const MsgBoxHandler scripted = setMsgBoxHandler({});
         bool looked = false;
         QTimer::singleShot(0, [&looked] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             looked = true;
-            QVERIFY(onlyTitleButtons(box, true));
+            QVERIFY(onlyACloseBox(box));
             QVERIFY(box->parentWidget());  // stays with the program's window
             QVERIFY(box->width() >= TitleBarWidth(box->windowTitle()));
             const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
