@@ -179,6 +179,7 @@ private slots:
         QTest::newRow("frmPScreen") << int(HelpTopic::PlayerScreen) << &inFrame<frmPScreen>;
         QTest::newRow("frmRoster") << int(HelpTopic::Roster) << &asDialog<runRoster>;
         QTest::newRow("frmImportGame") << int(HelpTopic::ImportGame) << &asDialog<runImport>;
+        QTest::newRow("frmSelectTeam") << int(HelpTopic::SelectTeams) << &inFrame<frmSelectTeam>;
     }
     void windowsTakeTheFocusAndTheirKeys()
     {
