@@ -1,9 +1,12 @@
 // Measures the statistics report window on a full league (30 teams, 80 games
 // each, 25 players and 2 goalies a game, all teams selected, one line per
 // person and team): opening the window with the player report (collect,
-// columns, sort, rows written and shown in the grid) and printing that report
-// to a PDF file. Prints the median and the worst of several runs, the rows
-// shown and the pages printed.
+// columns, sort, rows written and shown in the grid), printing that report
+// to a PDF file, and opening its print preview until the pages show. Prints
+// the median and the worst of several runs, the rows shown and the pages
+// printed. Arguments: the number of runs (7), the number of teams (30),
+// "wide" for a report of 20 categories, "long" for team names that wrap in
+// print, or both ("wide,long").
 
 #include "SeasonDatabase.h"
 #include "platform/MsgBox.h"
@@ -19,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -42,7 +46,7 @@ struct Figures {
 
 // The state the start-up and the frame's Player Statistics leave, with every
 // team of the league selected.
-void selectLeague(const bench::SeasonSize& size)
+void selectLeague(const bench::SeasonSize& size, bool wide, bool longNames)
 {
     g.MsgStyleWarn = 48;
     g.FormOpen.redim(19, False);
@@ -60,7 +64,7 @@ void selectLeague(const bench::SeasonSize& size)
     g.TeamSelected.redim(size.teams, True);
     for (int t = 1; t <= size.teams; ++t) {
         g.TeamNumbers[t] = int16_t(t);
-        g.ShortTeamNames[t] = QStringLiteral("Team %1").arg(t);
+        g.ShortTeamNames[t] = (longNames ? QStringLiteral("Pine Ridge Bears %1") : QStringLiteral("Team %1")).arg(t);
     }
     g.SelectedTeamCount = int16_t(size.teams);
     g.CurrentTeam = 1;
@@ -69,6 +73,9 @@ void selectLeague(const bench::SeasonSize& size)
     const int16_t line[] = {1, 3, 5, 15, 16, 14, 17, 19, 23};
     for (int i = 0; i < 9; ++i)
         g.PlayerReportLine[i + 1] = line[i];
+    // A wide report: the first 20 categories, printed across a landscape page.
+    for (int i = 1; wide && i <= 20; ++i)
+        g.PlayerReportLine[i] = int16_t(i);
     g.PlayerSortCategory = 16;
     g.PlayerSortDirection = "D";
     g.MinutesPerGameOption = 60;
@@ -87,10 +94,13 @@ int main(int argc, char** argv)
     bench::failOnMessageBox();
     const auto dir = bench::leagueFolder();
     const QString mdb = dir->path() + QStringLiteral("/murqn.mdb");
-    const bench::SeasonSize size;
+    bench::SeasonSize size;
+    if (argc > 2)
+        size.teams = std::max(2, atoi(argv[2]));
     bench::buildLeague(mdb, size);
     g.Db = Database::open(mdb, DatabaseConnect());
-    selectLeague(size);
+    const QByteArray look = argc > 3 ? QByteArray(argv[3]) : QByteArray();
+    selectLeague(size, look.contains("wide"), look.contains("long"));
 
     const QString pdf = dir->path() + QStringLiteral("/report.pdf");
     const auto oldHook = ReportPrinter::setPreviewHook(
@@ -98,6 +108,7 @@ int main(int argc, char** argv)
 
     Figures open;
     Figures print;
+    Figures preview;
     int rows = 0;
     int pages = 0;
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
@@ -119,15 +130,24 @@ int main(int argc, char** argv)
         const ReportTableModel* m = w->tdbStats->model();
         ReportPrinter probe(*m, w->tdbStats->look(), w->tdbStats->caption());
         if (run == 0) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(dir->path() + QStringLiteral("/probe.pdf"));
-            probe.print(printer);
+            probe.writePdf(dir->path() + QStringLiteral("/probe.pdf"));
             pages = probe.lastPageCount();
             // VH_GRAB_DIR keeps the printed report to look at.
             if (!qEnvironmentVariableIsEmpty("VH_GRAB_DIR"))
                 QFile::copy(pdf, qEnvironmentVariable("VH_GRAB_DIR") + QStringLiteral("/league-report.pdf"));
         }
+        // The preview: from the command until its pages are shown.
+        ReportPrinter::setPreviewHook({});
+        QTimer::singleShot(0, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialog->grab();  // the pages painted as the user sees them
+                preview.add(t);
+                dialog->close();
+            }
+        });
+        t.restart();
+        w->PrintStatsReport();
+        ReportPrinter::setPreviewHook([&](QPrinter&, const ReportPrinter& report) { report.writePdf(pdf); });
         w->unloadForm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -137,5 +157,6 @@ int main(int argc, char** argv)
                 open.worst());
     std::printf("printing it to PDF, %d pages: median %.1f ms, worst %.1f ms\n", pages, print.median(),
                 print.worst());
+    std::printf("its print preview shown: median %.1f ms, worst %.1f ms\n", preview.median(), preview.worst());
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
@@ -30,6 +31,7 @@ public:
     {
         setAcceptDrops(true);
         setFrameShape(QFrame::Box);
+        setTextFormat(Qt::PlainText);  // the user names categories 46 to 50
         setAlignment(Qt::AlignCenter);
         setAutoFillBackground(true);
         setBackgroundRole(QPalette::Base);
@@ -79,6 +81,12 @@ QGroupBox* cellFrame(QWidget* parent, const QString& name, const QString& captio
         auto* cell = new DesignCell(frame, [dropped, k](QLabel* source) { dropped(k, source); });
         cell->setObjectName(QStringLiteral("%1%2").arg(cellName).arg(k));
         place(cell, 240 + 720 * (k / 8), 360 + 360 * (k % 8), 495, 255);
+        // Three letters of the widest kind fit whole, in whatever font the
+        // system gives the cells; the gap to the next column takes the rest.
+        const QFontMetrics metrics(cell->font());
+        const int room = 2 * cell->frameWidth() + 2;
+        cell->resize(std::max(cell->width(), metrics.horizontalAdvance(QStringLiteral("WWW")) + room),
+                     std::max(cell->height(), metrics.height() + room));
         labels[size_t(k)] = cell;
     }
     return frame;

@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,9 +58,16 @@ frmNameYourOwn::frmNameYourOwn() : Form(FormNo::NameYourOwn)
     setWindowTitle(QStringLiteral("Name Categories and GameTypes"));
     setDesignSize(7200, 3960);
 
-    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("------------- Rename Categories -------------"), 120,
-              150, 3120)
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* heading = makeLabel(this, QStringLiteral("Label1"),
+                                QStringLiteral("------------- Rename Categories -------------"), 120, 150, 3120);
+    heading->setAlignment(Qt::AlignCenter);
+    // The dashes only frame the words: where the font is wider than the one
+    // designed for, pairs of them go until the heading shows whole.
+    const QFontMetrics metrics(heading->font());
+    QString text = heading->text();
+    while (metrics.horizontalAdvance(text) > heading->contentsRect().width() && text.startsWith(QLatin1String("--")))
+        text = text.mid(1).chopped(1);
+    heading->setText(text);
     QLabel* player = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Non-Goalie"), 480, 540, 1080);
     QLabel* goalie = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Goalie"), 1920, 540, 1080);
     for (int i = 1; i <= 10; ++i) {

@@ -98,6 +98,14 @@ void FormUploadDatabase::Form_Load()
     ResetFields();
 }
 
+// This window is not placed by the frame's rule (which sets windows higher
+// than the middle): it opens in the middle of the frame.
+void FormUploadDatabase::placeOnOpen()
+{
+    if (const QWidget* frame = parentWidget() ? parentWidget()->window() : nullptr)
+        move(frame->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
 ProblemReport FormUploadDatabase::report() const
 {
     return {TextName->text(), TextEmail->text(), TextTelephone->text(), TextHelpDeskTicket->text(),

@@ -50,6 +50,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void placeOnOpen() override;
     void reject() override;
 
 private:

@@ -8,8 +8,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 namespace vh {
@@ -29,15 +27,6 @@ void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMe
     lstGameMenu = makeListBox(window, QStringLiteral("lstGameMenu"), 120, 375, 9015, listHeightTwips);
     lstGameMenu->setFont(GameListFont());
     nameBoxByLabel(lblGameList, lstGameMenu);
-}
-
-void FocusWhenShown(QWidget* control)
-{
-    control->setFocus();
-    QTimer::singleShot(0, control, [control = QPointer<QWidget>(control)] {
-        if (control && control->isEnabled())
-            control->setFocus();
-    });
 }
 
 bool WriteGames(const RenumberRequest& request)

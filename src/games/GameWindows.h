@@ -17,9 +17,6 @@ QFont GameListFont();
 // The "Game List" label and the list of game lines under it, at the top of
 // the window.
 void MakeGameList(QWidget* window, QLabel*& lblGameList, QListWidget*& lstGameMenu, int listHeightTwips);
-// Gives a control of a window being loaded the focus, also once the window
-// is on screen.
-void FocusWhenShown(QWidget* control);
 
 // Writes through RenumberGames into the open database; a failure is shown to
 // the user and gives false.

@@ -55,9 +55,7 @@ void frmGameMenu::Form_Load()
     g.FormOpen[FormNo::GameMenu] = True;
     if (g.ShowToolBarOption && g.Frame)
         g.Frame->setToolbarVisible(true);
-    setWindowTitle(QStringLiteral("Game Menu - ") + g.SelectedTeamName);
-    if (subWindow())
-        subWindow()->setWindowTitle(windowTitle());
+    setPlainWindowTitle(this, QStringLiteral("Game Menu - ") + g.SelectedTeamName);
     CenterForm(this);
 
     // Each line keeps its game's stored number: an imported or edited team's

@@ -26,7 +26,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 namespace vh {
@@ -97,7 +96,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
                                             int width) {
         QLineEdit* b = textBox(parent, name, maxLength, left, top, width);
         installNumericKeyFilter(b);
-        b->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), b));
+        keepPastedDigitsOnly(b);
         b->installEventFilter(this);
         return b;
     };
@@ -141,7 +140,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     nameBox(cmbOpponents, QStringLiteral("Opponent"));
     cmbOpponents->setEditable(true);
     cmbOpponents->setInsertPolicy(QComboBox::NoInsert);
-    cmbOpponents->lineEdit()->setMaxLength(255);
+    limitLength(cmbOpponents->lineEdit(), 255);
     cmbOpponents->setGeometry(tw(240), tw(UpperRowTop), tw(2805), tw(BoxHeight) + 4);
     selectAllOnTabFocus(cmbOpponents->lineEdit());
     connect(cmbOpponents, &QComboBox::editTextChanged, this, &frmGameScreen::markChanged);
@@ -234,9 +233,7 @@ void frmGameScreen::Form_Load()
     OriginalGameType = -1;
     OriginalHomeTeam = 777;
     CenterForm(this);
-    setWindowTitle(QStringLiteral("Game Entry Screen - ") + g.SelectedTeamName);
-    if (subWindow())
-        subWindow()->setWindowTitle(windowTitle());
+    setPlainWindowTitle(this, QStringLiteral("Game Entry Screen - ") + g.SelectedTeamName);
     lblTeamName->setText(g.SelectedTeamName);
     ScreenChanged = false;
     g.ImportOpponentTeam = 0;

@@ -42,7 +42,8 @@ void frmImportGame::Form_Load()
 {
     g.CancelFlag = "N";
     chosen_ = false;
-    setWindowTitle(QStringLiteral("Import Game Information - ") + RTrim(GetLongTeamName(g.ImportOpponentTeam)));
+    setPlainWindowTitle(this,
+                        QStringLiteral("Import Game Information - ") + RTrim(GetLongTeamName(g.ImportOpponentTeam)));
 
     lstGameMenu->clear();
     for (const GameListEntry& game : ReadGameList(Db(), g.ImportOpponentTeam)) {

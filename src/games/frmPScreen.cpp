@@ -264,9 +264,7 @@ void frmPScreen::Form_Load()
     try {
         entry_ = PlayerEntry(Db(), {g.CurrentTeam, g.GameRec.gameNumber, g.SelectedTeamName});
         const EntryHeader h = entry_.LoadGame(GetLongTeamName(g.CurrentTeam));
-        setWindowTitle(h.caption);
-        if (subWindow())
-            subWindow()->setWindowTitle(h.caption);
+        setPlainWindowTitle(this, h.caption);
         UpdatePlayedCounts();
         showHeader(h);
         tblPlayerList->setColumnWidth(0, tw(kPictureWidth));

@@ -1,8 +1,11 @@
 #include "platform/MsgBox.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace vh {
 
@@ -26,7 +29,35 @@ QWidget* ownerWindow()
             return w;
     return nullptr;
 }
+
+// A message box that keeps at least the width of its title: the box sizes
+// itself to its text when it shows, so the title's width comes after.
+class TitledMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* e) override
+    {
+        QMessageBox::showEvent(e);
+        const int needed = TitleBarWidth(windowTitle());
+        if (width() < needed)
+            setFixedSize(needed, height());
+    }
+};
 }  // namespace
+
+int TitleBarWidth(const QString& title)
+{
+    // Window managers draw titles in a bold font of their own, often larger
+    // than the program's: the title font a size up stands in for it.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    const int bar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    // Room for the icon, the close box and the margins around the title.
+    return QFontMetrics(font).horizontalAdvance(title) + 4 * bar;
+}
 
 QString AppTitle() { return QStringLiteral("Velloran for Hockey"); }
 
@@ -47,11 +78,12 @@ int MsgBox(const QString& text, int style, const QString& title)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(ownerWindow());
+    TitledMessageBox box(ownerWindow());
     // A title and the close box, which answers as Esc does; nothing to
     // minimise or maximise.
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown);
     switch (style & 0x70) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;

@@ -34,8 +34,14 @@ constexpr int vbNo = 7;
 // The program's name, the default title of a message box.
 QString AppTitle();
 
-// Shows a message and returns the button chosen. A carriage return (code 13),
-// alone or before a line feed, breaks the line.
+// The width a window needs for its title bar to show `title` whole beside
+// the window's icon and close box. Message boxes and dialogs are never
+// narrower.
+int TitleBarWidth(const QString& title);
+
+// Shows a message as plain text (it may hold what a user typed) and returns
+// the button chosen. A carriage return (code 13), alone or before a line
+// feed, breaks the line.
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());
 
 struct MsgBoxCall {

@@ -129,9 +129,7 @@ void TeamReportWindow::loadReport(const QString& gridCaption, const QString& win
     if (!gridCaption.isEmpty())
         grid()->setCaption(gridCaption);
     g.Criteria.title = grid()->caption().trimmed();
-    setWindowTitle(windowCaption);
-    if (subWindow())
-        subWindow()->setWindowTitle(windowCaption);
+    setPlainWindowTitle(this, windowCaption);
     ShowArrowPointer();
 }
 

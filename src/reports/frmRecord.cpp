@@ -24,6 +24,7 @@ frmRecord::frmRecord() : TeamReportWindow(FormNo::Record, QStringLiteral("RptRec
                         number("GoalsFor", "GF"), number("GoalsAgainst", "GA"), number("WinPct", "Pct"),
                         number("Points", "Points")});
     grid()->setCaption(QStringLiteral("Won/Lost Record"));
+    setPrintTitle(QStringLiteral("Record Report"));
     grid()->setFrozen(true);
     setHeadingStyle({true, true, true});
     setFormatBeforeCompute(true);

@@ -18,6 +18,7 @@ frmRosterRpt::frmRosterRpt()
     // Room for a notes line of 50 characters at the larger sizes.
     grid()->setColumns({{QStringLiteral("Text"), QString(), 5000, Qt::AlignLeft}});
     grid()->setCaption(QStringLiteral("Roster"));
+    setPrintTitle(QStringLiteral("Roster Report"));
     hideHeadings();
 
     const auto rewrite = [this] { recompute(); };

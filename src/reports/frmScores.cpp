@@ -7,26 +7,12 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 namespace vh {
 
 namespace {
 constexpr int kColumns = 11;
 constexpr int kDashColumn = 8;  // Col9, the "-" between the period goals and the total
-
-// The "-" column is never underlined: a line of dashes would run into it.
-class NoUnderline : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->font.setUnderline(false);
-    }
-};
 }  // namespace
 
 frmScores::frmScores() : TeamReportWindow(FormNo::Scores, QStringLiteral("RptScores"), HelpTopic::GameScores)
@@ -38,11 +24,13 @@ frmScores::frmScores() : TeamReportWindow(FormNo::Scores, QStringLiteral("RptSco
     std::vector<ReportColumn> columns;
     for (int i = 1; i <= kColumns; ++i)
         columns.push_back({QStringLiteral("Col%1").arg(i), QString(), -1, Qt::AlignLeft});
+    // The "-" column is never underlined: a line of dashes would run into it.
+    columns[kDashColumn].underline = false;
     grid()->setColumns(std::move(columns));
     grid()->setCaption(QStringLiteral("Game Scores"));
+    setPrintTitle(QStringLiteral("Game Scores Report"));
     hideHeadings();
     setHeadingStyle({true, false, false});
-    grid()->view()->setItemDelegateForColumn(kDashColumn, new NoUnderline(grid()->view()));
 
     const auto rewrite = [this] {
         Format();

@@ -27,6 +27,7 @@ frmStandings::frmStandings()
                         number("Streak", "Streak"), number("WinPct", "Pct"), number("GoalsFor", "GF"),
                         number("GoalsAgainst", "GA"), number("Points", "Points")});
     grid()->setCaption(QStringLiteral("Team Standings"));
+    setPrintTitle(QStringLiteral("Standings Report"));
     grid()->setFrozen(true);
     setHeadingStyle({true, true, true});
     setFormatBeforeCompute(true);

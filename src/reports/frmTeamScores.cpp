@@ -24,6 +24,7 @@ frmTeamScores::frmTeamScores()
             {QStringLiteral("Col%1").arg(i + 1), QString(), -1, i == Labels ? Qt::AlignLeft : Qt::AlignRight});
     grid()->setColumns(std::move(columns));
     grid()->setCaption(QStringLiteral("Team Scoring"));
+    setPrintTitle(QStringLiteral("Team Scoring Report"));
     hideHeadings();
     setHeadingStyle({true, false, false});
     addCloseButtons(7170, 5640);

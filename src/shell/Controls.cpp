@@ -1,5 +1,6 @@
 #include "shell/Controls.h"
 
+#include "platform/basic/Basic.h"
 #include "shell/Form.h"
 
 #include <QCheckBox>
@@ -12,10 +13,65 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QValidator>
 
 namespace vh {
 
 namespace {
+
+// What a text box takes: at most `maxChars` characters (0: no limit) and,
+// with `digitsOnly`, nothing but digits. Whatever reaches the box passes
+// here, typed, pasted or set by the program.
+class BoxRule : public QValidator {
+public:
+    using QValidator::QValidator;
+    int maxChars = 0;
+    bool digitsOnly = false;
+
+    State validate(QString& input, int& pos) const override
+    {
+        QString kept;
+        int cursor = 0;
+        for (qsizetype i = 0; i < input.size();) {
+            const bool pair = input[i].isHighSurrogate() && i + 1 < input.size() && input[i + 1].isLowSurrogate();
+            const qsizetype n = pair ? 2 : 1;
+            // Half a character is never kept.
+            const bool keep = digitsOnly ? input[i].isDigit() && input[i].unicode() < 128
+                                         : pair || !input[i].isSurrogate();
+            if (keep) {
+                kept += QStringView(input).mid(i, n);
+                if (i < pos)
+                    cursor += int(n);
+            }
+            i += n;
+        }
+        const int excess = maxChars > 0 ? CharCount(kept) - maxChars : 0;
+        if (excess > 0) {
+            // What was put in ends at the cursor: the cut comes off there,
+            // as far as it reaches, and off the end for the rest.
+            const QString before = kept.left(cursor);
+            const QString after = kept.mid(cursor);
+            const int fromBefore = std::min(excess, CharCount(before));
+            const QString head = Left(before, CharCount(before) - fromBefore);
+            kept = head + Left(after, CharCount(after) - (excess - fromBefore));
+            cursor = int(head.size());
+        }
+        input = kept;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+
+BoxRule* boxRule(QLineEdit* box)
+{
+    auto* rule = dynamic_cast<BoxRule*>(const_cast<QValidator*>(box->validator()));
+    if (!rule) {
+        rule = new BoxRule(box);
+        box->setValidator(rule);
+    }
+    return rule;
+}
 
 template <typename W>
 W* placed(W* w, const QString& name, int left, int top, int width, int height)
@@ -31,6 +87,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
                   int height, Qt::Alignment align)
 {
     auto* l = placed(new QLabel(caption, parent), name, left, top, width, height);
+    l->setTextFormat(Qt::PlainText);
     l->setAlignment(align);
     return l;
 }
@@ -47,7 +104,7 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, int maxLength, int 
 {
     auto* b = placed(new QLineEdit(parent), name, left, top, width, height);
     if (maxLength > 0)
-        b->setMaxLength(maxLength);
+        limitLength(b, maxLength);
     return b;
 }
 
@@ -84,6 +141,28 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
                      int height)
 {
     return placed(new QGroupBox(caption, parent), name, left, top, width, height);
+}
+
+void limitLength(QLineEdit* box, int maxChars)
+{
+    boxRule(box)->maxChars = maxChars;
+}
+
+void limitLength(QPlainTextEdit* box, int maxChars)
+{
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxChars] {
+        const QString text = box->toPlainText();
+        if (CharCount(text) <= maxChars)
+            return;
+        const QSignalBlocker block(box);
+        box->setPlainText(Left(text, maxChars));
+        box->moveCursor(QTextCursor::End);
+    });
+}
+
+void keepPastedDigitsOnly(QLineEdit* box)
+{
+    boxRule(box)->digitsOnly = true;
 }
 
 QString accessibleCaption(const QString& labelCaption)

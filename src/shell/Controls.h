@@ -1,6 +1,8 @@
 #pragma once
 // Factories for the controls of the windows, placed in twips as designed, so
 // that every window builds its labels, buttons and boxes the same way.
+// Labels show their text as it is, never as markup: many show what a user
+// typed or a file brought.
 //
 // Each control gets its designed name as objectName. A box built with a label
 // takes the label's caption (without "&" and the closing ":") as its
@@ -38,6 +40,16 @@ QComboBox* makeComboBox(QWidget* parent, const QString& name, int left, int top,
 QListWidget* makeListBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                      int height);
+
+// Holds the box to `maxChars` characters (code points, so a character outside
+// the basic plane counts once): text typed, pasted or set beyond the limit is
+// cut where it was put in, never in the middle of a character. makeTextBox
+// does this for its length.
+void limitLength(QLineEdit* box, int maxChars);
+void limitLength(QPlainTextEdit* box, int maxChars);
+// Text pasted or dropped into a numeric box keeps only its digits, as if it
+// had been typed key by key.
+void keepPastedDigitsOnly(QLineEdit* box);
 
 // The caption a label gives the box it names: no access-key "&", no
 // trailing ":" and blanks.

@@ -1,11 +1,13 @@
 #include "shell/Form.h"
 
+#include "platform/MsgBox.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -14,7 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
-#include <QValidator>
+#include <QTimer>
 
 namespace vh {
 
@@ -25,8 +27,26 @@ void place(QWidget* w, int left, int top, int width, int height)
 
 namespace {
 
+// While a popup is open (a drop-down's list), Enter and Esc are its own: they
+// choose or close the list and reach no window's default or cancel button.
+class PopupKeepsItsKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::ShortcutOverride && QApplication::activePopupWidget()) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
+                e->accept();
+        }
+        return false;
+    }
+};
+
 void bindKey(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& keys)
 {
+    static const bool popupKeys = (qApp->installEventFilter(new PopupKeepsItsKeys(qApp)), true);
+    (void)popupKeys;
     for (const QKeySequence& k : keys) {
         auto* sc = new QShortcut(k, window);
         sc->setContext(Qt::WidgetWithChildrenShortcut);
@@ -80,27 +100,6 @@ public:
     }
 };
 
-// Drops every character but the digits from whatever reaches the box.
-class DigitsOnly : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override
-    {
-        QString digits;
-        int cursor = 0;
-        for (int i = 0; i < input.size(); ++i) {
-            if (input.at(i).isDigit() && input.at(i).unicode() < 128) {
-                digits += input.at(i);
-                if (i < pos)
-                    ++cursor;
-            }
-        }
-        input = digits;
-        pos = cursor;
-        return Acceptable;
-    }
-};
-
 Dialog::ModalHook& modalHook()
 {
     static Dialog::ModalHook h;
@@ -119,12 +118,30 @@ void ButtonKeys::setDefaultButton(QWidget* window, QAbstractButton* button)
 void ButtonKeys::setCancelButton(QWidget* window, QAbstractButton* button)
 {
     bindKey(window, button, {QKeySequence(Qt::Key_Escape)});
+    if (auto* dialog = qobject_cast<Dialog*>(window))
+        dialog->cancelButton_ = button;
+}
+
+void setPlainWindowTitle(QWidget* window, const QString& title)
+{
+    const QString shown = QString(title).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    window->setWindowTitle(shown);
+    if (auto* form = qobject_cast<Form*>(window); form && form->subWindow())
+        form->subWindow()->setWindowTitle(shown);
+}
+
+void FocusWhenShown(QWidget* control)
+{
+    control->setFocus();
+    QTimer::singleShot(0, control, [control = QPointer<QWidget>(control)] {
+        if (control && control->isEnabled())
+            control->setFocus();
+    });
 }
 
 void selectAllOnTabFocus(QLineEdit* box) { box->installEventFilter(new TabSelectFilter(box, false)); }
 void selectAllOnFocus(QLineEdit* box) { box->installEventFilter(new TabSelectFilter(box, true)); }
 void installNumericKeyFilter(QLineEdit* box) { box->installEventFilter(new NumericFilter(box)); }
-void keepPastedDigitsOnly(QLineEdit* box) { box->setValidator(new DigitsOnly(box)); }
 
 // ---------------------------------------------------------------- Form
 
@@ -229,9 +246,19 @@ void Form::unloadForm()
 
 Dialog::Dialog(QWidget* parent)
     : QDialog(parent ? parent : (g.Frame ? g.Frame->frameWidget() : nullptr),
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setModal(true);
+}
+
+void Dialog::closeEvent(QCloseEvent* e)
+{
+    if (cancelButton_ && cancelButton_->isVisible() && cancelButton_->isEnabled()) {
+        e->ignore();
+        cancelButton_->click();
+        return;
+    }
+    QDialog::closeEvent(e);
 }
 
 void Dialog::setDesignSize(int widthTwips, int heightTwips) { setFixedSize(tw(widthTwips), tw(heightTwips)); }
@@ -243,10 +270,15 @@ Dialog::ModalHook Dialog::setModalHook(ModalHook hook)
     return old;
 }
 
+void Dialog::placeOnOpen() { CenterForm(this); }
+
 int Dialog::showModal()
 {
     Form_Load();
-    CenterForm(this);
+    const int titleWidth = TitleBarWidth(windowTitle());
+    if (width() < titleWidth)
+        setFixedWidth(titleWidth);
+    placeOnOpen();
     if (modalHook()) {
         show();
         modalHook()(this);

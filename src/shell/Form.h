@@ -24,7 +24,9 @@ constexpr int tw(int twips) { return twips / 15; }
 void place(QWidget* w, int left, int top, int width, int height);
 
 // Enter and Esc give a window's default and cancel buttons; a button that is
-// hidden or disabled ignores them.
+// hidden or disabled ignores them, and so do they while a drop-down's list is
+// open: the keys are the list's then. A dialog's close box presses its cancel
+// button as Esc does.
 class ButtonKeys {
 public:
     static void setDefaultButton(QWidget* window, QAbstractButton* button);
@@ -75,14 +77,16 @@ private:
     std::function<void()> clearSlot_;
 };
 
-// A modal dialog. showModal() runs it; tests can drive it through a hook
-// instead of a blocking event loop.
+// A modal dialog: a title and a close box, nothing to minimise or maximise.
+// showModal() runs it; tests can drive it through a hook instead of a
+// blocking event loop.
 class Dialog : public QDialog {
     Q_OBJECT
 public:
     explicit Dialog(QWidget* parent = nullptr);
     void setDesignSize(int widthTwips, int heightTwips);
-    // Runs the dialog's load, centres it and runs it modally.
+    // Runs the dialog's load, widens it to its title where that is longer,
+    // centres it and runs it modally.
     int showModal();
     using ModalHook = std::function<void(Dialog*)>;
     // While a hook is set, showModal() calls it with the loaded dialog instead
@@ -91,6 +95,14 @@ public:
 
 protected:
     virtual void Form_Load() {}
+    // Where the dialog opens: placed in the frame as every window is.
+    virtual void placeOnOpen();
+    // The close box: the cancel button where the dialog has one.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    friend class ButtonKeys;
+    QPointer<QAbstractButton> cancelButton_;
 };
 
 template <class T>
@@ -132,14 +144,18 @@ void Unload()
         f->unloadForm();
 }
 
+// Shows `title` in the window's title bar (its child window's too) as it is:
+// names a user typed may hold what Qt would read as the changed-mark "[*]".
+void setPlainWindowTitle(QWidget* window, const QString& title);
+// Gives a control of a window being loaded the focus, also once the window
+// is on screen.
+void FocusWhenShown(QWidget* control);
+
 // Text boxes select their text when the Tab key brings the focus to them.
 void selectAllOnTabFocus(QLineEdit* box);
 // The box selects its text whatever brings the focus to it.
 void selectAllOnFocus(QLineEdit* box);
 // Numeric boxes take only digits, Backspace and Delete.
 void installNumericKeyFilter(QLineEdit* box);
-// Text pasted or dropped into a numeric box keeps only its digits, as if it
-// had been typed key by key.
-void keepPastedDigitsOnly(QLineEdit* box);
 
 }  // namespace vh

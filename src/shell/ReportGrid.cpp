@@ -4,17 +4,57 @@
 #include "shell/Form.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace vh {
 
 namespace {
 
 int toPixels(int twips) { return (twips + 7) / 15; }
+
+// Cells of a column drawn without underline keep it off in either view.
+class ReportCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto* m = qobject_cast<const ReportTableModel*>(index.model());
+        if (m && index.column() < int(m->columns().size()) && !m->columns()[size_t(index.column())].underline)
+            option->font.setUnderline(false);
+    }
+};
+
+// Lays `text` out as the view's style does for a wrapping cell, lines
+// `width` wide; returns the height and the widest line.
+QSizeF wrapText(const QFont& font, QString text, qreal width)
+{
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    qreal height = 0, widest = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height += line.height();
+        widest = std::max(widest, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    return {widest, height};
+}
 
 }  // namespace
 
@@ -40,6 +80,15 @@ QFont ReportLook::headingFont() const
 }
 
 QString reportDesignFontName() { return QStringLiteral("Liberation Sans"); }
+
+qreal widestWord(const QString& text, const std::function<qreal(const QString&)>& width)
+{
+    static const QRegularExpression blanks(QStringLiteral("[ \n]"));
+    qreal widest = 0;
+    for (const QString& word : text.split(blanks, Qt::SkipEmptyParts))
+        widest = std::max(widest, width(word));
+    return widest;
+}
 
 int readableMinimumWidth(const ReportLook& look)
 {
@@ -145,6 +194,16 @@ QString ReportTableModel::text(int row, int column) const
     return f < 0 ? QString() : rows_[size_t(row)][size_t(f)];
 }
 
+QString ReportTableModel::shownText(int row, int column) const
+{
+    QString t = text(row, column);
+    qsizetype end = t.size();
+    while (end > 0 && t.at(end - 1) == QLatin1Char(' '))
+        --end;
+    t.truncate(end);
+    return t;
+}
+
 int ReportTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -160,7 +219,7 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole)
-        return text(index.row(), index.column());
+        return shownText(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(columns_[size_t(index.column())].alignment | Qt::AlignVCenter);
     return {};
@@ -192,7 +251,8 @@ ReportTableView::ReportTableView(QWidget* parent) : QTableView(parent)
         v->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
         v->horizontalHeader()->setHighlightSections(false);
         v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-        v->setWordWrap(false);
+        v->setWordWrap(true);
+        v->setItemDelegate(new ReportCellDelegate(v));
         v->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c0c0c0; }"));
     }
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -238,19 +298,61 @@ void ReportTableView::syncLayout()
     auto* m = qobject_cast<ReportTableModel*>(model());
     if (!m)
         return;
+    const QFont cellFont = font();
+    // The style's text margin on either side of a cell and the grid line.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    const int rows = m->rowCount();
+    const auto lineWidth = [&](const QString& text) { return wrapText(cellFont, text, 1e6).width(); };
+    QHash<QString, qreal> widths;  // one measurement per distinct text
+    const auto widthOf = [&](const QString& text) {
+        auto it = widths.find(text);
+        if (it == widths.end())
+            it = widths.insert(text, lineWidth(text));
+        return *it;
+    };
+
     const auto& cols = m->columns();
+    std::vector<int> rowHeights(size_t(rows), 0);
     for (int i = 0; i < int(cols.size()); ++i) {
         const ReportColumn& c = cols[size_t(i)];
-        const int px = toPixels(c.width < 0 ? kNewColumnWidth : c.width);
         setColumnHidden(i, !c.visible);
-        setColumnWidth(i, px);
         frozen_->setColumnHidden(i, i != 0 || !c.visible);
+        int px = toPixels(c.width < 0 ? kNewColumnWidth : c.width);
+        if (c.visible) {
+            // No word is cut: the column takes the widest that does not fit.
+            qreal room = px - margins;
+            std::vector<qreal> textWidths(static_cast<size_t>(rows));
+            for (int r = 0; r < rows; ++r) {
+                const QString t = m->shownText(r, i);
+                textWidths[size_t(r)] = widthOf(t);
+                if (textWidths[size_t(r)] > room)
+                    room = std::max(room, widestWord(t, lineWidth));
+            }
+            px = std::max(px, int(std::ceil(room)) + margins);
+            if (!horizontalHeader()->isHidden())
+                px = std::max(px, horizontalHeader()->sectionSizeHint(i));
+            // A text wider than that wraps; its row grows to hold every line.
+            for (int r = 0; r < rows; ++r) {
+                if (textWidths[size_t(r)] > px - margins)
+                    rowHeights[size_t(r)] =
+                        std::max(rowHeights[size_t(r)],
+                                 int(std::ceil(wrapText(cellFont, m->shownText(r, i), px - margins).height())));
+            }
+        }
+        setColumnWidth(i, px);
         if (i == 0)
             frozen_->setColumnWidth(0, px);
     }
-    const int rowHeight = QFontMetrics(font()).height() + 6;
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    frozen_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    const int rowHeight = QFontMetrics(cellFont).height() + 6;
+    for (QTableView* v : {static_cast<QTableView*>(this), frozen_}) {
+        QHeaderView* h = v->verticalHeader();
+        h->setDefaultSectionSize(rowHeight);
+        for (int r = 0; r < rows; ++r) {
+            const int height = std::max(rowHeight, rowHeights[size_t(r)] + 6);
+            if (h->sectionSize(r) != height)
+                h->resizeSection(r, height);
+        }
+    }
     frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->sizeHint().height());
     horizontalHeader()->setFixedHeight(horizontalHeader()->sizeHint().height());
     updateFrozenGeometry();
@@ -298,6 +400,7 @@ ReportGrid::ReportGrid(QWidget* parent) : QWidget(parent)
     layout->setSpacing(0);
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("tdbCaption"));
+    caption_->setTextFormat(Qt::PlainText);  // a title the user typed
     caption_->setAlignment(Qt::AlignCenter);
     caption_->setFrameShape(QFrame::Panel);
     caption_->setFrameShadow(QFrame::Raised);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTableView>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -26,6 +27,7 @@ struct ReportColumn {
     int width = -1;  // -1: the grid's width for a new column
     Qt::Alignment alignment = Qt::AlignLeft;  // cells and heading alike
     bool visible = true;
+    bool underline = true;  // false: never underlined (a column of dashes)
 };
 
 // The look of a report: the cell font, the heading font and the dividers.
@@ -46,6 +48,9 @@ QString reportDesignFontName();
 constexpr int kNewColumnWidth = 1200;
 // No column is drawn narrower than two digits of its font.
 int readableMinimumWidth(const ReportLook& look);
+// The widest word of a cell's text by `width`: a cell wraps at blanks only,
+// so its column is never narrower than that.
+qreal widestWord(const QString& text, const std::function<qreal(const QString&)>& width);
 
 // The rows of a work table as text, shown through a column list.
 class ReportTableModel : public QAbstractTableModel {
@@ -69,6 +74,9 @@ public:
 
     // The text of a cell: the row's value of the column's field.
     QString text(int row, int column) const;
+    // The text as shown and printed: without the blanks that pad it, so that
+    // an underline ends with the text.
+    QString shownText(int row, int column) const;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -94,7 +102,9 @@ public:
     QTableView* frozenView() const { return frozen_; }
     void setFrozen(bool on);
     bool isFrozen() const { return frozenOn_; }
-    // Widths, visibility and row heights of both views from the model.
+    // Widths, visibility and row heights of both views from the model. A
+    // column is at least as wide as its widest word and its heading need; a
+    // text wider than its column wraps, and its row grows to show it whole.
     void syncLayout();
 
 protected:

@@ -1,15 +1,15 @@
 #include "shell/ReportPrinter.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace vh {
 
@@ -35,8 +35,6 @@ QFont scaled(QFont f, double factor)
     return f;
 }
 
-void drawGridLines(QPainter& painter, QTextDocument& doc, double lineWidth);
-
 QFont captionFont(const ReportLook& look)
 {
     QFont f = look.cellFont();
@@ -47,12 +45,42 @@ QFont captionFont(const ReportLook& look)
     return f;
 }
 
+// Room around the text of a cell, in twips, on every side.
+constexpr double kCellPadding = 30;
+
+// The wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 }  // namespace
 
-ReportPrinter::ReportPrinter(const ReportTableModel& model, const ReportLook& look, const QString& caption)
-    : model_(model), look_(look), caption_(caption)
+// The report laid out for one page size and resolution, in device pixels:
+// the same columns on every page, each row as tall as its tallest cell.
+struct ReportPrinter::Pages {
+    QRectF page;  // the printable area
+    int resolution = 0;
+    QFont captionFont, headingFont, cellFont;
+    double captionHeight = 0;
+    double padding = 0;
+    std::vector<int> columns;   // the model's columns printed
+    std::vector<double> xs;     // their edges, one more than columns
+    double headingHeight = 0;   // 0: no heading row (no column has a heading)
+    std::vector<double> rowHeights;
+    std::vector<int> pageStarts;  // the first row of each page
+};
+
+ReportPrinter::ReportPrinter(const ReportTableModel& model, const ReportLook& look, const QString& caption,
+                             const QString& title)
+    : model_(model), look_(look), caption_(caption), title_(title)
 {
 }
+
+ReportPrinter::~ReportPrinter() = default;
 
 ReportPrinter::PreviewHook ReportPrinter::setPreviewHook(PreviewHook hook)
 {
@@ -72,161 +100,179 @@ std::vector<int> ReportPrinter::printedColumns() const
     return cols;
 }
 
-std::unique_ptr<QTextDocument> ReportPrinter::document() const { return buildDocument(1.0, 0, model_.rowCount()); }
+namespace {
 
-std::unique_ptr<QTextDocument> ReportPrinter::buildDocument(double factor, int firstRow, int rows) const
-{
-    auto doc = std::make_unique<QTextDocument>();
-    doc->setDocumentMargin(0);
-    const QFont cellFont = scaled(look_.cellFont(), factor);
-    doc->setDefaultFont(cellFont);
-    const std::vector<int> cols = printedColumns();
-    if (cols.empty())
-        return doc;
-    const auto& all = model_.columns();
-    double total = 0;
-    for (int c : cols)
-        total += widthOf(all[size_t(c)]);
-
-    QTextTableFormat table;
-    table.setHeaderRowCount(1);
-    table.setCellSpacing(0);
-    // Columns as wide as on screen (in the fitted size). The grid lines are
-    // drawn over the laid-out table: the document's own collapsed borders
-    // make a long report several times slower to lay out and print.
-    constexpr double unitsPerTwip = 96.0 / 1440;  // document lengths are pixels at 96 to the inch
-    const double unit = unitsPerTwip * std::min(factor, 1.0);
-    table.setCellPadding(30 * unit);
-    table.setBorder(0);
-    table.setAlignment(Qt::AlignHCenter);  // under the caption
-    table.setWidth(QTextLength(QTextLength::FixedLength, total * unit));
-    QList<QTextLength> widths;
-    for (int c : cols)
-        widths << QTextLength(QTextLength::FixedLength, widthOf(all[size_t(c)]) * unit);
-    table.setColumnWidthConstraints(widths);
-
-    QTextCursor cursor(doc.get());
-    QTextTable* t = cursor.insertTable(rows + 1, int(cols.size()), table);
-
-    QTextCharFormat heading;
-    heading.setFont(scaled(look_.headingFont(), factor));
-    QTextCharFormat cell;
-    cell.setFont(cellFont);
-    const auto put = [&](int row, int col, const QString& text, const QTextCharFormat& format) {
-        QTextCursor at = t->cellAt(row, col).firstCursorPosition();
-        QTextBlockFormat block;
-        const Qt::Alignment a = all[size_t(cols[size_t(col)])].alignment;
-        block.setAlignment((a & Qt::AlignHorizontal_Mask) ? (a & Qt::AlignHorizontal_Mask) : Qt::AlignLeft);
-        at.setBlockFormat(block);
-        at.insertText(text, format);
-    };
-    for (int j = 0; j < int(cols.size()); ++j)
-        put(0, j, all[size_t(cols[size_t(j)])].caption, heading);
-    for (int r = 0; r < rows; ++r) {
-        for (int j = 0; j < int(cols.size()); ++j)
-            put(r + 1, j, model_.text(firstRow + r, cols[size_t(j)]), cell);
+// Text measured in one font on the printer as drawing lays it out; each
+// distinct text once.
+class TextMeasure {
+public:
+    TextMeasure(const QFont& font, QPaintDevice* device) : metrics_(font, device) {}
+    double lineHeight() const { return metrics_.height(); }
+    double width(const QString& text)
+    {
+        auto it = widths_.find(text);
+        if (it == widths_.end())
+            it = widths_.insert(text, wrapped(text, 1e9).width());
+        return *it;
     }
-    return doc;
+    double widestWord(const QString& text)
+    {
+        return vh::widestWord(text, [this](const QString& word) { return wrapped(word, 1e9).width(); });
+    }
+    // The text's height in lines `room` wide.
+    double height(const QString& text, double room)
+    {
+        if (text.isEmpty() || width(text) <= room)
+            return lineHeight();
+        return wrapped(text, room).height();
+    }
+
+private:
+    QRectF wrapped(const QString& text, double room) const
+    {
+        return metrics_.boundingRect(QRectF(0, 0, room, 1e9), Qt::TextWordWrap, text);
+    }
+    QFontMetricsF metrics_;
+    QHash<QString, double> widths_;
+};
+
+}  // namespace
+
+const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
+{
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (laidOut_ && laidOut_->page == page && laidOut_->resolution == printer.resolution())
+        return *laidOut_;
+    auto out = std::make_unique<Pages>();
+    Pages& p = *out;
+    p.page = page;
+    p.resolution = printer.resolution();
+    p.columns = printedColumns();
+    const auto& all = model_.columns();
+    const bool headings =
+        std::any_of(p.columns.begin(), p.columns.end(), [&](int c) { return !all[size_t(c)].caption.isEmpty(); });
+    const int rows = model_.rowCount();
+
+    // Columns as designed, and wider where a word would not fit.
+    const double perTwip = p.resolution / 1440.0;
+    double padding = kCellPadding * perTwip;
+    std::vector<double> widths;
+    {
+        TextMeasure cells(look_.cellFont(), &printer);
+        TextMeasure heading(look_.headingFont(), &printer);
+        for (int c : p.columns) {
+            const ReportColumn& col = all[size_t(c)];
+            double room = widthOf(col) * perTwip - 2 * padding;
+            if (headings)
+                room = std::max(room, heading.widestWord(col.caption));
+            for (int r = 0; r < rows; ++r) {
+                const QString text = model_.shownText(r, c);
+                if (cells.width(text) > room)
+                    room = std::max(room, cells.widestWord(text));
+            }
+            widths.push_back(room + 2 * padding);
+        }
+    }
+    // Columns wider than the page: every font and width shrinks alike.
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    const double factor = total > page.width() ? page.width() / total : 1.0;
+    padding *= factor;
+    p.padding = padding;
+    p.cellFont = scaled(look_.cellFont(), factor);
+    p.headingFont = scaled(look_.headingFont(), factor);
+    p.captionFont = scaled(captionFont(look_), factor);
+    p.captionHeight = QFontMetricsF(p.captionFont, &printer).height() * 1.8;
+    double x = (page.width() - std::min(total, page.width())) / 2;  // centred under the caption
+    p.xs.push_back(x);
+    for (double w : widths)
+        p.xs.push_back(x += w * factor);
+
+    // Each row as tall as its tallest cell.
+    TextMeasure cells(p.cellFont, &printer);
+    const auto rowHeight = [&](TextMeasure& m, const std::function<QString(int)>& text) {
+        double h = m.lineHeight();
+        for (size_t j = 0; j < p.columns.size(); ++j)
+            h = std::max(h, m.height(text(p.columns[j]), p.xs[j + 1] - p.xs[j] - 2 * padding));
+        return h + 2 * padding;
+    };
+    if (headings) {
+        TextMeasure heading(p.headingFont, &printer);
+        p.headingHeight = rowHeight(heading, [&](int c) { return all[size_t(c)].caption; });
+    }
+    p.rowHeights.reserve(size_t(rows));
+    for (int r = 0; r < rows; ++r)
+        p.rowHeights.push_back(rowHeight(cells, [&](int c) { return model_.shownText(r, c); }));
+
+    // As many rows on a page as fit under the caption and the headings; a
+    // page takes at least one.
+    const double room = page.height() - p.captionHeight - p.headingHeight;
+    p.pageStarts.push_back(0);
+    double used = 0;
+    for (int r = 0; r < rows; ++r) {
+        if (used > 0 && used + p.rowHeights[size_t(r)] > room) {
+            p.pageStarts.push_back(r);
+            used = 0;
+        }
+        used += p.rowHeights[size_t(r)];
+    }
+    laidOut_ = std::move(out);
+    return *laidOut_;
 }
 
 void ReportPrinter::print(QPrinter& printer) const
 {
     pages_ = 0;
+    const WaitCursor wait;
+    const Pages& p = layOut(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-
-    // Columns wider than the page: every font shrinks by the same factor.
-    double width = 0;
-    for (int c : printedColumns())
-        width += widthOf(model_.columns()[size_t(c)]);
-    const double pageTwips = printer.pageLayout().paintRect(QPageLayout::Point).width() * 20;
-    const double factor = width > pageTwips ? pageTwips / width : 1.0;
-    const QFont capFont = scaled(captionFont(look_), factor);
-    const QFontMetricsF capMetrics(capFont, &printer);
-    const double captionHeight = capMetrics.height() * 1.8;
-    const double bodyHeight = page.height() - captionHeight;
-
-    // One document per page: a long table laid out and painted page by page
-    // as a whole takes seconds. The headings open every page's table.
-    const auto pageDocument = [&](int first, int rows) {
-        std::unique_ptr<QTextDocument> doc = buildDocument(factor, first, rows);
-        doc->documentLayout()->setPaintDevice(&printer);
-        doc->setTextWidth(page.width());
-        return doc;
-    };
-    const int total = model_.rowCount();
-    const double withOne = pageDocument(0, std::min(total, 1))->size().height();
-    const double withTwo = pageDocument(0, std::min(total, 2))->size().height();
-    const double rowHeight = std::max(1.0, withTwo - withOne);
-    const int perPage = std::max(1, int((bodyHeight - (withOne - rowHeight)) / rowHeight));
-
-    int count = 0;
-    for (int first = 0; first < total || count == 0;) {
-        int rows = std::min(perPage, total - first);
-        std::unique_ptr<QTextDocument> doc = pageDocument(first, rows);
-        // A row that wraps takes more room: the page takes fewer rows.
-        while (rows > 1 && doc->size().height() > bodyHeight) {
-            --rows;
-            doc = pageDocument(first, rows);
+    const auto& all = model_.columns();
+    QFont plainCells = p.cellFont;  // for a column never underlined
+    plainCells.setUnderline(false);
+    const QPen gridPen(QColor(0xc0, 0xc0, 0xc0), p.resolution / 96.0);
+    const auto drawRow = [&](double top, double height, const QFont& font, const std::function<QString(int)>& text) {
+        for (size_t j = 0; j < p.columns.size(); ++j) {
+            const ReportColumn& col = all[size_t(p.columns[j])];
+            painter.setFont(col.underline ? font : plainCells);
+            const Qt::Alignment a = col.alignment & Qt::AlignHorizontal_Mask;
+            const QRectF cell(p.xs[j] + p.padding, top + p.padding, p.xs[j + 1] - p.xs[j] - 2 * p.padding,
+                              height - 2 * p.padding);
+            painter.drawText(cell, int(a ? a : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
+                             text(p.columns[j]));
         }
-        if (count > 0)
+    };
+    const int rows = model_.rowCount();
+    for (size_t page = 0; page < p.pageStarts.size(); ++page) {
+        if (page > 0)
             printer.newPage();
-        painter.save();
-        painter.setFont(capFont);
-        painter.drawText(QRectF(0, 0, page.width(), captionHeight), Qt::AlignHCenter | Qt::AlignTop, caption_);
-        painter.translate(0, captionHeight);
-        const QRectF clip(0, 0, page.width(), bodyHeight);
-        painter.setClipRect(clip);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip;
-        doc->documentLayout()->draw(&painter, context);
-        if (look_.gridLines)
-            drawGridLines(painter, *doc, printer.resolution() / 96.0);
-        painter.restore();
-        ++count;
-        first += rows;
+        painter.setFont(p.captionFont);
+        painter.drawText(QRectF(0, 0, p.page.width(), p.captionHeight), Qt::AlignHCenter | Qt::AlignTop, caption_);
+        double y = p.captionHeight;
+        std::vector<double> lines{y};
+        if (p.headingHeight > 0) {
+            drawRow(y, p.headingHeight, p.headingFont, [&](int c) { return all[size_t(c)].caption; });
+            lines.push_back(y += p.headingHeight);
+        }
+        const int end = page + 1 < p.pageStarts.size() ? p.pageStarts[page + 1] : rows;
+        for (int r = p.pageStarts[page]; r < end; ++r) {
+            drawRow(y, p.rowHeights[size_t(r)], p.cellFont, [&](int c) { return model_.shownText(r, c); });
+            lines.push_back(y += p.rowHeights[size_t(r)]);
+        }
+        // Grid lines around every cell, each row's under its tallest cell.
+        if (look_.gridLines && !p.columns.empty() && lines.size() > 1) {
+            painter.setPen(gridPen);
+            for (double x : p.xs)
+                painter.drawLine(QPointF(x, lines.front()), QPointF(x, lines.back()));
+            for (double line : lines)
+                painter.drawLine(QPointF(p.xs.front(), line), QPointF(p.xs.back(), line));
+        }
     }
     painter.end();
-    pages_ = count;
+    pages_ = int(p.pageStarts.size());
 }
 
 namespace {
-
-// Light grey lines around every cell of the document's table, halfway
-// between the cells' text blocks.
-void drawGridLines(QPainter& painter, QTextDocument& doc, double lineWidth)
-{
-    const QList<QTextFrame*> frames = doc.rootFrame()->childFrames();
-    auto* table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable*>(frames.first());
-    if (!table || table->rows() == 0 || table->columns() == 0)
-        return;
-    QAbstractTextDocumentLayout* layout = doc.documentLayout();
-    const auto cellRect = [&](int row, int col) {
-        return layout->blockBoundingRect(table->cellAt(row, col).firstCursorPosition().block());
-    };
-    const int rows = table->rows();
-    const int cols = table->columns();
-    // Half the room between two cells' text: the padding the line stands in.
-    const double padX = cols > 1 ? (cellRect(0, 1).left() - cellRect(0, 0).right()) / 2 : 0;
-    const double padY = rows > 1 ? (cellRect(1, 0).top() - cellRect(0, 0).bottom()) / 2 : padX;
-    std::vector<double> xs{cellRect(0, 0).left() - padX};
-    for (int c = 1; c < cols; ++c)
-        xs.push_back((cellRect(0, c - 1).right() + cellRect(0, c).left()) / 2);
-    xs.push_back(cellRect(0, cols - 1).right() + padX);
-    std::vector<double> ys{cellRect(0, 0).top() - padY};
-    for (int r = 1; r < rows; ++r)
-        ys.push_back((cellRect(r - 1, 0).bottom() + cellRect(r, 0).top()) / 2);
-    ys.push_back(cellRect(rows - 1, 0).bottom() + padY);
-    painter.save();
-    painter.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), lineWidth));
-    for (double x : xs)
-        painter.drawLine(QPointF(x, ys.front()), QPointF(x, ys.back()));
-    for (double y : ys)
-        painter.drawLine(QPointF(xs.front(), y), QPointF(xs.back(), y));
-    painter.restore();
-}
 
 // Landscape when the columns do not fit across a portrait page.
 void chooseOrientation(QPrinter& printer, const ReportTableModel& model)
@@ -250,19 +296,21 @@ bool ReportPrinter::writePdf(const QString& path) const
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setDocName(caption_);
+    printer.setDocName(documentName());
     chooseOrientation(printer, model_);
     print(printer);
+    laidOut_.reset();  // laid out for a printer that ends here
     return pages_ > 0 && QFile::exists(path);
 }
 
 void ReportPrinter::preview(QWidget* parent) const
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(caption_);
+    printer.setDocName(documentName());
     chooseOrientation(printer, model_);
     if (previewHook()) {
         previewHook()(printer, *this);
+        laidOut_.reset();
         return;
     }
     QPrintPreviewDialog dialog(&printer, parent);
@@ -270,6 +318,7 @@ void ReportPrinter::preview(QWidget* parent) const
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* p) { print(*p); });
     dialog.exec();
+    laidOut_.reset();
 }
 
 }  // namespace vh

@@ -1,8 +1,8 @@
 #pragma once
 // Printing a report grid: the rows of the grid's model under its visible
-// columns, in the grid's look, as one document table whose heading row and
-// the report's caption stand on every page. Shown in a print preview with a
-// Print button, or written to a PDF file.
+// columns, in the grid's look, as a table whose heading row (when the columns
+// have headings) and the report's caption stand on every page. Shown in a
+// print preview with a Print button, or written to a PDF file.
 
 #include "shell/ReportGrid.h"
 
@@ -11,25 +11,28 @@
 #include <memory>
 
 class QPrinter;
-class QTextDocument;
 class QWidget;
 
 namespace vh {
 
 class ReportPrinter {
 public:
-    ReportPrinter(const ReportTableModel& model, const ReportLook& look, const QString& caption);
+    // `title` names the printed document (the print job, the PDF's title);
+    // empty, the caption does.
+    ReportPrinter(const ReportTableModel& model, const ReportLook& look, const QString& caption,
+                  const QString& title = {});
+    ~ReportPrinter();
 
-    // The report as a document: one table with the headings as its heading
-    // row, repeated on each page when the document is paginated.
-    std::unique_ptr<QTextDocument> document() const;
-    // Lays the report out for the printer's page and prints every page, the
-    // caption at the top of each. Chooses landscape when the columns are wider
-    // than a portrait page.
+    // Prints every page, the caption at the top of each, under the wait
+    // cursor. A text wider than its column wraps, and its row grows to hold
+    // it. The pages are laid out once for a page size and resolution: a print
+    // from the preview reuses the pages the preview showed.
     void print(QPrinter& printer) const;
     // Writes the report as a PDF file; false when the file cannot be written.
     bool writePdf(const QString& path) const;
     // The print preview, titled "Print Preview", from which the user prints.
+    // Like writePdf(), it takes landscape when the columns are wider than a
+    // portrait page.
     void preview(QWidget* parent) const;
 
     // While a hook is set, preview() hands it the printer that the preview
@@ -41,13 +44,16 @@ public:
     int lastPageCount() const { return pages_; }
 
 private:
+    struct Pages;
     std::vector<int> printedColumns() const;
-    // The headings and `rows` rows from `firstRow` on, every font and width
-    // scaled by `factor` (at most 1).
-    std::unique_ptr<QTextDocument> buildDocument(double factor, int firstRow, int rows) const;
+    // The pages for the printer's page size and resolution.
+    const Pages& layOut(QPrinter& printer) const;
+    QString documentName() const { return title_.isEmpty() ? caption_ : title_; }
     const ReportTableModel& model_;
     ReportLook look_;
     QString caption_;
+    QString title_;
+    mutable std::unique_ptr<Pages> laidOut_;
     mutable int pages_ = 0;
 };
 

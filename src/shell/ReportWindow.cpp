@@ -10,9 +10,11 @@
 #include "shell/ReportPrinter.h"
 #include "shell/WorkTable.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <optional>
 #include <vector>
@@ -24,8 +26,9 @@ namespace vh {
 // command reaches a report that is half built.
 class ReportWindow::CommandHold {
 public:
-    explicit CommandHold(ReportWindow* window) : window_(window)
+    explicit CommandHold(ReportWindow* window) : window_(window), focus_(window->focusWidget())
     {
+        // Switching the window off takes the focus away; it comes back after.
         window_->setEnabled(false);
         if (!g.Frame)
             return;
@@ -53,14 +56,19 @@ public:
             if (b)
                 b->setEnabled(true);
         }
-        if (window_)
-            window_->setEnabled(true);
+        if (!window_)
+            return;
+        window_->setEnabled(true);
+        QWidget* focus = focus_ && focus_->isVisible() && focus_->isEnabled() ? focus_.data()
+                                                                              : window_->grid()->view();
+        FocusWhenShown(focus);
     }
     CommandHold(const CommandHold&) = delete;
     CommandHold& operator=(const CommandHold&) = delete;
 
 private:
     QPointer<ReportWindow> window_;
+    QPointer<QWidget> focus_;
     std::vector<QPointer<QAction>> actions_;
     std::vector<QPointer<QComboBox>> boxes_;
 };
@@ -163,7 +171,7 @@ void ReportWindow::PrintReport()
 {
     if (computing_)
         return;
-    ReportPrinter(*grid_->model(), grid_->look(), grid_->caption()).preview(this);
+    ReportPrinter(*grid_->model(), grid_->look(), grid_->caption(), printTitle_).preview(this);
 }
 
 void ReportWindow::emptyWorkTable()
@@ -224,6 +232,37 @@ bool ReportWindow::runComputation(const std::function<void()>& steps, bool empty
         MsgBox(QStringLiteral("The report could not be computed.\r") + failure->details(), g.MsgStyleWarn,
                QStringLiteral("Report Error"));
     return done;
+}
+
+QAbstractButton* ReportWindow::accessKeyButton(const QKeyEvent* e) const
+{
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier)
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(e->key())));
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed)
+            return b;
+    }
+    return nullptr;
+}
+
+bool ReportWindow::event(QEvent* e)
+{
+    // Claimed before the frame's menu bar sees it as a shortcut of its own.
+    if (e->type() == QEvent::ShortcutOverride && accessKeyButton(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
+    return Form::event(e);
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (QAbstractButton* b = accessKeyButton(e)) {
+        b->animateClick();
+        return;
+    }
+    Form::keyPressEvent(e);
 }
 
 void ReportWindow::closeReport()

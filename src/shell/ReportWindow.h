@@ -4,6 +4,8 @@
 // size, bold, italic, underline, grid lines, alignment, print), the run that
 // empties the table, yields once and refills it while every command is held
 // off, and Close. Each report window adds only its own controls and steps.
+// The window has the keyboard focus after every run, its grid after the
+// first, so that F1, Esc and its access keys work without a click.
 
 #include "shell/Form.h"
 #include "shell/ReportForm.h"
@@ -11,6 +13,9 @@
 
 #include <QString>
 #include <functional>
+
+class QAbstractButton;
+class QKeyEvent;
 
 namespace vh {
 
@@ -39,6 +44,9 @@ public:
     void AlignRight() override;
     // Prints the rows under the grid's caption through the print preview.
     void PrintReport() override;
+    // The name of the printed document (the print job, the PDF's title);
+    // empty, the grid's caption names it.
+    void setPrintTitle(const QString& title) { printTitle_ = title; }
 
     const QString& reportFontName() const { return fontName_; }
     int16_t reportFontSize() const { return fontSize_; }
@@ -95,11 +103,18 @@ protected:
     // and lists); the frame's are found by the run.
     class CommandHold;
 
+    // While the window has the focus, Alt and a letter press its own button
+    // of that access key before any menu of the frame with the same one.
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
+    QAbstractButton* accessKeyButton(const QKeyEvent* e) const;
     void alignValues(Qt::Alignment alignment);
     // Flips a look flag (True exactly or not) and applies the look.
     void toggleLook(int16_t& flag);
     ReportGrid* grid_ = nullptr;
+    QString printTitle_;
     QString fontName_;
     int16_t fontSize_ = 8;
     HeadingStyle heading_;

@@ -81,12 +81,7 @@ frmStats::frmStats() : ReportWindow(FormNo::Stats, QStringLiteral("RptPlayer"))
 
 bool frmStats::goalies() const { return g.ReportCode == "G"; }
 
-void frmStats::setCaption(const QString& caption)
-{
-    setWindowTitle(caption);
-    if (subWindow())
-        subWindow()->setWindowTitle(caption);
-}
+void frmStats::setCaption(const QString& caption) { setPlainWindowTitle(this, caption); }
 
 // ---------------------------------------------------------------- load and unload
 

@@ -9,7 +9,6 @@
 #include "shell/Renumber.h"
 #include "teams/frmSelectTeam.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,18 +63,6 @@ protected:
         Box::keyPressEvent(e);
     }
 };
-
-// The notes box holds no more than the field does; a paste is cut.
-void limitLength(QPlainTextEdit* box, int maxLength)
-{
-    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
-        if (box->toPlainText().size() <= maxLength)
-            return;
-        const QSignalBlocker block(box);
-        box->setPlainText(box->toPlainText().left(maxLength));
-        box->moveCursor(QTextCursor::End);
-    });
-}
 
 // Sorted lists order names without regard to letter case.
 class NameItem : public QListWidgetItem {
@@ -157,7 +144,7 @@ void frmRoster::buildControls()
             box = notes;
         } else {
             auto* line = new RingBox<QLineEdit>(this);
-            line->setMaxLength(RosterField::width(f));
+            limitLength(line, RosterField::width(f));
             line->onEnter = [this, f] { moveFocusFrom(f); };
             box = line;
         }
@@ -227,9 +214,7 @@ bool frmRoster::eventFilter(QObject* o, QEvent* e)
     return Dialog::eventFilter(o, e);
 }
 
-// Left only through Close.
 void frmRoster::reject() {}
-void frmRoster::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 QString frmRoster::boxText(int field) const
 {
@@ -359,7 +344,8 @@ void frmRoster::ClearEntryFields()
 void frmRoster::Form_Load()
 {
     noTeam_ = g.SelectedTeamCount < 1;
-    setWindowTitle(noTeam_ ? QStringLiteral("Roster - No Team Selected") : QStringLiteral("Roster - ") + g.SelectedTeamName);
+    setPlainWindowTitle(this, noTeam_ ? QStringLiteral("Roster - No Team Selected")
+                                      : QStringLiteral("Roster - ") + g.SelectedTeamName);
     cmdOK->hide();
     cmdCancel->hide();
     try {

@@ -57,8 +57,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // Left only through Close, which Esc and the close box press.
     void reject() override;
-    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:

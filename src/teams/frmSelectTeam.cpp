@@ -117,6 +117,8 @@ void frmSelectTeam::Form_Load()
     SelectCurrentTeam();
     g.GameEditMode = "S";
     SetMenus(g.SelectedTeamCount, QStringLiteral("Select"));
+    // The keys (F1, arrows, Enter) reach the team list without a click.
+    FocusWhenShown(lstSelectTeam);
 }
 
 void frmSelectTeam::Form_Unload() {}

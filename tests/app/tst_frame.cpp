@@ -4,11 +4,7 @@
 
 #include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
-#include "platform/Folders.h"
-#include "platform/Runtime.h"
-#include "shell/Common.h"
 #include "shell/FrameDoubles.h"
-#include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
@@ -29,18 +25,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QToolBar>
 
 using namespace vh;
-using vh::test::ChildDouble;
-using vh::test::ReportDouble;
-using vh::test::TestEnv;
-using vh::test::trace;
+using namespace vh::test;
 
 namespace {
-
-using vh::test::flushDeletes;
 
 // Two teams listed as "Bees" (8) then "Ants" (5), both selected; reading the
 // list is noted in the trace.
@@ -78,6 +68,11 @@ class TstFrame : public QObject {
     QStringList& urls() { return env->openedUrls(); }
     QAction* item(const char* name) const { return frame->menuItem(QLatin1String(name)); }
     QAction* button(const char* key) const { return frame->toolbarButton(QLatin1String(key)); }
+    frmOptions* openOptions()
+    {
+        frame->mnuGeneralOptions_Click();
+        return Loaded<frmOptions>();
+    }
 
 private slots:
     void init()
@@ -110,13 +105,8 @@ private slots:
         env.reset();
     }
 
-    void loadShowsCaptionAndTheTeamSelection()
+    void loadShowsTheTeamSelection()
     {
-        QCOMPARE(FrmMDI::versionText(),
-                 QStringLiteral("%1.%2.%3").arg(VH_VERSION_MAJOR).arg(VH_VERSION_MINOR).arg(VH_VERSION_PATCH));
-        QCOMPARE(frame->windowTitle(), QStringLiteral("Velloran for Hockey ") + FrmMDI::versionText());
-        QCOMPARE(g.ProgramCode, QStringLiteral("qn"));
-        QCOMPARE(g.StartingUp, True);
         QVERIFY(!QApplication::overrideCursor());
         frmSelectTeam* select = Loaded<frmSelectTeam>();
         QVERIFY(select && select->isShown());
@@ -124,8 +114,6 @@ private slots:
         // The selection window's load gave the main state for no team.
         QVERIFY(item("mnuAddTeam")->isEnabled());
         QVERIFY(!item("mnuPlayerStats")->isEnabled());
-        QVERIFY(!button("UpdateGames")->isEnabled());
-        QVERIFY(button("Help")->isEnabled());
         QVERIFY(frame->QNToolbar()->isVisibleTo(frame.get()));
     }
 
@@ -148,23 +136,15 @@ private slots:
             if (item("mnuPrint")->isEnabled() && frame->fontSizeBox()->count() == 6)
                 seen << QStringLiteral("report menus");
             trace() << seen.join(QStringLiteral(", "));
-            // As a report's load does: its own size and font, then the arrow.
-            SelectFontSize(8);
-            SelectFontName(frame->fontNameBox()->itemText(0));
-            ShowArrowPointer();
+            ShowArrowPointer();  // as a report's load does
         };
         frame->mnuGoalieStats_Click();
         QCOMPARE(trace(), QStringList({QStringLiteral("select"), QStringLiteral("close %1").arg(FormNo::Design),
                                        QStringLiteral("load %1").arg(FormNo::Stats),
-                                       QStringLiteral("code G, hourglass, criteria reset, selection hidden, report menus"),
-                                       QStringLiteral("SetFontSize 8"),
-                                       QStringLiteral("SetFont ") + frame->fontNameBox()->itemText(0)}));
+                                       QStringLiteral("code G, hourglass, criteria reset, selection hidden, report menus")}));
         QCOMPARE(g.SelectedTeamCount, int16_t(2));
         QCOMPARE(g.CurrentTeam, int16_t(8));
         QCOMPARE(g.SelectedTeamCaption, QStringLiteral("Multiple Teams"));
-        QVERIFY(item("mnuStandings")->isEnabled());
-        QVERIFY(!item("mnuGames")->isEnabled());
-        QCOMPARE(frame->fontSizeBox()->currentIndex(), 0);
 
         // The toolbar's Player button: the same steps with "P", and the
         // button stays down while the report is open.
@@ -198,7 +178,6 @@ private slots:
                                        QStringLiteral("show D, exit on")}));
         QVERIFY(Loaded<frmTeamName>());
         QVERIFY(!item("mnuExitProgram")->isEnabled());
-        QVERIFY(item("mnuAbout")->isEnabled());
         QVERIFY(!Loaded<frmSelectTeam>()->isShown());
 
         // The filter editor through its real opener, closing the team editor.
@@ -208,14 +187,11 @@ private slots:
         item("mnuChangeFilter")->trigger();
         flushDeletes();
         QVERIFY(g.FilterMode == "C");
-        QVERIFY(Loaded<frmTeamFilters>());
-        QVERIFY(!Loaded<frmTeamName>());
-        QCOMPARE(g.FormOpen[FormNo::TeamName], False);
+        QVERIFY(Loaded<frmTeamFilters>() && !Loaded<frmTeamName>());
 
         frame->mnuRestore_Click();
         QVERIFY(g.BackupMode == "R");
-        QVERIFY(Loaded<ChildDouble<FormNo::Backup>>());
-        QVERIFY(!Loaded<frmTeamFilters>());
+        QVERIFY(Loaded<ChildDouble<FormNo::Backup>>() && !Loaded<frmTeamFilters>());
     }
 
     void gameListAndRosterOpenWithoutTheEditingState()
@@ -228,10 +204,7 @@ private slots:
         QVERIFY(Loaded<frmGameMenu>());
         QCOMPARE(g.ReselectGame, int16_t(0));
         QCOMPARE(g.CurrentTeam, int16_t(8));
-        // The toolbar gives the game list's state for the selection.
-        QVERIFY(item("mnuExitProgram")->isEnabled());
-        QVERIFY(item("mnuStandings")->isEnabled());
-        QVERIFY(button("UpdateGames")->isEnabled());
+        QVERIFY(item("mnuExitProgram")->isEnabled());  // the game list's state for the selection
 
         bool rosterRan = false;
         Dialog::setModalHook([&](Dialog* d) {
@@ -248,25 +221,19 @@ private slots:
 
     void helpAndWebCommands()
     {
-        item("mnuGettingStarted")->trigger();
-        item("mnuStatistics")->trigger();
-        item("mnuFAQ")->trigger();
-        QCOMPARE(urls().size(), 3);
-        const QStringList topics = {QStringLiteral("2070"), QStringLiteral("2120"), QStringLiteral("2380")};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(urls()[i], env->programDir() + QStringLiteral("/help/") + topics[i] + QStringLiteral(".html"));
-            QVERIFY(QFile::exists(urls()[i]));
-        }
-        urls().clear();
-        item("mn_techsupport")->trigger();
-        QCOMPARE(urls(), QStringList({QLatin1String(VendorWebSite) + QStringLiteral("/technicalsupport")}));
+        // Each help command shows a page of its own that the program ships.
+        for (const char* command : {"mnuGettingStarted", "mnuStatistics", "mnuFAQ", "mn_techsupport"})
+            item(command)->trigger();
+        QCOMPARE(QSet<QString>(urls().begin(), urls().end()).size(), 4);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(QFile::exists(urls()[i]), qPrintable(urls()[i]));
+        QVERIFY(urls()[3].startsWith(QStringLiteral("https://")));
 
         // The Help button pops the Help menu up, with its own items.
         QMenu* help = frame->findChild<QMenu*>(QStringLiteral("mnuHelp"));
         QVERIFY(help);
         frame->QNToolbar_ButtonClick(QStringLiteral("Help"));
         QVERIFY(help->isVisible());
-        QVERIFY(help->actions().contains(item("mnuFAQ")));
         help->hide();
         frame->QNToolbar_ButtonClick(QStringLiteral("NoSuchKey"));
     }
@@ -289,43 +256,38 @@ private slots:
         QVERIFY(about && about->isShown());
         QVERIFY(trace().isEmpty());  // no selection copied
         QVERIFY(select->isShown());  // and nothing closed
-        QCOMPARE(about->LabelBuild->text(), QStringLiteral("Build: ") + FrmMDI::versionText());
         QVERIFY(about->lblNotice->text().contains(QString::number(QDate::currentDate().year())));
         about->Label1_Click();
         about->Label7_Click();
-        QCOMPARE(urls(), QStringList({QLatin1String(VendorWebSite),
-                                    QStringLiteral("mailto:") + QLatin1String(VendorEmail)}));
+        QCOMPARE(urls().size(), 2);
         QTest::mouseClick(about->cmdOK, Qt::LeftButton);
         QCOMPARE(g.StartingUp, False);
         QVERIFY(!Loaded<frmBegScreen>());
         flushDeletes();
 
+        // Centred across, and a window as tall as the frame at its top, not above it.
         frame->mdiArea()->setActiveSubWindow(sub);
         sub->move(0, 0);
+        sub->setFixedSize(300, 900);
         frame->resize(1100, 800);
         QCoreApplication::processEvents();
-        const int left = int((frame->frameGeometry().width() - sub->width()) / 2.0f);
-        QCOMPARE(sub->x(), left);
-        QVERIFY(sub->y() >= 0);
+        QVERIFY(qAbs(2 * sub->x() + sub->width() - frame->frameGeometry().width()) <= 1);
+        QCOMPARE(sub->y(), 0);
     }
 
-    void optionsSurviveARestart()
+    // Each box sets its own option; the options' round trip through the
+    // database is the start-up's.
+    void theOptionsDialogSetsEachOption()
     {
         item("mnuGeneralOptions")->trigger();
         frmOptions* o = Loaded<frmOptions>();
         QVERIFY(o && o->isShown());
         QVERIFY(!item("mnuExitProgram")->isEnabled());  // editing state
-        QCOMPARE(o->tabOptions->count(), 4);
-        QCOMPARE(o->tabOptions->tabText(3), QStringLiteral("General"));
-        QCOMPARE(o->tabOptions->currentIndex(), 0);
         // The shipped options.
         QCOMPARE(o->cmbPeriods->currentText(), QStringLiteral("3"));
-        QCOMPARE(o->cmbMinutesPerGame->count(), 51);
-        QCOMPARE(o->cmbMinutesPerGame->currentIndex(), 50);
+        QCOMPARE(o->cmbMinutesPerGame->currentText(), QStringLiteral("60"));
         QCOMPARE(o->cmbPoints[0]->currentText(), QStringLiteral("2"));
-        QVERIFY(o->optFormatName[0]->isChecked());
-        QVERIFY(o->chkShowCommas->isChecked());
-        QVERIFY(!o->chkShowPlayerSeconds->isChecked());
+        QVERIFY(o->optFormatName[0]->isChecked() && o->chkShowCommas->isChecked());
         QPointer<frmSelectTeam> select = Loaded<frmSelectTeam>();
 
         o->chkShowCommas->setChecked(false);
@@ -338,19 +300,9 @@ private slots:
         o->chkShowToolBar->setChecked(false);
         QTest::mouseClick(o->cmdClose, Qt::LeftButton);
         flushDeletes();
-        QVERIFY(!Loaded<frmOptions>());
         QVERIFY(frame->QNToolbar()->isHidden());  // at once
         QVERIFY(select && select->isShown());     // shown again, not reloaded
         QVERIFY(item("mnuExitProgram")->isEnabled());
-
-        SaveOptionsAndCloseDatabase();
-        QVERIFY(env->ended());
-        Unload<frmSelectTeam>();
-        flushDeletes();
-        frame.reset();
-        env->clearEnded();
-        resetGlobals();
-        env->runSetup();
         QCOMPARE(g.ShowCommasOption, False);
         QCOMPARE(g.ShowPlayerSecondsOption, True);
         QCOMPARE(g.PeriodsOption, int16_t(4));
@@ -359,7 +311,6 @@ private slots:
         QCOMPARE(g.MinutesPerGameOption, int16_t(10));
         QCOMPARE(g.EditGoalsAgainstOption, False);
         QCOMPARE(g.ShowToolBarOption, False);
-        QCOMPARE(g.StatsHintOption, True);  // not the dialog's
         QCOMPARE(g.RegWinPointsOption, int16_t(2));
     }
 
@@ -367,18 +318,15 @@ private slots:
     {
         QPointer<frmSelectTeam> before = Loaded<frmSelectTeam>();
         g.CurrentFilter = 2;
-        frame->mnuGeneralOptions_Click();
-        frmOptions* o = Loaded<frmOptions>();
+        frmOptions* o = openOptions();
         QVERIFY(o->chkShowFilters->isChecked());
         o->chkShowFilters->setChecked(false);
         o->cmdClose_Click();
         flushDeletes();
         QVERIFY(!before);
         QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
-        QVERIFY(frame->QNToolbar()->isVisibleTo(frame.get()));
         QCOMPARE(g.ShowFiltersOption, False);
         QVERIFY(!item("mnuAddFilter")->isEnabled());
-        QVERIFY(!item("mnuChangeFilter")->isEnabled());
     }
 
     void closingUnchangedTouchesNothing()
@@ -388,8 +336,7 @@ private slots:
             before[n] = g.option(n);
         frame->QNToolbar()->hide();  // out of step with the option on purpose
         QPointer<frmSelectTeam> select = Loaded<frmSelectTeam>();
-        frame->mnuGeneralOptions_Click();
-        Loaded<frmOptions>()->cmdClose_Click();
+        openOptions()->cmdClose_Click();
         flushDeletes();
         for (int n = 1; n <= 19; ++n)
             QCOMPARE(g.option(n), before[n]);
@@ -397,19 +344,16 @@ private slots:
         QVERIFY(select && select->isShown());
 
         // Esc is Close as well.
-        frame->mnuGeneralOptions_Click();
-        frmOptions* o = Loaded<frmOptions>();
+        frmOptions* o = openOptions();
         o->chkShowNA->setChecked(false);
         QTest::keyClick(o->chkShowNA, Qt::Key_Escape);
         QTRY_VERIFY(!Loaded<frmOptions>());
         QCOMPARE(g.ShowNAOption, False);
 
         // Another command closes the dialog without taking anything over.
-        frame->mnuGeneralOptions_Click();
-        Loaded<frmOptions>()->chkShowNA->setChecked(true);
+        openOptions()->chkShowNA->setChecked(true);
         CloseOpenForms();
         QVERIFY(!Loaded<frmOptions>());
-        QCOMPARE(g.FormOpen[FormNo::Options], False);
         QCOMPARE(g.ShowNAOption, False);
     }
 
@@ -419,10 +363,8 @@ private slots:
         g.MinutesPerGameOption = 5;
         g.RegTiePointsOption = -1;
         g.NameFormatOption = 4;
-        frame->mnuGeneralOptions_Click();
-        frmOptions* o = Loaded<frmOptions>();
+        frmOptions* o = openOptions();
         QVERIFY(!o->cmbPeriods->isEditable());
-        QCOMPARE(o->cmbPeriods->count(), 3);
         QCOMPARE(o->cmbPeriods->currentIndex(), -1);
         QCOMPARE(o->cmbMinutesPerGame->currentIndex(), -1);
         QCOMPARE(o->cmbPoints[2]->currentIndex(), -1);
@@ -433,8 +375,7 @@ private slots:
         QCOMPARE(g.RegTiePointsOption, int16_t(-1));
         QCOMPARE(g.NameFormatOption, int16_t(2));  // no button on: the last
 
-        frame->mnuGeneralOptions_Click();
-        o = Loaded<frmOptions>();
+        o = openOptions();
         o->cmbPeriods->setCurrentIndex(0);
         o->cmdClose_Click();
         QCOMPARE(g.PeriodsOption, int16_t(2));
@@ -442,7 +383,6 @@ private slots:
 
     void sendUsYourDataReopensTheDatabase()
     {
-        QVERIFY(!item("mn_SendUsYourData")->isEnabled());
         frame->mn_SendUsYourData_Click();  // no upload window: nothing happens
         QVERIFY(g.Db->isOpen());
 
@@ -452,7 +392,6 @@ private slots:
             handed = path;
             closedDuringUpload = !g.Db->isOpen();
         });
-        QVERIFY(item("mn_SendUsYourData")->isEnabled());
         item("mn_SendUsYourData")->trigger();
         QCOMPARE(handed, g.DataFolder + QStringLiteral("murqn.mdb"));
         QVERIFY(closedDuringUpload);
@@ -488,28 +427,6 @@ private slots:
         frame->close();
         QVERIFY(env->ended());
         QCOMPARE(storedOption(g.DataFolder, 2), 2);
-    }
-
-    void quietCopyReplacesOrSaysNothing()
-    {
-        const QString a = env->tempDir() + QStringLiteral("/a.txt");
-        const QString b = env->tempDir() + QStringLiteral("/b.txt");
-        QFile fa(a);
-        QVERIFY(fa.open(QIODevice::WriteOnly));
-        fa.write("new");
-        fa.close();
-        QFile fb(b);
-        QVERIFY(fb.open(QIODevice::WriteOnly));
-        fb.write("old");
-        fb.close();
-        CopyFileQuiet(a, b);
-        QVERIFY(fb.open(QIODevice::ReadOnly));
-        QCOMPARE(fb.readAll(), QByteArray("new"));
-        fb.close();
-        CopyFileQuiet(env->tempDir() + QStringLiteral("/missing.txt"), b);
-        CopyFileQuiet(a, env->tempDir() + QStringLiteral("/no/such/folder/c.txt"));
-        QVERIFY(QFile::exists(b));
-        QVERIFY(env->shownMessages().isEmpty());
     }
 };
 

@@ -1,5 +1,7 @@
-// Every window as a screen reader or a window manager sees it: each text box
-// and list is named after its label, and dialogs carry only their own buttons.
+// Every window as a screen reader, a window manager or the keyboard meets it:
+// each text box and list is named after its label, dialogs carry only a close
+// box, windows take the focus, and the keys of an open drop-down stay in its
+// list.
 
 #include "app/frmOptions.h"
 #include "config/frmDesign.h"
@@ -17,6 +19,8 @@
 #include "reports/frmScores.h"
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
+#include "shell/Help.h"
+#include "shell/ReportGrid.h"
 #include "stats/frmCompute.h"
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
@@ -30,10 +34,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <functional>
 
 using namespace vh;
 using namespace vh::test;
@@ -62,11 +68,46 @@ QStringList unnamedBoxes(const QWidget* window)
     return out;
 }
 
-bool onlyTitleButtons(const QWidget* w, bool closeBox)
+// Opens a window of the program and gives it to `look`: a child window
+// loaded into the frame, a dialog through the modal hook.
+using WindowLook = std::function<void(QWidget*)>;
+using WindowOpener = void (*)(const WindowLook&);
+template <class T>
+void inFrame(const WindowLook& look)
+{
+    const QPointer<Form> w = Load<T>();
+    look(w);
+    if (w)
+        w->unloadForm();
+    flushDeletes();
+}
+template <auto run>
+void asDialog(const WindowLook& look)
+{
+    Dialog::setModalHook([look](Dialog* d) { look(d); });
+    run();
+}
+void runFormat() { frmFormat::run({CatKind::Player, 1}); }
+void runCompute() { frmCompute::ask(ComputeInputFromState()); }
+void runMinimum() { frmMinimum::ask({}); }
+void runSort() { frmSort::ask({QStringLiteral("P"), {}, {}}); }
+void runChooser() { frmRptSelect::run({QStringLiteral("P")}); }
+void runUpload() { FormUploadDatabase().showModal(); }
+void runRoster() { frmRoster().showModal(); }
+void runImport() { frmImportGame().showModal(); }
+template <char mode>
+void inBackup(const WindowLook& look)
+{
+    g.BackupMode = QString(QLatin1Char(mode));
+    inFrame<frmBackup>(look);
+}
+
+// A dialog's title bar: a close box, nothing to minimise or maximise.
+bool onlyACloseBox(const QWidget* w)
 {
     const Qt::WindowFlags f = w->windowFlags();
     return !(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowMinMaxButtonsHint)) &&
-           bool(f & Qt::WindowCloseButtonHint) == closeBox && (f & Qt::CustomizeWindowHint);
+           (f & Qt::WindowCloseButtonHint) && (f & Qt::CustomizeWindowHint);
 }
 
 }  // namespace
@@ -92,106 +133,140 @@ private slots:
     void cleanup()
     {
         Dialog::setModalHook({});
-        Unload<frmOptions>();
-        Unload<frmTeamFilters>();
-        Unload<frmTeamName>();
         closeGameFrame(frame);
         env.reset();
     }
 
-    void everyBoxIsNamedAfterItsLabel()
+    void theFrameAndTheTeamSelectionNameTheirBoxes()
     {
-        QStringList unnamed = unnamedBoxes(frame.get());
-        unnamed << unnamedBoxes(Load<frmSelectTeam>());
-        g.TeamMode = "C";
-        unnamed << unnamedBoxes(Load<frmTeamName>());
-        g.FilterMode = "A";
-        unnamed << unnamedBoxes(Load<frmTeamFilters>());
-        unnamed << unnamedBoxes(Load<frmOptions>());
-        unnamed << unnamedBoxes(Load<frmGameMenu>());
-        Unload<frmGameMenu>();
+        QCOMPARE((unnamedBoxes(frame.get()) + unnamedBoxes(Load<frmSelectTeam>())).join(QLatin1Char(' ')), QString());
+    }
+
+    // Each window names its boxes, a dialog has no minimise or maximise box,
+    // and each window takes the focus when it opens, so that F1 reaches its
+    // help page without a click; Enter and Esc in an open drop-down close the
+    // list, never the window; a report's Alt+F presses its Format button, not
+    // the frame's File menu; a report title the user typed never reads as
+    // markup.
+    void windowsTakeTheFocusAndTheirKeys_data()
+    {
+        QTest::addColumn<int>("topic");  // 0: no help page
+        QTest::addColumn<WindowOpener>("open");
+        QTest::newRow("frmStats") << int(HelpTopic::StatsReport) << &inFrame<frmStats>;
+        QTest::newRow("frmRecord") << int(HelpTopic::Record) << &inFrame<frmRecord>;
+        QTest::newRow("frmStandings") << int(HelpTopic::Standings) << &inFrame<frmStandings>;
+        QTest::newRow("frmScores") << int(HelpTopic::GameScores) << &inFrame<frmScores>;
+        QTest::newRow("frmTeamScores") << int(HelpTopic::TeamScoring) << &inFrame<frmTeamScores>;
+        QTest::newRow("frmRosterRpt") << int(HelpTopic::RosterReport) << &inFrame<frmRosterRpt>;
+        QTest::newRow("frmOptions") << 0 << &inFrame<frmOptions>;
+        QTest::newRow("frmBackup B") << int(HelpTopic::BackUp) << &inBackup<'B'>;
+        QTest::newRow("frmBackup R") << int(HelpTopic::Restore) << &inBackup<'R'>;
+        QTest::newRow("frmBackup E") << int(HelpTopic::ExportTeams) << &inBackup<'E'>;
+        QTest::newRow("frmBackup I") << int(HelpTopic::ImportTeams) << &inBackup<'I'>;
+        QTest::newRow("frmDesign") << int(HelpTopic::DesignInput) << &inFrame<frmDesign>;
+        QTest::newRow("frmNameYourOwn") << int(HelpTopic::NameYourOwn) << &inFrame<frmNameYourOwn>;
+        QTest::newRow("frmConvert") << int(HelpTopic::ConvertOldData) << &inFrame<frmConvert>;
+        QTest::newRow("frmMinimum") << int(HelpTopic::MinimumAndSort) << &asDialog<runMinimum>;
+        QTest::newRow("frmSort") << int(HelpTopic::MinimumAndSort) << &asDialog<runSort>;
+        QTest::newRow("frmRptSelect") << int(HelpTopic::ReportFormats) << &asDialog<runChooser>;
+        QTest::newRow("FormUploadDatabase") << int(HelpTopic::SendYourData) << &asDialog<runUpload>;
+        QTest::newRow("frmGameScreen") << int(HelpTopic::GameScreen) << &inFrame<frmGameScreen>;
+        QTest::newRow("frmFormat") << int(HelpTopic::ReportFormats) << &asDialog<runFormat>;
+        QTest::newRow("frmCompute") << int(HelpTopic::ReportParameters) << &asDialog<runCompute>;
+        QTest::newRow("frmTeamName") << int(HelpTopic::TeamEditor) << &inFrame<frmTeamName>;
+        QTest::newRow("frmTeamFilters") << int(HelpTopic::TeamFilters) << &inFrame<frmTeamFilters>;
+        QTest::newRow("frmGameMenu") << int(HelpTopic::GameList) << &inFrame<frmGameMenu>;
+        QTest::newRow("frmPScreen") << int(HelpTopic::PlayerScreen) << &inFrame<frmPScreen>;
+        QTest::newRow("frmRoster") << int(HelpTopic::Roster) << &asDialog<runRoster>;
+        QTest::newRow("frmImportGame") << int(HelpTopic::ImportGame) << &asDialog<runImport>;
+        QTest::newRow("frmSelectTeam") << int(HelpTopic::SelectTeams) << &inFrame<frmSelectTeam>;
+    }
+    void windowsTakeTheFocusAndTheirKeys()
+    {
+        QFETCH(int, topic);
+        QFETCH(WindowOpener, open);
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        LocateHelpFile();
+        ApplyTeamSelection({{1, QStringLiteral("Oaks"), true}});
+        g.ReportCode = "P";
+        g.BackupMode = "B";
         g.GameEditMode = "C";
         g.GameRec.gameNumber = 1;
         g.NumGames = 1;
-        unnamed << unnamedBoxes(Load<frmGameScreen>());
-        Unload<frmGameScreen>();
-        ShowPlayerScreen();
-        unnamed << unnamedBoxes(Loaded<frmPScreen>());
-
-        Dialog::setModalHook([&unnamed](Dialog* d) { unnamed << unnamedBoxes(d); });
-        frmRoster roster;
-        roster.showModal();
+        g.TeamMode = "C";
+        g.FilterMode = "A";
         g.ImportOpponentTeam = 2;
-        frmImportGame import;
-        import.showModal();
-        QCOMPARE(unnamed.join(QLatin1Char(' ')), QString());
-    }
-
-    void reportConfigurationAndDataWindowsNameTheirBoxes()
-    {
-        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
-        const auto oldSource = setTeamSelectionSource(
-            [] { return std::vector<TeamListEntry>{{1, QStringLiteral("Oaks"), true}}; });
-        ApplyTeamSelection(frmSelectTeam::loadedTeamList());
-        QStringList unnamed;
-        const auto look = [&unnamed](Form* w) {
-            unnamed << unnamedBoxes(w);
-            if (w)
-                w->unloadForm();
-            flushDeletes();
-        };
-        g.ReportCode = "P";
-        look(Load<frmStats>());
-        for (const char* code : {"R", "O", "M", "T"}) {
-            g.ReportCode = code;
-            look(code == QLatin1String("R")   ? static_cast<Form*>(Load<frmRecord>())
-                 : code == QLatin1String("O") ? static_cast<Form*>(Load<frmScores>())
-                 : code == QLatin1String("M") ? static_cast<Form*>(Load<frmTeamScores>())
-                                              : static_cast<Form*>(Load<frmRosterRpt>()));
-        }
-        look(Load<frmDesign>());
-        look(Load<frmNameYourOwn>());
-        look(Load<frmConvert>());
-        for (const char* mode : {"B", "R", "E", "I"}) {
-            g.BackupMode = mode;
-            look(Load<frmBackup>());
-        }
-
-        Dialog::setModalHook([&unnamed](Dialog* d) {
-            unnamed << unnamedBoxes(d);
-            d->reject();
+        bool stayed = false;
+        open([&](QWidget* w) {
+            QVERIFY(w);
+            QCOMPARE(unnamedBoxes(w).join(QLatin1Char(' ')), QString());
+            QVERIFY(!qobject_cast<Dialog*>(w) || onlyACloseBox(w));
+            w->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w->window()));
+            QTRY_VERIFY(w->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            QCOMPARE(env->openedUrls().size(), topic ? 1 : 0);
+            QVERIFY(!topic || env->openedUrls()[0].endsWith(QStringLiteral("/%1.html").arg(topic)));
+            if (auto* grid = w->findChild<ReportGrid*>()) {
+                grid->setCaption(QStringLiteral("<b>Oaks</b> & Pines"));
+                const auto* caption = grid->findChild<QLabel*>(QStringLiteral("tdbCaption"));
+                QVERIFY(caption->sizeHint().width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
+            }
+            if (QTest::currentDataTag() == QLatin1String("frmStats")) {
+                QString opened;
+                Dialog::setModalHook([&opened](Dialog* d) {
+                    opened = d->objectName();
+                    d->reject();
+                });
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+                QTRY_COMPARE(opened, QStringLiteral("frmRptSelect"));
+                QVERIFY(!QApplication::activePopupWidget());
+            }
+            const QPointer<QWidget> shown(w);
+            for (QComboBox* box : w->findChildren<QComboBox*>()) {
+                if (!box->isVisible() || !box->isEnabled() || box->count() == 0)
+                    continue;
+                for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+                    box->showPopup();
+                    QTest::keyClick(box->view(), Qt::Key_Down);
+                    QTest::keyClick(box->view(), key);
+                    QVERIFY2(!box->view()->isVisible(), qPrintable(box->objectName()));  // the list closed
+                }
+            }
+            // A button pressed by its key is down at once and clicks later.
+            const auto buttons = w->findChildren<QAbstractButton*>();
+            stayed = shown && shown->isVisible() && std::none_of(buttons.begin(), buttons.end(), [](auto* b) {
+                         return b->isDown();
+                     });
         });
-        g.ReportCode = "P";
-        frmCompute::ask(ComputeInputFromState());
-        frmMinimum::ask({});
-        frmSort::ask({QStringLiteral("P"), {}, {}});
-        frmRptSelect::run({QStringLiteral("P")});
-        frmFormat::run({CatKind::Player, 0});
-        FormUploadDatabase upload;
-        upload.showModal();
-        setTeamSelectionSource(oldSource);
-        QCOMPARE(unnamed.join(QLatin1Char(' ')), QString());
+        QVERIFY(stayed);
     }
 
-    void dialogsCarryOnlyTheirButtons()
+    // The real message box, looked at while it is open, and a dialog: each
+    // as wide as its title.
+    void messageBoxesStayWithTheProgramAndShowTheirTitleAndText()
     {
-        frmRoster roster;
-        QVERIFY(onlyTitleButtons(&roster, false));
-        frmImportGame import;
-        QVERIFY(onlyTitleButtons(&import, false));
+        Dialog narrow;
+        narrow.setWindowTitle(QStringLiteral("Game Information Has Changed"));
+        narrow.resize(60, 40);
+        Dialog::setModalHook([](Dialog* d) { QVERIFY(d->width() >= TitleBarWidth(d->windowTitle())); });
+        narrow.showModal();
 
-        // The real message box, looked at while it is open.
         const MsgBoxHandler scripted = setMsgBoxHandler({});
         bool looked = false;
         QTimer::singleShot(0, [&looked] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             looked = true;
-            QVERIFY(onlyTitleButtons(box, true));
+            QVERIFY(onlyACloseBox(box));
             QVERIFY(box->parentWidget());  // stays with the program's window
+            QVERIFY(box->width() >= TitleBarWidth(box->windowTitle()));
+            const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(text->sizeHint().width() >= text->fontMetrics().horizontalAdvance(text->text()));
+            grab(box, "msgbox");
             box->button(QMessageBox::Ok)->click();
         });
-        QCOMPARE(MsgBox(QStringLiteral("Must select player!"), 48, QStringLiteral("No Player Selected")), vbOK);
+        QCOMPARE(MsgBox(QStringLiteral("<i>Oaks</i>?"), 48, QStringLiteral("Couldn't Find MUQN.INI File")), vbOK);
         setMsgBoxHandler(scripted);
         QVERIFY(looked);
     }

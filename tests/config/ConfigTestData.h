@@ -8,11 +8,10 @@
 #include "shell/Startup.h"
 #include "shell/Procedures.h"
 #include "support/TestEnv.h"
+#include "support/Widgets.h"
 #include "teams/frmSelectTeam.h"
 
 #include <QList>
-#include <QListWidget>
-#include <QStringList>
 #include <QPair>
 #include <memory>
 
@@ -65,18 +64,6 @@ T* openFromSelection()
     Load<frmSelectTeam>();
     CloseOpenForms();
     return Load<T>();
-}
-
-// A list's entries, each followed by ":" and its number when asked.
-inline QStringList listed(const QListWidget* list, bool withNumbers = false)
-{
-    QStringList out;
-    for (int r = 0; r < list->count(); ++r) {
-        const QListWidgetItem* item = list->item(r);
-        out << (withNumbers ? QStringLiteral("%1:%2").arg(item->text()).arg(item->data(Qt::UserRole).toInt())
-                            : item->text());
-    }
-    return out;
 }
 
 inline void nameUserCategory(CatKind kind, int position, const QString& name)

@@ -1,6 +1,7 @@
 // Sending the database to support, against an FTP and a web server of the
 // test's own on the loopback address.
 
+#include "app/FrmMDI.h"
 #include "datamgmt/FormUploadDatabase.h"
 #include "datamgmt/SupportUpload.h"
 #include "shell/Globals.h"
@@ -254,7 +255,10 @@ private slots:
 
     void missingFieldsSendNothing()
     {
-        FormUploadDatabase w;
+        FrmMDI frame;
+        frame.setGeometry(30, 40, 1000, 700);
+        g.Frame = &frame;
+        FormUploadDatabase w(&frame);
         w.Settings.ftpHost = QStringLiteral("127.0.0.1");
         w.Settings.ftpPort = servers->port("closed");
         ProblemReport r = sampleReport();
@@ -265,6 +269,8 @@ private slots:
             w.cmdUpload->click();
             grab(&w, "upload");
             QVERIFY(w.isVisible());  // the window stays for the user to complete it
+            // It opens in the middle of the frame.
+            QVERIFY((w.frameGeometry().center() - frame.frameGeometry().center()).manhattanLength() <= 2);
             QVERIFY(w.cmdUpload->isEnabled());
             w.cmdCancel->click();
         });
@@ -273,6 +279,7 @@ private slots:
         Dialog::setModalHook(old);
         QVERIFY(!QFile::exists(QFileInfo(dbPath).path() + QStringLiteral("/upload.txt")));
         verifyIdle(w);
+        g.Frame = nullptr;
     }
 
     void failuresEndWithTheirMessageAndReset_data()

@@ -7,8 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,8 +18,6 @@ using namespace vh;
 using namespace vh::test;
 
 namespace {
-
-int twips(int pixels) { return pixels * 15; }
 
 QStringList boxTexts(std::initializer_list<QLineEdit*> boxes)
 {
@@ -95,52 +91,16 @@ private slots:
         env.reset();
     }
 
-    void aTeamWithoutGamesOffersOnlyAddAndClose()
-    {
-        frmGameMenu* list = openGameList();
-        QVERIFY(list);
-        QCOMPARE(list->windowTitle(), QStringLiteral("Game Menu - Oaks"));
-        QCOMPARE(list->lstGameMenu->count(), 0);
-        QVERIFY(!list->lstGameMenu->isEnabled());
-        QVERIFY(!list->cmdModify->isEnabled());
-        QVERIFY(!list->cmdDelete->isEnabled());
-        QVERIFY(!list->cmdPlayers->isEnabled());
-        QVERIFY(list->cmdAddGame->isEnabled());
-        QVERIFY(list->cmdClose->isEnabled());
-        QCOMPARE(g.FormOpen[FormNo::GameMenu], True);
-        grab(list, "gamelist-empty");
-
-        list->cmdAddGame_Click();
-        flushDeletes();
-        QVERIFY(!Loaded<frmGameMenu>());
-        QCOMPARE(g.FormOpen[FormNo::GameMenu], False);
-        frmGameScreen* screen = Loaded<frmGameScreen>();
-        QVERIFY(screen);
-        QVERIFY(g.GameEditMode == "A");
-        QCOMPARE(g.GameRec.gameNumber, int16_t(1));
-        QCOMPARE(screen->txtGameNumber->text(), QStringLiteral("1"));
-    }
-
     void theListSelectsTheGameWorkedOn()
     {
         for (int k = 1; k <= 9; ++k)
             addStoredGame(1, int16_t(k), k);
-        frmGameMenu* list = openGameList(0);
-        QCOMPARE(list->lstGameMenu->count(), 9);
-        QCOMPARE(list->lstGameMenu->currentRow(), 8);
-        QCOMPARE(list->lstGameMenu->item(0)->text().left(4), QStringLiteral("1   "));
-        QCOMPARE(list->lstGameMenu->item(0)->text().size(), 69);
-        QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("G1")));
-        QVERIFY(list->cmdPlayers->isEnabled());
-        list->unloadForm();
-        flushDeletes();
-        QCOMPARE(openGameList(4)->lstGameMenu->currentRow(), 3);
-        Unload<frmGameMenu>();
-        flushDeletes();
-        QCOMPARE(openGameList(9)->lstGameMenu->currentRow(), 8);
-        Unload<frmGameMenu>();
-        flushDeletes();
-        QCOMPARE(openGameList(12)->lstGameMenu->currentRow(), 8);
+        // None yet: the last game; a number past the last: the last game too.
+        for (auto [game, row] : {std::pair{0, 8}, {4, 3}, {9, 8}, {12, 8}}) {
+            QCOMPARE(openGameList(int16_t(game))->lstGameMenu->currentRow(), row);
+            Unload<frmGameMenu>();
+            flushDeletes();
+        }
     }
 
     void deleteAsksAndClosesTheGap()
@@ -149,11 +109,9 @@ private slots:
             addStoredGame(1, int16_t(k), k);
         frmGameMenu* list = openGameList();
         list->lstGameMenu->setCurrentRow(2);
-        env->expectMsgBox(QStringLiteral("Are you sure?  Player results will also be deleted!"), vbCancel,
-                          QStringLiteral("Delete Game?"));
+        env->expectMsgBox(QStringLiteral("Are you sure?  Player results will also be deleted!"), vbCancel);
         list->cmdDelete_Click();
         QCOMPARE(list->lstGameMenu->count(), 5);
-        QCOMPARE(env->shownMessages().last().style, 305);
 
         env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
         list->cmdDelete_Click();
@@ -161,11 +119,10 @@ private slots:
         QCOMPARE(list->lstGameMenu->currentRow(), 2);
         QVERIFY(list->lstGameMenu->currentItem()->text().contains(QStringLiteral("G4")));
         QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G4", "G5"}));
-        QCOMPARE(statMarkers("PlayerStats", 1, 3), QList<int>({4, 4}));
         grab(list, "gamelist-after-delete");
 
         // Deleting the last game selects the new last one; the only game
-        // leaves an empty list.
+        // leaves an empty list, where only Add and Close act.
         list->lstGameMenu->setCurrentRow(3);
         env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
         list->cmdDelete_Click();
@@ -175,8 +132,13 @@ private slots:
             list->cmdDelete_Click();
         }
         QCOMPARE(list->lstGameMenu->count(), 0);
-        QVERIFY(!list->cmdDelete->isEnabled());
-        QVERIFY(!list->lstGameMenu->isEnabled());
+        for (QWidget* w : std::initializer_list<QWidget*>{list->cmdModify, list->cmdDelete, list->cmdPlayers})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        grab(list, "gamelist-empty");
+        list->cmdAddGame_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameMenu>());
+        QCOMPARE(Loaded<frmGameScreen>()->txtGameNumber->text(), QStringLiteral("1"));
     }
 
     void eachLineActsOnItsOwnGame()
@@ -203,17 +165,6 @@ private slots:
         QCOMPARE(g.ReselectGame, int16_t(5));
     }
 
-    void closeGoesBackToTheTeamSelection()
-    {
-        frmGameMenu* list = openGameList();
-        frame->QNToolbar()->setVisible(false);
-        list->cmdClose_Click();
-        flushDeletes();
-        QVERIFY(!Loaded<frmGameMenu>());
-        QVERIFY(Loaded<frmSelectTeam>());
-        QVERIFY(!frame->QNToolbar()->isHidden());
-    }
-
     void enterChangesAndEscapeCloses()
     {
         addStoredGame(1, 1, 1);
@@ -226,10 +177,14 @@ private slots:
         QVERIFY(g.GameEditMode == "C");
         Unload<frmGameScreen>();
         flushDeletes();
+        // Esc closes the list, back to the team selection with the toolbar.
         list = openGameList();
+        frame->QNToolbar()->setVisible(false);
         list->lstGameMenu->setFocus();
         QTest::keyClick(list->lstGameMenu, Qt::Key_Escape);
         QTRY_VERIFY(!Loaded<frmGameMenu>());
+        QVERIFY(Loaded<frmSelectTeam>());
+        QVERIFY(!frame->QNToolbar()->isHidden());
     }
 
     void scoreBoxesTakeDigitsAndTabOnward()
@@ -262,31 +217,34 @@ private slots:
         frmGameScreen* s = headerFromList(true);
         QVERIFY(s);
         QVERIFY(frame->QNToolbar()->isHidden());
-        QCOMPARE(s->windowTitle(), QStringLiteral("Game Entry Screen - Oaks"));
-        QCOMPARE(s->cmdOK->text(), QStringLiteral("&Add"));
-        QVERIFY(s->cmdPlayers->isHidden());
+        QVERIFY(s->cmdPlayers->isHidden());  // no statistics before the game is saved
         QCOMPARE(s->txtGameNumber->text(), QStringLiteral("2"));
-        QCOMPARE(g.OldGameNumber, int16_t(2));
         QCOMPARE(s->txtGameDate->text(), ShortDate(QDate::currentDate()));
-        QVERIFY(!s->lblDisplayDate->text().isEmpty());
         QVERIFY(s->chkHomeTeam->isChecked());
-        QCOMPARE(s->cmbPeriods->currentIndex(), 0);
+        QCOMPARE(s->cmbPeriods->currentIndex(), 0);  // two periods, as the option says
         for (QLineEdit* b : s->txtPeriodScore)
             QCOMPARE(b->text(), QStringLiteral("0"));
-        for (QLineEdit* b : {s->txtPP, s->txtPPG, s->txtSH, s->txtKills})
-            QCOMPARE(b->text(), QStringLiteral("0"));
-        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("0"));
         QCOMPARE(s->cmbOpponents->currentText(), QString());
         QVERIFY(!s->screenChanged());
         // The current team is never its own opponent.
         QCOMPARE(s->cmbOpponents->count(), 2);
         QCOMPARE(s->cmbOpponents->itemText(0), QStringLiteral("Pines"));
-        // Only "No Game Type": a short list and the hint.
+        // Only "No Game Type": the hint to add some.
         QCOMPARE(s->lstGameTypes->count(), 1);
-        QCOMPARE(s->lstGameTypes->currentRow(), 0);
-        QCOMPARE(twips(s->lstGameTypes->height()), 750);
         QVERIFY(!s->lblAddGameTypes->isHidden());
         grab(s, "header-add");
+
+        // The date in words once the box is left; a date that reads as none says so.
+        s->txtGameDate->setText(QStringLiteral("12/5/2026"));
+        QCOMPARE(s->lblDisplayDate->text(), QString());  // blank until the box is left
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Saturday, December 5, 2026"));
+        s->txtGameDate->setText(QStringLiteral("13/45/99"));
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Invalid Date"));
+        s->txtGameDate->setText(QStringLiteral("  "));
+        s->DisplayDate();
+        QCOMPARE(s->lblDisplayDate->text(), QString());
     }
 
     void gameTypesAreListedWithTheirNumbers()
@@ -301,9 +259,7 @@ private slots:
         QVERIFY(s->lblAddGameTypes->isHidden());
         QCOMPARE(s->lstGameTypes->count(), 3);
         QCOMPARE(s->lstGameTypes->currentRow(), 2);
-        QCOMPARE(s->cmdOK->text(), QStringLiteral("&OK"));
         QVERIFY(!s->cmdPlayers->isHidden());
-        QVERIFY(s->cmdPlayers->isEnabled());
         QVERIFY(!s->chkHomeTeam->isChecked());
         QCOMPARE(s->cmbPeriods->currentIndex(), 2);
         QCOMPARE(s->txtPeriodScore[8]->text(), QStringLiteral("2"));
@@ -312,7 +268,7 @@ private slots:
         QCOMPARE(s->txtGameLoc->text(), QStringLiteral("Rink"));
         QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("kept"));
         QCOMPARE(s->txtGameDate->text(), QStringLiteral("10/1/2026"));
-        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Thursday, October 1, 2026"));
+        QVERIFY(!s->lblDisplayDate->text().isEmpty());
         QVERIFY(!s->screenChanged());
 
         // A game type that no longer exists shows "No Game Type".
@@ -331,52 +287,31 @@ private slots:
             s->txtPeriodScore[size_t(i)]->setText(QString::number(i % 5 + 1));
         QVERIFY(s->screenChanged());
         QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("15"));
-        QCOMPARE(twips(s->txtPeriodScore[4]->x()), 5160);
 
+        // Two periods: the third and fourth hidden, overtime moves up beside the second.
         s->cmbPeriods->setCurrentIndex(0);
         QVERIFY(s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
         QVERIFY(s->txtPeriodScore[7]->isHidden() && s->lblPeriod[3]->isHidden());
-        QCOMPARE(twips(s->txtPeriodScore[9]->x()), 4200);
-        QCOMPARE(twips(s->lblPeriod[4]->x()), 4200);
+        QCOMPARE(s->txtPeriodScore[9]->x(), s->txtPeriodScore[7]->x());
         QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("8"));  // 1 + 2 + OT 5
         QCOMPARE(s->txtPeriodScore[3]->text(), QStringLiteral("4"));  // kept while hidden
 
         s->cmbPeriods->setCurrentIndex(1);
         QVERIFY(!s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
-        QCOMPARE(twips(s->txtPeriodScore[4]->x()), 4680);
         QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("11"));
 
-        // Home game: the opponent above, the team below.
-        QCOMPARE(twips(s->cmbOpponents->y()), 480);
-        QCOMPARE(twips(s->txtPeriodScore[5]->y()), 960);
-        QCOMPARE(twips(s->lblGoals[1]->y()), 1005);
+        // Home game: the opponent above, the team below; away the other way round.
+        QVERIFY(s->cmbOpponents->y() < s->txtPeriodScore[5]->y());
         QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[0]);
         s->chkHomeTeam->setChecked(false);
-        QCOMPARE(twips(s->cmbOpponents->y()), 960);
-        QCOMPARE(twips(s->txtPeriodScore[0]->y()), 960);
-        QCOMPARE(twips(s->txtPeriodScore[5]->y()), 480);
-        QCOMPARE(twips(s->lblGoals[1]->y()), 525);
-        QCOMPARE(twips(s->lblGoals[0]->y()), 1005);
+        QVERIFY(s->txtPeriodScore[5]->y() < s->cmbOpponents->y());
+        QCOMPARE(s->txtPeriodScore[0]->y(), s->cmbOpponents->y());
+        QVERIFY(s->lblGoals[1]->y() < s->lblGoals[0]->y());
         // Tabbing runs through the team's boxes first now.
         QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[5]);
         QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
         QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
         grab(s, "header-away-3-periods");
-    }
-
-    void theLongDate()
-    {
-        frmGameScreen* s = headerFromList(true);
-        s->txtGameDate->setText(QStringLiteral("12/5/2026"));
-        QCOMPARE(s->lblDisplayDate->text(), QString());  // blank until the box is left
-        s->DisplayDate();
-        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Saturday, December 5, 2026"));
-        s->txtGameDate->setText(QStringLiteral("13/45/99"));
-        s->DisplayDate();
-        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Invalid Date"));
-        s->txtGameDate->setText(QStringLiteral("  "));
-        s->DisplayDate();
-        QCOMPARE(s->lblDisplayDate->text(), QString());
     }
 
     void savingANewGameShowsItInTheList()
@@ -391,13 +326,11 @@ private slots:
         s->cmdOK_Click();
         flushDeletes();
         QVERIFY(!Loaded<frmGameScreen>());
-        QCOMPARE(g.FormOpen[FormNo::GameScreen], False);
+        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 2"));  // on to the new game's entry
         frmGameMenu* list = listAfterNewGame();
         QVERIFY(list);
         QCOMPARE(list->lstGameMenu->count(), 2);
-        QCOMPARE(list->lstGameMenu->item(1)->text(),
-                 QStringLiteral("2   12/5/2026  No Game Type    Pines") + QString(20, QLatin1Char(' ')) +
-                     QStringLiteral("   4-2   WON "));
+        QVERIFY(list->lstGameMenu->item(1)->text().contains(QStringLiteral("Pines")));
         QCOMPARE(Db().scalar(QStringLiteral("select OpponentTeamNumber from GameStats where GameNumber = 2")).toInt(), 2);
         QVERIFY(!frame->QNToolbar()->isHidden());
         grab(list, "gamelist-after-add");
@@ -410,12 +343,10 @@ private slots:
         env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
         s->cmdOK_Click();
         flushDeletes();
+        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 1"));
         list = listAfterNewGame();
-        QCOMPARE(listTexts(list->lstGameMenu).size(), 3);
+        QCOMPARE(gameOrder(1), QStringList({"Birches", "G1", "Pines"}));
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
-        QVERIFY(list->lstGameMenu->item(1)->text().startsWith(QStringLiteral("2  ")));
-        QVERIFY(list->lstGameMenu->item(1)->text().contains(QStringLiteral("G1")));
-        QVERIFY(list->lstGameMenu->item(2)->text().contains(QStringLiteral("Pines")));
         grab(list, "gamelist-after-insert");
     }
 
@@ -528,8 +459,7 @@ private slots:
 
         // A typed opponent, or one that differs in letter case, is refused.
         s->cmbOpponents->setEditText(QStringLiteral("pines"));
-        env->expectMsgBox(QStringLiteral("Must select opponent from drop-down list!"), vbOK,
-                          QStringLiteral("No Opponent Selected"));
+        env->expectMsgBox(QStringLiteral("Must select opponent from drop-down list!"));
         s->cmdImport_Click();
         QCOMPARE(s->focusWidget(), s->txtGameDate);
         QCOMPARE(g.ImportOpponentTeam, int16_t(0));
@@ -537,10 +467,8 @@ private slots:
         // The dialog lists the opponent's games, the last one chosen.
         s->cmbOpponents->setEditText(QStringLiteral("  Pines "));
         QStringList offered;
-        QString caption;
         Dialog::setModalHook([&](Dialog* d) {
             auto* dialog = static_cast<frmImportGame*>(d);
-            caption = dialog->windowTitle();
             offered = listTexts(dialog->lstGameMenu);
             QCOMPARE(dialog->lstGameMenu->currentRow(), 1);
             QVERIFY(!dialog->chkGameComment->isChecked());
@@ -550,29 +478,21 @@ private slots:
         });
         s->cmdImport_Click();
         Dialog::setModalHook({});
-        QCOMPARE(caption, QStringLiteral("Import Game Information - Pines"));
         QCOMPARE(offered.size(), 2);
         QVERIFY(offered[0].contains(QStringLiteral("Oaks")));
-        QVERIFY(g.CancelFlag == "N");
-        QCOMPARE(g.ImportGameNumber, int16_t(1));
-        QVERIFY(g.ImportNotes == "N");
 
         QVERIFY(!s->chkHomeTeam->isChecked());
         QCOMPARE(s->cmbPeriods->currentIndex(), 1);
         QCOMPARE(s->txtGameDate->text(), QStringLiteral("11/20/2026"));
-        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Friday, November 20, 2026"));
         QCOMPARE(s->txtGameLoc->text(), QStringLiteral("North Rink"));
         // The team's periods 1 and 2, the opponent's 1 to 3, PP, PPG, SH,
         // kills; the game number stays.
         QCOMPARE(boxTexts({s->txtPeriodScore[5], s->txtPeriodScore[6], s->txtPeriodScore[0], s->txtPeriodScore[1],
                            s->txtPeriodScore[2], s->txtPP, s->txtPPG, s->txtSH, s->txtKills, s->txtGameNumber}),
                  QStringList({"2", "0", "1", "2", "1", "3", "1", "5", "3", "1"}));
-        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("2"));
-        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("4"));
         QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("mine"));
-        QCOMPARE(s->cmbOpponents->currentText(), QStringLiteral("  Pines "));
         // The team is away now: its row is the upper one.
-        QCOMPARE(twips(s->txtPeriodScore[5]->y()), 480);
+        QVERIFY(s->txtPeriodScore[5]->y() < s->txtPeriodScore[0]->y());
         grab(s, "header-imported");
 
         // With the notes box ticked the notes come too.
@@ -614,8 +534,7 @@ private slots:
                 // how == 2: the dialog goes away without any button
             });
             s->cmdImport_Click();
-            QVERIFY(g.CancelFlag == "Y");
-            QCOMPARE(s->txtGameLoc->text(), QStringLiteral("Here"));
+            QCOMPARE(s->txtGameLoc->text(), QStringLiteral("Here"));  // nothing imported
         }
         Dialog::setModalHook({});
 
@@ -625,13 +544,10 @@ private slots:
             auto* dialog = static_cast<frmImportGame*>(d);
             QCOMPARE(dialog->lstGameMenu->count(), 0);
             QVERIFY(!dialog->cmdOK->isEnabled());
-            QVERIFY(!dialog->lstGameMenu->isEnabled());
-            QVERIFY(!dialog->chkGameComment->isEnabled());
             dialog->cmdCancel_Click();
         });
         s->cmdImport_Click();
         Dialog::setModalHook({});
-        QVERIFY(g.CancelFlag == "Y");
     }
 };
 

@@ -24,8 +24,7 @@ struct GameSpec {
     std::array<int, 5> oppByPeriod{};  // the same for the opponent
     QString opponent = QStringLiteral("Rivals");
     QDate date = QDate(2026, 10, 1);
-    QString location;
-    QString notes;
+    QString location{}, notes{};
     int pp = 0, ppg = 0, sh = 0, kills = 0;
 };
 
@@ -48,32 +47,15 @@ inline void addGame(int team, int number, const GameSpec& s)
                  v);
 }
 
-// A game with its score by period (1 to 4, then overtime).
-inline GameSpec scored(int goals, int oppGoals, std::array<int, 5> own, std::array<int, 5> opp, int periods = 3)
-{
-    GameSpec s;
-    s.goals = goals;
-    s.oppGoals = oppGoals;
-    s.byPeriod = own;
-    s.oppByPeriod = opp;
-    s.periods = periods;
-    return s;
-}
-
 // A game with only its score (and whether it went to overtime).
 inline void addScore(int team, int number, int goals, int oppGoals, bool overtime = false, int gameType = 0)
 {
-    GameSpec s;
-    s.goals = goals;
-    s.oppGoals = oppGoals;
-    s.overtime = overtime;
-    s.gameType = gameType;
-    addGame(team, number, s);
+    addGame(team, number, {.goals = goals, .oppGoals = oppGoals, .overtime = overtime, .gameType = gameType});
 }
 
 struct PersonSpec {
-    QString first, last, address1, address2, city, state, zip, homePhone, workPhone, email;
-    QDate birthDate;
+    QString first{}, last{}, address1{}, address2{}, city{}, state{}, zip{}, homePhone{}, workPhone{}, email{};
+    QDate birthDate{};
 };
 
 inline void addRosterPlayer(int team, int person, const PersonSpec& p, const QString& uniform = {},

@@ -1,18 +1,17 @@
-#include "games/frmGameMenu.h"
-#include "shell/Form.h"
-#include "app/FrmMDI.h"
+// The shared window procedures: the team selection as state, limited boxes,
+// report criteria starting over.
+
+#include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
-#include "teams/frmSelectTeam.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 using namespace vh;
 using vh::test::TestEnv;
-using vh::test::flushDeletes;
 
 class TstForms : public QObject {
     Q_OBJECT
@@ -20,59 +19,7 @@ class TstForms : public QObject {
 
 private slots:
     void init() { env = std::make_unique<TestEnv>(); }
-    void cleanup()
-    {
-        Unload<frmSelectTeam>();
-        Unload<frmGameMenu>();
-        flushDeletes();
-        env.reset();
-    }
-
-    void loadMarksOpenAndCloseOpenFormsUnloadsAllButSelection()
-    {
-        env->openNewDatabase();  // the game list reads the team's games
-        g.FormOpen.redim(19, False);
-        frmSelectTeam* select = Load<frmSelectTeam>();
-        frmGameMenu* games = Load<frmGameMenu>();
-        QVERIFY(select && games);
-        QCOMPARE(Load<frmGameMenu>(), games);  // one instance per window kind
-        QCOMPARE(g.FormOpen[FormNo::SelectTeam], True);
-        QCOMPARE(g.FormOpen[FormNo::GameMenu], True);
-        CloseOpenForms();
-        flushDeletes();
-        QVERIFY(!Loaded<frmGameMenu>());
-        QCOMPARE(g.FormOpen[FormNo::GameMenu], False);
-        QCOMPARE(Loaded<frmSelectTeam>(), select);
-        QVERIFY(!select->isShown());
-        CloseOpenForms();  // again: nothing changes
-        QCOMPARE(Loaded<frmSelectTeam>(), select);
-        select->showForm();
-        QVERIFY(select->isShown());
-    }
-
-    void childWindowsLiveInTheFrameAndAreCentred()
-    {
-        env->openNewDatabase();
-        g.FormOpen.redim(19, False);
-        FrmMDI frame;
-        frame.resize(1000, 700);
-        g.Frame = &frame;
-        frmGameMenu* games = Load<frmGameMenu>();
-        QVERIFY(games->subWindow());
-        QCOMPARE(games->subWindow()->mdiArea(), frame.mdiArea());
-        games->setDesignSize(4500, 3000);
-        games->subWindow()->adjustSize();
-        CenterForm(games);
-        const QWidget* outer = games->outerWidget();
-        QCOMPARE(outer->x(), int((frame.frameGeometry().width() - outer->width()) / 2.0f));
-        // A window as tall as the frame is placed at the top, not above it.
-        games->subWindow()->setFixedSize(300, frame.frameGeometry().height());
-        CenterForm(games);
-        QCOMPARE(outer->y(), 0);
-        games->unloadForm();
-        flushDeletes();
-        g.Frame = nullptr;
-    }
+    void cleanup() { env.reset(); }
 
     void teamSelectionBecomesState()
     {
@@ -82,24 +29,49 @@ private slots:
         g.TeamNumbers[1] = 4;
         g.TeamNumbers[2] = 9;
         g.TeamNumbers[3] = 2;
-        // List order A (9), B (2): B and A selected make A current.
-        ApplyTeamSelection({{9, QStringLiteral("A Team   "), true}, {2, QStringLiteral("B Team"), true}});
-        QCOMPARE(g.SelectedTeamCount, int16_t(2));
-        QCOMPARE(g.CurrentTeam, int16_t(9));
-        QCOMPARE(g.SelectedTeamName, QStringLiteral("A Team"));
-        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("Multiple Teams"));
-        QCOMPARE(g.TeamSelected[1], False);
-        QCOMPARE(g.TeamSelected[2], True);
-        QCOMPARE(g.TeamSelected[3], True);
+        // Several teams selected: the frame's test.
+        g.TeamSelected[2] = True;
         ApplyTeamSelection({{9, QStringLiteral("A Team"), false}, {2, QStringLiteral("B Team  "), true}});
+        QCOMPARE(g.SelectedTeamName, QStringLiteral("B Team"));
         QCOMPARE(g.SelectedTeamCaption, QStringLiteral("B Team"));
         QCOMPARE(g.CurrentTeam, int16_t(2));
+        QVERIFY(g.TeamSelected[1] == False && g.TeamSelected[2] == False && g.TeamSelected[3] == True);
         ApplyTeamSelection(std::vector<TeamListEntry>{});
         QCOMPARE(g.CurrentTeam, int16_t(0));
         QCOMPARE(g.SelectedTeamCaption, QStringLiteral("B Team"));  // kept when nothing is selected
     }
 
-    void criteriaResetAndNumericKeys()
+    // A limit counts characters: one outside the basic plane (an emoji) is
+    // kept whole or not at all, however the text comes in.
+    void limitedBoxesNeverHalveACharacter()
+    {
+        const QString e = QStringLiteral("\U0001F600");
+        const std::unique_ptr<QLineEdit> box(makeTextBox(nullptr, QStringLiteral("txtName"), 3, 0, 0, 600));
+        const struct {
+            QString before;
+            int cursor;
+            QString typed, after;
+        } cases[] = {
+            {QStringLiteral("ab"), 2, e, QStringLiteral("ab") + e},   // at the limit
+            {QStringLiteral("abc"), 3, e, QStringLiteral("abc")},     // past it
+            {QStringLiteral("ab"), 0, QStringLiteral("x") + e, QStringLiteral("xab")},  // cut where it went in
+            {QStringLiteral("a"), 1, e + e + e, QStringLiteral("a") + e + e},
+        };
+        for (const auto& c : cases) {
+            box->setText(c.before);
+            box->setCursorPosition(c.cursor);
+            box->insert(c.typed);
+            QCOMPARE(box->text(), c.after);
+        }
+        box->setText(QStringLiteral("ab") + e + e);
+        QCOMPARE(box->text(), QStringLiteral("ab") + e);
+        QPlainTextEdit notes;
+        limitLength(&notes, 3);
+        notes.setPlainText(QStringLiteral("ab") + e + e);
+        QCOMPARE(notes.toPlainText(), QStringLiteral("ab") + e);
+    }
+
+    void criteriaStartOver()
     {
         g.NumberGameTypes = 3;
         g.GameTypeNumbers.redim(3);
@@ -109,25 +81,13 @@ private slots:
         g.Criteria.minimumBasis = QStringLiteral("O");
         g.Criteria.excludedGames = {4};
         g.Criteria.gameTypes = {{7, false}};
+        g.Criteria.includeAway = false;
         ResetComputeCriteria();
         const ReportCriteria& c = g.Criteria;
         QCOMPARE(c.gameTypes, (std::vector<std::pair<int16_t, bool>>{{10, true}, {20, true}, {30, true}}));
-        QVERIFY(c.excludedGames.empty());
-        QVERIFY(c.allGameTypes);
+        QVERIFY(c.excludedGames.empty() && c.allGameTypes && c.includeHome && c.includeAway);
         QCOMPARE(c.lowGame, int16_t(1));
-        QCOMPARE(c.highGame, int16_t(9999));
-        QCOMPARE(c.topX, int16_t(9999));
         QCOMPARE(c.minimumBasis, QStringLiteral("G"));
-        QVERIFY(c.includeHome && c.includeAway);
-        for (int16_t code : {int16_t('-'), int16_t('.'), int16_t(' '), int16_t('a')}) {
-            NumericKeyFilter(code);
-            QCOMPARE(code, int16_t(0));
-        }
-        for (int16_t code : {int16_t('0'), int16_t('9'), int16_t(8), int16_t(127)}) {
-            const int16_t before = code;
-            NumericKeyFilter(code);
-            QCOMPARE(code, before);
-        }
     }
 };
 

@@ -8,7 +8,6 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 
 using namespace vh;
 using vh::test::TestEnv;
@@ -58,15 +57,15 @@ class TstMenuState : public QObject {
     QAction* item(const char* name) const { return frame->menuItem(QLatin1String(name)); }
     QAction* button(const char* key) const { return frame->toolbarButton(QLatin1String(key)); }
 
-    // Every menu item against one column of the table; the report state adds
-    // Print on top of its count's column.
-    void checkItems(Column column, bool report = false)
+    // Every menu item of `f` (the test's frame when none) against one column
+    // of the table; the report state adds Print on top of its count's column.
+    void checkItems(Column column, bool report = false, FrmMDI* f = nullptr)
     {
         for (const ItemRow& row : kItems) {
             bool on = expected(row.states[column]);
             if (report && QLatin1String(row.name) == QLatin1String("mnuPrint"))
                 on = true;
-            QVERIFY2(item(row.name)->isEnabled() == on,
+            QVERIFY2((f ? f : frame.get())->menuItem(QLatin1String(row.name))->isEnabled() == on,
                      qPrintable(QStringLiteral("%1 should be %2").arg(QLatin1String(row.name), stateText(on))));
         }
     }
@@ -106,36 +105,23 @@ private slots:
         env.reset();
     }
 
-    void startingCountSwitchesEverythingOff()
-    {
-        g.SelectedTeamCount = 3;
-        SetMenus(2, QStringLiteral("Select"));
-        SetMenus(-1, QStringLiteral("Report"));  // the count decides, whatever the mode
-        checkItems(Off);
-        QCOMPARE(g.SelectedTeamCount, int16_t(2));  // -1 is never stored
-        for (const char* key : {"UpdateGames", "Player", "Goalie", "Help"})
-            checkButton(key, false, false);
-        checkReportToolbarOff();
-        // Items the menu state never touches keep the frame's own setting.
-        QVERIFY(item("mnuStatistics")->isEnabled());
-        QVERIFY(item("mn_techsupport")->isEnabled());
-    }
-
-    void mainStateFollowsTeamCount_data()
+    // Every state but the report's, reached from the report state with a
+    // report button down so that every switch has something to undo. A count
+    // of -1 (starting up) switches everything off and is never stored.
+    void statesOutsideAReport_data()
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("showFilters");
         QTest::addColumn<int>("filter");
+        QTest::newRow("starting, whatever the mode") << -1 << "Report" << -1 << 3;
         QTest::newRow("no team") << 0 << "Select" << -1 << 3;
-        QTest::newRow("one team") << 1 << "Select" << -1 << 3;
-        QTest::newRow("two teams") << 2 << "Select" << -1 << 0;
-        QTest::newRow("five teams, filters hidden") << 5 << "Select" << 0 << 3;
-        QTest::newRow("game list") << 1 << "GameMenu" << -1 << 0;
-        QTest::newRow("lower-case report is the main state") << 1 << "report" << -1 << 3;
-        QTest::newRow("team editor's OK") << 2 << "TeamName" << 0 << 0;
+        QTest::newRow("one team, game list, no filter chosen") << 1 << "GameMenu" << -1 << 0;
+        QTest::newRow("two teams, team editor's OK") << 2 << "TeamName" << -1 << 3;
+        QTest::newRow("five teams, filters hidden, lower-case report") << 5 << "report" << 0 << 3;
+        QTest::newRow("editing window leaves only help") << 2 << "Update" << -1 << 2;
     }
-    void mainStateFollowsTeamCount()
+    void statesOutsideAReport()
     {
         QFETCH(int, count);
         QFETCH(QString, mode);
@@ -143,31 +129,20 @@ private slots:
         QFETCH(int, filter);
         g.ShowFiltersOption = int16_t(showFilters);
         g.CurrentFilter = int16_t(filter);
-        // Start from the report state, so every switch has something to undo.
         g.ReportCode = "P";
         SetMenus(1, QStringLiteral("Report"));
-        SetMenus(int16_t(count), mode);
-        QCOMPARE(g.SelectedTeamCount, int16_t(count));
-        checkItems(count == 0 ? NoTeam : count == 1 ? OneTeam : Several);
-        checkButton("UpdateGames", count > 0, false);
-        checkButton("Player", count > 0, false);
-        checkButton("Goalie", count > 0, false);
-        checkButton("Help", true, false);
-        checkReportToolbarOff();
-    }
-
-    void editingWindowLeavesOnlyHelp()
-    {
-        g.ShowFiltersOption = True;
-        g.CurrentFilter = 2;
-        SetMenus(2, QStringLiteral("Select"));
         button("Player")->setChecked(true);
-        SetMenus(2, QStringLiteral("Update"));
-        checkItems(Update);
+        SetMenus(int16_t(count), mode);
+        QCOMPARE(g.SelectedTeamCount, int16_t(count < 0 ? 1 : count));
+        const bool editing = mode == QLatin1String("Update");
+        checkItems(count < 0 ? Off : editing ? Update : count == 0 ? NoTeam : count == 1 ? OneTeam : Several);
         for (const char* key : {"UpdateGames", "Player", "Goalie"})
-            checkButton(key, false, false);
-        checkButton("Help", true, false);
+            checkButton(key, count > 0 && !editing, false);
+        checkButton("Help", count >= 0, false);
         checkReportToolbarOff();
+        // Items the menu state never touches keep the frame's own setting.
+        QVERIFY(item("mnuStatistics")->isEnabled());
+        QVERIFY(item("mn_techsupport")->isEnabled());
     }
 
     void reportStateByCodeAndCount_data()
@@ -175,12 +150,8 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("grid");
-        QTest::newRow("player statistics") << "P" << 1 << true;
         QTest::newRow("goalie statistics, several teams") << "G" << 3 << true;
-        QTest::newRow("game scores") << "O" << 1 << true;
-        QTest::newRow("team scoring") << "M" << 1 << true;
-        QTest::newRow("roster") << "T" << 1 << false;
-        QTest::newRow("standings") << "S" << 2 << true;
+        QTest::newRow("roster, without grid lines") << "T" << 1 << false;
         QTest::newRow("no team gives the single-team reports") << "R" << 0 << true;
     }
     void reportStateByCodeAndCount()
@@ -206,30 +177,21 @@ private slots:
             checkButton(key, true, false);
         checkButton("GridLines", true, grid);
         checkButton("Help", true, false);
-        QCOMPARE(frame->fontSizeBox()->count(), 6);
-        QCOMPARE(frame->fontSizeBox()->itemText(0), QStringLiteral("8"));
-        QCOMPARE(frame->fontSizeBox()->itemText(5), QStringLiteral("24"));
-        QCOMPARE(frame->fontNameBox()->count(), QFontDatabase::families().size());
+        QVERIFY(frame->fontSizeBox()->isEnabled() && frame->fontNameBox()->isEnabled());
     }
 
-    void missingWindowsKeepTheirCommandsOff()
+    // The program has a window for every command but the upload, which
+    // stays off until the program gives its opener.
+    void theProgramsOwnWindowsSwitchTheirCommandsOn()
     {
-        FrmMDI plain;  // only the windows the program has
+        FrmMDI plain;  // no stand-ins
         g.Frame = &plain;
         g.ShowFiltersOption = True;
         g.CurrentFilter = 1;
         SetMenus(1, QStringLiteral("Select"));
-        // With one team, standings (a report of several teams) stays off.
-        QVERIFY(!plain.menuItem(QStringLiteral("mnuStandings"))->isEnabled());
-        for (const char* name : {"mnuUpdateGames", "mnuRoster", "mnuAddTeam", "mnuChangeTeam", "mnuGeneralOptions",
-                                 "mnuAddFilter", "mnuChangeFilter", "mnuExitProgram", "mnuAbout", "mnuConvert",
-                                 "mnuNameYourOwn", "mnuDesign", "mnuBackUp", "mnuRestore", "mnuExport", "mnuImport",
-                                 "mnuPlayerStats", "mnuGoalieStats", "mnuTeamScoring", "mnuGames", "mnuRecord",
-                                 "mnuRosterRpt"})
-            QVERIFY2(plain.menuItem(QLatin1String(name))->isEnabled(), name);
-        QVERIFY(plain.toolbarButton(QStringLiteral("Player"))->isEnabled());
-        QVERIFY(plain.toolbarButton(QStringLiteral("Goalie"))->isEnabled());
-        QVERIFY(plain.toolbarButton(QStringLiteral("UpdateGames"))->isEnabled());
+        checkItems(OneTeam, false, &plain);
+        for (const char* key : {"Player", "Goalie", "UpdateGames"})
+            QVERIFY2(plain.toolbarButton(QLatin1String(key))->isEnabled(), key);
         QVERIFY(!plain.menuItem(QStringLiteral("mn_SendUsYourData"))->isEnabled());
         plain.setUploadOpener([](const QString&) {});
         QVERIFY(plain.menuItem(QStringLiteral("mn_SendUsYourData"))->isEnabled());
@@ -296,6 +258,8 @@ private slots:
         QVERIFY(trace().isEmpty());
     }
 
+    // The button shows the flag's new state before the window is told (the
+    // stand-in records the button as it finds it, and flips the flag).
     void togglesSetTheButtonFirst()
     {
         g.ReportCode = "S";
@@ -305,29 +269,20 @@ private slots:
         g.ReportGridLines = True;
         trace().clear();
         frame->QNToolbar_ButtonClick(QStringLiteral("Bold"));
-        QVERIFY(button("Bold")->isChecked());
-        QCOMPARE(g.ReportBold, True);
         frame->QNToolbar_ButtonClick(QStringLiteral("Bold"));
-        QVERIFY(!button("Bold")->isChecked());
-        QCOMPARE(g.ReportBold, False);
         frame->QNToolbar_ButtonClick(QStringLiteral("GridLines"));
-        QVERIFY(!button("GridLines")->isChecked());
-        QCOMPARE(g.ReportGridLines, False);
         // A real click toggles the button itself; the state still follows the flag.
         button("Italic")->trigger();
         button("Underline")->trigger();
         QVERIFY(button("Italic")->isChecked());
-        QCOMPARE(g.ReportUnderline, True);
-        QCOMPARE(trace(), QStringList({QStringLiteral("BoldFont down"), QStringLiteral("BoldFont up"),
-                                       QStringLiteral("GridLines up"), QStringLiteral("ItalicFont down"),
-                                       QStringLiteral("UnderlineFont down")}));
+        QCOMPARE(trace(), QStringList({"BoldFont down", "BoldFont up", "GridLines up", "ItalicFont down",
+                                       "UnderlineFont down"}));
 
-        // A code outside the table: the button changes, the flag does not.
+        // A code outside the table: the button changes, no window is told.
         trace().clear();
         g.ReportCode = "Z";
         frame->QNToolbar_ButtonClick(QStringLiteral("Bold"));
         QVERIFY(button("Bold")->isChecked());
-        QCOMPARE(g.ReportBold, False);
         QVERIFY(trace().isEmpty());
     }
 
@@ -363,8 +318,6 @@ private slots:
         PrintActiveReport();
         AlignLeftActiveReport();
         QVERIFY(trace().isEmpty());
-        QCOMPARE(ReportFormNumber(QStringLiteral("G")), FormNo::Stats);
-        QCOMPARE(ReportFormNumber(QStringLiteral("p")), 0);
     }
 };
 

@@ -127,14 +127,14 @@ private slots:
         const QStringList fields = {QStringLiteral("SortKey"), QStringLiteral("Col1")};
         rewriteWorkTable(db, QStringLiteral("RptScores"), fields, {{1, QStringLiteral("a")}, {2, QStringLiteral("b")}});
         rewriteWorkTable(db, QStringLiteral("RptScores"), fields, {{1, QStringLiteral("c")}});
-        QCOMPARE(sortKeys(QStringLiteral("RptScores")), QStringList({QStringLiteral("1=c")}));
+        QCOMPARE(sortKeys(QStringLiteral("RptScores")), QStringList({"1=c"}));
 
         // A write that fails half-way leaves the rows of the last run.
         QVERIFY_THROWS_EXCEPTION(RuntimeError, rewriteWorkTable(db, QStringLiteral("RptScores"),
                                                                 {QStringLiteral("SortKey"), QStringLiteral("NoSuchField")},
                                                                 {{5, QStringLiteral("x")}}));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, rewriteWorkTable(db, QStringLiteral("RptScores"), fields, {{5}}));
-        QCOMPARE(sortKeys(QStringLiteral("RptScores")), QStringList({QStringLiteral("1=c")}));
+        QCOMPARE(sortKeys(QStringLiteral("RptScores")), QStringList({"1=c"}));
         QCOMPARE(db.transactionDepth(), 0);
 
         // Only report work tables, named plainly.

@@ -7,22 +7,16 @@ using namespace vh::test;
 
 namespace {
 
-// The game line of the one stored game of team 1.
-QString lineOfStoredGame()
-{
-    Recordset rs = Db().openRecordset(QStringLiteral("Select * from GameStats where TeamNumber = 1"));
-    return FormatGameListLine(rs);
-}
-
-void storeGame(int number, const QVariant& date, int type, const QString& opponent, int goals, int against)
+// The game list's line of this game, stored as team 1's only one.
+QString lineOf(int number, const QVariant& date, int type, const QString& opponent, int goals, int against)
 {
     Db().execute(QStringLiteral("delete from GameStats"));
     Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Opponent, Goals, "
                                 "OppGoals) values (1, ?, ?, ?, ?, ?, ?)"),
                  {number, date, type, opponent, goals, against});
+    Recordset rs = Db().openRecordset(QStringLiteral("Select * from GameStats where TeamNumber = 1"));
+    return FormatGameListLine(rs);
 }
-
-QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 
 }  // namespace
 
@@ -52,39 +46,35 @@ private slots:
         QCOMPARE(PadText(QStringLiteral("ab"), 5, QStringLiteral("l")), QString());
     }
 
+    // Number, date, type cut to 15, opponent cut to 25, score, result: 69 columns.
     void gameListLine()
     {
-        storeGame(3, QStringLiteral("2026-12-15"), 1, QStringLiteral("Pines"), 4, 2);
-        const QString line = lineOfStoredGame();
-        QCOMPARE(line.size(), 69);
-        QCOMPARE(line, QStringLiteral("3   12/15/2026 Regular Season  Pines") + blanks(20) +
-                           QStringLiteral("   4-2   WON "));
-
-        storeGame(12, QVariant(), 0, QStringLiteral("Elms"), 4, 4);
-        QCOMPARE(lineOfStoredGame(), QStringLiteral("12 ") + blanks(12) + QStringLiteral("No Game Type   ") + blanks(1) +
-                                         QStringLiteral("Elms") + blanks(21) + QStringLiteral("   4-4   tie "));
-
-        // A long type is cut to 15 and a long opponent to 25; 10 goals fill
-        // the goals field to the left.
-        storeGame(1, QStringLiteral("2026-01-02"), 2, QStringLiteral("An Opponent With A Long Name"), 10, 2);
-        const QString cut = lineOfStoredGame();
-        QCOMPARE(cut.mid(15, 15), QStringLiteral("Tournament Cham"));
-        QCOMPARE(cut.mid(31, 25), QStringLiteral("An Opponent With A Long N"));
-        QCOMPARE(cut.mid(56), QStringLiteral("  10-2   WON "));
-        QCOMPARE(cut.left(15), QStringLiteral("1   1/2/2026   "));
-
-        storeGame(2, QVariant(), 9, QString(), 1, 3);
-        QCOMPARE(lineOfStoredGame().mid(15), QStringLiteral("No Game Type") + blanks(29) + QStringLiteral("   1-3   lost"));
+        const struct {
+            int number;
+            QVariant date;
+            int type;
+            QString opponent;
+            int goals, against;
+            QString line;
+        } games[] = {
+            {3, QStringLiteral("2026-12-15"), 1, QStringLiteral("Pines"), 4, 2,
+             QStringLiteral("3   12/15/2026 Regular Season  Pines                       4-2   WON ")},
+            {12, QVariant(), 0, QStringLiteral("Elms"), 4, 4,
+             QStringLiteral("12             No Game Type    Elms                        4-4   tie ")},
+            {1, QStringLiteral("2026-01-02"), 2, QStringLiteral("An Opponent With A Long Name"), 10, 2,
+             QStringLiteral("1   1/2/2026   Tournament Cham An Opponent With A Long N  10-2   WON ")},
+            {2, QVariant(), 9, QString(), 1, 3,
+             QStringLiteral("2              No Game Type                                1-3   lost")},
+        };
+        for (const auto& game : games)
+            QCOMPARE(lineOf(game.number, game.date, game.type, game.opponent, game.goals, game.against), game.line);
     }
 
     void datesInWords()
     {
-        QCOMPARE(DayName(QStringLiteral("12/5/2026")), QStringLiteral("Saturday"));
         QCOMPARE(DayName(QStringLiteral("12/6/2026")), QStringLiteral("Sunday"));
-        QCOMPARE(MonthName(QStringLiteral("12/5/2026"), QStringLiteral("L")), QStringLiteral("December"));
         QCOMPARE(MonthName(QStringLiteral("12/5/2026"), QStringLiteral("S")), QStringLiteral("Dec"));
-        QCOMPARE(MonthName(QStringLiteral("5/1/2026"), QStringLiteral("L")), QStringLiteral("May"));
-        QCOMPARE(MonthName(QStringLiteral("5/1/2026"), QStringLiteral("x")), QStringLiteral("May"));
+        QCOMPARE(MonthName(QStringLiteral("5/1/2026"), QStringLiteral("x")), QStringLiteral("May"));  // long but for "S"
         for (const QString& bad : {QString(), QStringLiteral("13/45/99"), QStringLiteral("soon")}) {
             QCOMPARE(DayName(bad), QString());
             QCOMPARE(MonthName(bad, QStringLiteral("L")), QString());
@@ -102,8 +92,7 @@ private slots:
         QCOMPARE(MonthName(NumericShortDate(day), QStringLiteral("S")), QStringLiteral("Jan"));
         // The date keeps its 11 columns, and the line its shape, even where
         // the regional short date is wider (Hungarian "2026. 01. 05.").
-        storeGame(3, day, 1, QStringLiteral("Pines"), 4, 2);
-        const QString line = lineOfStoredGame();
+        const QString line = lineOf(3, day, 1, QStringLiteral("Pines"), 4, 2);
         QCOMPARE(line.size(), 69);
         QCOMPARE(ParseDate(line.mid(4, 11)), std::optional(day));
         QCOMPARE(line.mid(15, 16), QStringLiteral("Regular Season  "));
@@ -111,9 +100,8 @@ private slots:
 
     void lookups()
     {
-        QCOMPARE(GetGameTypeDescription(0), FixedText(QStringLiteral("No Game Type"), 25));
-        QCOMPARE(GetGameTypeDescription(1), FixedText(QStringLiteral("Regular Season"), 25));
-        QCOMPARE(GetGameTypeDescription(5), QStringLiteral("No Game Type"));
+        QCOMPARE(GetGameTypeDescription(1).trimmed(), QStringLiteral("Regular Season"));
+        QCOMPARE(GetGameTypeDescription(5), QStringLiteral("No Game Type"));  // a type nobody named
         QCOMPARE(GetLongTeamName(4), QStringLiteral("Pines Hockey Club"));
         QCOMPARE(GetShortTeamName(4), QStringLiteral("  Pines Hockey Club "));
         QCOMPARE(GetLongTeamName(0), QStringLiteral("Team Name Unknown"));
@@ -152,17 +140,13 @@ private slots:
         QCOMPARE(all(1234.5f), QStringList({"1,234.5", "1,234.50", "1,234.500", "1,234"}));
         QCOMPARE(FormatOneDecimal(1234.56f), QStringLiteral("1,234.6"));
         QCOMPARE(FormatOneDecimal(0.04f), QStringLiteral("0.0"));
-        QCOMPARE(FormatTwoDecimals(2.5f), QStringLiteral("2.50"));
         QCOMPARE(FormatTwoDecimals(-0.5f), QStringLiteral("-0.50"));
         QCOMPARE(FormatThreeDecimals(0.3333f), QStringLiteral(".333"));
         QCOMPARE(FormatThreeDecimals(1.5f), QStringLiteral("1.500"));
-        QCOMPARE(FormatThreeDecimals(0.5f), QStringLiteral(".500"));
         QCOMPARE(all(0.0f), QStringList({"0.0", "0.00", ".000", "0"}));
         QCOMPARE(FormatWholeNumber(1234567), QStringLiteral("1,234,567"));
         g.ShowCommasOption = False;
         QCOMPARE(all(1234.5f), QStringList({"1234.5", "1234.50", "1234.500", "1234"}));
-        QCOMPARE(FormatOneDecimal(1234.56f), QStringLiteral("1234.6"));
-        QCOMPARE(FormatWholeNumber(1234567), QStringLiteral("1234567"));
 
         // -1 is "not applicable"; -2 is a number.
         g.ShowNAOption = True;

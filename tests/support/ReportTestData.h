@@ -1,34 +1,27 @@
 #pragma once
-// Helpers for the report tests: rows written straight into a work table, a
-// report grid's shown rows and captions, the next dialog answered as a user
-// would, and the text of each page of a printed PDF (through pdftotext).
+// Helpers for the report tests: a report grid's shown rows and captions, the
+// cells it cannot show whole, the next dialog answered as a user would, and a
+// printed PDF read back: the text of each page (through pdftotext), its
+// title, word boxes and grid rules.
 
 #include "platform/db/Database.h"
 #include "shell/Form.h"
 #include "shell/ReportGrid.h"
+#include "shell/ReportWindow.h"
 
+#include <QHeaderView>
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 #include <functional>
 
 namespace vh::test {
-
-// Writes one work-table row: SortKey and the named text fields.
-inline void addWorkRow(Database& db, const QString& table, int sortKey,
-                       const QList<QPair<QString, QString>>& fields)
-{
-    QString names = QStringLiteral("SortKey");
-    QString marks = QStringLiteral("?");
-    QVariantList values{sortKey};
-    for (const auto& [name, value] : fields) {
-        names += QLatin1Char(',') + name;
-        marks += QStringLiteral(",?");
-        values << value;
-    }
-    db.execute(QStringLiteral("insert into %1 (%2) values (%3)").arg(table, names, marks), values);
-}
 
 // The cells of every row the grid shows, joined by "|", hidden columns left
 // out; with `trimmed` without the blanks around each cell.
@@ -55,6 +48,58 @@ inline QStringList gridCaptions(const ReportGrid* grid)
     return out;
 }
 
+// The cells of the grid's views whose text does not show whole, laid out as
+// the view's style lays it out in the cell's text room: "row,column: text".
+inline QStringList cutCells(const ReportGrid* grid)
+{
+    QStringList cut;
+    const ReportTableModel* m = grid->model();
+    for (const QTableView* v : {static_cast<QTableView*>(grid->view()), grid->frozenView()}) {
+        if (v->isHidden())
+            continue;
+        const int margin = v->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, v) + 1;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            for (int c = 0; c < m->columnCount(); ++c) {
+                if (v->isColumnHidden(c))
+                    continue;
+                const QString text = m->data(m->index(r, c), Qt::DisplayRole).toString();
+                const QRect room = v->visualRect(m->index(r, c)).adjusted(margin, 0, -margin, 0);
+                QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), v->font());
+                QTextOption option;
+                option.setWrapMode(v->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+                layout.setTextOption(option);
+                qreal height = 0;
+                bool fits = true;
+                layout.beginLayout();
+                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                    line.setLineWidth(room.width());
+                    height += line.height();
+                    fits = fits && line.naturalTextWidth() <= room.width();
+                }
+                layout.endLayout();
+                if (!fits || height > room.height())
+                    cut << QStringLiteral("%1,%2: %3").arg(r).arg(c).arg(text);
+            }
+        }
+    }
+    return cut;
+}
+
+// Every cell of the window's grid shows whole at each size the frame offers,
+// plain, bold, bold italic and italic; the window's size comes back after.
+inline void checkCellsWholeInEveryLook(ReportWindow* w)
+{
+    const auto restore = qScopeGuard([w, before = w->reportFontSize()] { w->SetFontSize(before); });
+    for (int16_t size : {8, 10, 12, 14, 18, 24}) {
+        w->SetFontSize(size);
+        for (int look = 0; look < 4; ++look) {
+            const QStringList cut = cutCells(w->grid());
+            QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("size %1, look %2: ").arg(size).arg(look) + cut.join('|')));
+            look % 2 ? w->ItalicFont() : w->BoldFont();
+        }
+    }
+}
+
 // The next modal dialog, which must be a `D`, is answered by `drive`.
 template <class D>
 void answerNext(std::function<void(D*)> drive)
@@ -79,6 +124,60 @@ inline QStringList pdfPages(const QString& path)
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
+}
+
+// A printed page read back: the document's title, the box of each word and
+// the heights of the grid's rules across the page, in points from the top.
+struct PrintedPage {
+    QString title;
+    QList<QRectF> words;
+    QList<double> rules;
+    // The rules that run through a word.
+    int rulesThroughWords() const
+    {
+        int n = 0;
+        for (double y : rules)
+            n += int(std::count_if(words.begin(), words.end(),
+                                   [y](const QRectF& w) { return w.top() + 0.5 < y && y < w.bottom() - 0.5; }));
+        return n;
+    }
+};
+
+// The first page.
+inline PrintedPage printedPage(const QString& pdf)
+{
+    PrintedPage out;
+    const QString n = QStringLiteral("1");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                             pdf, QStringLiteral("-")});
+    text.waitForFinished(60000);
+    const QString html = QString::fromUtf8(text.readAllStandardOutput());
+    out.title = QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(html).captured(1);
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto w = it.next();
+        out.words << QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                            QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+    }
+    // Rendered at two pixels a point: a rule is a pixel row inked nearly
+    // as far across as the widest one.
+    QTemporaryDir dir;
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
+                                                   QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("p"))});
+    const QImage image = QImage(dir.filePath(QStringLiteral("p.pgm"))).convertToFormat(QImage::Format_Grayscale8);
+    std::vector<int> ink(size_t(image.height()), 0);
+    for (int y = 0; y < image.height(); ++y)
+        ink[size_t(y)] = int(std::count_if(image.constScanLine(y), image.constScanLine(y) + image.width(),
+                                           [](uchar v) { return v < 250; }));
+    const int widest = ink.empty() ? 0 : *std::max_element(ink.begin(), ink.end());
+    for (int y = 0; y < image.height(); ++y) {
+        if (widest > 0 && ink[size_t(y)] > widest * 9 / 10 && (y == 0 || ink[size_t(y - 1)] <= widest * 9 / 10))
+            out.rules << y / 2.0;
+    }
+    return out;
 }
 
 }  // namespace vh::test

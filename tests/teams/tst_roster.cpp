@@ -55,7 +55,10 @@ void addStats(const QString& table, int team, int person, std::initializer_list<
                      {team, game, person});
 }
 
-int count(const QString& sql, const QVariantList& params = {}) { return db().scalar(sql, params).toInt(); }
+int rows(const char* table, const char* where = "")
+{
+    return seed::countRows(db(), QLatin1String(table), QLatin1String(where));
+}
 
 QString rosterUniform(int team, int person)
 {
@@ -133,79 +136,16 @@ private slots:
 
     // ------------------------------------------------------------ pending table
 
-    void statusLettersFollowTheCommands()
-    {
-        addPeople(3);
-        addRoster(1, 1, QStringLiteral("12"));
-        addRoster(1, 2, QStringLiteral("7"));
-        RosterPending p;
-        const auto entries = p.loadRoster(db(), 1);
-        QCOMPARE(entries.size(), size_t(2));
-        QCOMPARE(entries[0].text, QStringLiteral("Ann Lee"));
-        QCOMPARE(p.row(1).Status, QChar(' '));
-        QCOMPARE(p.row(1).field(RosterField::UniformNumber), QStringLiteral("12"));
-        QCOMPARE(p.row(1).field(RosterField::Notes), QStringLiteral("roster note"));
-        QCOMPARE(p.row(1).field(RosterField::BirthDate), QStringLiteral("5/6/1990"));
-
-        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Leigh")));
-        QCOMPARE(p.row(1).Status, QChar('C'));
-        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Lee")));
-        QCOMPARE(p.row(1).Status, QChar('C'));  // stays changed
-        const int added = p.add(40, fieldsOf(QStringLiteral("Di"), QStringLiteral("Fox")));
-        p.change(added, fieldsOf(QStringLiteral("Dee"), QStringLiteral("Fox")));
-        QCOMPARE(p.row(added).Status, QChar('A'));
-        QCOMPARE(p.row(added).field(RosterField::FirstName), QStringLiteral("Dee"));
-        const int inserted = p.insert(db(), 3);
-        QCOMPARE(p.row(inserted).Status, QChar('I'));
-        QCOMPARE(p.row(inserted).field(RosterField::UniformNumber), QString());
-        p.change(inserted, fieldsOf(QStringLiteral("Cy"), QStringLiteral("Moss"), QStringLiteral("99")));
-        QCOMPARE(p.row(inserted).Status, QChar('I'));
-        QCOMPARE(p.insert(db(), 77), 0);  // not stored
-
-        QCOMPARE(p.remove(1), QChar('C'));
-        QCOMPARE(p.row(1).Status, QChar('D'));
-        QCOMPARE(p.remove(2), QChar(' '));
-        QCOMPARE(p.row(2).Status, QChar('D'));
-        QCOMPARE(p.remove(added), QChar('A'));
-        QCOMPARE(p.row(added).Status, QChar('X'));
-        QCOMPARE(p.remove(inserted), QChar('I'));
-        QCOMPARE(p.row(inserted).Status, QChar('X'));
-
-        // Taken off and put on again: the later row is the one a roster entry reaches.
-        QCOMPARE(p.liveRow(1), 0);
-        const int again = p.insert(db(), 1);
-        QCOMPARE(p.liveRow(1), again);
-        QCOMPARE(p.row(again).field(RosterField::UniformNumber), QString());
-
-        // Values are cut to their widths.
-        p.change(again, fieldsOf(QString(25, QLatin1Char('a')), QStringLiteral("Lee"), QStringLiteral("12345")));
-        QCOMPARE(p.row(again).field(RosterField::FirstName).size(), 20);
-        QCOMPARE(p.row(again).field(RosterField::UniformNumber), QStringLiteral("123"));
-    }
-
-    void loadingSkipsRowsNotMarkedAsPlayersAndMissingPeople()
-    {
-        addPeople(2);
-        addRoster(1, 1, QStringLiteral("12"), False);
-        addRoster(1, 2, QStringLiteral("7"));
-        addRoster(1, 9, QStringLiteral("3"));  // no such person
-        RosterPending p;
-        const auto entries = p.loadRoster(db(), 1);
-        QCOMPARE(entries.size(), size_t(1));
-        QCOMPARE(entries[0].personNumber, int16_t(2));
-        QCOMPARE(p.rowCount(), 1);
-        QCOMPARE(RosterPending::loadAllPeople(db()).size(), size_t(2));
-    }
-
     void closeWritesEachStatus()
     {
         addPeople(4);
         addRoster(1, 1, QStringLiteral("12"));
         addRoster(1, 2, QStringLiteral("7"));
         addRoster(1, 4, QStringLiteral("5"), False);  // hidden row on this team
+        addRoster(1, 9, QStringLiteral("3"));         // no such person
         addRoster(2, 1, QStringLiteral("44"));
         RosterPending p;
-        p.loadRoster(db(), 1);
+        QCOMPARE(p.loadRoster(db(), 1).size(), size_t(2));  // neither the hidden row nor person 9
         p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Leigh"), QStringLiteral("13"), QString()));
         p.remove(2);
         const int cy = p.insert(db(), 3);
@@ -216,40 +156,26 @@ private slots:
         p.remove(p.add(6, fieldsOf(QStringLiteral("Gone"), QStringLiteral("Soon"))));
         p.write(db(), 1);
 
-        // Changed: edited fields written, the fields this window does not edit kept.
-        Recordset ann = db().openRecordset(QStringLiteral("select * from People where PersonNumber = 1"));
-        QCOMPARE(ann.getText(QStringLiteral("LastName")), QStringLiteral("Leigh"));
-        QCOMPARE(ann.getText(QStringLiteral("Country")), QStringLiteral("Canada"));
-        QCOMPARE(ann.getText(QStringLiteral("FaxNumber")), QStringLiteral("555-0100"));
-        QCOMPARE(ann.getText(QStringLiteral("notes")), QStringLiteral("allergic"));
-        QVERIFY(ann.isNull(QStringLiteral("BirthDate")));  // emptied: Null, not a date
+        // Changed: edited fields written, the fields this window does not edit kept, an emptied date Null.
+        QCOMPARE(rows("People", "PersonNumber = 1 and LastName = 'Leigh' and Country = 'Canada' and "
+                                "FaxNumber = '555-0100' and notes = 'allergic' and BirthDate is null"), 1);
         QCOMPARE(rosterUniform(1, 1), QStringLiteral("13"));
         QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));  // other team untouched
         // Removed: only his roster row goes.
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1 and PersonNumber = 2")), 0);
-        QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 2")), 1);
+        QCOMPARE(rows("Roster", "TeamNumber = 1 and PersonNumber = 2"), 0);
+        QCOMPARE(rows("People", "PersonNumber = 2"), 1);
         // Inserted: roster row added, birth date converted.
         QCOMPARE(rosterUniform(1, 3), QStringLiteral("21"));
-        QCOMPARE(db().scalar(QStringLiteral("select BirthDate from People where PersonNumber = 3")).toString(),
-                 QStringLiteral("2003-01-02"));
-        QCOMPARE(db().scalar(QStringLiteral("select notes from People where PersonNumber = 3")).toString(),
-                 QStringLiteral("allergic"));
+        QCOMPARE(rows("People", "PersonNumber = 3 and BirthDate = '2003-01-02' and notes = 'allergic'"), 1);
         // Inserted over a hidden row: that row becomes a player, no second row.
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1 and PersonNumber = 4")), 1);
-        QCOMPARE(count(QStringLiteral("select PlayerIndicator from Roster where TeamNumber = 1 and PersonNumber = 4")), -1);
+        QCOMPARE(rows("Roster", "TeamNumber = 1 and PersonNumber = 4 and PlayerIndicator = -1"), 1);
         QCOMPARE(rosterUniform(1, 4), QStringLiteral("8"));
         // Added: trimmed, the fields this window does not edit empty, not Null.
-        Recordset eve = db().openRecordset(QStringLiteral("select * from People where PersonNumber = 5"));
-        QVERIFY(!eve.eof());
-        QCOMPARE(eve.getText(QStringLiteral("FirstName")), QStringLiteral("Eve"));
-        QCOMPARE(eve.getText(QStringLiteral("LastName")), QStringLiteral("Ray"));
-        QCOMPARE(eve.getText(QStringLiteral("Country")), QString());
-        QCOMPARE(eve.getText(QStringLiteral("City")), QString());
-        QCOMPARE(eve.getDate(QStringLiteral("BirthDate")), QDate(2001, 12, 25));
+        QCOMPARE(rows("People", "PersonNumber = 5 and FirstName = 'Eve' and LastName = 'Ray' and Country = '' and "
+                                "City = '' and BirthDate = '2001-12-25'"), 1);
         QCOMPARE(rosterUniform(1, 5), QStringLiteral("30"));
         // Added and taken off again: nothing.
-        QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 6")), 0);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 6")), 0);
+        QCOMPARE(rows("People", "PersonNumber = 6") + rows("Roster", "PersonNumber = 6"), 0);
     }
 
     void offAndOnAgainKeepsOneRosterRow()
@@ -262,7 +188,7 @@ private slots:
         const int again = p.insert(db(), 1);
         p.change(again, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("4")));
         p.write(db(), 1);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 1")), 1);
+        QCOMPARE(rows("Roster", "PersonNumber = 1"), 1);
         QCOMPARE(rosterUniform(1, 1), QStringLiteral("4"));
     }
 
@@ -279,26 +205,8 @@ private slots:
         QCOMPARE(p.rowCount(), 1);
         p.remove(1);
         p.write(db(), 1);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1")), 0);
+        QCOMPARE(rows("Roster", "TeamNumber = 1"), 0);
         QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));
-    }
-
-    void aFailedCloseWritesNothing()
-    {
-        addPerson(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
-        addRoster(1, 1, QStringLiteral("12"));
-        RosterPending p;
-        p.loadRoster(db(), 1);
-        p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Changed"), QStringLiteral("1")));
-        p.add(2, fieldsOf(QStringLiteral("Bo"), QStringLiteral("Park")));
-        // The People row of the new person is written before its Roster row fails.
-        db().execute(QStringLiteral("create trigger refuse before insert on Roster begin "
-                                    "select raise(abort, 'disk full'); end"));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, p.write(db(), 1));
-        QCOMPARE(db().transactionDepth(), 0);
-        QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
-        QCOMPARE(db().scalar(QStringLiteral("select LastName from People")).toString(), QStringLiteral("Lee"));
-        QCOMPARE(rosterUniform(1, 1), QStringLiteral("12"));
     }
 
     void removingIsRefusedWhileTheTeamHasStatistics()
@@ -342,9 +250,8 @@ private slots:
         addRoster(1, 3, QStringLiteral("2"));
         QVERIFY(!RosterDeletePersonRefusal(db(), 1, 3, QStringLiteral("Cy Moss")));
         RosterDeletePerson(db(), 3);
-        QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 3")), 0);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 3")), 0);
-        QCOMPARE(count(QStringLiteral("select count(*) from People")), 2);
+        QCOMPARE(rows("People", "PersonNumber = 3") + rows("Roster", "PersonNumber = 3"), 0);
+        QCOMPARE(rows("People"), 2);
     }
 
     // ------------------------------------------------------------ the window
@@ -356,24 +263,20 @@ private slots:
         addRoster(2, 1, QStringLiteral("44"));  // on two teams, listed once
         addRoster(2, 2, QStringLiteral("9"));
         runRoster([&](frmRoster& d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Roster - Harbour Hawks"));
-            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({"Ann Lee", "Bo Park"}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee"}));
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("12"));
+            QCOMPARE(d.boxText(RosterField::Notes), QStringLiteral("roster note"));  // the roster row's, not the person's
             QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
 
             const char* people[][4] = {{"Cy", "moss", "21", "3/4/2005"}, {"Di", "Fox", "8", ""}, {"Eve", "Ray", "30", ""}};
             for (const auto& p : people) {
                 QTest::mouseClick(control<QPushButton>(&d, "cmdAdd"), Qt::LeftButton);
-                QVERIFY(control<QPushButton>(&d, "cmdOK")->isVisible());
-                QVERIFY(!control<QPushButton>(&d, "cmdClose")->isVisible());
-                QVERIFY(!rosterList(d)->isEnabled());
-                QCOMPARE(d.boxText(RosterField::FirstName), QString());
+                QVERIFY(!rosterList(d)->isEnabled());  // no other person chosen while one is edited
                 typePerson(d, QLatin1String(p[0]), QLatin1String(p[1]), QLatin1String(p[2]), QLatin1String(p[3]));
                 QTest::mouseClick(control<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
             }
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Cy moss"),
-                                                        QStringLiteral("Di Fox"), QStringLiteral("Eve Ray")}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee", "Cy moss", "Di Fox", "Eve Ray"}));
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Eve Ray"));
             QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(5));
 
@@ -391,25 +294,19 @@ private slots:
             QCOMPARE(listTexts(rosterList(d)).size(), 3);
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Cy Moss"));  // the next one
             QCOMPARE(d.boxText(RosterField::LastName), QStringLiteral("Moss"));
-            QCOMPARE(count(QStringLiteral("select count(*) from People")), 2);  // nothing written yet
+            QCOMPARE(rows("People"), 2);  // nothing written yet
             QTest::mouseClick(control<QPushButton>(&d, "cmdClose"), Qt::LeftButton);
             QVERIFY(!d.isVisible());
         });
-        QCOMPARE(count(QStringLiteral("select count(*) from People")), 5);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1")), 3);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster where TeamNumber = 1 and PersonNumber = 1")), 0);
-        QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));
-        QCOMPARE(db().scalar(QStringLiteral("select LastName from People where PersonNumber = 3")).toString(),
-                 QStringLiteral("Moss"));
-        QCOMPARE(db().scalar(QStringLiteral("select BirthDate from People where PersonNumber = 3")).toString(),
-                 QStringLiteral("2005-03-04"));
-        QVERIFY(db().scalar(QStringLiteral("select BirthDate from People where PersonNumber = 4")).isNull());
+        QCOMPARE(rows("People"), 5);
+        QCOMPARE(rows("Roster", "TeamNumber = 1"), 3);
+        QCOMPARE(rows("Roster", "TeamNumber = 1 and PersonNumber = 1"), 0);
+        QCOMPARE(rows("People", "PersonNumber = 3 and LastName = 'Moss' and BirthDate = '2005-03-04'"), 1);
         // Back to the team selection.
         QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
 
         runRoster([&](frmRoster& d) {
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Cy Moss"), QStringLiteral("Di Fox"),
-                                                        QStringLiteral("Eve Ray")}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Cy Moss", "Di Fox", "Eve Ray"}));
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("21"));
             QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("3/4/2005"));
             QCOMPARE(listTexts(allList(d)).size(), 5);
@@ -425,7 +322,6 @@ private slots:
             d.lstRoster_DblClick();
             d.cmdChange_Click();
             QCOMPARE(d.editMode(), QString());
-            QVERIFY(!control<QPushButton>(&d, "cmdOK")->isVisible());
             env->expectMsgBox(QStringLiteral("Must select player!"), vbOK, QStringLiteral("No Player Selected"));
             d.cmdDelete_Click();
             d.cmdAdd_Click();
@@ -437,19 +333,15 @@ private slots:
             d.setBoxText(RosterField::FirstName, QStringLiteral("Ann"));
             d.cmdOK_Click();
             QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::LastName));
-            env->expectMsgBox(QStringLiteral("Birth Date must be in mm/dd/yy format or blank!"), vbOK,
-                              QStringLiteral("Birth Date Invalid"));
+            env->expectMsgBox(QStringLiteral("Birth Date must be in mm/dd/yy format or blank!"));
             d.setBoxText(RosterField::LastName, QStringLiteral("Lee"));
             d.setBoxText(RosterField::BirthDate, QStringLiteral("13/45/2001"));
             d.cmdOK_Click();
             QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
             QCOMPARE(d.pending().rowCount(), 0);  // still editing, nothing kept
-            QVERIFY(control<QPushButton>(&d, "cmdOK")->isVisible());
 
             // Cancel drops the new person without using up his number.
             d.cmdCancel_Click();
-            QCOMPARE(d.boxText(RosterField::FirstName), QString());
-            QVERIFY(control<QPushButton>(&d, "cmdAdd")->isVisible());
             QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());
             d.cmdAdd_Click();
             typePerson(d, QStringLiteral("Ann"), QStringLiteral("Lee"), QString(), QStringLiteral(" "));
@@ -499,11 +391,13 @@ private slots:
             QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("123"));
             d.setBoxText(RosterField::Notes, QString(3100, QLatin1Char('n')));
             QCOMPARE(d.boxText(RosterField::Notes).size(), 3000);
-            // Esc does not leave while editing.
+            // Esc and the close box do not leave while editing; then they press Close.
             QTest::keyClick(&d, Qt::Key_Escape);
+            d.close();
             QVERIFY(d.isVisible());
             d.cmdCancel_Click();
-            d.cmdClose_Click();
+            d.close();
+            QVERIFY(!d.isVisible());
         });
     }
 
@@ -515,12 +409,10 @@ private slots:
         runRoster([&](frmRoster& d) {
             // Nothing selected, already on the roster, statistics in the team's games.
             allList(d)->clearSelection();
-            env->expectMsgBox(QStringLiteral("Must select player from the All Players list!"), vbOK,
-                              QStringLiteral("No Player Selected"));
+            env->expectMsgBox(QStringLiteral("Must select player from the All Players list!"));
             d.cmdInsert_Click();
             selectIn(allList(d), QStringLiteral("Ann Lee"));
-            env->expectMsgBox(QStringLiteral("Ann Lee is already on the roster!"), vbOK,
-                              QStringLiteral("Player Already on Roster"));
+            env->expectMsgBox(QStringLiteral("Ann Lee is already on the roster!"));
             d.cmdInsert_Click();
             env->expectMsgBox(QStringLiteral("Ann Lee has player stats entered in game(s) 2,  3.  Delete stats first!"),
                               vbOK, QStringLiteral("Can Not Delete Player"));
@@ -539,9 +431,8 @@ private slots:
             d.cmdOK_Click();
             QVERIFY(listTexts(allList(d)).contains(QStringLiteral("Bob Park")));
             d.cmdDelete_Click();
-            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park"),
-                                                     QStringLiteral("Cy Moss")}));
-            QCOMPARE(listTexts(rosterList(d)), QStringList({QStringLiteral("Ann Lee")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({"Ann Lee", "Bo Park", "Cy Moss"}));
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee"}));
 
             // A person added and taken off before Close leaves no trace, and
             // his number is not given out again.
@@ -564,10 +455,9 @@ private slots:
             d.cmdCancel_Click();
             d.cmdClose_Click();
         });
-        QCOMPARE(count(QStringLiteral("select count(*) from People")), 3);
-        QCOMPARE(db().scalar(QStringLiteral("select FirstName from People where PersonNumber = 2")).toString(),
-                 QStringLiteral("Bo"));
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 1);
+        QCOMPARE(rows("People"), 3);
+        QCOMPARE(rows("People", "PersonNumber = 2 and FirstName = 'Bo'"), 1);
+        QCOMPARE(rows("Roster"), 1);
     }
 
     void deletePlayerIsWrittenAtOnce()
@@ -577,29 +467,27 @@ private slots:
         addRoster(2, 2, QStringLiteral("9"));
         runRoster([&](frmRoster& d) {
             selectIn(allList(d), QStringLiteral("Ann Lee"));
-            env->expectMsgBox(QStringLiteral("Must delete from roster first!"), vbOK,
-                              QStringLiteral("Delete Player Not Allowed"));
+            env->expectMsgBox(QStringLiteral("Must delete from roster first!"));
             d.cmdDeletePlayer_Click();
             selectIn(allList(d), QStringLiteral("Bo Park"));
-            env->expectMsgBox(QStringLiteral("Bo Park is on the roster of the Valley Lynx."), vbOK,
-                              QStringLiteral("Delete Player Not Allowed"));
+            env->expectMsgBox(QStringLiteral("Bo Park is on the roster of the Valley Lynx."));
             d.cmdDeletePlayer_Click();
             selectIn(allList(d), QStringLiteral("Cy Moss"));
             d.cmdDeletePlayer_Click();
-            QCOMPARE(count(QStringLiteral("select count(*) from People where PersonNumber = 3")), 0);
+            QCOMPARE(rows("People", "PersonNumber = 3"), 0);
             QCOMPARE(allList(d)->currentRow(), 0);
-            QCOMPARE(listTexts(allList(d)), QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Bo Park")}));
+            QCOMPARE(listTexts(allList(d)), QStringList({"Ann Lee", "Bo Park"}));
 
             // Taken off this roster, he can be deleted; Close then has nothing left to remove.
             selectIn(rosterList(d), QStringLiteral("Ann Lee"));
             d.cmdDelete_Click();
             selectIn(allList(d), QStringLiteral("Ann Lee"));
             d.cmdDeletePlayer_Click();
-            QCOMPARE(count(QStringLiteral("select count(*) from Roster where PersonNumber = 1")), 0);
+            QCOMPARE(rows("Roster", "PersonNumber = 1"), 0);
             d.cmdClose_Click();
         });
-        QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 1);
+        QCOMPARE(rows("People"), 1);
+        QCOMPARE(rows("Roster"), 1);
     }
 
     void noTeamSelected()
@@ -610,21 +498,14 @@ private slots:
         addRoster(0, 1, QStringLiteral("1"));  // a stray row of team 0 stays out of it
         addRoster(2, 1, QStringLiteral("1"));
         runRoster([&](frmRoster& d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Roster - No Team Selected"));
-            for (const char* name : {"cmdInsert", "lstRoster", "lblRoster", "cmdAdd", "cmdChange", "cmdDelete",
-                                     "lblmdy", "txtFirstName", "lblFirstName", "txtNotes", "lblNotes"})
+            // Nothing can be put on a roster of no team; people can still be deleted.
+            for (const char* name : {"cmdInsert", "cmdAdd", "txtFirstName"})
                 QVERIFY2(!control(&d, name)->isEnabled(), name);
-            for (const char* name : {"Label14", "lstAllPlayers", "cmdDeletePlayer", "cmdClose"})
-                QVERIFY2(control(&d, name)->isEnabled(), name);
-            QCOMPARE(d.boxText(RosterField::FirstName), QString());
+            QVERIFY(control(&d, "cmdDeletePlayer")->isEnabled());
             QCOMPARE(rosterList(d)->count(), 0);
-            QCOMPARE(allList(d)->currentRow(), 0);
-            // Deleting the person is still checked against every roster.
-            env->expectMsgBox(QStringLiteral("Ann Lee is on the roster of the Valley Lynx."));
-            d.cmdDeletePlayer_Click();
             d.cmdClose_Click();
         });
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 2);
+        QCOMPARE(rows("Roster"), 2);
     }
 
     void aFailedCloseSaysSoAndCanStay()
@@ -638,18 +519,17 @@ private slots:
             d.cmdAdd_Click();
             typePerson(d, QStringLiteral("Bo"), QStringLiteral("Park"), QStringLiteral("9"), QString());
             d.cmdOK_Click();
-            env->expectMsgBox(QStringLiteral("The roster changes could not be saved; none of them was written."), vbNo,
-                              QStringLiteral("Roster Not Saved"));
+            env->expectMsgBox(QStringLiteral("The roster changes could not be saved; none of them was written."), vbNo);
             d.cmdClose_Click();
             QVERIFY(d.isVisible());
             QCOMPARE(d.pending().rowCount(), 2);
-            QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
+            QCOMPARE(rows("People"), 1);
             env->expectMsgBox(QStringLiteral("Close the roster without saving the changes?"), vbYes);
             d.cmdClose_Click();
             QVERIFY(!d.isVisible());
         });
-        QCOMPARE(count(QStringLiteral("select count(*) from People")), 1);
-        QCOMPARE(count(QStringLiteral("select count(*) from Roster")), 0);
+        QCOMPARE(rows("People"), 1);
+        QCOMPARE(rows("Roster"), 0);
     }
 
     void closeFromTheEntryScreenRefreshesIt()

@@ -35,21 +35,42 @@ QString RTrim(const QString& s)
 
 QString Trim(const QString& s) { return LTrim(RTrim(s)); }
 
-QString Left(const QString& s, int n) { return s.left(std::max(0, n)); }
-QString Right(const QString& s, int n) { return s.right(std::max(0, n)); }
+namespace {
+
+// The UTF-16 units that the first `chars` characters of `s` take from `from`.
+qsizetype unitsOf(const QString& s, qsizetype from, int chars)
+{
+    qsizetype i = from;
+    for (; chars > 0 && i < s.size(); --chars)
+        i += (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) ? 2 : 1;
+    return i - from;
+}
+
+}  // namespace
+
+int CharCount(const QString& s)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < s.size(); i += unitsOf(s, i, 1))
+        ++n;
+    return n;
+}
+
+QString Left(const QString& s, int n) { return s.left(unitsOf(s, 0, std::max(0, n))); }
+QString Right(const QString& s, int n) { return s.mid(unitsOf(s, 0, std::max(0, CharCount(s) - std::max(0, n)))); }
 
 QString Mid(const QString& s, int start1, int length)
 {
-    if (start1 < 1)
-        start1 = 1;
-    return length < 0 ? s.mid(start1 - 1) : s.mid(start1 - 1, length);
+    const qsizetype from = unitsOf(s, 0, std::max(1, start1) - 1);
+    return length < 0 ? s.mid(from) : s.mid(from, unitsOf(s, from, length));
 }
 
 QString FixedText(const QString& s, int width)
 {
-    if (s.size() >= width)
-        return s.left(width);
-    return s + QString(width - s.size(), QLatin1Char(' '));
+    const int chars = CharCount(s);
+    if (chars >= width)
+        return Left(s, width);
+    return s + QString(width - chars, QLatin1Char(' '));
 }
 
 double Val(const QString& s)

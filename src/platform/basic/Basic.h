@@ -21,6 +21,10 @@ QString NumText(long long value);
 QString Trim(const QString& s);   // leading and trailing blanks only
 QString LTrim(const QString& s);
 QString RTrim(const QString& s);
+
+// Lengths and cuts count characters (code points), so that a character
+// outside the basic plane (an emoji) is never cut in half.
+int CharCount(const QString& s);
 QString Left(const QString& s, int n);
 QString Right(const QString& s, int n);
 QString Mid(const QString& s, int start1, int length = -1);  // start is 1-based

@@ -60,7 +60,8 @@ FieldType typeFromDecl(const char* decl, int& size)
 
 bool textFits(const FieldInfo& f, const QString& s)
 {
-    return (f.type != FieldType::Text && f.type != FieldType::Memo) || f.size <= 0 || s.size() <= f.size;
+    // Sizes count characters: one outside the basic plane (an emoji) is one.
+    return (f.type != FieldType::Text && f.type != FieldType::Memo) || f.size <= 0 || CharCount(s) <= f.size;
 }
 
 QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
