@@ -476,18 +476,29 @@ private slots:
         QCOMPARE(rowsOf(QStringLiteral("People")), 1);
     }
 
+    // Every kind of file that is no team database of this version, each
+    // alone in its folder, gets its one message.
     void anImportRefusesWhatIsNoTeamDatabase()
     {
         frmBackup* f = open("I");
         refused(f, folder(QStringLiteral("none")), QStringLiteral("Must select database to import!"));
         refused(f, g.DataFolder, QStringLiteral("Can not import main database!"), QStringLiteral("murqn.mdb"));
-        writeBytes(folder(QStringLiteral("junk")) + QStringLiteral("/junk.mdb"), QByteArray(9000, 'j'));
-        refused(f, folder(QStringLiteral("junk")), QStringLiteral("is not a team database of Velloran for Hockey"));
-        const QString old = folder(QStringLiteral("old")) + QStringLiteral("/old.mdb");
-        QFile::copy(TestEnv::shippedExportShell(), old);
-        QFile(old).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        Database::open(old, DatabaseConnect())->execute(QStringLiteral("insert into ProgramVersion values (1, null)"));
-        refused(f, folder(QStringLiteral("old")), QStringLiteral("Import database version not 2.x."));
+        const auto file = [&](const char* kind) { return folder(QLatin1String(kind)) + QStringLiteral("/teams.mdb"); };
+        writeBytes(file("junk"), QByteArray(9000, 'j'));
+        const QString oneTable = QStringLiteral("create table Teams (TeamNumber smallint);");
+        Database::create(file("password"), QStringLiteral(";PWD=other"), oneTable);
+        Database::create(file("partial"), DatabaseConnect(), oneTable);
+        for (const char* kind : {"cut", "1", "2.5", "no version"})
+            ExportTeamFile(Db(), g.DataFolder, file(kind), {});
+        QFile::resize(file("cut"), QFileInfo(file("cut")).size() / 2);
+        for (const char* version : {"1", "2.5"})
+            Database::open(file(version), DatabaseConnect())
+                ->execute(QStringLiteral("update ProgramVersion set ProgramVersion = ?"), {QString::fromLatin1(version)});
+        Database::open(file("no version"), DatabaseConnect())->execute(QStringLiteral("delete from ProgramVersion"));
+        for (const char* kind : {"junk", "password", "partial", "cut"})
+            refused(f, folder(QLatin1String(kind)), QStringLiteral("is not a team database of Velloran for Hockey"));
+        for (const char* kind : {"1", "2.5", "no version"})
+            refused(f, folder(QLatin1String(kind)), QStringLiteral("Import database version not 2.x."));
         f->cmdCancel_Click();
     }
 };

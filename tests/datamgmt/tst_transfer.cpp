@@ -145,41 +145,6 @@ private slots:
         QVERIFY(!QFile::exists(exported(QStringLiteral("x.mdb"))));
     }
 
-    // ------------------------------------------------------------ the file offered for import
-
-    void onlySoundTransferFilesOfVersion2AreOpened()
-    {
-        QCOMPARE(OpenTransferFile(exported(QStringLiteral("missing.mdb"))).status, TransferFileCheck::CannotOpen);
-
-        writeBytes(exported(QStringLiteral("foreign.mdb")), QByteArray(8192, 'x'));
-        QCOMPARE(OpenTransferFile(exported(QStringLiteral("foreign.mdb"))).status, TransferFileCheck::CannotOpen);
-
-        Database::create(exported(QStringLiteral("password.mdb")), QStringLiteral(";PWD=other"),
-                         QStringLiteral("create table Teams (TeamNumber smallint);"));
-        QCOMPARE(OpenTransferFile(exported(QStringLiteral("password.mdb"))).status, TransferFileCheck::CannotOpen);
-
-        Database::create(exported(QStringLiteral("partial.mdb")), DatabaseConnect(),
-                         QStringLiteral("create table Teams (TeamNumber smallint);"));
-        QCOMPARE(OpenTransferFile(exported(QStringLiteral("partial.mdb"))).status, TransferFileCheck::NotTransfer);
-
-        const QString file = exportTeams({});
-        // A file cut short is damaged.
-        QFile::copy(file, exported(QStringLiteral("cut.mdb")));
-        QFile::resize(exported(QStringLiteral("cut.mdb")), QFileInfo(file).size() / 2);
-        QCOMPARE(OpenTransferFile(exported(QStringLiteral("cut.mdb"))).status, TransferFileCheck::CannotOpen);
-
-        for (double version : {1.0, 2.5}) {
-            openFile(file)->execute(QStringLiteral("update ProgramVersion set ProgramVersion = ?"), {version});
-            QCOMPARE(OpenTransferFile(file).status, TransferFileCheck::WrongVersion);
-        }
-        openFile(file)->execute(QStringLiteral("delete from ProgramVersion"));
-        QCOMPARE(OpenTransferFile(file).status, TransferFileCheck::WrongVersion);
-        openFile(file)->execute(QStringLiteral("insert into ProgramVersion (ProgramVersion) values (2)"));
-        OpenedTransferFile ok = OpenTransferFile(file);
-        QCOMPARE(ok.status, TransferFileCheck::Ok);
-        QVERIFY(ok.db && ok.db->isOpen());
-    }
-
     // ------------------------------------------------------------ import
 
     void aTeamOfTheSameFullNameIsReplacedOnlyOnYes()
