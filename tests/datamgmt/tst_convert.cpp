@@ -86,8 +86,7 @@ private slots:
         const auto named = ReadOldTeamList(oldTeamList({{100, {"  Last Team ", "Last"}}}));
         QCOMPARE(named->at(99).longName, QStringLiteral("Last Team"));
         QCOMPARE(named->at(99).shortName, QStringLiteral("Last"));
-        QVERIFY(!ReadOldTeamList(blank.left(3999)));
-        QVERIFY(!ReadOldTeamList(blank + ' '));
+        QVERIFY(!ReadOldTeamList(blank + ' '));  // a byte more; the window test tries one less
         QVERIFY(!ReadOldTeamList(QByteArray()));
         // A name file of another length than whole records gives no names.
         QVERIFY(!ReadOldPlayerNames(sampleOldTeam().names.left(202)));
