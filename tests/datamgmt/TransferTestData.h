@@ -147,7 +147,6 @@ struct ScriptedQuestions : ImportQuestions {
     std::deque<bool> answers;
     QStringList asked;
     QStringList addedTypes;
-    QStringList progress;
     bool next(const QString& what)
     {
         asked << what;
@@ -166,7 +165,7 @@ struct ScriptedQuestions : ImportQuestions {
                                                          current));
     }
     void gameTypeAdded(const QString& description) override { addedTypes << description; }
-    void importing(const QString& longName) override { progress << longName; }
+    void importing(const QString&) override {}
 };
 
 // While it lives, no file the process writes grows beyond `bytes`: a copy

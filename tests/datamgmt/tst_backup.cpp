@@ -341,13 +341,15 @@ private slots:
         g.Frame = nullptr;
     }
 
+    // Every statistic arrives, of a player on both teams once, of one who
+    // left the roster too; the other program's numbers and names are its own.
     void teamsTravelFromOneProgramFolderToAnother()
     {
         const QString transfer = folder(QStringLiteral("transfer"));
-        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"),
-                        {{1, QStringLiteral("Sean"), QStringLiteral("O'Brien")}, {2, QStringLiteral("Ann"), QStringLiteral("Lee")}},
-                        3, 1);
-        addTransferTeam(Db(), 2, QStringLiteral("Blue Liners"), {{3, QStringLiteral("Bo"), QStringLiteral("Ek")}}, 2, 1);
+        const Person shared{1, QStringLiteral("D'Arcy"), QStringLiteral("McGee-Ó")};
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {shared, {2, QStringLiteral("Ann"), QStringLiteral("Lee")}}, 3, 1);
+        addTransferTeam(Db(), 2, QStringLiteral("Blue Liners"), {shared, {3, QStringLiteral("Bo"), QStringLiteral("Ek")}}, 2);
+        Db().execute(QStringLiteral("delete from Roster where PersonNumber = 2"));  // left, statistics stay
         addGameType(Db(), 1, QStringLiteral("Tournament"));
         nameCategory(Db(), "H", 1, QStringLiteral("Hit"));
         reloadTeams();
@@ -394,6 +396,7 @@ private slots:
         QStringList arrived = statisticsRows(Db());
         arrived.removeIf([](const QString& row) { return row.contains(QLatin1String("Home Team")); });
         QCOMPARE(arrived, atSource);
+        QCOMPARE(countRows(Db(), QStringLiteral("People"), QStringLiteral("LastName = ?"), {shared.last}), 1);
         QCOMPARE(countRows(Db(), QStringLiteral("Roster")), 1 + 3);
         QCOMPARE(countRows(Db(), QStringLiteral("GameStats")), 2 + 5);
         QCOMPARE(QString(g.GameTypeDescriptions[g.NumberGameTypes]).trimmed(), QStringLiteral("Tournament"));
