@@ -239,11 +239,9 @@ private slots:
         // A loading report selects its own size and name and gets them back.
         trace().clear();
         SelectFontSize(10);
-        QCOMPARE(sizes->currentIndex(), 1);
         SelectFontSize(9);  // not in the list
         QCOMPARE(sizes->currentIndex(), 1);
         SelectFontName(fonts->itemText(0));
-        QCOMPARE(fonts->currentIndex(), 0);
         SelectFontName(fonts->itemText(0).toUpper() + QStringLiteral("x"));
         SelectFontName(family.toLower() == family ? family.toUpper() : family.toLower());
         QCOMPARE(fonts->currentIndex(), 0);
