@@ -162,10 +162,6 @@ private slots:
         QTest::newRow("one person over two teams")
             << "P" << QList<int>{1, 2} << "Y" << 2 << 16 << all << "PlayerName|TeamName|GP|Min|PlusMinus"
             << QStringList{"Bob Smith-Jones-7|Hawks|1|12:30|-1", "Bob Smith-Jones-9|Owls|1|9:50|+1", "TOTALS||2|na|na"};
-        ReportCriteria away;
-        away.includeHome = false;
-        QTest::newRow("away games") << "P" << QList<int>{1} << "N" << 0 << 16 << away << "PlayerName|GP|G"
-                                    << QStringList{"Ann Lee-12|1|1", "TOTALS|1|1"};
         ReportCriteria leftOut;
         leftOut.excludedGames = {1};
         QTest::newRow("game 1 of each team left out") << "P" << QList<int>{1, 2} << "N" << 0 << 16 << leftOut

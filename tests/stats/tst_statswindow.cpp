@@ -60,8 +60,8 @@ void seedSeason()
     t.commit();
 }
 
-// The state the frame leaves for a player report of the given teams.
-void prepareReport(std::initializer_list<int> teams, const char* code = "P")
+// The state the frame leaves for a player report of the Ravens, or of both teams.
+void prepareReport(bool bothTeams = false, const char* code = "P")
 {
     LoadNameYourOwnCats();
     BuildCatAbbrev(CatKind::Player);
@@ -77,15 +77,7 @@ void prepareReport(std::initializer_list<int> teams, const char* code = "P")
     g.PlayerRptDescription = QStringLiteral("Scoring");
     g.MinutesPerGameOption = 60;
     g.StatsHintOption = 0;
-    for (int k = 1; k <= g.NumTeams; ++k)
-        g.TeamSelected[k] = False;
-    g.SelectedTeamCount = 0;
-    for (int team : teams) {
-        g.TeamSelected[team] = True;
-        ++g.SelectedTeamCount;
-    }
-    g.CurrentTeam = int16_t(*teams.begin());
-    g.SelectedTeamCaption = teams.size() > 1 ? QStringLiteral("Multiple Teams") : QStringLiteral("Ravens");
+    ApplyTeamSelection({{1, QStringLiteral("Ravens"), true}, {2, QStringLiteral("Hawks"), bothTeams}});
     ResetComputeCriteria();
     g.ReportCode = code;
 }
@@ -133,7 +125,7 @@ private slots:
         env = TestEnv::withNewDatabase();
         test::setGameState({{1, "Ravens"}, {2, "Hawks"}});
         seedSeason();
-        prepareReport({1});
+        prepareReport();
     }
     void cleanup()
     {
@@ -168,7 +160,7 @@ private slots:
 
     void severalTeamsShowTeamsAndCareers()
     {
-        prepareReport({1, 2});
+        prepareReport(true);
         frmStats* w = open();
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("Player Statistics"));
         QCOMPARE(gridCaptions(w->tdbStats).mid(0, 2), (QStringList{"Player", "Team"}));
@@ -376,7 +368,7 @@ private slots:
 
         Unload<frmStats>();
         test::flushDeletes();
-        prepareReport({1}, "G");
+        prepareReport(false, "G");
         const int16_t goalie[] = {3, 24, 25};  // Min Sv% GAA after GP
         for (int i = 0; i < 3; ++i)
             g.GoalieReportLine[2 + i] = goalie[i];
