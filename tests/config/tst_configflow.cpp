@@ -134,10 +134,6 @@ private slots:
         QCOMPARE(captions(), columns);
         Unload<frmStats>();
         setTeamSelectionSource(oldSource);
-
-        // Still the format shown after a restart.
-        restartProgram(*env);
-        QCOMPARE(g.PlayerReportNumber, int16_t(2));
     }
 };
 

@@ -280,7 +280,6 @@ private slots:
             QCOMPARE(d->lblMin->text(), QStringLiteral("Minimum Minutes Played"));
             d->txtMin->clear();
             QTest::keyClicks(d->txtMin, QStringLiteral("12a5"));
-            QCOMPARE(d->txtMin->text(), QStringLiteral("125"));
             d->cmdOK->click();
         });
         QVERIFY(out);
