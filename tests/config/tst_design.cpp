@@ -82,8 +82,11 @@ private slots:
 
     // ------------------------------------------------------------ the window
 
-    void theWindowShowsBothKindsAndKeepsEachOnesEdits()
+    // Each kind keeps its own edits; OK refuses an empty layout, the
+    // players' first, and Cancel stores nothing.
+    void theWindowKeepsEachKindsEditsAndRefusesAnEmptyLayout()
     {
+        const Rows before = inputRows(CatKind::Player);
         frmDesign* f = open();
         QCOMPARE(f->lblInput[0]->text(), QStringLiteral("Per"));
         // Three wide letters of a user's name show whole.
@@ -107,6 +110,28 @@ private slots:
         QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("GAO"));
         QCOMPARE(f->lblInput[7]->text(), QString());
         grab(f, "design-goalie");
+
+        f->cmdClear->click();
+        f->optPG[0]->setChecked(true);
+        f->cmdClear->click();
+        f->optPG[1]->setChecked(true);
+        env->expectMsgBox(QStringLiteral("Must select at least one non-goalie category!"), vbOK,
+                          QStringLiteral("No Non-Goalie Categories Selected"));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+
+        f->optPG[0]->setChecked(true);
+        f->cmdDefault->click();
+        env->expectMsgBox(QStringLiteral("Must select at least one goalie category!"), vbOK,
+                          QStringLiteral("No Goalie Categories Selected"));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmDesign>(), f);
+
+        f->cmdCancel->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmDesign>());
+        QCOMPARE(inputRows(CatKind::Player), before);
     }
 
     void okWritesExactlyTheChangedKindAndTheEntryScreenFollows()
@@ -148,32 +173,6 @@ private slots:
         f->cmdOK->click();
         for (CatKind kind : {CatKind::Player, CatKind::Goalie})
             QCOMPARE(inputRows(kind), rowsOf(defaultInputLayout(kind)));
-    }
-
-    void okRefusesAnEmptyLayoutPlayersFirst()
-    {
-        const Rows before = inputRows(CatKind::Player);
-        frmDesign* f = open();
-        f->cmdClear->click();
-        f->optPG[1]->setChecked(true);
-        f->cmdClear->click();
-        env->expectMsgBox(QStringLiteral("Must select at least one non-goalie category!"), vbOK,
-                          QStringLiteral("No Non-Goalie Categories Selected"));
-        f->cmdOK->click();
-        QCOMPARE(env->pendingExpectations(), 0);
-
-        f->optPG[0]->setChecked(true);
-        f->cmdDefault->click();
-        env->expectMsgBox(QStringLiteral("Must select at least one goalie category!"), vbOK,
-                          QStringLiteral("No Goalie Categories Selected"));
-        f->cmdOK->click();
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(Loaded<frmDesign>(), f);
-
-        f->cmdCancel->click();
-        flushDeletes();
-        QVERIFY(!Loaded<frmDesign>());
-        QCOMPARE(inputRows(CatKind::Player), before);
     }
 
     void aFailedSaveKeepsTheRowsTheLayoutAndTheWindow()

@@ -92,7 +92,7 @@ private slots:
         resetGlobals();
     }
 
-    void opensOnTheProgramsNamesAndGameTypes()
+    void opensOnTheProgramsNamesAndStoresThemOnClose()
     {
         frmNameYourOwn* f = open();
         QCOMPARE(numbered(f->lstGameTypes),
@@ -104,11 +104,8 @@ private slots:
         QVERIFY(heading->text().contains(QStringLiteral("-- Rename Categories --")));
         QVERIFY(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->contentsRect().width());
         grab(f, "names");
-    }
 
-    void closeStoresTheNamesEverywhere()
-    {
-        frmNameYourOwn* f = open();
+        // Close stores the names everywhere.
         f->txtCat[1]->setText(QStringLiteral("Hit"));
         f->txtCat[4]->setText(QStringLiteral(" x "));
         f->txtCat[2]->setText(QStringLiteral("   "));

@@ -86,11 +86,26 @@ private slots:
 
     // ------------------------------------------------------------ the editor
 
-    void movesInsertBeforeTheSelectionAndEndDoesNothing()
+    // A new format starts empty with the kind's sort (the goalies' below);
+    // moves insert before the selection, and "end" stays; OK checks, and
+    // Default keeps the name.
+    void aNewFormatIsFilledCheckedAndStored()
     {
         frmFormat f({CatKind::Player, 0});
         Dialog::setModalHook([](Dialog*) {});
         f.showModal();
+        QCOMPARE(listTexts(f.lstSelCat), QStringList{QStringLiteral("end")});
+        QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("PPG"));
+        QVERIFY(f.optSortDesc->isChecked() && !f.optSortAsc->isChecked());
+        grab(&f, "format-new-player");
+        env->expectMsgBox(QStringLiteral("Must enter Report Format Name!"), vbOK);
+        f.cmdOK->click();
+        f.txtFormatName->setText(QStringLiteral("  Mine  "));
+        env->expectMsgBox(QStringLiteral("Must add at least one category to Report Line!"), vbOK);
+        f.cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!f.storedNumber());
+
         f.lstAll->setCurrentRow(28);  // "end"
         f.cmdAdd->click();
         f.lstAll->setCurrentRow(4);  // "G"
@@ -108,25 +123,6 @@ private slots:
         QCOMPARE(listTexts(f.lstSelCat), (QStringList{QStringLiteral("GP "), QStringLiteral("PP "), QStringLiteral("end")}));
         QCOMPARE(f.lstAll->item(0)->text(), QStringLiteral("G  "));
         QCOMPARE(f.shownFormat().line, (std::vector<int16_t>{1, 6}));
-    }
-
-    // A new format starts empty with the kind's sort (the goalies' below).
-    void okChecksThenStoresAndDefaultKeepsTheName()
-    {
-        frmFormat f({CatKind::Player, 0});
-        Dialog::setModalHook([](Dialog*) {});
-        f.showModal();
-        QCOMPARE(listTexts(f.lstSelCat), QStringList{QStringLiteral("end")});
-        QCOMPARE(f.cmbSortCat->currentText(), QStringLiteral("PPG"));
-        QVERIFY(f.optSortDesc->isChecked() && !f.optSortAsc->isChecked());
-        grab(&f, "format-new-player");
-        env->expectMsgBox(QStringLiteral("Must enter Report Format Name!"), vbOK);
-        f.cmdOK->click();
-        f.txtFormatName->setText(QStringLiteral("  Mine  "));
-        env->expectMsgBox(QStringLiteral("Must add at least one category to Report Line!"), vbOK);
-        f.cmdOK->click();
-        QCOMPARE(env->pendingExpectations(), 0);
-        QVERIFY(!f.storedNumber());
 
         f.cmdDefault->click();
         QCOMPARE(f.txtFormatName->text(), QStringLiteral("  Mine  "));
