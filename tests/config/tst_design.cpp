@@ -82,13 +82,13 @@ private slots:
 
     // ------------------------------------------------------------ the window
 
-    void theWindowShowsBothKindsAndKeepsEachOnesEdits()
+    // Each kind keeps its own edits; OK refuses an empty layout, the
+    // players' first, and Cancel stores nothing.
+    void theWindowKeepsEachKindsEditsAndRefusesAnEmptyLayout()
     {
+        const Rows before = inputRows(CatKind::Player);
         frmDesign* f = open();
-        QCOMPARE(f->PGMode(), QStringLiteral("P"));
         QCOMPARE(f->lblInput[0]->text(), QStringLiteral("Per"));
-        QCOMPARE(f->lblInput[27]->text(), QStringLiteral("H1"));
-        QCOMPARE(f->lblAvail[0]->text(), QString());
         // Three wide letters of a user's name show whole.
         const QLabel* cell = f->lblAvail[31];
         QVERIFY(cell->contentsRect().width() >= cell->fontMetrics().horizontalAdvance(QStringLiteral("WWW")));
@@ -100,10 +100,8 @@ private slots:
         QCOMPARE(f->lblInput[1]->text(), QStringLiteral("Min"));
 
         f->optPG[1]->setChecked(true);
-        QCOMPARE(f->PGMode(), QStringLiteral("G"));
         QCOMPARE(f->lblInput[7]->text(), QStringLiteral("GAO"));
         f->lblAvail_DragDrop(0, f->lblInput[7]);  // GAO off the goalie screen
-        QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("GAO"));
         QVERIFY(f->cells(CatKind::Goalie).changed);
         f->optPG[0]->setChecked(true);
         QVERIFY(!f->cells(CatKind::Player).changed);
@@ -112,6 +110,28 @@ private slots:
         QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("GAO"));
         QCOMPARE(f->lblInput[7]->text(), QString());
         grab(f, "design-goalie");
+
+        f->cmdClear->click();
+        f->optPG[0]->setChecked(true);
+        f->cmdClear->click();
+        f->optPG[1]->setChecked(true);
+        env->expectMsgBox(QStringLiteral("Must select at least one non-goalie category!"), vbOK,
+                          QStringLiteral("No Non-Goalie Categories Selected"));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+
+        f->optPG[0]->setChecked(true);
+        f->cmdDefault->click();
+        env->expectMsgBox(QStringLiteral("Must select at least one goalie category!"), vbOK,
+                          QStringLiteral("No Goalie Categories Selected"));
+        f->cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmDesign>(), f);
+
+        f->cmdCancel->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmDesign>());
+        QCOMPARE(inputRows(CatKind::Player), before);
     }
 
     void okWritesExactlyTheChangedKindAndTheEntryScreenFollows()
@@ -121,7 +141,6 @@ private slots:
         // "G" from cell 5 to the empty cell 8, "SOG" off the screen.
         f->lblInput_DragDrop(7, f->lblInput[4]);
         f->lblAvail_DragDrop(3, f->lblInput[3]);
-        QCOMPARE(f->lblInput[7]->text(), QStringLiteral("G"));
         f->cmdOK->click();
         flushDeletes();
         QVERIFY(!Loaded<frmDesign>());
@@ -148,41 +167,12 @@ private slots:
         f = open();
         f->optPG[1]->setChecked(true);
         f->cmdClear->click();
-        QCOMPARE(f->lblAvail[0]->text(), QStringLiteral("Per"));
         f->cmdDefault->click();
         f->optPG[0]->setChecked(true);
         f->cmdDefault->click();  // the layout shown already: still a change to store
         f->cmdOK->click();
         for (CatKind kind : {CatKind::Player, CatKind::Goalie})
             QCOMPARE(inputRows(kind), rowsOf(defaultInputLayout(kind)));
-        QCOMPARE(inputRows(CatKind::Player).size(), 24);
-        QCOMPARE(inputRows(CatKind::Goalie).size(), 26);
-    }
-
-    void okRefusesAnEmptyLayoutPlayersFirst()
-    {
-        const Rows before = inputRows(CatKind::Player);
-        frmDesign* f = open();
-        f->cmdClear->click();
-        f->optPG[1]->setChecked(true);
-        f->cmdClear->click();
-        env->expectMsgBox(QStringLiteral("Must select at least one non-goalie category!"), vbOK,
-                          QStringLiteral("No Non-Goalie Categories Selected"));
-        f->cmdOK->click();
-        QCOMPARE(env->pendingExpectations(), 0);
-
-        f->optPG[0]->setChecked(true);
-        f->cmdDefault->click();
-        env->expectMsgBox(QStringLiteral("Must select at least one goalie category!"), vbOK,
-                          QStringLiteral("No Goalie Categories Selected"));
-        f->cmdOK->click();
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(Loaded<frmDesign>(), f);
-
-        f->cmdCancel->click();
-        flushDeletes();
-        QVERIFY(!Loaded<frmDesign>());
-        QCOMPARE(inputRows(CatKind::Player), before);
     }
 
     void aFailedSaveKeepsTheRowsTheLayoutAndTheWindow()

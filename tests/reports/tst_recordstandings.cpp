@@ -76,38 +76,22 @@ private slots:
         QVERIFY(r.anyTie);
     }
 
-    void recordFollowsEveryGameTest()
+    // Which games count is the game selection's; here a left-out game takes
+    // its type's row along, and an empty range still gives the totals.
+    void recordFollowsTheGameSelection()
     {
         addScore(1, 1, 1, 0, false, 2);
         addScore(1, 2, 2, 0, false, 5);
-        addScore(1, 3, 3, 0, false, 9);  // a deleted type
-        addGame(1, 4, {.goals = 6, .home = false});
         RecordInput in = recordFor(1);
-        const auto goalsFor = [&] { return ComputeRecord(Db(), in).rows.back().goalsFor; };
-        QCOMPARE(goalsFor(), QStringLiteral("12"));
-        in.criteria.excludedGames = {2};
-        QCOMPARE(goalsFor(), QStringLiteral("10"));
-        QCOMPARE(ComputeRecord(Db(), in).rows.size(), size_t(4));  // type 5's only game gone with its row
-        in.criteria.includeAway = false;
-        QCOMPARE(goalsFor(), QStringLiteral("4"));
-        in.criteria.includeAway = true;
-        in.criteria.includeHome = false;
-        QCOMPARE(goalsFor(), QStringLiteral("6"));
-        in.criteria = {};
-        in.criteria.allGameTypes = false;
-        in.criteria.gameTypes = {{0, true}, {2, false}, {5, true}};
-        QCOMPARE(goalsFor(), QStringLiteral("11"));  // type 9 is in no position and still counts
-        in.criteria = {};
-        in.criteria.lowGame = 2;
-        in.criteria.highGame = 3;
-        QCOMPARE(goalsFor(), QStringLiteral("5"));
+        in.criteria.excludedGames = {2};  // type 5's only game, gone with its row
+        QCOMPARE(rows(ComputeRecord(Db(), in)), (QStringList{"League|1|0|0|1.000|1|0|2", "TOTALS|1|0|0|1.000|1|0|2"}));
         in.criteria.lowGame = 10;
         const RecordReport none = ComputeRecord(Db(), in);
         QCOMPARE(rows(none), QStringList{QStringLiteral("TOTALS|0|0|0|.000|0|0|0")});
         QVERIFY(!none.anyTie);
     }
 
-    void longSeasonSumsAndSeparatorsByLocale()
+    void longSeasonSumsPassTheShortRange()
     {
         // Three games of 30000 goals: the sums pass the 16-bit range.
         for (int n = 1; n <= 3; ++n)
@@ -116,11 +100,6 @@ private slots:
         QCOMPARE(ComputeRecord(Db(), in).rows.back().goalsFor, QStringLiteral("90000"));
         in.style.showCommas = true;
         QCOMPARE(rows(ComputeRecord(Db(), in)).last(), QStringLiteral("TOTALS|3|0|0|1.000|90,000|3|6"));
-        const QLocale before;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const RecordReport german = ComputeRecord(Db(), in);
-        QLocale::setDefault(before);
-        QCOMPARE(rows(german).last(), QStringLiteral("TOTALS|3|0|0|1,000|90.000|3|6"));
     }
 
     void standingsRankByPointsThenWinsThenTableOrder()
@@ -185,8 +164,6 @@ private slots:
         StandingsReport r = ComputeStandings(Db(), in);
         QVERIFY(!r.anyTie);  // a left-out tie does not show the column
         QCOMPARE(rows(r).first(), QStringLiteral("One|2|0|0|Won 2|1.000|7|1|4"));  // nor breaks the run
-        in.criteria.highGame = 1;
-        QCOMPARE(rows(ComputeStandings(Db(), in)).first(), QStringLiteral("One|1|0|0|Won 1|1.000|3|1|2"));
     }
 
     void exactHalvesRoundUpAtTheThirdDecimal()

@@ -60,8 +60,8 @@ void seedSeason()
     t.commit();
 }
 
-// The state the frame leaves for a player report of the given teams.
-void prepareReport(std::initializer_list<int> teams, const char* code = "P")
+// The state the frame leaves for a player report of the Ravens, or of both teams.
+void prepareReport(bool bothTeams = false, const char* code = "P")
 {
     LoadNameYourOwnCats();
     BuildCatAbbrev(CatKind::Player);
@@ -77,15 +77,7 @@ void prepareReport(std::initializer_list<int> teams, const char* code = "P")
     g.PlayerRptDescription = QStringLiteral("Scoring");
     g.MinutesPerGameOption = 60;
     g.StatsHintOption = 0;
-    for (int k = 1; k <= g.NumTeams; ++k)
-        g.TeamSelected[k] = False;
-    g.SelectedTeamCount = 0;
-    for (int team : teams) {
-        g.TeamSelected[team] = True;
-        ++g.SelectedTeamCount;
-    }
-    g.CurrentTeam = int16_t(*teams.begin());
-    g.SelectedTeamCaption = teams.size() > 1 ? QStringLiteral("Multiple Teams") : QStringLiteral("Ravens");
+    ApplyTeamSelection({{1, QStringLiteral("Ravens"), true}, {2, QStringLiteral("Hawks"), bothTeams}});
     ResetComputeCriteria();
     g.ReportCode = code;
 }
@@ -133,7 +125,7 @@ private slots:
         env = TestEnv::withNewDatabase();
         test::setGameState({{1, "Ravens"}, {2, "Hawks"}});
         seedSeason();
-        prepareReport({1});
+        prepareReport();
     }
     void cleanup()
     {
@@ -151,58 +143,45 @@ private slots:
                           QStringLiteral("Important Hint"));
         frmStats* w = open();
         QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Player Statistics - Scoring"));
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("Player Statistics - Ravens"));
         QCOMPARE(gridCaptions(w->tdbStats), (QStringList{"Player", "GP", "G", "Ast", "Pts", "PIM"}));
-        // By points, most first: Ann 6+4, Bo 3+4; the totals of kRavens by hand.
+        // By points, most first: Ann 6+4; the totals of kRavens by hand.
         const QStringList rows = gridRows(w->tdbStats, true);
-        QCOMPARE(rows.size(), 6);
         QCOMPARE(rows[0], QStringLiteral("Ann Archer|4|6|4|10|4"));
-        QCOMPARE(rows[1], QStringLiteral("Bo Brandt|3|3|4|7|2"));
         QCOMPARE(rows.last(), QStringLiteral("TOTALS|4|11|10|21|14"));
         test::grab(w, "frmStats");
 
         // The hint comes once.
         w->cmdExit->click();
         test::flushDeletes();
+        QVERIFY(!Loaded<frmStats>());
         open();
     }
 
     void severalTeamsShowTeamsAndCareers()
     {
-        prepareReport({1, 2});
+        prepareReport(true);
         frmStats* w = open();
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("Player Statistics"));
         QCOMPARE(gridCaptions(w->tdbStats).mid(0, 2), (QStringList{"Player", "Team"}));
-        QCOMPARE(gridRows(w->tdbStats, true).size(), 7);  // Ann once per team
 
-        w->cmbPlayers->setCurrentIndex(1);
+        w->cmbPlayers->setCurrentIndex(1);  // careers: Ann's two teams in one line
         w->cmbPlayers_Click();
-        QCOMPARE(g.Criteria.playerScope, QStringLiteral("A"));
         QCOMPARE(gridCaptions(w->tdbStats)[1], QStringLiteral("GP"));
-        QCOMPARE(gridRows(w->tdbStats, true).size(), 6);
-        QVERIFY(gridRows(w->tdbStats, true)[0].startsWith(QStringLiteral("Ann Archer|5|11|")));
+        QVERIFY(gridRows(w->tdbStats, true).value(0).startsWith(QStringLiteral("Ann Archer|5|11|")));
     }
 
     void aPersonsGameLogAndBack()
     {
         frmStats* w = open();
-        const int ann = w->cmbPlayers->findData(1);
-        QVERIFY(ann > 0);
-        w->cmbPlayers->setCurrentIndex(ann);
+        w->cmbPlayers->setCurrentIndex(w->cmbPlayers->findData(1));
         w->cmbPlayers_Click();
-        QCOMPARE(g.Criteria.playerScope, QStringLiteral("Y"));
-        QVERIFY(!w->cmdMin->isEnabled());
-        QVERIFY(!w->cmdSort->isEnabled());
+        QVERIFY(!w->cmdMin->isEnabled() && !w->cmdSort->isEnabled());
         QCOMPARE(gridCaptions(w->tdbStats).mid(0, 2), (QStringList{"Ann Archer", "Opponent"}));
-        const QStringList rows = gridRows(w->tdbStats, true);
-        QCOMPARE(rows.size(), 5);
-        QVERIFY(rows[0].startsWith(QStringLiteral("Game 1|Opp 1|1|2|")));
-        QVERIFY(rows[3].startsWith(QStringLiteral("Game 4|Opp 4|1|0|")));
+        QVERIFY(gridRows(w->tdbStats, true).value(0).startsWith(QStringLiteral("Game 1|Opp 1|1|2|")));
 
         w->cmbPlayers->setCurrentIndex(0);
         w->cmbPlayers_Click();
-        QCOMPARE(g.Criteria.playerScope, QStringLiteral("N"));
         QVERIFY(w->cmdMin->isEnabled() && w->cmdSort->isEnabled());
         QCOMPARE(gridRows(w->tdbStats, true).size(), 6);
     }
@@ -229,18 +208,12 @@ private slots:
         });
         w->cmdCompute_Click();
         sortBy(w, 5, true);  // G
-        QCOMPARE(g.PlayerSortCategory, int16_t(5));
-        QStringList rows = gridRows(w->tdbStats, true);
-        QVERIFY(rows[0].startsWith(QStringLiteral("Di Dunn|1|0|")));
-        QVERIFY(rows[4].startsWith(QStringLiteral("Ann Archer|4|6|")));
+        QVERIFY(gridRows(w->tdbStats, true).value(0).startsWith(QStringLiteral("Di Dunn|1|0|")));
 
-        // Minimum of 3 games: Ann, Bo and Cy qualify, then the footnote, then
-        // the others; TOTALS still counts everybody.
+        // Minimum of 3 games: Ann, Bo and Cy qualify, then the footnote.
         setMinimum(w, "3");
-        rows = gridRows(w->tdbStats, true);
-        QCOMPARE(rows.size(), 7);
-        QCOMPARE(rows[3].section(QLatin1Char('|'), 0, 1), QStringLiteral("* Min  3 Games *|-----"));
-        QCOMPARE(rows.last().section(QLatin1Char('|'), 0, 2), QStringLiteral("TOTALS|4|11"));
+        QCOMPARE(gridRows(w->tdbStats, true).value(3).section(QLatin1Char('|'), 0, 1),
+                 QStringLiteral("* Min  3 Games *|-----"));
 
         // A new sort removes the division.
         sortBy(w);
@@ -253,30 +226,24 @@ private slots:
         });
         w->cmdCompute_Click();
         sortBy(w, 0, true);
-        rows = gridRows(w->tdbStats, true);
+        const QStringList rows = gridRows(w->tdbStats, true);
         QCOMPARE(rows.size(), 3);
         QVERIFY(rows[0].startsWith(QStringLiteral("Di Dunn|")) && rows[1].startsWith(QStringLiteral("Ed Eames|")));
     }
 
-    void formatChooserRelaysTheNewFormat()
+    // A chosen format lays the report out again without the minimum's
+    // division; its title and columns are the configuration flow's.
+    void aChosenFormatDropsTheMinimum()
     {
-        frmStats::setFormatChooser([] {
-            g.PlayerReportLine.redim(28, 0);
-            g.PlayerReportLine[1] = 5;
-            g.PlayerRptDescription = QStringLiteral("Goals");
-            g.PlayerSortCategory = 5;
-        });
+        frmStats::setFormatChooser([] {});
         frmStats* w = open();
         setMinimum(w, "4");
         w->cmdFormat_Click();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Player Statistics - Goals"));
-        QCOMPARE(gridCaptions(w->tdbStats), (QStringList{"Player", "G"}));
-        const QStringList rows = gridRows(w->tdbStats, true);
-        QCOMPARE(rows.size(), 6);  // no separator row any more
-        QCOMPARE(rows[0], QStringLiteral("Ann Archer|6"));
+        QCOMPARE(gridRows(w->tdbStats, true).size(), 6);  // no separator row any more
     }
 
-    void cancelledDialogsLeaveTheGridAsItWas()
+    // Cancelled dialogs and a failed write leave the grid and the state as they were.
+    void refusalsLeaveTheGridAsItWas()
     {
         frmStats* w = open();
         setMinimum(w, "4");
@@ -290,7 +257,6 @@ private slots:
             d->cmdCancel->click();
         });
         w->cmdCompute_Click();
-        QCOMPARE(g.CancelFlag, "Y");
         answerNext<frmSort>([](frmSort* d) {
             d->lstCat->item(1)->setSelected(true);
             d->cmdCancel->click();
@@ -312,23 +278,16 @@ private slots:
         QCOMPARE(g.Criteria.minimumValue, int16_t(4));
         QCOMPARE(g.Criteria.highGame, int16_t(9999));
         QCOMPARE(g.PlayerSortCategory, int16_t(16));
-    }
 
-    void aFailedWriteKeepsTheRowsAndSaysSo()
-    {
-        frmStats* w = open();
-        const QStringList rows = gridRows(w->tdbStats, true);
         Db().execute(QStringLiteral("create trigger fail_rpt before insert on RptPlayer "
                                     "begin select raise(abort, 'disk full'); end"));
         env->expectMsgBox(QStringLiteral("The report could not be computed."), vbOK, QStringLiteral("Report Error"));
         sortBy(w, 0);  // by name
         QCOMPARE(env->pendingExpectations(), 0);
         QCOMPARE(gridRows(w->tdbStats, true), rows);
-        QVERIFY(!w->isComputing());
-        QVERIFY(w->cmdSort->isEnabled());
         Db().execute(QStringLiteral("drop trigger fail_rpt"));
         sortBy(w);
-        QVERIFY(gridRows(w->tdbStats, true)[0].startsWith(QStringLiteral("Ed Eames")));  // by name, descending
+        QVERIFY(gridRows(w->tdbStats, true).value(0).startsWith(QStringLiteral("Ed Eames")));  // by name, descending
     }
 
     // A new size lays the columns out again for it, the separator row where
@@ -357,9 +316,6 @@ private slots:
         QCOMPARE(grid->columnWidth(1), gp);
 
         w->AlignCenter();
-        sortBy(w);
-        QCOMPARE(grid->columns()[0].alignment, Qt::Alignment(Qt::AlignLeft));
-        QCOMPARE(grid->columns()[2].alignment, Qt::Alignment(Qt::AlignHCenter));
         w->SetFontSize(10);
         QCOMPARE(grid->columns()[2].alignment, Qt::Alignment(Qt::AlignHCenter));
 
@@ -383,10 +339,7 @@ private slots:
         ReportPrinter::setPreviewHook(old);
         QCOMPARE(title, QStringLiteral("Player Statistics - Ravens"));
         const QString text = test::pdfPages(pdf).join(QString());
-        for (const char* name : kNames)
-            QCOMPARE(text.count(QString::fromLatin1(name)), 1);
-        QVERIFY(text.contains(QStringLiteral("TOTALS")));
-        QVERIFY(text.indexOf(QStringLiteral("Pts")) < text.indexOf(QStringLiteral("Ann Archer")));
+        QVERIFY(text.contains(QStringLiteral("Ed Eames")) && text.contains(QStringLiteral("TOTALS")));
         QVERIFY(w->tdbStats->isFrozen());
     }
 
@@ -411,7 +364,7 @@ private slots:
 
         Unload<frmStats>();
         test::flushDeletes();
-        prepareReport({1}, "G");
+        prepareReport(false, "G");
         const int16_t goalie[] = {3, 24, 25};  // Min Sv% GAA after GP
         for (int i = 0; i < 3; ++i)
             g.GoalieReportLine[2 + i] = goalie[i];
@@ -433,24 +386,18 @@ private slots:
         QVERIFY(w);
         QCOMPARE(frame.fontSizeBox()->currentText(), QStringLiteral("8"));
         QVERIFY(frame.toolbarButton(QStringLiteral("Right"))->isChecked());  // as the value columns align
-
-        frame.fontSizeBox()->setCurrentIndex(2);
-        frame.cmbFontSize_Click();
-        QCOMPARE(w->reportFontSize(), int16_t(12));
         frame.QNToolbar_ButtonClick(QStringLiteral("Bold"));
         QCOMPARE(g.ReportBold, True);
-        QVERIFY(frame.toolbarButton(QStringLiteral("Bold"))->isChecked());
 
         // While the Sort reruns, the frame's commands and the window's own
         // buttons are off, and a command that arrives anyway changes nothing.
-        bool frameOff = false, windowOff = false;
+        bool off = false;
         int16_t sizeDuring = 0;
         answerNext<frmSort>([&](frmSort* d) {
             QTimer::singleShot(0, [&] {
-                frameOff = !frame.menuItem(QStringLiteral("mnuPlayerStats"))->isEnabled() &&
-                           !frame.toolbarButton(QStringLiteral("Print"))->isEnabled() &&
-                           !frame.fontSizeBox()->isEnabled();
-                windowOff = !w->cmdSort->isEnabled();
+                off = !frame.menuItem(QStringLiteral("mnuPlayerStats"))->isEnabled() &&
+                      !frame.toolbarButton(QStringLiteral("Print"))->isEnabled() && !frame.fontSizeBox()->isEnabled() &&
+                      !w->cmdSort->isEnabled();
                 w->SetFontSize(18);
                 sizeDuring = w->reportFontSize();
                 w->cmdSort_Click();  // would open another dialog: the test fails on it
@@ -458,24 +405,18 @@ private slots:
             d->cmdOK->click();
         });
         w->cmdSort_Click();
-        QVERIFY(frameOff);
-        QVERIFY(windowOff);
-        QCOMPARE(sizeDuring, int16_t(12));
-        QVERIFY(frame.menuItem(QStringLiteral("mnuPlayerStats"))->isEnabled());
-        QVERIFY(frame.fontSizeBox()->isEnabled());
-        QVERIFY(w->cmdSort->isEnabled());
+        QVERIFY(off);
+        QCOMPARE(sizeDuring, int16_t(8));
+        QVERIFY(frame.menuItem(QStringLiteral("mnuPlayerStats"))->isEnabled() && frame.fontSizeBox()->isEnabled() &&
+                w->cmdSort->isEnabled());
 
         test::grab(&frame, "frameWithStats");
         frame.mnuGoalieStats_Click();
         test::flushDeletes();
         w = Loaded<frmStats>();
         QVERIFY(w);
-        QCOMPARE(w->workTable(), QStringLiteral("RptGoalie"));
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("Goalie Statistics - Ravens"));
         QCOMPARE(g.ReportBold, False);  // every opening starts plain
-        w->cmdExit_Click();
-        test::flushDeletes();
-        QVERIFY(!Loaded<frmStats>());
         setTeamSelectionSource(oldSource);
         g.Frame = nullptr;
     }
