@@ -278,7 +278,6 @@ private slots:
             }
             QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee", "Cy moss", "Di Fox", "Eve Ray"}));
             QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("Eve Ray"));
-            QCOMPARE(d.pending().row(d.pending().rowCount()).PersonNumber, int16_t(5));
 
             // Change the second new person, then take the first stored one off.
             selectIn(rosterList(d), QStringLiteral("Cy moss"));
@@ -304,14 +303,6 @@ private slots:
         QCOMPARE(rows("People", "PersonNumber = 3 and LastName = 'Moss' and BirthDate = '2005-03-04'"), 1);
         // Back to the team selection.
         QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
-
-        runRoster([&](frmRoster& d) {
-            QCOMPARE(listTexts(rosterList(d)), QStringList({"Cy Moss", "Di Fox", "Eve Ray"}));
-            QCOMPARE(d.boxText(RosterField::UniformNumber), QStringLiteral("21"));
-            QCOMPARE(d.boxText(RosterField::BirthDate), QStringLiteral("3/4/2005"));
-            QCOMPARE(listTexts(allList(d)).size(), 5);
-            d.cmdClose_Click();
-        });
     }
 
     void okChecksTheNamesAndTheBirthDate()
