@@ -117,6 +117,15 @@ inline void addStoredGame(int16_t team, int16_t number, int marker, int players 
                      {int(team), int(number), marker * 100 + 50 + j});
 }
 
+// A person's statistics row of a game, with these further columns.
+inline void addStatsRow(const char* table, int team, int game, int person, const QVariantMap& values = {})
+{
+    QVariantMap row{{QStringLiteral("TeamNumber"), team}, {QStringLiteral("GameNumber"), game},
+                    {QStringLiteral("PlayerNumber"), person}};
+    row.insert(values);
+    seed::insertRow(Db(), QLatin1String(table), row);
+}
+
 // The team's games in game-number order, by opponent name.
 inline QStringList gameOrder(int16_t team)
 {
