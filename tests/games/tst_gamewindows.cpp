@@ -201,7 +201,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[2]);
     }
 
-    void aNewGameStartsFromTheOptions()
+    void aNewGameStartsFromTheOptionsAndItsGridFollowsPeriodsAndHome()
     {
         g.PeriodsOption = 2;
         addStoredGame(1, 1, 1);
@@ -236,6 +236,36 @@ private slots:
         s->txtGameDate->setText(QStringLiteral("  "));
         s->DisplayDate();
         QCOMPARE(s->lblDisplayDate->text(), QString());
+
+        // The periods and the home box rearrange the score grid.
+        s->cmbPeriods->setCurrentIndex(2);
+        for (int i = 0; i < 10; ++i)
+            s->txtPeriodScore[size_t(i)]->setText(QString::number(i % 5 + 1));
+        QVERIFY(s->screenChanged());
+
+        // Two periods: the third and fourth hidden, overtime moves up beside the second.
+        s->cmbPeriods->setCurrentIndex(0);
+        QVERIFY(s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
+        QVERIFY(s->txtPeriodScore[7]->isHidden() && s->lblPeriod[3]->isHidden());
+        QCOMPARE(s->txtPeriodScore[9]->x(), s->txtPeriodScore[7]->x());
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("8"));  // 1 + 2 + OT 5
+        QCOMPARE(s->txtPeriodScore[3]->text(), QStringLiteral("4"));  // kept while hidden
+
+        s->cmbPeriods->setCurrentIndex(1);
+        QVERIFY(!s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
+
+        // Home game: the opponent above, the team below; away the other way round.
+        QVERIFY(s->cmbOpponents->y() < s->txtPeriodScore[5]->y());
+        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[0]);
+        s->chkHomeTeam->setChecked(false);
+        QVERIFY(s->txtPeriodScore[5]->y() < s->cmbOpponents->y());
+        QCOMPARE(s->txtPeriodScore[0]->y(), s->cmbOpponents->y());
+        QVERIFY(s->lblGoals[1]->y() < s->lblGoals[0]->y());
+        // Tabbing runs through the team's boxes first now.
+        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[5]);
+        QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
+        QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
+        grab(s, "header-away-3-periods");
     }
 
     void gameTypesAreListedWithTheirNumbers()
@@ -270,39 +300,6 @@ private slots:
         QCOMPARE(s->lstGameTypes->currentRow(), 0);
     }
 
-    void periodsAndHomeRearrangeTheScoreGrid()
-    {
-        frmGameScreen* s = headerFromList(true);
-        s->cmbPeriods->setCurrentIndex(2);
-        for (int i = 0; i < 10; ++i)
-            s->txtPeriodScore[size_t(i)]->setText(QString::number(i % 5 + 1));
-        QVERIFY(s->screenChanged());
-
-        // Two periods: the third and fourth hidden, overtime moves up beside the second.
-        s->cmbPeriods->setCurrentIndex(0);
-        QVERIFY(s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
-        QVERIFY(s->txtPeriodScore[7]->isHidden() && s->lblPeriod[3]->isHidden());
-        QCOMPARE(s->txtPeriodScore[9]->x(), s->txtPeriodScore[7]->x());
-        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("8"));  // 1 + 2 + OT 5
-        QCOMPARE(s->txtPeriodScore[3]->text(), QStringLiteral("4"));  // kept while hidden
-
-        s->cmbPeriods->setCurrentIndex(1);
-        QVERIFY(!s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
-
-        // Home game: the opponent above, the team below; away the other way round.
-        QVERIFY(s->cmbOpponents->y() < s->txtPeriodScore[5]->y());
-        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[0]);
-        s->chkHomeTeam->setChecked(false);
-        QVERIFY(s->txtPeriodScore[5]->y() < s->cmbOpponents->y());
-        QCOMPARE(s->txtPeriodScore[0]->y(), s->cmbOpponents->y());
-        QVERIFY(s->lblGoals[1]->y() < s->lblGoals[0]->y());
-        // Tabbing runs through the team's boxes first now.
-        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[5]);
-        QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
-        QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
-        grab(s, "header-away-3-periods");
-    }
-
     void savingANewGameShowsItInTheList()
     {
         addStoredGame(1, 1, 1);
@@ -327,19 +324,6 @@ private slots:
         grab(list, "gamelist-after-add");
     }
 
-    void aFailedCheckKeepsTheScreen()
-    {
-        frmGameScreen* s = headerFromList(true);
-        s->show();
-        s->txtGameNumber->setText(QStringLiteral("9"));
-        env->expectMsgBox(QStringLiteral("Game Number can not be greater than the next game number (1)!"));
-        s->cmdOK_Click();
-        QCOMPARE(Loaded<frmGameScreen>(), s);
-        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("1"));
-        QCOMPARE(s->focusWidget(), s->txtGameNumber);
-        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats")).toInt(), 0);
-    }
-
     void changingTheNumberMovesTheGameInTheList()
     {
         for (int k = 1; k <= 5; ++k)
@@ -350,10 +334,15 @@ private slots:
         g.GameEditMode = "C";
         g.GameRec.gameNumber = 2;
         frmGameScreen* s = Load<frmGameScreen>();
+        s->show();
         s->txtGameNumber->setText(QStringLiteral("6"));
         env->expectMsgBox(QStringLiteral("Game Number can not be greater than total games (5)."));
         s->cmdOK_Click();
+        // A failed check keeps the screen, puts the number back and goes to its box.
+        QCOMPARE(Loaded<frmGameScreen>(), s);
         QCOMPARE(s->txtGameNumber->text(), QStringLiteral("2"));
+        QCOMPARE(s->focusWidget(), s->txtGameNumber);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3", "G4", "G5"}));
 
         s->txtGameNumber->setText(QStringLiteral("4"));
         env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
