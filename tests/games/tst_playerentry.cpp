@@ -15,14 +15,12 @@ namespace {
 constexpr int16_t Team = 1;
 constexpr int16_t Game = 3;
 
-// Every stored row of one person in one game, each as field -> value.
-QList<QVariantMap> rowsOf(const QString& table, int16_t team, int16_t game, int16_t person)
+// The stored rows of `table` that meet `where`, each as field -> value.
+QList<QVariantMap> rowsWhere(const QString& table, const QString& where)
 {
     QList<QVariantMap> out;
-    Recordset rs = Db().openRecordset(QStringLiteral("select * from %1 where TeamNumber =%2 and GameNumber =%3 and "
-                                                     "PlayerNumber =%4")
-                                          .arg(table, Str(team), Str(game), Str(person)));
-    for (; !rs.eof(); rs.moveNext()) {
+    for (Recordset rs = Db().openRecordset(QStringLiteral("select * from %1 where %2").arg(table, where)); !rs.eof();
+         rs.moveNext()) {
         QVariantMap row;
         for (const FieldInfo& f : rs.fields())
             row.insert(f.name, rs.value(f.name));
@@ -31,22 +29,17 @@ QList<QVariantMap> rowsOf(const QString& table, int16_t team, int16_t game, int1
     return out;
 }
 
-// The game's rows of both tables by person, as text.
-QStringList gameRows()
+QList<QVariantMap> rowsOf(const QString& table, int16_t team, int16_t game, int16_t person)
 {
-    QStringList out;
-    for (const QString& table : {QStringLiteral("PlayerStats"), QStringLiteral("GoalieStats")}) {
-        Recordset rs = Db().openRecordset(QStringLiteral("select * from %1 where TeamNumber =%2 and GameNumber =%3 "
-                                                         "order by PlayerNumber")
-                                              .arg(table, Str(Team), Str(Game)));
-        for (; !rs.eof(); rs.moveNext()) {
-            QStringList cells{table};
-            for (const FieldInfo& f : rs.fields())
-                cells << f.name + QLatin1Char('=') + rs.value(f.name).toString();
-            out << cells.join(QLatin1Char('|'));
-        }
-    }
-    return out;
+    return rowsWhere(table, QStringLiteral("TeamNumber = %1 and GameNumber = %2 and PlayerNumber = %3")
+                                .arg(team).arg(game).arg(person));
+}
+
+// The game's rows of both tables, by person.
+QList<QVariantMap> gameRows()
+{
+    const QString game = QStringLiteral("TeamNumber = %1 and GameNumber = %2 order by PlayerNumber").arg(Team).arg(Game);
+    return rowsWhere(QStringLiteral("PlayerStats"), game) + rowsWhere(QStringLiteral("GoalieStats"), game);
 }
 
 // Compares a stored row with the expected values of all its fields.
@@ -204,8 +197,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(e.StatIndex(order[i]), i + 2);
             QCOMPARE(e.GoalieRecords[i + 2][SlotPersonNumber], order[i]);
-            QCOMPARE(e.PlayerRecords[i + 2][SlotOnRoster], True);
-            QCOMPARE(e.GoalieRecords[i + 2][SlotOnRoster], True);
+            QVERIFY(e.PlayerRecords[i + 2][SlotOnRoster] && e.GoalieRecords[i + 2][SlotOnRoster]);
         }
         // Persons not on the roster as players get no records.
         QCOMPARE(e.StatIndex(5), 0);
@@ -354,7 +346,7 @@ private slots:
         QCOMPARE(rowsOf("PlayerStats", 2, Game, 6).size(), 1);
 
         // Saving again changes nothing.
-        const QStringList before = gameRows();
+        const QList<QVariantMap> before = gameRows();
         e.SaveGameStats();
         QCOMPARE(gameRows(), before);
     }
@@ -369,7 +361,7 @@ private slots:
         // when the player rows are already rewritten.
         Db().execute(QStringLiteral("create trigger refuse before insert on GoalieStats when new.PlayerNumber = 4 "
                                     "begin select raise(abort, 'disk full'); end"));
-        const QStringList before = gameRows();
+        const QList<QVariantMap> before = gameRows();
         try {
             e.SaveGameStats();
             QFAIL("the save did not report its failure");
