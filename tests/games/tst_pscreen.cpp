@@ -273,38 +273,26 @@ private slots:
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Cy Cole"));
     }
 
-    // Each rule is checked against the core in tst_playerentryrules; here a
-    // few show that the screen reads the game's periods and overtime, says
-    // the rule's message, moves to its box and saves nothing.
+    // Each rule is checked against the core in tst_playerentryrules; here the
+    // goalie's show that OK reads the game's periods and overtime, says the
+    // rule's message, moves to its box and saves nothing.
     void entryRulesShowTheirMessageAndFocus()
     {
-        struct Case {
-            bool goalie;
-            int periods;
-            bool overtime;
-            std::map<int, int> values;
-            const char* message;
-            int focus;
-        };
-        const Case cases[] = {
-            {false, 3, false, {{P::G, 3}, {P::SOG, 2}, {P::PIM, 2}}, "G can NOT be > SOG", P::G},
-            {true, 2, false, {{Gk::GA3, 1}}, "GA3 can NOT be > 0 when 2 periods in game", Gk::GA3},
-            {true, 4, false, {{Gk::GAO, 1}}, "GAO can NOT be > 0 when no overtime", Gk::GAO}};
-        for (const Case& c : cases) {
-            Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = ?"), {c.periods, VbBool(c.overtime)});
+        const std::tuple<int, int, const char*> cases[] = {
+            {2, Gk::GA3, "GA3 can NOT be > 0 when 2 periods in game"}, {4, Gk::GAO, "GAO can NOT be > 0 when no overtime"}};
+        for (const auto& [periods, category, message] : cases) {
+            Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = 0"), {periods});
             frmPScreen* s = open();
-            const CatKind kind = c.goalie ? CatKind::Goalie : CatKind::Player;
-            if (c.goalie)
-                clickCell(s, 3, 1);
-            type(s, kind, c.values);
-            env->expectMsgBox(QString::fromLatin1(c.message), vbOK, QStringLiteral("Error"));
+            clickCell(s, 3, 1);
+            type(s, CatKind::Goalie, {{category, 1}});
+            env->expectMsgBox(QString::fromLatin1(message), vbOK, QStringLiteral("Error"));
             s->cmdOK_Click();
             QCOMPARE(env->pendingExpectations(), 0);
-            QCOMPARE(focused(), box(s, kind, c.focus));
+            QCOMPARE(focused(), box(s, CatKind::Goalie, category));
             QCOMPARE(Loaded<frmPScreen>(), s);
             Unload<frmPScreen>();
         }
-        QCOMPARE(stored("PlayerStats", 1, "G"), 2);
+        QCOMPARE(stored("GoalieStats", 4, "GA3") + stored("GoalieStats", 4, "GAO"), 0);
     }
 
     void okWarnsAndStoresExactlyWhatWasTyped()
