@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(g.ReselectGame, int16_t(5));
     }
 
-    void enterChangesAndEscapeCloses()
+    void enterChangesEscapeClosesAndScoreBoxesTakeDigits()
     {
         addStoredGame(1, 1, 1);
         frame->show();
@@ -172,12 +172,8 @@ private slots:
         QTRY_VERIFY(!Loaded<frmGameMenu>());
         QVERIFY(Loaded<frmSelectTeam>());
         QVERIFY(!frame->QNToolbar()->isHidden());
-    }
 
-    void scoreBoxesTakeDigitsAndTabOnward()
-    {
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        // The score boxes take digits only, and Tab moves on.
         frmGameScreen* s = headerFromList(true);
         QTest::qWait(50);
         QCOMPARE(QApplication::focusWidget(), s->txtGameDate);  // where the screen opens

@@ -401,7 +401,7 @@ private slots:
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
     }
 
-    void playedBoxTicksAndClears()
+    void playedBoxPlusOneAndRefusedTexts()
     {
         frmPScreen* s = open();
         s->chkPlayed->click();  // untick Ann
@@ -418,16 +418,10 @@ private slots:
         QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
         QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("1"));
         s->chkPlayed->click();
-        clickCell(s, 1, 0);
-        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][SlotPlayed], False);
-        s->cmdOK_Click();
-        QCOMPARE(storedPersons("PlayerStats"), QList<int>({7}));
-    }
-
-    void plusMinusAndRefusedTexts()
-    {
-        frmPScreen* s = open();
         clickCell(s, 1, 0);  // Bo, nothing played
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][SlotPlayed], False);
+
+        // +1 ticks Played too and keeps the focus in the box.
         QLineEdit* ast = box(s, CatKind::Player, P::Ast);
         ast->setFocus();
         QTest::mouseClick(s->cmdPlus, Qt::LeftButton);
@@ -451,6 +445,7 @@ private slots:
         ast->paste();
         QCOMPARE(ast->text(), QStringLiteral("77"));
         s->cmdOK_Click();
+        QCOMPARE(storedPersons("PlayerStats"), QList<int>({2, 7}));
         QCOMPARE(stored("PlayerStats", 2, "Ast"), 77);
     }
 

@@ -61,22 +61,21 @@ private slots:
         env.reset();
     }
 
-    void emptyDatabaseGivesAnEmptyList()
+    void listIsSortedAndTheTeamTableKeepsTableOrder()
     {
+        // An empty database: an empty list.
         frmSelectTeam* f = load();
         QCOMPARE(list(f)->count(), 0);
         QCOMPARE(countLabel(f), QStringLiteral("0 Teams Selected"));
         QCOMPARE(g.SelectedTeamCount, int16_t(0));
         QCOMPARE(g.NextFilterNumber, int16_t(1));
         QCOMPARE(control<QComboBox>(f, "cmbFilters")->count(), 1);
-    }
+        Unload<frmSelectTeam>();
 
-    void listIsSortedAndTheTeamTableKeepsTableOrder()
-    {
         threeTeamsTwoFilters();
         const QString longName = QStringLiteral("Zephyr Valley Minor Hockey Association Bantam AA");
         addTeam(2, longName, QStringLiteral("Zephyr Valley Bantam"));
-        frmSelectTeam* f = load();
+        f = load();
         QCOMPARE(listTexts(list(f)),
                  (QStringList{QStringLiteral("alpha"), QStringLiteral("Lakeview"), QStringLiteral("Riverside"), longName}));
         QCOMPARE(selectedTexts(list(f)), QStringList{QStringLiteral("alpha")});
