@@ -271,8 +271,7 @@ private slots:
         QVERIFY(e.played(CatKind::Goalie, 4));
         // Off the roster: kept in memory, no longer counted.
         QCOMPARE(e.StatIndex(2), i2);
-        QCOMPARE(e.PlayerRecords[i2][SlotOnRoster], False);
-        QCOMPARE(e.GoalieRecords[i2][SlotOnRoster], False);
+        QVERIFY(!e.PlayerRecords[i2][SlotOnRoster] && !e.GoalieRecords[i2][SlotOnRoster]);
         QCOMPARE(e.PlayerRecords[i2][PlayerGameRecord::G], int16_t(1));
         // New players come after everybody held, with their stored rows.
         QCOMPARE(e.StatIndex(5), 7);
