@@ -262,7 +262,6 @@ private slots:
 
     void gameTypesAreListedWithTheirNumbers()
     {
-        Unload<frmGameMenu>();
         setGameState({}, {{3, "League"}, {5, "Playoff"}});
         g.CurrentTeam = 1;
         addStoredGame(1, 1, 1);

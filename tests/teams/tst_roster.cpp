@@ -1,13 +1,8 @@
 #include "platform/basic/Basic.h"
-#include "shell/Form.h"
-#include "shell/Globals.h"
-#include "support/Seed.h"
-#include "support/TestEnv.h"
-#include "support/Widgets.h"
 #include "support/TestMain.h"
 #include "teams/RosterPending.h"
+#include "teams/TeamTestData.h"
 #include "teams/frmRoster.h"
-#include "teams/frmSelectTeam.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -112,10 +107,8 @@ class TstRoster : public QObject {
 private slots:
     void init()
     {
-        env = TestEnv::withNewDatabase();
-        g.MsgStyleWarn = 48;
+        env = vh::test::startWithNewDatabase();
         g.MsgStyleYesNo = 292;
-        g.FormOpen.redim(FormNo::Count, False);
         // The team selection stays loaded for the whole run, hidden while the
         // roster is open.
         Load<frmSelectTeam>()->hideForm();
