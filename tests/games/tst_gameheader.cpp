@@ -341,12 +341,7 @@ private slots:
 
     void theOpponentsGameSeenFromTheOtherSide()
     {
-        Db().execute(QStringLiteral(
-            "insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Periods, Location, HomeTeam, Goals, "
-            "GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoals, OppGoalsPeriod1, "
-            "OppGoalsPeriod2, OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills, notes) values "
-            "(2, 1, '2026-12-05', 4, 3, ' North Rink ', -1, 4, 1, 2, 1, 0, 0, 2, 2, 0, 0, 0, 0, 5, 2, 3, 2, "
-            "'their notes ')"));
+        addOpponentsGame();
         Recordset rs = Db().openRecordset(QStringLiteral("select * from GameStats where TeamNumber = 2"));
         // The periods, scores, power plays and home flag reach the screen's
         // boxes swapped (tst_gamewindows, importFillsTheScreenFromTheOpponentsSide).

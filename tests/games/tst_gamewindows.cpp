@@ -376,12 +376,7 @@ private slots:
 
     void importFillsTheScreenFromTheOpponentsSide()
     {
-        Db().execute(QStringLiteral(
-            "insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Periods, Location, HomeTeam, "
-            "Opponent, Goals, GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoals, "
-            "OppGoalsPeriod1, OppGoalsPeriod2, OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills, "
-            "notes) values (2, 1, '2026-11-20', 0, 3, 'North Rink', -1, 'Oaks', 4, 1, 2, 1, 0, 0, 2, 2, 0, 0, 0, "
-            "0, 5, 2, 3, 2, 'their notes')"));
+        addOpponentsGame();
         addStoredGame(2, 2, 7);
         frmGameScreen* s = headerFromList(true);
         s->show();

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(unseen, 0);
     }
 
-    void opensOnTheFirstPersonAsPlayer()
+    void opensOnTheFirstPersonAsPlayerOrSaysTheGameIsGone()
     {
         addRoster(Team, 1);  // imported data: a second player row of Ann
         frmPScreen* s = open();
@@ -213,6 +213,13 @@ private slots:
             w->setFocus();
             QCOMPARE(s->lblMsg->text(), QString::fromUtf8(line));
         }
+
+        // A game that is gone is said, and the list comes back.
+        Unload<frmPScreen>();
+        env->expectMsgBox(QStringLiteral("could not be found"), vbOK, QStringLiteral("Game Not Opened"));
+        QVERIFY(!open(9));
+        flushDeletes();
+        QVERIFY(Loaded<frmGameMenu>());
     }
 
     void gridClicksCheckAndStoreBeforeSwitching()
@@ -556,14 +563,6 @@ private slots:
         s->cmdOK_Click();
         QVERIFY(!Loaded<frmPScreen>());
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 5);
-    }
-
-    void aGameThatIsGoneIsSaidAndTheListComesBack()
-    {
-        env->expectMsgBox(QStringLiteral("could not be found"), vbOK, QStringLiteral("Game Not Opened"));
-        QVERIFY(!open(9));
-        flushDeletes();
-        QVERIFY(Loaded<frmGameMenu>());
     }
 };
 
