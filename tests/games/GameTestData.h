@@ -117,6 +117,26 @@ inline void addStoredGame(int16_t team, int16_t number, int marker, int players 
                      {int(team), int(number), marker * 100 + 50 + j});
 }
 
+// Team 2's game 1 against "Oaks" as that team stored it: 4 to 2 over three
+// periods at home, 5 power plays with 2 goals, 3 short-handed with 2 kills.
+inline void addOpponentsGame()
+{
+    Db().execute(QStringLiteral(
+        "insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Periods, Location, HomeTeam, Opponent, "
+        "Goals, GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoals, OppGoalsPeriod1, "
+        "OppGoalsPeriod2, OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills, notes) values (2, 1, "
+        "'2026-11-20', 4, 3, ' North Rink ', -1, 'Oaks', 4, 1, 2, 1, 0, 0, 2, 2, 0, 0, 0, 0, 5, 2, 3, 2, 'their notes ')"));
+}
+
+// A person's statistics row of a game, with these further columns.
+inline void addStatsRow(const char* table, int team, int game, int person, const QVariantMap& values = {})
+{
+    QVariantMap row{{QStringLiteral("TeamNumber"), team}, {QStringLiteral("GameNumber"), game},
+                    {QStringLiteral("PlayerNumber"), person}};
+    row.insert(values);
+    seed::insertRow(Db(), QLatin1String(table), row);
+}
+
 // The team's games in game-number order, by opponent name.
 inline QStringList gameOrder(int16_t team)
 {

@@ -1,5 +1,6 @@
 #include "games/GameTestData.h"
 #include "games/frmImportGame.h"
+#include "shell/Startup.h"
 #include "support/Widgets.h"
 #include "support/TestMain.h"
 
@@ -91,18 +92,6 @@ private slots:
         env.reset();
     }
 
-    void theListSelectsTheGameWorkedOn()
-    {
-        for (int k = 1; k <= 9; ++k)
-            addStoredGame(1, int16_t(k), k);
-        // None yet: the last game; a number past the last: the last game too.
-        for (auto [game, row] : {std::pair{0, 8}, {4, 3}, {9, 8}, {12, 8}}) {
-            QCOMPARE(openGameList(int16_t(game))->lstGameMenu->currentRow(), row);
-            Unload<frmGameMenu>();
-            flushDeletes();
-        }
-    }
-
     void deleteAsksAndClosesTheGap()
     {
         for (int k = 1; k <= 5; ++k)
@@ -113,21 +102,13 @@ private slots:
         list->cmdDelete_Click();
         QCOMPARE(list->lstGameMenu->count(), 5);
 
-        env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
-        list->cmdDelete_Click();
-        QCOMPARE(list->lstGameMenu->count(), 4);
-        QCOMPARE(list->lstGameMenu->currentRow(), 2);
-        QVERIFY(list->lstGameMenu->currentItem()->text().contains(QStringLiteral("G4")));
-        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G4", "G5"}));
-        grab(list, "gamelist-after-delete");
-
         // Deleting the last game selects the new last one; the only game
         // leaves an empty list, where only Add and Close act.
-        list->lstGameMenu->setCurrentRow(3);
+        list->lstGameMenu->setCurrentRow(4);
         env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
         list->cmdDelete_Click();
-        QCOMPARE(list->lstGameMenu->currentRow(), 2);
-        for (int left = 3; left > 0; --left) {
+        QCOMPARE(list->lstGameMenu->currentRow(), 3);
+        for (int left = 4; left > 0; --left) {
             env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
             list->cmdDelete_Click();
         }
@@ -146,6 +127,12 @@ private slots:
         // An imported team whose numbers have a gap: 1, 2, 5, 6, 7.
         for (int k : {1, 2, 5, 6, 7})
             addStoredGame(1, int16_t(k), k);
+        // The line of the game worked on; none yet, or one past the last: the last line.
+        for (auto [game, row] : {std::pair{0, 4}, {12, 4}, {2, 1}}) {
+            QCOMPARE(openGameList(int16_t(game))->lstGameMenu->currentRow(), row);
+            Unload<frmGameMenu>();
+            flushDeletes();
+        }
         frmGameMenu* list = openGameList(5);
         QCOMPARE(list->lstGameMenu->currentRow(), 2);  // the line of game 5
         env->expectMsgBox(QStringLiteral("Are you sure?"), vbOK);
@@ -165,7 +152,7 @@ private slots:
         QCOMPARE(g.ReselectGame, int16_t(5));
     }
 
-    void enterChangesAndEscapeCloses()
+    void enterChangesEscapeClosesAndScoreBoxesTakeDigits()
     {
         addStoredGame(1, 1, 1);
         frame->show();
@@ -185,12 +172,8 @@ private slots:
         QTRY_VERIFY(!Loaded<frmGameMenu>());
         QVERIFY(Loaded<frmSelectTeam>());
         QVERIFY(!frame->QNToolbar()->isHidden());
-    }
 
-    void scoreBoxesTakeDigitsAndTabOnward()
-    {
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        // The score boxes take digits only, and Tab moves on.
         frmGameScreen* s = headerFromList(true);
         QTest::qWait(50);
         QCOMPARE(QApplication::focusWidget(), s->txtGameDate);  // where the screen opens
@@ -210,7 +193,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), s->txtPeriodScore[2]);
     }
 
-    void aNewGameStartsFromTheOptions()
+    void aNewGameStartsFromTheOptionsAndItsGridFollowsPeriodsAndHome()
     {
         g.PeriodsOption = 2;
         addStoredGame(1, 1, 1);
@@ -245,11 +228,40 @@ private slots:
         s->txtGameDate->setText(QStringLiteral("  "));
         s->DisplayDate();
         QCOMPARE(s->lblDisplayDate->text(), QString());
+
+        // The periods and the home box rearrange the score grid.
+        s->cmbPeriods->setCurrentIndex(2);
+        for (int i = 0; i < 10; ++i)
+            s->txtPeriodScore[size_t(i)]->setText(QString::number(i % 5 + 1));
+        QVERIFY(s->screenChanged());
+
+        // Two periods: the third and fourth hidden, overtime moves up beside the second.
+        s->cmbPeriods->setCurrentIndex(0);
+        QVERIFY(s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
+        QVERIFY(s->txtPeriodScore[7]->isHidden() && s->lblPeriod[3]->isHidden());
+        QCOMPARE(s->txtPeriodScore[9]->x(), s->txtPeriodScore[7]->x());
+        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("8"));  // 1 + 2 + OT 5
+        QCOMPARE(s->txtPeriodScore[3]->text(), QStringLiteral("4"));  // kept while hidden
+
+        s->cmbPeriods->setCurrentIndex(1);
+        QVERIFY(!s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
+
+        // Home game: the opponent above, the team below; away the other way round.
+        QVERIFY(s->cmbOpponents->y() < s->txtPeriodScore[5]->y());
+        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[0]);
+        s->chkHomeTeam->setChecked(false);
+        QVERIFY(s->txtPeriodScore[5]->y() < s->cmbOpponents->y());
+        QCOMPARE(s->txtPeriodScore[0]->y(), s->cmbOpponents->y());
+        QVERIFY(s->lblGoals[1]->y() < s->lblGoals[0]->y());
+        // Tabbing runs through the team's boxes first now.
+        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[5]);
+        QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
+        QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
+        grab(s, "header-away-3-periods");
     }
 
     void gameTypesAreListedWithTheirNumbers()
     {
-        Unload<frmGameMenu>();
         setGameState({}, {{3, "League"}, {5, "Playoff"}});
         g.CurrentTeam = 1;
         addStoredGame(1, 1, 1);
@@ -279,92 +291,26 @@ private slots:
         QCOMPARE(s->lstGameTypes->currentRow(), 0);
     }
 
-    void periodsAndHomeRearrangeTheScoreGrid()
-    {
-        frmGameScreen* s = headerFromList(true);
-        s->cmbPeriods->setCurrentIndex(2);
-        for (int i = 0; i < 10; ++i)
-            s->txtPeriodScore[size_t(i)]->setText(QString::number(i % 5 + 1));
-        QVERIFY(s->screenChanged());
-        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("15"));
-
-        // Two periods: the third and fourth hidden, overtime moves up beside the second.
-        s->cmbPeriods->setCurrentIndex(0);
-        QVERIFY(s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
-        QVERIFY(s->txtPeriodScore[7]->isHidden() && s->lblPeriod[3]->isHidden());
-        QCOMPARE(s->txtPeriodScore[9]->x(), s->txtPeriodScore[7]->x());
-        QCOMPARE(s->lblGoals[0]->text(), QStringLiteral("8"));  // 1 + 2 + OT 5
-        QCOMPARE(s->txtPeriodScore[3]->text(), QStringLiteral("4"));  // kept while hidden
-
-        s->cmbPeriods->setCurrentIndex(1);
-        QVERIFY(!s->txtPeriodScore[2]->isHidden() && s->txtPeriodScore[3]->isHidden());
-        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("11"));
-
-        // Home game: the opponent above, the team below; away the other way round.
-        QVERIFY(s->cmbOpponents->y() < s->txtPeriodScore[5]->y());
-        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[0]);
-        s->chkHomeTeam->setChecked(false);
-        QVERIFY(s->txtPeriodScore[5]->y() < s->cmbOpponents->y());
-        QCOMPARE(s->txtPeriodScore[0]->y(), s->cmbOpponents->y());
-        QVERIFY(s->lblGoals[1]->y() < s->lblGoals[0]->y());
-        // Tabbing runs through the team's boxes first now.
-        QCOMPARE(nextTab(s->cmbOpponents), s->txtPeriodScore[5]);
-        QCOMPARE(nextTab(s->txtPeriodScore[9]), s->txtPeriodScore[0]);
-        QCOMPARE(nextTab(s->txtPeriodScore[4]), s->txtPP);
-        grab(s, "header-away-3-periods");
-    }
-
     void savingANewGameShowsItInTheList()
     {
         addStoredGame(1, 1, 1);
         frmGameScreen* s = headerFromList(true);
+        s->txtGameNumber->setText(QStringLiteral("1"));  // inserted before game 1
         s->txtGameDate->setText(QStringLiteral("12/5/2026"));
         s->cmbOpponents->setEditText(QStringLiteral("Pines"));
         s->txtPeriodScore[5]->setText(QStringLiteral("4"));
-        s->txtPeriodScore[0]->setText(QStringLiteral("2"));
         s->txtNotes->setPlainText(QStringLiteral("first win"));
-        s->cmdOK_Click();
-        flushDeletes();
-        QVERIFY(!Loaded<frmGameScreen>());
-        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 2"));  // on to the new game's entry
-        frmGameMenu* list = listAfterNewGame();
-        QVERIFY(list);
-        QCOMPARE(list->lstGameMenu->count(), 2);
-        QVERIFY(list->lstGameMenu->item(1)->text().contains(QStringLiteral("Pines")));
-        QCOMPARE(Db().scalar(QStringLiteral("select OpponentTeamNumber from GameStats where GameNumber = 2")).toInt(), 2);
-        QVERIFY(!frame->QNToolbar()->isHidden());
-        grab(list, "gamelist-after-add");
-
-        // Inserted before game 1, it moves the others up.
-        s = headerFromList(true);
-        s->txtGameNumber->setText(QStringLiteral("1"));
-        s->cmbOpponents->setEditText(QStringLiteral("Birches"));
-        s->txtPeriodScore[5]->setText(QStringLiteral("1"));
         env->expectMsgBox(QStringLiteral("Do you want to insert game?"), vbYes);
         s->cmdOK_Click();
         flushDeletes();
-        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 1"));
-        list = listAfterNewGame();
-        QCOMPARE(gameOrder(1), QStringList({"Birches", "G1", "Pines"}));
-        QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Birches")));
-        grab(list, "gamelist-after-insert");
-    }
-
-    void aFailedCheckKeepsTheScreen()
-    {
-        frmGameScreen* s = headerFromList(true);
-        s->show();
-        s->txtGameNumber->setText(QStringLiteral("9"));
-        env->expectMsgBox(QStringLiteral("Game Number can not be greater than the next game number (1)!"));
-        s->cmdOK_Click();
-        QCOMPARE(Loaded<frmGameScreen>(), s);
-        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("1"));
-        QCOMPARE(s->focusWidget(), s->txtGameNumber);
-        s->txtPPG->setText(QStringLiteral("1"));
-        env->expectMsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"));
-        s->cmdOK_Click();
-        QCOMPARE(s->focusWidget(), s->txtPPG);
-        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats")).toInt(), 0);
+        QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(Loaded<frmPScreen>()->lblGameNumber->text(), QStringLiteral("Game 1"));  // on to the new game's entry
+        frmGameMenu* list = listAfterNewGame();
+        QVERIFY(list);
+        QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Pines")));
+        QCOMPARE(Db().scalar(QStringLiteral("select OpponentTeamNumber from GameStats where GameNumber = 1")).toInt(), 2);
+        QVERIFY(!frame->QNToolbar()->isHidden());
+        grab(list, "gamelist-after-add");
     }
 
     void changingTheNumberMovesTheGameInTheList()
@@ -374,18 +320,18 @@ private slots:
         // A count left over from another team's list must not let the game
         // move past this team's last game.
         g.NumGames = 40;
-        frmGameScreen* s = headerFromList(false, 1);
-        g.NumGames = 40;
-        Unload<frmGameScreen>();
-        flushDeletes();
         g.GameEditMode = "C";
         g.GameRec.gameNumber = 2;
-        s = Load<frmGameScreen>();
-        QCOMPARE(g.NumGames, int16_t(5));
+        frmGameScreen* s = Load<frmGameScreen>();
+        s->show();
         s->txtGameNumber->setText(QStringLiteral("6"));
         env->expectMsgBox(QStringLiteral("Game Number can not be greater than total games (5)."));
         s->cmdOK_Click();
+        // A failed check keeps the screen, puts the number back and goes to its box.
+        QCOMPARE(Loaded<frmGameScreen>(), s);
         QCOMPARE(s->txtGameNumber->text(), QStringLiteral("2"));
+        QCOMPARE(s->focusWidget(), s->txtGameNumber);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G2", "G3", "G4", "G5"}));
 
         s->txtGameNumber->setText(QStringLiteral("4"));
         env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
@@ -394,64 +340,43 @@ private slots:
         QVERIFY(!Loaded<frmGameScreen>());
         frmGameMenu* list = Loaded<frmGameMenu>();
         QVERIFY(list);
-        QCOMPARE(gameOrder(1), QStringList({"G1", "G3", "G4", "G2", "G5"}));
-        QVERIFY(list->lstGameMenu->item(3)->text().contains(QStringLiteral("G2")));
-        QVERIFY(list->lstGameMenu->item(3)->text().startsWith(QStringLiteral("4  ")));
+        const QString line = list->lstGameMenu->item(3)->text();
+        QVERIFY(line.startsWith(QStringLiteral("4  ")) && line.contains(QStringLiteral("G2")));
     }
 
-    void cancelAsksOnlyAfterAChange()
+    void cancelAndClosingTheFrameAskOnlyAfterAChange()
     {
         addStoredGame(1, 1, 1);
         frmGameScreen* s = headerFromList(false, 0);
         s->cmdCancel_Click();
         flushDeletes();
-        QVERIFY(!Loaded<frmGameScreen>());
         QVERIFY(Loaded<frmGameMenu>());
-        QVERIFY(env->shownMessages().isEmpty());
 
+        // Changed: Cancel, the frame's close box and Exit Program each ask, and
+        // No keeps the screen; Yes closes it as its Cancel does, writing nothing.
         s = headerFromList(false, 0);
         s->show();
         s->txtGameLoc->setText(QStringLiteral("Elsewhere"));
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo, QStringLiteral("Game Information Changed"));
         s->cmdCancel_Click();
-        QCOMPARE(Loaded<frmGameScreen>(), s);
         QCOMPARE(s->focusWidget(), s->txtGameDate);
-        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
-        s->cmdCancel_Click();
-        flushDeletes();
-        QVERIFY(Loaded<frmGameMenu>());
-        QCOMPARE(gameOrder(1), QStringList({"G1"}));
-        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats")).toString(), QStringLiteral("Rink"));
-    }
-
-    void closingTheFrameAsksTheHeaderScreenFirst()
-    {
-        addStoredGame(1, 1, 1);
-        frame->show();
-        frmGameScreen* screen = headerFromList(false, 0);
-        screen->txtGameLoc->setText(QStringLiteral("Elsewhere"));
-        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo, QStringLiteral("Game Information Changed"));
+        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo);
         QVERIFY(!frame->close());
-        QCOMPARE(Loaded<frmGameScreen>(), screen);
-        // Exit Program asks the same.
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo);
         frame->mnuExitProgram_Click();
-        QCOMPARE(Loaded<frmGameScreen>(), screen);
+        QCOMPARE(Loaded<frmGameScreen>(), s);
         QVERIFY(!env->ended());
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
         QVERIFY(frame->close());
         QVERIFY(env->ended());
         QVERIFY(!Loaded<frmGameScreen>());
+        OpenMainDatabase();
+        QCOMPARE(Db().scalar(QStringLiteral("select Location from GameStats")).toString(), QStringLiteral("Rink"));
     }
 
     void importFillsTheScreenFromTheOpponentsSide()
     {
-        Db().execute(QStringLiteral(
-            "insert into GameStats (TeamNumber, GameNumber, GameDate, GameType, Periods, Location, HomeTeam, "
-            "Opponent, Goals, GoalsPeriod1, GoalsPeriod2, GoalsPeriod3, GoalsPeriod4, GoalsOT, OppGoals, "
-            "OppGoalsPeriod1, OppGoalsPeriod2, OppGoalsPeriod3, OppGoalsPeriod4, OppGoalsOT, PP, PPG, SH, Kills, "
-            "notes) values (2, 1, '2026-11-20', 0, 3, 'North Rink', -1, 'Oaks', 4, 1, 2, 1, 0, 0, 2, 2, 0, 0, 0, "
-            "0, 5, 2, 3, 2, 'their notes')"));
+        addOpponentsGame();
         addStoredGame(2, 2, 7);
         frmGameScreen* s = headerFromList(true);
         s->show();
@@ -463,9 +388,18 @@ private slots:
         s->cmdImport_Click();
         QCOMPARE(s->focusWidget(), s->txtGameDate);
         QCOMPARE(g.ImportOpponentTeam, int16_t(0));
+        // An opponent without games offers nothing but Cancel.
+        s->cmbOpponents->setCurrentIndex(1);
+        Dialog::setModalHook([](Dialog* d) {
+            auto* dialog = static_cast<frmImportGame*>(d);
+            QCOMPARE(dialog->lstGameMenu->count(), 0);
+            QVERIFY(!dialog->cmdOK->isEnabled());
+            dialog->cmdCancel_Click();
+        });
+        s->cmdImport_Click();
+        s->cmbOpponents->setEditText(QStringLiteral("  Pines "));
 
         // The dialog lists the opponent's games, the last one chosen.
-        s->cmbOpponents->setEditText(QStringLiteral("  Pines "));
         QStringList offered;
         Dialog::setModalHook([&](Dialog* d) {
             auto* dialog = static_cast<frmImportGame*>(d);
@@ -484,15 +418,12 @@ private slots:
         QVERIFY(!s->chkHomeTeam->isChecked());
         QCOMPARE(s->cmbPeriods->currentIndex(), 1);
         QCOMPARE(s->txtGameDate->text(), QStringLiteral("11/20/2026"));
-        QCOMPARE(s->txtGameLoc->text(), QStringLiteral("North Rink"));
         // The team's periods 1 and 2, the opponent's 1 to 3, PP, PPG, SH,
         // kills; the game number stays.
         QCOMPARE(boxTexts({s->txtPeriodScore[5], s->txtPeriodScore[6], s->txtPeriodScore[0], s->txtPeriodScore[1],
                            s->txtPeriodScore[2], s->txtPP, s->txtPPG, s->txtSH, s->txtKills, s->txtGameNumber}),
                  QStringList({"2", "0", "1", "2", "1", "3", "1", "5", "3", "1"}));
         QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("mine"));
-        // The team is away now: its row is the upper one.
-        QVERIFY(s->txtPeriodScore[5]->y() < s->txtPeriodScore[0]->y());
         grab(s, "header-imported");
 
         // With the notes box ticked the notes come too.
@@ -504,6 +435,18 @@ private slots:
         });
         s->cmdImport_Click();
         QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("their notes"));
+        // Cancel, the close box, or a dialog gone without a button import nothing.
+        s->txtNotes->setPlainText(QStringLiteral("mine"));
+        for (int how = 0; how < 3; ++how) {
+            Dialog::setModalHook([how](Dialog* d) {
+                if (how == 0)
+                    static_cast<frmImportGame*>(d)->cmdCancel_Click();
+                else if (how == 1)
+                    d->close();
+            });
+            s->cmdImport_Click();
+            QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("mine"));
+        }
 
         // Saved, the game is the team's own row, seen from its side.
         Dialog::setModalHook({});
@@ -516,38 +459,6 @@ private slots:
                      .toString(),
                  QStringLiteral("4 0 2"));
         QCOMPARE(Db().scalar(QStringLiteral("select count(*) from GameStats where TeamNumber = 2")).toInt(), 2);
-    }
-
-    void closingTheImportDialogAnyOtherWayIsCancel()
-    {
-        addStoredGame(2, 1, 1);
-        frmGameScreen* s = headerFromList(true);
-        s->cmbOpponents->setCurrentIndex(0);
-        s->txtGameLoc->setText(QStringLiteral("Here"));
-        for (int how = 0; how < 3; ++how) {
-            Dialog::setModalHook([how](Dialog* d) {
-                auto* dialog = static_cast<frmImportGame*>(d);
-                if (how == 0)
-                    dialog->cmdCancel_Click();
-                else if (how == 1)
-                    dialog->close();  // the window frame's close
-                // how == 2: the dialog goes away without any button
-            });
-            s->cmdImport_Click();
-            QCOMPARE(s->txtGameLoc->text(), QStringLiteral("Here"));  // nothing imported
-        }
-        Dialog::setModalHook({});
-
-        // An opponent without games offers nothing but Cancel.
-        s->cmbOpponents->setCurrentIndex(1);
-        Dialog::setModalHook([](Dialog* d) {
-            auto* dialog = static_cast<frmImportGame*>(d);
-            QCOMPARE(dialog->lstGameMenu->count(), 0);
-            QVERIFY(!dialog->cmdOK->isEnabled());
-            dialog->cmdCancel_Click();
-        });
-        s->cmdImport_Click();
-        Dialog::setModalHook({});
     }
 };
 

@@ -41,15 +41,6 @@ constexpr int GA1 = 7, GA2 = 8, GA3 = 9, GAO = 11, Sv1 = 13, Sv3 = 15, Sv4 = 16,
 using seed::addPerson;
 using seed::addRoster;
 
-void addStats(const char* table, int person, const QVariantMap& values, int16_t game = 1)
-{
-    QVariantMap row{{QStringLiteral("TeamNumber"), int(Team)}, {QStringLiteral("GameNumber"), int(game)},
-                    {QStringLiteral("PlayerNumber"), person}, {QStringLiteral("EventNumber"), 1},
-                    {QStringLiteral("HomeTeam"), True}};
-    row.insert(values);
-    seed::insertRow(Db(), QLatin1String(table), row);
-}
-
 // A stored field of a person's row of game 1, or -999 when there is no row.
 int stored(const char* table, int person, const char* field)
 {
@@ -144,9 +135,9 @@ class TstPScreen : public QObject {
         addRoster(Team, 5, False);
         addRoster(Team, 6);
         addStoredGame(Team, 1, 9, 0, 0, 4, 2);
-        addStats("PlayerStats", 1, {{"G", 2}, {"SOG", 5}, {"Ast", 1}, {"Min", 10}, {"Sec", 40}, {"FOW", 3}});
-        addStats("GoalieStats", 4, {{"GA1", 1}, {"GA2", 1}, {"Sv1", 10}, {"Min", 60}});
-        addStats("PlayerStats", 7, {{"G", 1}});
+        addStatsRow("PlayerStats", Team, 1, 1, {{"G", 2}, {"SOG", 5}, {"Ast", 1}, {"Min", 10}, {"Sec", 40}, {"FOW", 3}});
+        addStatsRow("GoalieStats", Team, 1, 4, {{"GA1", 1}, {"GA2", 1}, {"Sv1", 10}, {"Min", 60}});
+        addStatsRow("PlayerStats", Team, 1, 7, {{"G", 1}});
     }
 
 private slots:
@@ -162,24 +153,24 @@ private slots:
     }
     void cleanup()
     {
+        const int unseen = env->pendingExpectations();  // message boxes expected but never shown
         Dialog::setModalHook({});
         closeGameFrame(frame);
         env.reset();
+        QCOMPARE(unseen, 0);
     }
 
-    void opensOnTheFirstPersonAsPlayer()
+    void opensOnTheFirstPersonAsPlayerOrSaysTheGameIsGone()
     {
         addRoster(Team, 1);  // imported data: a second player row of Ann
         frmPScreen* s = open();
         QVERIFY(s);
         QVERIFY(frame->QNToolbar()->isHidden());
         QCOMPARE(s->lblVisitorName->text(), QStringLiteral("G9"));
-        QCOMPARE(s->lblHomeTotal->text(), QStringLiteral("4"));
 
         // Roster players with a People row, in roster order, each once.
         QCOMPARE(gridNames(s), QStringList({"Ann Abel", "Bo Baker", "Cy Cole", "Di Dunn"}));
         QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
-        QCOMPARE(s->cellPicture(0, 1), Pic::NoBallNH);
         QCOMPARE(s->cellPicture(1, 0), Pic::NoBallNH);
         QCOMPARE(s->cellPicture(3, 1), Pic::BallNH);
         QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("1"));
@@ -191,7 +182,6 @@ private slots:
         QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("2"));
         QCOMPARE(box(s, CatKind::Player, P::Sec)->text(), QStringLiteral("40"));
         QVERIFY(s->txtCat[7]->isHidden() && s->lblCat[7]->isHidden());
-        QVERIFY(!s->personChanged() && !s->gameChanged());
         QCOMPARE(s->currentRole(), QStringLiteral("P"));
         QTRY_COMPARE(focused(), s->txtCat[0]);
         grab(s, "pscreen-open");
@@ -208,12 +198,10 @@ private slots:
         clickCell(s, 3, 1);
         QCOMPARE(s->currentRole(), QStringLiteral("G"));
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Di Dunn"));
-        QCOMPARE(box(s, CatKind::Goalie, Gk::GA2)->text(), QStringLiteral("1"));
         QCOMPARE(box(s, CatKind::Goalie, Gk::Sv1)->text(), QStringLiteral("10"));
         QCOMPARE(s->cellPicture(0, 0), Pic::BallNH);
         QCOMPARE(s->cellPicture(3, 1), Pic::BallHL);
         QVERIFY(s->chkPlayed->isChecked());
-        QVERIFY(!s->personChanged());
 
         // The help line follows the focus: a box's category in the goalie's
         // words; OK keeps the line in the person view.
@@ -225,21 +213,25 @@ private slots:
             w->setFocus();
             QCOMPARE(s->lblMsg->text(), QString::fromUtf8(line));
         }
+
+        // A game that is gone is said, and the list comes back.
+        Unload<frmPScreen>();
+        env->expectMsgBox(QStringLiteral("could not be found"), vbOK, QStringLiteral("Game Not Opened"));
+        QVERIFY(!open(9));
+        flushDeletes();
+        QVERIFY(Loaded<frmGameMenu>());
     }
 
     void gridClicksCheckAndStoreBeforeSwitching()
     {
         frmPScreen* s = open();
         type(s, CatKind::Player, {{P::SOG, 1}});
-        QVERIFY(s->personChanged() && s->gameChanged());
 
         // More goals than shots: Bo is not shown, Ann stays with her entry.
         env->expectMsgBox(QStringLiteral("G can NOT be > SOG"), vbOK, QStringLiteral("Error"));
         clickCell(s, 1, 0);
-        QCOMPARE(env->pendingExpectations(), 0);
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));
         QCOMPARE(s->tblPlayerList->currentRow(), 0);
-        QCOMPARE(s->tblPlayerList->currentColumn(), 0);
         QCOMPARE(box(s, CatKind::Player, P::SOG)->text(), QStringLiteral("1"));
         QCOMPARE(focused(), box(s, CatKind::Player, P::G));
         const PlayerEntry& e = s->entry();
@@ -251,9 +243,6 @@ private slots:
         QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::SOG], int16_t(6));
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Bo Baker"));
         QVERIFY(!s->chkPlayed->isChecked());
-        QCOMPARE(s->cellPicture(0, 0), Pic::BallNH);
-        QCOMPARE(s->cellPicture(1, 0), Pic::NoBallHL);
-        QVERIFY(!s->personChanged());
 
         // The first digit ticks Played, puts the ball in and counts Bo; the
         // second changes nothing more.
@@ -262,7 +251,6 @@ private slots:
         QTest::keyClick(ast, Qt::Key_End);
         QTest::keyClick(ast, Qt::Key_Backspace);
         QTest::keyClicks(ast, QStringLiteral("2"));
-        QCOMPARE(ast->text(), QStringLiteral("2"));
         QVERIFY(s->chkPlayed->isChecked());
         QCOMPARE(s->cellPicture(1, 0), Pic::BallHL);
         QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("2"));
@@ -276,9 +264,6 @@ private slots:
         QCOMPARE(e.PlayerRecords[e.StatIndex(2)][SlotPlayed], True);
         QCOMPARE(e.GoalieRecords[e.StatIndex(2)][SlotPlayed], False);
         QCOMPARE(s->currentRole(), QStringLiteral("G"));
-        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Bo Baker"));
-        QCOMPARE(s->cellPicture(1, 0), Pic::BallNH);
-        QCOMPARE(s->cellPicture(1, 1), Pic::NoBallHL);
 
         // A click on the name keeps the role.
         clickCell(s, 0, 2);
@@ -286,7 +271,6 @@ private slots:
         QCOMPARE(s->currentCol(), 1);
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Ann Abel"));
         QCOMPARE(s->cellPicture(0, 1), Pic::NoBallHL);
-        QCOMPARE(s->cellPicture(1, 1), Pic::NoBallNH);
 
         // Space on the grid chooses its current cell.
         s->tblPlayerList->setFocus();
@@ -295,43 +279,36 @@ private slots:
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Cy Cole"));
     }
 
-    // Each rule is checked against the core in tst_playerentryrules; here a
-    // few show that the screen reads the game's periods and overtime, says
-    // the rule's message, moves to its box and saves nothing.
+    // Each rule is checked against the core in tst_playerentryrules; here the
+    // goalie's show that OK reads the game's periods and overtime, says the
+    // rule's message, moves to its box and saves nothing.
     void entryRulesShowTheirMessageAndFocus()
     {
-        struct Case {
-            bool goalie;
-            int periods;
-            bool overtime;
-            std::map<int, int> values;
-            const char* message;
-            int focus;
-        };
-        const Case cases[] = {
-            {false, 3, false, {{P::G, 3}, {P::SOG, 2}, {P::PIM, 2}}, "G can NOT be > SOG", P::G},
-            {true, 3, false, {{Gk::Sec, 60}, {Gk::PIM, 2}}, "Seconds can Not be > 59", Gk::Sec},
-            {true, 2, false, {{Gk::GA3, 1}}, "GA3 can NOT be > 0 when 2 periods in game", Gk::GA3},
-            {true, 4, false, {{Gk::GAO, 1}}, "GAO can NOT be > 0 when no overtime", Gk::GAO}};
-        for (const Case& c : cases) {
-            Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = ?"), {c.periods, VbBool(c.overtime)});
+        const std::tuple<int, int, const char*> cases[] = {
+            {2, Gk::GA3, "GA3 can NOT be > 0 when 2 periods in game"}, {4, Gk::GAO, "GAO can NOT be > 0 when no overtime"}};
+        for (const auto& [periods, category, message] : cases) {
+            Db().execute(QStringLiteral("update GameStats set Periods = ?, Overtime = 0"), {periods});
             frmPScreen* s = open();
-            const CatKind kind = c.goalie ? CatKind::Goalie : CatKind::Player;
-            if (c.goalie)
-                clickCell(s, 3, 1);
-            type(s, kind, c.values);
-            env->expectMsgBox(QString::fromLatin1(c.message), vbOK, QStringLiteral("Error"));
+            clickCell(s, 3, 1);
+            type(s, CatKind::Goalie, {{category, 1}});
+            env->expectMsgBox(QString::fromLatin1(message), vbOK, QStringLiteral("Error"));
             s->cmdOK_Click();
-            QCOMPARE(env->pendingExpectations(), 0);
-            QCOMPARE(focused(), box(s, kind, c.focus));
+            QCOMPARE(focused(), box(s, CatKind::Goalie, category));
             QCOMPARE(Loaded<frmPScreen>(), s);
             Unload<frmPScreen>();
         }
-        QCOMPARE(stored("PlayerStats", 1, "G"), 2);
+        QCOMPARE(stored("GoalieStats", 4, "GA3") + stored("GoalieStats", 4, "GAO"), 0);
     }
 
-    void okStoresExactlyWhatWasTyped()
+    void okWarnsAndStoresExactlyWhatWasTyped()
     {
+        // Nothing changed: OK saves nothing.
+        Db().execute(QStringLiteral("update PlayerStats set EventNumber = 5 where PlayerNumber = 1"));
+        open()->cmdOK_Click();
+        QCOMPARE(stored("PlayerStats", 1, "EventNumber"), 5);
+
+        g.EditGoalsForOption = True;
+        g.EditGoalsAgainstOption = True;
         frmPScreen* s = open();
         clickCell(s, 1, 0);
         type(s, CatKind::Player, {{P::SOG, 4}, {P::G, 2}, {P::Ast, 1}});
@@ -340,52 +317,22 @@ private slots:
         clickCell(s, 3, 1);
         type(s, CatKind::Goalie, {{Gk::Sv1, 12}, {Gk::Sv3, 8}, {Gk::GA3, 1}});
         QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("3"));
-        s->cmdOK_Click();  // the last person's boxes are checked and stored first
+        // The last person's boxes are checked and stored first; the goal
+        // checks only warn.
+        env->expectMsgBox(QStringLiteral("5  -   Player Screen goals scored\r4  -   Game Screen goals scored"), vbOK,
+                          QStringLiteral("Goals Scored Do Not Match Game Screen"));
+        env->expectMsgBox(QStringLiteral("3  -   Player Screen goals against\r2  -   Game Screen goals against"));
+        s->cmdOK_Click();
         flushDeletes();
         QVERIFY(!Loaded<frmPScreen>());
         QVERIFY(Loaded<frmGameMenu>());
 
-        // Gus left the roster before this visit: his row is not touched.
+        // Gus left the roster before this visit: his row stays.
         QCOMPARE(storedPersons("PlayerStats"), QList<int>({1, 2, 3, 7}));
         QCOMPARE(storedPersons("GoalieStats"), QList<int>({4}));
-        QCOMPARE(stored("PlayerStats", 7, "G"), 1);
-        QCOMPARE(stored("PlayerStats", 1, "FOW"), 3);  // off the typed boxes, kept
         QCOMPARE(stored("PlayerStats", 2, "G"), 2);
         QCOMPARE(stored("PlayerStats", 3, "PP"), 1);
-        QCOMPARE(stored("GoalieStats", 4, "GA1"), 1);  // stored before, kept
-        QCOMPARE(stored("GoalieStats", 4, "Sv3"), 8);  // typed last, stored by OK
-
-        // Reopened from the game list, the screen shows them.
-        frmGameMenu* list = Loaded<frmGameMenu>();
-        QVERIFY(list->cmdPlayers->isEnabled());
-        list->cmdPlayers_Click();
-        flushDeletes();
-        s = Loaded<frmPScreen>();
-        QVERIFY(s);
-        QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("3"));
-        QCOMPARE(s->cellPicture(2, 0), Pic::BallNH);
-        clickCell(s, 2, 0);
-        QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("2"));
-
-        // OK with nothing changed saves nothing.
-        Db().execute(QStringLiteral("update PlayerStats set EventNumber = 5 where PlayerNumber = 3"));
-        s->cmdOK_Click();
-        QCOMPARE(stored("PlayerStats", 3, "EventNumber"), 5);
-    }
-
-    void goalCheckWarnsBeforeTheSave()
-    {
-        g.EditGoalsForOption = True;
-        g.EditGoalsAgainstOption = True;
-        frmPScreen* s = open();
-        clickCell(s, 3, 1);
-        type(s, CatKind::Goalie, {{Gk::G, 1}, {Gk::EN, 1}});
-        env->expectMsgBox(QStringLiteral("3  -   Player Screen goals scored (1 by goalie)\r4  -   Game Screen goals scored"),
-                          vbOK, QStringLiteral("Goals Scored Do Not Match Game Screen"));
-        env->expectMsgBox(QStringLiteral("3  -   Player Screen goals against\r2  -   Game Screen goals against"));
-        s->cmdOK_Click();
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(stored("GoalieStats", 4, "EN"), 1);  // warnings only: saved all the same
+        QCOMPARE(stored("GoalieStats", 4, "Sv3"), 8);
     }
 
     void gameScreenSavesOrAsks()
@@ -396,9 +343,7 @@ private slots:
         s->cmdGameScreen_Click();
         flushDeletes();
         QVERIFY(!Loaded<frmPScreen>());
-        frmGameScreen* header = Loaded<frmGameScreen>();
-        QVERIFY(header);
-        QCOMPARE(header->txtGameNumber->text(), QStringLiteral("1"));
+        QVERIFY(Loaded<frmGameScreen>());
         QCOMPARE(stored("PlayerStats", 1, "EventNumber"), 1);
 
         // Changed, and No: left without saving.
@@ -426,7 +371,7 @@ private slots:
         QCOMPARE(stored("PlayerStats", 1, "Sec"), 15);
     }
 
-    void cancelAsksOnlyAfterAChange()
+    void cancelAndTheFramesCloseAskOnlyAfterAChange()
     {
         // Stored values that break a rule pass while nobody changes them.
         Db().execute(QStringLiteral("update PlayerStats set G = 9 where PlayerNumber = 1"));
@@ -438,32 +383,19 @@ private slots:
         QVERIFY(Loaded<frmGameMenu>());
         QVERIFY(!frame->QNToolbar()->isHidden());
 
+        // Changed: No keeps the screen and the entries, asked by Cancel or by
+        // the frame's close box; Yes closes it as its Cancel does, writing nothing.
         s = open();
         type(s, CatKind::Player, {{P::Ast, 7}});
         s->cmdCancel->setFocus();
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo);
         s->cmdCancel_Click();
-        QCOMPARE(Loaded<frmPScreen>(), s);
         QCOMPARE(focused(), s->txtCat[0]);
-        env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
-        s->cmdCancel_Click();
-        flushDeletes();
-        QVERIFY(Loaded<frmGameMenu>());
-        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
-    }
-
-    void closingTheFrameAsksBeforeDroppingEntries()
-    {
-        frame->show();
-        frmPScreen* s = open();
-        type(s, CatKind::Player, {{P::Ast, 7}});
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbNo);
         QVERIFY(!frame->close());
         QCOMPARE(Loaded<frmPScreen>(), s);
         QVERIFY(!env->ended());
         QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("7"));
-
-        // Yes closes it as its Cancel does: nothing is written.
         env->expectMsgBox(QStringLiteral("Do you really want to cancel?"), vbYes);
         QVERIFY(frame->close());
         QVERIFY(env->ended());
@@ -473,7 +405,7 @@ private slots:
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
     }
 
-    void playedBoxTicksAndClears()
+    void playedBoxPlusOneAndRefusedTexts()
     {
         frmPScreen* s = open();
         s->chkPlayed->click();  // untick Ann
@@ -486,33 +418,17 @@ private slots:
         const PlayerEntry& e = s->entry();
         QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::G], int16_t(2));  // until stored
 
-        s->chkPlayed->click();  // ticked again: the ball, the count, the zeros stay
+        s->chkPlayed->click();  // ticked again: the ball and the count come back
         QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
         QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("1"));
-        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("0"));
         s->chkPlayed->click();
-        clickCell(s, 1, 0);
-        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][PlayerGameRecord::G], int16_t(0));
-        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][SlotPlayed], False);
-        QCOMPARE(s->cellPicture(0, 0), Pic::NoBallNH);
-        s->cmdOK_Click();
-        QCOMPARE(storedPersons("PlayerStats"), QList<int>({7}));
-    }
-
-    void plusMinusAndRefusedTexts()
-    {
-        frmPScreen* s = open();
         clickCell(s, 1, 0);  // Bo, nothing played
+        QCOMPARE(e.PlayerRecords[e.StatIndex(1)][SlotPlayed], False);
+
+        // +1 ticks Played too and keeps the focus in the box.
         QLineEdit* ast = box(s, CatKind::Player, P::Ast);
         ast->setFocus();
-        s->cmdMinus_Click();  // at 0 nothing changes
-        QCOMPARE(ast->text(), QStringLiteral("0"));
-        QVERIFY(!s->personChanged());
-        {
-            const QSignalBlocker quiet(ast);
-            ast->clear();
-        }
-        QTest::mouseClick(s->cmdPlus, Qt::LeftButton);  // an empty box counts 0
+        QTest::mouseClick(s->cmdPlus, Qt::LeftButton);
         QCOMPARE(ast->text(), QStringLiteral("1"));
         QVERIFY(s->chkPlayed->isChecked());
         QCOMPARE(focused(), ast);
@@ -522,19 +438,17 @@ private slots:
         ast->selectAll();
         QTest::keyClicks(ast, QStringLiteral("12345"));
         QCOMPARE(ast->text(), QStringLiteral("1234"));
-        for (const QString& pasted : {QStringLiteral("12a"), QStringLiteral("99999"), QStringLiteral("-3")}) {
-            QApplication::clipboard()->setText(pasted);
-            ast->selectAll();
-            env->expectMsgBox(QStringLiteral("Only a whole number from 0 to 9999 can be entered"));
-            ast->paste();
-            QCOMPARE(env->pendingExpectations(), 0);
-            QCOMPARE(ast->text(), QStringLiteral("1234"));
-        }
+        QApplication::clipboard()->setText(QStringLiteral("12a"));
+        ast->selectAll();
+        env->expectMsgBox(QStringLiteral("Only a whole number from 0 to 9999 can be entered"));
+        ast->paste();
+        QCOMPARE(ast->text(), QStringLiteral("1234"));
         QApplication::clipboard()->setText(QStringLiteral("77"));
         ast->selectAll();
         ast->paste();
         QCOMPARE(ast->text(), QStringLiteral("77"));
         s->cmdOK_Click();
+        QCOMPARE(storedPersons("PlayerStats"), QList<int>({2, 7}));
         QCOMPARE(stored("PlayerStats", 2, "Ast"), 77);
     }
 
@@ -561,12 +475,8 @@ private slots:
         QVERIFY(names.contains(QStringLiteral("Hal Hunt")));
         QVERIFY(!names.contains(QStringLiteral("Cy Cole")));
         QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Ann Abel"));
-        QCOMPARE(s->currentRole(), QStringLiteral("P"));
-        QCOMPARE(s->cellPicture(0, 0), Pic::BallHL);
         QCOMPARE(s->lblPlayerCount->text(), QStringLiteral("2"));
-        const int bo = names.indexOf(QStringLiteral("Bo Baker"));
-        QCOMPARE(s->cellPicture(bo, 0), Pic::BallNH);
-        clickCell(s, bo, 0);
+        clickCell(s, int(names.indexOf(QStringLiteral("Bo Baker"))), 0);
         QCOMPARE(box(s, CatKind::Player, P::Ast)->text(), QStringLiteral("3"));
         s->cmdOK_Click();
         QCOMPARE(stored("PlayerStats", 2, "Ast"), 3);
@@ -605,16 +515,13 @@ private slots:
         s->cmdTeam_Click();  // Cy's entries are part of the totals
         QVERIFY(s->totalsShown() && !s->personView());
         QCOMPARE(s->lblMsg->text(), QStringLiteral("Players Recorded - 3"));
-        QCOMPARE(box(s, CatKind::Player, P::Sec)->text(), QStringLiteral("0"));
         QCOMPARE(box(s, CatKind::Player, P::Min)->text(), QStringLiteral("24"));
-        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("2"));
         QVERIFY(!s->personChanged());
         grab(s, "pscreen-totals");
 
         // Nothing can be typed: a box hands the focus to OK.
         QTest::mouseClick(box(s, CatKind::Player, P::G), Qt::LeftButton);
         QCOMPARE(focused(), s->cmdOK);
-        QCOMPARE(box(s, CatKind::Player, P::G)->text(), QStringLiteral("2"));
 
         // Back to Cy's own values.
         s->cmdTeam_Click();
@@ -647,7 +554,6 @@ private slots:
         type(s, CatKind::Player, {{P::Ast, 5}});
         env->expectMsgBox(QStringLiteral("The player statistics could not be saved"));
         s->cmdOK_Click();
-        QCOMPARE(env->pendingExpectations(), 0);
         flushDeletes();
         QCOMPARE(Loaded<frmPScreen>(), s);
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
@@ -657,14 +563,6 @@ private slots:
         s->cmdOK_Click();
         QVERIFY(!Loaded<frmPScreen>());
         QCOMPARE(stored("PlayerStats", 1, "Ast"), 5);
-    }
-
-    void aGameThatIsGoneIsSaidAndTheListComesBack()
-    {
-        env->expectMsgBox(QStringLiteral("could not be found"), vbOK, QStringLiteral("Game Not Opened"));
-        QVERIFY(!open(9));
-        flushDeletes();
-        QVERIFY(Loaded<frmGameMenu>());
     }
 };
 
