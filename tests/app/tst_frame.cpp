@@ -355,25 +355,6 @@ private slots:
         QCOMPARE(g.ShowNAOption, False);
     }
 
-    void sendUsYourDataReopensTheDatabase()
-    {
-        frame->mn_SendUsYourData_Click();  // no upload window: nothing happens
-        QVERIFY(g.Db->isOpen());
-
-        QString handed;
-        bool closedDuringUpload = false;
-        frame->setUploadOpener([&](const QString& path) {
-            handed = path;
-            closedDuringUpload = !g.Db->isOpen();
-        });
-        item("mn_SendUsYourData")->trigger();
-        QCOMPARE(handed, g.DataFolder + QStringLiteral("murqn.mdb"));
-        QVERIFY(closedDuringUpload);
-        QVERIFY(g.Db->isOpen());
-        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from NumberOptions")).toInt(), 19);
-        QVERIFY(!env->ended());
-    }
-
     void sendUsYourDataEndsCleanlyWhenTheReopenFails()
     {
         frame->setUploadOpener([](const QString& path) {

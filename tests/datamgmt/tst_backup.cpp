@@ -312,7 +312,11 @@ private slots:
         const QStringList before = statisticsRows(Db());
 
         if (command == QLatin1String("upload")) {
-            frame.setUploadOpener([](const QString&) {});  // the user cancels
+            // The upload is handed the closed database's file; the user cancels.
+            frame.setUploadOpener([](const QString& path) {
+                QCOMPARE(path, g.DataFolder + QStringLiteral("murqn.mdb"));
+                QVERIFY(!g.Db->isOpen());
+            });
             frame.mn_SendUsYourData_Click();
         } else {
             g.BackupMode = command;
