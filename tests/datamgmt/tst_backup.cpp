@@ -11,7 +11,6 @@
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 
-#include <QAction>
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"

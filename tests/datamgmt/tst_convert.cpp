@@ -9,7 +9,6 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
-#include <QLocale>
 
 using namespace vh;
 using namespace vh::test;

@@ -12,7 +12,6 @@
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>

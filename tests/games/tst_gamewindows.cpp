@@ -10,7 +10,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>

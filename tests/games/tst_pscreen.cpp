@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>

@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

@@ -8,7 +8,6 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
-#include <QHeaderView>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>

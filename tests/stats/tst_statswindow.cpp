@@ -13,7 +13,6 @@
 #include "support/StatsTestData.h"
 #include "support/TestMain.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
