@@ -429,15 +429,11 @@ private slots:
         frame.menuItem(QStringLiteral("mnuExport"))->trigger();
         frmBackup* f = Loaded<frmBackup>();
         QVERIFY(f && f->isShown());
-        QVERIFY(!Loaded<frmSelectTeam>()->isShown());
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuImport"))->isEnabled());
         QCOMPARE(teamLabel(f, 0), QStringLiteral("Team Number 1"));
         QCOMPARE(teamLabel(f, 9), QStringLiteral("Team Number 10"));
         QCOMPARE(teamLabel(f, 10), QStringLiteral("more..."));
         grab(&frame, "frame-export");
         f->cmdCancel_Click();
-        QVERIFY(Loaded<frmSelectTeam>()->isShown());
-        QVERIFY(frame.menuItem(QStringLiteral("mnuImport"))->isEnabled());
         for (int row : {10, 11})
             list->item(row)->setSelected(false);
         frame.menuItem(QStringLiteral("mnuExport"))->trigger();
@@ -454,10 +450,6 @@ private slots:
         ok(f);
         flushDeletes();
         QVERIFY(QFile::exists(backupFolder() + QStringLiteral("/older/murqn.mdb")));
-        frame.menuItem(QStringLiteral("mnuRestore"))->trigger();
-        grab(&frame, "frame-restore");
-        Loaded<frmBackup>()->cmdCancel_Click();
-        QVERIFY(frame.menuItem(QStringLiteral("mnuRestore"))->isEnabled());
         unloadTeamWindows();
         g.Frame = nullptr;
     }

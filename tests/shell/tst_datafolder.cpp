@@ -215,8 +215,6 @@ private slots:
         env->expectMsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."));
         WebPage(QStringLiteral("   "));
         QVERIFY(opened().isEmpty());
-        WebPage(QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
-        QCOMPARE(opened().last(), QString::fromLatin1(VendorWebSite) + QStringLiteral("/technicalsupport"));
         env->expectMsgBox(QStringLiteral("Unable to link to nothing:x from WebPage. \rError code: 31\r\rYour browser"));
         WebPage(QStringLiteral("nothing:x"));
         QCOMPARE(env->pendingExpectations(), 0);
