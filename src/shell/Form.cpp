@@ -43,6 +43,47 @@ public:
     }
 };
 
+// While a child window has the focus, Alt and a letter press its own button
+// of that access key, before any menu of the frame with the same key and
+// before the focused box can take the letter.
+class FormsKeepTheirAccessKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if ((e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress) ||
+            o != QApplication::focusWidget() || QApplication::activePopupWidget())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier)
+            return false;
+        QAbstractButton* button = accessKeyButton(static_cast<QWidget*>(o), key->key());
+        if (!button)
+            return false;
+        if (e->type() == QEvent::ShortcutOverride)
+            e->accept();  // a key press of the window's, not a shortcut
+        else
+            button->animateClick();
+        return true;
+    }
+
+private:
+    static QAbstractButton* accessKeyButton(QWidget* focus, int key)
+    {
+        const Form* form = nullptr;
+        for (QWidget* w = focus; w && !form; w = w->parentWidget())
+            form = qobject_cast<const Form*>(w);
+        if (!form)
+            return nullptr;
+        const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
+        for (QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
+            if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed)
+                return b;
+        }
+        return nullptr;
+    }
+};
+
 void bindKey(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& keys)
 {
     static const bool popupKeys = (qApp->installEventFilter(new PopupKeepsItsKeys(qApp)), true);
@@ -148,6 +189,8 @@ void installNumericKeyFilter(QLineEdit* box) { box->installEventFilter(new Numer
 Form::Form(int formNumber, QWidget* parent) : QWidget(parent), formNumber_(formNumber)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    static const bool accessKeys = (qApp->installEventFilter(new FormsKeepTheirAccessKeys(qApp)), true);
+    (void)accessKeys;
 }
 
 Form::~Form()

@@ -10,11 +10,9 @@
 #include "shell/ReportPrinter.h"
 #include "shell/WorkTable.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QPointer>
 #include <optional>
 #include <vector>
@@ -232,37 +230,6 @@ bool ReportWindow::runComputation(const std::function<void()>& steps, bool empty
         MsgBox(QStringLiteral("The report could not be computed.\r") + failure->details(), g.MsgStyleWarn,
                QStringLiteral("Report Error"));
     return done;
-}
-
-QAbstractButton* ReportWindow::accessKeyButton(const QKeyEvent* e) const
-{
-    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier)
-        return nullptr;
-    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(e->key())));
-    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
-        if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed)
-            return b;
-    }
-    return nullptr;
-}
-
-bool ReportWindow::event(QEvent* e)
-{
-    // Claimed before the frame's menu bar sees it as a shortcut of its own.
-    if (e->type() == QEvent::ShortcutOverride && accessKeyButton(static_cast<QKeyEvent*>(e))) {
-        e->accept();
-        return true;
-    }
-    return Form::event(e);
-}
-
-void ReportWindow::keyPressEvent(QKeyEvent* e)
-{
-    if (QAbstractButton* b = accessKeyButton(e)) {
-        b->animateClick();
-        return;
-    }
-    Form::keyPressEvent(e);
 }
 
 void ReportWindow::closeReport()

@@ -103,13 +103,7 @@ protected:
     // and lists); the frame's are found by the run.
     class CommandHold;
 
-    // While the window has the focus, Alt and a letter press its own button
-    // of that access key before any menu of the frame with the same one.
-    bool event(QEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
-    QAbstractButton* accessKeyButton(const QKeyEvent* e) const;
     void alignValues(Qt::Alignment alignment);
     // Flips a look flag (True exactly or not) and applies the look.
     void toggleLook(int16_t& flag);
