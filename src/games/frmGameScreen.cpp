@@ -191,16 +191,8 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     nameBoxByLabel(Label2, txtNotes);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->installEventFilter(this);
-    connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] {
-        const QString text = txtNotes->toPlainText();
-        if (text.size() > NotesLimit) {
-            // Typing or pasting past the limit keeps the first 2000 characters.
-            const QSignalBlocker block(txtNotes);
-            txtNotes->setPlainText(text.left(NotesLimit));
-            txtNotes->moveCursor(QTextCursor::End);
-        }
-        markChanged();
-    });
+    limitLength(txtNotes, NotesLimit);
+    connect(txtNotes, &QPlainTextEdit::textChanged, this, &frmGameScreen::markChanged);
 
     const auto button = [this](const char* name, const QString& caption, int left) {
         return makeButton(this, QLatin1String(name), caption, left, 6375, 1575, 405);
