@@ -27,9 +27,6 @@ void TeamReportWindow::placeGrid(int left, int top, int width, int height)
 {
     place(grid(), left, top, width, height);
     grid()->setObjectName(QStringLiteral("tdbGrid"));
-    // Names are stored padded with blanks; a cut name shows no ellipsis after them.
-    grid()->view()->setTextElideMode(Qt::ElideNone);
-    grid()->frozenView()->setTextElideMode(Qt::ElideNone);
 }
 
 void TeamReportWindow::addCloseButtons(int left, int top, bool withCompute)
@@ -104,8 +101,7 @@ void TeamReportWindow::applyWidths(const std::vector<WidthRow>& table)
     for (const WidthRow& row : table) {
         if (std::find(row.sizes.begin(), row.sizes.end(), reportFontSize()) == row.sizes.end())
             continue;
-        for (size_t i = 0; i < row.widths.size(); ++i)
-            grid()->setColumnWidth(int(i), row.widths[i]);
+        grid()->setColumnWidths(row.widths);
         return;
     }
 }

@@ -1,5 +1,6 @@
 #include "shell/ReportGrid.h"
 
+#include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
 #include "shell/Form.h"
 
@@ -194,15 +195,7 @@ QString ReportTableModel::text(int row, int column) const
     return f < 0 ? QString() : rows_[size_t(row)][size_t(f)];
 }
 
-QString ReportTableModel::shownText(int row, int column) const
-{
-    QString t = text(row, column);
-    qsizetype end = t.size();
-    while (end > 0 && t.at(end - 1) == QLatin1Char(' '))
-        --end;
-    t.truncate(end);
-    return t;
-}
+QString ReportTableModel::shownText(int row, int column) const { return RTrim(text(row, column)); }
 
 int ReportTableModel::rowCount(const QModelIndex& parent) const
 {
@@ -442,6 +435,14 @@ void ReportGrid::setColumnWidth(int column, int twips)
     if (column < 0 || column >= columnCount())
         return;
     model_->setColumnWidthValue(column, std::max(twips, readableMinimumWidth(look_)));
+    view_->syncLayout();
+}
+
+void ReportGrid::setColumnWidths(const std::vector<int>& twips)
+{
+    const int n = std::min(int(twips.size()), columnCount());
+    for (int column = 0; column < n; ++column)
+        model_->setColumnWidthValue(column, std::max(twips[size_t(column)], readableMinimumWidth(look_)));
     view_->syncLayout();
 }
 

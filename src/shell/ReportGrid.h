@@ -137,6 +137,8 @@ public:
     // Twips; a width below the readable minimum of the look's font is raised
     // to it.
     void setColumnWidth(int column, int twips);
+    // The widths of the first columns, laid out once.
+    void setColumnWidths(const std::vector<int>& twips);
     int columnWidth(int column) const;
     void setColumnAlignment(int column, Qt::Alignment alignment);
     // Cells and headings of the columns from `first` on.

@@ -157,8 +157,8 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     const double perTwip = p.resolution / 1440.0;
     double padding = kCellPadding * perTwip;
     std::vector<double> widths;
+    TextMeasure designedCells(look_.cellFont(), &printer);
     {
-        TextMeasure cells(look_.cellFont(), &printer);
         TextMeasure heading(look_.headingFont(), &printer);
         for (int c : p.columns) {
             const ReportColumn& col = all[size_t(c)];
@@ -167,8 +167,8 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
                 room = std::max(room, heading.widestWord(col.caption));
             for (int r = 0; r < rows; ++r) {
                 const QString text = model_.shownText(r, c);
-                if (cells.width(text) > room)
-                    room = std::max(room, cells.widestWord(text));
+                if (designedCells.width(text) > room)
+                    room = std::max(room, designedCells.widestWord(text));
             }
             widths.push_back(room + 2 * padding);
         }
@@ -187,8 +187,10 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     for (double w : widths)
         p.xs.push_back(x += w * factor);
 
-    // Each row as tall as its tallest cell.
-    TextMeasure cells(p.cellFont, &printer);
+    // Each row as tall as its tallest cell; unscaled, the widths measured
+    // above serve again.
+    TextMeasure scaledCells(p.cellFont, &printer);
+    TextMeasure& cells = factor == 1.0 ? designedCells : scaledCells;
     const auto rowHeight = [&](TextMeasure& m, const std::function<QString(int)>& text) {
         double h = m.lineHeight();
         for (size_t j = 0; j < p.columns.size(); ++j)

@@ -383,8 +383,10 @@ void frmStats::BoldFont()
     ReportWindow::BoldFont();
     // Bold text needs the room: every column grows or shrinks by 50 twips.
     const int step = g.ReportBold == True ? 50 : -50;
+    std::vector<int> widths;
     for (int i = 0; i < tdbStats->columnCount(); ++i)
-        tdbStats->setColumnWidth(i, tdbStats->columnWidth(i) + step);
+        widths.push_back(tdbStats->columnWidth(i) + step);
+    tdbStats->setColumnWidths(widths);
 }
 
 void frmStats::PrintStatsReport() { ReportWindow::PrintReport(); }
