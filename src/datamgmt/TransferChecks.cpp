@@ -2,6 +2,7 @@
 
 #include "datamgmt/TransferTables.h"
 #include "platform/Runtime.h"
+#include "platform/basic/Basic.h"
 #include "shell/Globals.h"
 #include "shell/Startup.h"
 #include "teams/TeamStore.h"
@@ -40,7 +41,7 @@ void checkRows(Database& main, const QString& table, Recordset& rows, const QStr
 QString teamCalled(const QString& longName)
 {
     const QString name = longName.trimmed();
-    return QStringLiteral("The team \"%1\"").arg(name.size() > 50 ? name.left(50) + QStringLiteral("...") : name);
+    return QStringLiteral("The team \"%1\"").arg(CharCount(name) > 50 ? Left(name, 50) + QStringLiteral("...") : name);
 }
 
 }  // namespace

@@ -313,8 +313,9 @@ void frmBackup::backUpOrRestore()
     try {
         if (!restore)
             ClearReportTables();
-        // The options changed in this session go into the file before it is
-        // copied, and so hold when start-up loads them again.
+        // The options changed in this session go into the file first: a
+        // back-up carries them, and a restore that fails keeps them when
+        // start-up loads them again.
         CloseMainDatabase();
         if (!restore)
             CompactMainDatabase();

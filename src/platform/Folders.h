@@ -31,7 +31,8 @@ bool platformPathIsLocal(const QString& path);
 // permissions. `check`, when given, looks at the finished copy before it
 // replaces the target and throws to refuse it. The source is only read. Throws
 // a RuntimeError on failure (DiskFullError when there is no room), and the
-// target is then as it was.
+// target is then as it was; only when the last flush, after the rename, fails
+// is the new file already in place.
 void copyFileChecked(const QString& source, const QString& target,
                      const std::function<void(const QString& copy)>& check = {});
 // The name under which copyFileChecked writes a copy before it renames it.

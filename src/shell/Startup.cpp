@@ -288,8 +288,7 @@ void Setup()
     // A second run leaves the windows still loaded (the team selection, the
     // data management window) marked open.
     eh.run([] { g.FormOpen.redimPreserve(FormNo::Count, False); });
-    if (g.Db)
-        LoadDatabaseState(*g.Db, g, true, [&](const QString&, const std::function<void()>& step) { eh.run(step); });
+    LoadDatabaseState(Db(), g, true, [&](const QString&, const std::function<void()>& step) { eh.run(step); });
     eh.run([] {
         if (!g.Frame)
             return;
@@ -398,13 +397,11 @@ void SaveOptions()
 void SaveOptionsAndCloseDatabase()
 {
     try {
-        SaveOptions();
+        CloseMainDatabase();
     } catch (const RuntimeError& e) {
         MsgBox(QStringLiteral("The options could not be saved: ") + e.description(), vbExclamation,
                QStringLiteral("Options Not Saved"));
     }
-    if (g.Db)
-        g.Db->close();
     ReleaseDataFolder();
     EndProgram();
 }
