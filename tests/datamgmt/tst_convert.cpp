@@ -179,10 +179,11 @@ private slots:
                                      "OppGoalsPeriod2 || OppGoalsPeriod3 || OppGoalsPeriod4 || OppGoalsOT || '|' || PP || "
                                      "PPG || SH || Kills || '|' || Overtime from GameStats where GameNumber = 1")),
                  QStringLiteral("1998-12-03|11|3|Home Rink|-1|Rivals|00|3=11100|1=01000|4132|0"));
-        // Fourth-period goals make a four-period game.
+        // Fourth-period goals make a four-period game; overtime goals count in the score.
         QCOMPARE(text(QStringLiteral("select Periods || '|' || HomeTeam || '|' || Overtime || '|' || GameType || '|' || "
-                                     "Goals || '-' || OppGoals from GameStats where GameNumber = 2")),
-                 QStringLiteral("4|0|-1|12|2-1"));
+                                     "Goals || '-' || OppGoals || '|' || GoalsOT || '-' || OppGoalsOT from GameStats "
+                                     "where GameNumber = 2")),
+                 QStringLiteral("4|0|-1|12|5-3|3-2"));
         QCOMPARE(text(QStringLiteral("select coalesce(GameDate, 'null') || '|' || GameType || '|' || notes from "
                                      "GameStats where GameNumber = 5")),
                  QStringLiteral("null|15|Snow day"));
@@ -206,7 +207,7 @@ private slots:
         // The old season's totals come through: goals of slot 7 in games 1, 2, 5.
         QCOMPARE(text(QStringLiteral("select (select sum(G) from PlayerStats where PlayerNumber = 5) || ',' || "
                                      "(select sum(Goals) || '-' || sum(OppGoals) from GameStats)")),
-                 QStringLiteral("6,9-5"));
+                 QStringLiteral("6,12-7"));
     }
 
     void keepPlayerNumbersAndFilledAddresses()

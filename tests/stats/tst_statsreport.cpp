@@ -215,6 +215,31 @@ private slots:
         QCOMPARE(rowsOf(collectSorted(in), "Min"), QStringList({"22", "3", "13", "38"}));
     }
 
+    // Seconds summed over a person's games carry at 60, not before; hidden,
+    // 30 and more round up. Each game has 12 minutes; the TOTALS row agrees.
+    void secondsCarryAtTheMinute_data()
+    {
+        QTest::addColumn<QList<int>>("seconds");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("min");
+        QTest::newRow("59 stays") << QList<int>{25, 34} << true << "24:59";
+        QTest::newRow("60 carries") << QList<int>{25, 35} << true << "25:00";
+        QTest::newRow("60 in one row") << QList<int>{60} << true << "13:00";
+        QTest::newRow("29 hidden, dropped") << QList<int>{14, 15} << false << "24";
+        QTest::newRow("30 hidden, a minute") << QList<int>{15, 15} << false << "25";
+    }
+    void secondsCarryAtTheMinute()
+    {
+        QFETCH(QList<int>, seconds);
+        QFETCH(bool, shown);
+        QFETCH(QString, min);
+        for (int game = 0; game < seconds.size(); ++game)
+            addPlayerRow(Db(), 3, game + 1, 1, {{"Min", 12}, {"Sec", seconds[game]}});
+        StatsInput in = makeInput('P', {3});
+        in.options.showPlayerSeconds = shown;
+        QCOMPARE(rowsOf(collectSorted(in), "Min"), QStringList({min, min}));
+    }
+
     void topX()
     {
         for (int p = 1; p <= 10; ++p) {

@@ -173,7 +173,7 @@ struct OldTeamBytes {
 
 // A sample team of the older version: four people (one with a middle name,
 // one with a single name, two with cp1252 letters and an apostrophe), games 1,
-// 2 and 5 (game 2 with fourth-period goals, game 5 with no valid date), a
+// 2 and 5 (game 2 with fourth-period and overtime goals, game 5 with no valid date), a
 // deleted game 3, and player and goalie rows.
 inline OldTeamBytes sampleOldTeam()
 {
@@ -188,9 +188,9 @@ inline OldTeamBytes sampleOldTeam()
     g2.date = "010599";
     g2.gameType = '2';
     g2.home = '2';
-    g2.goals[0] = 0, g2.goals[1] = 0, g2.goals[2] = 1, g2.goals[3] = 1;
-    g2.oppGoals[0] = 0, g2.oppGoals[1] = 0, g2.oppGoals[2] = 1, g2.oppGoals[3] = 0;
-    g2.overtime = 1;
+    g2.goals[0] = 0, g2.goals[1] = 0, g2.goals[2] = 1, g2.goals[3] = 1, g2.goals[4] = 3;
+    g2.oppGoals[0] = 0, g2.oppGoals[1] = 0, g2.oppGoals[2] = 1, g2.oppGoals[3] = 0, g2.oppGoals[4] = 2;
+    g2.overtime = -1;  // any value but 0 means overtime
     g2.opponent = "Blue Lines";
     OldGameSpec g3;
     g3.number = 3;

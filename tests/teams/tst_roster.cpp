@@ -140,6 +140,8 @@ private slots:
         RosterPending p;
         QCOMPARE(p.loadRoster(db(), 1).size(), size_t(2));  // neither the hidden row nor person 9
         p.change(1, fieldsOf(QStringLiteral("Ann"), QStringLiteral("Leigh"), QStringLiteral("13"), QString()));
+        // Changed, then taken off: the change is dropped with him.
+        p.change(2, fieldsOf(QStringLiteral("Bob"), QStringLiteral("Parks"), QStringLiteral("70"), QString()));
         p.remove(2);
         const int cy = p.insert(db(), 3);
         p.change(cy, fieldsOf(QStringLiteral("Cy"), QStringLiteral("Moss"), QStringLiteral("21"), QStringLiteral("1/2/03")));
@@ -154,9 +156,10 @@ private slots:
                                 "FaxNumber = '555-0100' and notes = 'allergic' and BirthDate is null"), 1);
         QCOMPARE(rosterUniform(1, 1), QStringLiteral("13"));
         QCOMPARE(rosterUniform(2, 1), QStringLiteral("44"));  // other team untouched
-        // Removed: only his roster row goes.
+        // Changed and removed: only his roster row goes; his stored data stay.
         QCOMPARE(rows("Roster", "TeamNumber = 1 and PersonNumber = 2"), 0);
-        QCOMPARE(rows("People", "PersonNumber = 2"), 1);
+        QCOMPARE(rows("People", "PersonNumber = 2 and FirstName = 'Bo' and LastName = 'Park' and "
+                                "BirthDate = '1990-05-06' and Country = 'Canada'"), 1);
         // Inserted: roster row added, birth date converted.
         QCOMPARE(rosterUniform(1, 3), QStringLiteral("21"));
         QCOMPARE(rows("People", "PersonNumber = 3 and BirthDate = '2003-01-02' and notes = 'allergic'"), 1);
