@@ -71,11 +71,20 @@ HeaderSaveResult SaveGameHeader(const GameHeaderEntry& entry, int16_t originalGa
             (step.question == HeaderQuestion::Overtime ? in.overtime : in.insertAtNumber) = yes;
             continue;
         }
-        case HeaderStep::Kind::Write:
+        case HeaderStep::Kind::Write: {
             for (const HeaderMessage& w : step.warnings)
                 MsgBox(w.text, g.MsgStyleWarn, w.title);
             step.request.infoChanged = g.GameInfoChanged == "Y";
-            return {WriteGames(step.request), HeaderBox::None, false};
+            const bool written = WriteGames(step.request);
+            // A later save starts from where the game is now stored, and the
+            // game list comes back with this game chosen, not the one that
+            // took its old number.
+            if (written) {
+                g.OldGameNumber = g.GameRec.gameNumber;
+                g.ReselectGame = g.GameRec.gameNumber;
+            }
+            return {written, HeaderBox::None, false};
+        }
         }
     }
 }
@@ -473,6 +482,9 @@ void frmGameScreen::focusBox(HeaderBox box)
 
 void frmGameScreen::cmdOK_Click()
 {
+    // Only this attempt's checks count: a stop of an earlier one must not keep
+    // the screen open after this one has saved.
+    SaveFailed = false;
     const HeaderSaveResult r = SaveGameHeader(entry(), OriginalGameType, OriginalHomeTeam);
     if (!r.saved) {
         SaveFailed = true;

@@ -32,7 +32,9 @@ struct HeaderSaveResult {
 // The header screen's OK without the screen: runs the checks of the game in
 // the boxes, shows each stop, asks each question, shows the goal warnings and
 // writes the game. Leaves the screen's values in GameRec and sets
-// GameInfoChanged when the type or home flag differs from the stored game's.
+// GameInfoChanged when the type or home flag differs from the stored game's;
+// once the game is written, OldGameNumber and ReselectGame are the number it
+// is stored under.
 HeaderSaveResult SaveGameHeader(const GameHeaderEntry& entry, int16_t originalGameType, int16_t originalHomeTeam);
 
 class frmGameScreen : public Form {

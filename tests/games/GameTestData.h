@@ -21,16 +21,9 @@
 
 namespace vh::test {
 
-// The message styles, the game types and the team table as start-up and the
-// team-selection window leave them.
-inline void setGameState(std::initializer_list<std::pair<int16_t, const char*>> teams,
-                         std::initializer_list<std::pair<int16_t, const char*>> gameTypes = {})
+// "No Game Type" and the user's game types, as start-up loads them.
+inline void setGameTypes(std::initializer_list<std::pair<int16_t, const char*>> gameTypes)
 {
-    g.MsgStyleYesNo = 292;
-    g.MsgStyleWarn = 48;
-    g.MsgStyleConfirm = 305;
-    g.PeriodsOption = 3;
-    g.FormOpen.redim(19, False);
     g.NumberGameTypes = int16_t(1 + gameTypes.size());
     g.GameTypeNumbers.redim(g.NumberGameTypes, 0);
     g.GameTypeDescriptions.redim(g.NumberGameTypes);
@@ -41,6 +34,19 @@ inline void setGameState(std::initializer_list<std::pair<int16_t, const char*>> 
         g.GameTypeNumbers[i] = number;
         g.GameTypeDescriptions[i] = QString::fromUtf8(name);
     }
+}
+
+// The message styles, the game types and the team table as start-up and the
+// team-selection window leave them.
+inline void setGameState(std::initializer_list<std::pair<int16_t, const char*>> teams,
+                         std::initializer_list<std::pair<int16_t, const char*>> gameTypes = {})
+{
+    g.MsgStyleYesNo = 292;
+    g.MsgStyleWarn = 48;
+    g.MsgStyleConfirm = 305;
+    g.PeriodsOption = 3;
+    g.FormOpen.redim(19, False);
+    setGameTypes(gameTypes);
     g.NumTeams = int16_t(teams.size());
     g.TeamNumbers.redim(g.NumTeams, 0);
     g.LongTeamNames.redim(g.NumTeams);

@@ -116,6 +116,25 @@ private slots:
         QCOMPARE(RowTotal(e.periodScores, 5, 2), int16_t(10));  // 1 + 1 + 1 + 7
     }
 
+    void everyPeriodBoxIsStoredInItsOwnField()
+    {
+        open("C", 2);
+        GameHeaderEntry e = entry(QStringLiteral("2"));
+        e.periodsIndex = 2;  // four periods: every box counts
+        e.periodScores = {"21", "22", "23", "24", "25", "11", "12", "13", "14", "15"};
+        e.oppGoals = QStringLiteral("115");
+        e.goals = QStringLiteral("65");
+        QVERIFY(SaveGameHeader(e, 0, True).saved);
+        QStringList fields;
+        for (const char* side : {"Goals", "OppGoals"})
+            for (const char* part : {"Period1", "Period2", "Period3", "Period4", "OT"})
+                fields << QString::fromLatin1(side) + QLatin1String(part) + QLatin1Char('=') +
+                              stored(2, (QByteArray(side) + part).constData()).toString();
+        QCOMPARE(fields, QStringList({"GoalsPeriod1=11", "GoalsPeriod2=12", "GoalsPeriod3=13", "GoalsPeriod4=14",
+                                      "GoalsOT=15", "OppGoalsPeriod1=21", "OppGoalsPeriod2=22", "OppGoalsPeriod3=23",
+                                      "OppGoalsPeriod4=24", "OppGoalsOT=25"}));
+    }
+
     void onlyANewGameTakesASerialNumber()
     {
         // Game 3 holds the last serial number there is: changes still save.
@@ -212,6 +231,14 @@ private slots:
         env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
         QVERIFY(SaveGameHeader(entry(QStringLiteral("4")), 0, True).saved);
         QCOMPARE(gameOrder(1), QStringList({"G1", "G3", "G4", "Pines", "G5"}));
+
+        // The last number is a place too; the one past it was refused above.
+        open("C", 2);
+        GameHeaderEntry last = entry(QStringLiteral("5"));
+        last.opponent = QStringLiteral("Elms");
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
+        QVERIFY(SaveGameHeader(last, 0, True).saved);
+        QCOMPARE(gameOrder(1), QStringList({"G1", "G4", "Pines", "G5", "Elms"}));
     }
 
     void checksComeInTheirOrder()
@@ -280,6 +307,16 @@ private slots:
         QVERIFY(!g.GameRec.overtime);
         won.periodScores[9] = QStringLiteral("1");  // an overtime goal: no question
         QVERIFY(SaveGameHeader(won, 0, True).saved);
+        QVERIFY(g.GameRec.overtime);
+        QCOMPARE(stored(1, "Overtime").toInt(), -1);
+        // Lost 1 to 2 by the opponent's overtime goal: an overtime game too.
+        QVERIFY(SaveGameHeader(entry(QStringLiteral("1")), 0, True).saved);
+        QCOMPARE(stored(1, "Overtime").toInt(), 0);
+        GameHeaderEntry lost = entry(QStringLiteral("1"));
+        lost.periodScores[4] = QStringLiteral("1");
+        lost.goals = QStringLiteral("1");
+        lost.oppGoals = QStringLiteral("2");
+        QVERIFY(SaveGameHeader(lost, 0, True).saved);
         QVERIFY(g.GameRec.overtime);
         QCOMPARE(stored(1, "Overtime").toInt(), -1);
 

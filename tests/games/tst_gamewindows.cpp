@@ -36,6 +36,84 @@ QWidget* nextTab(QWidget* w)
     return next;
 }
 
+// A game of team 1 in which every field has its own value, and its player
+// and goalie rows numbered marker*100+j and marker*100+50, so that a header
+// written over another game's, or rows left under the wrong game, show.
+QVariantMap distinctGame(int number, int marker)
+{
+    const bool first = marker == 1;
+    const int team = first ? 40 : 10, opp = first ? 50 : 20;  // the team's and the opponent's period 1
+    QVariantMap game{{QStringLiteral("TeamNumber"), 1},
+                     {QStringLiteral("GStatNumber"), 30 + marker},
+                     {QStringLiteral("GameNumber"), number},
+                     {QStringLiteral("GameDate"), first ? QStringLiteral("2026-10-07") : QStringLiteral("2026-10-14")},
+                     {QStringLiteral("GameType"), first ? 3 : 5},
+                     {QStringLiteral("Periods"), first ? 3 : 4},
+                     {QStringLiteral("Location"), first ? QStringLiteral("Rink One") : QStringLiteral("Rink Two")},
+                     {QStringLiteral("HomeTeam"), first ? -1 : 0},
+                     {QStringLiteral("Opponent"), first ? QStringLiteral("Elms") : QStringLiteral("Pines")},
+                     {QStringLiteral("OpponentTeamNumber"), first ? 3 : 2},
+                     {QStringLiteral("OpponentGStatNumber"), 0},
+                     {QStringLiteral("Overtime"), first ? 0 : -1},
+                     {QStringLiteral("PP"), first ? 19 : 8},
+                     {QStringLiteral("PPG"), first ? 18 : 7},
+                     {QStringLiteral("SH"), first ? 17 : 6},
+                     {QStringLiteral("Kills"), first ? 16 : 5},
+                     {QStringLiteral("notes"), first ? QStringLiteral("first game") : QStringLiteral("second game")}};
+    // Game 1 scores in three periods, game 2 in four and overtime.
+    const int scoring = first ? 3 : 5;
+    int goals = 0, oppGoals = 0;
+    for (int k = 0; k < 5; ++k) {
+        const QString suffix = k < 4 ? QStringLiteral("Period%1").arg(k + 1) : QStringLiteral("OT");
+        const int own = k < scoring ? team + k + 1 : 0, other = k < scoring ? opp + k + 1 : 0;
+        game.insert(QStringLiteral("Goals") + suffix, own);
+        game.insert(QStringLiteral("OppGoals") + suffix, other);
+        goals += own;
+        oppGoals += other;
+    }
+    game.insert(QStringLiteral("Goals"), goals);
+    game.insert(QStringLiteral("OppGoals"), oppGoals);
+    return game;
+}
+
+void addDistinctGame(int number, int marker)
+{
+    const QVariantMap game = distinctGame(number, marker);
+    seed::insertRow(Db(), QStringLiteral("GameStats"), game);
+    const QVariantMap copies{{QStringLiteral("GameType"), game[QStringLiteral("GameType")]},
+                             {QStringLiteral("HomeTeam"), game[QStringLiteral("HomeTeam")]}};
+    for (int j = 0; j < 2; ++j)
+        addStatsRow("PlayerStats", 1, number, marker * 100 + j, copies);
+    addStatsRow("GoalieStats", 1, number, marker * 100 + 50, copies);
+}
+
+// The fields of team 1's game `number` that differ from `expected`.
+QStringList differences(int number, const QVariantMap& expected)
+{
+    QStringList out;
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const QVariant v = Db().scalar(
+            QStringLiteral("select %1 from GameStats where TeamNumber = 1 and GameNumber = ?").arg(it.key()), {number});
+        if (v.toString() != it.value().toString())
+            out << it.key() + QLatin1Char('=') + v.toString();
+    }
+    return out;
+}
+
+// Tabs from the focused control on to `box` and types `text` over its number.
+bool typeOver(QLineEdit* box, const QString& text)
+{
+    for (int i = 0; i < 40 && QApplication::focusWidget() != box; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (QApplication::focusWidget() != box)
+        return false;
+    QTest::keyClick(box, Qt::Key_End);
+    while (!box->text().isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    return box->text() == text;
+}
+
 }  // namespace
 
 class TstGameWindows : public QObject {
@@ -307,6 +385,7 @@ private slots:
         frmGameMenu* list = listAfterNewGame();
         QVERIFY(list);
         QVERIFY(list->lstGameMenu->item(0)->text().contains(QStringLiteral("Pines")));
+        QCOMPARE(list->lstGameMenu->currentRow(), 0);  // the new game, not the one after it
         QCOMPARE(Db().scalar(QStringLiteral("select OpponentTeamNumber from GameStats where GameNumber = 1")).toInt(), 2);
         QVERIFY(!frame->QNToolbar()->isHidden());
         grab(list, "gamelist-after-add");
@@ -341,6 +420,57 @@ private slots:
         QVERIFY(list);
         const QString line = list->lstGameMenu->item(3)->text();
         QVERIFY(line.startsWith(QStringLiteral("4  ")) && line.contains(QStringLiteral("G2")));
+        QCOMPARE(list->lstGameMenu->currentRow(), 3);  // the moved game stays chosen
+    }
+
+    // A check that stops one save must not stop the next: the Player Screen
+    // button's save moves game 2 to number 1 and opens the entry screen, and
+    // neither game's header or rows end up under the other's number.
+    void aSaveAfterAFailedOneMovesOnAndKeepsBothGamesWhole()
+    {
+        setGameTypes({{3, "League"}, {5, "Playoff"}});
+        g.EditGoalsForOption = False;
+        g.EditGoalsAgainstOption = False;
+        addDistinctGame(1, 1);
+        addDistinctGame(2, 2);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmGameMenu* list = openGameList();
+        list->lstGameMenu->setFocus();
+        QCOMPARE(list->lstGameMenu->currentRow(), 1);
+        QTest::keyClick(list->lstGameMenu, Qt::Key_Return);  // Change game 2
+        QTRY_VERIFY(Loaded<frmGameScreen>());
+        frmGameScreen* s = Loaded<frmGameScreen>();
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtGameDate);
+
+        QVERIFY(typeOver(s->txtPPG, QStringLiteral("9")));
+        env->expectMsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"), vbOK,
+                          QStringLiteral("Power Play Goals Error"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmGameScreen>(), s);
+        QVERIFY(typeOver(s->txtPPG, QStringLiteral("0")));
+        QVERIFY(typeOver(s->txtGameNumber, QStringLiteral("1")));
+        env->expectMsgBox(QStringLiteral("Save game information?"), vbYes, QStringLiteral("Game Information Changed"));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        flushDeletes();
+
+        QVERIFY(!Loaded<frmGameScreen>());
+        frmPScreen* entry = Loaded<frmPScreen>();
+        QVERIFY(entry);
+        QCOMPARE(entry->lblGameNumber->text(), QStringLiteral("Game 1"));
+        QCOMPARE(g.OldGameNumber, int16_t(1));  // the number the game is stored under
+
+        QVariantMap moved = distinctGame(1, 2);
+        moved[QStringLiteral("PPG")] = 0;
+        QCOMPARE(differences(1, moved), QStringList());
+        QCOMPARE(differences(2, distinctGame(2, 1)), QStringList());
+        QCOMPARE(statMarkers("PlayerStats", 1, 1), QList<int>({2, 2}));
+        QCOMPARE(statMarkers("GoalieStats", 1, 1), QList<int>({2}));
+        QCOMPARE(statMarkers("PlayerStats", 1, 2), QList<int>({1, 1}));
+        QCOMPARE(statMarkers("GoalieStats", 1, 2), QList<int>({1}));
     }
 
     void cancelAndClosingTheFrameAskOnlyAfterAChange()
