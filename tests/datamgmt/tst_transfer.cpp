@@ -301,7 +301,15 @@ private slots:
              "GameStats.GameNumber is not a whole number from -32768 to 32767"},
             {"update PlayerStats set G = 'many'", "PlayerStats.G is not a number"},
             {"update GameStats set GameDate = '2026-02-30'", "GameStats.GameDate is not a date"},
-            {"update GameStats set HomeTeam = 5", "GameStats.HomeTeam is neither"}};
+            {"update GameStats set HomeTeam = 5", "GameStats.HomeTeam is neither"},
+            // Bytes are no value of any field, even when they spell one.
+            {"update Teams set ShortTeamName = x'00FF00FF'", "Hawks\" cannot be imported: its Teams.ShortTeamName is "
+                                                              "binary data, not text"},
+            {"insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) values ('H', 1, x'00FF')",
+             "The file's NameYourOwnCats cannot be imported: its NameYourOwnCats.CategoryDescription is binary data"},
+            {"update PlayerStats set G = cast('12' as blob)", "PlayerStats.G is not a number"},
+            {"update GameStats set GameDate = cast('2026-11-05' as blob)", "GameStats.GameDate is not a date"},
+            {"update GameStats set Overtime = cast('0' as blob)", "GameStats.Overtime is neither"}};
         addGameType(Db(), 1, QStringLiteral("League"));
         addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}}, 2, 1);
         const QString sound = exportTeams({{1, QStringLiteral("Ice Hawks")}});
