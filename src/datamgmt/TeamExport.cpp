@@ -108,6 +108,9 @@ int ExportTeamFile(Database& source, const QString& dataFolder, const QString& t
     } cleanup{temporary};
 
     removeScratchFile(temporary);
+    // Half copies a killed export left take room this one may need.
+    removeScratchFile(copyingName(temporary));
+    removeScratchFile(copyingName(targetPath));
     copyFileChecked(data + ExportShellFileName, temporary);
     int count = 0;
     {

@@ -1,6 +1,7 @@
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TeamImport.h"
 #include "datamgmt/TransferTestData.h"
+#include "platform/Folders.h"
 #include "shell/Globals.h"
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
@@ -139,10 +140,17 @@ private slots:
         auto file = openFile(exportTeams({{1, QStringLiteral("Team")}}));
         QCOMPARE(textOf(*file, "select group_concat(LongTeamName) from Teams"), QStringLiteral("Team"));
 
-        // A missing shell is an error, not an empty success.
+        // A missing shell is an error, not an empty success. The half copies
+        // a killed export left go first all the same.
+        const QStringList leftovers{copyingName(exported(QStringLiteral("x.mdb"))),
+                                    copyingName(data() + ExportTemporaryFileName)};
+        for (const QString& leftover : leftovers)
+            writeBytes(leftover, QByteArray(200000, 'c'));
         QFile::remove(data() + ExportShellFileName);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, ExportTeamFile(Db(), data(), exported(QStringLiteral("x.mdb")), {}));
         QVERIFY(!QFile::exists(exported(QStringLiteral("x.mdb"))));
+        for (const QString& leftover : leftovers)
+            QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
     }
 
     // ------------------------------------------------------------ import
