@@ -108,14 +108,17 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
     }
 }
 
-void CopyDatabaseChecked(const QString& source, const QString& target)
+void CopyDatabaseChecked(const QString& source, const QString& target, std::optional<QFile::Permissions> mode)
 {
-    copyFileChecked(source, target, [&source](const QString& copy) {
-        const DatabaseCheckResult check = CheckMainDatabaseFile(copy);
-        if (check.status != DatabaseCheck::Ok)
-            throw RuntimeError(Err::PathFileAccess,
-                               QStringLiteral("The copy of %1 is not a sound database: %2").arg(source, check.detail));
-    });
+    copyFileChecked(
+        source, target,
+        [&source](const QString& copy) {
+            const DatabaseCheckResult check = CheckMainDatabaseFile(copy);
+            if (check.status != DatabaseCheck::Ok)
+                throw RuntimeError(Err::PathFileAccess, QStringLiteral("The copy of %1 is not a sound database: %2")
+                                                            .arg(source, check.detail));
+        },
+        mode);
 }
 
 }  // namespace vh

@@ -5,7 +5,9 @@
 
 #include "platform/db/Database.h"
 
+#include <QFile>
 #include <QString>
+#include <optional>
 
 namespace vh {
 
@@ -43,8 +45,10 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 
 // Copies a database file over `target` with copyFileChecked: the copy is
 // checked to open as a main database of version 2 before it is renamed into
-// place. On any failure the target is as it was, the temporary copy is gone
-// and a RuntimeError says why.
-void CopyDatabaseChecked(const QString& source, const QString& target);
+// place, and takes `mode` when given (back-up and restore give the live
+// database's). On any failure the target is as it was, the temporary copy is
+// gone and a RuntimeError says why.
+void CopyDatabaseChecked(const QString& source, const QString& target,
+                         std::optional<QFile::Permissions> mode = {});
 
 }  // namespace vh

@@ -5,6 +5,7 @@
 #include "datamgmt/TeamImport.h"
 #include "datamgmt/TransferChecks.h"
 #include "platform/FileLists.h"
+#include "platform/Folders.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Categories.h"
@@ -323,7 +324,8 @@ void frmBackup::backUpOrRestore()
         CloseMainDatabase();
         if (!restore)
             CompactMainDatabase();
-        CopyDatabaseChecked(source, target);
+        // A back-up, like the restored database, takes the live database's mode.
+        CopyDatabaseChecked(source, target, fileMode(live));
     } catch (...) {
         failure = std::current_exception();
     }

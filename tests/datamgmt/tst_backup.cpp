@@ -308,6 +308,47 @@ private slots:
         f->cmdCancel_Click();
     }
 
+    // Every copy is as private as the live database, whatever the file it
+    // replaces or comes from allowed.
+    void copiesTakeTheDatabasesMode()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        reloadTeams();
+        selectAllTeams();
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const auto privateMode = QFile::ReadOwner | QFile::WriteOwner;
+        const auto readable = privateMode | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(live, privateMode));
+        const QString copy = backupFolder() + QStringLiteral("/murqn.mdb");
+        QDir().mkpath(backupFolder());
+        CopyDatabaseChecked(live, copy);
+        QVERIFY(QFile::setPermissions(copy, readable));
+
+        frmBackup* f = open("B");
+        env->expectMsgBox(QStringLiteral("This file already exists."), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully backed up!"));
+        ok(f);
+        QCOMPARE(fileMode(copy), privateMode);
+
+        QVERIFY(QFile::setPermissions(copy, readable));
+        f = open("R");
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(fileMode(live), privateMode);
+
+        selectAllTeams();
+        const QString exported = backupFolder() + QStringLiteral("/HockeyTeams.mdb");
+        writeBytes(exported, "earlier");
+        QVERIFY(QFile::setPermissions(exported, readable));
+        f = open("E");
+        env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully exported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(fileMode(exported), privateMode);
+    }
+
     // Every command that closes and opens the database again, run while an
     // entry screen, a report and the team list stay open: they keep working.
     void windowsLeftOpenOutliveAReopenedDatabase_data()
