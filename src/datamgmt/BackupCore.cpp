@@ -18,6 +18,35 @@ const char* const kMainTables[] = {"Teams",         "People",       "Roster",   
                                    "NameYourOwnCats", "GameTypes",  "InputOrder",     "ReportNumber",
                                    "NumberOptions", "CompactCount", "ProgramVersion", "RptPlayer"};
 
+QString quoted(QString name)
+{
+    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// Where a database holds binary data, as "Table.Field"; empty when nowhere.
+QString firstBinaryValue(Database& db)
+{
+    QStringList tables;
+    db.forEachRow(QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite\\_%' "
+                                 "escape '\\' order by name"),
+                  {}, [&](const RowView& row) { tables << row.text(0); });
+    for (const QString& table : tables) {
+        QStringList anyBlob;
+        for (const FieldInfo& f : db.tableFields(table))
+            anyBlob << QStringLiteral("typeof(%1) = 'blob'").arg(quoted(f.name));
+        if (anyBlob.isEmpty())
+            continue;
+        Recordset rs = db.openRecordset(QStringLiteral("select * from %1 where %2 limit 1")
+                                            .arg(quoted(table), anyBlob.join(QStringLiteral(" or "))));
+        if (rs.eof())
+            continue;
+        for (const FieldInfo& f : rs.fields())
+            if (rs.value(f.name).typeId() == QMetaType::QByteArray)
+                return table + QLatin1Char('.') + f.name;
+    }
+    return {};
+}
+
 QString canonicalOrClean(const QString& path)
 {
     const QFileInfo fi(path);
@@ -42,6 +71,14 @@ bool SamePath(const QString& a, const QString& b)
     return canonicalOrClean(strip(a)) == canonicalOrClean(strip(b));
 }
 
+QString StoredCode(Database& db)
+{
+    const QVariant found = db.scalar(QStringLiteral("select type || ' ' || name from sqlite_master where type in "
+                                                    "('trigger', 'view') order by rowid limit 1"));
+    return found.isNull() ? QString()
+                          : QStringLiteral("It holds code that runs inside the database: %1.").arg(found.toString());
+}
+
 bool HoldsVersion2(Database& db)
 {
     Recordset rs = db.openRecordset(QStringLiteral("ProgramVersion"));
@@ -58,6 +95,10 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
         db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
         if (db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
             return {DatabaseCheck::CannotOpen, QStringLiteral("The file is damaged.")};
+        if (const QString code = StoredCode(*db); !code.isEmpty())
+            return {DatabaseCheck::Foreign, code};
+        if (const QString where = firstBinaryValue(*db); !where.isEmpty())
+            return {DatabaseCheck::Foreign, QStringLiteral("It holds binary data in %1.").arg(where)};
         for (const char* table : kMainTables)
             if (!db->tableExists(QLatin1String(table)))
                 return {DatabaseCheck::NotMain, {}};
@@ -67,14 +108,17 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
     }
 }
 
-void CopyDatabaseChecked(const QString& source, const QString& target)
+void CopyDatabaseChecked(const QString& source, const QString& target, std::optional<QFile::Permissions> mode)
 {
-    copyFileChecked(source, target, [&source](const QString& copy) {
-        const DatabaseCheckResult check = CheckMainDatabaseFile(copy);
-        if (check.status != DatabaseCheck::Ok)
-            throw RuntimeError(Err::PathFileAccess,
-                               QStringLiteral("The copy of %1 is not a sound database: %2").arg(source, check.detail));
-    });
+    copyFileChecked(
+        source, target,
+        [&source](const QString& copy) {
+            const DatabaseCheckResult check = CheckMainDatabaseFile(copy);
+            if (check.status != DatabaseCheck::Ok)
+                throw RuntimeError(Err::PathFileAccess, QStringLiteral("The copy of %1 is not a sound database: %2")
+                                                            .arg(source, check.detail));
+        },
+        mode);
 }
 
 }  // namespace vh

@@ -5,7 +5,9 @@
 
 #include "platform/db/Database.h"
 
+#include <QFile>
 #include <QString>
+#include <optional>
 
 namespace vh {
 
@@ -18,6 +20,10 @@ QString WithTrailingSlash(const QString& folder);
 // (links, "..", a trailing "/"). Paths that do not exist compare as written.
 bool SamePath(const QString& a, const QString& b);
 
+// A sentence naming the first trigger or view of a database (code that runs
+// inside it; the program's own databases hold none), empty when it has none.
+QString StoredCode(Database& db);
+
 // The first ProgramVersion value of a database; the file is of this version
 // only when it is 2.
 bool HoldsVersion2(Database& db);
@@ -27,10 +33,11 @@ enum class DatabaseCheck {
     CannotOpen,    // missing, damaged, another password or not a database at all
     NotMain,       // opens, but lacks tables of the main database
     WrongVersion,  // a database of the program, but not of version 2
+    Foreign,       // holds what the program never stores: a trigger, a view or binary data
 };
 struct DatabaseCheckResult {
     DatabaseCheck status = DatabaseCheck::Ok;
-    QString detail;  // the engine's text when it would not open
+    QString detail;  // the engine's text when it would not open; what a foreign file holds
 };
 // Whether a file is a main database of this program that opens and is sound;
 // the file is only read.
@@ -38,8 +45,10 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 
 // Copies a database file over `target` with copyFileChecked: the copy is
 // checked to open as a main database of version 2 before it is renamed into
-// place. On any failure the target is as it was, the temporary copy is gone
-// and a RuntimeError says why.
-void CopyDatabaseChecked(const QString& source, const QString& target);
+// place, and takes `mode` when given (back-up and restore give the live
+// database's). On any failure the target is as it was, the temporary copy is
+// gone and a RuntimeError says why.
+void CopyDatabaseChecked(const QString& source, const QString& target,
+                         std::optional<QFile::Permissions> mode = {});
 
 }  // namespace vh

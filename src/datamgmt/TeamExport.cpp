@@ -5,6 +5,8 @@
 #include "platform/Folders.h"
 #include "shell/Startup.h"
 
+#include <QFileInfo>
+
 namespace vh {
 
 using namespace transfer;
@@ -108,14 +110,21 @@ int ExportTeamFile(Database& source, const QString& dataFolder, const QString& t
     } cleanup{temporary};
 
     removeScratchFile(temporary);
-    copyFileChecked(data + ExportShellFileName, temporary);
+    // Half copies a killed export left take room this one may need.
+    removeScratchFile(copyingName(temporary));
+    removeScratchFile(copyingName(targetPath));
+    // The file holds the rosters' addresses: it is as private as the database.
+    std::optional<QFile::Permissions> mode;
+    if (QFileInfo(source.path()).isFile())
+        mode = fileMode(source.path());
+    copyFileChecked(data + ExportShellFileName, temporary, {}, mode);
     int count = 0;
     {
         std::unique_ptr<Database> file = Database::open(temporary, DatabaseConnect());
         count = ExportTeams(source, *file, teams, progress);
         file->close();
     }
-    copyFileChecked(temporary, targetPath);
+    copyFileChecked(temporary, targetPath, {}, mode);
     return count;
 }
 

@@ -43,7 +43,9 @@ int ExportTeams(Database& source, Database& target, const std::vector<ExportTeam
 
 // The whole export: the shell is copied to MURQNTemp.mdb in the data folder,
 // filled, and copied to `targetPath`, replacing a file there only once the
-// new one is complete. The temporary file is removed whatever happens.
+// new one is complete; the file takes the mode of the source's file. Half
+// copies an earlier export left go first, and the temporary file is removed
+// whatever happens.
 // Throws a RuntimeError when anything fails; the target is then unchanged.
 int ExportTeamFile(Database& source, const QString& dataFolder, const QString& targetPath,
                    const std::vector<ExportTeam>& teams, const ExportProgress& progress = {});

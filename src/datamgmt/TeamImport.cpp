@@ -277,6 +277,12 @@ OpenedTransferFile OpenTransferFile(const QString& path)
             out.db.reset();
             return {TransferFileCheck::CannotOpen, QStringLiteral("The file is damaged."), nullptr};
         }
+        // Import only reads, so such code could not run; but no file the
+        // program writes holds any.
+        if (QString code = StoredCode(*out.db); !code.isEmpty()) {
+            out.db.reset();
+            return {TransferFileCheck::Foreign, code, nullptr};
+        }
         for (const auto& [table, fields] : transferTables()) {
             if (!out.db->tableExists(table)) {
                 out.db.reset();

@@ -36,6 +36,7 @@ enum class TransferFileCheck {
     CannotOpen,    // missing, damaged, another password or no database at all
     NotTransfer,   // opens, but lacks tables or fields of a transfer file
     WrongVersion,  // "Import database version not 2.x."
+    Foreign,       // holds code that runs inside the database (StoredCode)
 };
 struct OpenedTransferFile {
     TransferFileCheck status = TransferFileCheck::Ok;

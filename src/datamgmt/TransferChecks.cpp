@@ -11,24 +11,29 @@ namespace vh {
 
 namespace {
 
-enum class Scope { AllRows, CurrentRow, NumbersOnly };
+enum class Scope { AllRows, CurrentRow, AnyTextLength };
 
 // Every transferred field of `table` in each row of `rows` against the main
 // database's field of that name; the first that does not fit refuses the file.
 void checkRows(Database& main, const QString& table, Recordset& rows, const QString& owner, Scope which = Scope::AllRows)
 {
     std::vector<FieldInfo> fields;
-    for (const FieldInfo& f : main.tableFields(table))
-        if (transfer::transferTables().at(table).contains(f.name, Qt::CaseInsensitive) &&
-            (which != Scope::NumbersOnly || (f.type != FieldType::Text && f.type != FieldType::Memo)))
-            fields.push_back(f);
+    for (FieldInfo f : main.tableFields(table)) {
+        if (!transfer::transferTables().at(table).contains(f.name, Qt::CaseInsensitive))
+            continue;
+        if (which == Scope::AnyTextLength && (f.type == FieldType::Text || f.type == FieldType::Memo))
+            f.size = 0;
+        fields.push_back(f);
+    }
     for (; !rows.eof(); rows.moveNext()) {
         for (const FieldInfo& f : fields) {
-            const QString why = FieldMismatch(f, rows.value(f.name));
+            const QVariant value = rows.value(f.name);
+            const QString why = FieldMismatch(f, value);
             if (why.isEmpty())
                 continue;
-            const bool text = f.type == FieldType::Text || f.type == FieldType::Memo;
-            throw RuntimeError(text ? Err::FieldTooSmall : Err::DataConversion,
+            const bool tooLong = (f.type == FieldType::Text || f.type == FieldType::Memo) &&
+                                 value.typeId() != QMetaType::QByteArray;
+            throw RuntimeError(tooLong ? Err::FieldTooSmall : Err::DataConversion,
                                QStringLiteral("%1 cannot be imported: its %2.%3 %4. Nothing was imported.")
                                    .arg(owner, table, f.name, why));
         }
@@ -50,11 +55,11 @@ void CheckTransferValues(Database& main, Database& file)
 {
     Recordset types = file.openRecordset(QStringLiteral("GameTypes"));
     checkRows(main, QStringLiteral("GameTypes"), types, QStringLiteral("The file's GameTypes"));
-    // Import holds category names in three characters itself; only their
-    // numbers must fit.
+    // Import holds category names in three characters itself; their length
+    // does not matter.
     Recordset names = file.openRecordset(QStringLiteral("NameYourOwnCats"));
     checkRows(main, QStringLiteral("NameYourOwnCats"), names, QStringLiteral("The file's NameYourOwnCats"),
-              Scope::NumbersOnly);
+              Scope::AnyTextLength);
     Recordset teams = file.openRecordset(QStringLiteral("Teams"));
     for (; !teams.eof(); teams.moveNext()) {
         const QString owner = teamCalled(teams.textOr(QStringLiteral("LongTeamName")));

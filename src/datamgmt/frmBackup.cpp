@@ -5,6 +5,7 @@
 #include "datamgmt/TeamImport.h"
 #include "datamgmt/TransferChecks.h"
 #include "platform/FileLists.h"
+#include "platform/Folders.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Categories.h"
@@ -73,6 +74,10 @@ void showDatabaseCheck(const QString& path, DatabaseCheckResult check)
     if (check.status == DatabaseCheck::WrongVersion)
         MsgBox(path + QStringLiteral(" is not a database of this version of Velloran for Hockey."), g.MsgStyleWarn,
                QStringLiteral("Wrong Database Version"));
+    else if (check.status == DatabaseCheck::Foreign)
+        MsgBox(path + QStringLiteral(" cannot be restored. ") + check.detail +
+                   QStringLiteral("\r\rYour database has not been changed."),
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
     else if (check.status == DatabaseCheck::NotMain)
         MsgBox(path + QStringLiteral(" is not a Velloran for Hockey database."), g.MsgStyleWarn,
                QStringLiteral("Database Not Valid"));
@@ -319,7 +324,8 @@ void frmBackup::backUpOrRestore()
         CloseMainDatabase();
         if (!restore)
             CompactMainDatabase();
-        CopyDatabaseChecked(source, target);
+        // A back-up, like the restored database, takes the live database's mode.
+        CopyDatabaseChecked(source, target, fileMode(live));
     } catch (...) {
         failure = std::current_exception();
     }
@@ -425,6 +431,12 @@ void frmBackup::ImportTeamDatabase()
     if (opened.status == TransferFileCheck::WrongVersion) {
         MsgBox(QStringLiteral("Import database version not 2.x."), g.MsgStyleWarn,
                QStringLiteral("Wrong Database Version"));
+        return;
+    }
+    if (opened.status == TransferFileCheck::Foreign) {
+        MsgBox(file + QStringLiteral(" cannot be imported. ") + opened.detail +
+                   QStringLiteral("\r\rNothing was imported."),
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return;
     }
     if (opened.status != TransferFileCheck::Ok) {

@@ -178,15 +178,17 @@ void removeScratchFile(const QString& path)
     QFile::remove(path + QStringLiteral("-journal"));
 }
 
-void copyFileChecked(const QString& source, const QString& target, const std::function<void(const QString&)>& check)
+void copyFileChecked(const QString& source, const QString& target, const std::function<void(const QString&)>& check,
+                     std::optional<QFile::Permissions> givenMode)
 {
     if (!QFileInfo(source).isFile())
         throw RuntimeError(Err::FileNotFound, QStringLiteral("File not found: %1").arg(source));
     // A replaced file keeps its own permissions (a roster holds addresses); a
     // new one is its owner's to change, even when copied from a read-only
     // installation.
-    const QFile::Permissions mode =
-        QFileInfo(target).isFile() ? fileMode(target) : fileMode(source) | QFile::WriteOwner;
+    const QFile::Permissions mode = givenMode                      ? *givenMode
+                                    : QFileInfo(target).isFile() ? fileMode(target)
+                                                                 : fileMode(source) | QFile::WriteOwner;
     const QString tmp = copyingName(target);
     removeScratchFile(tmp);
     try {

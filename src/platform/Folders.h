@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace vh {
 
@@ -27,14 +28,16 @@ bool platformPathIsLocal(const QString& path);
 
 // Copies a file over its target through a temporary name (copyingName) and a
 // rename, so the target is never left half written, even on power loss: the
-// new file and its folder are flushed to disk. A replaced target keeps its
-// permissions. `check`, when given, looks at the finished copy before it
-// replaces the target and throws to refuse it. The source is only read. Throws
-// a RuntimeError on failure (DiskFullError when there is no room), and the
-// target is then as it was; only when the last flush, after the rename, fails
-// is the new file already in place.
+// new file and its folder are flushed to disk. The copy takes `mode` when
+// given; otherwise a replaced target keeps its permissions. `check`, when
+// given, looks at the finished copy before it replaces the target and throws
+// to refuse it. The source is only read. Throws a RuntimeError on failure
+// (DiskFullError when there is no room), and the target is then as it was;
+// only when the last flush, after the rename, fails is the new file already
+// in place.
 void copyFileChecked(const QString& source, const QString& target,
-                     const std::function<void(const QString& copy)>& check = {});
+                     const std::function<void(const QString& copy)>& check = {},
+                     std::optional<QFile::Permissions> mode = {});
 // The name under which copyFileChecked writes a copy before it renames it.
 QString copyingName(const QString& target);
 // Removes a scratch database file that a cut-off run may have left, with its

@@ -281,6 +281,74 @@ private slots:
         f->cmdCancel_Click();
     }
 
+    // A back-up holding code that runs inside the database (the next Add
+    // Team would empty the statistics), or bytes where values belong, is
+    // refused with one message; not one byte of the database changes.
+    void aRestoreRefusesCodeAndBinaryData()
+    {
+        addTeam(1, QStringLiteral("Live"));
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const QByteArray before = readBytes(live);
+        const std::pair<const char*, const char*> kinds[] = {
+            {"create trigger t after insert on Teams begin delete from PlayerStats; end",
+             "murqn.mdb cannot be restored. It holds code that runs inside the database: trigger t.\r\rYour database "
+             "has not been changed."},
+            {"create view v as select * from Teams", "It holds code that runs inside the database: view v."},
+            {"insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (1, 'Bytes', x'00FF00FF')",
+             "It holds binary data in Teams.ShortTeamName."},
+            {"insert into GameTypes values (cast('1' as blob), 'League')",
+             "It holds binary data in GameTypes.GameTypeNumber."}};
+        frmBackup* f = open("R");
+        for (const auto& [change, refusal] : kinds) {
+            newProgramDatabase(folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb"))
+                ->execute(QLatin1String(change));
+            refused(f, folder(QStringLiteral("foreign")), QLatin1String(refusal));
+            QVERIFY2(readBytes(live) == before, change);
+        }
+        f->cmdCancel_Click();
+    }
+
+    // Every copy is as private as the live database, whatever the file it
+    // replaces or comes from allowed.
+    void copiesTakeTheDatabasesMode()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        reloadTeams();
+        selectAllTeams();
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const auto privateMode = QFile::ReadOwner | QFile::WriteOwner;
+        const auto readable = privateMode | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(live, privateMode));
+        const QString copy = backupFolder() + QStringLiteral("/murqn.mdb");
+        QDir().mkpath(backupFolder());
+        CopyDatabaseChecked(live, copy);
+        QVERIFY(QFile::setPermissions(copy, readable));
+
+        frmBackup* f = open("B");
+        env->expectMsgBox(QStringLiteral("This file already exists."), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully backed up!"));
+        ok(f);
+        QCOMPARE(fileMode(copy), privateMode);
+
+        QVERIFY(QFile::setPermissions(copy, readable));
+        f = open("R");
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(fileMode(live), privateMode);
+
+        selectAllTeams();
+        const QString exported = backupFolder() + QStringLiteral("/HockeyTeams.mdb");
+        writeBytes(exported, "earlier");
+        QVERIFY(QFile::setPermissions(exported, readable));
+        f = open("E");
+        env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully exported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(fileMode(exported), privateMode);
+    }
+
     // Every command that closes and opens the database again, run while an
     // entry screen, a report and the team list stay open: they keep working.
     void windowsLeftOpenOutliveAReopenedDatabase_data()
@@ -495,6 +563,18 @@ private slots:
         Database::open(file("no version"), DatabaseConnect())->execute(QStringLiteral("delete from ProgramVersion"));
         for (const char* kind : {"junk", "password", "partial", "cut"})
             refused(f, folder(QLatin1String(kind)), QStringLiteral("is not a team database of Velloran for Hockey"));
+        // Code inside a file could not run while import reads it, but no
+        // file of the program holds any.
+        const std::pair<const char*, const char*> code[] = {
+            {"trigger", "create trigger t after insert on Teams begin delete from People; end"},
+            {"view", "create view v as select * from People"}};
+        for (const auto& [kind, sql] : code) {
+            ExportTeamFile(Db(), g.DataFolder, file(kind), {});
+            Database::open(file(kind), DatabaseConnect())->execute(QLatin1String(sql));
+            refused(f, folder(QLatin1String(kind)),
+                    QStringLiteral("teams.mdb cannot be imported. It holds code that runs inside the database: %1")
+                        .arg(QLatin1String(kind)));
+        }
         for (const char* kind : {"1", "2.5", "no version"})
             refused(f, folder(QLatin1String(kind)), QStringLiteral("Import database version not 2.x."));
         f->cmdCancel_Click();

@@ -1,6 +1,7 @@
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TeamImport.h"
 #include "datamgmt/TransferTestData.h"
+#include "platform/Folders.h"
 #include "shell/Globals.h"
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
@@ -139,10 +140,17 @@ private slots:
         auto file = openFile(exportTeams({{1, QStringLiteral("Team")}}));
         QCOMPARE(textOf(*file, "select group_concat(LongTeamName) from Teams"), QStringLiteral("Team"));
 
-        // A missing shell is an error, not an empty success.
+        // A missing shell is an error, not an empty success. The half copies
+        // a killed export left go first all the same.
+        const QStringList leftovers{copyingName(exported(QStringLiteral("x.mdb"))),
+                                    copyingName(data() + ExportTemporaryFileName)};
+        for (const QString& leftover : leftovers)
+            writeBytes(leftover, QByteArray(200000, 'c'));
         QFile::remove(data() + ExportShellFileName);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, ExportTeamFile(Db(), data(), exported(QStringLiteral("x.mdb")), {}));
         QVERIFY(!QFile::exists(exported(QStringLiteral("x.mdb"))));
+        for (const QString& leftover : leftovers)
+            QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
     }
 
     // ------------------------------------------------------------ import
@@ -301,7 +309,15 @@ private slots:
              "GameStats.GameNumber is not a whole number from -32768 to 32767"},
             {"update PlayerStats set G = 'many'", "PlayerStats.G is not a number"},
             {"update GameStats set GameDate = '2026-02-30'", "GameStats.GameDate is not a date"},
-            {"update GameStats set HomeTeam = 5", "GameStats.HomeTeam is neither"}};
+            {"update GameStats set HomeTeam = 5", "GameStats.HomeTeam is neither"},
+            // Bytes are no value of any field, even when they spell one.
+            {"update Teams set ShortTeamName = x'00FF00FF'", "Hawks\" cannot be imported: its Teams.ShortTeamName is "
+                                                              "binary data, not text"},
+            {"insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) values ('H', 1, x'00FF')",
+             "The file's NameYourOwnCats cannot be imported: its NameYourOwnCats.CategoryDescription is binary data"},
+            {"update PlayerStats set G = cast('12' as blob)", "PlayerStats.G is not a number"},
+            {"update GameStats set GameDate = cast('2026-11-05' as blob)", "GameStats.GameDate is not a date"},
+            {"update GameStats set Overtime = cast('0' as blob)", "GameStats.Overtime is neither"}};
         addGameType(Db(), 1, QStringLiteral("League"));
         addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}}, 2, 1);
         const QString sound = exportTeams({{1, QStringLiteral("Ice Hawks")}});

@@ -81,6 +81,9 @@ QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
     }
     case SQLITE_FLOAT:
         return sqlite3_column_double(st, col);
+    case SQLITE_BLOB:
+        // Bytes stay bytes: read as text they could pass for a name or a number.
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)), sqlite3_column_bytes(st, col));
     default: {
         const QString s = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
                                             sqlite3_column_bytes(st, col));
@@ -155,8 +158,10 @@ QString FieldMismatch(const FieldInfo& f, const QVariant& v)
     if (!v.isValid() || v.isNull())
         return {};
     const bool isText = v.typeId() == QMetaType::QString;
+    // Bytes are no value of any field, even when they spell one.
+    const bool isBytes = v.typeId() == QMetaType::QByteArray;
     bool number = false;
-    const double d = isText ? v.toString().trimmed().toDouble(&number) : v.toDouble(&number);
+    const double d = isBytes ? 0.0 : isText ? v.toString().trimmed().toDouble(&number) : v.toDouble(&number);
     switch (f.type) {
     case FieldType::Integer:
     case FieldType::Long: {
@@ -180,6 +185,8 @@ QString FieldMismatch(const FieldInfo& f, const QVariant& v)
         return QStringLiteral("is not a date");
     case FieldType::Text:
     case FieldType::Memo:
+        if (isBytes)
+            return QStringLiteral("is binary data, not text");
         return textFits(f, v.toString()) ? QString() : QStringLiteral("is longer than %1 characters").arg(f.size);
     case FieldType::Unknown:
         return {};

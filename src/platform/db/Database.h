@@ -41,8 +41,8 @@ struct FieldInfo {
 // Why a value read from another database, written as it is, would not be what
 // this layer stores in the field: a text longer than the field, a number that
 // is not whole or beyond the field's range, a value that is no number in a
-// number field or no date in a date field, a Boolean other than -1 and 0.
-// Empty when it fits; Null always fits.
+// number field or no date in a date field, a Boolean other than -1 and 0,
+// binary data in any field. Empty when it fits; Null always fits.
 QString FieldMismatch(const FieldInfo& field, const QVariant& value);
 
 class Recordset;
@@ -200,7 +200,8 @@ public:
     bool hasField(const QString& name) const;
 
     // Values of the current row (or of the row being edited). Null reads as an
-    // invalid QVariant; the typed getters refuse Null (error 94).
+    // invalid QVariant, binary data (which this layer never writes) as a
+    // QByteArray; the typed getters refuse Null (error 94).
     QVariant value(const QString& field) const;
     bool isNull(const QString& field) const;
     int16_t getInt(const QString& field) const;
