@@ -357,7 +357,7 @@ void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const L
         run(QStringLiteral("input screen layout"), [&] { LoadInputOrder(db, state, kind, writeDefaults); });
         run(QStringLiteral("category names"), [&] { BuildCatAbbrev(state, kind); });
     }
-    run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state); });
+    run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state, writeDefaults); });
 }
 
 void ReleaseDataFolder() { folderLock() = {}; }

@@ -41,9 +41,11 @@ std::optional<int16_t> ReadCompactCounter(Database& db);
 using LoadStepRunner = std::function<void(const QString& what, const std::function<void()>& step)>;
 // What start-up loads from `db` into `state`, step by step in its order: the
 // options, the user-named categories, the game types, the input orders with
-// the abbreviation tables and the current report formats. Restore runs the
-// same steps on a file before it lets it replace the database, so that what
-// start-up cannot read never gets in.
+// the abbreviation tables and the current report formats. With
+// `writeDefaults` the missing default rows are written, and a report choice
+// that names no format is moved to the first one. Restore runs the same steps
+// on a file before it lets it replace the database, so that what start-up
+// cannot read never gets in.
 void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const LoadStepRunner& run);
 // Compacts the closed database through the copies murqn.bak and murqn.bak2;
 // the live file is replaced only by a compacted copy that opened.

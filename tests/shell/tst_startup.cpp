@@ -349,6 +349,28 @@ private slots:
         QCOMPARE(NextReportNumber(), int16_t(8));
     }
 
+    // A stored choice that names no format (a back-up from elsewhere) takes
+    // the kind's first format, and keeps it at the next start.
+    void aChoiceOfAFormatThatIsGoneTakesTheFirst()
+    {
+        shippedDatabase({"update ReportNumber set ReportNumber = 9 where ReportType = 'P'",
+                         "delete from GoalieRptFormat where ReportNumber = 1",
+                         "insert into GoalieRptFormat values (4, 'Saves Only', 9, 'A')"});
+        env->runSetup();
+        QCOMPARE(g.PlayerReportNumber, int16_t(1));
+        QCOMPARE(Trim(g.PlayerRptDescription), QStringLiteral("Standard Player Report"));
+        QCOMPARE(g.PlayerReportLine[17], int16_t(17));
+        QCOMPARE(g.GoalieReportNumber, int16_t(2));
+        QCOMPARE(Trim(g.GoalieRptDescription), QStringLiteral("Goaltending Summary"));
+        QCOMPARE(g.GoalieReportLine[9], int16_t(25));
+        const auto stored = [](const char* type) {
+            return Db().scalar(QStringLiteral("select ReportNumber from ReportNumber where ReportType = ?"),
+                               {QLatin1String(type)}).toInt();
+        };
+        QCOMPARE(stored("P"), 1);
+        QCOMPARE(stored("G"), 2);
+    }
+
     void badReportOrderAsksOnceAndKeepsEarlierRows()
     {
         shippedDatabase({"insert into PlayerRptCats values (1, 40, 5)"});
