@@ -13,8 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <cerrno>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vh {
 
@@ -26,10 +31,13 @@ const char* const kDbPassword = "marsh615";
 
 void clearTable(const char* table) { Db().execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))); }
 
-// The lock by which this copy of the program holds its data folder.
+// The lock by which this copy of the program holds its data folder: an
+// operating-system lock on the file "velloran.lock", which the system lets go
+// of when the program ends in any way. A lock file a killed copy left behind
+// is therefore no one's, and taking it writes nothing (the disk may be full).
 struct FolderLock {
     QString path;
-    std::unique_ptr<QLockFile> file;
+    int fd = -1;
 };
 FolderLock& folderLock()
 {
@@ -37,30 +45,65 @@ FolderLock& folderLock()
     return lock;
 }
 
-// Claims the data folder for this copy of the program. False, after saying so
-// once, when the folder cannot be written or another copy runs on it (a second
-// copy could compact the database under the first).
-bool claimDataFolder(const QString& folder)
+// Takes the lock of `path`: the descriptor, or -1 with errno set
+// (EWOULDBLOCK while another copy holds it).
+int lockFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const int fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return -1;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return -1;
+        }
+        // The copy that held it may have removed the file in the meantime;
+        // only the file the name leads to counts.
+        struct stat held {}, named {};
+        if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+    }
+    errno = EWOULDBLOCK;
+    return -1;
+}
+
+}  // namespace
+
+bool ClaimDataFolder(const QString& folder)
 {
     FolderLock& lock = folderLock();
     const QString path = folder + QStringLiteral("velloran.lock");
-    if (lock.file && lock.path == path)
+    if (lock.fd >= 0 && lock.path == path)
         return true;  // Setup running again after a back-up or restore
-    lock = {};
+    ReleaseDataFolder();
     if (!DirExists(folder))
         return true;  // the database check below says what is missing
-    auto file = std::make_unique<QLockFile>(path);
-    file->setStaleLockTime(0);  // a copy running for hours still holds it
-    if (QFileInfo(folder).isWritable() && file->tryLock(0)) {
-        lock = {path, std::move(file)};
+    int fd = -1;
+    int error = EACCES;
+    if (QFileInfo(folder).isWritable()) {
+        fd = lockFile(path);
+        error = errno;
+    }
+    if (fd >= 0) {
+        lock = {path, fd};
         return true;
     }
     const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
-    if (file->error() == QLockFile::LockFailedError)
+    if (error == EWOULDBLOCK)
         MsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") + shown +
                    QStringLiteral(".\r\rSwitch to the program that is running, or close it before you start Velloran "
                                   "for Hockey again."),
                vbExclamation, QStringLiteral("Already Running"));
+    else if (error == ENOSPC || error == EDQUOT)
+        MsgBox(QStringLiteral("The disk that holds the data folder ") + shown +
+                   QStringLiteral(" is full, so Velloran for Hockey cannot start.\r\rMake room on that disk, then "
+                                  "start Velloran for Hockey again."),
+               vbExclamation, QStringLiteral("Disk Full"));
     else
         MsgBox(QStringLiteral("The data folder ") + shown +
                    QStringLiteral(" cannot be written, so Velloran for Hockey cannot keep its data there.\r\rGive "
@@ -70,15 +113,25 @@ bool claimDataFolder(const QString& folder)
     return false;
 }
 
-// Temporary files of a compaction, back-up, restore or export that was cut
-// off. The database's own journal is never among them: the next open plays
+namespace {
+
+// Temporary files of a compaction, back-up, restore, export or folder copy
+// that was cut off, in the program's own folders (the data root, the data
+// folder and its back-up folder); folders a user chose elsewhere are left
+// alone. The database's own journal is never among them: the next open plays
 // it back.
 void removeLeftovers(const QString& folder)
 {
     for (const char* name : {"murqn.compact", "MURQNTemp.mdb"})
         removeScratchFile(folder + QLatin1String(name));
-    for (const char* name : {"murqn.mdb", "MURQNTemp.mdb", "backup/murqn.mdb"})
-        removeScratchFile(copyingName(folder + QLatin1String(name)));
+    const QString root = QFileInfo(QDir::cleanPath(folder)).path() + QLatin1Char('/');
+    for (const QString& dir : {root, folder, folder + QStringLiteral("backup/")}) {
+        const QString copies = copyingName(QStringLiteral("*"));
+        const QStringList names = QDir(dir).entryList({copies, copies + QStringLiteral("-journal")},
+                                                      QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : names)
+            QFile::remove(dir + name);
+    }
     for (const char* name : {"murqn.mdb.part", "murqn.bak.part", "murqn.bak2.part"})
         QFile::remove(folder + QLatin1String(name));
 }
@@ -236,7 +289,7 @@ void Setup()
     if (eh.stopped())
         return;
 
-    if (!claimDataFolder(g.DataFolder)) {
+    if (!ClaimDataFolder(g.DataFolder)) {
         EndProgram();
         return;
     }
@@ -360,7 +413,17 @@ void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const L
     run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state, writeDefaults); });
 }
 
-void ReleaseDataFolder() { folderLock() = {}; }
+void ReleaseDataFolder()
+{
+    FolderLock& lock = folderLock();
+    if (lock.fd < 0)
+        return;
+    // Removed while still held, so that no other copy takes the file that
+    // goes.
+    ::unlink(QFile::encodeName(lock.path).constData());
+    ::close(lock.fd);
+    lock = {};
+}
 
 void SaveOptions()
 {

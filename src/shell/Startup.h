@@ -52,6 +52,12 @@ void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const L
 void CompactMainDatabase();
 // Empties the seven report work tables.
 void ClearReportTables();
+// Claims the data folder for this copy of the program. False, after saying so
+// once, when the folder cannot be written or another copy runs on it (a second
+// copy could compact the database under the first). A lock that a copy which
+// ended without letting go left behind does not count, and taking it needs no
+// room on the disk.
+bool ClaimDataFolder(const QString& folder);
 // Lets go of the data folder that Setup claimed for this copy of the program
 // (another copy may start on it afterwards).
 void ReleaseDataFolder();

@@ -1,3 +1,4 @@
+#include "datamgmt/TransferTestData.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Categories.h"
@@ -14,6 +15,10 @@
 #include <QLockFile>
 #include <optional>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace vh;
 using vh::test::TestEnv;
@@ -194,9 +199,17 @@ private slots:
         // start left behind.
         QDir().mkpath(env->programDataDir() + QStringLiteral("/backup"));
         for (const char* leftover : {"/murqn.compact", "/murqn.compact-journal", "/murqn.mdb.copying", "/murqn.mdb.part",
-                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal"})
+                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal",
+                                     "/backup/HockeyTeams.mdb.copying", "/backup/Old Teams.mdb.copying-journal",
+                                     "/notes.txt.copying", "/../Data.ini.copying"})
             test::writeBytes(env->programDataDir() + QLatin1String(leftover), "half");
+        // A folder the user chose for an export is theirs.
+        const QString chosen = env->root() + QStringLiteral("/exports/HockeyTeams.mdb.copying");
+        QDir().mkpath(QFileInfo(chosen).path());
+        test::writeBytes(chosen, "half");
         startAndStop(*env);
+        QVERIFY(QFileInfo::exists(chosen));
+        QVERIFY(!QFileInfo::exists(env->programDir() + QStringLiteral("/Data.ini.copying")));
         QCOMPARE(storedCounter(*env), 1);
         auto db = Database::open(mdb(*env), DatabaseConnect());
         QCOMPARE(db->scalar(QStringLiteral("select count(*) from RptRoster")).toInt(), 0);
@@ -446,6 +459,35 @@ private slots:
         QVERIFY(!g.Db || !g.Db->isOpen());
         if (fault == "read-only folder")
             QVERIFY(!QFileInfo::exists(mdb(*env)));
+    }
+
+    // A copy of the program that was killed leaves its lock file behind; the
+    // next start takes it over without writing a byte (the disk may be full).
+    void aKilledCopysLockDoesNotKeepTheNextOut()
+    {
+        const QString folder = env->programDataDir() + QStringLiteral("/");
+        const QString lockFile = folder + QStringLiteral("velloran.lock");
+        const pid_t killed = fork();
+        if (killed == 0) {
+            ClaimDataFolder(folder);
+            _exit(0);  // ends without letting go, as a killed program does
+        }
+        QVERIFY(killed > 0);
+        int status = 0;
+        QCOMPARE(waitpid(killed, &status, 0), killed);
+        QVERIFY(QFileInfo::exists(lockFile));
+        {
+            test::FileSizeLimit full(0);
+            QVERIFY(ClaimDataFolder(folder));
+        }
+        QCOMPARE(env->shownMessages().size(), 0);
+        // Held now: another copy would find it taken.
+        const int other = ::open(QFile::encodeName(lockFile).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(other >= 0);
+        QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), -1);
+        ::close(other);
+        ReleaseDataFolder();
+        QVERIFY(!QFileInfo::exists(lockFile));
     }
 
     void secondCopyOnTheSameDataFolderEnds()
