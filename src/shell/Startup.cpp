@@ -115,6 +115,77 @@ bool ClaimDataFolder(const QString& folder)
 
 namespace {
 
+// A compaction builds its copy under the first name and renames it to the
+// second once it is whole and checked; the second becomes murqn.bak when the
+// live file holds the same bytes.
+const char* const kCompacting = "murqn.compact";
+const char* const kCompacted = "murqn.bak.new";
+
+std::function<void(int)>& compactionStepHook()
+{
+    static std::function<void(int)> hook;
+    return hook;
+}
+void compactionStepDone(int step)
+{
+    if (compactionStepHook())
+        compactionStepHook()(step);
+}
+
+void renameChecked(const QString& from, const QString& to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(to));
+}
+
+void setStartCounter(Database& db, int16_t counter)
+{
+    db.execute(QStringLiteral("update CompactCount set CompactCounter = ? where rowid = (select min(rowid) from "
+                              "CompactCount)"),
+               {counter});
+}
+
+// The last steps of a compaction whose copy is in the live file already: the
+// previous copy becomes the older one, the new copy murqn.bak. Each step is a
+// rename, and a step that is done is not done again, so the older copy
+// survives however often this is cut off and run again.
+void rotateCompactedCopies(const QString& folder)
+{
+    const QString bak = folder + QStringLiteral("murqn.bak");
+    if (FileExists(bak))
+        renameChecked(bak, folder + QStringLiteral("murqn.bak2"));
+    compactionStepDone(3);
+    renameChecked(folder + QLatin1String(kCompacted), bak);
+    syncToDisk(bak);
+    compactionStepDone(4);
+}
+
+bool sameBytes(const QString& a, const QString& b)
+{
+    QFile fa(a), fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.size() != fb.size())
+        return false;
+    while (!fa.atEnd())
+        if (fa.read(1 << 16) != fb.read(1 << 16))
+            return false;
+    return true;
+}
+
+// A compaction that a kill cut off after its copy was whole: when the live
+// file holds that copy, the compaction counted and its rotation is finished;
+// otherwise the copy goes and the compaction runs again, with murqn.bak and
+// murqn.bak2 as they were.
+void finishCompaction(const QString& folder)
+{
+    const QString ready = folder + QLatin1String(kCompacted);
+    if (!QFileInfo(ready).isFile())
+        return;
+    if (sameBytes(ready, folder + QStringLiteral("murqn.mdb")))
+        rotateCompactedCopies(folder);
+    else
+        removeScratchFile(ready);
+}
+
 // Temporary files of a compaction, back-up, restore, export or folder copy
 // that was cut off, in the program's own folders (the data root, the data
 // folder and its back-up folder); folders a user chose elsewhere are left
@@ -122,7 +193,7 @@ namespace {
 // it back.
 void removeLeftovers(const QString& folder)
 {
-    for (const char* name : {"murqn.compact", "MURQNTemp.mdb"})
+    for (const char* name : {kCompacting, "MURQNTemp.mdb"})
         removeScratchFile(folder + QLatin1String(name));
     const QString root = QFileInfo(QDir::cleanPath(folder)).path() + QLatin1Char('/');
     for (const QString& dir : {root, folder, folder + QStringLiteral("backup/")}) {
@@ -230,40 +301,52 @@ void ClearReportTables()
     ClearRptRoster();
 }
 
-void CompactMainDatabase()
+void CompactMainDatabase(std::optional<int16_t> startCounter)
 {
     const QString mdb = g.DataFolder + QStringLiteral("murqn.mdb");
-    const QString bak = g.DataFolder + QStringLiteral("murqn.bak");
-    const QString bak2 = g.DataFolder + QStringLiteral("murqn.bak2");
-    const QString fresh = g.DataFolder + QStringLiteral("murqn.compact");
+    const QString fresh = g.DataFolder + QLatin1String(kCompacting);
+    const QString ready = g.DataFolder + QLatin1String(kCompacted);
     const QFile::Permissions mode = fileMode(mdb);
 
-    // Compact into a new file, give it the live file's permissions, flush it
-    // and prove it opens before anything is replaced.
+    // A folder where a copy belongs would stop the rotation half-way: refuse
+    // before anything changes.
+    for (const char* name : {"murqn.bak", "murqn.bak2"}) {
+        const QFileInfo copy(g.DataFolder + QLatin1String(name));
+        if ((copy.exists() || copy.isSymLink()) && !copy.isFile())
+            throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(copy.filePath()));
+    }
+    // Compact into a new file with the live file's permissions and the start
+    // counter it is to have, flush it and prove it opens; only then does it
+    // take the name that says it is whole.
+    removeScratchFile(ready);
     removeScratchFile(fresh);
     try {
         Database::compact(mdb, fresh, DatabaseConnect());
+        {
+            std::unique_ptr<Database> db = Database::open(fresh, DatabaseConnect());
+            if (startCounter)
+                setStartCounter(*db, *startCounter);
+            db->close();
+        }
         if (!QFile::setPermissions(fresh, mode))
             throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(fresh));
         syncToDisk(fresh);
-        Database::open(fresh, DatabaseConnect())->close();
+        renameChecked(fresh, ready);
     } catch (...) {
         removeScratchFile(fresh);
         throw;
     }
-    // The previous compacted copy becomes the older one. Each step is a rename
-    // or a copy through a temporary name, so a failure leaves the live file
-    // as it was.
-    if (FileExists(bak) && std::rename(QFile::encodeName(bak).constData(), QFile::encodeName(bak2).constData()) != 0) {
-        QFile::remove(fresh);
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(bak2));
+    compactionStepDone(1);
+    // The live file takes the compacted copy in one rename; from here on the
+    // compaction counts as done, and a start cut off later finishes it.
+    try {
+        copyFileChecked(ready, mdb);
+    } catch (...) {
+        removeScratchFile(ready);
+        throw;
     }
-    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(bak).constData()) != 0) {
-        QFile::remove(fresh);
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(bak));
-    }
-    syncToDisk(bak);
-    copyFileChecked(bak, mdb);
+    compactionStepDone(2);
+    rotateCompactedCopies(g.DataFolder);
 }
 
 void Setup()
@@ -293,6 +376,9 @@ void Setup()
         EndProgram();
         return;
     }
+    eh.run([] { finishCompaction(g.DataFolder); });
+    if (eh.stopped())
+        return;
     removeLeftovers(g.DataFolder);
 
     // Database file: a missing one is made from the shipped empty database.
@@ -307,8 +393,7 @@ void Setup()
     }
 
     g.OptionsLoaded = false;
-    bool tried = false;      // a compaction ran in this start
-    bool compacted = false;  // and it succeeded
+    bool tried = false;  // a compaction ran in this start
     for (;;) {
         if (!openDatabaseOrEnd())
             return;
@@ -317,14 +402,13 @@ void Setup()
             const std::optional<int16_t> counter = ReadCompactCounter(Db());
             if (!counter)
                 return;
-            // The counter starts again only once a compaction succeeded, so
-            // one that failed or was cut off runs again at the next start.
+            // A start that compacted has its count in the compacted file
+            // already; one whose compaction failed before the live file took
+            // the copy leaves the counter, so it runs again at the next start.
             if (*counter > 7 && !tried)
                 compactDue = true;
-            else if (*counter <= 7 || compacted)
-                Db().execute(QStringLiteral("update CompactCount set CompactCounter = ? where rowid = (select "
-                                            "min(rowid) from CompactCount)"),
-                             {*counter > 7 ? 1 : *counter + 1});
+            else if (!tried)
+                setStartCounter(Db(), int16_t(*counter + 1));
         });
         if (eh.stopped())
             return;
@@ -333,7 +417,7 @@ void Setup()
         tried = true;
         eh.run([] { ClearReportTables(); });
         eh.run([] { g.Db->close(); });
-        compacted = eh.run([] { CompactMainDatabase(); });
+        eh.run([] { CompactMainDatabase(1); });
         if (eh.stopped())
             return;
     }
@@ -412,6 +496,8 @@ void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const L
     }
     run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state, writeDefaults); });
 }
+
+void setCompactionStepHook(std::function<void(int)> hook) { compactionStepHook() = std::move(hook); }
 
 void ReleaseDataFolder()
 {

@@ -47,9 +47,15 @@ using LoadStepRunner = std::function<void(const QString& what, const std::functi
 // on a file before it lets it replace the database, so that what start-up
 // cannot read never gets in.
 void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const LoadStepRunner& run);
-// Compacts the closed database through the copies murqn.bak and murqn.bak2;
-// the live file is replaced only by a compacted copy that opened.
-void CompactMainDatabase();
+// Compacts the closed database: the live file takes a compacted copy that
+// opened (with `startCounter` as its start counter, when given), the previous
+// murqn.bak becomes murqn.bak2 and the new copy murqn.bak. Cut off at any
+// step, the live file is whole and the older copy kept; the next start
+// finishes or repeats the compaction.
+void CompactMainDatabase(std::optional<int16_t> startCounter = std::nullopt);
+// Test seam: called after each step of a compaction (1 the copy is whole, 2 the
+// live file holds it, 3 the older copy is murqn.bak2, 4 the new one murqn.bak).
+void setCompactionStepHook(std::function<void(int step)> hook);
 // Empties the seven report work tables.
 void ClearReportTables();
 // Claims the data folder for this copy of the program. False, after saying so

@@ -64,6 +64,30 @@ private:
     sqlite3_vfs vfs_;
 };
 
+// The files of a folder by name, with their bytes.
+using Files = QMap<QString, QByteArray>;
+Files filesIn(const QString& folder)
+{
+    Files files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = test::readBytes(folder + QLatin1Char('/') + name);
+    return files;
+}
+void replaceFiles(const QString& folder, const Files& files)
+{
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(folder + QLatin1Char('/') + name);
+    for (auto it = files.begin(); it != files.end(); ++it)
+        test::writeBytes(folder + QLatin1Char('/') + it.key(), it.value());
+}
+
+QString teamIn(const QString& file)
+{
+    return Database::open(file, DatabaseConnect(), Database::Access::ReadOnly)
+        ->scalar(QStringLiteral("select LongTeamName from Teams"))
+        .toString();
+}
+
 // One start and one normal end of the program, as the frame runs them.
 void startAndStop(TestEnv& env)
 {
@@ -459,6 +483,56 @@ private slots:
         QVERIFY(!g.Db || !g.Db->isOpen());
         if (fault == "read-only folder")
             QVERIFY(!QFileInfo::exists(mdb(*env)));
+    }
+
+    // Killed at any step of its compaction, a start leaves the live file
+    // whole and the older copy kept: after the next start murqn.bak holds
+    // the newest data and murqn.bak2 the previous compaction's copy.
+    void aCompactionCutOffAtAnyStepKeepsTheOlderCopy()
+    {
+        startAndStop(*env);
+        const QString data = env->programDataDir();
+        const auto setTeam = [&](const QString& name) {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("delete from Teams"));
+            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, ?)"), {name});
+        };
+        setTeam(QStringLiteral("Oldest"));
+        QFile::copy(mdb(*env), data + QStringLiteral("/murqn.bak2"));
+        setTeam(QStringLiteral("Older"));
+        QFile::copy(mdb(*env), data + QStringLiteral("/murqn.bak"));
+        setTeam(QStringLiteral("Current"));
+        setCounter(8);
+
+        // The folder as a kill before, during and after each step leaves it.
+        QList<Files> cutOff{filesIn(data)};
+        setCompactionStepHook([&](int) { cutOff << filesIn(data); });
+        startAndStop(*env);
+        setCompactionStepHook({});
+        QCOMPARE(cutOff.size(), 5);
+        const QByteArray compacted = cutOff[1].value(QStringLiteral("murqn.bak.new"));
+        QVERIFY(!compacted.isEmpty());
+        Files building = cutOff[0];
+        building[QStringLiteral("murqn.compact")] = compacted.left(compacted.size() / 2);
+        Files copyingBack = cutOff[1];
+        copyingBack[QStringLiteral("murqn.mdb.copying")] = compacted.left(compacted.size() / 3);
+        cutOff << building << copyingBack;
+        cutOff << filesIn(data);  // not cut off at all
+
+        for (int i = 0; i < cutOff.size(); ++i) {
+            replaceFiles(data, cutOff[i]);
+            startAndStop(*env);
+            const QString at = QStringLiteral("state %1").arg(i);
+            QVERIFY2(teamIn(mdb(*env)) == QLatin1String("Current"), qPrintable(at));
+            QVERIFY2(teamIn(data + QStringLiteral("/murqn.bak")) == QLatin1String("Current"), qPrintable(at));
+            QVERIFY2(teamIn(data + QStringLiteral("/murqn.bak2")) == QLatin1String("Older"), qPrintable(at));
+            QVERIFY2(storedCounter(*env) <= 2, qPrintable(at));
+            QVERIFY2(filesIn(data).keys() == QStringList({QStringLiteral("Export.mdb"), QStringLiteral("murqn.bak"),
+                                                          QStringLiteral("murqn.bak2"), QStringLiteral("murqn.mdb"),
+                                                          QStringLiteral("qn20db.shell")}),
+                     qPrintable(at));
+        }
+        QCOMPARE(env->shownMessages().size(), 0);
     }
 
     // A copy of the program that was killed leaves its lock file behind; the
