@@ -249,17 +249,37 @@ void LoadReportFormat(Database& db, Globals& state, CatKind kind, int16_t n)
 void LoadPlayerReportFormat(int16_t reportNumber) { LoadReportFormat(Db(), g, CatKind::Player, reportNumber); }
 void LoadGoalieReportFormat(int16_t reportNumber) { LoadReportFormat(Db(), g, CatKind::Goalie, reportNumber); }
 
-void LoadCurrentReportFormats(Database& db, Globals& state)
+void LoadCurrentReportFormats(Database& db, Globals& state, bool storeFallback)
 {
+    std::vector<std::pair<CatKind, int16_t>> chosen;
     Recordset rs = db.openRecordset(QStringLiteral("Select * from ReportNumber"));
     for (; !rs.eof(); rs.moveNext()) {
         const QString type = rs.getText(QStringLiteral("ReportType"));
         if (type == QLatin1String("P"))
-            LoadReportFormat(db, state, CatKind::Player, rs.getInt(QStringLiteral("ReportNumber")));
+            chosen.emplace_back(CatKind::Player, rs.getInt(QStringLiteral("ReportNumber")));
         else if (type == QLatin1String("G"))
-            LoadReportFormat(db, state, CatKind::Goalie, rs.getInt(QStringLiteral("ReportNumber")));
+            chosen.emplace_back(CatKind::Goalie, rs.getInt(QStringLiteral("ReportNumber")));
     }
     rs.close();
+    for (auto [kind, number] : chosen) {
+        // A choice naming a format that is gone (a back-up from elsewhere)
+        // would give a report without columns or name: it moves to the
+        // kind's first format, as the format chooser's delete moves it.
+        const QString formats = kind == CatKind::Player ? QStringLiteral("PlayerRptFormat")
+                                                        : QStringLiteral("GoalieRptFormat");
+        const QVariant first = db.scalar(QStringLiteral("select min(ReportNumber) from %1").arg(formats));
+        const bool gone =
+            db.scalar(QStringLiteral("select count(*) from %1 where ReportNumber = ?").arg(formats), {number}).toInt() == 0;
+        if (gone && !first.isNull()) {
+            const int16_t replacement = int16_t(first.toInt());
+            if (storeFallback)
+                db.execute(QStringLiteral("update ReportNumber set ReportNumber = ? where ReportType = ? and "
+                                          "ReportNumber = ?"),
+                           {replacement, kind == CatKind::Player ? QStringLiteral("P") : QStringLiteral("G"), number});
+            number = replacement;
+        }
+        LoadReportFormat(db, state, kind, number);
+    }
 }
 
 int16_t NextReportNumber()

@@ -48,8 +48,10 @@ void LoadNameYourOwnCats(Database& db, Globals& state, bool writeDefaults);
 void LoadInputOrder(Database& db, Globals& state, CatKind kind, bool writeDefaults);
 void BuildCatAbbrev(Globals& state, CatKind kind);
 void LoadReportFormat(Database& db, Globals& state, CatKind kind, int16_t reportNumber);
-// The current format of each kind, as table ReportNumber names it.
-void LoadCurrentReportFormats(Database& db, Globals& state);
+// The current format of each kind, as table ReportNumber names it; a number
+// that names no format gives the kind's first format, stored as the choice
+// when `storeFallback` allows it.
+void LoadCurrentReportFormats(Database& db, Globals& state, bool storeFallback);
 
 // A kind's entry-screen layout as stored: the category of each cell, 0 for
 // an empty one. A row whose cell is not 1 to 32 or whose category is not 1 to

@@ -1,6 +1,7 @@
 #include "shell/Common.h"
 
 #include "platform/Folders.h"
+#include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
 #include "shell/Globals.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 
 namespace vh {
 
@@ -76,23 +78,73 @@ QString GetDataRootFolder(QWidget* frm)
 namespace {
 
 // Copies the files of a folder tree that the target lacks; true when it
-// copied any. What the target already has stays as it is.
-bool copyMissing(const QString& source, const QString& target)
+// copied any. What the target already has stays as it is. An entry that
+// cannot be read (a broken link, a file or folder the user may not read, a
+// special file) is handed to `unreadable` and passed over; a target that
+// cannot be written is an error.
+bool copyMissing(const QString& source, const QString& target, const std::function<void(const QString&)>& unreadable)
 {
-    if (!QFileInfo(source).isDir()) {
-        if (QFileInfo::exists(target))
+    const QFileInfo info(source);
+    if (info.isDir()) {
+        if (!info.isReadable() || !info.isExecutable()) {
+            unreadable(source);
             return false;
-        copyFileChecked(source, target);
-        return true;
+        }
+        if (!QDir().mkpath(target))
+            throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
+        bool copied = false;
+        const auto entries =
+            QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QFileInfo& e : entries)
+            copied = copyMissing(e.absoluteFilePath(), target + QLatin1Char('/') + e.fileName(), unreadable) || copied;
+        return copied;
     }
-    if (!QDir().mkpath(target))
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(target));
-    bool copied = false;
-    const auto entries =
-        QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& e : entries)
-        copied = copyMissing(e.absoluteFilePath(), target + QLatin1Char('/') + e.fileName()) || copied;
-    return copied;
+    if (QFileInfo::exists(target))
+        return false;
+    if (!info.isFile() || !info.isReadable()) {
+        unreadable(source);
+        return false;
+    }
+    copyFileChecked(source, target);
+    return true;
+}
+
+// The entries already named as not copied, one path from the program folder
+// a line, kept in the data root so that each is named once.
+const QString kNotCopiedList = QStringLiteral("notcopied.txt");
+
+QStringList readNotCopied(const QString& root)
+{
+    QFile f(root + kNotCopiedList);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Says once which entries could not be copied; they are named again only
+// when the list of named ones cannot be kept.
+void reportNotCopied(const QString& programFolder, const QString& root, const QStringList& sources)
+{
+    const QStringList named = readNotCopied(root);
+    QStringList fresh;
+    for (const QString& source : sources) {
+        const QString entry = QDir(programFolder).relativeFilePath(source);
+        if (!named.contains(entry))
+            fresh << entry;
+    }
+    if (fresh.isEmpty())
+        return;
+    QStringList shown;
+    for (const QString& entry : fresh)
+        shown << QDir::toNativeSeparators(programFolder + QLatin1Char('/') + entry);
+    MsgBox(QStringLiteral("Velloran for Hockey could not read the following from its program folder, so they were "
+                          "not copied into ") +
+               QDir::toNativeSeparators(root) + QStringLiteral(":\r\r") + shown.join(QLatin1Char('\r')) +
+               QStringLiteral("\r\rEverything else has been copied."),
+           vbExclamation, QStringLiteral("Not Copied"));
+    QFile f(root + kNotCopiedList);
+    if (f.open(QIODevice::Append))
+        f.write((fresh.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }
 
 }  // namespace
@@ -120,6 +172,7 @@ int16_t ReadINI(QWidget* frm)
         return False;
     begun = true;
     bool copied = false;
+    QStringList unreadable;
     const QString programFolder = platformProgramFolder();
     const QString exe = programExecutableName().toLower();
     const auto entries =
@@ -136,9 +189,15 @@ int16_t ReadINI(QWidget* frm)
         source = programFolder + QLatin1Char('/') + name;
         target = root + name;
         QCoreApplication::processEvents();
-        eh.run([&] { copied = copyMissing(source, target) || copied; });
+        eh.run([&] {
+            copied = copyMissing(source, target, [&](const QString& entry) { unreadable << entry; }) || copied;
+        });
     }
     QCoreApplication::processEvents();
+    // An entry the program folder cannot give would fail at every start:
+    // what could be copied is, and the rest is named once.
+    if (!eh.stopped() && !unreadable.isEmpty())
+        reportNotCopied(programFolder, root, unreadable);
     return VbBool(copied);
 }
 

@@ -31,7 +31,8 @@ QString GetDataRootFolder(QWidget* frm = nullptr);
 // For a standard installation, copies into the user's data root whatever the
 // program folder ships (the data folder with the empty databases, an earlier
 // version's data) that the user's folder lacks; never changes the program
-// folder. True when it copied anything.
+// folder. An entry it cannot read (a broken link) is passed over and named in
+// one message, never again at a later start. True when it copied anything.
 int16_t ReadINI(QWidget* frm = nullptr);
 
 // Copies a file over its target; any failure is silently ignored. Use it only

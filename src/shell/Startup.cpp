@@ -13,8 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <cerrno>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vh {
 
@@ -26,10 +31,13 @@ const char* const kDbPassword = "marsh615";
 
 void clearTable(const char* table) { Db().execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))); }
 
-// The lock by which this copy of the program holds its data folder.
+// The lock by which this copy of the program holds its data folder: an
+// operating-system lock on the file "velloran.lock", which the system lets go
+// of when the program ends in any way. A lock file a killed copy left behind
+// is therefore no one's, and taking it writes nothing (the disk may be full).
 struct FolderLock {
     QString path;
-    std::unique_ptr<QLockFile> file;
+    int fd = -1;
 };
 FolderLock& folderLock()
 {
@@ -37,30 +45,65 @@ FolderLock& folderLock()
     return lock;
 }
 
-// Claims the data folder for this copy of the program. False, after saying so
-// once, when the folder cannot be written or another copy runs on it (a second
-// copy could compact the database under the first).
-bool claimDataFolder(const QString& folder)
+// Takes the lock of `path`: the descriptor, or -1 with errno set
+// (EWOULDBLOCK while another copy holds it).
+int lockFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const int fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return -1;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return -1;
+        }
+        // The copy that held it may have removed the file in the meantime;
+        // only the file the name leads to counts.
+        struct stat held {}, named {};
+        if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+    }
+    errno = EWOULDBLOCK;
+    return -1;
+}
+
+}  // namespace
+
+bool ClaimDataFolder(const QString& folder)
 {
     FolderLock& lock = folderLock();
     const QString path = folder + QStringLiteral("velloran.lock");
-    if (lock.file && lock.path == path)
+    if (lock.fd >= 0 && lock.path == path)
         return true;  // Setup running again after a back-up or restore
-    lock = {};
+    ReleaseDataFolder();
     if (!DirExists(folder))
         return true;  // the database check below says what is missing
-    auto file = std::make_unique<QLockFile>(path);
-    file->setStaleLockTime(0);  // a copy running for hours still holds it
-    if (QFileInfo(folder).isWritable() && file->tryLock(0)) {
-        lock = {path, std::move(file)};
+    int fd = -1;
+    int error = EACCES;
+    if (QFileInfo(folder).isWritable()) {
+        fd = lockFile(path);
+        error = errno;
+    }
+    if (fd >= 0) {
+        lock = {path, fd};
         return true;
     }
     const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
-    if (file->error() == QLockFile::LockFailedError)
+    if (error == EWOULDBLOCK)
         MsgBox(QStringLiteral("Velloran for Hockey is already running with the data in ") + shown +
                    QStringLiteral(".\r\rSwitch to the program that is running, or close it before you start Velloran "
                                   "for Hockey again."),
                vbExclamation, QStringLiteral("Already Running"));
+    else if (error == ENOSPC || error == EDQUOT)
+        MsgBox(QStringLiteral("The disk that holds the data folder ") + shown +
+                   QStringLiteral(" is full, so Velloran for Hockey cannot start.\r\rMake room on that disk, then "
+                                  "start Velloran for Hockey again."),
+               vbExclamation, QStringLiteral("Disk Full"));
     else
         MsgBox(QStringLiteral("The data folder ") + shown +
                    QStringLiteral(" cannot be written, so Velloran for Hockey cannot keep its data there.\r\rGive "
@@ -70,15 +113,96 @@ bool claimDataFolder(const QString& folder)
     return false;
 }
 
-// Temporary files of a compaction, back-up, restore or export that was cut
-// off. The database's own journal is never among them: the next open plays
+namespace {
+
+// A compaction builds its copy under the first name and renames it to the
+// second once it is whole and checked; the second becomes murqn.bak when the
+// live file holds the same bytes.
+const char* const kCompacting = "murqn.compact";
+const char* const kCompacted = "murqn.bak.new";
+
+std::function<void(int)>& compactionStepHook()
+{
+    static std::function<void(int)> hook;
+    return hook;
+}
+void compactionStepDone(int step)
+{
+    if (compactionStepHook())
+        compactionStepHook()(step);
+}
+
+void renameChecked(const QString& from, const QString& to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(to));
+}
+
+void setStartCounter(Database& db, int16_t counter)
+{
+    db.execute(QStringLiteral("update CompactCount set CompactCounter = ? where rowid = (select min(rowid) from "
+                              "CompactCount)"),
+               {counter});
+}
+
+// The last steps of a compaction whose copy is in the live file already: the
+// previous copy becomes the older one, the new copy murqn.bak. Each step is a
+// rename, and a step that is done is not done again, so the older copy
+// survives however often this is cut off and run again.
+void rotateCompactedCopies(const QString& folder)
+{
+    const QString bak = folder + QStringLiteral("murqn.bak");
+    if (FileExists(bak))
+        renameChecked(bak, folder + QStringLiteral("murqn.bak2"));
+    compactionStepDone(3);
+    renameChecked(folder + QLatin1String(kCompacted), bak);
+    syncToDisk(bak);
+    compactionStepDone(4);
+}
+
+bool sameBytes(const QString& a, const QString& b)
+{
+    QFile fa(a), fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.size() != fb.size())
+        return false;
+    while (!fa.atEnd())
+        if (fa.read(1 << 16) != fb.read(1 << 16))
+            return false;
+    return true;
+}
+
+// A compaction that a kill cut off after its copy was whole: when the live
+// file holds that copy, the compaction counted and its rotation is finished;
+// otherwise the copy goes and the compaction runs again, with murqn.bak and
+// murqn.bak2 as they were.
+void finishCompaction(const QString& folder)
+{
+    const QString ready = folder + QLatin1String(kCompacted);
+    if (!QFileInfo(ready).isFile())
+        return;
+    if (sameBytes(ready, folder + QStringLiteral("murqn.mdb")))
+        rotateCompactedCopies(folder);
+    else
+        removeScratchFile(ready);
+}
+
+// Temporary files of a compaction, back-up, restore, export or folder copy
+// that was cut off, in the program's own folders (the data root, the data
+// folder and its back-up folder); folders a user chose elsewhere are left
+// alone. The database's own journal is never among them: the next open plays
 // it back.
 void removeLeftovers(const QString& folder)
 {
-    for (const char* name : {"murqn.compact", "MURQNTemp.mdb"})
+    for (const char* name : {kCompacting, "MURQNTemp.mdb"})
         removeScratchFile(folder + QLatin1String(name));
-    for (const char* name : {"murqn.mdb", "MURQNTemp.mdb", "backup/murqn.mdb"})
-        removeScratchFile(copyingName(folder + QLatin1String(name)));
+    const QString root = QFileInfo(QDir::cleanPath(folder)).path() + QLatin1Char('/');
+    for (const QString& dir : {root, folder, folder + QStringLiteral("backup/")}) {
+        const QString copies = copyingName(QStringLiteral("*"));
+        const QStringList names = QDir(dir).entryList({copies, copies + QStringLiteral("-journal")},
+                                                      QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : names)
+            QFile::remove(dir + name);
+    }
     for (const char* name : {"murqn.mdb.part", "murqn.bak.part", "murqn.bak2.part"})
         QFile::remove(folder + QLatin1String(name));
 }
@@ -177,40 +301,52 @@ void ClearReportTables()
     ClearRptRoster();
 }
 
-void CompactMainDatabase()
+void CompactMainDatabase(std::optional<int16_t> startCounter)
 {
     const QString mdb = g.DataFolder + QStringLiteral("murqn.mdb");
-    const QString bak = g.DataFolder + QStringLiteral("murqn.bak");
-    const QString bak2 = g.DataFolder + QStringLiteral("murqn.bak2");
-    const QString fresh = g.DataFolder + QStringLiteral("murqn.compact");
+    const QString fresh = g.DataFolder + QLatin1String(kCompacting);
+    const QString ready = g.DataFolder + QLatin1String(kCompacted);
     const QFile::Permissions mode = fileMode(mdb);
 
-    // Compact into a new file, give it the live file's permissions, flush it
-    // and prove it opens before anything is replaced.
+    // A folder where a copy belongs would stop the rotation half-way: refuse
+    // before anything changes.
+    for (const char* name : {"murqn.bak", "murqn.bak2"}) {
+        const QFileInfo copy(g.DataFolder + QLatin1String(name));
+        if ((copy.exists() || copy.isSymLink()) && !copy.isFile())
+            throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(copy.filePath()));
+    }
+    // Compact into a new file with the live file's permissions and the start
+    // counter it is to have, flush it and prove it opens; only then does it
+    // take the name that says it is whole.
+    removeScratchFile(ready);
     removeScratchFile(fresh);
     try {
         Database::compact(mdb, fresh, DatabaseConnect());
+        {
+            std::unique_ptr<Database> db = Database::open(fresh, DatabaseConnect());
+            if (startCounter)
+                setStartCounter(*db, *startCounter);
+            db->close();
+        }
         if (!QFile::setPermissions(fresh, mode))
             throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(fresh));
         syncToDisk(fresh);
-        Database::open(fresh, DatabaseConnect())->close();
+        renameChecked(fresh, ready);
     } catch (...) {
         removeScratchFile(fresh);
         throw;
     }
-    // The previous compacted copy becomes the older one. Each step is a rename
-    // or a copy through a temporary name, so a failure leaves the live file
-    // as it was.
-    if (FileExists(bak) && std::rename(QFile::encodeName(bak).constData(), QFile::encodeName(bak2).constData()) != 0) {
-        QFile::remove(fresh);
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(bak2));
+    compactionStepDone(1);
+    // The live file takes the compacted copy in one rename; from here on the
+    // compaction counts as done, and a start cut off later finishes it.
+    try {
+        copyFileChecked(ready, mdb);
+    } catch (...) {
+        removeScratchFile(ready);
+        throw;
     }
-    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(bak).constData()) != 0) {
-        QFile::remove(fresh);
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(bak));
-    }
-    syncToDisk(bak);
-    copyFileChecked(bak, mdb);
+    compactionStepDone(2);
+    rotateCompactedCopies(g.DataFolder);
 }
 
 void Setup()
@@ -236,10 +372,13 @@ void Setup()
     if (eh.stopped())
         return;
 
-    if (!claimDataFolder(g.DataFolder)) {
+    if (!ClaimDataFolder(g.DataFolder)) {
         EndProgram();
         return;
     }
+    eh.run([] { finishCompaction(g.DataFolder); });
+    if (eh.stopped())
+        return;
     removeLeftovers(g.DataFolder);
 
     // Database file: a missing one is made from the shipped empty database.
@@ -254,8 +393,7 @@ void Setup()
     }
 
     g.OptionsLoaded = false;
-    bool tried = false;      // a compaction ran in this start
-    bool compacted = false;  // and it succeeded
+    bool tried = false;  // a compaction ran in this start
     for (;;) {
         if (!openDatabaseOrEnd())
             return;
@@ -264,14 +402,13 @@ void Setup()
             const std::optional<int16_t> counter = ReadCompactCounter(Db());
             if (!counter)
                 return;
-            // The counter starts again only once a compaction succeeded, so
-            // one that failed or was cut off runs again at the next start.
+            // A start that compacted has its count in the compacted file
+            // already; one whose compaction failed before the live file took
+            // the copy leaves the counter, so it runs again at the next start.
             if (*counter > 7 && !tried)
                 compactDue = true;
-            else if (*counter <= 7 || compacted)
-                Db().execute(QStringLiteral("update CompactCount set CompactCounter = ? where rowid = (select "
-                                            "min(rowid) from CompactCount)"),
-                             {*counter > 7 ? 1 : *counter + 1});
+            else if (!tried)
+                setStartCounter(Db(), int16_t(*counter + 1));
         });
         if (eh.stopped())
             return;
@@ -280,7 +417,7 @@ void Setup()
         tried = true;
         eh.run([] { ClearReportTables(); });
         eh.run([] { g.Db->close(); });
-        compacted = eh.run([] { CompactMainDatabase(); });
+        eh.run([] { CompactMainDatabase(1); });
         if (eh.stopped())
             return;
     }
@@ -357,10 +494,22 @@ void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const L
         run(QStringLiteral("input screen layout"), [&] { LoadInputOrder(db, state, kind, writeDefaults); });
         run(QStringLiteral("category names"), [&] { BuildCatAbbrev(state, kind); });
     }
-    run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state); });
+    run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state, writeDefaults); });
 }
 
-void ReleaseDataFolder() { folderLock() = {}; }
+void setCompactionStepHook(std::function<void(int)> hook) { compactionStepHook() = std::move(hook); }
+
+void ReleaseDataFolder()
+{
+    FolderLock& lock = folderLock();
+    if (lock.fd < 0)
+        return;
+    // Removed while still held, so that no other copy takes the file that
+    // goes.
+    ::unlink(QFile::encodeName(lock.path).constData());
+    ::close(lock.fd);
+    lock = {};
+}
 
 void SaveOptions()
 {

@@ -41,15 +41,29 @@ std::optional<int16_t> ReadCompactCounter(Database& db);
 using LoadStepRunner = std::function<void(const QString& what, const std::function<void()>& step)>;
 // What start-up loads from `db` into `state`, step by step in its order: the
 // options, the user-named categories, the game types, the input orders with
-// the abbreviation tables and the current report formats. Restore runs the
-// same steps on a file before it lets it replace the database, so that what
-// start-up cannot read never gets in.
+// the abbreviation tables and the current report formats. With
+// `writeDefaults` the missing default rows are written, and a report choice
+// that names no format is moved to the first one. Restore runs the same steps
+// on a file before it lets it replace the database, so that what start-up
+// cannot read never gets in.
 void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const LoadStepRunner& run);
-// Compacts the closed database through the copies murqn.bak and murqn.bak2;
-// the live file is replaced only by a compacted copy that opened.
-void CompactMainDatabase();
+// Compacts the closed database: the live file takes a compacted copy that
+// opened (with `startCounter` as its start counter, when given), the previous
+// murqn.bak becomes murqn.bak2 and the new copy murqn.bak. Cut off at any
+// step, the live file is whole and the older copy kept; the next start
+// finishes or repeats the compaction.
+void CompactMainDatabase(std::optional<int16_t> startCounter = std::nullopt);
+// Test seam: called after each step of a compaction (1 the copy is whole, 2 the
+// live file holds it, 3 the older copy is murqn.bak2, 4 the new one murqn.bak).
+void setCompactionStepHook(std::function<void(int step)> hook);
 // Empties the seven report work tables.
 void ClearReportTables();
+// Claims the data folder for this copy of the program. False, after saying so
+// once, when the folder cannot be written or another copy runs on it (a second
+// copy could compact the database under the first). A lock that a copy which
+// ended without letting go left behind does not count, and taking it needs no
+// room on the disk.
+bool ClaimDataFolder(const QString& folder);
 // Lets go of the data folder that Setup claimed for this copy of the program
 // (another copy may start on it afterwards).
 void ReleaseDataFolder();

@@ -349,6 +349,35 @@ private slots:
         QCOMPARE(fileMode(exported), privateMode);
     }
 
+    // A back-up whose stored choice names a format that is gone comes back
+    // with the kind's first format chosen; the back-up itself is only read.
+    void aRestoredChoiceOfAFormatThatIsGoneTakesTheFirst()
+    {
+        const QString copy = folder(QStringLiteral("formats")) + QStringLiteral("/murqn.mdb");
+        {
+            auto db = newProgramDatabase(copy);
+            db->execute(QStringLiteral("update ReportNumber set ReportNumber = 9 where ReportType = 'P'"));
+            db->execute(QStringLiteral("delete from GoalieRptFormat where ReportNumber = 1"));
+        }
+        frmBackup* f = open("R");
+        dir(f)->setPath(folder(QStringLiteral("formats")));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"), vbOK, QStringLiteral("Restore Complete"));
+        ok(f);
+        flushDeletes();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(g.PlayerReportNumber, int16_t(1));
+        QCOMPARE(Trim(g.PlayerRptDescription), QStringLiteral("Standard Player Report"));
+        QCOMPARE(g.GoalieReportNumber, int16_t(2));
+        QCOMPARE(g.GoalieReportLine[2], int16_t(3));
+        QCOMPARE(textOf(Db(), QStringLiteral("select ReportNumber from ReportNumber where ReportType = 'P'")),
+                 QStringLiteral("1"));
+        QCOMPARE(textOf(Db(), QStringLiteral("select ReportNumber from ReportNumber where ReportType = 'G'")),
+                 QStringLiteral("2"));
+        QCOMPARE(textIn(copy, QStringLiteral("select ReportNumber from ReportNumber where ReportType = 'P'")),
+                 QStringLiteral("9"));
+    }
+
     // Every command that closes and opens the database again, run while an
     // entry screen, a report and the team list stay open: they keep working.
     void windowsLeftOpenOutliveAReopenedDatabase_data()

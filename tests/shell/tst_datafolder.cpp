@@ -155,6 +155,38 @@ private slots:
         QCOMPARE(env->ended(), answer == vbNo);
     }
 
+    // A broken link in the installation is passed over and named once; the
+    // entries beside and after it are copied all the same.
+    void entryThatCannotBeReadIsNamedOnce()
+    {
+        const QString installed = installStandard();
+        QVERIFY(QFile::link(installed + QStringLiteral("/gone.mdb"), installed + QStringLiteral("/Data/a.mdb")));
+        QVERIFY(QFile::link(installed + QStringLiteral("/gone.txt"), installed + QStringLiteral("/b.txt")));
+        writeFile(installed + QStringLiteral("/c.dat"), "c");
+        writeFile(installed + QStringLiteral("/Data/z.dat"), "z");
+        env->expectMsgBox(QStringLiteral("copied into ") + productFolder() + QStringLiteral("/:\r\r") + installed +
+                              QStringLiteral("/b.txt\r") + installed +
+                              QStringLiteral("/Data/a.mdb\r\rEverything else has been copied."),
+                          vbOK, QStringLiteral("Not Copied"));
+        QCOMPARE(ReadINI(), True);
+        QCOMPARE(env->shownMessages().size(), 1);
+        const QString root = productFolder();
+        QCOMPARE(test::readBytes(root + QStringLiteral("/c.dat")), QByteArray("c"));
+        QCOMPARE(test::readBytes(root + QStringLiteral("/Data/z.dat")), QByteArray("z"));
+        QVERIFY(QFileInfo::exists(root + QStringLiteral("/Data/qn20db.shell")));
+
+        // The next start says nothing of them; a new one is named alone.
+        QCOMPARE(ReadINI(), False);
+        QCOMPARE(env->shownMessages().size(), 1);
+        QVERIFY(QFile::link(installed + QStringLiteral("/gone.ini"), installed + QStringLiteral("/d.ini")));
+        env->expectMsgBox(QStringLiteral(":\r\r") + installed + QStringLiteral("/d.ini\r\rEverything"), vbOK,
+                          QStringLiteral("Not Copied"));
+        QCOMPARE(ReadINI(), False);
+        QCOMPARE(env->shownMessages().size(), 2);
+        QCOMPARE(ReadINI(), False);
+        QCOMPARE(env->shownMessages().size(), 2);
+    }
+
     void pathsAndFiles()
     {
         QString p = QStringLiteral("  ") + env->root() + QStringLiteral("  ");

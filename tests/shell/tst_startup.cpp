@@ -1,3 +1,4 @@
+#include "datamgmt/TransferTestData.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "shell/Categories.h"
@@ -14,6 +15,10 @@
 #include <QLockFile>
 #include <optional>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace vh;
 using vh::test::TestEnv;
@@ -58,6 +63,30 @@ private:
     sqlite3_vfs* base_;
     sqlite3_vfs vfs_;
 };
+
+// The files of a folder by name, with their bytes.
+using Files = QMap<QString, QByteArray>;
+Files filesIn(const QString& folder)
+{
+    Files files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = test::readBytes(folder + QLatin1Char('/') + name);
+    return files;
+}
+void replaceFiles(const QString& folder, const Files& files)
+{
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(folder + QLatin1Char('/') + name);
+    for (auto it = files.begin(); it != files.end(); ++it)
+        test::writeBytes(folder + QLatin1Char('/') + it.key(), it.value());
+}
+
+QString teamIn(const QString& file)
+{
+    return Database::open(file, DatabaseConnect(), Database::Access::ReadOnly)
+        ->scalar(QStringLiteral("select LongTeamName from Teams"))
+        .toString();
+}
 
 // One start and one normal end of the program, as the frame runs them.
 void startAndStop(TestEnv& env)
@@ -194,9 +223,17 @@ private slots:
         // start left behind.
         QDir().mkpath(env->programDataDir() + QStringLiteral("/backup"));
         for (const char* leftover : {"/murqn.compact", "/murqn.compact-journal", "/murqn.mdb.copying", "/murqn.mdb.part",
-                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal"})
+                                     "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal",
+                                     "/backup/HockeyTeams.mdb.copying", "/backup/Old Teams.mdb.copying-journal",
+                                     "/notes.txt.copying", "/../Data.ini.copying"})
             test::writeBytes(env->programDataDir() + QLatin1String(leftover), "half");
+        // A folder the user chose for an export is theirs.
+        const QString chosen = env->root() + QStringLiteral("/exports/HockeyTeams.mdb.copying");
+        QDir().mkpath(QFileInfo(chosen).path());
+        test::writeBytes(chosen, "half");
         startAndStop(*env);
+        QVERIFY(QFileInfo::exists(chosen));
+        QVERIFY(!QFileInfo::exists(env->programDir() + QStringLiteral("/Data.ini.copying")));
         QCOMPARE(storedCounter(*env), 1);
         auto db = Database::open(mdb(*env), DatabaseConnect());
         QCOMPARE(db->scalar(QStringLiteral("select count(*) from RptRoster")).toInt(), 0);
@@ -349,6 +386,28 @@ private slots:
         QCOMPARE(NextReportNumber(), int16_t(8));
     }
 
+    // A stored choice that names no format (a back-up from elsewhere) takes
+    // the kind's first format, and keeps it at the next start.
+    void aChoiceOfAFormatThatIsGoneTakesTheFirst()
+    {
+        shippedDatabase({"update ReportNumber set ReportNumber = 9 where ReportType = 'P'",
+                         "delete from GoalieRptFormat where ReportNumber = 1",
+                         "insert into GoalieRptFormat values (4, 'Saves Only', 9, 'A')"});
+        env->runSetup();
+        QCOMPARE(g.PlayerReportNumber, int16_t(1));
+        QCOMPARE(Trim(g.PlayerRptDescription), QStringLiteral("Standard Player Report"));
+        QCOMPARE(g.PlayerReportLine[17], int16_t(17));
+        QCOMPARE(g.GoalieReportNumber, int16_t(2));
+        QCOMPARE(Trim(g.GoalieRptDescription), QStringLiteral("Goaltending Summary"));
+        QCOMPARE(g.GoalieReportLine[9], int16_t(25));
+        const auto stored = [](const char* type) {
+            return Db().scalar(QStringLiteral("select ReportNumber from ReportNumber where ReportType = ?"),
+                               {QLatin1String(type)}).toInt();
+        };
+        QCOMPARE(stored("P"), 1);
+        QCOMPARE(stored("G"), 2);
+    }
+
     void badReportOrderAsksOnceAndKeepsEarlierRows()
     {
         shippedDatabase({"insert into PlayerRptCats values (1, 40, 5)"});
@@ -424,6 +483,85 @@ private slots:
         QVERIFY(!g.Db || !g.Db->isOpen());
         if (fault == "read-only folder")
             QVERIFY(!QFileInfo::exists(mdb(*env)));
+    }
+
+    // Killed at any step of its compaction, a start leaves the live file
+    // whole and the older copy kept: after the next start murqn.bak holds
+    // the newest data and murqn.bak2 the previous compaction's copy.
+    void aCompactionCutOffAtAnyStepKeepsTheOlderCopy()
+    {
+        startAndStop(*env);
+        const QString data = env->programDataDir();
+        const auto setTeam = [&](const QString& name) {
+            auto db = Database::open(mdb(*env), DatabaseConnect());
+            db->execute(QStringLiteral("delete from Teams"));
+            db->execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName) values (1, ?)"), {name});
+        };
+        setTeam(QStringLiteral("Oldest"));
+        QFile::copy(mdb(*env), data + QStringLiteral("/murqn.bak2"));
+        setTeam(QStringLiteral("Older"));
+        QFile::copy(mdb(*env), data + QStringLiteral("/murqn.bak"));
+        setTeam(QStringLiteral("Current"));
+        setCounter(8);
+
+        // The folder as a kill before, during and after each step leaves it.
+        QList<Files> cutOff{filesIn(data)};
+        setCompactionStepHook([&](int) { cutOff << filesIn(data); });
+        startAndStop(*env);
+        setCompactionStepHook({});
+        QCOMPARE(cutOff.size(), 5);
+        const QByteArray compacted = cutOff[1].value(QStringLiteral("murqn.bak.new"));
+        QVERIFY(!compacted.isEmpty());
+        Files building = cutOff[0];
+        building[QStringLiteral("murqn.compact")] = compacted.left(compacted.size() / 2);
+        Files copyingBack = cutOff[1];
+        copyingBack[QStringLiteral("murqn.mdb.copying")] = compacted.left(compacted.size() / 3);
+        cutOff << building << copyingBack;
+        cutOff << filesIn(data);  // not cut off at all
+
+        for (int i = 0; i < cutOff.size(); ++i) {
+            replaceFiles(data, cutOff[i]);
+            startAndStop(*env);
+            const QString at = QStringLiteral("state %1").arg(i);
+            QVERIFY2(teamIn(mdb(*env)) == QLatin1String("Current"), qPrintable(at));
+            QVERIFY2(teamIn(data + QStringLiteral("/murqn.bak")) == QLatin1String("Current"), qPrintable(at));
+            QVERIFY2(teamIn(data + QStringLiteral("/murqn.bak2")) == QLatin1String("Older"), qPrintable(at));
+            QVERIFY2(storedCounter(*env) <= 2, qPrintable(at));
+            QVERIFY2(filesIn(data).keys() == QStringList({QStringLiteral("Export.mdb"), QStringLiteral("murqn.bak"),
+                                                          QStringLiteral("murqn.bak2"), QStringLiteral("murqn.mdb"),
+                                                          QStringLiteral("qn20db.shell")}),
+                     qPrintable(at));
+        }
+        QCOMPARE(env->shownMessages().size(), 0);
+    }
+
+    // A copy of the program that was killed leaves its lock file behind; the
+    // next start takes it over without writing a byte (the disk may be full).
+    void aKilledCopysLockDoesNotKeepTheNextOut()
+    {
+        const QString folder = env->programDataDir() + QStringLiteral("/");
+        const QString lockFile = folder + QStringLiteral("velloran.lock");
+        const pid_t killed = fork();
+        if (killed == 0) {
+            ClaimDataFolder(folder);
+            _exit(0);  // ends without letting go, as a killed program does
+        }
+        QVERIFY(killed > 0);
+        int status = 0;
+        QCOMPARE(waitpid(killed, &status, 0), killed);
+        QVERIFY(QFileInfo::exists(lockFile));
+        {
+            test::FileSizeLimit full(0);
+            QVERIFY(ClaimDataFolder(folder));
+        }
+        QCOMPARE(env->shownMessages().size(), 0);
+        // Held now: another copy would find it taken.
+        const int other = ::open(QFile::encodeName(lockFile).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(other >= 0);
+        QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), -1);
+        ::close(other);
+        ReleaseDataFolder();
+        QVERIFY(!QFileInfo::exists(lockFile));
     }
 
     void secondCopyOnTheSameDataFolderEnds()
