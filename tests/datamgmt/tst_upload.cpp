@@ -189,15 +189,17 @@ private slots:
     {
         // Bytes of every value, so that nothing on the way treats it as text.
         QByteArray db = readBytes(dbPath);
-        for (int i = 0; db.size() < 512 * 1024; ++i)
+        for (int i = 0; db.size() < 240 * 1024; ++i)
             db.append(char(i));
         writeBytes(dbPath, db);
         const QDateTime when(QDate(2026, 12, 6), QTime(23, 4, 5));
         const QString storedDb = servers->stored(QStringLiteral("2026-12-06-230405-murqn.mdb"));
         QList<UploadStage> stages;
-        // The bar shows what the server holds (give or take its system's
-        // buffer), and 100 only once it holds it all.
+        // The bar shows what the server holds, not what its system has
+        // acknowledged and keeps unread in a buffer of half this file, and
+        // 100 only once it holds it all; it moves meanwhile.
         int shownAhead = 0;
+        bool moved = false;
         UploadCallbacks cb;
         cb.stage = [&](UploadStage st) { stages << st; };
         cb.progress = [&](int percent) {
@@ -205,6 +207,7 @@ private slots:
                 return;
             const int held = int(QFileInfo(storedDb).size() * 100 / db.size());
             shownAhead = std::max(shownAhead, percent == 100 && held < 100 ? 100 : percent - held);
+            moved = moved || (percent > 0 && percent < 100);
         };
         // A server slower than the client can send.
         UploadSettings settings = servers->settings(QStringLiteral("slow"));
@@ -212,7 +215,8 @@ private slots:
         const UploadOutcome out = SendToSupport(settings, sampleReport(), facts, when, cb);
         QCOMPARE(out.kind, UploadOutcome::Sent);
         QCOMPARE(stages.size(), 4);
-        QVERIFY2(shownAhead <= 15, qPrintable(QString::number(shownAhead)));
+        QVERIFY2(shownAhead <= 5, qPrintable(QString::number(shownAhead)));
+        QVERIFY(moved);
 
         QCOMPARE(readBytes(storedDb), db);
         const QByteArray text = (BuildData(sampleReport(), facts) + QStringLiteral("\r\n")).toUtf8();
