@@ -176,6 +176,12 @@ void FormUploadDatabase::cmdUpload_Click()
                    QStringLiteral("Error Message: ") + out.message,
                vbOKOnly | vbCritical, QStringLiteral("Upload Error"));
         break;
+    case UploadOutcome::NotNotified:
+        MsgBox(QStringLiteral("Your data was uploaded to Brisvel Software but the Helpdesk could not be notified, so "
+                              "please contact the Helpdesk and give them the name of your uploaded file, %1.")
+                   .arg(out.uploadedAs),
+               vbOKOnly | vbExclamation, QStringLiteral("Notification Error"));
+        break;
     case UploadOutcome::Cancelled:
         break;
     }

@@ -44,8 +44,8 @@ QString unescapeHtml(QString s)
 UploadOutcome failed(const net::TransferResult& r, const QString& step = QString())
 {
     if (r.aborted)
-        return {UploadOutcome::Cancelled, r.code, r.message};
-    return {r.notConnected ? UploadOutcome::NotConnected : UploadOutcome::Failed, r.code, step + r.message};
+        return {UploadOutcome::Cancelled, r.code, r.message, {}};
+    return {r.notConnected ? UploadOutcome::NotConnected : UploadOutcome::Failed, r.code, step + r.message, {}};
 }
 
 }  // namespace
@@ -205,7 +205,8 @@ UploadOutcome SendToSupport(const UploadSettings& s, const ProblemReport& report
         QFile file(reportPath);
         const QByteArray text = (BuildData(report, facts) + kCrLf).toUtf8();
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush())
-            return {UploadOutcome::Failed, 0, QStringLiteral("%1 could not be written: %2").arg(reportPath, file.errorString())};
+            return {UploadOutcome::Failed, 0, QStringLiteral("%1 could not be written: %2").arg(reportPath, file.errorString()),
+                    {}};
     }
 
     const net::FtpAccount account{s.ftpHost, s.ftpPort, s.user, s.password, s.connectSeconds, s.stallSeconds};
@@ -227,14 +228,20 @@ UploadOutcome SendToSupport(const UploadSettings& s, const ProblemReport& report
         return failed(r, sending(remoteDb));
     stage(UploadStage::Complete);
 
-    // The files are there by now; what fails from here on is telling support.
-    const QString notifying = QStringLiteral("The files were sent, but the notification form at %1 failed: ");
+    // The files are there by now; what fails from here on is telling support,
+    // a web server that cannot be reached included.
+    const auto notNotified = [&remoteDb](const net::TransferResult& r, const QString& url, const QString& why) {
+        if (r.aborted)
+            return failed(r);
+        return UploadOutcome{UploadOutcome::NotNotified, r.code,
+                             QStringLiteral("The notification form at %1 failed: %2").arg(url, why), remoteDb};
+    };
     const net::WebResult page = net::httpGet(s.notifyUrl, s.webSeconds, cb.cancelled);
     if (!page.ok())
-        return failed(page, notifying.arg(s.notifyUrl));
+        return notNotified(page, s.notifyUrl, page.message);
     const auto form = FirstWebForm(page.body, page.url);
     if (!form)
-        return {UploadOutcome::Failed, 0, notifying.arg(page.url) + QStringLiteral("the page holds no form.")};
+        return notNotified(page, page.url, QStringLiteral("the page holds no form."));
     QString sysData = BuildSysData(facts);
     sysData.replace(kCrLf, QStringLiteral(", "));
     const QMap<QString, QString> values{{QStringLiteral("customername"), report.name},
@@ -246,7 +253,7 @@ UploadOutcome SendToSupport(const UploadSettings& s, const ProblemReport& report
                                         {QStringLiteral("sysdata"), sysData}};
     const net::WebResult posted = net::httpPost(form->action, EncodeWebForm(*form, values), s.webSeconds, cb.cancelled);
     if (!posted.ok())
-        return failed(posted, notifying.arg(form->action));
+        return notNotified(posted, form->action, posted.message);
     return {};
 }
 

@@ -82,9 +82,12 @@ struct UploadCallbacks {
 };
 
 struct UploadOutcome {
-    enum Kind { Sent, NotConnected, Failed, Cancelled } kind = Sent;
+    // NotNotified: both files are whole on the server, but the notification
+    // form could not be fetched, had no form, or refused the post.
+    enum Kind { Sent, NotConnected, Failed, NotNotified, Cancelled } kind = Sent;
     int code = 0;     // the transfer's error number; 0 where there is none
     QString message;  // what failed, and how
+    QString uploadedAs;  // the database's name on the server, once it is there
 };
 
 // Writes upload.txt beside the database, sends it and the database under

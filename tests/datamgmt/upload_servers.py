@@ -3,10 +3,11 @@
 
 An FTP server with the upload account and three more of the same password:
 "dropbox" may only store (it refuses sizes and listings), "readonly" may not
-store, and "slow" takes 1 MB a second with little room in the system's
-buffers. A web server with the notification form that records what is
-posted; under /failing/ the form's post is refused, under /closed/ the page
-holds no form. A server that takes connections and never answers, and a port
+store, and "slow" reads 1 MB a second, slower than the network, so that its
+system's receive buffer (of the common size, whatever the machine's default)
+holds what it has acknowledged but not read yet. A web server with the
+notification form that records what is posted; under /failing/ the form's
+post is refused, under /closed/ the page holds no form. A server that takes connections and never answers, and a port
 that refuses them. Prints the ports as one JSON line, then serves until its
 standard input closes.
 """
@@ -42,13 +43,12 @@ SLOW_BYTES_PER_SECOND = 1024 * 1024
 
 
 class Paced(DTPHandler):
-    """Stores the "slow" account's files in small steps at a steady rate, so
-    that what the client sees acknowledged stays close to what is stored."""
+    """Stores the "slow" account's files in small steps at a steady rate."""
 
     def __init__(self, sock, cmd_channel):
         self.slow = cmd_channel.username == "slow"
         if self.slow:
-            sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 16384)
+            sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 65536)  # the system doubles it
         super().__init__(sock, cmd_channel)
         if self.slow:
             self.ac_in_buffer_size = 8192

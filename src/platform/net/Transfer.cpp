@@ -13,9 +13,12 @@
 #include <mutex>
 #include <thread>
 #include <unistd.h>
+#include <cstddef>
+#include <netinet/in.h>
 #include <sys/ioctl.h>
 #ifdef __linux__
 #include <linux/sockios.h>
+#include <linux/tcp.h>
 #endif
 
 namespace vh::net {
@@ -54,6 +57,11 @@ struct ProgressContext {
     curl_off_t handed = 0;
     curl_off_t total = 0;
     int stallSeconds = 0;
+    // The server's receive buffer as its window shows it: the widest window
+    // it offered, and the buffer's size once the window showed the server
+    // falling behind (0 until then).
+    curl_off_t widestWindow = 0;
+    curl_off_t serverBuffer = 0;
 };
 
 // Bytes handed to the socket that the server has not acknowledged yet; 0 where
@@ -70,14 +78,66 @@ curl_off_t unacknowledged(curl_socket_t fd)
     return 0;
 }
 
-// The share of an upload the server has taken; 100 is left for the server's
-// answer that the file is complete.
+// The receive window the server last advertised: the room left in its
+// buffer. -1 where the system cannot tell.
+curl_off_t peerWindow(curl_socket_t fd)
+{
+#ifdef __linux__
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    if (fd != CURL_SOCKET_BAD && ::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) == 0 &&
+        size >= offsetof(tcp_info, tcpi_snd_wnd) + sizeof info.tcpi_snd_wnd)
+        return info.tcpi_snd_wnd;
+#else
+    (void)fd;
+#endif
+    return -1;
+}
+
+// A server's receive buffer as its system first sizes it (it grows only for a
+// server that reads fast).
+constexpr curl_off_t kCommonServerBuffer = 128 * 1024;
+
+// The bytes of an upload the server has read. An acknowledgement says only
+// that the server's system holds a byte: a server slower than the network
+// leaves up to its whole receive buffer unread, and the unread part is what
+// that buffer holds beyond the window it still offers. Once the window falls
+// below half its widest, the server is behind and its buffer's size is known.
+// Until then the window cannot tell (it widens while a buffer first fills),
+// so nothing counts as read until more was acknowledged than a common buffer
+// holds, and after that what the window lacks of its widest is unread.
+curl_off_t confirmedBytes(ProgressContext& ctx)
+{
+    const curl_off_t acked = std::max<curl_off_t>(0, ctx.handed - unacknowledged(ctx.dataSocket));
+    const curl_off_t window = peerWindow(ctx.dataSocket);
+    if (window < 0)
+        return acked;
+    ctx.widestWindow = std::max(ctx.widestWindow, window);
+    if (ctx.serverBuffer == 0 && acked > 0 && window < ctx.widestWindow / 2)
+        // What was acknowledged and the room left: the buffer, where the
+        // server has read little yet. One that has read much holds no more
+        // than its widest window or the common size.
+        ctx.serverBuffer = std::min(acked + window, std::max(ctx.widestWindow, kCommonServerBuffer));
+    curl_off_t unread;
+    if (ctx.serverBuffer > 0)
+        unread = ctx.serverBuffer - window;
+    else if (acked <= kCommonServerBuffer)
+        unread = acked;
+    else
+        unread = ctx.widestWindow - window;
+    return std::clamp<curl_off_t>(acked - unread, 0, acked);
+}
+
+// The share of an upload the server has read, counted while the data
+// connection is open; 100 is left for the server's answer that the file is
+// complete. The bar never goes back.
 void countConfirmed(ProgressContext& ctx)
 {
-    if (ctx.total <= 0)
+    if (ctx.total <= 0 || ctx.dataSocket == CURL_SOCKET_BAD)
         return;
-    const curl_off_t confirmed = std::max<curl_off_t>(0, ctx.handed - unacknowledged(ctx.dataSocket));
-    ctx.percent = int(std::min<curl_off_t>(99, confirmed * 100 / ctx.total));
+    const int percent = int(std::min<curl_off_t>(99, confirmedBytes(ctx) * 100 / ctx.total));
+    if (percent > ctx.percent)
+        ctx.percent = percent;
 }
 
 int onProgress(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t ulNow)
@@ -92,7 +152,10 @@ int onProgress(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t ulNow)
 // connection comes first).
 int onSocketOpened(void* p, curl_socket_t fd, curlsocktype)
 {
-    static_cast<ProgressContext*>(p)->dataSocket = fd;
+    auto* ctx = static_cast<ProgressContext*>(p);
+    ctx->dataSocket = fd;
+    ctx->widestWindow = 0;
+    ctx->serverBuffer = 0;
     return CURL_SOCKOPT_OK;
 }
 

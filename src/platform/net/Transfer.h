@@ -37,7 +37,8 @@ TransferResult ftpConnect(const FtpAccount& account, const Abort& abort = {});
 // Stores a local file as `remotePath` ("folder/name") and checks that the
 // server holds the whole file afterwards; a server that will not tell sizes
 // is taken at its word that the transfer completed. Progress counts the bytes
-// the server has acknowledged, and reaches 100 when the put is complete.
+// the server has read, as far as its acknowledgements and receive window tell,
+// and reaches 100 when the put is complete.
 TransferResult ftpPut(const FtpAccount& account, const QString& localPath, const QString& remotePath,
                       const Progress& progress = {}, const Abort& abort = {});
 
