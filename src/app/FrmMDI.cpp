@@ -21,6 +21,7 @@
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/ReportForm.h"
+#include "shell/ReportWindow.h"
 #include "shell/Startup.h"
 #include "shell/frmBegScreen.h"
 #include "stats/frmStats.h"
@@ -29,16 +30,20 @@
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
+#include <utility>
 
 namespace vh {
 
@@ -80,6 +85,53 @@ const QMap<QString, QString>& commandWindows()
 }
 
 const QString kProductName = QStringLiteral("Velloran for Hockey");
+
+// Tells when the user has made a choice in a toolbar box: an entry picked from
+// its open list (Enter or a click), or Enter in the closed box. The keys that
+// step through a closed box, or search it by letters, choose each entry they
+// reach without being the last word yet, so the box keeps them.
+class BoxChoiceWatch : public QObject {
+public:
+    BoxChoiceWatch(QComboBox* box, std::function<void()> chosen)
+        : QObject(box), box_(box), chosen_(std::move(chosen))
+    {
+        box->installEventFilter(this);
+        // Installed after the list's own filters, so this one sees the keys first.
+        box->view()->installEventFilter(this);
+        box->view()->viewport()->installEventFilter(this);
+        box->view()->window()->installEventFilter(this);
+        // After the box's click handler, which was connected before.
+        connect(box, &QComboBox::activated, this, [this] {
+            if (std::exchange(fromList_, false))
+                chosen_();
+        });
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        // The list takes its Enter at the shortcut stage, before the key press.
+        const bool keyEvent = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
+        const int key = keyEvent ? static_cast<QKeyEvent*>(e)->key() : 0;
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (o == box_) {
+            if (!enter || e->type() != QEvent::KeyPress)
+                return false;
+            chosen_();
+            return true;
+        }
+        if (enter || (o == box_->view()->viewport() && e->type() == QEvent::MouseButtonRelease))
+            fromList_ = true;
+        else if (e->type() == QEvent::Hide && o == box_->view()->window())
+            // The list closed; a pick has sent its choice before this runs.
+            QTimer::singleShot(0, this, [this] { fromList_ = false; });
+        return false;
+    }
+
+private:
+    QComboBox* box_ = nullptr;
+    bool fromList_ = false;
+    std::function<void()> chosen_;
+};
 
 }  // namespace
 
@@ -291,6 +343,10 @@ void FrmMDI::buildToolbar()
     // `activated` is the user's choice, also of the entry already chosen.
     connect(cmbFonts_, &QComboBox::activated, this, [this] { cmbFonts_Click(); });
     connect(cmbFontSize_, &QComboBox::activated, this, [this] { cmbFontSize_Click(); });
+    // Once a choice is made the keys are the open report's again (F1, Esc
+    // and its access keys), as they were before the box took them.
+    for (QComboBox* box : {cmbFontSize_, cmbFonts_})
+        new BoxChoiceWatch(box, [this] { returnKeysToReport(); });
 
     addButton("Help", QStringLiteral("Help"), false);
 }
@@ -534,6 +590,12 @@ void FrmMDI::QNToolbar_ButtonClick(const QString& key)
     } else if (key == QLatin1String("Print")) {
         PrintActiveReport();
     }
+}
+
+void FrmMDI::returnKeysToReport()
+{
+    if (auto* report = dynamic_cast<ReportWindow*>(ActiveReportForm()))
+        report->grid()->view()->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMDI::cmbFonts_Click() { SendChosenFontName(); }

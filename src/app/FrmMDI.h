@@ -113,6 +113,8 @@ private:
     void reportCommand(const char* code, const QString& window);
     void editCommand(const QString& window, const std::function<void()>& setMode = {});
     void openGameList();
+    // The keyboard focus to the open report's grid.
+    void returnKeysToReport();
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar_ = nullptr;

@@ -3,11 +3,13 @@
 #include "platform/RuntimeError.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
@@ -243,14 +245,48 @@ void deleteFolderChecked(const QString& path)
         throw RuntimeError(Err::PathFileAccess, QStringLiteral("Permission denied: %1").arg(path));
 }
 
-bool platformOpenUrl(const QString& address)
+void platformOpenUrl(const QString& address, const UrlOpenFailed& failed)
 {
-    if (opener())
-        return opener()(address);
-    QUrl url = QUrl::fromUserInput(address);
-    if (address.startsWith(QLatin1Char('/')))
-        url = QUrl::fromLocalFile(address);
-    return url.isValid() && QDesktopServices::openUrl(url);
+    const auto fail = [&failed](int status) {
+        if (failed)
+            failed(status);
+    };
+    if (opener()) {
+        if (!opener()(address))
+            fail(NoUrlOpener);
+        return;
+    }
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) {
+        // Without xdg-open the toolkit looks for a browser of its own.
+        const QUrl url =
+            address.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(address) : QUrl::fromUserInput(address);
+        if (!url.isValid() || !QDesktopServices::openUrl(url))
+            fail(NoUrlOpener);
+        return;
+    }
+    // xdg-open ends once it has handed the address on, or at once with a
+    // status saying it found no program for it. Where it runs a browser in
+    // its own place it ends only when the browser does: an end that late says
+    // nothing about the opening any more, and the window thread never waits.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    const QDeadlineTimer watch(10000);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed, watch](int status, QProcess::ExitStatus how) {
+                         process->deleteLater();
+                         if (failed && how == QProcess::NormalExit && status != 0 && !watch.hasExpired())
+                             failed(status);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        if (failed)
+            failed(NoUrlOpener);
+    });
+    process->start(xdgOpen, {address});
 }
 
 UrlOpener setUrlOpener(UrlOpener o)

@@ -53,9 +53,17 @@ void deleteFileChecked(const QString& path);
 void copyFolderChecked(const QString& source, const QString& target);
 void deleteFolderChecked(const QString& path);
 
-// Opens an address (web page, mail link, local file) in its default program.
-// Returns false when no program could take it. Tests replace the opener.
-bool platformOpenUrl(const QString& address);
+// Opens an address (web page, mail link, local file) in its default program
+// through xdg-open, and returns at once. When the opener tells that it could
+// not open the address, `failed` runs later on the window thread with its
+// exit status; when no opener could be started at all, it runs with
+// NoUrlOpener (during the call, when xdg-open is missing).
+using UrlOpenFailed = std::function<void(int status)>;
+void platformOpenUrl(const QString& address, const UrlOpenFailed& failed);
+// The status of an opener that is missing, as a shell tells a command it
+// cannot find.
+constexpr int NoUrlOpener = 127;
+// Tests replace the opener; one that returns false opens nothing (NoUrlOpener).
 using UrlOpener = std::function<bool(const QString&)>;
 UrlOpener setUrlOpener(UrlOpener opener);
 

@@ -42,11 +42,14 @@ void TeamReportWindow::addCloseButtons(int left, int top, bool withCompute)
 }
 
 QCheckBox* TeamReportWindow::optionBox(const char* name, const QString& caption, int left, int top, int width,
-                                       std::function<void()> clicked)
+                                       std::function<void()> changed)
 {
     QCheckBox* box = makeCheckBox(this, QLatin1String(name), caption, left, top, width);
     box->setChecked(true);
-    connect(box, &QCheckBox::clicked, this, std::move(clicked));
+    // Connected once ticked, so the load's own computation is the only one;
+    // from here the report follows the box however it changes (a click, a
+    // key, a screen reader's action).
+    connect(box, &QCheckBox::toggled, this, std::move(changed));
     return box;
 }
 
@@ -55,7 +58,7 @@ QCheckBox* TeamReportWindow::columnBox(const char* name, const QString& caption,
 {
     QCheckBox* box = makeCheckBox(this, QLatin1String(name), caption, left, top, width);
     box->setChecked(true);
-    connect(box, &QCheckBox::clicked, this, [this, shown = std::vector<int>(columns)](bool checked) {
+    connect(box, &QCheckBox::toggled, this, [this, shown = std::vector<int>(columns)](bool checked) {
         for (int column : shown)
             setColumnVisible(column, checked);
     });

@@ -49,9 +49,9 @@ protected:
     void recompute();
 
     void addCloseButtons(int left, int top, bool withCompute = true);
-    // A box that starts ticked and runs `clicked` when the user changes it.
+    // A box that starts ticked and runs `changed` whenever it changes.
     QCheckBox* optionBox(const char* name, const QString& caption, int left, int top, int width,
-                         std::function<void()> clicked);
+                         std::function<void()> changed);
     // A box that starts ticked and shows or hides `columns` as it is ticked.
     QCheckBox* columnBox(const char* name, const QString& caption, int left, int top, int width,
                          std::initializer_list<int> columns);

@@ -47,11 +47,12 @@ void ShowHelpTopic(const QString& topic)
     if (IsLocalPath(path)) {
         QCoreApplication::processEvents();
         const QString page = HelpTopicPage(topic);
-        if (!platformOpenUrl(page))
+        platformOpenUrl(page, [page](int) {
             MsgBox(QStringLiteral("Unable to display the help page ") + QDir::toNativeSeparators(page) +
                        QStringLiteral(".  No web browser could be started to show it; install one, or open the page "
                                       "in a web browser yourself."),
                    vbOKOnly, QStringLiteral("Help Error"));
+        });
         return;
     }
     MsgBox(QStringLiteral("Unable to display help.  This is because the program is installed to a network folder and "
@@ -73,13 +74,12 @@ void WebPage(const QString& url)
         MsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."), vbOKOnly);
         return;
     }
-    if (platformOpenUrl(url))
-        return;
-    // The shell's "no program is registered for this kind of address".
-    const int code = 31;
-    MsgBox(QStringLiteral("Unable to link to ") + url + QStringLiteral(" from WebPage. \rError code: ") +
-               QString::number(code) + QStringLiteral("\r\rYour browser may not be installed correctly."),
-           vbOKOnly);
+    // The opener's status is the error code.
+    platformOpenUrl(url, [url](int status) {
+        MsgBox(QStringLiteral("Unable to link to ") + url + QStringLiteral(" from WebPage. \rError code: ") +
+                   QString::number(status) + QStringLiteral("\r\rYour browser may not be installed correctly."),
+               vbOKOnly);
+    });
 }
 
 }  // namespace vh

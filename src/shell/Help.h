@@ -46,13 +46,16 @@ extern const char* const VendorEmail;
 // Sets HelpFilePath: the program folder's "help/", or a copy of it in the
 // temporary folder when the program folder is on a network folder.
 void LocateHelpFile();
-// Opens the help at the topic (the text's leading number; 0 when none).
+// Opens the help at the topic (the text's leading number; 0 when none). When
+// no program opens the page, the "Help Error" box names it, possibly once the
+// opener has told so, after the call.
 void ShowHelpTopic(const QString& topic);
 // The page a topic opens.
 QString HelpTopicPage(const QString& topic);
 // F1 anywhere in the window opens the help at its topic.
 void InstallHelpKey(QWidget* window, int topic);
-// Opens a web page or mail link in the default program.
+// Opens a web page or mail link in the default program; when none opens it, a
+// box names the address and the opener's status, as ShowHelpTopic does.
 void WebPage(const QString& url);
 
 }  // namespace vh

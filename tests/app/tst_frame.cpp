@@ -4,7 +4,9 @@
 
 #include "app/frmOptions.h"
 #include "games/frmGameMenu.h"
+#include "platform/Folders.h"
 #include "shell/FrameDoubles.h"
+#include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
 #include "shell/Startup.h"
@@ -18,14 +20,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QToolBar>
+#include <algorithm>
 
 using namespace vh;
 using namespace vh::test;
@@ -235,6 +241,66 @@ private slots:
         QVERIFY(help->isVisible());
         help->hide();
         frame->QNToolbar_ButtonClick(QStringLiteral("NoSuchKey"));
+    }
+
+    // Where xdg-open finds no program for a page it ends with a status, and
+    // every command that opens a page tells so, naming it: the help commands
+    // and F1 in the "Help Error" box, the web and mail links with the status.
+    // Where it opens the page, no box.
+    void pagesNoProgramOpensAreTold()
+    {
+        // A stand-in xdg-open first on the PATH notes each address and ends
+        // with the status written beside it.
+        const QString bin = env->tempDir() + QStringLiteral("/bin");
+        const QString opener = bin + QStringLiteral("/xdg-open");
+        QVERIFY(QDir().mkpath(bin));
+        const auto write = [](const QString& path, const QByteArray& text) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(text);
+        };
+        write(opener, "#!/bin/sh\necho \"$1\" >> \"$0.log\"\nexit $(cat \"$0.status\")\n");
+        QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toUtf8() + ':' + path);
+        const auto restore = qScopeGuard([path] { qputenv("PATH", path); });
+        setUrlOpener({});
+        const QString site = QLatin1String(VendorWebSite);
+        const QString mail = QStringLiteral("mailto:") + QLatin1String(VendorEmail);
+
+        write(opener + QStringLiteral(".status"), "3");
+        env->expectMsgBox(g.HelpFilePath + QStringLiteral("2070.html"), vbOK, QStringLiteral("Help Error"));
+        item("mnuGettingStarted")->trigger();
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        frmSelectTeam* select = Loaded<frmSelectTeam>();
+        QTRY_VERIFY(select->isAncestorOf(QApplication::focusWidget()));
+        env->expectMsgBox(g.HelpFilePath + QStringLiteral("2080.html"), vbOK, QStringLiteral("Help Error"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        env->expectMsgBox(QStringLiteral("Unable to link to ") + site +
+                          QStringLiteral("/technicalsupport from WebPage. \rError code: 3\r"));
+        item("mn_techsupport")->trigger();
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        frame->mnuAbout_Click();
+        frmBegScreen* about = Loaded<frmBegScreen>();
+        env->expectMsgBox(QStringLiteral("Unable to link to ") + mail + QStringLiteral(" from WebPage. \rError code: 3\r"));
+        about->Label7_Click();
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+
+        write(opener + QStringLiteral(".status"), "0");
+        item("mnuGettingStarted")->trigger();
+        about->Label1_Click();
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());  // every opener has ended
+        QFile log(opener + QStringLiteral(".log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList opened = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(opened.size(), 6);
+        std::sort(opened.begin() + 4, opened.end());  // the last two ran side by side
+        QCOMPARE(opened, (QStringList{g.HelpFilePath + QStringLiteral("2070.html"),
+                                      g.HelpFilePath + QStringLiteral("2080.html"),
+                                      site + QStringLiteral("/technicalsupport"), mail,
+                                      g.HelpFilePath + QStringLiteral("2070.html"), site}));
+        QCOMPARE(env->shownMessages().size(), 4);
     }
 
     void aboutBoxEndsStartUpAndResizingRecentres()

@@ -20,6 +20,7 @@
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
 #include "shell/Help.h"
+#include "shell/MenuState.h"
 #include "shell/ReportGrid.h"
 #include "stats/frmCompute.h"
 #include "stats/frmMinimum.h"
@@ -39,6 +40,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QToolBar>
 #include <functional>
 #include <map>
 
@@ -246,6 +248,88 @@ private slots:
                      });
         });
         QVERIFY(stayed);
+    }
+
+    // A choice made with the keys in the toolbar's boxes gives the keys back
+    // to the open report: F1 shows its help, Alt and a letter press its
+    // button, not the frame's menu, and Esc closes the statistics window.
+    // Keys stepping through a closed box stay in the box until Enter; the
+    // toolbar's buttons never take the keys.
+    void aToolbarChoiceGivesTheKeysBackToTheReport_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("accessKey");
+        QTest::addColumn<QString>("pressed");  // the dialog its button opens
+        QTest::newRow("statistics") << "P" << int(HelpTopic::StatsReport) << int(Qt::Key_F) << "frmRptSelect";
+        QTest::newRow("record") << "R" << int(HelpTopic::Record) << int(Qt::Key_C) << "frmCompute";
+    }
+    void aToolbarChoiceGivesTheKeysBackToTheReport()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, topic);
+        QFETCH(int, accessKey);
+        QFETCH(QString, pressed);
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        LocateHelpFile();
+        ApplyTeamSelection({{1, QStringLiteral("Oaks"), true}});
+        g.ReportCode = code;
+        SetMenus(1, QStringLiteral("Report"));
+        ReportWindow* w = code == u"P" ? static_cast<ReportWindow*>(Load<frmStats>()) : Load<frmRecord>();
+        QVERIFY(w);
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QWidget* grid = w->grid()->view();
+
+        QComboBox* size = frame->fontSizeBox();
+        const int16_t first = w->reportFontSize();
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), size);
+        size->showPopup();
+        QVERIFY(QTest::qWaitForWindowActive(size->view()->window()));
+        QTest::keyClick(size->view(), Qt::Key_Down);
+        QTest::keyClick(size->view(), Qt::Key_Return);
+        QCOMPARE(w->reportFontSize(), int16_t(size->itemText(size->findText(QString::number(first)) + 2).toInt()));
+        // The list closed, the frame is the active window again.
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_F1);
+        QCOMPARE(env->openedUrls().value(0).section(QLatin1Char('/'), -1), QStringLiteral("%1.html").arg(topic));
+
+        // A font typed into the closed box, then Enter; a button of the toolbar.
+        QComboBox* font = frame->fontNameBox();
+        font->setFocus();
+        QTest::keyClick(font, Qt::Key_L);
+        QCOMPARE(QApplication::focusWidget(), font);
+        QTest::keyClick(font, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QCOMPARE(w->reportFontName(), font->currentText());
+        QTest::mouseClick(frame->QNToolbar()->widgetForAction(frame->toolbarButton(QStringLiteral("Bold"))),
+                          Qt::LeftButton);
+        QCOMPARE(g.ReportBold, True);
+        QCOMPARE(QApplication::focusWidget(), grid);
+
+        QString opened;
+        Dialog::setModalHook([&opened](Dialog* d) {
+            opened = d->objectName();
+            d->reject();
+        });
+        QTest::keyClick(grid, Qt::Key(accessKey), Qt::AltModifier);
+        QTRY_COMPARE(opened, pressed);
+        QVERIFY(!QApplication::activePopupWidget());
+        if (code == u"P") {
+            frame->activateWindow();  // as the window system does after a dialog
+            QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+            QCOMPARE(QApplication::focusWidget(), grid);
+            const QPointer<ReportWindow> report(w);
+            QTest::keyClick(grid, Qt::Key_Escape);
+            QTRY_VERIFY(!report || !report->isLoaded());
+        }
+        Unload<frmStats>();
+        Unload<frmRecord>();
+        flushDeletes();
     }
 
     // The real message box, looked at while it is open, and a dialog: each

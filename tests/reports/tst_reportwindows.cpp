@@ -18,6 +18,8 @@
 #include "support/TestMain.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -280,6 +282,54 @@ private slots:
         answerCompute(QStringLiteral("6"), QStringLiteral("9"));
         w->cmdCompute->click();
         QCOMPARE(gridRows(w->grid()), QStringList{QStringLiteral("No Games")});
+    }
+
+    // A screen reader toggles an option box through its accessible action,
+    // not by a click: the report follows every box of every window, shown
+    // rows or shown columns, and opening a report computes it once.
+    void optionBoxesFollowTheScreenReader_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("record") << "mnuRecord" << "RptRecord" << 3;
+        QTest::newRow("standings") << "mnuStandings" << "RptStandings" << 3;
+        QTest::newRow("game scores") << "mnuGames" << "RptScores" << 4;
+        QTest::newRow("roster") << "mnuRosterRpt" << "RptRoster" << 6;
+    }
+    void optionBoxesFollowTheScreenReader()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, table);
+        QFETCH(int, boxes);
+        addRosterPlayer(1, 2, {.first = "Bo", .last = "Park", .homePhone = "555-0101", .email = "bo@example.org",
+                               .birthDate = QDate(1990, 1, 5)});
+        // Each computation writes a first row.
+        Db().execute(QStringLiteral("create temp table Runs (n integer)"));
+        Db().execute(QStringLiteral("create temp trigger CountRuns after insert on main.%1 when new.SortKey = 1 "
+                                    "begin insert into Runs values (1); end")
+                         .arg(table));
+        const QString bees = menu == u"mnuStandings" ? QStringLiteral("Bees") : QString();
+        TeamReportWindow* w = open(menu, {QStringLiteral("Ants"), bees});
+        QVERIFY(w);
+        QCOMPARE(Db().scalar(QStringLiteral("select count(*) from Runs")).toInt(), 1);
+
+        const auto shown = [w] { return gridCaptions(w->grid()) + gridRows(w->grid(), true); };
+        const QList<QCheckBox*> found = w->findChildren<QCheckBox*>();
+        QCOMPARE(found.size(), boxes);
+        for (QCheckBox* box : found) {
+            const QStringList before = shown();
+            QAccessibleActionInterface* action = QAccessible::queryAccessibleInterface(box)->actionInterface();
+            QVERIFY(action);
+            action->doAction(QAccessibleActionInterface::toggleAction());
+            QVERIFY(!box->isChecked());
+            QVERIFY2(shown() != before, qPrintable(box->objectName()));
+            action->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(box->isChecked());
+            QCOMPARE(shown(), before);
+        }
+        Db().execute(QStringLiteral("drop trigger CountRuns"));
+        Db().execute(QStringLiteral("drop table Runs"));
     }
 
     void rosterFollowsItsBoxesAndTellsAFailure()

@@ -247,7 +247,7 @@ private slots:
         env->expectMsgBox(QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded."));
         WebPage(QStringLiteral("   "));
         QVERIFY(opened().isEmpty());
-        env->expectMsgBox(QStringLiteral("Unable to link to nothing:x from WebPage. \rError code: 31\r\rYour browser"));
+        env->expectMsgBox(QStringLiteral("Unable to link to nothing:x from WebPage. \rError code: 127\r\rYour browser"));
         WebPage(QStringLiteral("nothing:x"));
         QCOMPARE(env->pendingExpectations(), 0);
     }
