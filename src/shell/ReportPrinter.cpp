@@ -261,13 +261,16 @@ void ReportPrinter::print(QPrinter& printer) const
             drawRow(y, p.rowHeights[size_t(r)], p.cellFont, [&](int c) { return model_.shownText(r, c); });
             lines.push_back(y += p.rowHeights[size_t(r)]);
         }
-        // Grid lines around every cell, each row's under its tallest cell.
+        // Grid lines around every cell, each row's under its tallest cell;
+        // the pen they take is not the next page's text pen.
         if (look_.gridLines && !p.columns.empty() && lines.size() > 1) {
+            painter.save();
             painter.setPen(gridPen);
             for (double x : p.xs)
                 painter.drawLine(QPointF(x, lines.front()), QPointF(x, lines.back()));
             for (double line : lines)
                 painter.drawLine(QPointF(p.xs.front(), line), QPointF(p.xs.back(), line));
+            painter.restore();
         }
     }
     painter.end();

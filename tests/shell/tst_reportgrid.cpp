@@ -189,6 +189,23 @@ private slots:
         for (auto it = seen.cbegin(); it != seen.cend(); ++it)
             QVERIFY2(it.value() == 1, qPrintable(it.key()));
         QVERIFY(pages.last().contains(QStringLiteral("TOTALS")));
+
+        // Every page prints like the first: black text, the caption and the
+        // headings where and as large as there, a rule under each row.
+        const PrintedPage first = printedPage(pdf, 1);
+        for (int n : {1, 2, int(pages.size())}) {
+            const PrintedPage page = printedPage(pdf, n);
+            QVERIFY(page.words.size() > 7);
+            for (int i = 0; i < page.words.size(); ++i)
+                QVERIFY2(page.wordInk[i] < 64, qPrintable(QStringLiteral("page %1, word %2: grey %3")
+                                                              .arg(n).arg(i).arg(page.wordInk[i])));
+            for (int i = 0; i < 7; ++i) {  // "Player Statistics - Ravens", "Player GP Pts"
+                QVERIFY(std::abs(page.words[i].top() - first.words[i].top()) < 0.5);
+                QVERIFY(std::abs(page.words[i].height() - first.words[i].height()) < 0.5);
+            }
+            const int rows = int(pages[n - 1].split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2;
+            QCOMPARE(page.rules.size(), rows + 2);
+        }
     }
 
     void wideReportsPrintLandscapeAndShrinkToFit()
