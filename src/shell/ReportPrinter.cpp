@@ -206,16 +206,36 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
         p.rowHeights.push_back(rowHeight(cells, [&](int c) { return model_.shownText(r, c); }));
 
     // As many rows on a page as fit under the caption and the headings; a
-    // page takes at least one.
+    // page takes at least one. The rows between two empty rows (a game, a
+    // person) stay on one page where they fit on one: a page does not start
+    // with the second line of a game.
     const double room = page.height() - p.captionHeight - p.headingHeight;
+    const auto empty = [&](int r) {
+        return std::all_of(p.columns.begin(), p.columns.end(), [&](int c) { return model_.shownText(r, c).isEmpty(); });
+    };
+    const auto height = [&](int from, int to) {
+        return std::accumulate(p.rowHeights.begin() + from, p.rowHeights.begin() + to, 0.0);
+    };
     p.pageStarts.push_back(0);
     double used = 0;
+    int blockStart = 0;  // the first row after the last empty one
     for (int r = 0; r < rows; ++r) {
+        const bool separator = empty(r);
         if (used > 0 && used + p.rowHeights[size_t(r)] > room) {
-            p.pageStarts.push_back(r);
-            used = 0;
+            int start = r;
+            if (!separator && blockStart > p.pageStarts.back()) {
+                int blockEnd = r;
+                while (blockEnd < rows && !empty(blockEnd))
+                    ++blockEnd;
+                if (height(blockStart, blockEnd) <= room)
+                    start = blockStart;
+            }
+            p.pageStarts.push_back(start);
+            used = height(start, r);
         }
         used += p.rowHeights[size_t(r)];
+        if (separator)
+            blockStart = r + 1;
     }
     laidOut_ = std::move(out);
     return *laidOut_;

@@ -208,6 +208,34 @@ private slots:
         }
     }
 
+    // The lines of a game, between empty rows, are never split by a page:
+    // each page starts with a game's first line.
+    void aGamesLinesStayOnOnePage()
+    {
+        seed::RowWriter rows(Db(), QStringLiteral("RptPlayer"), {"SortKey", "PlayerName", "Opponent"});
+        int key = 0;
+        for (int game = 1; game <= 60; ++game) {
+            rows.add({++key, QStringLiteral("Game %1").arg(game), QStringLiteral("Opp %1").arg(game)});
+            for (int line = 2; line <= 4; ++line)
+                rows.add({++key, QString(), QStringLiteral("line %1").arg(line)});
+            rows.add({++key, QString(), QString()});
+        }
+        const auto model = playerModel({{QStringLiteral("PlayerName"), QString(), 1700},
+                                        {QStringLiteral("Opponent"), QString(), 1700}});
+        const QString pdf = env->tempDir() + QStringLiteral("/games.pdf");
+        QVERIFY(ReportPrinter(*model, ReportLook(), QStringLiteral("Game Scores")).writePdf(pdf));
+        const QStringList pages = pdfPages(pdf);
+        QVERIFY(pages.size() > 2);
+        int games = 0;
+        for (const QString& page : pages) {
+            const QStringList lines = page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY2(lines.value(1).trimmed().startsWith(QStringLiteral("Game ")), qPrintable(lines.value(1)));
+            games += int(lines.mid(1).filter(QStringLiteral("Game ")).size());
+            QVERIFY(lines.last().contains(QStringLiteral("line 4")));
+        }
+        QCOMPARE(games, 60);
+    }
+
     void wideReportsPrintLandscapeAndShrinkToFit()
     {
         seedPlayers(2);
