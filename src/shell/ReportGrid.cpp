@@ -365,23 +365,46 @@ void ReportTableView::resizeEvent(QResizeEvent* event)
     updateFrozenGeometry();
 }
 
-// Keyboard moves never leave the current cell hidden under the frozen column.
+// Keyboard moves never leave the current cell hidden under the frozen column
+// or past the right edge, also when the move keeps the current cell (Home on
+// the name column after the scroll bar took the view to the right).
 QModelIndex ReportTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
-    if (frozenOn_ && cursorAction == MoveLeft && current.column() > 0 &&
-        visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
-        const int newValue =
-            horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozen_->columnWidth(0);
-        horizontalScrollBar()->setValue(newValue);
-    }
+    if (!current.isValid())
+        return current;
+    const bool horizontal = cursorAction == MoveLeft || cursorAction == MoveRight || cursorAction == MoveHome ||
+                            cursorAction == MoveEnd || cursorAction == MovePrevious || cursorAction == MoveNext;
+    // Up and down on the name column leave the other columns where they are.
+    if (current.column() > 0 || horizontal)
+        revealColumn(current.column());
     return current;
 }
 
 void ReportTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
-    if (!frozenOn_ || index.column() > 0)
+    if (!frozenOn_ || index.column() > 0) {
         QTableView::scrollTo(index, hint);
+        if (frozenOn_)
+            revealColumn(index.column());
+    }
+}
+
+void ReportTableView::revealColumn(int column)
+{
+    QScrollBar* bar = horizontalScrollBar();
+    if (column <= 0) {
+        // The name column lies at the left end: the columns next to it show.
+        bar->setValue(bar->minimum());
+        return;
+    }
+    const int left = frozenOn_ ? frozen_->columnWidth(0) : 0;
+    const int x = columnViewportPosition(column);
+    const int right = x + columnWidth(column);
+    if (x < left)
+        bar->setValue(bar->value() - (left - x));
+    else if (right > viewport()->width())
+        bar->setValue(bar->value() + std::min(right - viewport()->width(), x - left));
 }
 
 // ---------------------------------------------------------------- grid

@@ -114,6 +114,8 @@ protected:
 
 private:
     void updateFrozenGeometry();
+    // Scrolls so that the column shows whole beside the frozen one.
+    void revealColumn(int column);
     QTableView* frozen_ = nullptr;
     bool frozenOn_ = false;
 };

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 using namespace vh;
@@ -323,6 +324,63 @@ private slots:
         QVERIFY(grid->columnWidth(0) < name);
         w->cmdPlus->click();
         QCOMPARE(grid->columnWidth(0), name);
+    }
+
+    // Keys on a grid scrolled to the right: Home and Ctrl+Home bring back
+    // the first columns beside the frozen name column, as Left does; End,
+    // Page Down and Up never leave the current cell under the name column.
+    void keysNeverLeaveTheCurrentCellUnderTheNameColumn()
+    {
+        for (int i = 6; i <= 20; ++i)
+            g.PlayerReportLine[i] = int16_t(i - 2);  // SOG .. PIM after the five
+        frmStats* w = open();
+        w->SetFontSize(14);
+        ReportTableView* view = w->tdbStats->view();
+        QScrollBar* bar = view->horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        const int frozen = w->tdbStats->frozenView()->columnWidth(0);
+        const auto shows = [&](int column) {
+            const int x = view->columnViewportPosition(column);
+            return x >= frozen && x + view->columnWidth(column) <= view->viewport()->width();
+        };
+        const auto current = [&] { return view->currentIndex().column(); };
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(view, key, modifiers);
+        };
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(0, 0));
+
+        for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ControlModifier}) {
+            bar->setValue(bar->maximum());
+            press(Qt::Key_Home, modifiers);
+            QCOMPARE(current(), 0);
+            QCOMPARE(bar->value(), bar->minimum());
+            QVERIFY(shows(1));
+        }
+        press(Qt::Key_End);
+        QVERIFY(current() > 10 && shows(current()));
+        press(Qt::Key_Home);
+        QVERIFY(shows(1));
+
+        // Up and down on the name column keep the columns where the scroll bar put them.
+        bar->setValue(bar->maximum() / 2);
+        press(Qt::Key_Down);
+        QCOMPARE(bar->value(), bar->maximum() / 2);
+
+        // Left as far as the first column after the name; its cells show.
+        press(Qt::Key_End);
+        while (current() > 1) {
+            press(Qt::Key_Left);
+            QVERIFY2(shows(current()), qPrintable(QString::number(current())));
+        }
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Up, Qt::Key_End}) {
+            bar->setValue(bar->maximum());  // column 3 under the name column
+            press(key, key == Qt::Key_End ? Qt::ControlModifier : Qt::NoModifier);
+            QVERIFY2(shows(current()), qPrintable(QString::number(key)));
+        }
+        QCOMPARE(view->currentIndex().row(), view->model()->rowCount() - 1);  // Ctrl+End: the last row
     }
 
     void printsTheRowsUnderTheCaption()
