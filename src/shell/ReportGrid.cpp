@@ -286,23 +286,73 @@ void ReportTableView::setFrozen(bool on)
     syncLayout();
 }
 
+namespace {
+
+// The style's text margin on either side of a cell and the grid line.
+int cellMargins(const QWidget* view)
+{
+    return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+}
+
+// Widths of texts on one line in a font, each distinct text measured once.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : font_(font) {}
+    const QFont& font() const { return font_; }
+    qreal line(const QString& text)
+    {
+        auto it = widths_.find(text);
+        if (it == widths_.end())
+            it = widths_.insert(text, wrapText(font_, text, 1e6).width());
+        return *it;
+    }
+    qreal widestWord(const QString& text)
+    {
+        return vh::widestWord(text, [this](const QString& word) { return line(word); });
+    }
+
+private:
+    QFont font_;
+    QHash<QString, qreal> widths_;
+};
+
+// The width `px` a column is given, raised so that no word of its texts is
+// cut and its heading shows.
+int fittedWidth(const ReportTableView& view, const ReportTableModel& m, int column, int px, TextWidths& widths)
+{
+    const int margins = cellMargins(&view);
+    qreal room = px - margins;
+    for (int r = 0; r < m.rowCount(); ++r) {
+        const QString t = m.shownText(r, column);
+        if (widths.line(t) > room)
+            room = std::max(room, widths.widestWord(t));
+    }
+    px = std::max(px, int(std::ceil(room)) + margins);
+    if (!view.horizontalHeader()->isHidden())
+        px = std::max(px, view.horizontalHeader()->sectionSizeHint(column));
+    return px;
+}
+
+}  // namespace
+
+int ReportTableView::narrowestColumnWidth(int column) const
+{
+    const auto* m = qobject_cast<const ReportTableModel*>(model());
+    if (!m || column < 0 || column >= m->columnCount())
+        return 0;
+    TextWidths widths(font());
+    return fittedWidth(*this, *m, column, 0, widths);
+}
+
 void ReportTableView::syncLayout()
 {
     auto* m = qobject_cast<ReportTableModel*>(model());
     if (!m)
         return;
     const QFont cellFont = font();
-    // The style's text margin on either side of a cell and the grid line.
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    const int margins = cellMargins(this);
     const int rows = m->rowCount();
-    const auto lineWidth = [&](const QString& text) { return wrapText(cellFont, text, 1e6).width(); };
-    QHash<QString, qreal> widths;  // one measurement per distinct text
-    const auto widthOf = [&](const QString& text) {
-        auto it = widths.find(text);
-        if (it == widths.end())
-            it = widths.insert(text, lineWidth(text));
-        return *it;
-    };
+    TextWidths widths(cellFont);
 
     const auto& cols = m->columns();
     std::vector<int> rowHeights(size_t(rows), 0);
@@ -312,24 +362,13 @@ void ReportTableView::syncLayout()
         frozen_->setColumnHidden(i, i != 0 || !c.visible);
         int px = toPixels(c.width < 0 ? kNewColumnWidth : c.width);
         if (c.visible) {
-            // No word is cut: the column takes the widest that does not fit.
-            qreal room = px - margins;
-            std::vector<qreal> textWidths(static_cast<size_t>(rows));
-            for (int r = 0; r < rows; ++r) {
-                const QString t = m->shownText(r, i);
-                textWidths[size_t(r)] = widthOf(t);
-                if (textWidths[size_t(r)] > room)
-                    room = std::max(room, widestWord(t, lineWidth));
-            }
-            px = std::max(px, int(std::ceil(room)) + margins);
-            if (!horizontalHeader()->isHidden())
-                px = std::max(px, horizontalHeader()->sectionSizeHint(i));
+            px = fittedWidth(*this, *m, i, px, widths);
             // A text wider than that wraps; its row grows to hold every line.
             for (int r = 0; r < rows; ++r) {
-                if (textWidths[size_t(r)] > px - margins)
+                const QString t = m->shownText(r, i);
+                if (widths.line(t) > px - margins)
                     rowHeights[size_t(r)] =
-                        std::max(rowHeights[size_t(r)],
-                                 int(std::ceil(wrapText(cellFont, m->shownText(r, i), px - margins).height())));
+                        std::max(rowHeights[size_t(r)], int(std::ceil(wrapText(cellFont, t, px - margins).height())));
             }
         }
         setColumnWidth(i, px);
@@ -355,7 +394,8 @@ void ReportTableView::updateFrozenGeometry()
 {
     if (!frozenOn_)
         return;
-    frozen_->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
+    // Never over the scroll bar, however wide the name column.
+    frozen_->setGeometry(frameWidth(), frameWidth(), std::min(columnWidth(0), viewport()->width()),
                          viewport()->height() + horizontalHeader()->height());
 }
 
@@ -468,6 +508,13 @@ void ReportGrid::setColumnWidths(const std::vector<int>& twips)
         model_->setColumnWidthValue(column, std::max(twips[size_t(column)], readableMinimumWidth(look_)));
     view_->syncLayout();
 }
+
+int ReportGrid::narrowestColumnWidth(int column) const
+{
+    return std::max(view_->narrowestColumnWidth(column) * 15, readableMinimumWidth(look_));
+}
+
+int ReportGrid::widestColumnWidth() const { return view_->viewport()->width() * 15; }
 
 int ReportGrid::columnWidth(int column) const
 {

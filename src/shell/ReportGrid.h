@@ -102,6 +102,9 @@ public:
     QTableView* frozenView() const { return frozen_; }
     void setFrozen(bool on);
     bool isFrozen() const { return frozenOn_; }
+    // The narrowest a column is shown, in pixels: its widest word and its
+    // heading whole.
+    int narrowestColumnWidth(int column) const;
     // Widths, visibility and row heights of both views from the model. A
     // column is at least as wide as its widest word and its heading need; a
     // text wider than its column wraps, and its row grows to show it whole.
@@ -142,6 +145,11 @@ public:
     // The widths of the first columns, laid out once.
     void setColumnWidths(const std::vector<int>& twips);
     int columnWidth(int column) const;
+    // What a column's width can change between, in twips: from the narrowest
+    // it is shown (its widest word, its heading, two digits) to the width
+    // the grid shows.
+    int narrowestColumnWidth(int column) const;
+    int widestColumnWidth() const;
     void setColumnAlignment(int column, Qt::Alignment alignment);
     // Cells and headings of the columns from `first` on.
     void alignColumns(int first, Qt::Alignment alignment);

@@ -383,6 +383,50 @@ private slots:
         QCOMPARE(view->currentIndex().row(), view->model()->rowCount() - 1);  // Ctrl+End: the last row
     }
 
+    // Minus and Plus from the keyboard change the name column at each press
+    // until it is as narrow as its widest word or as wide as the grid; a
+    // press past either end is not counted, so the first press back shows.
+    void theNameColumnButtonsStopAtTheirLimits()
+    {
+        frmStats* w = open();
+        ReportGrid* grid = w->tdbStats;
+        const auto shown = [&] { return grid->view()->columnWidth(0); };
+        const auto press = [](QPushButton* button) {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        };
+        // The presses that changed the width before one did not.
+        const auto pressToTheEnd = [&](QPushButton* button) {
+            for (int presses = 0; presses < 300; ++presses) {
+                const int before = shown();
+                press(button);
+                if (shown() == before)
+                    return presses;
+            }
+            return -1;
+        };
+        const int start = shown();
+        QVERIFY(pressToTheEnd(w->cmdMinus) > 0);
+        const int narrowest = shown();
+        QVERIFY(narrowest < start);
+        QVERIFY2(test::cutCells(grid).isEmpty(), qPrintable(test::cutCells(grid).join('|')));
+        press(w->cmdMinus);
+        QCOMPARE(shown(), narrowest);
+        press(w->cmdPlus);
+        QVERIFY(shown() > narrowest);
+        press(w->cmdMinus);
+        QCOMPARE(shown(), narrowest);
+
+        QVERIFY(pressToTheEnd(w->cmdPlus) > 0);
+        const int widest = shown();
+        QCOMPARE(widest, grid->view()->viewport()->width());
+        QCOMPARE(grid->frozenView()->width(), widest);  // not over the scroll bar
+        press(w->cmdPlus);
+        QCOMPARE(shown(), widest);
+        press(w->cmdMinus);
+        QVERIFY(shown() < widest);
+    }
+
     void printsTheRowsUnderTheCaption()
     {
         frmStats* w = open();
