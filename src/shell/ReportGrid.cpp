@@ -197,6 +197,11 @@ QString ReportTableModel::text(int row, int column) const
 
 QString ReportTableModel::shownText(int row, int column) const { return RTrim(text(row, column)); }
 
+qreal ReportTableModel::narrowestWidth(const QString& text, const std::function<qreal(const QString&)>& width) const
+{
+    return isUnbroken(text) ? width(text) : widestWord(text, width);
+}
+
 int ReportTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -298,7 +303,6 @@ int cellMargins(const QWidget* view)
 class TextWidths {
 public:
     explicit TextWidths(const QFont& font) : font_(font) {}
-    const QFont& font() const { return font_; }
     qreal line(const QString& text)
     {
         auto it = widths_.find(text);
@@ -306,9 +310,9 @@ public:
             it = widths_.insert(text, wrapText(font_, text, 1e6).width());
         return *it;
     }
-    qreal widestWord(const QString& text)
+    qreal narrowest(const ReportTableModel& m, const QString& text)
     {
-        return vh::widestWord(text, [this](const QString& word) { return line(word); });
+        return m.narrowestWidth(text, [this](const QString& part) { return line(part); });
     }
 
 private:
@@ -325,7 +329,7 @@ int fittedWidth(const ReportTableView& view, const ReportTableModel& m, int colu
     for (int r = 0; r < m.rowCount(); ++r) {
         const QString t = m.shownText(r, column);
         if (widths.line(t) > room)
-            room = std::max(room, widths.widestWord(t));
+            room = std::max(room, widths.narrowest(m, t));
     }
     px = std::max(px, int(std::ceil(room)) + margins);
     if (!view.horizontalHeader()->isHidden())

@@ -72,6 +72,14 @@ public:
     void setColumnWidthValue(int column, int twips);
     void setColumnCaption(int column, const QString& caption);
 
+    // Texts kept on one line (a footnote), however wide; every other text
+    // wraps at blanks where its column is narrower than it.
+    void setUnbrokenTexts(QStringList texts) { unbroken_ = std::move(texts); }
+    // The narrowest `text` can be shown, by `width`: its widest word, or the
+    // whole of an unbroken text.
+    qreal narrowestWidth(const QString& text, const std::function<qreal(const QString&)>& width) const;
+    bool isUnbroken(const QString& text) const { return !text.isEmpty() && unbroken_.contains(text); }
+
     // The text of a cell: the row's value of the column's field.
     QString text(int row, int column) const;
     // The text as shown and printed: without the blanks that pad it, so that
@@ -90,6 +98,7 @@ private:
     std::vector<std::vector<QString>> rows_;  // by row, then field
     std::vector<ReportColumn> columns_;
     std::vector<int> columnField_;  // field index of each column, -1 for none
+    QStringList unbroken_;
 };
 
 // The view of every column; the frozen name column lies over its first

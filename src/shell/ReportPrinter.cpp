@@ -119,6 +119,10 @@ public:
     {
         return vh::widestWord(text, [this](const QString& word) { return wrapped(word, 1e9).width(); });
     }
+    double narrowest(const ReportTableModel& model, const QString& text)
+    {
+        return model.narrowestWidth(text, [this](const QString& part) { return wrapped(part, 1e9).width(); });
+    }
     // The text's height in lines `room` wide.
     double height(const QString& text, double room)
     {
@@ -168,7 +172,7 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
             for (int r = 0; r < rows; ++r) {
                 const QString text = model_.shownText(r, c);
                 if (designedCells.width(text) > room)
-                    room = std::max(room, designedCells.widestWord(text));
+                    room = std::max(room, designedCells.narrowest(model_, text));
             }
             widths.push_back(room + 2 * padding);
         }
@@ -193,8 +197,11 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     TextMeasure& cells = factor == 1.0 ? designedCells : scaledCells;
     const auto rowHeight = [&](TextMeasure& m, const std::function<QString(int)>& text) {
         double h = m.lineHeight();
-        for (size_t j = 0; j < p.columns.size(); ++j)
-            h = std::max(h, m.height(text(p.columns[j]), p.xs[j + 1] - p.xs[j] - 2 * padding));
+        for (size_t j = 0; j < p.columns.size(); ++j) {
+            const QString t = text(p.columns[j]);
+            if (!model_.isUnbroken(t))
+                h = std::max(h, m.height(t, p.xs[j + 1] - p.xs[j] - 2 * padding));
+        }
         return h + 2 * padding;
     };
     if (headings) {
@@ -260,8 +267,9 @@ void ReportPrinter::print(QPrinter& printer) const
             const Qt::Alignment a = col.alignment & Qt::AlignHorizontal_Mask;
             const QRectF cell(p.xs[j] + p.padding, top + p.padding, p.xs[j + 1] - p.xs[j] - 2 * p.padding,
                               height - 2 * p.padding);
-            painter.drawText(cell, int(a ? a : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
-                             text(p.columns[j]));
+            const QString t = text(p.columns[j]);
+            const int wrap = model_.isUnbroken(t) ? 0 : Qt::TextWordWrap;
+            painter.drawText(cell, int(a ? a : Qt::AlignLeft) | Qt::AlignTop | wrap | Qt::TextDontClip, t);
         }
     };
     const int rows = model_.rowCount();

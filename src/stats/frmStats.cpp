@@ -208,7 +208,12 @@ void frmStats::SortStats()
     sortStats(report_, f.sortCategory, f.sortDirection);
 }
 
-void frmStats::WriteToDB() { writeStatsReport(Db(), report_); }
+void frmStats::WriteToDB()
+{
+    writeStatsReport(Db(), report_);
+    // The minimum's footnote reads as one line wherever it is shown.
+    tdbStats->model()->setUnbrokenTexts({RTrim(report_.minimumFootnote)});
+}
 
 void frmStats::SetSplits() { tdbStats->setFrozen(true); }
 

@@ -427,6 +427,36 @@ private slots:
         QVERIFY(shown() < widest);
     }
 
+    // A minimum's footnote stays on one line at every size, in the grid's
+    // two views and on paper.
+    void theMinimumsFootnoteKeepsToOneLine()
+    {
+        frmStats* w = open();
+        answerNext<frmMinimum>([](frmMinimum* d) {
+            d->optOther->click();
+            d->txtMin->setText(QStringLiteral("370"));
+            d->cmdOK->click();
+        });
+        w->cmdMin_Click();
+        const QStringList rows = gridRows(w->tdbStats, true);
+        const int footnote = int(rows.indexOf(QRegularExpression(QStringLiteral("^\\* Min  370 Minutes \\*\\|.*"))));
+        QVERIFY(footnote >= 0);
+        const int totals = int(rows.size()) - 1;
+        for (int16_t size : {8, 10, 12, 14, 18, 24}) {
+            w->SetFontSize(size);
+            for (const QTableView* v : {static_cast<QTableView*>(w->tdbStats->view()), w->tdbStats->frozenView()})
+                QCOMPARE(v->rowHeight(footnote), v->rowHeight(totals));
+
+            const QString pdf = env->tempDir() + QStringLiteral("/footnote%1.pdf").arg(size);
+            const auto old = ReportPrinter::setPreviewHook(
+                [&](QPrinter&, const ReportPrinter& report) { QVERIFY(report.writePdf(pdf)); });
+            w->PrintStatsReport();
+            ReportPrinter::setPreviewHook(old);
+            QVERIFY2(test::pdfPages(pdf).value(0).contains(QRegularExpression(QStringLiteral("\\* Min +370 Minutes +\\*"))),
+                     qPrintable(QString::number(size)));
+        }
+    }
+
     void printsTheRowsUnderTheCaption()
     {
         frmStats* w = open();
