@@ -197,6 +197,11 @@ QString ReportTableModel::text(int row, int column) const
 
 QString ReportTableModel::shownText(int row, int column) const { return RTrim(text(row, column)); }
 
+qreal ReportTableModel::narrowestWidth(const QString& text, const std::function<qreal(const QString&)>& width) const
+{
+    return isUnbroken(text) ? width(text) : widestWord(text, width);
+}
+
 int ReportTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -286,23 +291,72 @@ void ReportTableView::setFrozen(bool on)
     syncLayout();
 }
 
+namespace {
+
+// The style's text margin on either side of a cell and the grid line.
+int cellMargins(const QWidget* view)
+{
+    return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+}
+
+// Widths of texts on one line in a font, each distinct text measured once.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : font_(font) {}
+    qreal line(const QString& text)
+    {
+        auto it = widths_.find(text);
+        if (it == widths_.end())
+            it = widths_.insert(text, wrapText(font_, text, 1e6).width());
+        return *it;
+    }
+    qreal narrowest(const ReportTableModel& m, const QString& text)
+    {
+        return m.narrowestWidth(text, [this](const QString& part) { return line(part); });
+    }
+
+private:
+    QFont font_;
+    QHash<QString, qreal> widths_;
+};
+
+// The width `px` a column is given, raised so that no word of its texts is
+// cut and its heading shows.
+int fittedWidth(const ReportTableView& view, const ReportTableModel& m, int column, int px, TextWidths& widths)
+{
+    const int margins = cellMargins(&view);
+    qreal room = px - margins;
+    for (int r = 0; r < m.rowCount(); ++r) {
+        const QString t = m.shownText(r, column);
+        if (widths.line(t) > room)
+            room = std::max(room, widths.narrowest(m, t));
+    }
+    px = std::max(px, int(std::ceil(room)) + margins);
+    if (!view.horizontalHeader()->isHidden())
+        px = std::max(px, view.horizontalHeader()->sectionSizeHint(column));
+    return px;
+}
+
+}  // namespace
+
+int ReportTableView::narrowestColumnWidth(int column) const
+{
+    const auto* m = qobject_cast<const ReportTableModel*>(model());
+    if (!m || column < 0 || column >= m->columnCount())
+        return 0;
+    TextWidths widths(font());
+    return fittedWidth(*this, *m, column, 0, widths);
+}
+
 void ReportTableView::syncLayout()
 {
     auto* m = qobject_cast<ReportTableModel*>(model());
     if (!m)
         return;
     const QFont cellFont = font();
-    // The style's text margin on either side of a cell and the grid line.
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    const int margins = cellMargins(this);
     const int rows = m->rowCount();
-    const auto lineWidth = [&](const QString& text) { return wrapText(cellFont, text, 1e6).width(); };
-    QHash<QString, qreal> widths;  // one measurement per distinct text
-    const auto widthOf = [&](const QString& text) {
-        auto it = widths.find(text);
-        if (it == widths.end())
-            it = widths.insert(text, lineWidth(text));
-        return *it;
-    };
+    TextWidths widths(cellFont);
 
     const auto& cols = m->columns();
     std::vector<int> rowHeights(size_t(rows), 0);
@@ -312,24 +366,13 @@ void ReportTableView::syncLayout()
         frozen_->setColumnHidden(i, i != 0 || !c.visible);
         int px = toPixels(c.width < 0 ? kNewColumnWidth : c.width);
         if (c.visible) {
-            // No word is cut: the column takes the widest that does not fit.
-            qreal room = px - margins;
-            std::vector<qreal> textWidths(static_cast<size_t>(rows));
-            for (int r = 0; r < rows; ++r) {
-                const QString t = m->shownText(r, i);
-                textWidths[size_t(r)] = widthOf(t);
-                if (textWidths[size_t(r)] > room)
-                    room = std::max(room, widestWord(t, lineWidth));
-            }
-            px = std::max(px, int(std::ceil(room)) + margins);
-            if (!horizontalHeader()->isHidden())
-                px = std::max(px, horizontalHeader()->sectionSizeHint(i));
+            px = fittedWidth(*this, *m, i, px, widths);
             // A text wider than that wraps; its row grows to hold every line.
             for (int r = 0; r < rows; ++r) {
-                if (textWidths[size_t(r)] > px - margins)
+                const QString t = m->shownText(r, i);
+                if (widths.line(t) > px - margins)
                     rowHeights[size_t(r)] =
-                        std::max(rowHeights[size_t(r)],
-                                 int(std::ceil(wrapText(cellFont, m->shownText(r, i), px - margins).height())));
+                        std::max(rowHeights[size_t(r)], int(std::ceil(wrapText(cellFont, t, px - margins).height())));
             }
         }
         setColumnWidth(i, px);
@@ -355,7 +398,8 @@ void ReportTableView::updateFrozenGeometry()
 {
     if (!frozenOn_)
         return;
-    frozen_->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
+    // Never over the scroll bar, however wide the name column.
+    frozen_->setGeometry(frameWidth(), frameWidth(), std::min(columnWidth(0), viewport()->width()),
                          viewport()->height() + horizontalHeader()->height());
 }
 
@@ -365,23 +409,46 @@ void ReportTableView::resizeEvent(QResizeEvent* event)
     updateFrozenGeometry();
 }
 
-// Keyboard moves never leave the current cell hidden under the frozen column.
+// Keyboard moves never leave the current cell hidden under the frozen column
+// or past the right edge, also when the move keeps the current cell (Home on
+// the name column after the scroll bar took the view to the right).
 QModelIndex ReportTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
-    if (frozenOn_ && cursorAction == MoveLeft && current.column() > 0 &&
-        visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
-        const int newValue =
-            horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozen_->columnWidth(0);
-        horizontalScrollBar()->setValue(newValue);
-    }
+    if (!current.isValid())
+        return current;
+    const bool horizontal = cursorAction == MoveLeft || cursorAction == MoveRight || cursorAction == MoveHome ||
+                            cursorAction == MoveEnd || cursorAction == MovePrevious || cursorAction == MoveNext;
+    // Up and down on the name column leave the other columns where they are.
+    if (current.column() > 0 || horizontal)
+        revealColumn(current.column());
     return current;
 }
 
 void ReportTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
-    if (!frozenOn_ || index.column() > 0)
+    if (!frozenOn_ || index.column() > 0) {
         QTableView::scrollTo(index, hint);
+        if (frozenOn_)
+            revealColumn(index.column());
+    }
+}
+
+void ReportTableView::revealColumn(int column)
+{
+    QScrollBar* bar = horizontalScrollBar();
+    if (column <= 0) {
+        // The name column lies at the left end: the columns next to it show.
+        bar->setValue(bar->minimum());
+        return;
+    }
+    const int left = frozenOn_ ? frozen_->columnWidth(0) : 0;
+    const int x = columnViewportPosition(column);
+    const int right = x + columnWidth(column);
+    if (x < left)
+        bar->setValue(bar->value() - (left - x));
+    else if (right > viewport()->width())
+        bar->setValue(bar->value() + std::min(right - viewport()->width(), x - left));
 }
 
 // ---------------------------------------------------------------- grid
@@ -445,6 +512,13 @@ void ReportGrid::setColumnWidths(const std::vector<int>& twips)
         model_->setColumnWidthValue(column, std::max(twips[size_t(column)], readableMinimumWidth(look_)));
     view_->syncLayout();
 }
+
+int ReportGrid::narrowestColumnWidth(int column) const
+{
+    return std::max(view_->narrowestColumnWidth(column) * 15, readableMinimumWidth(look_));
+}
+
+int ReportGrid::widestColumnWidth() const { return view_->viewport()->width() * 15; }
 
 int ReportGrid::columnWidth(int column) const
 {

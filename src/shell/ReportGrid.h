@@ -72,6 +72,14 @@ public:
     void setColumnWidthValue(int column, int twips);
     void setColumnCaption(int column, const QString& caption);
 
+    // Texts kept on one line (a footnote), however wide; every other text
+    // wraps at blanks where its column is narrower than it.
+    void setUnbrokenTexts(QStringList texts) { unbroken_ = std::move(texts); }
+    // The narrowest `text` can be shown, by `width`: its widest word, or the
+    // whole of an unbroken text.
+    qreal narrowestWidth(const QString& text, const std::function<qreal(const QString&)>& width) const;
+    bool isUnbroken(const QString& text) const { return !text.isEmpty() && unbroken_.contains(text); }
+
     // The text of a cell: the row's value of the column's field.
     QString text(int row, int column) const;
     // The text as shown and printed: without the blanks that pad it, so that
@@ -90,6 +98,7 @@ private:
     std::vector<std::vector<QString>> rows_;  // by row, then field
     std::vector<ReportColumn> columns_;
     std::vector<int> columnField_;  // field index of each column, -1 for none
+    QStringList unbroken_;
 };
 
 // The view of every column; the frozen name column lies over its first
@@ -102,6 +111,9 @@ public:
     QTableView* frozenView() const { return frozen_; }
     void setFrozen(bool on);
     bool isFrozen() const { return frozenOn_; }
+    // The narrowest a column is shown, in pixels: its widest word and its
+    // heading whole.
+    int narrowestColumnWidth(int column) const;
     // Widths, visibility and row heights of both views from the model. A
     // column is at least as wide as its widest word and its heading need; a
     // text wider than its column wraps, and its row grows to show it whole.
@@ -114,6 +126,8 @@ protected:
 
 private:
     void updateFrozenGeometry();
+    // Scrolls so that the column shows whole beside the frozen one.
+    void revealColumn(int column);
     QTableView* frozen_ = nullptr;
     bool frozenOn_ = false;
 };
@@ -140,6 +154,11 @@ public:
     // The widths of the first columns, laid out once.
     void setColumnWidths(const std::vector<int>& twips);
     int columnWidth(int column) const;
+    // What a column's width can change between, in twips: from the narrowest
+    // it is shown (its widest word, its heading, two digits) to the width
+    // the grid shows.
+    int narrowestColumnWidth(int column) const;
+    int widestColumnWidth() const;
     void setColumnAlignment(int column, Qt::Alignment alignment);
     // Cells and headings of the columns from `first` on.
     void alignColumns(int first, Qt::Alignment alignment);

@@ -119,6 +119,10 @@ public:
     {
         return vh::widestWord(text, [this](const QString& word) { return wrapped(word, 1e9).width(); });
     }
+    double narrowest(const ReportTableModel& model, const QString& text)
+    {
+        return model.narrowestWidth(text, [this](const QString& part) { return wrapped(part, 1e9).width(); });
+    }
     // The text's height in lines `room` wide.
     double height(const QString& text, double room)
     {
@@ -168,7 +172,7 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
             for (int r = 0; r < rows; ++r) {
                 const QString text = model_.shownText(r, c);
                 if (designedCells.width(text) > room)
-                    room = std::max(room, designedCells.widestWord(text));
+                    room = std::max(room, designedCells.narrowest(model_, text));
             }
             widths.push_back(room + 2 * padding);
         }
@@ -193,8 +197,11 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     TextMeasure& cells = factor == 1.0 ? designedCells : scaledCells;
     const auto rowHeight = [&](TextMeasure& m, const std::function<QString(int)>& text) {
         double h = m.lineHeight();
-        for (size_t j = 0; j < p.columns.size(); ++j)
-            h = std::max(h, m.height(text(p.columns[j]), p.xs[j + 1] - p.xs[j] - 2 * padding));
+        for (size_t j = 0; j < p.columns.size(); ++j) {
+            const QString t = text(p.columns[j]);
+            if (!model_.isUnbroken(t))
+                h = std::max(h, m.height(t, p.xs[j + 1] - p.xs[j] - 2 * padding));
+        }
         return h + 2 * padding;
     };
     if (headings) {
@@ -206,16 +213,36 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
         p.rowHeights.push_back(rowHeight(cells, [&](int c) { return model_.shownText(r, c); }));
 
     // As many rows on a page as fit under the caption and the headings; a
-    // page takes at least one.
+    // page takes at least one. The rows between two empty rows (a game, a
+    // person) stay on one page where they fit on one: a page does not start
+    // with the second line of a game.
     const double room = page.height() - p.captionHeight - p.headingHeight;
+    const auto empty = [&](int r) {
+        return std::all_of(p.columns.begin(), p.columns.end(), [&](int c) { return model_.shownText(r, c).isEmpty(); });
+    };
+    const auto height = [&](int from, int to) {
+        return std::accumulate(p.rowHeights.begin() + from, p.rowHeights.begin() + to, 0.0);
+    };
     p.pageStarts.push_back(0);
     double used = 0;
+    int blockStart = 0;  // the first row after the last empty one
     for (int r = 0; r < rows; ++r) {
+        const bool separator = empty(r);
         if (used > 0 && used + p.rowHeights[size_t(r)] > room) {
-            p.pageStarts.push_back(r);
-            used = 0;
+            int start = r;
+            if (!separator && blockStart > p.pageStarts.back()) {
+                int blockEnd = r;
+                while (blockEnd < rows && !empty(blockEnd))
+                    ++blockEnd;
+                if (height(blockStart, blockEnd) <= room)
+                    start = blockStart;
+            }
+            p.pageStarts.push_back(start);
+            used = height(start, r);
         }
         used += p.rowHeights[size_t(r)];
+        if (separator)
+            blockStart = r + 1;
     }
     laidOut_ = std::move(out);
     return *laidOut_;
@@ -240,8 +267,9 @@ void ReportPrinter::print(QPrinter& printer) const
             const Qt::Alignment a = col.alignment & Qt::AlignHorizontal_Mask;
             const QRectF cell(p.xs[j] + p.padding, top + p.padding, p.xs[j + 1] - p.xs[j] - 2 * p.padding,
                               height - 2 * p.padding);
-            painter.drawText(cell, int(a ? a : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
-                             text(p.columns[j]));
+            const QString t = text(p.columns[j]);
+            const int wrap = model_.isUnbroken(t) ? 0 : Qt::TextWordWrap;
+            painter.drawText(cell, int(a ? a : Qt::AlignLeft) | Qt::AlignTop | wrap | Qt::TextDontClip, t);
         }
     };
     const int rows = model_.rowCount();
@@ -261,13 +289,16 @@ void ReportPrinter::print(QPrinter& printer) const
             drawRow(y, p.rowHeights[size_t(r)], p.cellFont, [&](int c) { return model_.shownText(r, c); });
             lines.push_back(y += p.rowHeights[size_t(r)]);
         }
-        // Grid lines around every cell, each row's under its tallest cell.
+        // Grid lines around every cell, each row's under its tallest cell;
+        // the pen they take is not the next page's text pen.
         if (look_.gridLines && !p.columns.empty() && lines.size() > 1) {
+            painter.save();
             painter.setPen(gridPen);
             for (double x : p.xs)
                 painter.drawLine(QPointF(x, lines.front()), QPointF(x, lines.back()));
             for (double line : lines)
                 painter.drawLine(QPointF(p.xs.front(), line), QPointF(p.xs.back(), line));
+            painter.restore();
         }
     }
     painter.end();

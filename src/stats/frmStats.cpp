@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vh {
 
@@ -207,7 +208,12 @@ void frmStats::SortStats()
     sortStats(report_, f.sortCategory, f.sortDirection);
 }
 
-void frmStats::WriteToDB() { writeStatsReport(Db(), report_); }
+void frmStats::WriteToDB()
+{
+    writeStatsReport(Db(), report_);
+    // The minimum's footnote reads as one line wherever it is shown.
+    tdbStats->model()->setUnbrokenTexts({RTrim(report_.minimumFootnote)});
+}
 
 void frmStats::SetSplits() { tdbStats->setFrozen(true); }
 
@@ -342,8 +348,18 @@ void frmStats::cmdMin_Click()
         false);
 }
 
-void frmStats::cmdMinus_Click() { tdbStats->setColumnWidth(0, tdbStats->columnWidth(0) - 50); }
-void frmStats::cmdPlus_Click() { tdbStats->setColumnWidth(0, tdbStats->columnWidth(0) + 50); }
+void frmStats::cmdMinus_Click() { stepNameColumn(-50); }
+void frmStats::cmdPlus_Click() { stepNameColumn(50); }
+
+// Within what the grid can show: a press past either end changes nothing and
+// is not counted, so the first press back shows at once.
+void frmStats::stepNameColumn(int twips)
+{
+    const int narrowest = tdbStats->narrowestColumnWidth(0);
+    const int widest = std::max(narrowest, tdbStats->widestColumnWidth());
+    const int from = std::clamp(tdbStats->columnWidth(0), narrowest, widest);
+    tdbStats->setColumnWidth(0, std::clamp(from + twips, narrowest, widest));
+}
 
 void frmStats::cmdExit_Click()
 {

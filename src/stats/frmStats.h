@@ -74,6 +74,8 @@ private:
     void BuildColumns();
     void SortStats();
     void layOutSortAndWrite();
+    // Minus and Plus: the name column narrower or wider by `twips`.
+    void stepNameColumn(int twips);
     QString windowCaption() const;
 
     bool goalies() const;

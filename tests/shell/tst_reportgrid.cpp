@@ -189,6 +189,51 @@ private slots:
         for (auto it = seen.cbegin(); it != seen.cend(); ++it)
             QVERIFY2(it.value() == 1, qPrintable(it.key()));
         QVERIFY(pages.last().contains(QStringLiteral("TOTALS")));
+
+        // Every page prints like the first: black text, the caption and the
+        // headings where and as large as there, a rule under each row.
+        const PrintedPage first = printedPage(pdf, 1);
+        for (int n : {1, 2, int(pages.size())}) {
+            const PrintedPage page = printedPage(pdf, n);
+            QVERIFY(page.words.size() > 7);
+            for (int i = 0; i < page.words.size(); ++i)
+                QVERIFY2(page.wordInk[i] < 64, qPrintable(QStringLiteral("page %1, word %2: grey %3")
+                                                              .arg(n).arg(i).arg(page.wordInk[i])));
+            for (int i = 0; i < 7; ++i) {  // "Player Statistics - Ravens", "Player GP Pts"
+                QVERIFY(std::abs(page.words[i].top() - first.words[i].top()) < 0.5);
+                QVERIFY(std::abs(page.words[i].height() - first.words[i].height()) < 0.5);
+            }
+            const int rows = int(pages[n - 1].split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2;
+            QCOMPARE(page.rules.size(), rows + 2);
+        }
+    }
+
+    // The lines of a game, between empty rows, are never split by a page:
+    // each page starts with a game's first line.
+    void aGamesLinesStayOnOnePage()
+    {
+        seed::RowWriter rows(Db(), QStringLiteral("RptPlayer"), {"SortKey", "PlayerName", "Opponent"});
+        int key = 0;
+        for (int game = 1; game <= 60; ++game) {
+            rows.add({++key, QStringLiteral("Game %1").arg(game), QStringLiteral("Opp %1").arg(game)});
+            for (int line = 2; line <= 4; ++line)
+                rows.add({++key, QString(), QStringLiteral("line %1").arg(line)});
+            rows.add({++key, QString(), QString()});
+        }
+        const auto model = playerModel({{QStringLiteral("PlayerName"), QString(), 1700},
+                                        {QStringLiteral("Opponent"), QString(), 1700}});
+        const QString pdf = env->tempDir() + QStringLiteral("/games.pdf");
+        QVERIFY(ReportPrinter(*model, ReportLook(), QStringLiteral("Game Scores")).writePdf(pdf));
+        const QStringList pages = pdfPages(pdf);
+        QVERIFY(pages.size() > 2);
+        int games = 0;
+        for (const QString& page : pages) {
+            const QStringList lines = page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY2(lines.value(1).trimmed().startsWith(QStringLiteral("Game ")), qPrintable(lines.value(1)));
+            games += int(lines.mid(1).filter(QStringLiteral("Game ")).size());
+            QVERIFY(lines.last().contains(QStringLiteral("line 4")));
+        }
+        QCOMPARE(games, 60);
     }
 
     void wideReportsPrintLandscapeAndShrinkToFit()

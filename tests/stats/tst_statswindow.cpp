@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 using namespace vh;
@@ -323,6 +324,137 @@ private slots:
         QVERIFY(grid->columnWidth(0) < name);
         w->cmdPlus->click();
         QCOMPARE(grid->columnWidth(0), name);
+    }
+
+    // Keys on a grid scrolled to the right: Home and Ctrl+Home bring back
+    // the first columns beside the frozen name column, as Left does; End,
+    // Page Down and Up never leave the current cell under the name column.
+    void keysNeverLeaveTheCurrentCellUnderTheNameColumn()
+    {
+        for (int i = 6; i <= 20; ++i)
+            g.PlayerReportLine[i] = int16_t(i - 2);  // SOG .. PIM after the five
+        frmStats* w = open();
+        w->SetFontSize(14);
+        ReportTableView* view = w->tdbStats->view();
+        QScrollBar* bar = view->horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        const int frozen = w->tdbStats->frozenView()->columnWidth(0);
+        const auto shows = [&](int column) {
+            const int x = view->columnViewportPosition(column);
+            return x >= frozen && x + view->columnWidth(column) <= view->viewport()->width();
+        };
+        const auto current = [&] { return view->currentIndex().column(); };
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(view, key, modifiers);
+        };
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(0, 0));
+
+        for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ControlModifier}) {
+            bar->setValue(bar->maximum());
+            press(Qt::Key_Home, modifiers);
+            QCOMPARE(current(), 0);
+            QCOMPARE(bar->value(), bar->minimum());
+            QVERIFY(shows(1));
+        }
+        press(Qt::Key_End);
+        QVERIFY(current() > 10 && shows(current()));
+        press(Qt::Key_Home);
+        QVERIFY(shows(1));
+
+        // Up and down on the name column keep the columns where the scroll bar put them.
+        bar->setValue(bar->maximum() / 2);
+        press(Qt::Key_Down);
+        QCOMPARE(bar->value(), bar->maximum() / 2);
+
+        // Left as far as the first column after the name; its cells show.
+        press(Qt::Key_End);
+        while (current() > 1) {
+            press(Qt::Key_Left);
+            QVERIFY2(shows(current()), qPrintable(QString::number(current())));
+        }
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Up, Qt::Key_End}) {
+            bar->setValue(bar->maximum());  // column 3 under the name column
+            press(key, key == Qt::Key_End ? Qt::ControlModifier : Qt::NoModifier);
+            QVERIFY2(shows(current()), qPrintable(QString::number(key)));
+        }
+        QCOMPARE(view->currentIndex().row(), view->model()->rowCount() - 1);  // Ctrl+End: the last row
+    }
+
+    // Minus and Plus from the keyboard change the name column at each press
+    // until it is as narrow as its widest word or as wide as the grid; a
+    // press past either end is not counted, so the first press back shows.
+    void theNameColumnButtonsStopAtTheirLimits()
+    {
+        frmStats* w = open();
+        ReportGrid* grid = w->tdbStats;
+        const auto shown = [&] { return grid->view()->columnWidth(0); };
+        const auto press = [](QPushButton* button) {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        };
+        // The presses that changed the width before one did not.
+        const auto pressToTheEnd = [&](QPushButton* button) {
+            for (int presses = 0; presses < 300; ++presses) {
+                const int before = shown();
+                press(button);
+                if (shown() == before)
+                    return presses;
+            }
+            return -1;
+        };
+        const int start = shown();
+        QVERIFY(pressToTheEnd(w->cmdMinus) > 0);
+        const int narrowest = shown();
+        QVERIFY(narrowest < start);
+        QVERIFY2(test::cutCells(grid).isEmpty(), qPrintable(test::cutCells(grid).join('|')));
+        press(w->cmdMinus);
+        QCOMPARE(shown(), narrowest);
+        press(w->cmdPlus);
+        QVERIFY(shown() > narrowest);
+        press(w->cmdMinus);
+        QCOMPARE(shown(), narrowest);
+
+        QVERIFY(pressToTheEnd(w->cmdPlus) > 0);
+        const int widest = shown();
+        QCOMPARE(widest, grid->view()->viewport()->width());
+        QCOMPARE(grid->frozenView()->width(), widest);  // not over the scroll bar
+        press(w->cmdPlus);
+        QCOMPARE(shown(), widest);
+        press(w->cmdMinus);
+        QVERIFY(shown() < widest);
+    }
+
+    // A minimum's footnote stays on one line at every size, in the grid's
+    // two views and on paper.
+    void theMinimumsFootnoteKeepsToOneLine()
+    {
+        frmStats* w = open();
+        answerNext<frmMinimum>([](frmMinimum* d) {
+            d->optOther->click();
+            d->txtMin->setText(QStringLiteral("370"));
+            d->cmdOK->click();
+        });
+        w->cmdMin_Click();
+        const QStringList rows = gridRows(w->tdbStats, true);
+        const int footnote = int(rows.indexOf(QRegularExpression(QStringLiteral("^\\* Min  370 Minutes \\*\\|.*"))));
+        QVERIFY(footnote >= 0);
+        const int totals = int(rows.size()) - 1;
+        for (int16_t size : {8, 10, 12, 14, 18, 24}) {
+            w->SetFontSize(size);
+            for (const QTableView* v : {static_cast<QTableView*>(w->tdbStats->view()), w->tdbStats->frozenView()})
+                QCOMPARE(v->rowHeight(footnote), v->rowHeight(totals));
+
+            const QString pdf = env->tempDir() + QStringLiteral("/footnote%1.pdf").arg(size);
+            const auto old = ReportPrinter::setPreviewHook(
+                [&](QPrinter&, const ReportPrinter& report) { QVERIFY(report.writePdf(pdf)); });
+            w->PrintStatsReport();
+            ReportPrinter::setPreviewHook(old);
+            QVERIFY2(test::pdfPages(pdf).value(0).contains(QRegularExpression(QStringLiteral("\\* Min +370 Minutes +\\*"))),
+                     qPrintable(QString::number(size)));
+        }
     }
 
     void printsTheRowsUnderTheCaption()

@@ -127,11 +127,13 @@ inline QStringList pdfPages(const QString& path)
 }
 
 // A printed page read back: the document's title, the box of each word and
-// the heights of the grid's rules across the page, in points from the top.
+// the heights of the grid's rules across the page, in points from the top,
+// and the darkest grey inside each word's box (0 black, 255 white).
 struct PrintedPage {
     QString title;
     QList<QRectF> words;
     QList<double> rules;
+    QList<int> wordInk;
     // The rules that run through a word.
     int rulesThroughWords() const
     {
@@ -143,11 +145,11 @@ struct PrintedPage {
     }
 };
 
-// The first page.
-inline PrintedPage printedPage(const QString& pdf)
+// Page `number`, from 1.
+inline PrintedPage printedPage(const QString& pdf, int number = 1)
 {
     PrintedPage out;
-    const QString n = QStringLiteral("1");
+    const QString n = QString::number(number);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), n, QStringLiteral("-l"), n,
                                              pdf, QStringLiteral("-")});
@@ -176,6 +178,15 @@ inline PrintedPage printedPage(const QString& pdf)
     for (int y = 0; y < image.height(); ++y) {
         if (widest > 0 && ink[size_t(y)] > widest * 9 / 10 && (y == 0 || ink[size_t(y - 1)] <= widest * 9 / 10))
             out.rules << y / 2.0;
+    }
+    for (const QRectF& w : std::as_const(out.words)) {
+        const QRect box = QRect(QPoint(int(w.left() * 2), int(w.top() * 2)), QPoint(int(w.right() * 2), int(w.bottom() * 2)))
+                              .intersected(image.rect());
+        int darkest = 255;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            darkest = std::min<int>(darkest, *std::min_element(image.constScanLine(y) + box.left(),
+                                                                image.constScanLine(y) + box.right() + 1));
+        out.wordInk << darkest;
     }
     return out;
 }
