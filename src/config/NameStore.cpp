@@ -1,16 +1,13 @@
 #include "config/NameStore.h"
 
 #include "platform/db/Database.h"
+#include "shell/Renumber.h"
 
 namespace vh {
 
-int16_t NextGameTypeNumber(const std::vector<GameTypeRow>& listed)
+std::optional<int16_t> NewGameTypeNumber(Database& db, int next)
 {
-    int16_t next = 1;
-    for (const GameTypeRow& r : listed)
-        if (r.number + 1 > next)
-            next = int16_t(r.number + 1);
-    return next;
+    return NextNumberFromMax(db, QStringLiteral("select max([GameTypeNumber]) as [result] from GameTypes"), {}, next);
 }
 
 QString GameTypeName(const QString& typed) { return typed.trimmed(); }

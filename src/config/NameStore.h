@@ -9,15 +9,17 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vh {
 
 class Database;
 
-// The number the next added game type gets: one more than the highest listed
-// number, 1 when none is listed.
-int16_t NextGameTypeNumber(const std::vector<GameTypeRow>& listed);
+// The number a new game type takes: `next` (the window's next number), or one
+// more than the largest stored when that is higher. Empty when the largest
+// number is in use.
+std::optional<int16_t> NewGameTypeNumber(Database& db, int next);
 // A typed game-type name with the blanks around it removed; empty when
 // nothing is left (the name is then refused).
 QString GameTypeName(const QString& typed);

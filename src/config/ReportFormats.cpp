@@ -1,6 +1,7 @@
 #include "config/ReportFormats.h"
 
 #include "platform/db/Database.h"
+#include "shell/Renumber.h"
 
 namespace vh {
 
@@ -112,12 +113,15 @@ std::optional<FormatProblem> CheckFormat(const FormatDetails& format)
     return std::nullopt;
 }
 
-int16_t StoreFormat(Database& db, CatKind kind, int16_t number, const FormatDetails& format)
+std::optional<int16_t> StoreFormat(Database& db, CatKind kind, int16_t number, const FormatDetails& format)
 {
     Transaction t(db);
     if (number <= 0) {
-        const QVariant max = db.scalar(QStringLiteral("select max(ReportNumber) from %1").arg(formatTable(kind)));
-        number = int16_t(max.isNull() ? 1 : max.toInt() + 1);
+        const std::optional<int16_t> next = NextNumberFromMax(
+            db, QStringLiteral("select max([ReportNumber]) as [result] from %1").arg(formatTable(kind)));
+        if (!next)
+            return std::nullopt;
+        number = *next;
     }
     const QVariantList values{format.name.trimmed(), format.sortCategory, format.sortDirection, number};
     if (db.execute(QStringLiteral("update %1 set ReportDescription = ?, SortCategory = ?, SortDirection = ? where "

@@ -56,8 +56,10 @@ std::optional<FormatProblem> CheckFormat(const FormatDetails& format);
 
 // Stores the format under `number`, or under the next free number when it is
 // 0, replacing its whole report line (ReportOrder 1 to n). The name is stored
-// without the blanks around it. Returns the format's number. All or nothing.
-int16_t StoreFormat(Database& db, CatKind kind, int16_t number, const FormatDetails& format);
+// without the blanks around it. Returns the format's number; empty, with
+// nothing stored, when a new format finds the largest number in use. All or
+// nothing.
+std::optional<int16_t> StoreFormat(Database& db, CatKind kind, int16_t number, const FormatDetails& format);
 
 // The number of the format the kind's report uses, as stored in table
 // ReportNumber; nothing when the kind has no row there.

@@ -5,6 +5,7 @@
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/Procedures.h"
+#include "shell/Renumber.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -211,6 +212,11 @@ void frmFormat::cmdOK_Click()
     } catch (...) {
         ShowDataError(QStringLiteral("The report format could not be saved. Nothing has been changed."),
                           windowTitle(), std::current_exception());
+        return;
+    }
+    if (!stored_) {
+        ShowNoNumberLeft(KeyKind::ReportFormat);
+        txtFormatName->setFocus();
         return;
     }
     g.EditReportNumber = *stored_;

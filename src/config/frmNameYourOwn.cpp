@@ -7,6 +7,7 @@
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/Procedures.h"
+#include "shell/Renumber.h"
 #include "shell/Startup.h"
 
 #include <QEvent>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vh {
 
@@ -125,8 +127,7 @@ void frmNameYourOwn::Form_Load()
     NextGameTypeNumber_ = 1;
     for (int i = 2; i <= g.NumberGameTypes; ++i) {
         addListEntry(g.GameTypeDescriptions[i].str().trimmed(), g.GameTypeNumbers[i]);
-        if (g.GameTypeNumbers[i] + 1 > NextGameTypeNumber_)
-            NextGameTypeNumber_ = int16_t(g.GameTypeNumbers[i] + 1);
+        NextGameTypeNumber_ = std::max(NextGameTypeNumber_, g.GameTypeNumbers[i] + 1);
     }
     for (int i = 1; i <= 5; ++i) {
         txtCat[size_t(i)]->setText(RTrim(g.PlayerNyoAbbrev[i].str()));
@@ -209,9 +210,15 @@ void frmNameYourOwn::cmdOK_Click()
     }
     try {
         if (GameTypeMode == QLatin1String("A")) {
-            AddGameType(Db(), NextGameTypeNumber_, name);
-            addListEntry(name, NextGameTypeNumber_);
-            NextGameTypeNumber_ += 1;
+            const std::optional<int16_t> number = NewGameTypeNumber(Db(), NextGameTypeNumber_);
+            if (!number) {
+                ShowNoNumberLeft(KeyKind::GameType);
+                txtGameType->setFocus();
+                return;
+            }
+            AddGameType(Db(), *number, name);
+            addListEntry(name, *number);
+            NextGameTypeNumber_ = *number + 1;
         } else {
             RenameGameType(Db(), ChangeGameTypeNumber, name);
             delete lstGameTypes->takeItem(rowOfNumber(ChangeGameTypeNumber));

@@ -37,7 +37,7 @@ public:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdClose = nullptr;
 
-    int16_t nextGameTypeNumber() const { return NextGameTypeNumber_; }
+    int nextGameTypeNumber() const { return NextGameTypeNumber_; }
 
 protected:
     void Form_Load() override;
@@ -51,7 +51,8 @@ private:
 
     QString GameTypeMode;
     int16_t ChangeGameTypeNumber = 0;
-    int16_t NextGameTypeNumber_ = 1;
+    // May pass the largest key once that is taken; NewGameTypeNumber refuses it.
+    int NextGameTypeNumber_ = 1;
 };
 
 }  // namespace vh

@@ -5,7 +5,9 @@
 #include "datamgmt/TransferTables.h"
 #include "platform/Runtime.h"
 #include "shell/GameTypes.h"
+#include "shell/Renumber.h"
 #include "shell/Startup.h"
+#include "teams/TeamStore.h"
 
 #include <algorithm>
 #include <map>
@@ -21,44 +23,56 @@ QString nameKey(const QString& s) { return s.trimmed().toUpper(); }
 
 bool isEmptyValue(const QVariant& v) { return !v.isValid() || v.isNull() || v.toString().trimmed().isEmpty(); }
 
-int16_t nextNumber(Database& db, const QString& selectMax)
-{
-    const QVariant v = db.scalar(selectMax);
-    return int16_t(v.isNull() ? 1 : v.toInt() + 1);
-}
-
 // The game types of the file matched by name; missing ones are added.
 std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, ImportQuestions& ask, bool& added)
 {
-    std::map<int16_t, int16_t> map{{0, 0}};
     const auto known = ReadGameTypes(main);
-    int16_t next = 1;
-    for (const GameTypeRow& type : known)
-        next = std::max<int16_t>(next, int16_t(type.number + 1));
-    std::vector<QString> newNames;
+    struct FileType {
+        int16_t number;
+        QString description;
+        std::optional<int16_t> known;  // the stored type of the same name
+    };
+    std::vector<FileType> types;
+    int missing = 0;
     {
-        Transaction t(main);
         Recordset rs = file.openRecordset(QStringLiteral("GameTypes"));
         for (; !rs.eof(); rs.moveNext()) {
-            const int16_t fileNumber =
-                rs.isNull(QStringLiteral("GameTypeNumber")) ? 0 : rs.getInt(QStringLiteral("GameTypeNumber"));
-            const QString description = rs.textOr(QStringLiteral("GameTypeDescription"));
+            FileType type{rs.isNull(QStringLiteral("GameTypeNumber")) ? int16_t(0)
+                                                                       : rs.getInt(QStringLiteral("GameTypeNumber")),
+                          rs.textOr(QStringLiteral("GameTypeDescription")), std::nullopt};
             // Compared with the types as they stood before the import.
-            const auto found = std::find_if(known.begin(), known.end(),
-                                            [&](const GameTypeRow& k) { return nameKey(k.name) == nameKey(description); });
-            if (found != known.end()) {
-                map.emplace(fileNumber, found->number);
-                continue;
-            }
-            main.execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (?, ?)"),
-                         {int(next), description});
-            map.emplace(fileNumber, next);
-            newNames.push_back(description.trimmed());
-            ++next;
+            const auto found = std::find_if(known.begin(), known.end(), [&](const GameTypeRow& k) {
+                return nameKey(k.name) == nameKey(type.description);
+            });
+            if (found != known.end())
+                type.known = found->number;
+            else
+                ++missing;
+            types.push_back(std::move(type));
         }
-        rs.close();
-        t.commit();
     }
+    int next = 1;
+    for (const GameTypeRow& type : known)
+        next = std::max(next, type.number + 1);
+    // Refused before anything is written when the new types find no numbers.
+    if (missing > 0 && next + missing - 1 > LargestKey)
+        throw NoNumberLeftError(KeyKind::GameType);
+
+    std::map<int16_t, int16_t> map{{0, 0}};
+    std::vector<QString> newNames;
+    Transaction t(main);
+    for (const FileType& type : types) {
+        if (type.known) {
+            map.emplace(type.number, *type.known);
+            continue;
+        }
+        main.execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (?, ?)"),
+                     {next, type.description});
+        map.emplace(type.number, int16_t(next));
+        newNames.push_back(type.description.trimmed());
+        ++next;
+    }
+    t.commit();
     for (const QString& name : newNames)
         ask.gameTypeAdded(name);
     added = !newNames.empty();
@@ -118,7 +132,8 @@ class PersonMatcher {
 public:
     PersonMatcher(Database& main, Database& file) : main_(main), file_(file)
     {
-        next_ = nextNumber(main, QStringLiteral("select max(PersonNumber) from People"));
+        const std::optional<int16_t> next = NextPersonNumber(main);
+        next_ = next ? int(*next) : LargestKey + 1;
         // Names are told apart without regard to capitals, accented letters
         // included; the first person of a name is the one found.
         Recordset rs = main.openRecordset(QStringLiteral("select PersonNumber, FirstName, LastName from People where "
@@ -166,7 +181,10 @@ public:
                               values);
             }
         } else {
-            found = next_++;
+            // The caller's transaction takes back what this team wrote.
+            if (next_ > LargestKey)
+                throw NoNumberLeftError(KeyKind::Person);
+            found = int16_t(next_++);
             QVariantList values{int(*found)};
             for (const QString& f : fields)
                 values << src.value(f);
@@ -181,8 +199,8 @@ public:
         return found;
     }
 
-    int16_t next() const { return next_; }
-    void setNext(int16_t n) { next_ = n; }
+    int next() const { return next_; }
+    void setNext(int n) { next_ = n; }
 
 private:
     Database& main_;
@@ -194,7 +212,7 @@ private:
 
     std::map<int16_t, int16_t> map_;
     std::map<QString, int16_t> byName_;
-    int16_t next_ = 1;
+    int next_ = 1;  // passes the largest key once that is taken
 };
 
 int16_t mapped(const std::map<int16_t, int16_t>& map, const Recordset& rs, const char* field)
@@ -311,8 +329,8 @@ ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber,
 {
     CheckTransferValues(main, file);
     ImportResult result;
-    result.nextTeamNumber =
-        std::max(nextTeamNumber, nextNumber(main, QStringLiteral("select max(TeamNumber) from Teams")));
+    result.nextTeamNumber = nextTeamNumber;
+    int nextTeam = nextTeamNumber;  // passes the largest key once that is taken
     const auto gameTypes = importGameTypes(main, file, ask, result.gameTypesAdded);
     result.categoryNamesChanged = importCategoryNames(main, file, ask);
 
@@ -336,11 +354,14 @@ ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber,
                 continue;
             old = same->number;
         }
-        ask.importing(longName.trimmed());
-        const int16_t nextPerson = people.next();
+        const std::optional<int16_t> number = NewTeamNumber(main, nextTeam);
+        const int nextPerson = people.next();
         try {
+            if (!number)
+                throw NoNumberLeftError(KeyKind::Team);
+            ask.importing(longName.trimmed());
             Transaction t(main);
-            writeTeam(main, file, teams, old, result.nextTeamNumber, gameTypes, people);
+            writeTeam(main, file, teams, old, *number, gameTypes, people);
             t.commit();
         } catch (...) {
             people.setNext(nextPerson);
@@ -348,7 +369,8 @@ ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber,
             result.failedTeam = longName.trimmed();
             break;
         }
-        result.nextTeamNumber += 1;
+        nextTeam = *number + 1;
+        result.nextTeamNumber = int16_t(std::min(nextTeam, LargestKey));
         result.teamsImported += 1;
     }
     teams.close();

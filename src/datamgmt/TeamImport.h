@@ -50,8 +50,9 @@ struct ImportResult {
     int16_t nextTeamNumber = 0;
     bool gameTypesAdded = false;
     bool categoryNamesChanged = false;
-    // Set when a team could not be written: nothing of that team is in the
-    // database, the teams before it are, and the import stopped there.
+    // Set when a team could not be written, also when no team or person
+    // number was left for it: nothing of that team is in the database, the
+    // teams before it are, and the import stopped there.
     std::optional<RuntimeError> failure;
     QString failedTeam;
 };
@@ -60,7 +61,8 @@ struct ImportResult {
 // `nextTeamNumber` on (raised above any stored team number). Each team, with
 // the delete of the team it replaces, is written in one transaction. A file
 // holding values the main database cannot hold is refused whole, before
-// anything is written (CheckTransferValues throws).
+// anything is written (CheckTransferValues throws); so is one whose new game
+// types find no number left.
 ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask);
 
 

@@ -143,14 +143,13 @@ HeaderStep CheckGameHeader(Database& db, const GameHeaderInput& in)
         return stop({text, InvalidGameNumber}, HeaderBox::GameNumber, true);
     };
 
-    // Only a new game takes a serial number; once 32767 is taken, none can.
+    // Only a new game takes a serial number; once the largest is taken, none can.
     if (in.mode == QLatin1String("A")) {
-        const std::optional<int16_t> serial = FreeGStatNumber(db);
-        if (!serial)
-            return stop({QStringLiteral("No more games can be added: the database holds as many games as it can "
-                                        "number (32767)!"),
-                         QStringLiteral("Game Not Added")},
-                        HeaderBox::None);
+        const std::optional<int16_t> serial = NextGStatNumber(db);
+        if (!serial) {
+            const NoNumberLeft none = NoNumberLeftMessage(KeyKind::GameSerial);
+            return stop({none.text, none.title}, HeaderBox::None);
+        }
         game.gStatNumber = *serial;
     }
 

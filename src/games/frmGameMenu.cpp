@@ -97,7 +97,12 @@ void frmGameMenu::chooseSelectedGame(const char* mode)
 
 void frmGameMenu::cmdAddGame_Click()
 {
-    g.GameRec.gameNumber = NextGameNumber(Db(), g.CurrentTeam);
+    const std::optional<int16_t> next = NextGameNumber(Db(), g.CurrentTeam);
+    if (!next) {
+        ShowNoNumberLeft(KeyKind::Game);
+        return;
+    }
+    g.GameRec.gameNumber = *next;
     g.ReselectGame = g.GameRec.gameNumber;
     g.GameEditMode = "A";
     unloadForm();

@@ -282,7 +282,7 @@ void LoadCurrentReportFormats(Database& db, Globals& state, bool storeFallback)
     }
 }
 
-int16_t NextReportNumber()
+std::optional<int16_t> NextReportNumber()
 {
     const QString table = g.ReportCode == "G" ? QStringLiteral("GoalieRptFormat") : QStringLiteral("PlayerRptFormat");
     return NextNumberFromMax(Db(), QStringLiteral("select max([ReportNumber]) as [result] from %1").arg(table));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vh {
 
@@ -58,7 +59,8 @@ void LoadCurrentReportFormats(Database& db, Globals& state, bool storeFallback);
 // 50 (a database edited elsewhere) is passed over.
 std::array<int16_t, 32> ReadInputOrder(Database& db, CatKind kind);
 
-// The number for a new format of the kind named by ReportCode ("P" or "G").
-int16_t NextReportNumber();
+// The number for a new format of the kind named by ReportCode ("P" or "G");
+// empty when the largest number is in use.
+std::optional<int16_t> NextReportNumber();
 
 }  // namespace vh

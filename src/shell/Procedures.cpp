@@ -6,6 +6,7 @@
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/MenuState.h"
+#include "shell/Renumber.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -169,6 +170,12 @@ void ShowDataError(const QString& text, const QString& title, std::exception_ptr
     const RuntimeError e = describeException(error);
     MsgBox(text + QStringLiteral("\r\rError ") + QString::number(e.number()) + QStringLiteral(": ") + e.description(),
            vbOKOnly | vbExclamation, title);
+}
+
+void ShowNoNumberLeft(KeyKind kind)
+{
+    const NoNumberLeft none = NoNumberLeftMessage(kind);
+    MsgBox(none.text, vbOKOnly | vbExclamation, none.title);
 }
 
 Database* OpenDatabaseOrNull() { return g.Db && g.Db->isOpen() ? g.Db.get() : nullptr; }

@@ -52,6 +52,9 @@ bool OpenFormsMayClose();
 // Shows `text`, then the error's number and description, with a warning icon:
 // the message of a failed read or write.
 void ShowDataError(const QString& text, const QString& title, std::exception_ptr error);
+// The warning that a new row of `kind` finds no number left.
+enum class KeyKind;
+void ShowNoNumberLeft(KeyKind kind);
 // The open main database, or nullptr while none is open (windows then show
 // empty lists instead of failing).
 Database* OpenDatabaseOrNull();

@@ -3,30 +3,21 @@
 #include "platform/basic/Basic.h"
 #include "platform/db/Database.h"
 
+#include <algorithm>
+
 namespace vh {
 
-namespace {
-
-// The next-number rule, empty when the largest value leaves no 16-bit number.
-std::optional<int16_t> nextIfAny(Database& db, const QString& selectMax, const QVariantList& params)
+std::optional<int16_t> NextNumberFromMax(Database& db, const QString& selectMax, const QVariantList& params, int atLeast)
 {
     Recordset rs = db.openRecordset(selectMax, params);
-    if (rs.isNull(QStringLiteral("Result")))
-        return int16_t(1);
-    const long long next = (long long)rs.getLong(QStringLiteral("Result")) + 1;
-    if (!fitsInt16(next))
+    // Keys below 1 (0 means none) are never handed out.
+    long long next = std::max(atLeast, 1);
+    if (!rs.isNull(QStringLiteral("Result")))
+        next = std::max(next, (long long)rs.getLong(QStringLiteral("Result")) + 1);
+    rs.close();
+    if (next > LargestKey)
         return std::nullopt;
     return int16_t(next);
-}
-
-}  // namespace
-
-int16_t NextNumberFromMax(Database& db, const QString& selectMax, const QVariantList& params)
-{
-    const std::optional<int16_t> next = nextIfAny(db, selectMax, params);
-    if (!next)
-        throw RuntimeError(Err::Overflow, QStringLiteral("Overflow"));
-    return *next;
 }
 
 namespace {
@@ -216,21 +207,44 @@ RenumberOutcome RenumberGames(Database& db, const RenumberRequest& request)
     }
 }
 
-int16_t NextPersonNumber(Database& db)
+std::optional<int16_t> NextPersonNumber(Database& db)
 {
     return NextNumberFromMax(db, QStringLiteral("select max([PersonNumber]) as [result] from People"));
 }
 
-const QString MaxGStatNumber = QStringLiteral("select max([GStatNumber]) as [result] from GameStats");
+std::optional<int16_t> NextGStatNumber(Database& db)
+{
+    return NextNumberFromMax(db, QStringLiteral("select max([GStatNumber]) as [result] from GameStats"));
+}
 
-int16_t NextGStatNumber(Database& db) { return NextNumberFromMax(db, MaxGStatNumber); }
-
-std::optional<int16_t> FreeGStatNumber(Database& db) { return nextIfAny(db, MaxGStatNumber, {}); }
-
-int16_t NextGameNumber(Database& db, int16_t teamNumber)
+std::optional<int16_t> NextGameNumber(Database& db, int16_t teamNumber)
 {
     return NextNumberFromMax(db, QStringLiteral("select max([GameNumber]) as [result] from GameStats where TeamNumber = ?"),
                              {int(teamNumber)});
 }
+
+NoNumberLeft NoNumberLeftMessage(KeyKind kind)
+{
+    struct Words {
+        const char* refused;  // what can no longer be added
+        const char* key;      // the key's name, capitalised in the title
+    };
+    static const Words words[] = {
+        {"teams can be added", "Team"},
+        {"players can be added", "Person"},
+        {"games can be added to this team", "Game"},
+        {"games can be added", "Game Serial"},
+        {"team filters can be added", "Filter"},
+        {"game types can be added", "Game Type"},
+        {"report formats can be added", "Report Format"},
+    };
+    const Words& w = words[size_t(kind)];
+    const QString key = QLatin1String(w.key);
+    return {QStringLiteral("No more %1: %2 number %3, the largest there is, is already in use!")
+                .arg(QLatin1String(w.refused), key.toLower(), QString::number(LargestKey)),
+            QStringLiteral("No %1 Number Left").arg(key)};
+}
+
+RuntimeError NoNumberLeftError(KeyKind kind) { return RuntimeError(Err::Overflow, NoNumberLeftMessage(kind).text); }
 
 }  // namespace vh

@@ -2,6 +2,7 @@
 
 #include "platform/basic/Basic.h"
 #include "shell/Globals.h"
+#include "shell/Renumber.h"
 
 #include <algorithm>
 
@@ -41,9 +42,19 @@ void RaiseNextNumber(int16_t& next, int16_t seen)
 {
     // The largest number a key can hold has no successor; leave it there
     // rather than wrap round to a negative key.
-    const int candidate = std::min(int(seen) + 1, 32767);
+    const int candidate = std::min(int(seen) + 1, LargestKey);
     if (candidate > next)
         next = int16_t(candidate);
+}
+
+std::optional<int16_t> NewTeamNumber(Database& db, int next)
+{
+    return NextNumberFromMax(db, QStringLiteral("select max([TeamNumber]) as [result] from Teams"), {}, next);
+}
+
+std::optional<int16_t> NewFilterNumber(Database& db, int next)
+{
+    return NextNumberFromMax(db, QStringLiteral("select max([FilterNumber]) as [result] from Filters"), {}, next);
 }
 
 std::vector<TeamRow> TeamsInFilter(Database& db, int16_t filterNumber, int16_t& nextTeamNumber)

@@ -34,8 +34,15 @@ std::vector<FilterRow> ReadFilters(Database& db);
 std::set<int16_t> FilterMembers(Database& db, int16_t filterNumber);
 
 // The next-number rule of the team and filter lists: `next` rises to one more
-// than a number seen, and never falls.
+// than a number seen, and never falls. It stops at the largest key, which may
+// then be in use: the numbers below check the table before a row is added.
 void RaiseNextNumber(int16_t& next, int16_t seen);
+
+// The number a new team or filter takes: `next` (the program's next number),
+// or one more than the largest stored when that is higher, so that no number
+// in use is given again. Empty when the largest number is in use.
+std::optional<int16_t> NewTeamNumber(Database& db, int next);
+std::optional<int16_t> NewFilterNumber(Database& db, int next);
 
 // The teams the selection window lists under a filter (0 for all teams), in
 // table order; `nextTeamNumber` is raised over every team, listed or not.

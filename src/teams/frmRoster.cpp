@@ -6,6 +6,7 @@
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
+#include "shell/Procedures.h"
 #include "shell/Renumber.h"
 #include "teams/frmSelectTeam.h"
 
@@ -356,7 +357,9 @@ void frmRoster::Form_Load()
             for (const RosterListEntry& e : pending_.loadRoster(Db(), g.CurrentTeam))
                 addEntry(lstRoster, e.text, e.personNumber);
         }
-        nextPerson_ = NextPersonNumber(Db());
+        // Past the largest key when none is left, which Add then tells.
+        const std::optional<int16_t> next = NextPersonNumber(Db());
+        nextPerson_ = next ? int(*next) : LargestKey + 1;
     } catch (const RuntimeError& e) {
         // Nothing half-loaded may be written back: leave at once.
         databaseError(QStringLiteral("The roster could not be read."), e);
@@ -382,6 +385,11 @@ void frmRoster::Form_Load()
 
 void frmRoster::cmdAdd_Click()
 {
+    // Person numbers are 16-bit: a wrapped number would name someone else.
+    if (nextPerson_ > LargestKey) {
+        ShowNoNumberLeft(KeyKind::Person);
+        return;
+    }
     editMode_ = QStringLiteral("A");
     DisableRoster();
     ClearEntryFields();
@@ -429,11 +437,6 @@ void frmRoster::cmdOK_Click()
         fields[size_t(f)] = boxText(f);
     int row = 0;
     if (editMode_ == QLatin1String("A")) {
-        if (nextPerson_ > INT16_MAX) {
-            // Person numbers are 16-bit: a wrapped number would name someone else.
-            warn(QStringLiteral("No more players can be added!"), QStringLiteral("Too Many Players"));
-            return;
-        }
         row = pending_.add(int16_t(nextPerson_), fields);
         nextPerson_ += 1;
     } else {

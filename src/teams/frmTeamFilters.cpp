@@ -7,6 +7,7 @@
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
+#include "shell/Renumber.h"
 #include "teams/TeamStore.h"
 
 #include <QLabel>
@@ -153,8 +154,14 @@ void frmTeamFilters::cmdOK_Click()
                 chosen.push_back(int16_t(lstTeams->item(i)->data(Qt::UserRole).toInt()));
         try {
             if (mode_ == QLatin1String("A")) {
-                AddFilter(Db(), g.NextFilterNumber, name, chosen);
-                g.CurrentFilter = g.NextFilterNumber;
+                const std::optional<int16_t> number = NewFilterNumber(Db(), g.NextFilterNumber);
+                if (!number) {
+                    ShowNoNumberLeft(KeyKind::Filter);
+                    txtFilterName->setFocus();
+                    return;
+                }
+                AddFilter(Db(), *number, name, chosen);
+                g.CurrentFilter = *number;
             } else if (!ChangeFilter(Db(), g.CurrentFilter, name, chosen)) {
                 MsgBox(QStringLiteral("The selected team filter could not be found!"), g.MsgStyleWarn,
                        QStringLiteral("Team Filter Not Found"));

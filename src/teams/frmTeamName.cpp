@@ -7,6 +7,7 @@
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
+#include "shell/Renumber.h"
 #include "teams/TeamStore.h"
 
 #include <QFocusEvent>
@@ -196,8 +197,14 @@ void frmTeamName::saveTeam()
     }
     try {
         if (mode_ == QLatin1String("A")) {
-            AddTeam(Db(), g.NextTeamNumber, team);
-            g.NextTeamNumber += 1;
+            const std::optional<int16_t> number = NewTeamNumber(Db(), g.NextTeamNumber);
+            if (!number) {
+                ShowNoNumberLeft(KeyKind::Team);
+                txtTeamName->setFocus();
+                return;
+            }
+            AddTeam(Db(), *number, team);
+            RaiseNextNumber(g.NextTeamNumber, *number);
         } else if (!ChangeTeam(Db(), g.CurrentTeam, team)) {
             MsgBox(QStringLiteral("The selected team could not be found!"), g.MsgStyleWarn,
                    QStringLiteral("Team Not Found"));

@@ -165,6 +165,28 @@ private slots:
         QCOMPARE(g.GameTypeNumbers[4], int16_t(2));  // table order
     }
 
+    // Game type numbers are 16-bit: the last one is given once, then OK says
+    // so and nothing is stored under a wrapped number.
+    void addingAGameTypeFindsTheLastNumberThenNone()
+    {
+        QCOMPARE(NewGameTypeNumber(Db(), 1), std::optional<int16_t>(4));
+        Db().execute(QStringLiteral("update GameTypes set GameTypeNumber = 32766 where GameTypeNumber = 3"));
+        LoadGameTypes();
+        frmNameYourOwn* f = open();
+        addType(f, QStringLiteral("Last"));
+        QCOMPARE(ReadGameTypes(Db()).back().number, int16_t(32767));
+
+        env->expectMsgBox(QStringLiteral("No more game types can be added: game type number 32767, the largest there "
+                                         "is, is already in use!"),
+                          vbOK, QStringLiteral("No Game Type Number Left"));
+        addType(f, QStringLiteral("One Too Many"));
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!f->txtGameType->isHidden());  // still entering, for Cancel
+        QCOMPARE(ReadGameTypes(Db()).size(), size_t(4));
+        QCOMPARE(f->lstGameTypes->count(), 4);
+        QCOMPARE(NewGameTypeNumber(Db(), 1), std::nullopt);
+    }
+
     void changeOrDeleteWithoutSelectionWarns()
     {
         Db().execute(QStringLiteral("delete from GameTypes"));

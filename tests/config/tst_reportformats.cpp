@@ -83,6 +83,40 @@ private slots:
         QCOMPARE(StoreFormat(Db(), CatKind::Player, 0, format(QStringLiteral("x"), {1})), int16_t(3));
     }
 
+    // Format numbers are 16-bit: a new format takes the last one, then none;
+    // a stored format is still changed under its own number.
+    void aNewFormatFindsTheLastNumberThenNone()
+    {
+        Db().execute(QStringLiteral("update GoalieRptFormat set ReportNumber = 32766 where ReportNumber = 2"));
+        QCOMPARE(StoreFormat(Db(), CatKind::Goalie, 0, format(QStringLiteral("Last"), {3})), std::optional<int16_t>(32767));
+        const auto rows = [] {
+            return Db().scalar(QStringLiteral("select (select count(*) from GoalieRptFormat) || '/' || "
+                                              "(select count(*) from GoalieRptCats)")).toString();
+        };
+        const QString before = rows();
+        QCOMPARE(StoreFormat(Db(), CatKind::Goalie, 0, format(QStringLiteral("Too many"), {3, 13})), std::nullopt);
+        QCOMPARE(rows(), before);
+        QCOMPARE(StoreFormat(Db(), CatKind::Goalie, 32767, format(QStringLiteral("Changed"), {14})),
+                 std::optional<int16_t>(32767));
+        QCOMPARE(storedLine("GoalieRptCats", 32767), QList<int>{14});
+        g.ReportCode = "G";
+        QCOMPARE(NextReportNumber(), std::nullopt);
+
+        frmFormat f({CatKind::Goalie, 0});
+        Dialog::setModalHook([](Dialog*) {});
+        f.showModal();
+        f.txtFormatName->setText(QStringLiteral("Mine"));
+        f.cmdDefault->click();
+        env->expectMsgBox(QStringLiteral("No more report formats can be added: report format number 32767, the "
+                                         "largest there is, is already in use!"),
+                          vbOK, QStringLiteral("No Report Format Number Left"));
+        f.cmdOK->click();
+        QCOMPARE(env->pendingExpectations(), 0);
+        QVERIFY(!f.storedNumber());
+        QCOMPARE(f.focusWidget(), f.txtFormatName);
+        QCOMPARE(rows(), before);
+    }
+
     // ------------------------------------------------------------ the editor
 
     // A new format starts empty with the kind's sort (the goalies' below);

@@ -3,6 +3,7 @@
 #include "datamgmt/TransferTestData.h"
 #include "platform/Folders.h"
 #include "shell/Globals.h"
+#include "shell/Renumber.h"
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -293,6 +294,84 @@ private slots:
         QCOMPARE(countRows(*target, QStringLiteral("GameStats"), QStringLiteral("TeamNumber = 1")), 2);
         QCOMPARE(countRows(*target, QStringLiteral("People"), QStringLiteral("LastName = 'Two'")), 0);
         QCOMPARE(countRows(*target, QStringLiteral("Roster")), 2);
+    }
+
+    // Team numbers are 16-bit: the team that finds none left is refused
+    // whole, and the teams before it, and the one under the largest number
+    // before the import, keep all their rows.
+    void aTeamWithoutANumberLeftIsRefusedWhole()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Takes The Last"), {{1, QStringLiteral("Ann"), QStringLiteral("One")}});
+        addTransferTeam(Db(), 2, QStringLiteral("Finds None"), {{2, QStringLiteral("Bo"), QStringLiteral("Two")}});
+        auto file = openFile(exportTeams({{1, QStringLiteral("Takes The Last")}, {2, QStringLiteral("Finds None")}}));
+
+        auto target = otherProgram();
+        addTransferTeam(*target, 32766, QStringLiteral("Restored"), {{9, QStringLiteral("Cy"), QStringLiteral("Nine")}}, 0);
+        target->execute(QStringLiteral("insert into GameStats (TeamNumber, GStatNumber, GameNumber) values (32766, 1, 1)"));
+        ScriptedQuestions ask;
+        const ImportResult r = ImportTeams(*target, *file, 7, ask);
+        QCOMPARE(r.teamsImported, 1);
+        QCOMPARE(r.failedTeam, QStringLiteral("Finds None"));
+        QCOMPARE(r.failure.value().description(), NoNumberLeftMessage(KeyKind::Team).text);
+        QCOMPARE(r.nextTeamNumber, int16_t(32767));
+        QCOMPARE(textOf(*target, "select group_concat(TeamNumber || ':' || LongTeamName) from Teams"),
+                 QStringLiteral("32766:Restored,32767:Takes The Last"));
+        QCOMPARE(counts(*target, {"Roster", "GameStats", "PlayerStats", "GoalieStats", "People"}),
+                 QStringLiteral("2,3,2,2,2"));
+        for (const char* table : {"Roster", "GameStats"})
+            QCOMPARE(countRows(*target, QLatin1String(table), QStringLiteral("TeamNumber = 32766")), 1);
+    }
+
+    // Person numbers too: a team bringing a new person finds none left and
+    // is refused whole; the team before it took the last one.
+    void aTeamWithoutAPersonNumberLeftIsRefusedWhole()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Takes The Last"), {{1, QStringLiteral("Ann"), QStringLiteral("One")}});
+        addTransferTeam(Db(), 2, QStringLiteral("Finds None"),
+                        {{1, QStringLiteral("Ann"), QStringLiteral("One")}, {2, QStringLiteral("Bo"), QStringLiteral("Two")}});
+        auto file = openFile(exportTeams({{1, QStringLiteral("Takes The Last")}, {2, QStringLiteral("Finds None")}}));
+
+        auto target = otherProgram();
+        addPerson(*target, {32766, QStringLiteral("Old"), QStringLiteral("Timer")});
+        ScriptedQuestions ask;
+        const ImportResult r = ImportTeams(*target, *file, 1, ask);
+        QCOMPARE(r.teamsImported, 1);
+        QCOMPARE(r.failedTeam, QStringLiteral("Finds None"));
+        QCOMPARE(r.failure.value().description(), NoNumberLeftMessage(KeyKind::Person).text);
+        QCOMPARE(textOf(*target, "select group_concat(PersonNumber || ':' || LastName) from People"),
+                 QStringLiteral("32766:Timer,32767:One"));
+        QCOMPARE(textOf(*target, "select group_concat(TeamNumber || ':' || PersonNumber) from Roster"),
+                 QStringLiteral("1:32767"));
+        QCOMPARE(counts(*target, {"Teams", "GameStats", "PlayerStats"}), QStringLiteral("1,2,2"));
+    }
+
+    // Game types are added before any team: without a number for one, the
+    // file is refused before anything is written.
+    void gameTypesWithoutANumberLeftRefuseTheFileWhole()
+    {
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addGameType(Db(), 2, QStringLiteral("Cup"));
+        addTransferTeam(Db(), 1, QStringLiteral("Cup Team"), {{1, QStringLiteral("A"), QStringLiteral("B")}}, 1, 2);
+        auto file = openFile(exportTeams({{1, QStringLiteral("Cup Team")}}));
+
+        auto target = otherProgram();
+        addGameType(*target, 32766, QStringLiteral("Old"));
+        const QByteArray before = readBytes(target->path());
+        ScriptedQuestions ask;
+        try {
+            ImportTeams(*target, *file, 1, ask);
+            QFAIL("imported");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.description(), NoNumberLeftMessage(KeyKind::GameType).text);
+        }
+        QVERIFY(readBytes(target->path()) == before);
+        QVERIFY(ask.addedTypes.isEmpty());
+
+        target->execute(QStringLiteral("update GameTypes set GameTypeNumber = 32765"));
+        QCOMPARE(ImportTeams(*target, *file, 1, ask).teamsImported, 1);
+        QCOMPARE(textOf(*target, "select group_concat(GameTypeNumber || '=' || GameTypeDescription) from GameTypes"),
+                 QStringLiteral("32765=Old,32766=League,32767=Cup"));
+        QCOMPARE(textOf(*target, "select GameType from GameStats"), QStringLiteral("32767"));
     }
 
     // Nothing of such a file is written, not even its game types.

@@ -144,13 +144,14 @@ private slots:
         QCOMPARE(stored(1, "GStatNumber").toInt(), 1);
 
         open("A", 6);
-        env->expectMsgBox(QStringLiteral("No more games can be added"), vbOK, QStringLiteral("Game Not Added"));
+        env->expectMsgBox(QStringLiteral("No more games can be added: game serial number 32767"), vbOK,
+                          QStringLiteral("No Game Serial Number Left"));
         QVERIFY(!SaveGameHeader(entry(QStringLiteral("6")), -1, 777).saved);
         QCOMPARE(storedGames(), 5);
 
-        Db().execute(QStringLiteral("update GameStats set GStatNumber = 32000 where GameNumber = 3"));
+        Db().execute(QStringLiteral("update GameStats set GStatNumber = 32766 where GameNumber = 3"));
         QVERIFY(SaveGameHeader(entry(QStringLiteral("6")), -1, 777).saved);
-        QCOMPARE(stored(6, "GStatNumber").toInt(), 32001);
+        QCOMPARE(stored(6, "GStatNumber").toInt(), 32767);
     }
 
     void theChecksAskAndStopWithoutABox()

@@ -199,6 +199,26 @@ private slots:
         QCOMPARE(Loaded<frmGameScreen>()->txtGameNumber->text(), QStringLiteral("1"));
     }
 
+    // A restored back-up may give a team game number 32767: Add says no
+    // number is left and the list stays, rather than stop the program.
+    void addWithTheLastGameNumberInUseStaysOnTheList()
+    {
+        addStoredGame(1, 32766, 1, 0, 0);
+        frmGameScreen* header = headerFromList(true);
+        QVERIFY(header);
+        QCOMPARE(header->txtGameNumber->text(), QStringLiteral("32767"));
+        Unload<frmGameScreen>();
+        flushDeletes();
+
+        addStoredGame(1, 32767, 2, 0, 0);
+        env->expectMsgBox(QStringLiteral("No more games can be added to this team: game number 32767, the largest "
+                                         "there is, is already in use!"),
+                          vbOK, QStringLiteral("No Game Number Left"));
+        QVERIFY(!headerFromList(true));
+        QVERIFY(Loaded<frmGameMenu>());
+        QCOMPARE(Loaded<frmGameMenu>()->lstGameMenu->count(), 2);
+    }
+
     void eachLineActsOnItsOwnGame()
     {
         // An imported team whose numbers have a gap: 1, 2, 5, 6, 7.

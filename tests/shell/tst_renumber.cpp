@@ -14,7 +14,7 @@ void setBuffer(const char* mode, int16_t number, int16_t old, const QString& opp
 {
     g.GameEditMode = mode;
     g.OldGameNumber = old;
-    g.GameRec = GameRecord{.teamNumber = g.CurrentTeam, .gStatNumber = NextGStatNumber(Db()), .gameNumber = number,
+    g.GameRec = GameRecord{.teamNumber = g.CurrentTeam, .gStatNumber = NextGStatNumber(Db()).value(), .gameNumber = number,
                            .periods = 3, .gameDate = QStringLiteral("12/5/2026"), .location = QStringLiteral("Arena"),
                            .homeTeam = true, .opponent = opponent, .goals = 4, .goalsPeriod1 = 1, .goalsPeriod2 = 2,
                            .goalsPeriod3 = 1, .oppGoals = 2, .oppGoalsPeriod1 = 2, .pp = 5, .ppg = 2, .sh = 3,
@@ -76,22 +76,53 @@ private slots:
 
     void nextNumbersTakeTheLargestPlusOne()
     {
-        QCOMPARE(NextPersonNumber(Db()), int16_t(1));
-        QCOMPARE(NextGStatNumber(Db()), int16_t(1));
-        QCOMPARE(NextGameNumber(Db(), 1), int16_t(1));
+        QCOMPARE(NextPersonNumber(Db()).value(), int16_t(1));
+        QCOMPARE(NextGStatNumber(Db()).value(), int16_t(1));
+        QCOMPARE(NextGameNumber(Db(), 1).value(), int16_t(1));
         for (int p : {1, 2, 7})
             Db().execute(QStringLiteral("insert into People (PersonNumber) values (?)"), {p});
-        QCOMPARE(NextPersonNumber(Db()), int16_t(8));
+        QCOMPARE(NextPersonNumber(Db()).value(), int16_t(8));
         season(4);
-        QCOMPARE(NextGameNumber(Db(), 1), int16_t(5));
-        QCOMPARE(NextGameNumber(Db(), 2), int16_t(4));
-        QCOMPARE(NextGameNumber(Db(), 3), int16_t(1));
-        QCOMPARE(NextGStatNumber(Db()), int16_t(94));
+        QCOMPARE(NextGameNumber(Db(), 1).value(), int16_t(5));
+        QCOMPARE(NextGameNumber(Db(), 2).value(), int16_t(4));
+        QCOMPARE(NextGameNumber(Db(), 3).value(), int16_t(1));
+        QCOMPARE(NextGStatNumber(Db()).value(), int16_t(94));
+    }
+
+    // Keys are 16-bit: the largest is still given, then nothing, never a
+    // wrapped or repeated number.
+    void nextNumbersStopAtTheLargestKey()
+    {
+        const auto setLargest = [](int person, int serial, int game) {
+            Db().execute(QStringLiteral("delete from People"));
+            Db().execute(QStringLiteral("delete from GameStats"));
+            Db().execute(QStringLiteral("insert into People (PersonNumber) values (?)"), {person});
+            Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GStatNumber, GameNumber) values (1, ?, ?)"),
+                         {serial, game});
+        };
+        setLargest(32766, 32765, 32764);
+        QCOMPARE(NextPersonNumber(Db()), std::optional<int16_t>(32767));
+        QCOMPARE(NextGStatNumber(Db()), std::optional<int16_t>(32766));
+        QCOMPARE(NextGameNumber(Db(), 1), std::optional<int16_t>(32765));
+        setLargest(32767, 32766, 32765);
+        QCOMPARE(NextPersonNumber(Db()), std::nullopt);
+        QCOMPARE(NextGStatNumber(Db()), std::optional<int16_t>(32767));
+        QCOMPARE(NextGameNumber(Db(), 1), std::optional<int16_t>(32766));
+        setLargest(-5, 32767, 32767);
+        QCOMPARE(NextPersonNumber(Db()), std::optional<int16_t>(1));  // never 0 or below
+        QCOMPARE(NextGStatNumber(Db()), std::nullopt);
+        QCOMPARE(NextGameNumber(Db(), 1), std::nullopt);
+        QCOMPARE(NextGameNumber(Db(), 2), std::optional<int16_t>(1));  // other teams go on
+
+        // A number already handed out counts as taken.
+        const QString people = QStringLiteral("select max([PersonNumber]) as [result] from People");
+        QCOMPARE(NextNumberFromMax(Db(), people, {}, 32767), std::optional<int16_t>(32767));
+        QCOMPARE(NextNumberFromMax(Db(), people, {}, 32768), std::nullopt);
     }
 
     void addingTheFirstGameWritesEveryField()
     {
-        setBuffer("A", NextGameNumber(Db(), 1), 1, QStringLiteral("Pines"));
+        setBuffer("A", NextGameNumber(Db(), 1).value(), 1, QStringLiteral("Pines"));
         g.GameRec.opponentTeamNumber = 2;
         g.GameRec.overtime = true;
         QVERIFY(renumber().written);
@@ -103,7 +134,7 @@ private slots:
                  QStringLiteral("1|1|2026-12-05|Arena|-1|Pines|2|4122|-1|typed notes"));
 
         // A game without a date stores none.
-        setBuffer("A", NextGameNumber(Db(), 1), 2, QStringLiteral("Elms"));
+        setBuffer("A", NextGameNumber(Db(), 1).value(), 2, QStringLiteral("Elms"));
         g.GameRec.gameDate.clear();
         QVERIFY(renumber().written);
         QVERIFY(Db().scalar(QStringLiteral("select GameDate from GameStats where Opponent = 'Elms'")).isNull());

@@ -378,12 +378,12 @@ private slots:
         QCOMPARE(Trim(g.GameTypeDescriptions[3]), QStringLiteral("League"));
 
         g.ReportCode = "G";
-        QCOMPARE(NextReportNumber(), int16_t(4));
+        QCOMPARE(NextReportNumber().value(), int16_t(4));
         Db().execute(QStringLiteral("delete from PlayerRptFormat"));
         g.ReportCode = "P";
-        QCOMPARE(NextReportNumber(), int16_t(1));
+        QCOMPARE(NextReportNumber().value(), int16_t(1));
         Db().execute(QStringLiteral("insert into PlayerRptFormat values (1,'a',1,'A'), (2,'b',1,'A'), (7,'c',1,'A')"));
-        QCOMPARE(NextReportNumber(), int16_t(8));
+        QCOMPARE(NextReportNumber().value(), int16_t(8));
     }
 
     // A stored choice that names no format (a back-up from elsewhere) takes

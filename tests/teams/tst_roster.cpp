@@ -294,6 +294,40 @@ private slots:
         QVERIFY(Loaded<frmSelectTeam>() && Loaded<frmSelectTeam>()->isShown());
     }
 
+    // Person numbers are 16-bit: the last one is given once, then Add says
+    // so; with the largest number in use the roster still opens.
+    void addFindsTheLastPersonNumberThenNone()
+    {
+        addPerson(32766, QStringLiteral("Old"), QStringLiteral("Timer"));
+        const auto refusedAdd = [this](frmRoster& d) {
+            env->expectMsgBox(QStringLiteral("No more players can be added: person number 32767, the largest there "
+                                             "is, is already in use!"),
+                              vbOK, QStringLiteral("No Person Number Left"));
+            QTest::mouseClick(control<QPushButton>(&d, "cmdAdd"), Qt::LeftButton);
+            QVERIFY(!d.textBox(RosterField::FirstName)->isEnabled());  // not editing
+            QVERIFY(control<QPushButton>(&d, "cmdClose")->isVisible());
+        };
+        runRoster([&](frmRoster& d) {
+            d.cmdAdd_Click();
+            typePerson(d, QStringLiteral("Ann"), QStringLiteral("Lee"), QString(), QString());
+            d.cmdOK_Click();
+            QCOMPARE(d.pending().row(1).PersonNumber, int16_t(32767));
+            refusedAdd(d);
+            QCOMPARE(d.pending().rowCount(), 1);
+            d.cmdClose_Click();
+        });
+        QCOMPARE(rows("People", "PersonNumber = 32767 and FirstName = 'Ann'"), 1);
+        QCOMPARE(rows("Roster", "TeamNumber = 1 and PersonNumber = 32767"), 1);
+
+        runRoster([&](frmRoster& d) {
+            QCOMPARE(listTexts(rosterList(d)), QStringList({"Ann Lee"}));
+            refusedAdd(d);
+            d.cmdClose_Click();
+        });
+        QCOMPARE(rows("People"), 2);
+        QCOMPARE(rows("Roster"), 1);
+    }
+
     void addTakesKeysAndChecksTheNamesAndTheBirthDate()
     {
         runRoster([&](frmRoster& d) {

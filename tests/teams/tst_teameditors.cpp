@@ -297,6 +297,59 @@ private slots:
         QCOMPARE(listed(home), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     }
 
+    // A restored back-up may hold the largest team number: the last number is
+    // given once, then Add says so and stores nothing, so no team shares the
+    // games and roster of another.
+    void addingATeamFindsTheLastNumberThenNone()
+    {
+        addTeam(32766, QStringLiteral("Restored"));
+        const auto addByKeys = [this](const QString& name) {
+            CloseOpenForms();
+            frmTeamName* editor = openTeamEditor("A");
+            editor->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            auto* box = control<QLineEdit>(editor, "txtTeamName");
+            QCOMPARE(QApplication::focusWidget(), box);
+            QTest::keyClicks(box, name);
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        homeWindow();
+        addByKeys(QStringLiteral("Last One"));
+        QTRY_COMPARE(teamField(32767, "LongTeamName"), QStringLiteral("Last One"));
+        QCOMPARE(g.NextTeamNumber, int16_t(32767));
+        flushDeletes();
+
+        addPlayedGame(32767, 7, 1);
+        env->expectMsgBox(QStringLiteral("No more teams can be added: team number 32767, the largest there is, is "
+                                         "already in use!"),
+                          vbOK, QStringLiteral("No Team Number Left"));
+        addByKeys(QStringLiteral("One Too Many"));
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        frmTeamName* editor = Loaded<frmTeamName>();
+        QVERIFY(editor);  // open, for Cancel
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(editor, "txtTeamName"));
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 2);
+        QCOMPARE(rowsOf(QStringLiteral("Teams"), 32767), 1);
+        for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(rowsOf(QLatin1String(table), 32767), 1);
+        QCOMPARE(g.NextTeamNumber, int16_t(32767));
+    }
+
+    void addingAFilterWithNoNumberLeftStoresNothing()
+    {
+        addTeam(1, QStringLiteral("Only"));
+        addFilter(32767, QStringLiteral("Restored"), {1});
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("A");
+        control<QLineEdit>(editor, "txtFilterName")->setText(QStringLiteral("New"));
+        control<QListWidget>(editor, "lstTeams")->item(0)->setSelected(true);
+        env->expectMsgBox(QStringLiteral("No more team filters can be added"), vbOK, QStringLiteral("No Filter Number Left"));
+        ok(editor);
+        QCOMPARE(Loaded<frmTeamFilters>(), editor);
+        QCOMPARE(rowsOf(QStringLiteral("Filters")), 1);
+        QCOMPARE(rowsOf(QStringLiteral("TeamFilters")), 1);
+    }
+
     void enterPressesOKExceptInTheNotes()
     {
         homeWindow();

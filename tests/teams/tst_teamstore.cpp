@@ -40,6 +40,28 @@ private slots:
         QCOMPARE(top, int16_t(32767));  // no wrap to a negative key
     }
 
+    // The program's next number may stop at the largest key while that is in
+    // use (a restored back-up): the table decides, and none is given twice.
+    void newTeamsAndFiltersTakeNoNumberInUse()
+    {
+        addTeam(32766, QStringLiteral("Restored"));
+        addFilter(32766, QStringLiteral("Restored"), {32766});
+        QCOMPARE(NewTeamNumber(Db(), 5), std::optional<int16_t>(32767));
+        QCOMPARE(NewFilterNumber(Db(), 5), std::optional<int16_t>(32767));
+        addTeam(32767, QStringLiteral("Last"));
+        addFilter(32767, QStringLiteral("Last"), {32767});
+        QCOMPARE(NewTeamNumber(Db(), 32767), std::nullopt);
+        QCOMPARE(NewFilterNumber(Db(), 32767), std::nullopt);
+
+        // Above the table, the program's number counts (no number is reused
+        // in a run); below 1 none is given.
+        Db().execute(QStringLiteral("update Teams set TeamNumber = -TeamNumber"));
+        QCOMPARE(NewTeamNumber(Db(), 0), std::optional<int16_t>(1));
+        QCOMPARE(NewTeamNumber(Db(), 40), std::optional<int16_t>(40));
+        Db().execute(QStringLiteral("delete from Filters"));
+        QCOMPARE(NewFilterNumber(Db(), 1), std::optional<int16_t>(1));
+    }
+
     void teamTableKeepsTableOrderAndCutsNames()
     {
         const QString longName = QStringLiteral("The Northern Lakes Hockey Association Juniors");
