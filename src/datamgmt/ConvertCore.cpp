@@ -1,6 +1,8 @@
 #include "datamgmt/ConvertCore.h"
 
 #include "platform/basic/Basic.h"
+#include "shell/Renumber.h"
+#include "teams/TeamStore.h"
 
 #include <QDir>
 #include <map>
@@ -9,13 +11,6 @@
 namespace vh {
 
 namespace {
-
-// The next-number rule over one key field: largest + 1, or 1 on an empty table.
-int16_t nextNumber(Database& db, const QString& selectMax, const QVariantList& params = {})
-{
-    const QVariant max = db.scalar(selectMax, params);
-    return CInt(max.isValid() && !max.isNull() ? max.toDouble() + 1 : 1);
-}
 
 // Digit '1' to '7' as a game type slot index 0 to 6; -1 for any other code.
 int gameTypeSlot(char digit) { return digit >= '1' && digit <= '7' ? digit - '1' : -1; }
@@ -42,8 +37,10 @@ public:
 private:
     void addTeam()
     {
-        const int16_t free = nextNumber(db_, QStringLiteral("select max(TeamNumber) from Teams"));
-        team_ = std::max(in_.teamNumber, free);
+        const std::optional<int16_t> free = NewTeamNumber(db_, in_.teamNumber);
+        if (!free)
+            throw NoNumberLeftError(KeyKind::Team);
+        team_ = *free;
         db_.execute(QStringLiteral("insert into Teams (TeamNumber, LongTeamName, ShortTeamName, ContactPerson, "
                                    "PhoneNumber, Email, notes) values (?, ?, ?, '', '', '', '')"),
                     {int(team_), in_.longName, in_.shortName});
@@ -123,7 +120,10 @@ private:
                 rs.cancelUpdate();
             return person;
         }
-        const int16_t person = nextNumber(db_, QStringLiteral("select max(PersonNumber) from People"));
+        const std::optional<int16_t> next = NextPersonNumber(db_);
+        if (!next)
+            throw NoNumberLeftError(KeyKind::Person);
+        const int16_t person = *next;
         db_.execute(QStringLiteral("insert into People (PersonNumber, FirstName, LastName, Address1, Address2, City, "
                                    "State, Zip, Country, HomePhone, WorkPhone, FaxNumber, EmailAddress, notes, "
                                    "BirthDate) values (?, ?, ?, ?, ?, ?, ?, ?, '', ?, '', '', '', '', NULL)"),
@@ -259,7 +259,9 @@ OldGameTypesOutcome AddOldGameTypes(Database& db, const std::array<QString, OldG
         int highest = 0;
         for (const GameTypeEntry& e : all)
             highest = std::max(highest, int(e.number));
-        const GameTypeEntry added{CInt(highest + 1), name};
+        if (highest >= LargestKey)
+            throw NoNumberLeftError(KeyKind::GameType);
+        const GameTypeEntry added{int16_t(highest + 1), name};
         db.execute(QStringLiteral("insert into GameTypes (GameTypeNumber, GameTypeDescription) values (?, ?)"),
                    {int(added.number), added.description});
         all.push_back(added);

@@ -8,6 +8,7 @@
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/Procedures.h"
+#include "shell/Renumber.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -323,7 +324,8 @@ bool frmConvert::AddTeam(int oldTeamIndex, int& teamsAdded, int& skipped)
         ShowHourglass();
         return true;
     }
-    g.NextTeamNumber = int16_t(out.teamNumber + 1);
+    // The largest key stays the next number; the next add then says none is left.
+    g.NextTeamNumber = int16_t(std::min(out.teamNumber + 1, LargestKey));
     ++teamsAdded;
     skipped += out.skipped;
     return true;
