@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStyle>
 
 namespace vh {
@@ -30,8 +32,9 @@ QWidget* ownerWindow()
     return nullptr;
 }
 
-// A message box that keeps at least the width of its title: the box sizes
-// itself to its text when it shows, so the title's width comes after.
+// A message box that keeps at least the width of its title. The box sizes
+// itself to its layout whenever it lays out again, also after it is on
+// screen, so the title's width goes into the layout before it shows.
 class TitledMessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
@@ -39,11 +42,16 @@ public:
 protected:
     void showEvent(QShowEvent* e) override
     {
+        if (auto* grid = qobject_cast<QGridLayout*>(layout()); grid && !widened_) {
+            grid->addItem(new QSpacerItem(TitleBarWidth(windowTitle()), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+            widened_ = true;
+        }
         QMessageBox::showEvent(e);
-        const int needed = TitleBarWidth(windowTitle());
-        if (width() < needed)
-            setFixedSize(needed, height());
     }
+
+private:
+    bool widened_ = false;
 };
 }  // namespace
 

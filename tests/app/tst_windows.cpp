@@ -350,6 +350,9 @@ private slots:
             looked = true;
             QVERIFY(onlyACloseBox(box));
             QVERIFY(box->parentWidget());  // stays with the program's window
+            // The box lays itself out again once on screen: the width lasts.
+            QCoreApplication::postEvent(box, new QEvent(QEvent::LayoutRequest));
+            QCoreApplication::sendPostedEvents();
             QVERIFY(box->width() >= TitleBarWidth(box->windowTitle()));
             const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             QVERIFY(text->sizeHint().width() >= text->fontMetrics().horizontalAdvance(text->text()));
