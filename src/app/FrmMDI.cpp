@@ -343,10 +343,10 @@ void FrmMDI::buildToolbar()
     // `activated` is the user's choice, also of the entry already chosen.
     connect(cmbFonts_, &QComboBox::activated, this, [this] { cmbFonts_Click(); });
     connect(cmbFontSize_, &QComboBox::activated, this, [this] { cmbFontSize_Click(); });
-    // Once a choice is made the keys are the open report's again (F1, Esc
-    // and its access keys), as they were before the box took them.
+    // Once a choice is made the keys go back to the window in front (an open
+    // report's F1, Esc and access keys), as they were before the box took them.
     for (QComboBox* box : {cmbFontSize_, cmbFonts_})
-        new BoxChoiceWatch(box, [this] { returnKeysToReport(); });
+        new BoxChoiceWatch(box, [this] { returnKeys(); });
 
     addButton("Help", QStringLiteral("Help"), false);
 }
@@ -592,10 +592,20 @@ void FrmMDI::QNToolbar_ButtonClick(const QString& key)
     }
 }
 
-void FrmMDI::returnKeysToReport()
+void FrmMDI::returnKeys()
 {
-    if (auto* report = dynamic_cast<ReportWindow*>(ActiveReportForm()))
+    QMdiSubWindow* front = mdi_->currentSubWindow();
+    if (!front || !front->widget())
+        return;
+    auto* report = dynamic_cast<ReportWindow*>(ActiveReportForm());
+    if (report && front->widget() == report) {
         report->grid()->view()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // Another window in front (the About box over a report) gets them where
+    // it had them; focus on the report's grid would bring the report forward.
+    QWidget* last = front->widget()->focusWidget();
+    (last ? last : front->widget())->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMDI::cmbFonts_Click() { SendChosenFontName(); }

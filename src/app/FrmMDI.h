@@ -113,8 +113,9 @@ private:
     void reportCommand(const char* code, const QString& window);
     void editCommand(const QString& window, const std::function<void()>& setMode = {});
     void openGameList();
-    // The keyboard focus to the open report's grid.
-    void returnKeysToReport();
+    // The keyboard focus back to the window in front: the grid when that is
+    // the open report.
+    void returnKeys();
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar_ = nullptr;

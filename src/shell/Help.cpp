@@ -48,9 +48,14 @@ void ShowHelpTopic(const QString& topic)
         QCoreApplication::processEvents();
         const QString page = HelpTopicPage(topic);
         platformOpenUrl(page, [page](int) {
+            // A page that is not there is no browser's fault.
+            const QString why =
+                QFileInfo::exists(page)
+                    ? QStringLiteral("No web browser could be started to show it; install one, or open the page in a "
+                                     "web browser yourself.")
+                    : QStringLiteral("The page is missing; install Velloran for Hockey again to bring back its help.");
             MsgBox(QStringLiteral("Unable to display the help page ") + QDir::toNativeSeparators(page) +
-                       QStringLiteral(".  No web browser could be started to show it; install one, or open the page "
-                                      "in a web browser yourself."),
+                       QStringLiteral(".  ") + why,
                    vbOKOnly, QStringLiteral("Help Error"));
         });
         return;

@@ -51,7 +51,9 @@ int lockFile(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const int fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+        // Open for writing, though nothing is written: a network file system
+        // gives an exclusive lock only on such a descriptor.
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0)
             return -1;
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

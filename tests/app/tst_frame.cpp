@@ -301,6 +301,15 @@ private slots:
                                       site + QStringLiteral("/technicalsupport"), mail,
                                       g.HelpFilePath + QStringLiteral("2070.html"), site}));
         QCOMPARE(env->shownMessages().size(), 4);
+
+        // A page that is not there is told as missing, not as a browser's fault.
+        QVERIFY(QDir(g.HelpFilePath).removeRecursively());
+        write(opener + QStringLiteral(".status"), "2");
+        env->expectMsgBox(QStringLiteral("Unable to display the help page ") + g.HelpFilePath +
+                              QStringLiteral("2070.html.  The page is missing; install Velloran for Hockey again"),
+                          vbOK, QStringLiteral("Help Error"));
+        item("mnuGettingStarted")->trigger();
+        QTRY_COMPARE(env->pendingExpectations(), 0);
     }
 
     void aboutBoxEndsStartUpAndResizingRecentres()

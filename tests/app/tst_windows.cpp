@@ -22,6 +22,7 @@
 #include "shell/Help.h"
 #include "shell/MenuState.h"
 #include "shell/ReportGrid.h"
+#include "shell/frmBegScreen.h"
 #include "stats/frmCompute.h"
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
@@ -37,6 +38,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -330,6 +333,41 @@ private slots:
         Unload<frmStats>();
         Unload<frmRecord>();
         flushDeletes();
+    }
+
+    // With another window in front of the report (the About box), a choice
+    // in the toolbar still sizes the report, but the keys go back to the
+    // window in front, which stays in front; so they do with no report open.
+    void aToolbarChoiceLeavesTheWindowInFrontInFront()
+    {
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        ApplyTeamSelection({{1, QStringLiteral("Oaks"), true}});
+        g.ReportCode = "P";
+        SetMenus(1, QStringLiteral("Report"));
+        auto* report = Load<frmStats>();
+        QVERIFY(report);
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frame->mnuAbout_Click();
+        auto* about = Loaded<frmBegScreen>();
+        QVERIFY(about);
+        QCOMPARE(frame->mdiArea()->currentSubWindow()->widget(), about);
+
+        QComboBox* size = frame->fontSizeBox();
+        const int16_t first = report->reportFontSize();
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_Down);
+        QTest::keyClick(size, Qt::Key_Return);
+        QVERIFY(report->reportFontSize() != first);
+        QCOMPARE(frame->mdiArea()->currentSubWindow()->widget(), about);
+        QVERIFY(about->isAncestorOf(QApplication::focusWidget()));
+
+        Unload<frmStats>();
+        flushDeletes();
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_Down);
+        QTest::keyClick(size, Qt::Key_Return);
+        QVERIFY(about->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The real message box, looked at while it is open, and a dialog: each

@@ -42,6 +42,25 @@ int storedCounter(const TestEnv& env)
     return db->scalar(QStringLiteral("select CompactCounter from CompactCount")).toInt();
 }
 
+// How this process has `path` open: O_RDONLY, O_WRONLY or O_RDWR of the
+// first descriptor naming it, -1 when none does.
+int openAccessMode(const QString& path)
+{
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() != wanted)
+            continue;
+        QFile info(QStringLiteral("/proc/self/fdinfo/") + fd);
+        if (!info.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : info.readAll().split('\n'))
+            if (line.startsWith("flags:"))
+                return int(line.mid(6).trimmed().toUInt(nullptr, 8) & O_ACCMODE);
+    }
+    return -1;
+}
+
 // While it lives, new database connections wait for a lock held elsewhere
 // without sleeping: their busy timeout still counts its tries, so a file
 // that stays locked is given up on at once rather than after seconds.
@@ -555,6 +574,9 @@ private slots:
             QVERIFY(ClaimDataFolder(folder));
         }
         QCOMPARE(env->shownMessages().size(), 0);
+        // Held through a descriptor open for writing: a network file system
+        // gives an exclusive lock on no other.
+        QCOMPARE(openAccessMode(lockFile), O_RDWR);
         // Held now: another copy would find it taken.
         const int other = ::open(QFile::encodeName(lockFile).constData(), O_RDONLY | O_CLOEXEC);
         QVERIFY(other >= 0);
