@@ -180,6 +180,13 @@ void removeScratchFile(const QString& path)
     QFile::remove(path + QStringLiteral("-journal"));
 }
 
+void renameFileChecked(const QString& from, const QString& to)
+{
+    // rename() replaces the target in one step on the same file system.
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        failFile(to, errno);
+}
+
 void copyFileChecked(const QString& source, const QString& target, const std::function<void(const QString&)>& check,
                      std::optional<QFile::Permissions> givenMode)
 {
@@ -200,9 +207,7 @@ void copyFileChecked(const QString& source, const QString& target, const std::fu
         syncToDisk(tmp);
         if (check)
             check(tmp);
-        // rename() replaces the target in one step on the same file system.
-        if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
-            failFile(target, errno);
+        renameFileChecked(tmp, target);
     } catch (...) {
         removeScratchFile(tmp);
         throw;

@@ -38,6 +38,10 @@ bool platformPathIsLocal(const QString& path);
 void copyFileChecked(const QString& source, const QString& target,
                      const std::function<void(const QString& copy)>& check = {},
                      std::optional<QFile::Permissions> mode = {});
+// Gives a file another name, replacing what has that name in one step (on
+// one file system). Throws a RuntimeError on failure, and both are then as
+// they were.
+void renameFileChecked(const QString& from, const QString& to);
 // The name under which copyFileChecked writes a copy before it renames it.
 QString copyingName(const QString& target);
 // Removes a scratch database file that a cut-off run may have left, with its

@@ -134,12 +134,6 @@ void compactionStepDone(int step)
         compactionStepHook()(step);
 }
 
-void renameChecked(const QString& from, const QString& to)
-{
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(to));
-}
-
 void setStartCounter(Database& db, int16_t counter)
 {
     db.execute(QStringLiteral("update CompactCount set CompactCounter = ? where rowid = (select min(rowid) from "
@@ -155,9 +149,9 @@ void rotateCompactedCopies(const QString& folder)
 {
     const QString bak = folder + QStringLiteral("murqn.bak");
     if (FileExists(bak))
-        renameChecked(bak, folder + QStringLiteral("murqn.bak2"));
+        renameFileChecked(bak, folder + QStringLiteral("murqn.bak2"));
     compactionStepDone(3);
-    renameChecked(folder + QLatin1String(kCompacted), bak);
+    renameFileChecked(folder + QLatin1String(kCompacted), bak);
     syncToDisk(bak);
     compactionStepDone(4);
 }
@@ -333,7 +327,7 @@ void CompactMainDatabase(std::optional<int16_t> startCounter)
         if (!QFile::setPermissions(fresh, mode))
             throw RuntimeError(Err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(fresh));
         syncToDisk(fresh);
-        renameChecked(fresh, ready);
+        renameFileChecked(fresh, ready);
     } catch (...) {
         removeScratchFile(fresh);
         throw;
