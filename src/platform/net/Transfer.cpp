@@ -57,11 +57,8 @@ struct ProgressContext {
     curl_off_t handed = 0;
     curl_off_t total = 0;
     int stallSeconds = 0;
-    // The server's receive buffer as its window shows it: the widest window
-    // it offered, and the buffer's size once the window showed the server
-    // falling behind (0 until then).
+    // The widest receive window the server offered on the data connection.
     curl_off_t widestWindow = 0;
-    curl_off_t serverBuffer = 0;
 };
 
 // Bytes handed to the socket that the server has not acknowledged yet; 0 where
@@ -95,17 +92,16 @@ curl_off_t peerWindow(curl_socket_t fd)
 }
 
 // A server's receive buffer as its system first sizes it (it grows only for a
-// server that reads fast).
+// server that reads fast, and its window then shows it).
 constexpr curl_off_t kCommonServerBuffer = 128 * 1024;
 
 // The bytes of an upload the server has read. An acknowledgement says only
 // that the server's system holds a byte: a server slower than the network
 // leaves up to its whole receive buffer unread, and the unread part is what
-// that buffer holds beyond the window it still offers. Once the window falls
-// below half its widest, the server is behind and its buffer's size is known.
-// Until then the window cannot tell (it widens while a buffer first fills),
-// so nothing counts as read until more was acknowledged than a common buffer
-// holds, and after that what the window lacks of its widest is unread.
+// that buffer holds beyond the window it still offers. The buffer is taken at
+// its largest (the widest window it offered, or the common size), so that
+// the count never runs ahead of the server, also while the window is still
+// widening as a buffer first fills.
 curl_off_t confirmedBytes(ProgressContext& ctx)
 {
     const curl_off_t acked = std::max<curl_off_t>(0, ctx.handed - unacknowledged(ctx.dataSocket));
@@ -113,18 +109,7 @@ curl_off_t confirmedBytes(ProgressContext& ctx)
     if (window < 0)
         return acked;
     ctx.widestWindow = std::max(ctx.widestWindow, window);
-    if (ctx.serverBuffer == 0 && acked > 0 && window < ctx.widestWindow / 2)
-        // What was acknowledged and the room left: the buffer, where the
-        // server has read little yet. One that has read much holds no more
-        // than its widest window or the common size.
-        ctx.serverBuffer = std::min(acked + window, std::max(ctx.widestWindow, kCommonServerBuffer));
-    curl_off_t unread;
-    if (ctx.serverBuffer > 0)
-        unread = ctx.serverBuffer - window;
-    else if (acked <= kCommonServerBuffer)
-        unread = acked;
-    else
-        unread = ctx.widestWindow - window;
+    const curl_off_t unread = std::max(ctx.widestWindow, kCommonServerBuffer) - window;
     return std::clamp<curl_off_t>(acked - unread, 0, acked);
 }
 
@@ -155,7 +140,6 @@ int onSocketOpened(void* p, curl_socket_t fd, curlsocktype)
     auto* ctx = static_cast<ProgressContext*>(p);
     ctx->dataSocket = fd;
     ctx->widestWindow = 0;
-    ctx->serverBuffer = 0;
     return CURL_SOCKOPT_OK;
 }
 
