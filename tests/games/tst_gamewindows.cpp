@@ -443,10 +443,9 @@ private slots:
         QCOMPARE(list->lstGameMenu->currentRow(), 3);  // the moved game stays chosen
     }
 
-    // A check that stops one save must not stop the next: the Player Screen
-    // button's save moves game 2 to number 1 and opens the entry screen, and
-    // neither game's header or rows end up under the other's number.
-    void aSaveAfterAFailedOneMovesOnAndKeepsBothGamesWhole()
+    // Two games whose every field differs; game 2 opened for change from
+    // the list with the keyboard.
+    frmGameScreen* changeSecondOfTwoGames()
     {
         setGameTypes({{3, "League"}, {5, "Playoff"}});
         g.EditGoalsForOption = False;
@@ -454,14 +453,36 @@ private slots:
         addDistinctGame(1, 1);
         addDistinctGame(2, 2);
         frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        if (!QTest::qWaitForWindowActive(frame.get()))
+            return nullptr;
         frmGameMenu* list = openGameList();
         list->lstGameMenu->setFocus();
-        QCOMPARE(list->lstGameMenu->currentRow(), 1);
-        QTest::keyClick(list->lstGameMenu, Qt::Key_Return);  // Change game 2
-        QTRY_VERIFY(Loaded<frmGameScreen>());
-        frmGameScreen* s = Loaded<frmGameScreen>();
-        QTRY_COMPARE(QApplication::focusWidget(), s->txtGameDate);
+        if (list->lstGameMenu->currentRow() != 1)
+            return nullptr;
+        QTest::keyClick(list->lstGameMenu, Qt::Key_Return);
+        frmGameScreen* s = nullptr;
+        QTest::qWaitFor([&] { return (s = Loaded<frmGameScreen>()) && QApplication::focusWidget() == s->txtGameDate; });
+        return s && QApplication::focusWidget() == s->txtGameDate ? s : nullptr;
+    }
+
+    // Alt+P on the header screen, with the answers already scripted: the
+    // player entry screen, once every answer was asked for and the header
+    // screen is gone.
+    frmPScreen* playerScreenByKey()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QTest::qWaitFor([&] { return env->pendingExpectations() == 0; });
+        flushDeletes();
+        return env->pendingExpectations() != 0 || Loaded<frmGameScreen>() ? nullptr : Loaded<frmPScreen>();
+    }
+
+    // A check that stops one save must not stop the next: the Player Screen
+    // button's save moves game 2 to number 1 and opens the entry screen, and
+    // neither game's header or rows end up under the other's number.
+    void aSaveAfterAFailedOneMovesOnAndKeepsBothGamesWhole()
+    {
+        frmGameScreen* s = changeSecondOfTwoGames();
+        QVERIFY(s);
 
         QVERIFY(typeOver(s->txtPPG, QStringLiteral("9")));
         env->expectMsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"), vbOK,
@@ -473,13 +494,9 @@ private slots:
         QVERIFY(typeOver(s->txtGameNumber, QStringLiteral("1")));
         env->expectMsgBox(QStringLiteral("Save game information?"), vbYes, QStringLiteral("Game Information Changed"));
         env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
-        QTRY_COMPARE(env->pendingExpectations(), 0);
-        flushDeletes();
-
-        QVERIFY(!Loaded<frmGameScreen>());
-        frmPScreen* entry = Loaded<frmPScreen>();
+        frmPScreen* entry = playerScreenByKey();
         QVERIFY(entry);
+
         QCOMPARE(entry->lblGameNumber->text(), QStringLiteral("Game 1"));
         QCOMPARE(g.OldGameNumber, int16_t(1));  // the number the game is stored under
 
@@ -491,6 +508,33 @@ private slots:
         QCOMPARE(statMarkers("GoalieStats", 1, 1), QList<int>({2}));
         QCOMPARE(statMarkers("PlayerStats", 1, 2), QList<int>({1, 1}));
         QCOMPARE(statMarkers("GoalieStats", 1, 2), QList<int>({1}));
+    }
+
+    // A save stopped after the new number was confirmed leaves that number
+    // in the buffer; declining the save on the way to the player entry
+    // screen opens the game under the number it is still stored under.
+    void declinedSaveOpensThePlayersOfTheStoredNumber()
+    {
+        frmGameScreen* s = changeSecondOfTwoGames();
+        QVERIFY(s);
+        QVERIFY(typeOver(s->txtPPG, QStringLiteral("9")));
+        QVERIFY(typeOver(s->txtGameNumber, QStringLiteral("1")));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"), vbOK);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Loaded<frmGameScreen>(), s);
+        QCOMPARE(QApplication::focusWidget(), s->txtPPG);
+        QCOMPARE(s->txtGameNumber->text(), QStringLiteral("1"));
+
+        env->expectMsgBox(QStringLiteral("Save game information?"), vbNo, QStringLiteral("Game Information Changed"));
+        frmPScreen* entry = playerScreenByKey();
+        QVERIFY(entry);
+        QCOMPARE(entry->lblGameNumber->text(), QStringLiteral("Game 2"));
+        QCOMPARE(g.GameRec.gameNumber, int16_t(2));
+        QCOMPARE(differences(1, distinctGame(1, 1)), QStringList());
+        QCOMPARE(differences(2, distinctGame(2, 2)), QStringList());
+        QCOMPARE(statMarkers("PlayerStats", 1, 2), QList<int>({2, 2}));
     }
 
     void cancelAndClosingTheFrameAskOnlyAfterAChange()

@@ -425,6 +425,16 @@ private slots:
         QCOMPARE(shown(), widest);
         press(w->cmdMinus);
         QVERIFY(shown() < widest);
+
+        // A wider font leaves the width kept for the narrow one below the
+        // names': the first Plus widens the column from what it shows.
+        w->SetFont(QStringLiteral("Liberation Sans Narrow"));
+        QVERIFY(pressToTheEnd(w->cmdMinus) > 0);
+        w->SetFont(QStringLiteral("DejaVu Sans"));
+        const int names = shown();
+        QVERIFY(grid->columnWidth(0) + 50 < grid->narrowestColumnWidth(0));
+        press(w->cmdPlus);
+        QVERIFY(shown() > names);
     }
 
     // A minimum's footnote stays on one line at every size, in the grid's
