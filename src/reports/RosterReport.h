@@ -27,7 +27,8 @@ QStringList ComputeRoster(Database& db, const RosterInput& input);
 
 // "Notes: " and the notes cut into lines of at most 50 characters, each cut
 // after the last blank within the first 50 characters (hard after 50 when
-// there is none); after 1000 cuts the rest is left out.
+// there is none); a line break in the notes also ends a line, and counts as
+// a cut. After 1000 cuts the rest is left out.
 QStringList WrapNotes(const QString& notes);
 
 }  // namespace vh

@@ -72,6 +72,7 @@ struct ReportPrinter::Pages {
     double headingHeight = 0;   // 0: no heading row (no column has a heading)
     std::vector<double> rowHeights;
     std::vector<int> pageStarts;  // the first row of each page
+    std::vector<int> pageEnds;    // one past the last row of each page
 };
 
 ReportPrinter::ReportPrinter(const ReportTableModel& model, const ReportLook& look, const QString& caption,
@@ -215,7 +216,8 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     // As many rows on a page as fit under the caption and the headings; a
     // page takes at least one. The rows between two empty rows (a game, a
     // person) stay on one page where they fit on one: a page does not start
-    // with the second line of a game.
+    // with the second line of a game. Nor with an empty row: one that no
+    // longer fits is left out, as the page's end already parts the blocks.
     const double room = page.height() - p.captionHeight - p.headingHeight;
     const auto empty = [&](int r) {
         return std::all_of(p.columns.begin(), p.columns.end(), [&](int c) { return model_.shownText(r, c).isEmpty(); });
@@ -229,14 +231,25 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     for (int r = 0; r < rows; ++r) {
         const bool separator = empty(r);
         if (used > 0 && used + p.rowHeights[size_t(r)] > room) {
+            if (separator) {
+                p.pageEnds.push_back(r);
+                while (r + 1 < rows && empty(r + 1))
+                    ++r;
+                if (r + 1 < rows)
+                    p.pageStarts.push_back(r + 1);
+                used = 0;
+                blockStart = r + 1;
+                continue;
+            }
             int start = r;
-            if (!separator && blockStart > p.pageStarts.back()) {
+            if (blockStart > p.pageStarts.back()) {
                 int blockEnd = r;
                 while (blockEnd < rows && !empty(blockEnd))
                     ++blockEnd;
                 if (height(blockStart, blockEnd) <= room)
                     start = blockStart;
             }
+            p.pageEnds.push_back(start);
             p.pageStarts.push_back(start);
             used = height(start, r);
         }
@@ -244,6 +257,8 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
         if (separator)
             blockStart = r + 1;
     }
+    if (p.pageEnds.size() < p.pageStarts.size())
+        p.pageEnds.push_back(rows);
     laidOut_ = std::move(out);
     return *laidOut_;
 }
@@ -272,7 +287,6 @@ void ReportPrinter::print(QPrinter& printer) const
             painter.drawText(cell, int(a ? a : Qt::AlignLeft) | Qt::AlignTop | wrap | Qt::TextDontClip, t);
         }
     };
-    const int rows = model_.rowCount();
     for (size_t page = 0; page < p.pageStarts.size(); ++page) {
         if (page > 0)
             printer.newPage();
@@ -284,8 +298,7 @@ void ReportPrinter::print(QPrinter& printer) const
             drawRow(y, p.headingHeight, p.headingFont, [&](int c) { return all[size_t(c)].caption; });
             lines.push_back(y += p.headingHeight);
         }
-        const int end = page + 1 < p.pageStarts.size() ? p.pageStarts[page + 1] : rows;
-        for (int r = p.pageStarts[page]; r < end; ++r) {
+        for (int r = p.pageStarts[page]; r < p.pageEnds[page]; ++r) {
             drawRow(y, p.rowHeights[size_t(r)], p.cellFont, [&](int c) { return model_.shownText(r, c); });
             lines.push_back(y += p.rowHeights[size_t(r)]);
         }

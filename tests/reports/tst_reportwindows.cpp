@@ -66,6 +66,20 @@ class TstReportWindows : public QObject {
         return dynamic_cast<W*>(ActiveReportForm());
     }
 
+    // The frame's print command, its preview written to `name`.pdf (also
+    // into VH_GRAB_DIR when set, to look at).
+    QString printToPdf(const QString& name)
+    {
+        const QString pdf = env->tempDir() + QLatin1Char('/') + name + QStringLiteral(".pdf");
+        const auto old = ReportPrinter::setPreviewHook(
+            [&](QPrinter&, const ReportPrinter& printer) { QVERIFY(printer.writePdf(pdf)); });
+        PrintActiveReport();
+        ReportPrinter::setPreviewHook(old);
+        if (!qEnvironmentVariableIsEmpty("VH_GRAB_DIR"))
+            QFile::copy(pdf, qEnvironmentVariable("VH_GRAB_DIR") + QLatin1Char('/') + QFileInfo(pdf).fileName());
+        return pdf;
+    }
+
     // Two teams with a season each, typed as the game screens store them.
     void seedSeason()
     {
@@ -172,13 +186,7 @@ private slots:
 
         if (!gridLines)
             button("GridLines")->trigger();
-        const QString pdf = env->tempDir() + QLatin1Char('/') + QTest::currentDataTag() + QStringLiteral(".pdf");
-        const auto old = ReportPrinter::setPreviewHook(
-            [&](QPrinter&, const ReportPrinter& printer) { QVERIFY(printer.writePdf(pdf)); });
-        PrintActiveReport();
-        ReportPrinter::setPreviewHook(old);
-        if (!qEnvironmentVariableIsEmpty("VH_GRAB_DIR"))
-            QFile::copy(pdf, qEnvironmentVariable("VH_GRAB_DIR") + QLatin1Char('/') + QFileInfo(pdf).fileName());
+        const QString pdf = printToPdf(QTest::currentDataTag());
         const QStringList pages = pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
         for (const QString& text : printed)
@@ -348,6 +356,38 @@ private slots:
         w->chkShowNotes->click();
         QCOMPARE(env->pendingExpectations(), 0);
         QVERIFY(!w->isComputing() && w->isEnabled());
+    }
+
+    // A note with a line break shows its two lines as lines of the report:
+    // whole on screen, and on every printed page nothing is drawn over
+    // anything else and no page starts with the empty line closing a block.
+    void rosterNoteLinesStayApartOnScreenAndPaper()
+    {
+        for (int p = 2; p <= 30; ++p)
+            addRosterPlayer(1, p, {.first = "Player", .last = QString::number(p)}, {},
+                            QStringLiteral("Roster note 1 for %1 Main Street\r\n"
+                                           "Roster note 2 for the coach, a longer line that wraps on paper")
+                                .arg(p));
+        auto* w = open<frmRosterRpt>(QStringLiteral("mnuRosterRpt"));
+        QVERIFY(w);
+        QCOMPARE(gridRows(w->grid()).mid(5, 5),
+                 (QStringList{"Player 2", "Notes: Roster note 1 for 2 Main Street",
+                              "Roster note 2 for the coach, a longer line that ", "wraps on paper", ""}));
+        for (int16_t size : {10, 18}) {
+            w->SetFontSize(size);
+            grab(frame.get(), size == 10 ? "roster-notes-10" : "roster-notes-18");
+            QVERIFY2(cutCells(w->grid()).isEmpty(), qPrintable(cutCells(w->grid()).join(QLatin1Char('|'))));
+            const QString pdf = printToPdf(QStringLiteral("roster-notes-%1").arg(size));
+            const int pages = int(pdfPages(pdf).size());
+            QVERIFY(pages > 1);
+            const double firstRow = printedPage(pdf, 1).lineTops().value(1);
+            for (int n = 1; n <= pages; ++n) {
+                const PrintedPage page = printedPage(pdf, n);
+                const QString where = QStringLiteral("size %1, page %2: ").arg(size).arg(n);
+                QVERIFY2(page.wordsOverWords().isEmpty(), qPrintable(where + page.wordsOverWords().join(", ")));
+                QVERIFY2(std::abs(page.lineTops().value(1) - firstRow) < 0.5, qPrintable(where));
+            }
+        }
     }
 };
 

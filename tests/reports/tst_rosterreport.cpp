@@ -74,6 +74,29 @@ private slots:
         QCOMPARE(WrapNotes(word), (QStringList{QStringLiteral("Notes: "), word.left(50), word.mid(50)}));
         QCOMPARE(WrapNotes(QString(60000, QLatin1Char('x'))).size(), 1000);  // after 1000 cuts the rest is left out
     }
+
+    // A line break, stored as LF, CR LF or a lone CR, starts a new note line,
+    // and each line wraps like the first.
+    void lineBreaksStartNewNoteLines()
+    {
+        for (const QString& br : {QStringLiteral("\n"), QStringLiteral("\r\n"), QStringLiteral("\r")}) {
+            QCOMPARE(WrapNotes(QStringLiteral("Left shot") + br + QStringLiteral("Captain") + br + br +
+                               QStringLiteral("Tall ") + br),
+                     (QStringList{"Notes: Left shot", "Captain", "", "Tall "}));
+        }
+        // 43 characters fill the first line before the break; 44 wrap first.
+        const QString fits = QString(20, QLatin1Char('a')) + QLatin1Char(' ') + QString(22, QLatin1Char('b'));
+        QCOMPARE(WrapNotes(fits + QStringLiteral("\nx")), (QStringList{QStringLiteral("Notes: ") + fits, "x"}));
+        QCOMPARE(WrapNotes(fits + QStringLiteral("c\r\nx")),
+                 (QStringList{QStringLiteral("Notes: ") + QString(20, QLatin1Char('a')) + QLatin1Char(' '),
+                              QString(22, QLatin1Char('b')) + QLatin1Char('c'), "x"}));
+        const QString word(60, QLatin1Char('w'));
+        QCOMPARE(WrapNotes(QStringLiteral("x\r") + word), (QStringList{"Notes: x", word.left(50), word.mid(50)}));
+        // Each break is a cut.
+        const QStringList breaks = WrapNotes(QString(3000, QLatin1Char('\n')) + QLatin1Char('x'));
+        QCOMPARE(breaks.size(), 1000);
+        QCOMPARE(breaks.last(), QString());
+    }
 };
 
 VH_TEST_MAIN(TstRosterReport)

@@ -236,6 +236,41 @@ private slots:
         QCOMPARE(games, 60);
     }
 
+    // A page after the first starts with a row of text right under the
+    // headings, also when the page breaks at the empty row closing a block.
+    void pagesAfterTheFirstStartWithText()
+    {
+        const auto model = playerModel({{QStringLiteral("PlayerName"), QStringLiteral("Game"), 1700},
+                                        {QStringLiteral("Opponent"), QStringLiteral("Opponent"), 1700}});
+        const QString pdf = env->tempDir() + QStringLiteral("/blocks.pdf");
+        const auto print = [&](int blockLines, int blocks) {
+            Db().execute(QStringLiteral("delete from RptPlayer"));
+            seed::RowWriter rows(Db(), QStringLiteral("RptPlayer"), {"SortKey", "PlayerName", "Opponent"});
+            int key = 0;
+            for (int block = 1; block <= blocks; ++block) {
+                for (int line = 1; line <= blockLines; ++line)
+                    rows.add({++key, QStringLiteral("Game %1").arg(block), QStringLiteral("line %1").arg(line)});
+                rows.add({++key, QString(), QString()});
+            }
+            model->requery();
+            QVERIFY(ReportPrinter(*model, ReportLook(), QStringLiteral("Games")).writePdf(pdf));
+        };
+        // The rows a page holds, less the caption and the headings; then
+        // blocks just that long, so that every page breaks at an empty row.
+        print(200, 1);
+        const QList<double> first = printedPage(pdf, 1).lineTops();
+        const int perPage = int(first.size()) - 2;
+        QVERIFY(perPage > 10 && perPage < 200);
+        print(perPage, 3);
+        const int pages = int(pdfPages(pdf).size());
+        for (int n = 2; n <= pages; ++n) {
+            const QList<double> tops = printedPage(pdf, n).lineTops();
+            QVERIFY2(tops.size() > 2 && std::abs(tops[2] - first[2]) < 0.5, qPrintable(QString::number(n)));
+            QCOMPARE(tops.size(), perPage + 2);
+        }
+        QCOMPARE(pages, 3);
+    }
+
     void wideReportsPrintLandscapeAndShrinkToFit()
     {
         seedPlayers(2);

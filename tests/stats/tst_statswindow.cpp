@@ -438,7 +438,8 @@ private slots:
     }
 
     // A minimum's footnote stays on one line at every size, in the grid's
-    // two views and on paper.
+    // two views and on paper, where it also ends before the next column
+    // starts (its dashes, left-aligned), plain and bold.
     void theMinimumsFootnoteKeepsToOneLine()
     {
         frmStats* w = open();
@@ -464,6 +465,32 @@ private slots:
             ReportPrinter::setPreviewHook(old);
             QVERIFY2(test::pdfPages(pdf).value(0).contains(QRegularExpression(QStringLiteral("\\* Min +370 Minutes +\\*"))),
                      qPrintable(QString::number(size)));
+        }
+
+        w->AlignLeft();
+        for (bool bold : {false, true}) {
+            if (bold)
+                w->BoldFont();
+            for (int16_t size : {8, 10, 12, 14, 18, 24}) {
+                w->SetFontSize(size);
+                const QString pdf = env->tempDir() + QStringLiteral("/footnote-left%1.pdf").arg(size);
+                const auto old = ReportPrinter::setPreviewHook(
+                    [&](QPrinter&, const ReportPrinter& report) { QVERIFY(report.writePdf(pdf)); });
+                w->PrintStatsReport();
+                ReportPrinter::setPreviewHook(old);
+                const test::PrintedPage page = test::printedPage(pdf);
+                const qsizetype minutes = page.texts.indexOf(QStringLiteral("Minutes"));
+                // Text drawn over the dashes would run into one word with them.
+                QVERIFY2(minutes >= 0 && page.texts.value(minutes + 1) == u"*",
+                         qPrintable(QStringLiteral("size %1: ").arg(size) + page.texts.mid(minutes, 2).join(' ')));
+                const QRectF end = page.words[minutes + 1];
+                double next = 1e9;
+                for (qsizetype i = 0; i < page.words.size(); ++i)
+                    if (page.texts[i] == u"-----" && std::abs(page.words[i].center().y() - end.center().y()) < 1)
+                        next = std::min(next, page.words[i].left());
+                QVERIFY2(next < 1e9 && end.right() < next, qPrintable(QStringLiteral("size %1%2: footnote ends at %3, next column at %4")
+                                                            .arg(size).arg(bold ? " bold" : "").arg(end.right()).arg(next)));
+            }
         }
     }
 

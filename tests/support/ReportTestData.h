@@ -132,6 +132,7 @@ inline QStringList pdfPages(const QString& path)
 struct PrintedPage {
     QString title;
     QList<QRectF> words;
+    QStringList texts;  // of each word
     QList<double> rules;
     QList<int> wordInk;
     // The rules that run through a word.
@@ -142,6 +143,32 @@ struct PrintedPage {
             n += int(std::count_if(words.begin(), words.end(),
                                    [y](const QRectF& w) { return w.top() + 0.5 < y && y < w.bottom() - 0.5; }));
         return n;
+    }
+    // The words drawn over another word, "text over text": boxes that share
+    // more than a sliver, since neighbouring lines may touch.
+    QStringList wordsOverWords() const
+    {
+        QStringList out;
+        for (int i = 0; i < words.size(); ++i)
+            for (int j = i + 1; j < words.size(); ++j) {
+                const QRectF both = words[i].intersected(words[j]);
+                if (both.width() > 0.5 && both.height() > std::min(words[i].height(), words[j].height()) / 4)
+                    out << texts[i] + QStringLiteral(" over ") + texts[j];
+            }
+        return out;
+    }
+    // The tops of the page's lines of text, from the top.
+    QList<double> lineTops() const
+    {
+        QList<double> tops;
+        for (const QRectF& w : words)
+            tops << w.top();
+        std::sort(tops.begin(), tops.end());
+        QList<double> lines;
+        for (double top : std::as_const(tops))
+            if (lines.isEmpty() || top - lines.last() > 1)
+                lines << top;
+        return lines;
     }
 };
 
@@ -157,11 +184,12 @@ inline PrintedPage printedPage(const QString& pdf, int number = 1)
     const QString html = QString::fromUtf8(text.readAllStandardOutput());
     out.title = QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(html).captured(1);
     static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""));
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto w = it.next();
         out.words << QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
                             QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+        out.texts << w.captured(5);
     }
     // Rendered at two pixels a point: a rule is a pixel row inked nearly
     // as far across as the widest one.
