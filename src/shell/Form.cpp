@@ -1,5 +1,6 @@
 #include "shell/Form.h"
 
+#include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
@@ -282,7 +283,8 @@ void Form::unloadForm()
         if (QMdiArea* area = sub_->mdiArea())
             area->removeSubWindow(sub_);
     }
-    outer->deleteLater();
+    // A dialog of this window may still run, with this window's code under it.
+    deleteAfterModalRuns(outer);
 }
 
 // ---------------------------------------------------------------- Dialog
@@ -322,6 +324,7 @@ int Dialog::showModal()
     if (width() < titleWidth)
         setFixedWidth(titleWidth);
     placeOnOpen();
+    ModalRun run;
     if (modalHook()) {
         show();
         modalHook()(this);
