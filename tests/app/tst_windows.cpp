@@ -29,6 +29,7 @@
 #include "stats/frmSort.h"
 #include "stats/frmStats.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 #include "teams/frmRoster.h"
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
@@ -443,6 +444,51 @@ private slots:
         auto db = Database::open(g.DataFolder + QStringLiteral("murqn.mdb"), DatabaseConnect());
         QCOMPARE(db->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 2")).toInt(), 4);
         OpenMainDatabase();  // for the windows the end of the test closes
+    }
+
+    // The About box over a report gives the keys back to the report when it
+    // closes: the report is the active window again, F1 shows its help, Alt+F
+    // presses its Format button (not the frame's File menu), Esc closes it.
+    void theReportHasTheKeysAgainAfterTheAboutBox()
+    {
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        LocateHelpFile();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmSelectTeam* select = Load<frmSelectTeam>();
+        QVERIFY(select);
+        control<QListWidget>(select, "lstSelectTeam")->item(0)->setSelected(true);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        auto* report = Loaded<frmStats>();
+        QVERIFY(report);
+        QTest::qWait(20);  // the report takes the keys once it is on screen
+        QCOMPARE(QApplication::focusWidget(), report->grid()->view());
+        QVERIFY(pressMenuItem({QStringLiteral("Help"), QStringLiteral("About")}));
+        auto* about = Loaded<frmBegScreen>();
+        QVERIFY(about);
+        QTRY_VERIFY(about->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!Loaded<frmBegScreen>());
+
+        QCOMPARE(frame->mdiArea()->activeSubWindow(), report->subWindow());
+        QVERIFY(report->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(env->openedUrls().value(0).section(QLatin1Char('/'), -1),
+                 QStringLiteral("%1.html").arg(HelpTopic::StatsReport));
+        QString opened;
+        Dialog::setModalHook([&opened](Dialog* d) {
+            opened = d->objectName();
+            d->reject();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(opened, QStringLiteral("frmRptSelect"));
+        QVERIFY(!QApplication::activePopupWidget());
+        frame->activateWindow();  // as the window system does after a dialog
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        const QPointer<frmStats> shown(report);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!shown || !shown->isLoaded());
+        flushDeletes();
     }
 
     // The real message box, looked at while it is open, and a dialog: each
