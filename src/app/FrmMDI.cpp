@@ -8,6 +8,7 @@
 #include "datamgmt/frmBackup.h"
 #include "datamgmt/frmConvert.h"
 #include "games/frmGameMenu.h"
+#include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 #include "reports/frmRecord.h"
@@ -33,6 +34,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -85,6 +87,21 @@ const QMap<QString, QString>& commandWindows()
 }
 
 const QString kProductName = QStringLiteral("Velloran for Hockey");
+
+// While a modal window runs, the keys and the mouse cannot reach the frame. A
+// command that comes another way (a screen reader's action) is ignored as they
+// are: it would close the windows under the modal one.
+bool modalWindowRuns() { return QApplication::activeModalWidget() || ModalRun::active(); }
+
+// The command as the menus, the toolbar and its boxes run it, by any way it comes.
+template <class Command>
+auto frameCommand(Command command)
+{
+    return [command] {
+        if (!modalWindowRuns())
+            command();
+    };
+}
 
 // Tells when the user has made a choice in a toolbar box: an entry picked from
 // its open list (Enter or a click), or Enter in the closed box. The keys that
@@ -201,7 +218,7 @@ QAction* FrmMDI::addItem(QMenu* menu, const char* name, const QString& caption, 
     a->setObjectName(QLatin1String(name));
     if (!shortcut.isEmpty())
         a->setShortcut(shortcut);
-    connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connect(a, &QAction::triggered, this, frameCommand([this, handler] { (this->*handler)(); }));
     items_.insert(QLatin1String(name), a);
     return a;
 }
@@ -287,7 +304,7 @@ QAction* FrmMDI::addButton(const char* key, const QString& tip, bool checkable)
     a->setCheckable(checkable);
     if (QWidget* w = toolbar_->widgetForAction(a))
         w->setObjectName(k);
-    connect(a, &QAction::triggered, this, [this, k] { QNToolbar_ButtonClick(k); });
+    connect(a, &QAction::triggered, this, frameCommand([this, k] { QNToolbar_ButtonClick(k); }));
     buttons_.insert(k, a);
     return a;
 }
@@ -341,8 +358,8 @@ void FrmMDI::buildToolbar()
     cmbFonts_->setGeometry(tw(920), 2, tw(1905), h);
     toolbar_->addWidget(holder);
     // `activated` is the user's choice, also of the entry already chosen.
-    connect(cmbFonts_, &QComboBox::activated, this, [this] { cmbFonts_Click(); });
-    connect(cmbFontSize_, &QComboBox::activated, this, [this] { cmbFontSize_Click(); });
+    connect(cmbFonts_, &QComboBox::activated, this, frameCommand([this] { cmbFonts_Click(); }));
+    connect(cmbFontSize_, &QComboBox::activated, this, frameCommand([this] { cmbFontSize_Click(); }));
     // Once a choice is made the keys go back to the window in front (an open
     // report's F1, Esc and access keys), as they were before the box took them.
     for (QComboBox* box : {cmbFontSize_, cmbFonts_})
@@ -423,8 +440,9 @@ void FrmMDI::MDIForm_Unload() { SaveOptionsAndCloseDatabase(); }
 void FrmMDI::closeEvent(QCloseEvent* e)
 {
     // Each open window is closed as its Cancel would close it, asking first
-    // where that Cancel asks; the user's No keeps the program.
-    if (!OpenFormsMayClose()) {
+    // where that Cancel asks; the user's No keeps the program. Not under a
+    // running modal window, as no other command.
+    if (modalWindowRuns() || !OpenFormsMayClose()) {
         e->ignore();
         return;
     }

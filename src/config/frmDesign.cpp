@@ -1,5 +1,6 @@
 #include "config/frmDesign.h"
 
+#include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
 #include "shell/Controls.h"
 #include "shell/Globals.h"
@@ -48,6 +49,7 @@ protected:
         drag->setMimeData(mime);
         drag->setPixmap(grab());
         drag->setHotSpot(e->position().toPoint());
+        ModalRun run;
         drag->exec(Qt::MoveAction);
     }
     void dragEnterEvent(QDragEnterEvent* e) override

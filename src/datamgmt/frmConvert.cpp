@@ -1,6 +1,7 @@
 #include "datamgmt/frmConvert.h"
 
 #include "platform/FileLists.h"
+#include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
 #include "platform/basic/Basic.h"
 #include "shell/Controls.h"
@@ -176,6 +177,8 @@ void frmConvert::GetOldIni(const QString& path)
 void frmConvert::cmdSettingsFile_Click()
 {
     const QString start = txtSettingsFile->text().isEmpty() ? OldDataFolder : txtSettingsFile->text();
+    // The file chooser may be the desktop's own window, which Qt does not see as modal.
+    ModalRun run;
     const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Settings File"), start,
                                                       QStringLiteral("Settings (*.ini *.INI);;All Files (*)"));
     if (!file.isEmpty())

@@ -1,5 +1,7 @@
 #include "platform/MsgBox.h"
 
+#include "platform/ModalRun.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -128,7 +130,7 @@ int MsgBox(const QString& text, int style, const QString& title)
     box.setDefaultButton(buttons[def].button);
     // Esc answers Cancel where there is one, otherwise the last button.
     box.setEscapeButton(buttons.back().button);
-    box.exec();
+    runModal(box);
     const auto clicked = box.standardButton(box.clickedButton());
     for (const B& b : buttons)
         if (b.button == clicked)

@@ -1,5 +1,6 @@
 #include "shell/Form.h"
 
+#include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
@@ -260,6 +261,21 @@ void Form::hideForm()
 
 bool Form::isShown() const { return loaded_ && outerWidget()->isVisible(); }
 
+namespace {
+// The window that was active before the one that closed is active again, with
+// the keys where it had them.
+void activatePrevious(QMdiArea* area)
+{
+    const QList<QMdiSubWindow*> order = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (!(*it)->isVisible())
+            continue;
+        area->setActiveSubWindow(*it);
+        return;
+    }
+}
+}  // namespace
+
 void Form::unloadForm()
 {
     if (!loaded_ || unloading_)
@@ -277,12 +293,16 @@ void Form::unloadForm()
         clearSlot_ = nullptr;
     }
     QWidget* outer = outerWidget();
+    QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr;
+    const bool wasActive = area && area->activeSubWindow() == sub_;
     outer->hide();
-    if (sub_) {
-        if (QMdiArea* area = sub_->mdiArea())
-            area->removeSubWindow(sub_);
+    if (area) {
+        area->removeSubWindow(sub_);
+        if (wasActive)
+            activatePrevious(area);
     }
-    outer->deleteLater();
+    // A dialog of this window may still run, with this window's code under it.
+    deleteAfterModalRuns(outer);
 }
 
 // ---------------------------------------------------------------- Dialog
@@ -322,6 +342,7 @@ int Dialog::showModal()
     if (width() < titleWidth)
         setFixedWidth(titleWidth);
     placeOnOpen();
+    ModalRun run;
     if (modalHook()) {
         show();
         modalHook()(this);

@@ -1,5 +1,7 @@
 #include "shell/ReportPrinter.h"
 
+#include "platform/ModalRun.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -363,7 +365,7 @@ void ReportPrinter::preview(QWidget* parent) const
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* p) { print(*p); });
-    dialog.exec();
+    runModal(dialog);
     laidOut_.reset();
 }
 

@@ -20,6 +20,7 @@
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
 #include "shell/Help.h"
+#include "shell/Startup.h"
 #include "shell/MenuState.h"
 #include "shell/ReportGrid.h"
 #include "shell/frmBegScreen.h"
@@ -28,11 +29,15 @@
 #include "stats/frmSort.h"
 #include "stats/frmStats.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 #include "teams/frmRoster.h"
 #include "teams/frmTeamFilters.h"
 #include "teams/frmTeamName.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
@@ -106,6 +111,25 @@ void inBackup(const WindowLook& look)
 {
     g.BackupMode = QString(QLatin1Char(mode));
     inFrame<frmBackup>(look);
+}
+
+// Presses the item of the frame's menu bar at `path` (a menu's title, then
+// its item's caption) through its accessible interface, as a screen reader
+// does; false when there is no such item.
+bool pressMenuItem(const QStringList& path)
+{
+    QAccessibleInterface* at = QAccessible::queryAccessibleInterface(g.Frame->frameWidget()->findChild<QMenuBar*>());
+    for (qsizetype depth = 0; depth < path.size(); ++depth) {
+        QAccessibleInterface* found = nullptr;
+        for (int i = 0; at && i < at->childCount() && !found; ++i)
+            if (at->child(i)->text(QAccessible::Name) == path[depth])
+                found = at->child(i);
+        if (!found)
+            return false;
+        at = depth + 1 < path.size() ? found->child(0) : found;  // a menu's title holds the menu
+    }
+    at->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    return true;
 }
 
 // A dialog's title bar: a close box, nothing to minimise or maximise.
@@ -368,6 +392,103 @@ private slots:
         QTest::keyClick(size, Qt::Key_Down);
         QTest::keyClick(size, Qt::Key_Return);
         QVERIFY(about->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // A command that comes while the report's print preview runs (a screen
+    // reader's action on a menu item or a toolbar button) is ignored, as a
+    // key press is: the report and its preview stay. A window that code
+    // closes under the preview goes only once the preview has returned. The
+    // program goes on: the commands work again, and Exit saves the options.
+    void commandsWaitForTheReportsPrintPreview()
+    {
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        ApplyTeamSelection({{1, QStringLiteral("Oaks"), true}});
+        g.ReportCode = "P";
+        SetMenus(1, QStringLiteral("Report"));
+        const QPointer<frmStats> report = Load<frmStats>();
+        QVERIFY(report);
+        QStringList seen;
+        QPointer<QDialog> preview;
+        QTimer::singleShot(0, [&] {
+            preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            seen << QStringLiteral("preview %1").arg(preview ? "open" : "missing");
+            QAccessible::queryAccessibleInterface(frame->QNToolbar()->widgetForAction(frame->toolbarButton("Goalie")))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            pressMenuItem({QStringLiteral("Tools"), QStringLiteral("Options...")});
+            // The preview's own loop runs on between these steps.
+            QTimer::singleShot(30, [&] {
+                seen << QStringLiteral("report %1, options %2, code %3")
+                            .arg(Loaded<frmStats>() == report ? "open" : "closed",
+                                 Loaded<frmOptions>() ? "open" : "closed", g.ReportCode.str());
+                Unload<frmStats>();
+                QTimer::singleShot(30, [&] {
+                    seen << QStringLiteral("window %1").arg(report ? "kept" : "deleted");
+                    if (preview)
+                        preview->reject();
+                });
+            });
+        });
+        QVERIFY(pressMenuItem({QStringLiteral("File"), QStringLiteral("Print...")}));
+        QCOMPARE(seen, (QStringList{"preview open", "report open, options closed, code P", "window kept"}));
+        flushDeletes();
+        QVERIFY(!report);
+
+        QVERIFY(pressMenuItem({QStringLiteral("Tools"), QStringLiteral("Options...")}));
+        QVERIFY(Loaded<frmOptions>());
+        Loaded<frmOptions>()->cmdClose_Click();
+        g.OptionsLoaded = true;  // as the start-up leaves them
+        g.PeriodsOption = 4;
+        QVERIFY(pressMenuItem({QStringLiteral("File"), QStringLiteral("Exit Program")}));
+        QVERIFY(env->ended());
+        auto db = Database::open(g.DataFolder + QStringLiteral("murqn.mdb"), DatabaseConnect());
+        QCOMPARE(db->scalar(QStringLiteral("select Option from NumberOptions where OptionNumber = 2")).toInt(), 4);
+        OpenMainDatabase();  // for the windows the end of the test closes
+    }
+
+    // The About box over a report gives the keys back to the report when it
+    // closes: the report is the active window again, F1 shows its help, Alt+F
+    // presses its Format button (not the frame's File menu), Esc closes it.
+    void theReportHasTheKeysAgainAfterTheAboutBox()
+    {
+        env->acceptAnyMsgBox(vbOK);  // the statistics window's one-time hint
+        LocateHelpFile();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmSelectTeam* select = Load<frmSelectTeam>();
+        QVERIFY(select);
+        control<QListWidget>(select, "lstSelectTeam")->item(0)->setSelected(true);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        auto* report = Loaded<frmStats>();
+        QVERIFY(report);
+        QTest::qWait(20);  // the report takes the keys once it is on screen
+        QCOMPARE(QApplication::focusWidget(), report->grid()->view());
+        QVERIFY(pressMenuItem({QStringLiteral("Help"), QStringLiteral("About")}));
+        auto* about = Loaded<frmBegScreen>();
+        QVERIFY(about);
+        QTRY_VERIFY(about->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!Loaded<frmBegScreen>());
+
+        QCOMPARE(frame->mdiArea()->activeSubWindow(), report->subWindow());
+        QVERIFY(report->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(env->openedUrls().value(0).section(QLatin1Char('/'), -1),
+                 QStringLiteral("%1.html").arg(HelpTopic::StatsReport));
+        QString opened;
+        Dialog::setModalHook([&opened](Dialog* d) {
+            opened = d->objectName();
+            d->reject();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(opened, QStringLiteral("frmRptSelect"));
+        QVERIFY(!QApplication::activePopupWidget());
+        frame->activateWindow();  // as the window system does after a dialog
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        const QPointer<frmStats> shown(report);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!shown || !shown->isLoaded());
+        flushDeletes();
     }
 
     // The real message box, looked at while it is open, and a dialog: each
