@@ -461,7 +461,7 @@ private slots:
             return nullptr;
         QTest::keyClick(list->lstGameMenu, Qt::Key_Return);
         frmGameScreen* s = nullptr;
-        QTest::qWaitFor([&] { return (s = Loaded<frmGameScreen>()) && QApplication::focusWidget() == s->txtGameDate; });
+        (void)QTest::qWaitFor([&] { return (s = Loaded<frmGameScreen>()) && QApplication::focusWidget() == s->txtGameDate; });
         return s && QApplication::focusWidget() == s->txtGameDate ? s : nullptr;
     }
 
@@ -471,7 +471,7 @@ private slots:
     frmPScreen* playerScreenByKey()
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
-        QTest::qWaitFor([&] { return env->pendingExpectations() == 0; });
+        (void)QTest::qWaitFor([&] { return env->pendingExpectations() == 0; });
         flushDeletes();
         return env->pendingExpectations() != 0 || Loaded<frmGameScreen>() ? nullptr : Loaded<frmPScreen>();
     }
