@@ -157,6 +157,8 @@ public:
     long long integer(int column) const;  // Null reads 0
     QString text(int column) const;       // Null reads ""
     QDate date(int column) const;         // invalid for Null or a text that is no date
+    // As Recordset::value reads a field of this type.
+    QVariant value(int column, FieldType type) const;
 
 private:
     friend class Database;
@@ -200,8 +202,9 @@ public:
     bool hasField(const QString& name) const;
 
     // Values of the current row (or of the row being edited). Null reads as an
-    // invalid QVariant, binary data (which this layer never writes) as a
-    // QByteArray; the typed getters refuse Null (error 94).
+    // invalid QVariant; binary data, and text holding a NUL or bytes that are
+    // no UTF-8 (this layer writes neither), as a QByteArray; a whole number
+    // whole, however large. The typed getters refuse Null (error 94).
     QVariant value(const QString& field) const;
     bool isNull(const QString& field) const;
     int16_t getInt(const QString& field) const;
