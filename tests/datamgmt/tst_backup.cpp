@@ -308,6 +308,62 @@ private slots:
         f->cmdCancel_Click();
     }
 
+    // Every value of a back-up is held against the program's own field, as
+    // import does: one that does not fit is named, and not one byte of the
+    // database changes. The limits themselves come back.
+    void aRestoreRefusesValuesTheProgramCannotHold()
+    {
+        addTeam(1, QStringLiteral("Live"));
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const QByteArray before = readBytes(live);
+        const QString bad = folder(QStringLiteral("values")) + QStringLiteral("/murqn.mdb");
+        const std::pair<const char*, const char*> kinds[] = {
+            {"update People set PersonNumber = 70000; update Roster set PersonNumber = 70000; "
+             "update PlayerStats set PlayerNumber = 70000",
+             "murqn.mdb cannot be restored. Its People.PersonNumber is not a whole number from -32768 to 32767.\r\r"
+             "Your database has not been changed."},
+            {"update Roster set PersonNumber = 32768", "Its Roster.PersonNumber is not a whole number"},
+            {"update Roster set PersonNumber = -32769", "Its Roster.PersonNumber is not a whole number"},
+            {"update People set PersonNumber = 2147483648", "Its People.PersonNumber is not a whole number"},
+            // Read as 32 bits it would wrap to 0.
+            {"update GameStats set GStatNumber = 4294967296", "Its GameStats.GStatNumber is not"},
+            {"insert into RptRecord (SortKey) values (2147483648)",
+             "Its RptRecord.SortKey is not a whole number from -2147483648 to 2147483647."},
+            {"insert into RptRecord (SortKey) values (-2147483649)", "Its RptRecord.SortKey is not"},
+            {"update PlayerStats set G = 'abc'", "Its PlayerStats.G is not a number"},
+            {"update PlayerStats set Ast = 1.5", "Its PlayerStats.Ast is not a whole number"},
+            {"update PlayerStats set PIM = 1e300", "Its PlayerStats.PIM is not a whole number"},
+            {"update PlayerStats set U1 = '1e999'", "Its PlayerStats.U1 is not a whole number"},
+            {"update Teams set notes = printf('%.100000c', 'n')", "Its Teams.notes is longer than 65535 characters"},
+            {"update Teams set LongTeamName = printf('%.51c', 'x')", "Its Teams.LongTeamName is longer than 50"},
+            // Bytes stored as text: a NUL and a byte that is no UTF-8.
+            {"update Teams set ShortTeamName = cast(x'00FF00FF' as text)",
+             "Its Teams.ShortTeamName is binary data, not text."},
+            {"update People set City = 'Ou' || char(0) || 'lu'", "Its People.City is binary data"}};
+        // A back-up of one team and player, then changed.
+        const auto backUpWith = [&bad](const char* changes) {
+            auto db = newProgramDatabase(bad);
+            addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+            for (const QString& sql : QString::fromLatin1(changes).split(QLatin1Char(';')))
+                db->execute(sql);
+        };
+        frmBackup* f = open("R");
+        for (const auto& [change, refusal] : kinds) {
+            backUpWith(change);
+            refused(f, folder(QStringLiteral("values")), QLatin1String(refusal));
+            QVERIFY2(readBytes(live) == before, change);
+        }
+        for (const char* limit : {"update Roster set PersonNumber = 32767; update People set PersonNumber = 32767",
+                                  "update Roster set PersonNumber = -32768; update People set PersonNumber = -32768",
+                                  "insert into RptRecord (SortKey) values (2147483647), (-2147483648)",
+                                  "update Teams set LongTeamName = printf('%.50c', 'x')"}) {
+            backUpWith(limit);
+            refused(f, folder(QStringLiteral("values")), QStringLiteral("Are you sure you want to replace your Database?"),
+                    {}, vbNo);
+        }
+        f->cmdCancel_Click();
+    }
+
     // Every copy is as private as the live database, whatever the file it
     // replaces or comes from allowed.
     void copiesTakeTheDatabasesMode()
