@@ -45,10 +45,10 @@ struct DatabaseCheckResult {
 DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 
 // Copies a database file over `target` with copyFileChecked: the copy is
-// checked to open as a main database of version 2 before it is renamed into
-// place, and takes `mode` when given (back-up and restore give the live
-// database's). On any failure the target is as it was, the temporary copy is
-// gone and a RuntimeError says why.
+// checked to open as a main database of version 2 and set to the program's
+// own journal before it is renamed into place, and takes `mode` when given
+// (back-up and restore give the live database's). On any failure the target
+// is as it was, the temporary copy is gone and a RuntimeError says why.
 void CopyDatabaseChecked(const QString& source, const QString& target,
                          std::optional<QFile::Permissions> mode = {});
 

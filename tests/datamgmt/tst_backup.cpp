@@ -114,6 +114,25 @@ class TstBackup : public QObject {
         CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), dir + QStringLiteral("/murqn.mdb"));
         ExportTeamFile(Db(), g.DataFolder, dir + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
     }
+    // Restores the back-up in `dir` (copiesIn), then imports its transfer file
+    // over the team it brought back.
+    void restoreAndImportFrom(const QString& dir)
+    {
+        frmBackup* f = open("R");
+        this->dir(f)->setPath(dir);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        f = open("I");
+        this->dir(f)->setPath(dir);
+        pickFile(f, QStringLiteral("hawks.mdb"));
+        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+    }
     static void reloadTeams()
     {
         Unload<frmSelectTeam>();
@@ -173,20 +192,7 @@ private slots:
         QFile::setPermissions(g.DataFolder + QStringLiteral("murqn.mdb"), QFile::Permissions(0x6666));
         AsOrdinaryUser user(*env);
 
-        frmBackup* f = open("R");
-        dir(f)->setPath(cd);
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
-        f = open("I");
-        dir(f)->setPath(cd);
-        pickFile(f, QStringLiteral("hawks.mdb"));
-        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
-        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        restoreAndImportFrom(cd);
     }
 
     void aBackUpComesBackByRestore()
@@ -362,6 +368,35 @@ private slots:
                     {}, vbNo);
         }
         f->cmdCancel_Click();
+    }
+
+    // A back-up or transfer file written with a write-ahead log leaves no
+    // side files beside it or in the data folder, and the restored database
+    // runs with the program's own journal.
+    void aFileWithAWriteAheadLogComesInWithTheProgramsJournal()
+    {
+        const QString source = folder(QStringLiteral("wal"));
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        copiesIn(source);
+        Db().execute(QStringLiteral("delete from Teams"));
+        for (const char* file : {"/murqn.mdb", "/hawks.mdb"})
+            Database::open(source + QLatin1String(file), DatabaseConnect())
+                ->execute(QStringLiteral("pragma journal_mode = wal"));
+        const QStringList files = QDir(source).entryList(QDir::Files);
+        QCOMPARE(files, (QStringList{QStringLiteral("hawks.mdb"), QStringLiteral("murqn.mdb")}));
+        // Bytes 18 and 19 of the header: 2 for a write-ahead log, 1 for the rollback journal.
+        const auto journalOf = [](const QString& path) { return readBytes(path).mid(18, 2); };
+        const QString copy = folder(QStringLiteral("walcopy")) + QStringLiteral("/murqn.mdb");
+        CopyDatabaseChecked(source + QStringLiteral("/murqn.mdb"), copy);
+        QCOMPARE(journalOf(copy), QByteArray("\1\1"));
+        QCOMPARE(QDir(folder(QStringLiteral("walcopy"))).entryList(QDir::Files), QStringList{QStringLiteral("murqn.mdb")});
+        QCOMPARE(journalOf(source + QStringLiteral("/murqn.mdb")), QByteArray("\2\2"));
+
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files);
+        restoreAndImportFrom(source);
+        QCOMPARE(Db().scalar(QStringLiteral("pragma journal_mode")).toString(), QStringLiteral("delete"));
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);
+        QCOMPARE(QDir(source).entryList(QDir::Files), files);
     }
 
     // Every copy is as private as the live database, whatever the file it

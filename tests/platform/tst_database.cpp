@@ -2,6 +2,7 @@
 #include "platform/db/Database.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -175,6 +176,28 @@ private slots:
         QCOMPARE(FieldMismatch(rs.fields()[2], rs.value(QStringLiteral("Name"))), QStringLiteral("is binary data, not text"));
         rs.moveNext();
         QCOMPARE(rs.value(QStringLiteral("Name")), QVariant(QStringLiteral("ab\uFFFD")));
+    }
+
+    // A file with a write-ahead log: read, it leaves no side files; opened for
+    // changes, it takes the rollback journal the program's copies rely on.
+    void aWriteAheadLogIsNeitherLeftNorKept()
+    {
+        addRow(7, QStringLiteral("seven"));
+        db_->execute(QStringLiteral("pragma journal_mode = wal"));
+        db_.reset();
+        const QStringList alone = QDir(dir_.path()).entryList(QDir::Files);
+        auto reader = Database::open(path_, kConnect, Database::Access::ReadOnly);
+        QCOMPARE(reader->scalar(QStringLiteral("select Name from T")).toString(), QStringLiteral("seven"));
+        reader.reset();
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), alone);
+        db_ = Database::open(path_, kConnect);
+        QCOMPARE(db_->scalar(QStringLiteral("pragma journal_mode")).toString(), QStringLiteral("delete"));
+        db_.reset();
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), alone);
+        // A name a web address would read otherwise opens as it is.
+        const QString odd = dir_.path() + QStringLiteral("/a?b#c%20 d.mdb");
+        QVERIFY(QFile::copy(path_, odd));
+        QCOMPARE(Database::open(odd, kConnect, Database::Access::ReadOnly)->scalar(QStringLiteral("select Num from T")).toInt(), 7);
     }
 
     void editAndDeleteThroughASelect()

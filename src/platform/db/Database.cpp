@@ -274,8 +274,16 @@ void Database::openFile(const QString& path, const QString& connect, Access acce
     if (!QFileInfo(path).isFile())
         fail(Err::CannotFindFile, QStringLiteral("Could not find file '%1'.").arg(path));
     path_ = path;
-    const QByteArray p = QFile::encodeName(path);
-    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    QByteArray p = QFile::encodeName(path);
+    int flags = SQLITE_OPEN_READWRITE;
+    if (access == Access::ReadOnly) {
+        // A file only read is taken as it lies, without the side files a
+        // write-ahead log would need: none is left beside the user's file,
+        // and a file on read-only media opens the same.
+        flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+        p = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+        p = "file://" + p.toPercentEncoding("/") + "?immutable=1";
+    }
     int rc = sqlite3_open_v2(p.constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db_);
@@ -318,6 +326,16 @@ void Database::openFile(const QString& path, const QString& connect, Access acce
         fail(Err::InvalidPassword, QStringLiteral("Not a valid password."));
     }
     execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    if (access == Access::ReadWrite) {
+        // The program's own journal: a file brought in with a write-ahead log
+        // would keep its newest changes beside it, where a copy of the file
+        // alone misses them. Another connection may hold such a file; it
+        // then works on as it is.
+        try {
+            execute(QStringLiteral("PRAGMA journal_mode = DELETE"));
+        } catch (const RuntimeError&) {
+        }
+    }
 }
 
 void Database::create(const QString& path, const QString& connect, const QString& schemaSql)

@@ -56,7 +56,9 @@ public:
     Database& operator=(const Database&) = delete;
 
     // How a file is opened: for changes, or only to read it (a back-up or a
-    // transfer file on a CD or a write-protected stick).
+    // transfer file on a CD or a write-protected stick). Opened for changes,
+    // a file written with a write-ahead log takes the rollback journal; read
+    // only, it is read as it lies, and nothing is written beside it.
     enum class Access { ReadWrite, ReadOnly };
     // Opens an existing file, not exclusive. The connect string ";PWD=..."
     // must carry the password the file was made with.
