@@ -117,6 +117,9 @@ void CopyDatabaseChecked(const QString& source, const QString& target, std::opti
             if (check.status != DatabaseCheck::Ok)
                 throw RuntimeError(Err::PathFileAccess, QStringLiteral("The copy of %1 is not a sound database: %2")
                                                             .arg(source, check.detail));
+            // Opened for changes, the copy takes the program's own journal
+            // before it replaces anything (Database::open).
+            Database::open(copy, DatabaseConnect())->close();
         },
         mode);
 }

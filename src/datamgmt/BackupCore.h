@@ -33,7 +33,8 @@ enum class DatabaseCheck {
     CannotOpen,    // missing, damaged, another password or not a database at all
     NotMain,       // opens, but lacks tables of the main database
     WrongVersion,  // a database of the program, but not of version 2
-    Foreign,       // holds what the program never stores: a trigger, a view or binary data
+    Foreign,       // holds what the program never stores: a trigger, a view, binary data or
+                   // (BackupValueProblem) a value its field cannot hold
 };
 struct DatabaseCheckResult {
     DatabaseCheck status = DatabaseCheck::Ok;
@@ -44,10 +45,10 @@ struct DatabaseCheckResult {
 DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 
 // Copies a database file over `target` with copyFileChecked: the copy is
-// checked to open as a main database of version 2 before it is renamed into
-// place, and takes `mode` when given (back-up and restore give the live
-// database's). On any failure the target is as it was, the temporary copy is
-// gone and a RuntimeError says why.
+// checked to open as a main database of version 2 and set to the program's
+// own journal before it is renamed into place, and takes `mode` when given
+// (back-up and restore give the live database's). On any failure the target
+// is as it was, the temporary copy is gone and a RuntimeError says why.
 void CopyDatabaseChecked(const QString& source, const QString& target,
                          std::optional<QFile::Permissions> mode = {});
 

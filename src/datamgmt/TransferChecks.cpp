@@ -13,6 +13,26 @@ namespace {
 
 enum class Scope { AllRows, CurrentRow, AnyTextLength };
 
+// Throws for the first of `fields` that cannot hold its value in one row as
+// it is (FieldMismatch); `valueAt` reads the value of the field at an index,
+// `sentence` turns "its Table.Field ..." into the whole message.
+void refuseMisfit(const QString& table, const std::vector<FieldInfo>& fields,
+                  const std::function<QVariant(size_t)>& valueAt,
+                  const std::function<QString(const QString&)>& sentence)
+{
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const FieldInfo& f = fields[i];
+        const QVariant value = valueAt(i);
+        const QString why = FieldMismatch(f, value);
+        if (why.isEmpty())
+            continue;
+        const bool tooLong =
+            (f.type == FieldType::Text || f.type == FieldType::Memo) && value.typeId() != QMetaType::QByteArray;
+        throw RuntimeError(tooLong ? Err::FieldTooSmall : Err::DataConversion,
+                           sentence(QStringLiteral("its %1.%2 %3").arg(table, f.name, why)));
+    }
+}
+
 // Every transferred field of `table` in each row of `rows` against the main
 // database's field of that name; the first that does not fit refuses the file.
 void checkRows(Database& main, const QString& table, Recordset& rows, const QString& owner, Scope which = Scope::AllRows)
@@ -25,18 +45,11 @@ void checkRows(Database& main, const QString& table, Recordset& rows, const QStr
             f.size = 0;
         fields.push_back(f);
     }
+    const auto sentence = [&owner](const QString& what) {
+        return QStringLiteral("%1 cannot be imported: %2. Nothing was imported.").arg(owner, what);
+    };
     for (; !rows.eof(); rows.moveNext()) {
-        for (const FieldInfo& f : fields) {
-            const QVariant value = rows.value(f.name);
-            const QString why = FieldMismatch(f, value);
-            if (why.isEmpty())
-                continue;
-            const bool tooLong = (f.type == FieldType::Text || f.type == FieldType::Memo) &&
-                                 value.typeId() != QMetaType::QByteArray;
-            throw RuntimeError(tooLong ? Err::FieldTooSmall : Err::DataConversion,
-                               QStringLiteral("%1 cannot be imported: its %2.%3 %4. Nothing was imported.")
-                                   .arg(owner, table, f.name, why));
-        }
+        refuseMisfit(table, fields, [&](size_t i) { return rows.value(fields[i].name); }, sentence);
         if (which == Scope::CurrentRow)
             return;
     }
@@ -79,6 +92,42 @@ void CheckTransferValues(Database& main, Database& file)
             {key, key, key});
         checkRows(main, QStringLiteral("People"), people, owner);
     }
+}
+
+QString BackupValueProblem(Database& main, const QString& path)
+{
+    try {
+        const std::unique_ptr<Database> db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
+        QStringList tables;
+        main.forEachRow(QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
+                                       "'sqlite\\_%' escape '\\' and name <> '_DbInfo' order by name"),
+                        {}, [&](const RowView& row) { tables << row.text(0); });
+        for (const QString& table : tables) {
+            if (!db->tableExists(table))
+                continue;
+            // The back-up's columns, in the order "select *" gives them, each
+            // against the program's own field of that name.
+            std::vector<int> columns;
+            std::vector<FieldInfo> fields;
+            const std::vector<FieldInfo>& theirs = db->tableFields(table);
+            for (const FieldInfo& own : main.tableFields(table))
+                for (size_t c = 0; c < theirs.size(); ++c)
+                    if (theirs[c].name.compare(own.name, Qt::CaseInsensitive) == 0) {
+                        columns.push_back(int(c));
+                        fields.push_back(own);
+                        break;
+                    }
+            // Read row by row: a large back-up is never held whole.
+            db->forEachRow(QStringLiteral("select * from [%1]").arg(table), {}, [&](const RowView& row) {
+                refuseMisfit(
+                    table, fields, [&](size_t i) { return row.value(columns[i], fields[i].type); },
+                    [](const QString& what) { return QLatin1Char('I') + what.mid(1) + QLatin1Char('.'); });
+            });
+        }
+    } catch (const RuntimeError& e) {
+        return e.description();
+    }
+    return {};
 }
 
 QString StartupProblem(const QString& path)

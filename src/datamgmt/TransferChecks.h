@@ -14,6 +14,12 @@ namespace vh {
 // field; nothing has been written.
 void CheckTransferValues(Database& main, Database& file);
 
+// The first value of the database file at `path` that the program's own
+// field of that name in `main` could not hold as it is (FieldMismatch), in
+// every table and field the two share, as a sentence; empty when all fit.
+// The file is only read.
+QString BackupValueProblem(Database& main, const QString& path);
+
 // Why the program could not start on the database file at `path`: start-up's
 // loading and the team list's reading run on it, writing nothing. Empty when
 // it can.

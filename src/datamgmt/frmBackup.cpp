@@ -304,6 +304,12 @@ void frmBackup::backUpOrRestore()
                    g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
             return;
         }
+        // Values the program's own fields cannot hold would fail later, in
+        // whatever window reads them.
+        if (const QString problem = BackupValueProblem(Db(), source); !problem.isEmpty()) {
+            showDatabaseCheck(source, {DatabaseCheck::Foreign, problem});
+            return;
+        }
         if (MsgBox(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,
                    QStringLiteral("Replace Database")) != vbYes)
             return;

@@ -177,7 +177,8 @@ QString copyingName(const QString& target) { return target + QStringLiteral(".co
 void removeScratchFile(const QString& path)
 {
     QFile::remove(path);
-    QFile::remove(path + QStringLiteral("-journal"));
+    for (const char* side : {"-journal", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(side));
 }
 
 void renameFileChecked(const QString& from, const QString& to)

@@ -45,7 +45,8 @@ void renameFileChecked(const QString& from, const QString& to);
 // The name under which copyFileChecked writes a copy before it renames it.
 QString copyingName(const QString& target);
 // Removes a scratch database file that a cut-off run may have left, with its
-// journal (a stale journal would be played into the next file of that name).
+// journal or write-ahead log (a stale one would be played into the next file
+// of that name).
 void removeScratchFile(const QString& path);
 // A file's own mode (owner, group, others), to give a file that replaces it.
 QFile::Permissions fileMode(const QString& path);

@@ -194,8 +194,10 @@ void removeLeftovers(const QString& folder)
     const QString root = QFileInfo(QDir::cleanPath(folder)).path() + QLatin1Char('/');
     for (const QString& dir : {root, folder, folder + QStringLiteral("backup/")}) {
         const QString copies = copyingName(QStringLiteral("*"));
-        const QStringList names = QDir(dir).entryList({copies, copies + QStringLiteral("-journal")},
-                                                      QDir::Files | QDir::Hidden | QDir::System);
+        const QStringList names =
+            QDir(dir).entryList({copies, copies + QStringLiteral("-journal"), copies + QStringLiteral("-wal"),
+                                 copies + QStringLiteral("-shm")},
+                                QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& name : names)
             QFile::remove(dir + name);
     }

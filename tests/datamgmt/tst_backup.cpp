@@ -114,6 +114,25 @@ class TstBackup : public QObject {
         CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), dir + QStringLiteral("/murqn.mdb"));
         ExportTeamFile(Db(), g.DataFolder, dir + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
     }
+    // Restores the back-up in `dir` (copiesIn), then imports its transfer file
+    // over the team it brought back.
+    void restoreAndImportFrom(const QString& dir)
+    {
+        frmBackup* f = open("R");
+        this->dir(f)->setPath(dir);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        f = open("I");
+        this->dir(f)->setPath(dir);
+        pickFile(f, QStringLiteral("hawks.mdb"));
+        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+    }
     static void reloadTeams()
     {
         Unload<frmSelectTeam>();
@@ -173,20 +192,7 @@ private slots:
         QFile::setPermissions(g.DataFolder + QStringLiteral("murqn.mdb"), QFile::Permissions(0x6666));
         AsOrdinaryUser user(*env);
 
-        frmBackup* f = open("R");
-        dir(f)->setPath(cd);
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
-        f = open("I");
-        dir(f)->setPath(cd);
-        pickFile(f, QStringLiteral("hawks.mdb"));
-        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
-        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
-        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        restoreAndImportFrom(cd);
     }
 
     void aBackUpComesBackByRestore()
@@ -306,6 +312,91 @@ private slots:
             QVERIFY2(readBytes(live) == before, change);
         }
         f->cmdCancel_Click();
+    }
+
+    // Every value of a back-up is held against the program's own field, as
+    // import does: one that does not fit is named, and not one byte of the
+    // database changes. The limits themselves come back.
+    void aRestoreRefusesValuesTheProgramCannotHold()
+    {
+        addTeam(1, QStringLiteral("Live"));
+        const QString live = g.DataFolder + QStringLiteral("murqn.mdb");
+        const QByteArray before = readBytes(live);
+        const QString bad = folder(QStringLiteral("values")) + QStringLiteral("/murqn.mdb");
+        const std::pair<const char*, const char*> kinds[] = {
+            {"update People set PersonNumber = 70000; update Roster set PersonNumber = 70000; "
+             "update PlayerStats set PlayerNumber = 70000",
+             "murqn.mdb cannot be restored. Its People.PersonNumber is not a whole number from -32768 to 32767.\r\r"
+             "Your database has not been changed."},
+            {"update Roster set PersonNumber = 32768", "Its Roster.PersonNumber is not a whole number"},
+            {"update Roster set PersonNumber = -32769", "Its Roster.PersonNumber is not a whole number"},
+            {"update People set PersonNumber = 2147483648", "Its People.PersonNumber is not a whole number"},
+            // Read as 32 bits it would wrap to 0.
+            {"update GameStats set GStatNumber = 4294967296", "Its GameStats.GStatNumber is not"},
+            {"insert into RptRecord (SortKey) values (2147483648)",
+             "Its RptRecord.SortKey is not a whole number from -2147483648 to 2147483647."},
+            {"insert into RptRecord (SortKey) values (-2147483649)", "Its RptRecord.SortKey is not"},
+            {"update PlayerStats set G = 'abc'", "Its PlayerStats.G is not a number"},
+            {"update PlayerStats set Ast = 1.5", "Its PlayerStats.Ast is not a whole number"},
+            {"update PlayerStats set PIM = 1e300", "Its PlayerStats.PIM is not a whole number"},
+            {"update PlayerStats set U1 = '1e999'", "Its PlayerStats.U1 is not a whole number"},
+            {"update Teams set notes = printf('%.100000c', 'n')", "Its Teams.notes is longer than 65535 characters"},
+            {"update Teams set LongTeamName = printf('%.51c', 'x')", "Its Teams.LongTeamName is longer than 50"},
+            // Bytes stored as text: a NUL and a byte that is no UTF-8.
+            {"update Teams set ShortTeamName = cast(x'00FF00FF' as text)",
+             "Its Teams.ShortTeamName is binary data, not text."},
+            {"update People set City = 'Ou' || char(0) || 'lu'", "Its People.City is binary data"}};
+        // A back-up of one team and player, then changed.
+        const auto backUpWith = [&bad](const char* changes) {
+            auto db = newProgramDatabase(bad);
+            addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+            for (const QString& sql : QString::fromLatin1(changes).split(QLatin1Char(';')))
+                db->execute(sql);
+        };
+        frmBackup* f = open("R");
+        for (const auto& [change, refusal] : kinds) {
+            backUpWith(change);
+            refused(f, folder(QStringLiteral("values")), QLatin1String(refusal));
+            QVERIFY2(readBytes(live) == before, change);
+        }
+        for (const char* limit : {"update Roster set PersonNumber = 32767; update People set PersonNumber = 32767",
+                                  "update Roster set PersonNumber = -32768; update People set PersonNumber = -32768",
+                                  "insert into RptRecord (SortKey) values (2147483647), (-2147483648)",
+                                  "update Teams set LongTeamName = printf('%.50c', 'x')"}) {
+            backUpWith(limit);
+            refused(f, folder(QStringLiteral("values")), QStringLiteral("Are you sure you want to replace your Database?"),
+                    {}, vbNo);
+        }
+        f->cmdCancel_Click();
+    }
+
+    // A back-up or transfer file written with a write-ahead log leaves no
+    // side files beside it or in the data folder, and the restored database
+    // runs with the program's own journal.
+    void aFileWithAWriteAheadLogComesInWithTheProgramsJournal()
+    {
+        const QString source = folder(QStringLiteral("wal"));
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        copiesIn(source);
+        Db().execute(QStringLiteral("delete from Teams"));
+        for (const char* file : {"/murqn.mdb", "/hawks.mdb"})
+            Database::open(source + QLatin1String(file), DatabaseConnect())
+                ->execute(QStringLiteral("pragma journal_mode = wal"));
+        const QStringList files = QDir(source).entryList(QDir::Files);
+        QCOMPARE(files, (QStringList{QStringLiteral("hawks.mdb"), QStringLiteral("murqn.mdb")}));
+        // Bytes 18 and 19 of the header: 2 for a write-ahead log, 1 for the rollback journal.
+        const auto journalOf = [](const QString& path) { return readBytes(path).mid(18, 2); };
+        const QString copy = folder(QStringLiteral("walcopy")) + QStringLiteral("/murqn.mdb");
+        CopyDatabaseChecked(source + QStringLiteral("/murqn.mdb"), copy);
+        QCOMPARE(journalOf(copy), QByteArray("\1\1"));
+        QCOMPARE(QDir(folder(QStringLiteral("walcopy"))).entryList(QDir::Files), QStringList{QStringLiteral("murqn.mdb")});
+        QCOMPARE(journalOf(source + QStringLiteral("/murqn.mdb")), QByteArray("\2\2"));
+
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files);
+        restoreAndImportFrom(source);
+        QCOMPARE(Db().scalar(QStringLiteral("pragma journal_mode")).toString(), QStringLiteral("delete"));
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);
+        QCOMPARE(QDir(source).entryList(QDir::Files), files);
     }
 
     // Every copy is as private as the live database, whatever the file it

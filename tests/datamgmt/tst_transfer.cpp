@@ -395,6 +395,12 @@ private slots:
             {"insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) values ('H', 1, x'00FF')",
              "The file's NameYourOwnCats cannot be imported: its NameYourOwnCats.CategoryDescription is binary data"},
             {"update PlayerStats set G = cast('12' as blob)", "PlayerStats.G is not a number"},
+            // Nor are bytes stored as text: a NUL, or no UTF-8.
+            {"update Teams set ShortTeamName = cast(x'00FF00FF' as text)",
+             "Hawks\" cannot be imported: its Teams.ShortTeamName is binary data, not text"},
+            {"update People set City = 'Ou' || char(0) || 'lu'", "People.City is binary data"},
+            // Read in 32 bits, this number would pass as 0.
+            {"update GameStats set GStatNumber = 4294967296", "GameStats.GStatNumber is not a whole number"},
             {"update GameStats set GameDate = cast('2026-11-05' as blob)", "GameStats.GameDate is not a date"},
             {"update GameStats set Overtime = cast('0' as blob)", "GameStats.Overtime is neither"}};
         addGameType(Db(), 1, QStringLiteral("League"));

@@ -2,6 +2,7 @@
 #include "platform/db/Database.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -124,6 +125,79 @@ private slots:
         db_->execute(QStringLiteral("PRAGMA max_page_count = ") + db_->scalar(QStringLiteral("PRAGMA page_count")).toString());
         QCOMPARE(errorNumberOf([&] { db_->execute(QStringLiteral("insert into T (Memo) values (?)"), {QString(90000, 'm')}); }),
                  Err::DiskFull);
+    }
+
+    // Each limit from both sides, as written and as another file's value is
+    // judged before it is taken over.
+    void fieldsHoldTheirLimitsAndNotOneMore()
+    {
+        const auto field = [&](const char* name) {
+            for (const FieldInfo& f : db_->tableFields(QStringLiteral("T")))
+                if (f.name == QLatin1String(name))
+                    return f;
+            return FieldInfo{};
+        };
+        const std::tuple<const char*, QVariant, int> cases[] = {
+            {"Num", 32767, 0},
+            {"Num", -32768, 0},
+            {"Num", 32768, Err::Overflow},
+            {"Num", -32769, Err::Overflow},
+            {"Big", 2147483647, 0},
+            {"Big", -2147483647 - 1, 0},
+            {"Big", 2147483648LL, Err::Overflow},
+            {"Big", -2147483649LL, Err::Overflow},
+            {"Name", QStringLiteral("abcde"), 0},
+            {"Name", QStringLiteral("abcdef"), Err::FieldTooSmall},
+            {"Memo", QString(MemoMaxLength, QLatin1Char('m')), 0},
+            {"Memo", QString(MemoMaxLength + 1, QLatin1Char('m')), Err::FieldTooSmall}};
+        for (const auto& [name, value, error] : cases) {
+            const QString what = QLatin1String(name) + QLatin1Char('=') + value.toString().left(8);
+            Recordset rs = db_->openRecordset(QStringLiteral("T"));
+            rs.addNew();
+            QVERIFY2(errorNumberOf([&] { rs.setValue(QLatin1String(name), value); }) == error, qPrintable(what));
+            rs.cancelUpdate();
+            QVERIFY2(FieldMismatch(field(name), value).isEmpty() == (error == 0), qPrintable(what));
+        }
+    }
+
+    // What another program stored is read as it is: a number too large for
+    // its field whole, and bytes stored as text as bytes.
+    void foreignValuesAreReadAsTheyAre()
+    {
+        db_->execute(QStringLiteral("insert into T (Num, Big, Name, Memo) values (4294967296, 4294967297, "
+                                    "cast(x'00FF00FF' as text), 'a' || char(0))"));
+        db_->execute(QStringLiteral("insert into T (Name, Memo) values ('ab' || char(65533), 'fine')"));
+        Recordset rs = db_->openRecordset(QStringLiteral("T"));
+        QCOMPARE(rs.value(QStringLiteral("Num")), QVariant(4294967296LL));
+        QCOMPARE(errorNumberOf([&] { rs.getInt(QStringLiteral("Num")); }), Err::Overflow);
+        QCOMPARE(errorNumberOf([&] { rs.getLong(QStringLiteral("Big")); }), Err::Overflow);
+        QCOMPARE(rs.value(QStringLiteral("Name")), QVariant(QByteArray("\0\xFF\0\xFF", 4)));
+        QCOMPARE(rs.value(QStringLiteral("Memo")).typeId(), QMetaType::QByteArray);
+        QCOMPARE(FieldMismatch(rs.fields()[2], rs.value(QStringLiteral("Name"))), QStringLiteral("is binary data, not text"));
+        rs.moveNext();
+        QCOMPARE(rs.value(QStringLiteral("Name")), QVariant(QStringLiteral("ab\uFFFD")));
+    }
+
+    // A file with a write-ahead log: read, it leaves no side files; opened for
+    // changes, it takes the rollback journal the program's copies rely on.
+    void aWriteAheadLogIsNeitherLeftNorKept()
+    {
+        addRow(7, QStringLiteral("seven"));
+        db_->execute(QStringLiteral("pragma journal_mode = wal"));
+        db_.reset();
+        const QStringList alone = QDir(dir_.path()).entryList(QDir::Files);
+        auto reader = Database::open(path_, kConnect, Database::Access::ReadOnly);
+        QCOMPARE(reader->scalar(QStringLiteral("select Name from T")).toString(), QStringLiteral("seven"));
+        reader.reset();
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), alone);
+        db_ = Database::open(path_, kConnect);
+        QCOMPARE(db_->scalar(QStringLiteral("pragma journal_mode")).toString(), QStringLiteral("delete"));
+        db_.reset();
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), alone);
+        // A name a web address would read otherwise opens as it is.
+        const QString odd = dir_.path() + QStringLiteral("/a?b#c%20 d.mdb");
+        QVERIFY(QFile::copy(path_, odd));
+        QCOMPARE(Database::open(odd, kConnect, Database::Access::ReadOnly)->scalar(QStringLiteral("select Num from T")).toInt(), 7);
     }
 
     void editAndDeleteThroughASelect()

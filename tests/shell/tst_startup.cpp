@@ -244,7 +244,9 @@ private slots:
         for (const char* leftover : {"/murqn.compact", "/murqn.compact-journal", "/murqn.mdb.copying", "/murqn.mdb.part",
                                      "/backup/murqn.mdb.copying", "/MURQNTemp.mdb", "/MURQNTemp.mdb-journal",
                                      "/backup/HockeyTeams.mdb.copying", "/backup/Old Teams.mdb.copying-journal",
-                                     "/notes.txt.copying", "/../Data.ini.copying"})
+                                     "/notes.txt.copying", "/../Data.ini.copying", "/murqn.mdb.copying-wal",
+                                     "/murqn.mdb.copying-shm", "/backup/murqn.mdb.copying-wal", "/MURQNTemp.mdb-wal",
+                                     "/murqn.compact-shm"})
             test::writeBytes(env->programDataDir() + QLatin1String(leftover), "half");
         // A folder the user chose for an export is theirs.
         const QString chosen = env->root() + QStringLiteral("/exports/HockeyTeams.mdb.copying");

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <cmath>
 #include <sqlite3.h>
 
@@ -64,6 +65,15 @@ bool textFits(const FieldInfo& f, const QString& s)
     return (f.type != FieldType::Text && f.type != FieldType::Memo) || f.size <= 0 || CharCount(s) <= f.size;
 }
 
+bool isText(QByteArrayView bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
 QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
 {
     switch (sqlite3_column_type(st, col)) {
@@ -75,8 +85,8 @@ QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
             return double(v);
         if (type == FieldType::Text || type == FieldType::Memo)
             return QString::number(v);
-        if (type == FieldType::Integer || type == FieldType::Long || type == FieldType::Boolean)
-            return int(v);
+        // A number too large for its field is read whole, never wrapped, so
+        // that the checks and typed getters see it for what it is.
         return v >= INT32_MIN && v <= INT32_MAX ? QVariant(int(v)) : QVariant(v);
     }
     case SQLITE_FLOAT:
@@ -85,8 +95,13 @@ QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
         // Bytes stay bytes: read as text they could pass for a name or a number.
         return QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)), sqlite3_column_bytes(st, col));
     default: {
-        const QString s = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
-                                            sqlite3_column_bytes(st, col));
+        const QByteArrayView bytes(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
+                                   sqlite3_column_bytes(st, col));
+        // Bytes stored as text that no text box could have typed (a NUL, or
+        // no UTF-8) are bytes: decoded, they would turn into other characters.
+        if (!isText(bytes))
+            return bytes.toByteArray();
+        const QString s = QString::fromUtf8(bytes);
         if (type == FieldType::Date) {
             QDate d = QDate::fromString(s.left(10), Qt::ISODate);
             return d.isValid() ? QVariant(d) : QVariant(s);
@@ -259,8 +274,16 @@ void Database::openFile(const QString& path, const QString& connect, Access acce
     if (!QFileInfo(path).isFile())
         fail(Err::CannotFindFile, QStringLiteral("Could not find file '%1'.").arg(path));
     path_ = path;
-    const QByteArray p = QFile::encodeName(path);
-    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    QByteArray p = QFile::encodeName(path);
+    int flags = SQLITE_OPEN_READWRITE;
+    if (access == Access::ReadOnly) {
+        // A file only read is taken as it lies, without the side files a
+        // write-ahead log would need: none is left beside the user's file,
+        // and a file on read-only media opens the same.
+        flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+        p = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+        p = "file://" + p.toPercentEncoding("/") + "?immutable=1";
+    }
     int rc = sqlite3_open_v2(p.constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db_);
@@ -303,6 +326,16 @@ void Database::openFile(const QString& path, const QString& connect, Access acce
         fail(Err::InvalidPassword, QStringLiteral("Not a valid password."));
     }
     execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    if (access == Access::ReadWrite) {
+        // The program's own journal: a file brought in with a write-ahead log
+        // would keep its newest changes beside it, where a copy of the file
+        // alone misses them. Another connection may hold such a file; it
+        // then works on as it is.
+        try {
+            execute(QStringLiteral("PRAGMA journal_mode = DELETE"));
+        } catch (const RuntimeError&) {
+        }
+    }
 }
 
 void Database::create(const QString& path, const QString& connect, const QString& schemaSql)
@@ -473,6 +506,8 @@ QString RowView::text(int column) const
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st_, column)),
                              sqlite3_column_bytes(st_, column));
 }
+
+QVariant RowView::value(int column, FieldType type) const { return readColumn(st_, column, type); }
 
 QDate RowView::date(int column) const
 {

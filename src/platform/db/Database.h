@@ -56,7 +56,9 @@ public:
     Database& operator=(const Database&) = delete;
 
     // How a file is opened: for changes, or only to read it (a back-up or a
-    // transfer file on a CD or a write-protected stick).
+    // transfer file on a CD or a write-protected stick). Opened for changes,
+    // a file written with a write-ahead log takes the rollback journal; read
+    // only, it is read as it lies, and nothing is written beside it.
     enum class Access { ReadWrite, ReadOnly };
     // Opens an existing file, not exclusive. The connect string ";PWD=..."
     // must carry the password the file was made with.
@@ -157,6 +159,8 @@ public:
     long long integer(int column) const;  // Null reads 0
     QString text(int column) const;       // Null reads ""
     QDate date(int column) const;         // invalid for Null or a text that is no date
+    // As Recordset::value reads a field of this type.
+    QVariant value(int column, FieldType type) const;
 
 private:
     friend class Database;
@@ -200,8 +204,9 @@ public:
     bool hasField(const QString& name) const;
 
     // Values of the current row (or of the row being edited). Null reads as an
-    // invalid QVariant, binary data (which this layer never writes) as a
-    // QByteArray; the typed getters refuse Null (error 94).
+    // invalid QVariant; binary data, and text holding a NUL or bytes that are
+    // no UTF-8 (this layer writes neither), as a QByteArray; a whole number
+    // whole, however large. The typed getters refuse Null (error 94).
     QVariant value(const QString& field) const;
     bool isNull(const QString& field) const;
     int16_t getInt(const QString& field) const;
