@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <cmath>
+#include <optional>
 #include <sqlite3.h>
 
 namespace vh {
@@ -65,13 +66,17 @@ bool textFits(const FieldInfo& f, const QString& s)
     return (f.type != FieldType::Text && f.type != FieldType::Memo) || f.size <= 0 || CharCount(s) <= f.size;
 }
 
-bool isText(QByteArrayView bytes)
+// The text the bytes hold, or nothing when no text box could have typed them
+// (a NUL, or no UTF-8).
+std::optional<QString> decodeText(QByteArrayView bytes)
 {
     if (bytes.contains('\0'))
-        return false;
+        return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes);
-    return !utf8.hasError();
+    QString decoded = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return decoded;
 }
 
 QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
@@ -97,11 +102,12 @@ QVariant readColumn(sqlite3_stmt* st, int col, FieldType type)
     default: {
         const QByteArrayView bytes(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
                                    sqlite3_column_bytes(st, col));
-        // Bytes stored as text that no text box could have typed (a NUL, or
-        // no UTF-8) are bytes: decoded, they would turn into other characters.
-        if (!isText(bytes))
+        // Bytes stored as text that are no text stay bytes: decoded, they
+        // would turn into other characters.
+        const std::optional<QString> text = decodeText(bytes);
+        if (!text)
             return bytes.toByteArray();
-        const QString s = QString::fromUtf8(bytes);
+        const QString& s = *text;
         if (type == FieldType::Date) {
             QDate d = QDate::fromString(s.left(10), Qt::ISODate);
             return d.isValid() ? QVariant(d) : QVariant(s);
