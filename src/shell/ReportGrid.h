@@ -151,7 +151,9 @@ public:
     // Twips; a width below the readable minimum of the look's font is raised
     // to it.
     void setColumnWidth(int column, int twips);
-    // The widths of the first columns, laid out once.
+    // The widths of the first columns, laid out once. They are taken as
+    // designed, however narrow: only the cells' words and the headings widen
+    // a column.
     void setColumnWidths(const std::vector<int>& twips);
     int columnWidth(int column) const;
     // What a column's width can change between, in twips: from the narrowest
