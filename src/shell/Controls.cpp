@@ -14,7 +14,9 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QValidator>
+#include <algorithm>
 
 namespace vh {
 
@@ -73,6 +75,37 @@ BoxRule* boxRule(QLineEdit* box)
     return rule;
 }
 
+// A label shows its text whole: where the font is wider than the one it was
+// designed for, it grows away from the side its text is aligned to (both
+// ways when centred, never past the left edge) rather than cut the text. It
+// fits when shown, once wrapping and alignment are settled; a label that
+// wraps keeps its width.
+class FittedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            fitText();
+        return QLabel::event(e);
+    }
+
+private:
+    void fitText()
+    {
+        if (wordWrap() || text().isEmpty())
+            return;
+        const int extra = sizeHint().width() - width();
+        if (extra <= 0)
+            return;
+        const Qt::Alignment h = QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
+        const int left = h & Qt::AlignRight ? x() - extra : h & Qt::AlignHCenter ? x() - extra / 2 : x();
+        setGeometry(std::max(left, 0), y(), width() + extra, height());
+    }
+};
+
 template <typename W>
 W* placed(W* w, const QString& name, int left, int top, int width, int height)
 {
@@ -86,7 +119,7 @@ W* placed(W* w, const QString& name, int left, int top, int width, int height)
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                   int height, Qt::Alignment align)
 {
-    auto* l = placed(new QLabel(caption, parent), name, left, top, width, height);
+    auto* l = placed(new FittedLabel(caption, parent), name, left, top, width, height);
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(align);
     return l;

@@ -74,6 +74,26 @@ QStringList unnamedBoxes(const QWidget* window)
     return out;
 }
 
+// The labels of `window` too narrow for their text; wrapping labels are
+// left out, since they fold their text instead.
+QStringList cutLabels(const QWidget* window)
+{
+    QStringList out;
+    for (const QLabel* l : window->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(window) || l->wordWrap() || l->text().isEmpty())
+            continue;
+        int needed = 0;
+        for (const QString& line : l->text().split(QLatin1Char('\n')))
+            needed = std::max(needed, l->fontMetrics().horizontalAdvance(line));
+        if (needed > l->contentsRect().width())
+            out << QStringLiteral("%1.%2 (%3 > %4)")
+                       .arg(window->objectName(), l->objectName())
+                       .arg(needed)
+                       .arg(l->contentsRect().width());
+    }
+    return out;
+}
+
 // Opens a window of the program and gives it to `look`: a child window
 // loaded into the frame, a dialog through the modal hook.
 using WindowLook = std::function<void(QWidget*)>;
@@ -148,7 +168,7 @@ private slots:
         QCOMPARE((unnamedBoxes(frame.get()) + unnamedBoxes(Load<frmSelectTeam>())).join(QLatin1Char(' ')), QString());
     }
 
-    // Each window names its boxes, a dialog has no minimise or maximise box,
+    // Each window names its boxes, shows its labels whole, a dialog has no minimise or maximise box,
     // and each window takes the focus when it opens, so that F1 reaches its
     // help page without a click; Enter and Esc in an open drop-down close the
     // list, never the window; a report's Alt+F presses its Format button, not
@@ -206,6 +226,7 @@ private slots:
         open([&](QWidget* w) {
             QVERIFY(w);
             QCOMPARE(unnamedBoxes(w).join(QLatin1Char(' ')), QString());
+            QCOMPARE(cutLabels(w).join(QLatin1Char(' ')), QString());
             QVERIFY(!qobject_cast<Dialog*>(w) || onlyACloseBox(w));
             w->window()->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w->window()));
