@@ -38,6 +38,9 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& cap
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                          int height = 300);
 QComboBox* makeComboBox(QWidget* parent, const QString& name, int left, int top, int width, int height = 330);
+// A drop-down's list opens at least as wide as its widest entry; makeComboBox
+// does this for its box.
+void showEntriesWhole(QComboBox* box);
 QListWidget* makeListBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                      int height);

@@ -168,12 +168,13 @@ private slots:
         QCOMPARE((unnamedBoxes(frame.get()) + unnamedBoxes(Load<frmSelectTeam>())).join(QLatin1Char(' ')), QString());
     }
 
-    // Each window names its boxes, shows its labels whole, a dialog has no minimise or maximise box,
-    // and each window takes the focus when it opens, so that F1 reaches its
-    // help page without a click; Enter and Esc in an open drop-down close the
-    // list, never the window; a report's Alt+F presses its Format button, not
-    // the frame's File menu; a report title the user typed never reads as
-    // markup.
+    // Each window names its boxes and shows its labels whole, a dialog has
+    // no minimise or maximise box, and each window takes the focus when it
+    // opens, so that F1 reaches its help page without a click; a drop-down's
+    // open list shows its entries whole, and Enter and Esc in it close the
+    // list, never the window; a report's Alt+F presses its Format button,
+    // not the frame's File menu; a report title the user typed never reads
+    // as markup.
     void windowsTakeTheFocusAndTheirKeys_data()
     {
         QTest::addColumn<int>("topic");  // 0: no help page
@@ -260,6 +261,9 @@ private slots:
                     continue;
                 for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
                     box->showPopup();
+                    // Every entry shows whole in the open list.
+                    QVERIFY2(box->view()->viewport()->width() >= box->view()->sizeHintForColumn(box->modelColumn()),
+                             qPrintable(box->objectName()));
                     QTest::keyClick(box->view(), Qt::Key_Down);
                     QTest::keyClick(box->view(), key);
                     QVERIFY2(!box->view()->isVisible(), qPrintable(box->objectName()));  // the list closed
