@@ -46,7 +46,7 @@ struct ReportLook {
 QString reportDesignFontName();
 // Width of a column the grid sizes itself, in twips.
 constexpr int kNewColumnWidth = 1200;
-// No column is drawn narrower than two digits of its font.
+// No column is narrowed by hand below two digits of its font.
 int readableMinimumWidth(const ReportLook& look);
 // The widest word of a cell's text by `width`: a cell wraps at blanks only,
 // so its column is never narrower than that.
