@@ -110,7 +110,8 @@ auto frameCommand(Command command)
 class BoxChoiceWatch : public QObject {
 public:
     BoxChoiceWatch(QComboBox* box, std::function<void()> chosen)
-        : QObject(box), box_(box), chosen_(std::move(chosen))
+        : QObject(box), box_(box), viewport_(box->view()->viewport()), list_(box->view()->window()),
+          chosen_(std::move(chosen))
     {
         box->installEventFilter(this);
         // Installed after the list's own filters, so this one sees the keys first.
@@ -136,9 +137,11 @@ public:
             chosen_();
             return true;
         }
-        if (enter || (o == box_->view()->viewport() && e->type() == QEvent::MouseButtonRelease))
+        // The list's parts are compared as kept: the list also hides while
+        // the box is being destroyed, when the box can no longer be asked.
+        if (enter || (o == viewport_ && e->type() == QEvent::MouseButtonRelease))
             fromList_ = true;
-        else if (e->type() == QEvent::Hide && o == box_->view()->window())
+        else if (e->type() == QEvent::Hide && o == list_)
             // The list closed; a pick has sent its choice before this runs.
             QTimer::singleShot(0, this, [this] { fromList_ = false; });
         return false;
@@ -146,6 +149,8 @@ public:
 
 private:
     QComboBox* box_ = nullptr;
+    QObject* viewport_ = nullptr;
+    QObject* list_ = nullptr;
     bool fromList_ = false;
     std::function<void()> chosen_;
 };
@@ -351,6 +356,8 @@ void FrmMDI::buildToolbar()
     // The tip texts are what names them; they have no label.
     nameBox(cmbFontSize_, cmbFontSize_->toolTip());
     nameBox(cmbFonts_, cmbFonts_->toolTip());
+    showEntriesWhole(cmbFontSize_);
+    showEntriesWhole(cmbFonts_);
     // Designed at 5280 and 6120 twips on a holder beginning at 5200.
     const int h = cmbFonts_->sizeHint().height();
     holder->setFixedHeight(h + 4);

@@ -12,7 +12,6 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,32 +57,26 @@ frmNameYourOwn::frmNameYourOwn() : Form(FormNo::NameYourOwn)
 {
     setObjectName(QStringLiteral("frmNameYourOwn"));
     setWindowTitle(QStringLiteral("Name Categories and GameTypes"));
-    setDesignSize(7200, 3960);
+    setDesignSize(7800, 3960);
 
-    QLabel* heading = makeLabel(this, QStringLiteral("Label1"),
-                                QStringLiteral("------------- Rename Categories -------------"), 120, 150, 3120);
-    heading->setAlignment(Qt::AlignCenter);
-    // The dashes only frame the words: where the font is wider than the one
-    // designed for, pairs of them go until the heading shows whole.
-    const QFontMetrics metrics(heading->font());
-    QString text = heading->text();
-    while (metrics.horizontalAdvance(text) > heading->contentsRect().width() && text.startsWith(QLatin1String("--")))
-        text = text.mid(1).chopped(1);
-    heading->setText(text);
-    QLabel* player = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Non-Goalie"), 480, 540, 1080);
-    QLabel* goalie = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Goalie"), 1920, 540, 1080);
+    // The heading's dashes take room in a wide font: the name columns and
+    // Close sit centred under it, the game types beside it.
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("------------- Rename Categories -------------"), 120,
+              150, 3720, 255, Qt::AlignCenter);
+    QLabel* player = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Non-Goalie"), 840, 540, 1080);
+    QLabel* goalie = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Goalie"), 2280, 540, 1080);
     for (int i = 1; i <= 10; ++i) {
         const bool isPlayer = i <= 5;
         const int row = isPlayer ? i - 1 : i - 6;
-        QLineEdit* box = makeTextBox(this, QStringLiteral("txtCat%1").arg(i), 3, isPlayer ? 600 : 2040,
+        QLineEdit* box = makeTextBox(this, QStringLiteral("txtCat%1").arg(i), 3, isPlayer ? 960 : 2400,
                                      840 + 400 * row, 615, 315);
         box->installEventFilter(new SelectOnFocus(box));
         nameBox(box, (isPlayer ? player : goalie)->text() + QStringLiteral(" %1").arg(row + 1));
         txtCat[size_t(i)] = box;
     }
-    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 1080, 3000, 1080);
+    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 1440, 3000, 1080);
 
-    QGroupBox* frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Game Types"), 3480, 120, 3600, 3600);
+    QGroupBox* frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Game Types"), 4080, 120, 3600, 3600);
     lstGameTypes = makeListBox(frame, QStringLiteral("lstGameTypes"), 120, 300, 3360, 2160);
     lstGameTypes->setSortingEnabled(true);
     nameBox(lstGameTypes, QStringLiteral("Game Types"));

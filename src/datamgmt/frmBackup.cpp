@@ -119,6 +119,7 @@ frmBackup::frmBackup() : Form(FormNo::Backup)
     Drive1 = new DriveListBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     place(Drive1, 3480, 1100, 3000, 315);
+    showEntriesWhole(Drive1);
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Directory:"), 3480, 1500, 3000);
     Dir1 = new DirListBox(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));

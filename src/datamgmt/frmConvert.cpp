@@ -54,6 +54,7 @@ frmConvert::frmConvert() : Form(FormNo::Convert)
     Drive1 = new DriveListBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     place(Drive1, 120, 375, 2900, 315);
+    showEntriesWhole(Drive1);
     nameBoxByLabel(lblTo, Drive1);
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Directory:"), 120, 810, 2900);
     Dir1 = new DirListBox(this);

@@ -3,6 +3,7 @@
 #include "platform/basic/Basic.h"
 #include "shell/Form.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,8 +14,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QValidator>
+#include <algorithm>
 
 namespace vh {
 
@@ -73,6 +78,73 @@ BoxRule* boxRule(QLineEdit* box)
     return rule;
 }
 
+// A label shows its text whole: where the font is wider than the one it was
+// designed for, it grows away from the side its text is aligned to (both
+// ways when centred, never past the left edge) rather than cut the text. It
+// fits when shown, once wrapping and alignment are settled; a label that
+// wraps keeps its width.
+class FittedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            fitText();
+        return QLabel::event(e);
+    }
+
+private:
+    void fitText()
+    {
+        if (wordWrap() || text().isEmpty())
+            return;
+        const int extra = sizeHint().width() - width();
+        if (extra <= 0)
+            return;
+        const Qt::Alignment h = QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
+        const int left = h & Qt::AlignRight ? x() - extra : h & Qt::AlignHCenter ? x() - extra / 2 : x();
+        setGeometry(std::max(left, 0), y(), width() + extra, height());
+    }
+};
+
+// Widens a drop-down's open list, as it opens, to its widest entry: the
+// list is laid out as wide as the box, which would cut longer entries short.
+class ListShowsEntriesWhole : public QObject {
+public:
+    explicit ListShowsEntriesWhole(QComboBox* box) : QObject(box), box_(box) {}
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            widen();
+        return false;
+    }
+
+private:
+    void widen()
+    {
+        QAbstractItemView* view = box_->view();
+        QWidget* list = view->window();
+        int needed = view->sizeHintForColumn(box_->modelColumn()) + 2 * view->frameWidth();
+        if (box_->count() > box_->maxVisibleItems())
+            needed += view->verticalScrollBar()->sizeHint().width();
+        if (needed <= view->width())
+            return;
+        QRect r = list->geometry();
+        r.setWidth(r.width() + needed - view->width());
+        // Still on the screen: a list that would run off its right edge
+        // opens further left.
+        const QRect screen = box_->screen()->availableGeometry();
+        if (r.right() > screen.right())
+            r.moveRight(std::max(screen.right(), screen.left() + r.width() - 1));
+        list->setGeometry(r);
+    }
+
+    QComboBox* box_;
+};
+
 template <typename W>
 W* placed(W* w, const QString& name, int left, int top, int width, int height)
 {
@@ -86,7 +158,7 @@ W* placed(W* w, const QString& name, int left, int top, int width, int height)
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                   int height, Qt::Alignment align)
 {
-    auto* l = placed(new QLabel(caption, parent), name, left, top, width, height);
+    auto* l = placed(new FittedLabel(caption, parent), name, left, top, width, height);
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(align);
     return l;
@@ -129,8 +201,12 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 
 QComboBox* makeComboBox(QWidget* parent, const QString& name, int left, int top, int width, int height)
 {
-    return placed(new QComboBox(parent), name, left, top, width, height);
+    auto* box = placed(new QComboBox(parent), name, left, top, width, height);
+    showEntriesWhole(box);
+    return box;
 }
+
+void showEntriesWhole(QComboBox* box) { box->view()->window()->installEventFilter(new ListShowsEntriesWhole(box)); }
 
 QListWidget* makeListBox(QWidget* parent, const QString& name, int left, int top, int width, int height)
 {

@@ -2,7 +2,8 @@
 // Factories for the controls of the windows, placed in twips as designed, so
 // that every window builds its labels, buttons and boxes the same way.
 // Labels show their text as it is, never as markup: many show what a user
-// typed or a file brought.
+// typed or a file brought. A label too narrow for its text in the font at
+// hand grows to show it whole.
 //
 // Each control gets its designed name as objectName. A box built with a label
 // takes the label's caption (without "&" and the closing ":") as its
@@ -37,6 +38,9 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& cap
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                          int height = 300);
 QComboBox* makeComboBox(QWidget* parent, const QString& name, int left, int top, int width, int height = 330);
+// A drop-down's list opens at least as wide as its widest entry; makeComboBox
+// does this for its box.
+void showEntriesWhole(QComboBox* box);
 QListWidget* makeListBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                      int height);

@@ -22,6 +22,12 @@ namespace {
 
 int toPixels(int twips) { return (twips + 7) / 15; }
 
+// The style's text margin on either side of a cell and the grid line.
+int cellMargins(const QWidget* view)
+{
+    return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+}
+
 // Cells of a column drawn without underline keep it off in either view.
 class ReportCellDelegate : public QStyledItemDelegate {
 public:
@@ -248,6 +254,10 @@ ReportTableView::ReportTableView(QWidget* parent) : QTableView(parent)
         v->verticalHeader()->hide();
         v->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
         v->horizontalHeader()->setHighlightSections(false);
+        // The header's own minimum follows its font and would widen a narrow
+        // column (a column of dashes) past its designed width; the cells'
+        // text decides what a column needs (syncLayout).
+        v->horizontalHeader()->setMinimumSectionSize(cellMargins(v));
         v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         v->setWordWrap(true);
         v->setItemDelegate(new ReportCellDelegate(v));
@@ -292,12 +302,6 @@ void ReportTableView::setFrozen(bool on)
 }
 
 namespace {
-
-// The style's text margin on either side of a cell and the grid line.
-int cellMargins(const QWidget* view)
-{
-    return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
-}
 
 // Widths of texts on one line in a font, each distinct text measured once.
 class TextWidths {
@@ -487,15 +491,7 @@ void ReportGrid::setCaption(const QString& caption)
 }
 QString ReportGrid::caption() const { return caption_->text(); }
 
-void ReportGrid::setColumns(std::vector<ReportColumn> columns)
-{
-    const int minimum = readableMinimumWidth(look_);
-    for (ReportColumn& c : columns) {
-        if (c.width >= 0)
-            c.width = std::max(c.width, minimum);
-    }
-    model_->setColumns(std::move(columns));
-}
+void ReportGrid::setColumns(std::vector<ReportColumn> columns) { model_->setColumns(std::move(columns)); }
 
 void ReportGrid::setColumnWidth(int column, int twips)
 {
@@ -509,7 +505,7 @@ void ReportGrid::setColumnWidths(const std::vector<int>& twips)
 {
     const int n = std::min(int(twips.size()), columnCount());
     for (int column = 0; column < n; ++column)
-        model_->setColumnWidthValue(column, std::max(twips[size_t(column)], readableMinimumWidth(look_)));
+        model_->setColumnWidthValue(column, std::max(twips[size_t(column)], 0));
     view_->syncLayout();
 }
 
@@ -542,13 +538,6 @@ void ReportGrid::alignColumns(int first, Qt::Alignment alignment)
 void ReportGrid::applyLook(const ReportLook& look)
 {
     look_ = look;
-    // A larger font raises the columns that would no longer be readable.
-    const int minimum = readableMinimumWidth(look_);
-    for (int i = 0; i < columnCount(); ++i) {
-        const int w = columns()[size_t(i)].width;
-        if (w >= 0 && w < minimum)
-            model_->setColumnWidthValue(i, minimum);
-    }
     const QFont cells = look.cellFont();
     const QFont headings = look.headingFont();
     for (QTableView* v : {static_cast<QTableView*>(view_), view_->frozenView()}) {

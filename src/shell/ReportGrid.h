@@ -46,7 +46,7 @@ struct ReportLook {
 QString reportDesignFontName();
 // Width of a column the grid sizes itself, in twips.
 constexpr int kNewColumnWidth = 1200;
-// No column is drawn narrower than two digits of its font.
+// No column is narrowed by hand below two digits of its font.
 int readableMinimumWidth(const ReportLook& look);
 // The widest word of a cell's text by `width`: a cell wraps at blanks only,
 // so its column is never narrower than that.
@@ -151,7 +151,9 @@ public:
     // Twips; a width below the readable minimum of the look's font is raised
     // to it.
     void setColumnWidth(int column, int twips);
-    // The widths of the first columns, laid out once.
+    // The widths of the first columns, laid out once. They are taken as
+    // designed, however narrow: only the cells' words and the headings widen
+    // a column.
     void setColumnWidths(const std::vector<int>& twips);
     int columnWidth(int column) const;
     // What a column's width can change between, in twips: from the narrowest

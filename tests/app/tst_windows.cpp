@@ -79,6 +79,26 @@ QStringList unnamedBoxes(const QWidget* window)
     return out;
 }
 
+// The labels of `window` too narrow for their text; wrapping labels are
+// left out, since they fold their text instead.
+QStringList cutLabels(const QWidget* window)
+{
+    QStringList out;
+    for (const QLabel* l : window->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(window) || l->wordWrap() || l->text().isEmpty())
+            continue;
+        int needed = 0;
+        for (const QString& line : l->text().split(QLatin1Char('\n')))
+            needed = std::max(needed, l->fontMetrics().horizontalAdvance(line));
+        if (needed > l->contentsRect().width())
+            out << QStringLiteral("%1.%2 (%3 > %4)")
+                       .arg(window->objectName(), l->objectName())
+                       .arg(needed)
+                       .arg(l->contentsRect().width());
+    }
+    return out;
+}
+
 // Opens a window of the program and gives it to `look`: a child window
 // loaded into the frame, a dialog through the modal hook.
 using WindowLook = std::function<void(QWidget*)>;
@@ -172,12 +192,13 @@ private slots:
         QCOMPARE((unnamedBoxes(frame.get()) + unnamedBoxes(Load<frmSelectTeam>())).join(QLatin1Char(' ')), QString());
     }
 
-    // Each window names its boxes, a dialog has no minimise or maximise box,
-    // and each window takes the focus when it opens, so that F1 reaches its
-    // help page without a click; Enter and Esc in an open drop-down close the
-    // list, never the window; a report's Alt+F presses its Format button, not
-    // the frame's File menu; a report title the user typed never reads as
-    // markup.
+    // Each window names its boxes and shows its labels whole, a dialog has
+    // no minimise or maximise box, and each window takes the focus when it
+    // opens, so that F1 reaches its help page without a click; a drop-down's
+    // open list shows its entries whole, and Enter and Esc in it close the
+    // list, never the window; a report's Alt+F presses its Format button,
+    // not the frame's File menu; a report title the user typed never reads
+    // as markup.
     void windowsTakeTheFocusAndTheirKeys_data()
     {
         QTest::addColumn<int>("topic");  // 0: no help page
@@ -230,6 +251,7 @@ private slots:
         open([&](QWidget* w) {
             QVERIFY(w);
             QCOMPARE(unnamedBoxes(w).join(QLatin1Char(' ')), QString());
+            QCOMPARE(cutLabels(w).join(QLatin1Char(' ')), QString());
             QVERIFY(!qobject_cast<Dialog*>(w) || onlyACloseBox(w));
             w->window()->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w->window()));
@@ -263,6 +285,9 @@ private slots:
                     continue;
                 for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
                     box->showPopup();
+                    // Every entry shows whole in the open list.
+                    QVERIFY2(box->view()->viewport()->width() >= box->view()->sizeHintForColumn(box->modelColumn()),
+                             qPrintable(box->objectName()));
                     QTest::keyClick(box->view(), Qt::Key_Down);
                     QTest::keyClick(box->view(), key);
                     QVERIFY2(!box->view()->isVisible(), qPrintable(box->objectName()));  // the list closed

@@ -100,9 +100,12 @@ private slots:
         QCOMPARE(f->lstGameTypes->currentRow(), 0);
         QCOMPARE(f->txtCat[1]->text(), QStringLiteral("H1"));
         QCOMPARE(f->txtCat[10]->text(), QStringLiteral("G5"));
-        const auto* heading = f->findChild<QLabel*>(QStringLiteral("Label1"));  // shows whole
-        QVERIFY(heading->text().contains(QStringLiteral("-- Rename Categories --")));
+        // The heading shows whole, dashes and all, clear of the game types.
+        const auto* heading = f->findChild<QLabel*>(QStringLiteral("Label1"));
+        const QString dashes(13, QLatin1Char('-'));
+        QCOMPARE(heading->text(), dashes + QStringLiteral(" Rename Categories ") + dashes);
         QVERIFY(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->contentsRect().width());
+        QVERIFY(heading->geometry().right() < f->findChild<QWidget*>(QStringLiteral("Frame1"))->x());
         grab(f, "names");
 
         // Close stores the names everywhere.

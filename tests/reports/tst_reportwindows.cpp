@@ -252,6 +252,32 @@ private slots:
                               "|Season opener before a sell-out crowd|||||||||", "||||||||||",
                               "2.|10/8/2026|Ants|1|0|0|1|0|-|2|Tied"}));
         QVERIFY(w->grid()->view()->horizontalHeader()->isHidden());
+        // At sizes 8 and 10 the columns are as wide as designed, however
+        // narrow the "-" column: its text fits.
+        const auto shownWidths = [w](int columns) {
+            QList<int> px;
+            for (int c = 0; c < columns; ++c)
+                px << w->grid()->view()->columnWidth(c);
+            return px;
+        };
+        const auto pixels = [](QList<int> twips) {
+            for (int& t : twips)
+                t = qRound(t / 15.0);
+            return twips;
+        };
+        for (int16_t size : {8, 10}) {
+            w->SetFontSize(size);
+            QCOMPARE(shownWidths(11), pixels({550, 2800, 2520, 300, 300, 300, 300, 300, 200, 400, 660}));
+        }
+        // A size without widths of its own keeps them; only the text widens
+        // what it needs.
+        w->SetFontSize(16);
+        QList<int> kept;
+        for (int c = 0; c < 11; ++c)
+            kept << w->grid()->columnWidth(c);
+        QCOMPARE(kept, (QList<int>{550, 2800, 2520, 300, 300, 300, 300, 300, 200, 400, 660}));
+        QVERIFY2(cutCells(w->grid()).isEmpty(), qPrintable(cutCells(w->grid()).join('|')));
+        w->SetFontSize(10);
         w->chkShowPeriods->click();
         QCOMPARE(gridRows(w->grid())[0], QStringLiteral("1.|10/1/2026|Rivals|2|Won"));
         w->chkShowPeriods->click();
@@ -260,6 +286,7 @@ private slots:
         QVERIFY(w->chkShowNotes->isHidden() && w->cmdShort->isHidden() && !w->cmdLong->isHidden());
         QCOMPARE(gridRows(w->grid()), (QStringList{"1.|10/1/2026|Rivals|3-2|Won", "2.|10/8/2026|Bees|2-2|Tied",
                                                     "3.|10/1/2026|Rivals|1-4|Lost"}));
+        QCOMPARE(shownWidths(5), pixels({550, 1100, 2520, 700, 660}));
         checkCellsWholeInEveryLook(w);
         grab(frame.get(), "scores-short");
         w->cmdLong->click();

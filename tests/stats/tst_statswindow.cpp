@@ -13,6 +13,7 @@
 #include "support/StatsTestData.h"
 #include "support/TestMain.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -161,9 +162,32 @@ private slots:
     void severalTeamsShowTeamsAndCareers()
     {
         prepareReport(true);
+        // Enough Hawks that the person list scrolls.
+        for (int p = 6; p <= 13; ++p) {
+            seed::addPerson(p, QStringLiteral("Hawk"), QStringLiteral("H%1").arg(p));
+            test::addPlayerRow(Db(), 2, 1, p, {{"G", 0}, {"Ast", 0}, {"PIM", 0}, {"Min", 10}});
+        }
         frmStats* w = open();
         QCOMPARE(w->tdbStats->caption(), QStringLiteral("Player Statistics"));
         QCOMPARE(gridCaptions(w->tdbStats).mid(0, 2), (QStringList{"Player", "Team"}));
+
+        // The list opened from the keys shows every entry whole, however
+        // narrow the box, beside its scroll bar.
+        QComboBox* box = w->cmbPlayers;
+        QCOMPARE(box->itemText(0), QStringLiteral("All Players (NON-CAREER)"));
+        QVERIFY(box->count() > box->maxVisibleItems());
+        QAbstractItemView* list = box->view();
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F4), Qt::AltModifier | Qt::Key_Down}) {
+            box->setFocus();
+            QTest::keyClick(box, key.key(), key.keyboardModifiers());
+            QTRY_VERIFY(list->isVisible());
+            QVERIFY(list->verticalScrollBar()->isVisible());
+            QVERIFY2(list->viewport()->width() >= list->sizeHintForColumn(0),
+                     qPrintable(QStringLiteral("%1 < %2").arg(list->viewport()->width()).arg(list->sizeHintForColumn(0))));
+            test::grab(list->window(), "players-list");
+            QTest::keyClick(list, Qt::Key_Escape);
+            QTRY_VERIFY(!list->isVisible());
+        }
 
         w->cmbPlayers->setCurrentIndex(1);  // careers: Ann's two teams in one line
         w->cmbPlayers_Click();
