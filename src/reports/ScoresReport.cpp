@@ -77,7 +77,16 @@ void fillSide(ScoresLine& line, const Side& side, const Game& g, const NumberSty
     line[9] = wholeNumber(side.total, s);
 }
 
-QString cutNotes(const QString& notes) { return notes.left(100); }
+// The first 100 characters of a game's notes, for the one line they are
+// given: a line break in them (CR LF, a lone CR or LF) shows as a blank, as a
+// second line would be drawn over the next row.
+QString cutNotes(const QString& notes)
+{
+    return notes.left(100)
+        .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
 
 void addLongLayout(ScoresReport& out, const Game& g, ScoresLine first, const ScoresInput& in)
 {

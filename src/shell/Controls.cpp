@@ -27,7 +27,9 @@ namespace {
 
 // What a text box takes: at most `maxChars` characters (0: no limit) and,
 // with `digitsOnly`, nothing but digits. Whatever reaches the box passes
-// here, typed, pasted or set by the program.
+// here, typed, pasted or set by the program. A line break (CR LF, a lone CR
+// or LF), which only a paste brings, becomes one blank: kept, it would be
+// stored and break the one line a report gives the text.
 class BoxRule : public QValidator {
 public:
     using QValidator::QValidator;
@@ -40,14 +42,16 @@ public:
         int cursor = 0;
         for (qsizetype i = 0; i < input.size();) {
             const bool pair = input[i].isHighSurrogate() && i + 1 < input.size() && input[i + 1].isLowSurrogate();
-            const qsizetype n = pair ? 2 : 1;
+            const bool crLf = input[i] == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n';
+            const bool lineBreak = crLf || input[i] == u'\r' || input[i] == u'\n';
+            const qsizetype n = pair || crLf ? 2 : 1;
             // Half a character is never kept.
             const bool keep = digitsOnly ? input[i].isDigit() && input[i].unicode() < 128
                                          : pair || !input[i].isSurrogate();
             if (keep) {
-                kept += QStringView(input).mid(i, n);
+                kept += lineBreak ? QStringView(u" ") : QStringView(input).mid(i, n);
                 if (i < pos)
-                    cursor += int(n);
+                    cursor += lineBreak ? 1 : int(n);
             }
             i += n;
         }

@@ -416,6 +416,44 @@ private slots:
             }
         }
     }
+
+    // A game's notes typed over several lines stay within the one line the
+    // report gives them, on a notes line of their own and on the home
+    // team's line beside the goals: whole on screen, and on every printed
+    // page nothing is drawn over anything else.
+    void gameNoteLinesStayOnTheirRowOnScreenAndPaper()
+    {
+        for (int n = 6; n <= 35; ++n)
+            addGame(1, n, {.goals = n % 4, .oppGoals = 2, .date = QDate(2026, 11, 1).addDays(n),
+                           .location = QStringLiteral("Rink %1").arg(n),
+                           .notes = QStringLiteral("Bus at %1\nBring sticks\r\nSnacks after\rGame").arg(n)});
+        auto* w = open<frmScores>(QStringLiteral("mnuGames"));
+        QVERIFY(w);
+        QCOMPARE(gridRows(w->grid()).mid(13, 2),
+                 (QStringList{"|Rink 6|||||||||", "|Bus at 6 Bring sticks Snacks after Game|||||||||"}));
+        for (bool homeLine : {false, true}) {
+            if (homeLine) {
+                w->chkShowGameType->click();
+                w->chkShowLocation->click();
+                QCOMPARE(gridRows(w->grid())[10],
+                         QStringLiteral("|Bus at 6 Bring sticks Snacks after Game|Ants|0|0|0|||-|2|"));
+            }
+            for (int16_t size : {10, 18}) {
+                w->SetFontSize(size);
+                const QString name = QStringLiteral("game-notes-%1-%2").arg(homeLine ? "home" : "own").arg(size);
+                grab(frame.get(), qPrintable(name));
+                QVERIFY2(cutCells(w->grid()).isEmpty(), qPrintable(cutCells(w->grid()).join(QLatin1Char('|'))));
+                const QString pdf = printToPdf(name);
+                const int pages = int(pdfPages(pdf).size());
+                QVERIFY(pages > 1);
+                for (int n = 1; n <= pages; ++n) {
+                    const PrintedPage page = printedPage(pdf, n);
+                    const QString where = name + QStringLiteral(", page %1: ").arg(n);
+                    QVERIFY2(page.wordsOverWords().isEmpty(), qPrintable(where + page.wordsOverWords().join(", ")));
+                }
+            }
+        }
+    }
 };
 
 VH_TEST_MAIN(TstReportWindows)

@@ -94,6 +94,22 @@ private slots:
         QCOMPARE(secondColumn(ComputeScores(Db(), in)), (QStringList{"10/1/2026", "", "", "10/1/2026", "", ""}));
     }
 
+    // A line break in the notes (LF, CR LF or a lone CR) shows as one blank;
+    // the cut still takes the first 100 stored characters, CR LF being two.
+    void lineBreaksInNotesShowAsBlanks()
+    {
+        addGame(1, 1, {.notes = "Bus at 6\nBring sticks\r\nSnacks\rafter"});
+        for (int n = 97; n <= 99; ++n)
+            addGame(1, n - 95, {.notes = QString(n, QLatin1Char('a' + n - 97)) + "\r\nxy"});
+        ScoresInput in = scoresFor(1);
+        in.showLocation = false;
+        QCOMPARE(secondColumn(ComputeScores(Db(), in)).mid(2, 13),
+                 (QStringList{"Bus at 6 Bring sticks Snacks after", "", "10/1/2026", "No Game Type",
+                              QString(97, QLatin1Char('a')) + " x", "", "10/1/2026", "No Game Type",
+                              QString(98, QLatin1Char('b')) + " ", "", "10/1/2026", "No Game Type",
+                              QString(99, QLatin1Char('c')) + " "}));
+    }
+
     void shortLayoutAndDatesByTheRegionalSettings()
     {
         addScore(1, 1, 2, 4);

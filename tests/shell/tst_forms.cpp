@@ -7,6 +7,8 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -69,6 +71,24 @@ private slots:
         limitLength(&notes, 3);
         notes.setPlainText(QStringLiteral("ab") + e + e);
         QCOMPARE(notes.toPlainText(), QStringLiteral("ab") + e);
+    }
+
+    // A line break pasted into a one-line box becomes one blank, counted
+    // once against the limit; a digits box drops it.
+    void pastedLineBreaksBecomeBlanks()
+    {
+        const std::unique_ptr<QLineEdit> box(makeTextBox(nullptr, QStringLiteral("txtAddress1"), 20, 0, 0, 600));
+        for (const QString& end : {QStringLiteral("X"), QStringLiteral("XY")}) {
+            box->setText(QStringLiteral("Box 9"));
+            box->setCursorPosition(0);
+            QGuiApplication::clipboard()->setText(QStringLiteral("Apt 4\r\nMain\rSt\n") + end);
+            QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), QStringLiteral("Apt 4 Main St XBox 9"));  // 20: the Y is cut
+            QCOMPARE(box->cursorPosition(), 15);
+        }
+        keepPastedDigitsOnly(box.get());
+        box->setText(QStringLiteral("12\r\n3"));
+        QCOMPARE(box->text(), QStringLiteral("123"));
     }
 
     void criteriaStartOver()
