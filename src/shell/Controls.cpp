@@ -82,14 +82,16 @@ BoxRule* boxRule(QLineEdit* box)
     return rule;
 }
 
-// A label shows its text whole: where the font is wider than the one it was
-// designed for, it grows away from the side its text is aligned to (both
+// A label shows its caption whole: where the font is wider than the one it
+// was designed for, it grows away from the side its text is aligned to (both
 // ways when centred, never past the left edge) rather than cut the text. It
 // fits when shown, once wrapping and alignment are settled; a label that
-// wraps keeps its width.
+// wraps keeps its width. A label showing data (a team name, a path) in place
+// of its caption keeps its designed width, as growing would run the data
+// over the controls beside it.
 class FittedLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    FittedLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent), caption_(caption) {}
 
 protected:
     bool event(QEvent* e) override
@@ -102,7 +104,7 @@ protected:
 private:
     void fitText()
     {
-        if (wordWrap() || text().isEmpty())
+        if (wordWrap() || text().isEmpty() || text() != caption_)
             return;
         const int extra = sizeHint().width() - width();
         if (extra <= 0)
@@ -111,6 +113,8 @@ private:
         const int left = h & Qt::AlignRight ? x() - extra : h & Qt::AlignHCenter ? x() - extra / 2 : x();
         setGeometry(std::max(left, 0), y(), width() + extra, height());
     }
+
+    const QString caption_;
 };
 
 // Widens a drop-down's open list, as it opens, to its widest entry: the

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -89,6 +90,29 @@ private slots:
         keepPastedDigitsOnly(box.get());
         box->setText(QStringLiteral("12\r\n3"));
         QCOMPARE(box->text(), QStringLiteral("123"));
+    }
+
+    // A caption too wide for its label grows the label, centred both ways; a
+    // label showing data in its caption's place (a team name) keeps its
+    // designed width rather than run over the boxes beside it.
+    void labelsGrowForTheirCaptionOnly()
+    {
+        QWidget window;
+        window.resize(600, 200);
+        const QString wide = QStringLiteral("------------- Rename Categories -------------");
+        QLabel* caption = makeLabel(&window, QStringLiteral("Label1"), wide, 1500, 150, 1500, 255, Qt::AlignCenter);
+        QLabel* data = makeLabel(&window, QStringLiteral("lblTeam"), QStringLiteral("Team 1"), 1500, 600, 1500);
+        data->setText(wide);
+        QLabel* fits = makeLabel(&window, QStringLiteral("lblFits"), QStringLiteral("Goalie"), 1500, 1000, 1500);
+        const QRect designed = caption->geometry(), dataDesigned = data->geometry(), fitsDesigned = fits->geometry();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int needed = caption->sizeHint().width();
+        QVERIFY(needed > designed.width());
+        QCOMPARE(caption->width(), needed);
+        QVERIFY(qAbs(caption->geometry().center().x() - designed.center().x()) <= 1);  // still centred
+        QCOMPARE(data->geometry(), dataDesigned);
+        QCOMPARE(fits->geometry(), fitsDesigned);
     }
 
     void criteriaStartOver()
