@@ -82,16 +82,16 @@ BoxRule* boxRule(QLineEdit* box)
     return rule;
 }
 
-// A label shows its caption whole: where the font is wider than the one it
-// was designed for, it grows away from the side its text is aligned to (both
-// ways when centred, never past the left edge) rather than cut the text. It
-// fits when shown, once wrapping and alignment are settled; a label that
-// wraps keeps its width. A label showing data (a team name, a path) in place
-// of its caption keeps its designed width, as growing would run the data
-// over the controls beside it.
+// A label shows its text whole: where the font is wider than the one it was
+// designed for, it grows away from the side its text is aligned to (both
+// ways when centred) rather than cut the text. It grows into free room only,
+// never over a control beside it nor past the window's edges: a long team
+// name or path is cut where the next box begins, not run under it. It fits
+// when shown, once wrapping and alignment are settled; a label that wraps
+// keeps its width.
 class FittedLabel : public QLabel {
 public:
-    FittedLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent), caption_(caption) {}
+    using QLabel::QLabel;
 
 protected:
     bool event(QEvent* e) override
@@ -104,17 +104,32 @@ protected:
 private:
     void fitText()
     {
-        if (wordWrap() || text().isEmpty() || text() != caption_)
+        QWidget* parent = parentWidget();
+        if (!parent || wordWrap() || text().isEmpty())
             return;
         const int extra = sizeHint().width() - width();
         if (extra <= 0)
             return;
         const Qt::Alignment h = QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
-        const int left = h & Qt::AlignRight ? x() - extra : h & Qt::AlignHCenter ? x() - extra / 2 : x();
-        setGeometry(std::max(left, 0), y(), width() + extra, height());
+        const int leftward = h & Qt::AlignRight ? extra : h & Qt::AlignHCenter ? extra / 2 : 0;
+        const QRect now = geometry();
+        int left = now.left() - leftward, right = now.right() + extra - leftward;
+        int minLeft = 0, maxRight = parent->width() - 1;
+        for (const QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = w->geometry();
+            // A control the label already lies on (a frame behind it) is no neighbour.
+            if (w == this || w->isHidden() || w->isWindow() || r.intersects(now) || r.bottom() < now.top() ||
+                r.top() > now.bottom())
+                continue;
+            if (r.left() > now.right())
+                maxRight = std::min(maxRight, r.left() - 1);
+            else if (r.right() < now.left())
+                minLeft = std::max(minLeft, r.right() + 1);
+        }
+        left = std::max(std::min(left, now.left()), minLeft);
+        right = std::min(std::max(right, now.right()), maxRight);
+        setGeometry(QRect(QPoint(left, now.top()), QPoint(right, now.bottom())));
     }
-
-    const QString caption_;
 };
 
 // Widens a drop-down's open list, as it opens, to its widest entry: the

@@ -2,8 +2,8 @@
 // Factories for the controls of the windows, placed in twips as designed, so
 // that every window builds its labels, buttons and boxes the same way.
 // Labels show their text as it is, never as markup: many show what a user
-// typed or a file brought. A label too narrow for its caption in the font at
-// hand grows to show it whole; one showing data in its place does not.
+// typed or a file brought. A label too narrow for its text in the font at
+// hand grows into the free room beside it to show it whole.
 //
 // Each control gets its designed name as objectName. A box built with a label
 // takes the label's caption (without "&" and the closing ":") as its

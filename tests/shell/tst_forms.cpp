@@ -2,6 +2,7 @@
 // report criteria starting over.
 
 #include "shell/Controls.h"
+#include "shell/Form.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
 #include "support/TestEnv.h"
@@ -92,26 +93,29 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("123"));
     }
 
-    // A caption too wide for its label grows the label, centred both ways; a
-    // label showing data in its caption's place (a team name) keeps its
-    // designed width rather than run over the boxes beside it.
-    void labelsGrowForTheirCaptionOnly()
+    // A text too wide for its label grows the label into free room, centred
+    // both ways, but never over the box beside it nor past the window's edge
+    // (a long team name stops where the next box begins).
+    void labelsGrowIntoFreeRoomOnly()
     {
         QWidget window;
-        window.resize(600, 200);
+        window.resize(tw(6000), tw(1800));
         const QString wide = QStringLiteral("------------- Rename Categories -------------");
         QLabel* caption = makeLabel(&window, QStringLiteral("Label1"), wide, 1500, 150, 1500, 255, Qt::AlignCenter);
-        QLabel* data = makeLabel(&window, QStringLiteral("lblTeam"), QStringLiteral("Team 1"), 1500, 600, 1500);
-        data->setText(wide);
-        QLabel* fits = makeLabel(&window, QStringLiteral("lblFits"), QStringLiteral("Goalie"), 1500, 1000, 1500);
-        const QRect designed = caption->geometry(), dataDesigned = data->geometry(), fitsDesigned = fits->geometry();
+        QLabel* team = makeLabel(&window, QStringLiteral("lblTeam"), QStringLiteral("Team 1"), 120, 600, 1500);
+        team->setText(wide);
+        makeComboBox(&window, QStringLiteral("Drive1"), 2400, 600, 1500);
+        QLabel* edge = makeLabel(&window, QStringLiteral("lblEdge"), wide, 4800, 1200, 1200);
+        QLabel* fits = makeLabel(&window, QStringLiteral("lblFits"), QStringLiteral("Goalie"), 1500, 1500, 1500);
+        const QRect designed = caption->geometry(), teamDesigned = team->geometry(), fitsDesigned = fits->geometry();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const int needed = caption->sizeHint().width();
-        QVERIFY(needed > designed.width());
-        QCOMPARE(caption->width(), needed);
-        QVERIFY(qAbs(caption->geometry().center().x() - designed.center().x()) <= 1);  // still centred
-        QCOMPARE(data->geometry(), dataDesigned);
+        QVERIFY(caption->sizeHint().width() > designed.width());
+        QCOMPARE(caption->width(), caption->sizeHint().width());
+        QVERIFY(qAbs(caption->geometry().center().x() - designed.center().x()) <= 1);
+        QCOMPARE(team->geometry().left(), teamDesigned.left());
+        QCOMPARE(team->geometry().right(), tw(2400) - 1);  // up to the box, not under it
+        QCOMPARE(edge->geometry().right(), window.width() - 1);
         QCOMPARE(fits->geometry(), fitsDesigned);
     }
 
