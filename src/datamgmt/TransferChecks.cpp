@@ -7,6 +7,8 @@
 #include "shell/Startup.h"
 #include "teams/TeamStore.h"
 
+#include <algorithm>
+
 namespace vh {
 
 namespace {
@@ -103,20 +105,24 @@ QString BackupValueProblem(Database& main, const QString& path)
                                        "'sqlite\\_%' escape '\\' and name <> '_DbInfo' order by name"),
                         {}, [&](const RowView& row) { tables << row.text(0); });
         for (const QString& table : tables) {
+            // A table or field the program reads and the file lacks would
+            // fail later, in the window that reads it.
             if (!db->tableExists(table))
-                continue;
+                return QStringLiteral("It lacks the table %1.").arg(table);
             // The back-up's columns, in the order "select *" gives them, each
             // against the program's own field of that name.
             std::vector<int> columns;
             std::vector<FieldInfo> fields;
             const std::vector<FieldInfo>& theirs = db->tableFields(table);
-            for (const FieldInfo& own : main.tableFields(table))
-                for (size_t c = 0; c < theirs.size(); ++c)
-                    if (theirs[c].name.compare(own.name, Qt::CaseInsensitive) == 0) {
-                        columns.push_back(int(c));
-                        fields.push_back(own);
-                        break;
-                    }
+            for (const FieldInfo& own : main.tableFields(table)) {
+                const auto match = std::find_if(theirs.begin(), theirs.end(), [&own](const FieldInfo& f) {
+                    return f.name.compare(own.name, Qt::CaseInsensitive) == 0;
+                });
+                if (match == theirs.end())
+                    return QStringLiteral("Its %1.%2 is missing.").arg(table, own.name);
+                columns.push_back(int(match - theirs.begin()));
+                fields.push_back(own);
+            }
             // Read row by row: a large back-up is never held whole.
             db->forEachRow(QStringLiteral("select * from [%1]").arg(table), {}, [&](const RowView& row) {
                 refuseMisfit(

@@ -16,8 +16,9 @@ void CheckTransferValues(Database& main, Database& file);
 
 // The first value of the database file at `path` that the program's own
 // field of that name in `main` could not hold as it is (FieldMismatch), in
-// every table and field the two share, as a sentence; empty when all fit.
-// The file is only read.
+// every table and field the two share, as a sentence, or the first table or
+// field of `main` that the file lacks; empty when all fit. The file is only
+// read.
 QString BackupValueProblem(Database& main, const QString& path);
 
 // Why the program could not start on the database file at `path`: start-up's

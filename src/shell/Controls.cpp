@@ -29,7 +29,8 @@ namespace {
 // with `digitsOnly`, nothing but digits. Whatever reaches the box passes
 // here, typed, pasted or set by the program. A line break (CR LF, a lone CR
 // or LF), which only a paste brings, becomes one blank: kept, it would be
-// stored and break the one line a report gives the text.
+// stored and break the one line a report gives the text. A NUL, which also
+// only a paste brings, is dropped (dropNuls).
 class BoxRule : public QValidator {
 public:
     using QValidator::QValidator;
@@ -46,8 +47,8 @@ public:
             const bool lineBreak = crLf || input[i] == u'\r' || input[i] == u'\n';
             const qsizetype n = pair || crLf ? 2 : 1;
             // Half a character is never kept.
-            const bool keep = digitsOnly ? input[i].isDigit() && input[i].unicode() < 128
-                                         : pair || !input[i].isSurrogate();
+            const bool keep = input[i] != QChar(0) && (digitsOnly ? input[i].isDigit() && input[i].unicode() < 128
+                                                                  : pair || !input[i].isSurrogate());
             if (keep) {
                 kept += lineBreak ? QStringView(u" ") : QStringView(input).mid(i, n);
                 if (i < pos)
@@ -71,6 +72,24 @@ public:
         return Acceptable;
     }
 };
+
+// A text holding a NUL is stored, but reads back as bytes, not text: the
+// checks of restore and import then refuse the user's own back-up or team
+// file. No box keeps one.
+void dropNuls(QPlainTextEdit* box)
+{
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box] {
+        const QString text = box->toPlainText();
+        if (!text.contains(QChar(0)))
+            return;
+        const int cursor = box->textCursor().position();
+        const QSignalBlocker block(box);
+        box->setPlainText(QString(text).remove(QChar(0)));
+        QTextCursor at = box->textCursor();
+        at.setPosition(cursor - int(text.left(cursor).count(QChar(0))));
+        box->setTextCursor(at);
+    });
+}
 
 BoxRule* boxRule(QLineEdit* box)
 {
@@ -207,6 +226,7 @@ QPlainTextEdit* makeMemoBox(QWidget* parent, const QString& name, int left, int 
 {
     auto* b = placed(new QPlainTextEdit(parent), name, left, top, width, height);
     b->setTabChangesFocus(true);
+    dropNuls(b);
     return b;
 }
 
@@ -249,6 +269,7 @@ void limitLength(QLineEdit* box, int maxChars)
 
 void limitLength(QPlainTextEdit* box, int maxChars)
 {
+    dropNuls(box);
     QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxChars] {
         const QString text = box->toPlainText();
         if (CharCount(text) <= maxChars)

@@ -32,6 +32,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
                         int height = 375);
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, int maxLength, int left, int top, int width,
                        int height = 285);
+// Drops a pasted NUL, as a limited box does.
 QPlainTextEdit* makeMemoBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height = 300);
@@ -47,8 +48,8 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
 
 // Holds the box to `maxChars` characters (code points, so a character outside
 // the basic plane counts once): text typed, pasted or set beyond the limit is
-// cut where it was put in, never in the middle of a character. makeTextBox
-// does this for its length.
+// cut where it was put in, never in the middle of a character; a NUL is
+// dropped. makeTextBox does this for its length.
 void limitLength(QLineEdit* box, int maxChars);
 void limitLength(QPlainTextEdit* box, int maxChars);
 // Text pasted or dropped into a numeric box keeps only its digits, as if it

@@ -315,8 +315,9 @@ private slots:
     }
 
     // Every value of a back-up is held against the program's own field, as
-    // import does: one that does not fit is named, and not one byte of the
-    // database changes. The limits themselves come back.
+    // import does: one that does not fit, or a field or table that is not
+    // there, is named, and not one byte of the database changes. The limits
+    // themselves come back.
     void aRestoreRefusesValuesTheProgramCannotHold()
     {
         addTeam(1, QStringLiteral("Live"));
@@ -345,7 +346,10 @@ private slots:
             // Bytes stored as text: a NUL and a byte that is no UTF-8.
             {"update Teams set ShortTeamName = cast(x'00FF00FF' as text)",
              "Its Teams.ShortTeamName is binary data, not text."},
-            {"update People set City = 'Ou' || char(0) || 'lu'", "Its People.City is binary data"}};
+            {"update People set City = 'Ou' || char(0) || 'lu'", "Its People.City is binary data"},
+            // A field or table the program reads, missing: the window reading it would fail.
+            {"alter table Roster drop column notes", "Its Roster.notes is missing."},
+            {"drop table RptGoalie", "It lacks the table RptGoalie."}};
         // A back-up of one team and player, then changed.
         const auto backUpWith = [&bad](const char* changes) {
             auto db = newProgramDatabase(bad);

@@ -93,6 +93,34 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("123"));
     }
 
+    // A pasted NUL is dropped by one-line and notes boxes alike: stored, the
+    // text would read back as bytes, and restore and import would refuse the
+    // user's own back-up or team file.
+    void pastedNulsAreDropped()
+    {
+        const QString nul(QChar(0));
+        const std::unique_ptr<QLineEdit> box(makeTextBox(nullptr, QStringLiteral("txtCity"), 20, 0, 0, 600));
+        box->setText(QStringLiteral("Oulu"));
+        box->setCursorPosition(2);
+        QGuiApplication::clipboard()->setText(nul + QStringLiteral("x") + nul + nul + QStringLiteral("y"));
+        QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("Ouxylu"));
+        QCOMPARE(box->cursorPosition(), 4);
+
+        const std::unique_ptr<QPlainTextEdit> notes(makeMemoBox(nullptr, QStringLiteral("txtNotes"), 0, 0, 3000, 900));
+        notes->setPlainText(QStringLiteral("Line 1\nLine 2"));
+        QTextCursor at = notes->textCursor();
+        at.setPosition(7);
+        notes->setTextCursor(at);
+        QTest::keyClick(notes.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notes->toPlainText(), QStringLiteral("Line 1\nxyLine 2"));
+        QCOMPARE(notes->textCursor().position(), 9);
+        QPlainTextEdit rosterNotes;  // a limited box of a window's own
+        limitLength(&rosterNotes, 3);
+        rosterNotes.setPlainText(QStringLiteral("a") + nul + QStringLiteral("bcd"));
+        QCOMPARE(rosterNotes.toPlainText(), QStringLiteral("abc"));
+    }
+
     // A text too wide for its label grows the label into free room, centred
     // both ways, but never over the box beside it nor past the window's edge
     // (a long team name stops where the next box begins).
