@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
@@ -277,8 +278,16 @@ ReportTableView::ReportTableView(QWidget* parent) : QTableView(parent)
             &QAbstractSlider::setValue);
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
             &QAbstractSlider::setValue);
-    // The user may widen the name column in either view.
+    // The user may widen the name column in either view. A column narrowed
+    // by hand stops where its widest figure or word and its heading still
+    // show whole, as every width the program sets does.
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (!layingOut_) {
+            if (const int narrowest = narrowestColumnWidth(section); size < narrowest) {
+                horizontalHeader()->resizeSection(section, narrowest);  // comes back here with it
+                return;
+            }
+        }
         if (section == 0) {
             frozen_->setColumnWidth(0, size);
             updateFrozenGeometry();
@@ -357,6 +366,7 @@ void ReportTableView::syncLayout()
     auto* m = qobject_cast<ReportTableModel*>(model());
     if (!m)
         return;
+    const QScopedValueRollback layingOut(layingOut_, true);
     const QFont cellFont = font();
     const int margins = cellMargins(this);
     const int rows = m->rowCount();

@@ -130,6 +130,7 @@ private:
     void revealColumn(int column);
     QTableView* frozen_ = nullptr;
     bool frozenOn_ = false;
+    bool layingOut_ = false;  // syncLayout sets the widths; a user's drag is checked
 };
 
 // The grid: a caption bar over the table view.

@@ -8,6 +8,9 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
@@ -117,6 +120,41 @@ private slots:
         Db().execute(QStringLiteral("delete from RptPlayer where SortKey = 2"));
         grid.requery();
         QCOMPARE(m->rowCount(), 3);
+    }
+
+    // A column dragged narrower by hand stops where its figures and heading
+    // still show whole; one dragged wider takes the width it is given.
+    void aDraggedColumnKeepsItsFiguresWhole()
+    {
+        seedPlayers(120);
+        ReportGrid grid;
+        grid.resize(600, 300);
+        grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
+        grid.setColumns(playerColumns());
+        grid.requery();
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QHeaderView* header = grid.view()->horizontalHeader();
+        const auto drag = [&](int column, int by) {
+            const int edge = header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+            const int y = header->height() / 2;
+            QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+            QMouseEvent move(QEvent::MouseMove, QPointF(edge + by, y), header->viewport()->mapToGlobal(QPointF(edge + by, y)),
+                             Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(header->viewport(), &move);
+            QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + by, y));
+        };
+        const int narrowest = grid.view()->narrowestColumnWidth(1);
+        const int before = header->sectionSize(1);
+        QVERIFY(before > narrowest);
+        drag(1, -(before - narrowest) + 1);  // the last pixel above the limit
+        QCOMPARE(header->sectionSize(1), narrowest + 1);
+        drag(1, -40);  // well past it
+        QCOMPARE(header->sectionSize(1), narrowest);
+        const QFontMetrics metrics(grid.view()->font());
+        QVERIFY(narrowest >= metrics.horizontalAdvance(QStringLiteral("79")) + 2);
+        drag(1, 30);
+        QCOMPARE(header->sectionSize(1), narrowest + 30);
     }
 
     // Each grid line under its row's tallest cell, whichever column wraps;
