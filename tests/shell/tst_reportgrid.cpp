@@ -51,6 +51,15 @@ std::unique_ptr<ReportTableModel> playerModel(std::vector<ReportColumn> columns)
     return model;
 }
 
+// The player work table in `grid`, through playerColumns().
+void showPlayers(ReportGrid& grid)
+{
+    grid.resize(600, 300);
+    grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
+    grid.setColumns(playerColumns());
+    grid.requery();
+}
+
 }  // namespace
 
 class TstReportGrid : public QObject {
@@ -65,10 +74,7 @@ private slots:
     {
         seedPlayers(3);
         ReportGrid grid;
-        grid.resize(600, 300);
-        grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
-        grid.setColumns(playerColumns());
-        grid.requery();
+        showPlayers(grid);
         const ReportTableModel* m = grid.model();
         QCOMPARE(gridRows(&grid), (QStringList{"Player 001|1|1||1", "Player 002|2|2||2", "Player 003|3|3||3",
                                                "TOTALS   |80|||"}));
@@ -128,10 +134,7 @@ private slots:
     {
         seedPlayers(120);
         ReportGrid grid;
-        grid.resize(600, 300);
-        grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
-        grid.setColumns(playerColumns());
-        grid.requery();
+        showPlayers(grid);
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
         QHeaderView* header = grid.view()->horizontalHeader();
