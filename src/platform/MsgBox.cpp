@@ -1,6 +1,7 @@
 #include "platform/MsgBox.h"
 
 #include "platform/ModalRun.h"
+#include "platform/basic/Basic.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -84,9 +85,7 @@ int MsgBox(const QString& text, int style, const QString& title)
     if (handlerSlot())
         return handlerSlot()({text, style, caption});
 
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString shown = UnifyLineBreaks(text);
 
     TitledMessageBox box(ownerWindow());
     // A title and the close box, which answers as Esc does; nothing to

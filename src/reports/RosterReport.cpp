@@ -81,8 +81,7 @@ QStringList WrapNotes(const QString& notes)
     QStringList lines;
     // A line break, however it was stored (CR LF, a lone CR or LF), starts a
     // new note line; drawn inside one line it would run over the next.
-    QString rest = QStringLiteral("Notes: ") + notes;
-    rest.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString rest = UnifyLineBreaks(QStringLiteral("Notes: ") + notes);
     for (int cuts = 0; cuts < 1000; ++cuts) {
         const qsizetype lineBreak = rest.indexOf(QLatin1Char('\n'));
         if (lineBreak >= 0 && lineBreak <= width) {

@@ -82,10 +82,7 @@ void fillSide(ScoresLine& line, const Side& side, const Game& g, const NumberSty
 // second line would be drawn over the next row.
 QString cutNotes(const QString& notes)
 {
-    return notes.left(100)
-        .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-        .replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return UnifyLineBreaks(notes.left(100)).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 void addLongLayout(ScoresReport& out, const Game& g, ScoresLine first, const ScoresInput& in)

@@ -48,6 +48,11 @@ qsizetype unitsOf(const QString& s, qsizetype from, int chars)
 
 }  // namespace
 
+QString UnifyLineBreaks(QString s)
+{
+    return s.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 int CharCount(const QString& s)
 {
     int n = 0;

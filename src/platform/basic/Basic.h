@@ -29,6 +29,10 @@ QString Left(const QString& s, int n);
 QString Right(const QString& s, int n);
 QString Mid(const QString& s, int start1, int length = -1);  // start is 1-based
 
+// The text with each line break, however stored (CR LF, a lone CR or LF), as
+// one LF.
+QString UnifyLineBreaks(QString s);
+
 // A fixed-length text of exactly `width` characters: cut, or padded with
 // blanks on the right.
 QString FixedText(const QString& s, int width);
