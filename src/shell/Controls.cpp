@@ -20,20 +20,48 @@
 #include <QStyle>
 #include <QValidator>
 #include <algorithm>
+#include <utility>
 
 namespace vh {
 
 namespace {
 
+// A character a report or a list line cannot show in its place: a Tab, a
+// line break (a lone CR or LF; CR LF counts as one) or any other control
+// character. Only a paste brings one, as the keys move on instead.
+bool breaksTheLine(QChar c)
+{
+    return (c.unicode() < 0x20 && c.unicode() != 0) || c.unicode() == 0x85 || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
 // What a text box takes: at most `maxChars` characters (0: no limit) and,
 // with `digitsOnly`, nothing but digits. Whatever reaches the box passes
-// here, typed, pasted or set by the program. A line break (CR LF, a lone CR
-// or LF), which only a paste brings, becomes one blank: kept, it would be
-// stored and break the one line a report gives the text. A NUL, which also
-// only a paste brings, is dropped (dropNuls).
+// here, typed, pasted or set by the program. A Tab, a line break or another
+// control character becomes one blank: kept, it would be stored, push the
+// score and result of a game list line out of their columns, show a filter
+// or team name as one word and a gap, and break the one line a report gives
+// the text. A NUL, which also only a paste brings, is dropped (plainNotes).
+//
+// A text the program puts in (a stored name loaded, an entry picked from a
+// drop-down's list) shows from its start, where Qt would leave the cursor at
+// its end and show only the end of a text wider than the box; what the user
+// types keeps the cursor where the typing left it. A selection from the
+// start made as the box takes the focus (its text selected on Tab) keeps the
+// cursor at the start too, so the start stays in view.
 class BoxRule : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit BoxRule(QLineEdit* box) : QValidator(box), box_(box)
+    {
+        connect(box, &QLineEdit::textEdited, this, [this] { typed_ = true; });
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (!std::exchange(typed_, false))
+                box_->setCursorPosition(0);
+        });
+        // An editable drop-down's box takes its focus through the drop-down.
+        auto* combo = qobject_cast<QComboBox*>(box->parentWidget());
+        (combo && combo->lineEdit() == box ? static_cast<QWidget*>(combo) : box)->installEventFilter(this);
+    }
     int maxChars = 0;
     bool digitsOnly = false;
 
@@ -44,15 +72,15 @@ public:
         for (qsizetype i = 0; i < input.size();) {
             const bool pair = input[i].isHighSurrogate() && i + 1 < input.size() && input[i + 1].isLowSurrogate();
             const bool crLf = input[i] == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n';
-            const bool lineBreak = crLf || input[i] == u'\r' || input[i] == u'\n';
+            const bool blank = crLf || breaksTheLine(input[i]);
             const qsizetype n = pair || crLf ? 2 : 1;
             // Half a character is never kept.
             const bool keep = input[i] != QChar(0) && (digitsOnly ? input[i].isDigit() && input[i].unicode() < 128
                                                                   : pair || !input[i].isSurrogate());
             if (keep) {
-                kept += lineBreak ? QStringView(u" ") : QStringView(input).mid(i, n);
+                kept += blank ? QStringView(u" ") : QStringView(input).mid(i, n);
                 if (i < pos)
-                    cursor += lineBreak ? 1 : int(n);
+                    cursor += blank ? 1 : int(n);
             }
             i += n;
         }
@@ -71,20 +99,47 @@ public:
         pos = cursor;
         return Acceptable;
     }
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        // After the selection the focus brings, made on the spot or queued.
+        if (e->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(this, &BoxRule::selectionKeepsStartInView, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void selectionKeepsStartInView()
+    {
+        if (box_->hasSelectedText() && box_->selectionStart() == 0 && box_->cursorPosition() == box_->selectionEnd())
+            box_->setSelection(box_->selectionEnd(), -box_->selectionEnd());
+    }
+
+    QLineEdit* box_;
+    bool typed_ = false;
 };
 
-// A text holding a NUL is stored, but reads back as bytes, not text: the
-// checks of restore and import then refuse the user's own back-up or team
-// file. No box keeps one.
-void dropNuls(QPlainTextEdit* box)
+// Notes keep their line breaks; a NUL is dropped and a Tab or another
+// control character becomes a blank, as in a one-line box. A text holding a
+// NUL is stored, but reads back as bytes, not text: the checks of restore
+// and import then refuse the user's own back-up or team file. A Tab would
+// show on the reports as a gap running out of the notes' column, or not at
+// all.
+void plainNotes(QPlainTextEdit* box)
 {
     QObject::connect(box, &QPlainTextEdit::textChanged, box, [box] {
         const QString text = box->toPlainText();
-        if (!text.contains(QChar(0)))
+        QString plain;
+        plain.reserve(text.size());
+        for (QChar c : text) {
+            if (c != QChar(0))
+                plain += c != u'\n' && breaksTheLine(c) ? QChar(u' ') : c;
+        }
+        if (plain == text)
             return;
         const int cursor = box->textCursor().position();
         const QSignalBlocker block(box);
-        box->setPlainText(QString(text).remove(QChar(0)));
+        box->setPlainText(plain);
         QTextCursor at = box->textCursor();
         at.setPosition(cursor - int(text.left(cursor).count(QChar(0))));
         box->setTextCursor(at);
@@ -217,8 +272,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, int maxLength, int left, int top, int width, int height)
 {
     auto* b = placed(new QLineEdit(parent), name, left, top, width, height);
-    if (maxLength > 0)
-        limitLength(b, maxLength);
+    limitLength(b, maxLength);
     return b;
 }
 
@@ -226,7 +280,7 @@ QPlainTextEdit* makeMemoBox(QWidget* parent, const QString& name, int left, int 
 {
     auto* b = placed(new QPlainTextEdit(parent), name, left, top, width, height);
     b->setTabChangesFocus(true);
-    dropNuls(b);
+    plainNotes(b);
     return b;
 }
 
@@ -269,7 +323,7 @@ void limitLength(QLineEdit* box, int maxChars)
 
 void limitLength(QPlainTextEdit* box, int maxChars)
 {
-    dropNuls(box);
+    plainNotes(box);
     QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxChars] {
         const QString text = box->toPlainText();
         if (CharCount(text) <= maxChars)

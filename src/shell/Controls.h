@@ -30,9 +30,11 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 // Buttons never become the default button by focus alone; ButtonKeys decides Enter.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height = 375);
+// A one-line box under the box rule (limitLength), `maxLength` 0 for no limit.
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, int maxLength, int left, int top, int width,
                        int height = 285);
-// Drops a pasted NUL, as a limited box does.
+// Keeps line breaks, drops a pasted NUL and takes a blank for a Tab, as a
+// limited notes box does.
 QPlainTextEdit* makeMemoBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height = 300);
@@ -46,10 +48,13 @@ QListWidget* makeListBox(QWidget* parent, const QString& name, int left, int top
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                      int height);
 
-// Holds the box to `maxChars` characters (code points, so a character outside
-// the basic plane counts once): text typed, pasted or set beyond the limit is
-// cut where it was put in, never in the middle of a character; a NUL is
-// dropped. makeTextBox does this for its length.
+// The box rule. Holds the box to `maxChars` characters (code points, so a
+// character outside the basic plane counts once; 0 no limit): text typed,
+// pasted or set beyond the limit is cut where it was put in, never in the
+// middle of a character; a NUL is dropped, and a one-line box takes one blank
+// for a Tab, a line break or another control character. A one-line box shows
+// the start of a text the program puts in, also once the focus has selected
+// it. makeTextBox does this for its length.
 void limitLength(QLineEdit* box, int maxChars);
 void limitLength(QPlainTextEdit* box, int maxChars);
 // Text pasted or dropped into a numeric box keeps only its digits, as if it

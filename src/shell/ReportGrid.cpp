@@ -44,6 +44,47 @@ protected:
     }
 };
 
+// The grid's caption bar. A caption that fits is centred; one wider than
+// the bar starts at its left edge and is cut at its end: centred, it would
+// lose its start, the report's name ("n/Lost Record - ..."). The label shows
+// the cut text, the full one is the grid's caption.
+class CaptionBar : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void setCaption(const QString& caption)
+    {
+        caption_ = caption;
+        fit();
+    }
+    const QString& caption() const { return caption_; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QLabel::resizeEvent(e);
+        fit();
+    }
+    void changeEvent(QEvent* e) override
+    {
+        QLabel::changeEvent(e);
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+            fit();
+    }
+
+private:
+    void fit()
+    {
+        const QFontMetrics fm(font());
+        // The indent a framed label keeps from its aligned side, on both.
+        const int room = contentsRect().width() - 2 * margin() - fm.horizontalAdvance(QLatin1Char('x'));
+        const bool fits = fm.horizontalAdvance(caption_) <= room;
+        setAlignment(fits ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        setText(fits ? caption_ : fm.elidedText(caption_, Qt::ElideRight, room));
+    }
+    QString caption_;
+};
+
 // Lays `text` out as the view's style does for a wrapping cell, lines
 // `width` wide; returns the height and the widest line.
 QSizeF wrapText(const QFont& font, QString text, qreal width)
@@ -472,10 +513,9 @@ ReportGrid::ReportGrid(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    caption_ = new QLabel(this);
+    caption_ = new CaptionBar(this);
     caption_->setObjectName(QStringLiteral("tdbCaption"));
     caption_->setTextFormat(Qt::PlainText);  // a title the user typed
-    caption_->setAlignment(Qt::AlignCenter);
     caption_->setFrameShape(QFrame::Panel);
     caption_->setFrameShadow(QFrame::Raised);
     caption_->setAutoFillBackground(true);
@@ -494,12 +534,12 @@ ReportGrid::ReportGrid(QWidget* parent) : QWidget(parent)
 
 void ReportGrid::setCaption(const QString& caption)
 {
-    caption_->setText(caption);
+    static_cast<CaptionBar*>(caption_)->setCaption(caption);
     // The caption is the grid's label: screen readers name both views by it.
     view_->setAccessibleName(caption);
     frozenView()->setAccessibleName(caption);
 }
-QString ReportGrid::caption() const { return caption_->text(); }
+QString ReportGrid::caption() const { return static_cast<const CaptionBar*>(caption_)->caption(); }
 
 void ReportGrid::setColumns(std::vector<ReportColumn> columns) { model_->setColumns(std::move(columns)); }
 

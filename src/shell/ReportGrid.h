@@ -143,6 +143,8 @@ public:
     ReportTableView* view() const { return view_; }
     QTableView* frozenView() const { return view_->frozenView(); }
 
+    // The caption bar shows a caption wider than itself from its start, cut
+    // at its end; caption() is the whole caption.
     void setCaption(const QString& caption);
     QString caption() const;
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -47,6 +48,27 @@ QFont captionFont(const ReportLook& look)
     return f;
 }
 
+// The caption in lines as wide as the page, each centred: a caption wider
+// than the page wraps between words, or within a word longer than a line,
+// where centred on one line it would lose its start and its end.
+std::shared_ptr<QTextLayout> layOutCaption(const QString& caption, const QFont& font, QPaintDevice* device,
+                                           double width)
+{
+    auto layout = std::make_shared<QTextLayout>(caption, font, device);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    double y = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout->endLayout();
+    return layout;
+}
+
 // Room around the text of a cell, in twips, on every side.
 constexpr double kCellPadding = 30;
 
@@ -67,6 +89,7 @@ struct ReportPrinter::Pages {
     QRectF page;  // the printable area
     int resolution = 0;
     QFont captionFont, headingFont, cellFont;
+    std::shared_ptr<QTextLayout> caption;
     double captionHeight = 0;
     double padding = 0;
     std::vector<int> columns;   // the model's columns printed
@@ -188,7 +211,10 @@ const ReportPrinter::Pages& ReportPrinter::layOut(QPrinter& printer) const
     p.cellFont = scaled(look_.cellFont(), factor);
     p.headingFont = scaled(look_.headingFont(), factor);
     p.captionFont = scaled(captionFont(look_), factor);
-    p.captionHeight = QFontMetricsF(p.captionFont, &printer).height() * 1.8;
+    p.caption = layOutCaption(caption_, p.captionFont, &printer, page.width());
+    // Below its last line, the room of most of a line parts it from the rows.
+    const double captionLine = QFontMetricsF(p.captionFont, &printer).height();
+    p.captionHeight = std::max(p.caption->boundingRect().height(), captionLine) + captionLine * 0.8;
     double x = (page.width() - std::min(total, page.width())) / 2;  // centred under the caption
     p.xs.push_back(x);
     for (double w : widths)
@@ -292,8 +318,7 @@ void ReportPrinter::print(QPrinter& printer) const
     for (size_t page = 0; page < p.pageStarts.size(); ++page) {
         if (page > 0)
             printer.newPage();
-        painter.setFont(p.captionFont);
-        painter.drawText(QRectF(0, 0, p.page.width(), p.captionHeight), Qt::AlignHCenter | Qt::AlignTop, caption_);
+        p.caption->draw(&painter, QPointF(0, 0));
         double y = p.captionHeight;
         std::vector<double> lines{y};
         if (p.headingHeight > 0) {

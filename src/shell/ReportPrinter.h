@@ -23,10 +23,11 @@ public:
                   const QString& title = {});
     ~ReportPrinter();
 
-    // Prints every page, the caption at the top of each, under the wait
-    // cursor. A text wider than its column wraps, and its row grows to hold
-    // it. The pages are laid out once for a page size and resolution: a print
-    // from the preview reuses the pages the preview showed.
+    // Prints every page, the caption at the top of each (wrapped where it is
+    // wider than the page), under the wait cursor. A text wider than its
+    // column wraps, and its row grows to hold it. The pages are laid out once
+    // for a page size and resolution: a print from the preview reuses the
+    // pages the preview showed.
     void print(QPrinter& printer) const;
     // Writes the report as a PDF file; false when the file cannot be written.
     bool writePdf(const QString& path) const;

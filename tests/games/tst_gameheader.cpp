@@ -4,6 +4,12 @@
 #include "shell/TextFormat.h"
 #include "support/TestMain.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
 using namespace vh;
 using namespace vh::test;
 
@@ -74,6 +80,9 @@ private slots:
     }
     void cleanup()
     {
+        Unload<frmGameMenu>();
+        Unload<frmGameScreen>();
+        flushDeletes();
         const int unseen = env->pendingExpectations();  // message boxes expected but never shown
         env.reset();
         QCOMPARE(unseen, 0);
@@ -375,6 +384,52 @@ private slots:
         e.goals = QStringLiteral("4");
         env->expectMsgBox(QStringLiteral("Are you sure you want to change the game number?"), vbYes);
         QVERIFY(SaveGameHeader(e, 0, True).saved);
+    }
+
+    // Switched from four periods to three, the figure left in the hidden
+    // fourth-period box counts nowhere: not in the total, the stored goals
+    // nor the result, here a tie rather than a win. The long opponent's name
+    // shows from its start.
+    void aHiddenFourthPeriodCountsNowhere()
+    {
+        const QString opponent = QStringLiteral("Northern Lakes Hockey Association Juniors Blue 50");
+        Db().execute(QStringLiteral("update GameStats set Periods = 4, Opponent = ?, GoalsPeriod1 = 1, GoalsPeriod2 = 1, "
+                                    "Goals = 2, OppGoalsPeriod1 = 1, OppGoalsPeriod2 = 1, OppGoals = 2, PPG = 0 "
+                                    "where TeamNumber = 1 and GameNumber = 2"),
+                     {opponent});
+        g.EditGoalsForOption = False;
+        g.EditGoalsAgainstOption = False;
+        open("C", 2);
+        frmGameScreen* s = Load<frmGameScreen>();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(s->cmbOpponents->currentText(), opponent);
+        QCOMPARE(s->cmbOpponents->lineEdit()->cursorPosition(), 0);
+        grab(s, "header-long-opponent");
+
+        QLineEdit* fourth = s->txtPeriodScore[8];  // the team's
+        fourth->setFocus();
+        QTest::keyClick(fourth, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(fourth, QStringLiteral("1"));
+        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("3"));
+        s->cmbPeriods->setFocus();
+        QTest::keyClick(s->cmbPeriods, Qt::Key_Up);
+        QCOMPARE(s->cmbPeriods->currentText(), QStringLiteral("3"));
+        QVERIFY(fourth->isHidden());
+        QCOMPARE(fourth->text(), QStringLiteral("1"));
+        QCOMPARE(s->lblGoals[1]->text(), QStringLiteral("2"));
+
+        env->expectMsgBox(QStringLiteral("Was this an overtime game?"), vbNo);
+        s->cmdOK->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(stored(2, "Periods").toInt(), 3);
+        QCOMPARE(stored(2, "GoalsPeriod4").toInt(), 0);
+        QCOMPARE(stored(2, "Goals").toInt(), 2);
+        frmGameMenu* list = Loaded<frmGameMenu>();
+        QVERIFY(list);
+        QVERIFY2(list->lstGameMenu->item(1)->text().endsWith(QStringLiteral("2-2   tie ")),
+                 qPrintable(list->lstGameMenu->item(1)->text()));
     }
 
     void theOpponentsGameSeenFromTheOtherSide()

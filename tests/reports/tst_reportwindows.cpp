@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -383,6 +384,46 @@ private slots:
         w->chkShowNotes->click();
         QCOMPARE(env->pendingExpectations(), 0);
         QVERIFY(!w->isComputing() && w->isEnabled());
+    }
+
+    // A title wider than the window keeps its start, the report's name: on
+    // screen it is cut at its end, on paper it wraps, every word on the page.
+    void longTitlesKeepTheReportsName_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("record") << "mnuRecord" << "Won/Lost Record - ";
+        QTest::newRow("roster") << "mnuRosterRpt" << "Roster - ";
+    }
+    void longTitlesKeepTheReportsName()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, report);
+        const QString team(50, QLatin1Char('W'));
+        Db().execute(QStringLiteral("update Teams set LongTeamName = ? where TeamNumber = 1"), {team});
+        Unload<frmSelectTeam>();
+        flushDeletes();
+        Load<frmSelectTeam>();
+        TeamReportWindow* w = open(menu, {team});
+        QVERIFY(w);
+        QCOMPARE(w->reportFontSize(), int16_t(10));
+        grab(frame.get(), qPrintable(QStringLiteral("long-title-") + QTest::currentDataTag()));
+        QCOMPARE(w->grid()->caption(), report + team);
+        const auto* bar = w->grid()->findChild<QLabel*>(QStringLiteral("tdbCaption"));
+        QVERIFY2(bar->text().startsWith(report + QStringLiteral("WWW")), qPrintable(bar->text()));
+        QVERIFY(bar->fontMetrics().horizontalAdvance(bar->text()) <= bar->contentsRect().width());
+
+        const PrintedPage page = printedPage(printToPdf(QStringLiteral("long-title-") + QTest::currentDataTag()));
+        const qsizetype words = report.split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+        QCOMPARE(page.texts.mid(0, words).join(QLatin1Char(' ')) + QLatin1Char(' '), report);
+        QString printed;
+        for (qsizetype i = words; i < page.texts.size() && page.texts[i].startsWith(QLatin1Char('W')); ++i) {
+            printed += page.texts[i];
+            QVERIFY(page.words[i].left() >= 0);
+            QVERIFY(page.words[i].top() > page.words[0].top());  // on a line of its own
+        }
+        QCOMPARE(printed, team);
+        QVERIFY(page.words[0].left() >= 0);
     }
 
     // A note with a line break shows its two lines as lines of the report:

@@ -1,5 +1,5 @@
-// The shared window procedures: the team selection as state, limited boxes,
-// report criteria starting over.
+// The shared window procedures: the team selection as state, the rules of
+// text boxes, report criteria starting over.
 
 #include "shell/Controls.h"
 #include "shell/Form.h"
@@ -8,7 +8,9 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,22 +77,59 @@ private slots:
         QCOMPARE(notes.toPlainText(), QStringLiteral("ab") + e);
     }
 
-    // A line break pasted into a one-line box becomes one blank, counted
-    // once against the limit; a digits box drops it.
-    void pastedLineBreaksBecomeBlanks()
+    // A Tab or a line break pasted into a one-line box, limited or not,
+    // becomes one blank, counted once against the limit; a digits box drops
+    // it.
+    void pastedTabsAndLineBreaksBecomeBlanks()
     {
         const std::unique_ptr<QLineEdit> box(makeTextBox(nullptr, QStringLiteral("txtAddress1"), 20, 0, 0, 600));
         for (const QString& end : {QStringLiteral("X"), QStringLiteral("XY")}) {
             box->setText(QStringLiteral("Box 9"));
             box->setCursorPosition(0);
-            QGuiApplication::clipboard()->setText(QStringLiteral("Apt 4\r\nMain\rSt\n") + end);
+            QGuiApplication::clipboard()->setText(QStringLiteral("Apt\t4\r\nMain\rSt\n") + end);
             QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(box->text(), QStringLiteral("Apt 4 Main St XBox 9"));  // 20: the Y is cut
             QCOMPARE(box->cursorPosition(), 15);
         }
+        const std::unique_ptr<QLineEdit> unlimited(makeTextBox(nullptr, QStringLiteral("txtName"), 0, 0, 0, 600));
+        unlimited->setText(QStringLiteral("\tA\x0b\x1b") + QChar(QChar::LineSeparator) + QStringLiteral("B\t"));
+        QCOMPARE(unlimited->text(), QStringLiteral(" A   B "));
         keepPastedDigitsOnly(box.get());
-        box->setText(QStringLiteral("12\r\n3"));
+        box->setText(QStringLiteral("12\r\n\t3"));
         QCOMPARE(box->text(), QStringLiteral("123"));
+    }
+
+    // A text the program puts into a box shows from its start, however wide:
+    // a name loaded, an entry picked from a drop-down's list, also once Tab
+    // has selected it. Typing leaves the cursor after what was typed.
+    void boxesShowTheStartOfWhatTheProgramPutsIn()
+    {
+        QWidget window;
+        window.resize(300, 120);
+        QLineEdit* name = makeTextBox(&window, QStringLiteral("txtTeamName"), 50, 0, 0, 1500);
+        QComboBox* opponents = makeComboBox(&window, QStringLiteral("cmbOpponents"), 0, 450, 1500);
+        opponents->setEditable(true);
+        limitLength(opponents->lineEdit(), 255);
+        QLineEdit* last = makeTextBox(&window, QStringLiteral("txtLast"), 0, 0, 900, 1500);
+        const QString longName = QStringLiteral("Northern Lakes Hockey Association Juniors");
+        opponents->addItems({QStringLiteral("Elms"), longName});
+
+        name->setText(longName);
+        QCOMPARE(name->cursorPosition(), 0);
+        opponents->setCurrentIndex(1);
+        QCOMPARE(opponents->lineEdit()->cursorPosition(), 0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        test::grab(&window, "boxes-long-text");
+        last->setFocus();
+        for (QLineEdit* box : {opponents->lineEdit(), name}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QTRY_COMPARE(box->cursorPosition(), 0);
+            QCOMPARE(box->selectedText(), longName);
+        }
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClicks(name, QStringLiteral(" B"));
+        QCOMPARE(name->cursorPosition(), longName.size() + 2);
     }
 
     // A pasted NUL is dropped by one-line and notes boxes alike: stored, the
@@ -115,6 +154,12 @@ private slots:
         QTest::keyClick(notes.get(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(notes->toPlainText(), QStringLiteral("Line 1\nxyLine 2"));
         QCOMPARE(notes->textCursor().position(), 9);
+        // Notes keep their line breaks; a Tab becomes a blank, as the reports
+        // show one.
+        QGuiApplication::clipboard()->setText(QStringLiteral("a\tb\r\nc\t"));
+        QTest::keyClick(notes.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notes->toPlainText(), QStringLiteral("Line 1\nxya b\nc Line 2"));
+        QCOMPARE(notes->textCursor().position(), 15);
         QPlainTextEdit rosterNotes;  // a limited box of a window's own
         limitLength(&rosterNotes, 3);
         rosterNotes.setPlainText(QStringLiteral("a") + nul + QStringLiteral("bcd"));

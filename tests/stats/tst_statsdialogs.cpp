@@ -207,6 +207,27 @@ private slots:
         QVERIFY(out->criteria.allGameTypes);
     }
 
+    // A title wider than its box shows from its start, also once Tab has
+    // selected it.
+    void computeShowsTheStartOfALongTitle()
+    {
+        ComputeInput in = playerInput();
+        in.criteria.title = QStringLiteral("Player Statistics - Northern Lakes Hockey Juniors");
+        runDialog<frmCompute>(in, [&in](frmCompute* d) {
+            QCOMPARE(d->txtReportTitle->cursorPosition(), 0);
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            test::grab(d, "frmCompute-long-title");
+            d->optAsc->setFocus();
+            QTest::keyClick(d->optAsc, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), d->txtReportTitle);
+            QTRY_COMPARE(d->txtReportTitle->selectedText(), in.criteria.title);
+            QTRY_COMPARE(d->txtReportTitle->cursorPosition(), 0);
+            test::grab(d, "frmCompute-long-title-tabbed");
+            d->cmdCancel->click();
+        });
+    }
+
     void computeMessagesPutTheFocusBack()
     {
         test::addStoredGame(1, 1, 1);

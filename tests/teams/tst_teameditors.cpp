@@ -2,6 +2,8 @@
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -145,6 +147,22 @@ private slots:
         QVERIFY(!control<QPushButton>(openTeamEditor("C"), "cmdOK")->isEnabled());
     }
 
+    // A name wider than its box shows from its start, not its end.
+    void changeShowsTheStartOfALongName()
+    {
+        const QString name = QStringLiteral("Northern Lakes Hockey Association Juniors Blue 50");
+        addTeam(1, name);
+        homeWindow();
+        g.CurrentTeam = 1;
+        frmTeamName* editor = openTeamEditor("C");
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        grab(editor, "change-team-long-name");
+        auto* box = control<QLineEdit>(editor, "txtTeamName");
+        QVERIFY(box->fontMetrics().horizontalAdvance(name) > box->width());
+        QCOMPARE(box->text(), name);
+        QCOMPARE(box->cursorPosition(), 0);
+    }
+
     void deletingATeamRemovesItsRowsAfterConfirmation()
     {
         twoTeamsWithGames();
@@ -215,7 +233,11 @@ private slots:
         name->setText(QStringLiteral("   "));
         ok(editor);
         env->expectMsgBox(QStringLiteral("Must select at least one team!"), vbOK, QStringLiteral("No Teams Selected"));
-        name->setText(QStringLiteral("  West \"A\" Pool  "));
+        // Pasted Tabs are blanks: kept, the team selection's filter list
+        // showed the name as "West" and a gap.
+        name->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("  West\t\"A\"\tPool  "));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
         ok(editor);
         QCOMPARE(rowsOf(QStringLiteral("Filters")), 1);
 
