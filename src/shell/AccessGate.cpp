@@ -359,8 +359,10 @@ void dropGoneParts(const QObject* owner)
 
 QAccessibleInterface* Gate::gated(QAccessibleInterface* iface) const
 {
-    // A widget's own interface is its gate already.
-    if (!iface || dynamic_cast<Gate*>(iface))
+    // Only the parts of a widget get a gate here: a row or a tab has no
+    // object, a menu item has its action. A widget's own interface is its
+    // gate already, and the application's is no control.
+    if (!iface || dynamic_cast<Gate*>(iface) || (iface->object() && !qobject_cast<QAction*>(iface->object())))
         return iface;
     if (!owner_)
         return nullptr;

@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(row->tableCellInterface()->table(), at(w.list));
         QCOMPARE(at(w.list)->child(at(w.list)->indexOfChild(row)), row);
         QCOMPARE(at(w.box)->parent(), at(w.panel));
+        QCOMPARE(at(&w.top)->parent(), QAccessible::queryAccessibleInterface(qApp));
     }
 
     // What the keys and the mouse cannot reach takes nothing by this path
