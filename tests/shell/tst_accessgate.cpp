@@ -6,6 +6,7 @@
 #include "platform/MsgBox.h"
 #include "shell/Controls.h"
 #include "shell/Form.h"
+#include "support/ScreenReader.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
@@ -28,16 +29,14 @@ using vh::test::TestEnv;
 
 namespace {
 
-QAccessibleInterface* at(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
-void press(QAccessibleInterface* i) { i->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }
-void press(QWidget* w) { press(at(w)); }
-void toggle(QWidget* w) { at(w)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction()); }
-void setText(QWidget* w, const QString& text) { at(w)->setText(QAccessible::Value, text); }
-void insertText(QWidget* w, const QString& text) { at(w)->editableTextInterface()->insertText(0, text); }
+using namespace vh::test::reader;
+
+using vh::test::reader::press;
+void press(QAccessibleInterface* i) { act(i, QAccessibleActionInterface::pressAction()); }
 // A row of a list, chosen as a screen reader chooses it.
 void toggleRow(QListWidget* list, int row)
 {
-    at(list)->tableInterface()->cellAt(row, 0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    act(at(list)->tableInterface()->cellAt(row, 0), QAccessibleActionInterface::toggleAction());
 }
 
 // A window with one control of each kind the program makes, and a record of
@@ -218,9 +217,8 @@ private slots:
         int opened = 0;
         QObject::connect(open, &QAction::triggered, [&] { ++opened; });
         frame.show();
-        QAccessibleInterface* fileTitle = at(frame.menuBar())->child(0);
-        QAccessibleInterface* openItem = fileTitle->child(0)->child(0);
-        QCOMPARE(openItem->text(QAccessible::Name), QStringLiteral("Open"));
+        QAccessibleInterface* openItem = menuItem(frame.menuBar(), {QStringLiteral("File"), QStringLiteral("Open")});
+        QVERIFY(openItem);
         QWidget* boldButton = frame.findChild<QToolBar*>()->widgetForAction(bold);
         {
             ModalRun run;
