@@ -16,6 +16,7 @@
 #include "reports/frmScores.h"
 #include "reports/frmStandings.h"
 #include "reports/frmTeamScores.h"
+#include "shell/AccessGate.h"
 #include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
@@ -159,6 +160,7 @@ private:
 
 FrmMDI::FrmMDI(QWidget* parent) : QMainWindow(parent)
 {
+    installAccessGate();
     setObjectName(QStringLiteral("FrmMDI"));
     setWindowTitle(kProductName);
     mdi_ = new QMdiArea(this);

@@ -1,6 +1,7 @@
 #include "shell/Controls.h"
 
 #include "platform/basic/Basic.h"
+#include "shell/AccessGate.h"
 #include "shell/Form.h"
 
 #include <QAbstractItemView>
@@ -245,6 +246,7 @@ private:
 template <typename W>
 W* placed(W* w, const QString& name, int left, int top, int width, int height)
 {
+    installAccessGate();
     w->setObjectName(name);
     place(w, left, top, width, height);
     return w;

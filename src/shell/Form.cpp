@@ -2,6 +2,7 @@
 
 #include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
+#include "shell/AccessGate.h"
 #include "shell/Frame.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
@@ -190,6 +191,7 @@ void installNumericKeyFilter(QLineEdit* box) { box->installEventFilter(new Numer
 Form::Form(int formNumber, QWidget* parent) : QWidget(parent), formNumber_(formNumber)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    installAccessGate();
     static const bool accessKeys = (qApp->installEventFilter(new FormsKeepTheirAccessKeys(qApp)), true);
     (void)accessKeys;
 }
@@ -311,6 +313,7 @@ Dialog::Dialog(QWidget* parent)
     : QDialog(parent ? parent : (g.Frame ? g.Frame->frameWidget() : nullptr),
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
+    installAccessGate();
     setModal(true);
 }
 

@@ -28,6 +28,7 @@
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
 #include "stats/frmStats.h"
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
 #include "teams/frmRoster.h"
@@ -138,18 +139,9 @@ void inBackup(const WindowLook& look)
 // does; false when there is no such item.
 bool pressMenuItem(const QStringList& path)
 {
-    QAccessibleInterface* at = QAccessible::queryAccessibleInterface(g.Frame->frameWidget()->findChild<QMenuBar*>());
-    for (qsizetype depth = 0; depth < path.size(); ++depth) {
-        QAccessibleInterface* found = nullptr;
-        for (int i = 0; at && i < at->childCount() && !found; ++i)
-            if (at->child(i)->text(QAccessible::Name) == path[depth])
-                found = at->child(i);
-        if (!found)
-            return false;
-        at = depth + 1 < path.size() ? found->child(0) : found;  // a menu's title holds the menu
-    }
-    at->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    return true;
+    QAccessibleInterface* item = test::reader::menuItem(g.Frame->frameWidget()->findChild<QMenuBar*>(), path);
+    test::reader::act(item, QAccessibleActionInterface::pressAction());
+    return item;
 }
 
 // A dialog's title bar: a close box, nothing to minimise or maximise.
@@ -437,9 +429,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
             seen << QStringLiteral("preview %1").arg(preview ? "open" : "missing");
-            QAccessible::queryAccessibleInterface(frame->QNToolbar()->widgetForAction(frame->toolbarButton("Goalie")))
-                ->actionInterface()
-                ->doAction(QAccessibleActionInterface::pressAction());
+            test::reader::press(frame->QNToolbar()->widgetForAction(frame->toolbarButton("Goalie")));
             pressMenuItem({QStringLiteral("Tools"), QStringLiteral("Options...")});
             // The preview's own loop runs on between these steps.
             QTimer::singleShot(30, [&] {
