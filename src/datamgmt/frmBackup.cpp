@@ -342,6 +342,10 @@ void frmBackup::backUpOrRestore()
         CloseMainDatabase();
         if (!restore)
             CompactMainDatabase();
+        // A back-up cut off in the user's folder is removed at the next start.
+        std::optional<PartialCopyMark> mark;
+        if (!restore)
+            mark.emplace(g.DataFolder, target);
         // A back-up, like the restored database, takes the live database's mode.
         CopyDatabaseChecked(restore ? reading->path() : source, target, fileMode(live));
     } catch (...) {

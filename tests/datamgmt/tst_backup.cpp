@@ -10,6 +10,7 @@
 #include "reports/frmRosterRpt.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
+#include "shell/Startup.h"
 
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
@@ -24,7 +25,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <csignal>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vh;
 using namespace vh::test;
@@ -531,6 +536,68 @@ private slots:
         QCOMPARE(rowsOfLive(games), transferred);
         QCOMPARE(filesIn(trio), userFiles);
         QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);
+    }
+
+    // A back-up killed while it writes into a folder the user chose leaves
+    // its partial copy there; the next start removes it, with its side
+    // files, and nothing else of that folder.
+    void aKilledBackUpsPartialCopyGoesAtTheNextStart()
+    {
+        const QString chosen = folder(QStringLiteral("chosen"));
+        writeBytes(chosen + QStringLiteral("/notes.txt"), "the user's");
+        writeBytes(chosen + QStringLiteral("/Old Teams.mdb.copying"), "the user's too");
+        const QMap<QString, QByteArray> theirs = filesIn(chosen);
+        frmBackup* f = open("B");
+        dir(f)->setPath(chosen);
+        const pid_t killed = fork();
+        if (killed == 0) {
+            // Once the compaction is done, the first file to grow past four
+            // pages ends the program: the copy into the chosen folder.
+            setCompactionStepHook([](int step) {
+                if (step != 4)
+                    return;
+                std::signal(SIGXFSZ, SIG_DFL);
+                const rlimit noCore{0, 0};
+                setrlimit(RLIMIT_CORE, &noCore);
+                rlimit size{};
+                getrlimit(RLIMIT_FSIZE, &size);
+                size.rlim_cur = 16384;
+                setrlimit(RLIMIT_FSIZE, &size);
+            });
+            f->cmdOK_Click();
+            _exit(1);
+        }
+        QVERIFY(killed > 0);
+        int status = 0;
+        QCOMPARE(waitpid(killed, &status, 0), killed);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+        const QString partial = chosen + QStringLiteral("/murqn.mdb.copying");
+        QVERIFY(QFileInfo::exists(partial));
+        // Cut off while the copy was checked, its journal would be there too.
+        writeBytes(partial + QStringLiteral("-journal"), "cut off");
+
+        // The next start.
+        f->cmdCancel_Click();
+        g.Db->close();
+        env->runSetup();
+        QVERIFY(!env->ended());
+        QCOMPARE(filesIn(chosen), theirs);
+        QCOMPARE(MarkedPartialCopy(g.DataFolder), std::nullopt);
+        QVERIFY(!QFileInfo::exists(g.DataFolder + QStringLiteral("copying.txt")));
+    }
+
+    // While an export runs, the data folder names the partial copy it writes
+    // beside its target; when it is done, nothing is named.
+    void anExportNamesItsPartialCopyWhileItRuns()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
+        const QString target = folder(QStringLiteral("chosen")) + QStringLiteral("/Hawks.mdb");
+        std::optional<QString> named;
+        ExportTeamFile(Db(), g.DataFolder, target, {{1, QStringLiteral("Ice Hawks")}},
+                       [&named](const QString&) { named = MarkedPartialCopy(g.DataFolder); });
+        QCOMPARE(named, std::optional<QString>(target + QStringLiteral(".copying")));
+        QCOMPARE(MarkedPartialCopy(g.DataFolder), std::nullopt);
+        QVERIFY(QFileInfo::exists(target));
     }
 
     // Every copy is as private as the live database, whatever the file it
