@@ -440,6 +440,33 @@ private slots:
         f->cmdCancel_Click();
     }
 
+    // A back-up whose People.FirstName was dropped and added again stands
+    // last: each value is held against its own field by name. The sound
+    // back-up comes back; a name too long in that field is refused, named.
+    void aRestoreReadsMovedFieldsByName()
+    {
+        const QString backUp = folder(QStringLiteral("moved")) + QStringLiteral("/murqn.mdb");
+        const auto backUpWith = [&backUp](const QString& firstName) {
+            auto db = newProgramDatabase(backUp);
+            addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+            db->execute(QStringLiteral("update People set BirthDate = '1990-04-05'"));
+            db->execute(QStringLiteral("alter table People drop column FirstName"));
+            db->execute(QStringLiteral("alter table People add column FirstName VARCHAR(20) COLLATE NOCASE"));
+            db->execute(QStringLiteral("update People set FirstName = ?"), {firstName});
+        };
+        frmBackup* f = open("R");
+        backUpWith(QStringLiteral("Maximilian-Alexandros"));  // 21 characters
+        refused(f, folder(QStringLiteral("moved")),
+                QStringLiteral("murqn.mdb cannot be restored. Its People.FirstName is longer than 20 characters."));
+        backUpWith(QStringLiteral("Maximilian-Alexandro"));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(rowsOfLive(QStringLiteral("select FirstName, LastName, BirthDate from People")),
+                 QStringList{QStringLiteral("Maximilian-Alexandro|Ek|1990-04-05")});
+    }
+
     // A back-up or transfer file written with a write-ahead log leaves no
     // side files beside it or in the data folder, and the restored database
     // runs with the program's own journal.
