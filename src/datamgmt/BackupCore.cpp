@@ -54,6 +54,10 @@ QString canonicalOrClean(const QString& path)
     return c.isEmpty() ? QFileInfo(QDir::cleanPath(fi.absoluteFilePath())).absoluteFilePath() : c;
 }
 
+// The side files SQLite keeps beside a database: changes not yet in the file
+// itself (a write-ahead log) or a transaction cut off half-way (a journal).
+const char* const kChangeLogs[] = {"-wal", "-journal"};
+
 }  // namespace
 
 QString WithTrailingSlash(const QString& folder)
@@ -123,5 +127,50 @@ void CopyDatabaseChecked(const QString& source, const QString& target, std::opti
         },
         mode);
 }
+
+ReadingCopy::ReadingCopy(const QString& source, const QString& dataFolder)
+    // Named as the program's partial copies are, so that a start after a
+    // cut-off run removes it; no export can take the name.
+    : path_(copyingName(WithTrailingSlash(dataFolder) + QStringLiteral("MURQNRead.mdb")))
+{
+    // The file holds the rosters' addresses: private, whoever may read the original.
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    try {
+        removeScratchFile(path_);
+        bool logged = false;
+        for (const char* side : kChangeLogs) {
+            if (!QFileInfo(source + QLatin1String(side)).isFile())
+                continue;
+            copyFileChecked(source + QLatin1String(side), path_ + QLatin1String(side), {}, own);
+            logged = true;
+        }
+        copyFileChecked(source, path_, {}, own);
+        if (logged)
+            takeInChangeLogs(source);
+    } catch (...) {
+        removeScratchFile(path_);
+        throw;
+    }
+}
+
+void ReadingCopy::takeInChangeLogs(const QString& source)
+{
+    try {
+        // The first read plays the log into the copy, and the program's own
+        // journal then takes the copy out of write-ahead mode.
+        Database::open(path_, DatabaseConnect())->close();
+    } catch (const RuntimeError& e) {
+        // No database of the program, which the checks that read the copy
+        // say as for any such file.
+        if (e.number() == Err::InvalidPassword || e.number() == Err::UnrecognizedFormat)
+            return;
+        throw;
+    }
+    if (QFileInfo::exists(path_ + QStringLiteral("-wal")))
+        throw RuntimeError(Err::PathFileAccess,
+                           QStringLiteral("The changes in its write-ahead log %1-wal could not be read.").arg(source));
+}
+
+ReadingCopy::~ReadingCopy() { removeScratchFile(path_); }
 
 }  // namespace vh

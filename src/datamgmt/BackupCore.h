@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace vh {
@@ -51,5 +52,26 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 // is as it was, the temporary copy is gone and a RuntimeError says why.
 void CopyDatabaseChecked(const QString& source, const QString& target,
                          std::optional<QFile::Permissions> mode = {});
+
+// A user's database file as SQLite reads it, copied into the program's data
+// folder to be checked and read there. A write-ahead log or rollback journal
+// beside the file comes along, and the copy is opened for changes, which
+// plays the changes they hold into it and leaves one file: a file only read
+// (Database::Access::ReadOnly) is taken without them. The user's files are
+// only read. The copy and its side files go when this does. Throws a
+// RuntimeError when the file cannot be copied, or when the copy cannot be
+// opened to take in its side files.
+class ReadingCopy {
+public:
+    ReadingCopy(const QString& source, const QString& dataFolder);
+    ~ReadingCopy();
+    ReadingCopy(const ReadingCopy&) = delete;
+    ReadingCopy& operator=(const ReadingCopy&) = delete;
+    const QString& path() const { return path_; }
+
+private:
+    void takeInChangeLogs(const QString& source);
+    QString path_;
+};
 
 }  // namespace vh

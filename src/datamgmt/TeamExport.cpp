@@ -113,6 +113,8 @@ int ExportTeamFile(Database& source, const QString& dataFolder, const QString& t
     // Half copies a killed export left take room this one may need.
     removeScratchFile(copyingName(temporary));
     removeScratchFile(copyingName(targetPath));
+    // One cut off in the user's folder is removed at the next start.
+    const PartialCopyMark mark(data, targetPath);
     // The file holds the rosters' addresses: it is as private as the database.
     std::optional<QFile::Permissions> mode;
     if (QFileInfo(source.path()).isFile())

@@ -45,7 +45,8 @@ int ExportTeams(Database& source, Database& target, const std::vector<ExportTeam
 // filled, and copied to `targetPath`, replacing a file there only once the
 // new one is complete; the file takes the mode of the source's file. Half
 // copies an earlier export left go first, and the temporary file is removed
-// whatever happens.
+// whatever happens. While it runs, the data folder's marker names the
+// partial copy beside the target (PartialCopyMark).
 // Throws a RuntimeError when anything fails; the target is then unchanged.
 int ExportTeamFile(Database& source, const QString& dataFolder, const QString& targetPath,
                    const std::vector<ExportTeam>& teams, const ExportProgress& progress = {});

@@ -285,26 +285,31 @@ void writeTeam(Database& main, Database& file, const Recordset& team, int16_t ol
 
 }  // namespace
 
-OpenedTransferFile OpenTransferFile(const QString& path)
+OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFolder)
 {
     OpenedTransferFile out;
     try {
-        // Import only reads the file, which may lie on read-only media.
-        out.db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
+        out.copy = std::make_unique<ReadingCopy>(path, dataFolder);
+    } catch (const RuntimeError& e) {
+        return {TransferFileCheck::CannotRead, e.description(), nullptr, nullptr};
+    }
+    try {
+        // Import only reads the copy.
+        out.db = Database::open(out.copy->path(), DatabaseConnect(), Database::Access::ReadOnly);
         if (out.db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok")) {
             out.db.reset();
-            return {TransferFileCheck::CannotOpen, QStringLiteral("The file is damaged."), nullptr};
+            return {TransferFileCheck::CannotOpen, QStringLiteral("The file is damaged."), nullptr, nullptr};
         }
         // Import only reads, so such code could not run; but no file the
         // program writes holds any.
         if (QString code = StoredCode(*out.db); !code.isEmpty()) {
             out.db.reset();
-            return {TransferFileCheck::Foreign, code, nullptr};
+            return {TransferFileCheck::Foreign, code, nullptr, nullptr};
         }
         for (const auto& [table, fields] : transferTables()) {
             if (!out.db->tableExists(table)) {
                 out.db.reset();
-                return {TransferFileCheck::NotTransfer, table, nullptr};
+                return {TransferFileCheck::NotTransfer, table, nullptr, nullptr};
             }
             std::set<QString> have;
             for (const FieldInfo& f : out.db->tableFields(table))
@@ -312,7 +317,7 @@ OpenedTransferFile OpenTransferFile(const QString& path)
             for (const QString& f : fields)
                 if (!have.count(f.toLower())) {
                     out.db.reset();
-                    return {TransferFileCheck::NotTransfer, table + QLatin1Char('.') + f, nullptr};
+                    return {TransferFileCheck::NotTransfer, table + QLatin1Char('.') + f, nullptr, nullptr};
                 }
         }
         if (!HoldsVersion2(*out.db)) {
@@ -320,7 +325,7 @@ OpenedTransferFile OpenTransferFile(const QString& path)
             out.status = TransferFileCheck::WrongVersion;
         }
     } catch (const RuntimeError& e) {
-        return {TransferFileCheck::CannotOpen, e.description(), nullptr};
+        return {TransferFileCheck::CannotOpen, e.description(), nullptr, nullptr};
     }
     return out;
 }

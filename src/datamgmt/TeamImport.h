@@ -5,6 +5,7 @@
 // question, people matched by first and last name; games and statistics come
 // in under each team's new number.
 
+#include "datamgmt/BackupCore.h"
 #include "platform/RuntimeError.h"
 #include "platform/db/Database.h"
 
@@ -33,6 +34,7 @@ public:
 
 enum class TransferFileCheck {
     Ok,
+    CannotRead,    // could not be copied into the data folder to be read (ReadingCopy)
     CannotOpen,    // missing, damaged, another password or no database at all
     NotTransfer,   // opens, but lacks tables or fields of a transfer file
     WrongVersion,  // "Import database version not 2.x."
@@ -41,9 +43,12 @@ enum class TransferFileCheck {
 struct OpenedTransferFile {
     TransferFileCheck status = TransferFileCheck::Ok;
     QString detail;
-    std::unique_ptr<Database> db;  // open only when the status is Ok
+    std::unique_ptr<ReadingCopy> copy;  // what `db` reads; declared first, so it goes last
+    std::unique_ptr<Database> db;       // open only when the status is Ok
 };
-OpenedTransferFile OpenTransferFile(const QString& path);
+// Opens the transfer file at `path` as a ReadingCopy in `dataFolder`, so
+// that the changes its side files hold come in with it.
+OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFolder);
 
 struct ImportResult {
     int teamsImported = 0;

@@ -292,14 +292,25 @@ void frmBackup::backUpOrRestore()
     const QString live = g.DataFolder + MainDatabaseFileName;
     const QString source = restore ? folder + chosen : live;
     const QString target = restore ? live : folder + MainDatabaseFileName;
+    // What is checked and restored: the back-up with the changes its side
+    // files hold, as a copy of the program's own.
+    std::optional<ReadingCopy> reading;
     if (restore) {
+        try {
+            reading.emplace(source, g.DataFolder);
+        } catch (...) {
+            MsgBox(source + QStringLiteral(" could not be read.") + errorLines(std::current_exception()) +
+                       QStringLiteral("\r\rYour database has not been changed."),
+                   g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+            return;
+        }
         // Only a sound database of this version may replace the user's.
-        const DatabaseCheckResult check = CheckMainDatabaseFile(source);
+        const DatabaseCheckResult check = CheckMainDatabaseFile(reading->path());
         if (check.status != DatabaseCheck::Ok) {
             showDatabaseCheck(source, check);
             return;
         }
-        if (const QString problem = StartupProblem(source); !problem.isEmpty()) {
+        if (const QString problem = StartupProblem(reading->path()); !problem.isEmpty()) {
             MsgBox(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
                        problem + QStringLiteral("\r\rYour database has not been changed."),
                    g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
@@ -307,7 +318,7 @@ void frmBackup::backUpOrRestore()
         }
         // Values the program's own fields cannot hold would fail later, in
         // whatever window reads them.
-        if (const QString problem = BackupValueProblem(Db(), source); !problem.isEmpty()) {
+        if (const QString problem = BackupValueProblem(Db(), reading->path()); !problem.isEmpty()) {
             showDatabaseCheck(source, {DatabaseCheck::Foreign, problem});
             return;
         }
@@ -331,8 +342,12 @@ void frmBackup::backUpOrRestore()
         CloseMainDatabase();
         if (!restore)
             CompactMainDatabase();
+        // A back-up cut off in the user's folder is removed at the next start.
+        std::optional<PartialCopyMark> mark;
+        if (!restore)
+            mark.emplace(g.DataFolder, target);
         // A back-up, like the restored database, takes the live database's mode.
-        CopyDatabaseChecked(source, target, fileMode(live));
+        CopyDatabaseChecked(restore ? reading->path() : source, target, fileMode(live));
     } catch (...) {
         failure = std::current_exception();
     }
@@ -434,7 +449,13 @@ void frmBackup::ImportTeamDatabase()
         MsgBox(QStringLiteral("Can not import main database!"), g.MsgStyleWarn, QStringLiteral("Database Name Invalid"));
         return;
     }
-    OpenedTransferFile opened = OpenTransferFile(folder + file);
+    OpenedTransferFile opened = OpenTransferFile(folder + file, g.DataFolder);
+    if (opened.status == TransferFileCheck::CannotRead) {
+        MsgBox(file + QStringLiteral(" could not be read.\r\r") + opened.detail +
+                   QStringLiteral("\r\rNothing was imported."),
+               g.MsgStyleWarn, QStringLiteral("Import Failed"));
+        return;
+    }
     if (opened.status == TransferFileCheck::WrongVersion) {
         MsgBox(QStringLiteral("Import database version not 2.x."), g.MsgStyleWarn,
                QStringLiteral("Wrong Database Version"));

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
 #include <cerrno>
 #include <memory>
 
@@ -182,13 +184,19 @@ void finishCompaction(const QString& folder)
         removeScratchFile(ready);
 }
 
+QString partialCopyMarker(const QString& dataFolder) { return QDir(dataFolder).filePath(QStringLiteral("copying.txt")); }
+
 // Temporary files of a compaction, back-up, restore, export or folder copy
 // that was cut off, in the program's own folders (the data root, the data
-// folder and its back-up folder); folders a user chose elsewhere are left
-// alone. The database's own journal is never among them: the next open plays
+// folder and its back-up folder), and the partial copy the marker names in a
+// folder the user chose; nothing else there is touched. The database's own journal is never among them: the next open plays
 // it back.
 void removeLeftovers(const QString& folder)
 {
+    // The one a back-up or export cut off left in a folder the user chose.
+    if (const std::optional<QString> copy = MarkedPartialCopy(folder); copy && !QFileInfo(*copy).isDir())
+        removeScratchFile(*copy);
+    QFile::remove(partialCopyMarker(folder));
     for (const char* name : {kCompacting, "MURQNTemp.mdb"})
         removeScratchFile(folder + QLatin1String(name));
     const QString root = QFileInfo(QDir::cleanPath(folder)).path() + QLatin1Char('/');
@@ -494,6 +502,42 @@ void LoadDatabaseState(Database& db, Globals& state, bool writeDefaults, const L
     }
     run(QStringLiteral("report formats"), [&] { LoadCurrentReportFormats(db, state, writeDefaults); });
 }
+
+void MarkPartialCopy(const QString& dataFolder, const QString& target)
+{
+    // Written whole or not at all; a copy goes ahead without it.
+    QSaveFile marker(partialCopyMarker(dataFolder));
+    if (marker.open(QIODevice::WriteOnly)) {
+        marker.write(QDir::cleanPath(QFileInfo(copyingName(target)).absoluteFilePath()).toUtf8() + '\n');
+        marker.commit();
+    }
+}
+
+std::optional<QString> MarkedPartialCopy(const QString& dataFolder)
+{
+    QFile marker(partialCopyMarker(dataFolder));
+    if (!marker.open(QIODevice::ReadOnly) || marker.size() > 64 * 1024)
+        return {};
+    QByteArray line = marker.readAll();
+    // One line as written, whole: a marker cut off names nothing.
+    if (line.isEmpty() || line.indexOf('\n') != line.size() - 1)
+        return {};
+    line.chop(1);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString path = utf8.decode(line);
+    const QString ending = copyingName(QString());
+    if (utf8.hasError() || !QDir::isAbsolutePath(path) || path != QDir::cleanPath(path) ||
+        !QFileInfo(path).fileName().endsWith(ending) || QFileInfo(path).fileName() == ending)
+        return {};
+    return path;
+}
+
+PartialCopyMark::PartialCopyMark(const QString& dataFolder, const QString& target) : dataFolder_(dataFolder)
+{
+    MarkPartialCopy(dataFolder_, target);
+}
+
+PartialCopyMark::~PartialCopyMark() { QFile::remove(partialCopyMarker(dataFolder_)); }
 
 void setCompactionStepHook(std::function<void(int)> hook) { compactionStepHook() = std::move(hook); }
 

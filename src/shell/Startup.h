@@ -67,6 +67,26 @@ bool ClaimDataFolder(const QString& folder);
 // Lets go of the data folder that Setup claimed for this copy of the program
 // (another copy may start on it afterwards).
 void ReleaseDataFolder();
+// A copy written into a folder the user chose (a back-up, an export) is named
+// in a marker in the data folder while it is written, so that a start after
+// a cut-off run removes its partial copy (copyingName) there as well, with
+// that copy's side files, and nothing else of that folder. The marker names
+// one copy at a time.
+void MarkPartialCopy(const QString& dataFolder, const QString& target);
+// The partial copy the data folder's marker names, when it holds a name the
+// program wrote: an absolute path ending in the partial copies' ending.
+std::optional<QString> MarkedPartialCopy(const QString& dataFolder);
+// Marks the copy of `target` while it lives; the marker goes with it.
+class PartialCopyMark {
+public:
+    PartialCopyMark(const QString& dataFolder, const QString& target);
+    ~PartialCopyMark();
+    PartialCopyMark(const PartialCopyMark&) = delete;
+    PartialCopyMark& operator=(const PartialCopyMark&) = delete;
+
+private:
+    QString dataFolder_;
+};
 // Writes the options back, closes the database and ends the program.
 void SaveOptionsAndCloseDatabase();
 // Writes the options back in one transaction (rows missing for an option are

@@ -10,6 +10,7 @@
 #include "reports/frmRosterRpt.h"
 #include "shell/Globals.h"
 #include "shell/Procedures.h"
+#include "shell/Startup.h"
 
 #include "support/OldDataWriter.h"
 #include "support/TestEnv.h"
@@ -24,11 +25,76 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vh;
 using namespace vh::test;
 
 namespace {
+
+// The files of a folder by name, with their bytes.
+QMap<QString, QByteArray> filesIn(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = readBytes(folder + QLatin1Char('/') + name);
+    return files;
+}
+
+// Runs `sql` on `file` with SQLite alone, as another program on the same
+// file would; the rows as lines of values joined by "|".
+QStringList plainSqlite(const QString& file, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    QStringList rows;
+    if (sqlite3_open(QFile::encodeName(file).constData(), &db) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                QStringList cells;
+                for (int i = 0; i < sqlite3_column_count(st); ++i)
+                    cells << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
+                rows << cells.join(QLatin1Char('|'));
+            }
+        }
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
+// The same through the program's database.
+QStringList rowsOfLive(const QString& sql)
+{
+    QStringList rows;
+    Recordset rs = Db().openRecordset(sql);
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList cells;
+        for (const FieldInfo& f : rs.fields())
+            cells << rs.value(f.name).toString();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// Changes `file` as a program still working on it leaves them, in its
+// write-ahead log and not yet in the file, and copies the file with its
+// -wal and -shm into `folder` meanwhile.
+void copyWhileOpenWithChanges(const QString& file, const QString& folder, const char* changes)
+{
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    const QByteArray sql = QByteArray("pragma journal_mode = wal; pragma wal_autocheckpoint = 0; ") + changes;
+    QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    for (const char* side : {"", "-wal", "-shm"})
+        QVERIFY(QFile::copy(file + QLatin1String(side),
+                            folder + QLatin1Char('/') + QFileInfo(file).fileName() + QLatin1String(side)));
+    sqlite3_close(db);
+}
 
 QStringList listedTeams()
 {
@@ -374,6 +440,33 @@ private slots:
         f->cmdCancel_Click();
     }
 
+    // A back-up whose People.FirstName was dropped and added again stands
+    // last: each value is held against its own field by name. The sound
+    // back-up comes back; a name too long in that field is refused, named.
+    void aRestoreReadsMovedFieldsByName()
+    {
+        const QString backUp = folder(QStringLiteral("moved")) + QStringLiteral("/murqn.mdb");
+        const auto backUpWith = [&backUp](const QString& firstName) {
+            auto db = newProgramDatabase(backUp);
+            addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+            db->execute(QStringLiteral("update People set BirthDate = '1990-04-05'"));
+            db->execute(QStringLiteral("alter table People drop column FirstName"));
+            db->execute(QStringLiteral("alter table People add column FirstName VARCHAR(20) COLLATE NOCASE"));
+            db->execute(QStringLiteral("update People set FirstName = ?"), {firstName});
+        };
+        frmBackup* f = open("R");
+        backUpWith(QStringLiteral("Maximilian-Alexandros"));  // 21 characters
+        refused(f, folder(QStringLiteral("moved")),
+                QStringLiteral("murqn.mdb cannot be restored. Its People.FirstName is longer than 20 characters."));
+        backUpWith(QStringLiteral("Maximilian-Alexandro"));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(rowsOfLive(QStringLiteral("select FirstName, LastName, BirthDate from People")),
+                 QStringList{QStringLiteral("Maximilian-Alexandro|Ek|1990-04-05")});
+    }
+
     // A back-up or transfer file written with a write-ahead log leaves no
     // side files beside it or in the data folder, and the restored database
     // runs with the program's own journal.
@@ -401,6 +494,137 @@ private slots:
         QCOMPARE(Db().scalar(QStringLiteral("pragma journal_mode")).toString(), QStringLiteral("delete"));
         QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);
         QCOMPARE(QDir(source).entryList(QDir::Files), files);
+    }
+
+    // A back-up and a transfer file copied with their side files while a
+    // program still had them open: what they hold comes in as SQLite reads
+    // the three files together, the user's files stay as they were, and no
+    // side file stays in the data folder.
+    void changesInAWriteAheadLogComeInWithTheFile()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString made = folder(QStringLiteral("made"));
+        copiesIn(made);
+        Db().execute(QStringLiteral("delete from Teams"));
+        const QString trio = folder(QStringLiteral("trio"));
+        copyWhileOpenWithChanges(made + QStringLiteral("/murqn.mdb"), trio,
+                                 "update Teams set LongTeamName = 'Snow Hawks'; update People set FirstName = "
+                                 "'Shawn'; update GameStats set Goals = 7 where GameNumber = 2");
+        copyWhileOpenWithChanges(made + QStringLiteral("/hawks.mdb"), trio,
+                                 "update Teams set LongTeamName = 'Snow Hawks'; update People set LastName = "
+                                 "'Eklund'; update PlayerStats set G = 9 where GameNumber = 1");
+        const QMap<QString, QByteArray> userFiles = filesIn(trio);
+        QCOMPARE(userFiles.size(), 6);
+        // What SQLite reads from each file with its side files, on copies of the three.
+        const QString reference = folder(QStringLiteral("reference"));
+        for (auto it = userFiles.begin(); it != userFiles.end(); ++it)
+            writeBytes(reference + QLatin1Char('/') + it.key(), it.value());
+        const QString games = QStringLiteral(
+            "select t.LongTeamName, p.FirstName, p.LastName, g.GameNumber, g.Goals, s.G from Teams t join GameStats g "
+            "on g.TeamNumber = t.TeamNumber join PlayerStats s on s.TeamNumber = g.TeamNumber and s.GameNumber = "
+            "g.GameNumber join People p on p.PersonNumber = s.PlayerNumber order by g.GameNumber");
+        const QStringList backedUp = plainSqlite(reference + QStringLiteral("/murqn.mdb"), games);
+        const QStringList transferred = plainSqlite(reference + QStringLiteral("/hawks.mdb"), games);
+        QCOMPARE(backedUp, (QStringList{QStringLiteral("Snow Hawks|Shawn|Ek|1|4|2"),
+                                        QStringLiteral("Snow Hawks|Shawn|Ek|2|7|3")}));
+        QCOMPARE(transferred, (QStringList{QStringLiteral("Snow Hawks|Sean|Eklund|1|4|9"),
+                                           QStringLiteral("Snow Hawks|Sean|Eklund|2|4|3")}));
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files);
+
+        // Copied into a full data folder, neither can be read; one box says so.
+        frmBackup* f = open("R");
+        {
+            FileSizeLimit full(8192);
+            refused(f, trio, QStringLiteral("murqn.mdb could not be read.\r\rError 61: The disk is full"));
+        }
+        f->cmdCancel_Click();
+        f = open("I");
+        {
+            FileSizeLimit full(8192);
+            refused(f, trio, QStringLiteral("hawks.mdb could not be read.\r\rThe disk is full"),
+                    QStringLiteral("hawks.mdb"));
+        }
+        f->cmdCancel_Click();
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);
+
+        f = open("R");
+        dir(f)->setPath(trio);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(rowsOfLive(games), backedUp);
+        f = open("I");
+        dir(f)->setPath(trio);
+        pickFile(f, QStringLiteral("hawks.mdb"));
+        env->expectMsgBox(QStringLiteral("Snow Hawks already on database."), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(rowsOfLive(games), transferred);
+        QCOMPARE(filesIn(trio), userFiles);
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);
+    }
+
+    // A back-up killed while it writes into a folder the user chose leaves
+    // its partial copy there; the next start removes it, with its side
+    // files, and nothing else of that folder.
+    void aKilledBackUpsPartialCopyGoesAtTheNextStart()
+    {
+        const QString chosen = folder(QStringLiteral("chosen"));
+        writeBytes(chosen + QStringLiteral("/notes.txt"), "the user's");
+        writeBytes(chosen + QStringLiteral("/Old Teams.mdb.copying"), "the user's too");
+        const QMap<QString, QByteArray> theirs = filesIn(chosen);
+        frmBackup* f = open("B");
+        dir(f)->setPath(chosen);
+        const pid_t killed = fork();
+        if (killed == 0) {
+            // Once the compaction is done, the first file to grow past four
+            // pages ends the program: the copy into the chosen folder.
+            setCompactionStepHook([](int step) {
+                if (step != 4)
+                    return;
+                std::signal(SIGXFSZ, SIG_DFL);
+                const rlimit noCore{0, 0};
+                setrlimit(RLIMIT_CORE, &noCore);
+                rlimit size{};
+                getrlimit(RLIMIT_FSIZE, &size);
+                size.rlim_cur = 16384;
+                setrlimit(RLIMIT_FSIZE, &size);
+            });
+            f->cmdOK_Click();
+            _exit(1);
+        }
+        QVERIFY(killed > 0);
+        int status = 0;
+        QCOMPARE(waitpid(killed, &status, 0), killed);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+        const QString partial = chosen + QStringLiteral("/murqn.mdb.copying");
+        QVERIFY(QFileInfo::exists(partial));
+        // Cut off while the copy was checked, its journal would be there too.
+        writeBytes(partial + QStringLiteral("-journal"), "cut off");
+
+        // The next start.
+        f->cmdCancel_Click();
+        g.Db->close();
+        env->runSetup();
+        QVERIFY(!env->ended());
+        QCOMPARE(filesIn(chosen), theirs);
+        QCOMPARE(MarkedPartialCopy(g.DataFolder), std::nullopt);
+        QVERIFY(!QFileInfo::exists(g.DataFolder + QStringLiteral("copying.txt")));
+    }
+
+    // While an export runs, the data folder names the partial copy it writes
+    // beside its target; when it is done, nothing is named.
+    void anExportNamesItsPartialCopyWhileItRuns()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
+        const QString target = folder(QStringLiteral("chosen")) + QStringLiteral("/Hawks.mdb");
+        std::optional<QString> named;
+        ExportTeamFile(Db(), g.DataFolder, target, {{1, QStringLiteral("Ice Hawks")}},
+                       [&named](const QString&) { named = MarkedPartialCopy(g.DataFolder); });
+        QCOMPARE(named, std::optional<QString>(target + QStringLiteral(".copying")));
+        QCOMPARE(MarkedPartialCopy(g.DataFolder), std::nullopt);
+        QVERIFY(QFileInfo::exists(target));
     }
 
     // Every copy is as private as the live database, whatever the file it

@@ -9,6 +9,8 @@
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
+#include <algorithm>
+#include <array>
 
 using namespace vh;
 using namespace vh::test;
@@ -324,6 +326,37 @@ private slots:
         QCOMPARE(rows(QStringLiteral("PlayerStats"), QStringLiteral("TeamNumber = ? and PlayerNumber = 0"),
                       {int(cutOut.teamNumber)}),
                  5);
+    }
+
+    // A game's goals are the sum of its five periods, kept in a 16-bit
+    // field: a sum at either end of its range comes through, one past it is
+    // skipped as damaged, for the team's goals and the opponent's alike.
+    void goalSumsAtTheEndsOfTheirField()
+    {
+        OldTeamInput in = sampleInput();
+        in.files.games.clear();
+        in.files.stats.clear();
+        const auto game = [&in](int16_t number, std::array<int16_t, 2> goals, std::array<int16_t, 2> oppGoals) {
+            OldGameSpec spec;
+            spec.number = number;
+            std::copy(goals.begin(), goals.end(), spec.goals);
+            std::fill(spec.goals + 2, spec.goals + 5, int16_t(0));
+            std::copy(oppGoals.begin(), oppGoals.end(), spec.oppGoals);
+            std::fill(spec.oppGoals + 2, spec.oppGoals + 5, int16_t(0));
+            in.files.games += oldGame(spec);
+        };
+        game(1, {32767, 0}, {-32768, 0});
+        game(2, {-32768, 0}, {32766, 1});
+        game(3, {32767, 1}, {0, 0});
+        game(4, {-32768, -1}, {0, 0});
+        game(5, {0, 0}, {32767, 1});
+        game(6, {0, 0}, {-32768, -1});
+        const OldTeamOutcome out = ConvertOldTeam(Db(), in);
+        QCOMPARE(out.games, 2);
+        QCOMPARE(out.skipped, 4);
+        QCOMPARE(text(QStringLiteral("select group_concat(GameNumber || ':' || Goals || ':' || OppGoals, ' ') from "
+                                     "(select * from GameStats order by GameNumber)")),
+                 QStringLiteral("1:32767:-32768 2:-32768:32767"));
     }
 
     void missingAndEmptyFiles()

@@ -56,6 +56,14 @@ private slots:
         QVERIFY(threw);
     }
 
+    void fitsInt16TakesTheWholeRangeAndNoMore()
+    {
+        QVERIFY(fitsInt16(32767));
+        QVERIFY(fitsInt16(-32768));
+        QVERIFY(!fitsInt16(32768));
+        QVERIFY(!fitsInt16(-32769));
+    }
+
     void formatMasks_data()
     {
         QTest::addColumn<double>("value");

@@ -267,6 +267,43 @@ private slots:
         QVERIFY(QDir(env->programDataDir() + QStringLiteral("/backup")).isEmpty());
     }
 
+    // A marker naming a partial copy that is gone, or one damaged or not as
+    // the program writes it, goes at the next start, and nothing of the
+    // folder it points into goes with it; the start says nothing of it.
+    void aMarkerThatNamesNoPartialCopyOfTheProgramRemovesNothing()
+    {
+        startAndStop(*env);
+        const QString data = env->programDataDir() + QStringLiteral("/");
+        const QString marker = data + QStringLiteral("copying.txt");
+        const QString chosen = env->root() + QStringLiteral("/exports");
+        QDir().mkpath(chosen + QStringLiteral("/sub"));
+        for (const char* name : {"/Teams.mdb", "/Teams.mdb.copying", "/Teams.mdb.copying-journal"})
+            test::writeBytes(chosen + QLatin1String(name), QByteArray("the user's ") + name);
+        const Files theirs = filesIn(chosen);
+
+        MarkPartialCopy(data, chosen + QStringLiteral("/Gone.mdb"));
+        QCOMPARE(MarkedPartialCopy(data), std::optional<QString>(chosen + QStringLiteral("/Gone.mdb.copying")));
+        const QByteArray gone = test::readBytes(marker);
+        const QByteArray theirCopy = (chosen + QStringLiteral("/Teams.mdb.copying")).toUtf8();
+        const QByteArray markers[] = {
+            gone,
+            gone.left(gone.size() / 2),
+            theirCopy + ".",  // naming theirs.copying, cut off before its line's end
+            (chosen + QStringLiteral("/Teams.mdb\n")).toUtf8(),  // no partial copy
+            "Teams.mdb.copying\n",                             // relative to where the program runs
+            (chosen + QStringLiteral("/sub/../Teams.mdb.copying\n")).toUtf8()};
+        const QString running = QDir::currentPath();
+        QDir::setCurrent(chosen);
+        for (const QByteArray& bytes : markers) {
+            test::writeBytes(marker, bytes);
+            startAndStop(*env);
+            QVERIFY2(!QFileInfo::exists(marker), bytes.left(80).constData());
+            QVERIFY2(filesIn(chosen) == theirs, bytes.left(80).constData());
+        }
+        QDir::setCurrent(running);
+        QCOMPARE(env->shownMessages().size(), 0);
+    }
+
     void missingDatabaseAndShellEndsWithReinstallMessage()
     {
         QFile::remove(env->programDataDir() + QStringLiteral("/qn20db.shell"));

@@ -57,8 +57,10 @@ public:
 
     // How a file is opened: for changes, or only to read it (a back-up or a
     // transfer file on a CD or a write-protected stick). Opened for changes,
-    // a file written with a write-ahead log takes the rollback journal; read
-    // only, it is read as it lies, and nothing is written beside it.
+    // a file written with a write-ahead log takes the rollback journal, and
+    // the changes the log still holds go into the file. Read only, it is read
+    // as it lies, without them, and nothing is written beside it: a file
+    // whose log counts is read through a copy opened for changes first.
     enum class Access { ReadWrite, ReadOnly };
     // Opens an existing file, not exclusive. The connect string ";PWD=..."
     // must carry the password the file was made with.
