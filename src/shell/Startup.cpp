@@ -189,8 +189,8 @@ QString partialCopyMarker(const QString& dataFolder) { return QDir(dataFolder).f
 // Temporary files of a compaction, back-up, restore, export or folder copy
 // that was cut off, in the program's own folders (the data root, the data
 // folder and its back-up folder), and the partial copy the marker names in a
-// folder the user chose; nothing else there is touched. The database's own journal is never among them: the next open plays
-// it back.
+// folder the user chose; nothing else there is touched. The database's own
+// journal is never among them: the next open plays it back.
 void removeLeftovers(const QString& folder)
 {
     // The one a back-up or export cut off left in a folder the user chose.
