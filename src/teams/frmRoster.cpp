@@ -165,7 +165,7 @@ void frmRoster::buildControls()
         nameBoxByLabel(l, box);
         labels_[size_t(f)] = l;
     }
-    lblmdy = makeLabel(this, QStringLiteral("lblmdy"), QStringLiteral("m/d/y"), 8355, 765, 495, 240);
+    lblmdy = makeLabel(this, QStringLiteral("lblmdy"), DateOrderLetters(), 8355, 765, 495, 240);
     lblmdy->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     cmdDeletePlayer = makeButton(this, QStringLiteral("cmdDeletePlayer"), QStringLiteral("&Delete"), 720, 5400, 735, 375);
@@ -412,21 +412,22 @@ void frmRoster::cmdOK_Click()
     struct Check {
         int field;
         bool failed;
-        const char* text;
+        QString text;
         const char* title;
     };
     const QString birth = Trim(boxText(RosterField::BirthDate));
     const Check checks[] = {
-        {RosterField::FirstName, Trim(boxText(RosterField::FirstName)).isEmpty(), "First Name can not be blank!",
-         "First Name Invalid"},
-        {RosterField::LastName, Trim(boxText(RosterField::LastName)).isEmpty(), "Last Name can not be blank!",
-         "Last Name Invalid"},
-        {RosterField::BirthDate, !birth.isEmpty() && !IsDate(birth), "Birth Date must be in mm/dd/yy format or blank!",
+        {RosterField::FirstName, Trim(boxText(RosterField::FirstName)).isEmpty(),
+         QStringLiteral("First Name can not be blank!"), "First Name Invalid"},
+        {RosterField::LastName, Trim(boxText(RosterField::LastName)).isEmpty(),
+         QStringLiteral("Last Name can not be blank!"), "Last Name Invalid"},
+        {RosterField::BirthDate, !birth.isEmpty() && !IsDate(birth),
+         QStringLiteral("Birth Date must be in ") + DateOrderMask() + QStringLiteral(" format or blank!"),
          "Birth Date Invalid"},
     };
     for (const Check& c : checks) {
         if (c.failed) {
-            warn(QLatin1String(c.text), QLatin1String(c.title));
+            warn(c.text, QLatin1String(c.title));
             textBox(c.field)->setFocus();
             return;
         }

@@ -4,14 +4,17 @@
 #include "teams/TeamTestData.h"
 #include "teams/frmRoster.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace vh;
+using vh::test::RegionalSettings;
 using vh::test::TestEnv;
 using vh::test::control;
+using vh::test::grab;
 using vh::test::listTexts;
 
 namespace {
@@ -405,6 +408,58 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(rows("People", "BirthDate is null"), 1);
+    }
+
+    // Under each region the birth date's hint names the order a date is read
+    // in. Typed that way by keys, with a day of 12 or less and over 12, the
+    // dates are stored as meant and shown back in that order; typed the other
+    // way with a day over 12, one is refused by a message naming that order.
+    // The dates are 4 March 2008 and 25 December 2001.
+    void theBirthDateIsReadAsItsHintSays_data()
+    {
+        vh::test::addTypedDateColumns();
+        QTest::newRow("en_US") << "en_US" << "m/d/y" << "mm/dd/yy" << "03/04/08" << "3/4/2008" << "12/25/01" << "25/12/01";
+        QTest::newRow("de_DE") << "de_DE" << "d/m/y" << "dd/mm/yy" << "04/03/08" << "04.03.2008" << "25/12/01"
+                               << "12/25/01";
+        QTest::newRow("ja_JP") << "ja_JP" << "y/m/d" << "yy/mm/dd" << "08/03/04" << "2008/03/04" << "01/12/25"
+                               << "12/25/01";
+    }
+    void theBirthDateIsReadAsItsHintSays()
+    {
+        const auto [region, hint, mask, early, shownEarly, late, otherWay] = vh::test::fetchTypedDates();
+        RegionalSettings settings(region);
+        // Add, then the names and the birth date typed along the Enter ring.
+        const auto addByKeys = [&](frmRoster& d, const char* first, const char* last, const QString& birth) {
+            d.cmdAdd_Click();
+            for (const QString& text : {QString::fromLatin1(first), QString::fromLatin1(last), QString()}) {
+                QTest::keyClicks(QApplication::focusWidget(), text);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
+            QTest::keyClicks(QApplication::focusWidget(), birth);
+            d.cmdOK_Click();
+        };
+        runRoster([&](frmRoster& d) {
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QCOMPARE(control<QLabel>(&d, "lblmdy")->text(), hint);
+            addByKeys(d, "Ann", "Lee", early);
+            env->expectMsgBox(QStringLiteral("Birth Date must be in ") + mask + QStringLiteral(" format or blank!"), vbOK,
+                              QStringLiteral("Birth Date Invalid"));
+            addByKeys(d, "Bo", "Park", otherWay);
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), late);
+            d.cmdOK_Click();
+            d.cmdClose_Click();
+        });
+        QCOMPARE(rows("People", "FirstName = 'Ann' and BirthDate = '2008-03-04'"), 1);
+        QCOMPARE(rows("People", "FirstName = 'Bo' and BirthDate = '2001-12-25'"), 1);
+        runRoster([&](frmRoster& d) {
+            selectIn(rosterList(d), QStringLiteral("Ann Lee"));
+            QCOMPARE(d.boxText(RosterField::BirthDate), shownEarly);
+            grab(&d, qPrintable(QStringLiteral("roster-date-") + region));
+            d.cmdClose_Click();
+        });
     }
 
     void insertAndRemoveRestoreTheLists()
