@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 
 using namespace vh;
 using vh::test::RegionalSettings;
@@ -91,6 +92,15 @@ void selectIn(QListWidget* list, const QString& text)
     const auto found = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(text));
     list->setCurrentItem(found.first());
+}
+
+// Whether a one-line box shows its text whole: the text and the caret within
+// its frame and its inner margins of 2 pixels a side.
+bool showsWhole(const QWidget* box)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const QString text = static_cast<const QLineEdit*>(box)->text();
+    return box->fontMetrics().horizontalAdvance(text) + 1 <= box->width() - 2 * frame - 4;
 }
 
 void typePerson(frmRoster& d, const QString& first, const QString& last, const QString& uniform, const QString& birth)
@@ -457,6 +467,9 @@ private slots:
         runRoster([&](frmRoster& d) {
             selectIn(rosterList(d), QStringLiteral("Ann Lee"));
             QCOMPARE(d.boxText(RosterField::BirthDate), shownEarly);
+            // With a two-digit day and month too, it shows whole.
+            selectIn(rosterList(d), QStringLiteral("Bo Park"));
+            QVERIFY2(showsWhole(d.textBox(RosterField::BirthDate)), qPrintable(d.boxText(RosterField::BirthDate)));
             grab(&d, qPrintable(QStringLiteral("roster-date-") + region));
             d.cmdClose_Click();
         });
