@@ -175,7 +175,8 @@ HeaderStep CheckGameHeader(Database& db, const GameHeaderInput& in)
     }
 
     if (!game.gameDate.isEmpty() && !IsDate(game.gameDate))
-        return stop({QStringLiteral("Game Date must be in mm/dd/yy format or blank!"), QStringLiteral("Invalid Game Date")},
+        return stop({QStringLiteral("Game Date must be in ") + DateOrderMask() + QStringLiteral(" format or blank!"),
+                     QStringLiteral("Invalid Game Date")},
                     HeaderBox::GameDate);
     if (game.ppg > game.pp)
         return stop({QStringLiteral("Power Play Goals (PPG) can NOT be > Power Plays (PP)"),

@@ -120,7 +120,7 @@ frmGameScreen::frmGameScreen() : Form(FormNo::GameScreen)
     selectAllOnTabFocus(txtGameDate);
     txtGameDate->installEventFilter(this);
     connect(txtGameDate, &QLineEdit::textChanged, this, [this] { lblDisplayDate->clear(); });
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("month/day/year"), 3600, 705, 1800);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), DateOrderWords(), 3600, 705, 1800);
     lblDisplayDate = makeLabel(this, QStringLiteral("lblDisplayDate"), QString(), 1800, 1005, 3840);
 
     lblGameLocation = makeLabel(this, QStringLiteral("lblGameLocation"), QStringLiteral("Game Location:"), 240, 1425, 1500);

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextCursor>
 
 namespace vh {
@@ -117,6 +118,24 @@ frmRoster::frmRoster()
 
 frmRoster::~frmRoster() = default;
 
+// A birth date shown back with a two-digit day and month and its four-digit
+// year is wider than the designed box, which showed 12/25/2001 as 2/25/2001:
+// the box grows to the left into the room before the player number, its hint
+// staying centred below it; its label keeps its place, clear of the player
+// number's.
+void frmRoster::fitBirthDateBox()
+{
+    QWidget* box = boxes_[RosterField::BirthDate];
+    const QWidget* before = boxes_[RosterField::UniformNumber];
+    // The text, the caret, the frame and the box's inner margins of 2 pixels.
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const int needed = box->fontMetrics().horizontalAdvance(ShortDate(QDate(2000, 12, 28))) + 1 + 2 * frame + 4;
+    const int right = box->geometry().right();
+    const int left = std::max(before->geometry().right() + tw(90), std::min(box->x(), right + 1 - needed));
+    box->setGeometry(left, box->y(), right + 1 - left, box->height());
+    lblmdy->move(box->geometry().center().x() - lblmdy->width() / 2, lblmdy->y());
+}
+
 void frmRoster::buildControls()
 {
     Label14 = makeLabel(this, QStringLiteral("Label14"), QStringLiteral("All Players"), 240, 240, 1815, 255);
@@ -165,8 +184,9 @@ void frmRoster::buildControls()
         nameBoxByLabel(l, box);
         labels_[size_t(f)] = l;
     }
-    lblmdy = makeLabel(this, QStringLiteral("lblmdy"), QStringLiteral("m/d/y"), 8355, 765, 495, 240);
+    lblmdy = makeLabel(this, QStringLiteral("lblmdy"), DateOrderLetters(), 8355, 765, 495, 240);
     lblmdy->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fitBirthDateBox();
 
     cmdDeletePlayer = makeButton(this, QStringLiteral("cmdDeletePlayer"), QStringLiteral("&Delete"), 720, 5400, 735, 375);
     cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"), 2400, 5400, 735, 375);
@@ -412,21 +432,22 @@ void frmRoster::cmdOK_Click()
     struct Check {
         int field;
         bool failed;
-        const char* text;
+        QString text;
         const char* title;
     };
     const QString birth = Trim(boxText(RosterField::BirthDate));
     const Check checks[] = {
-        {RosterField::FirstName, Trim(boxText(RosterField::FirstName)).isEmpty(), "First Name can not be blank!",
-         "First Name Invalid"},
-        {RosterField::LastName, Trim(boxText(RosterField::LastName)).isEmpty(), "Last Name can not be blank!",
-         "Last Name Invalid"},
-        {RosterField::BirthDate, !birth.isEmpty() && !IsDate(birth), "Birth Date must be in mm/dd/yy format or blank!",
+        {RosterField::FirstName, Trim(boxText(RosterField::FirstName)).isEmpty(),
+         QStringLiteral("First Name can not be blank!"), "First Name Invalid"},
+        {RosterField::LastName, Trim(boxText(RosterField::LastName)).isEmpty(),
+         QStringLiteral("Last Name can not be blank!"), "Last Name Invalid"},
+        {RosterField::BirthDate, !birth.isEmpty() && !IsDate(birth),
+         QStringLiteral("Birth Date must be in ") + DateOrderMask() + QStringLiteral(" format or blank!"),
          "Birth Date Invalid"},
     };
     for (const Check& c : checks) {
         if (c.failed) {
-            warn(QLatin1String(c.text), QLatin1String(c.title));
+            warn(c.text, QLatin1String(c.title));
             textBox(c.field)->setFocus();
             return;
         }

@@ -63,6 +63,7 @@ protected:
 
 private:
     void buildControls();
+    void fitBirthDateBox();
     void setTextFieldsEnabled(bool enabled);
     void setBrowsing(bool browsing);
     void moveFocusFrom(int field);

@@ -357,6 +357,69 @@ private slots:
         grab(s, "header-away-3-periods");
     }
 
+    // Under each region the date box's hint names the order a date is read
+    // in. Typed that way by keys, a date is shown in words with its weekday,
+    // saved as meant and shown back in that order; typed the other way with
+    // a day over 12, it is refused by a message naming the same order. The
+    // dates are 3 April and 17 October 2026.
+    void theGameDateIsReadAsItsHintSays_data()
+    {
+        addTypedDateColumns();
+        QTest::newRow("en_US") << "en_US" << "month/day/year" << "mm/dd/yy" << "04/03/26" << "4/3/2026" << "10/17/26"
+                               << "17/10/26";
+        QTest::newRow("de_DE") << "de_DE" << "day/month/year" << "dd/mm/yy" << "03/04/26" << "03.04.2026" << "17/10/26"
+                               << "10/17/26";
+        QTest::newRow("ja_JP") << "ja_JP" << "year/month/day" << "yy/mm/dd" << "26/04/03" << "2026/04/03" << "26/10/17"
+                               << "10/17/26";
+    }
+    void theGameDateIsReadAsItsHintSays()
+    {
+        const auto [region, hint, mask, early, shownEarly, late, otherWay] = vh::test::fetchTypedDates();
+        RegionalSettings settings(region);
+        addStoredGame(1, 1, 1);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frmGameScreen* s = headerFromList(true);
+        QVERIFY(s);
+        QCOMPARE(s->Label3->text(), hint);
+        grab(s, qPrintable(QStringLiteral("header-date-") + region));
+        // Types over the focused date box and leaves it: the date in words.
+        const auto typeDate = [&](const QString& text) {
+            if (QApplication::focusWidget() != s->txtGameDate)
+                return QStringLiteral("date box not focused");
+            QTest::keyClick(s->txtGameDate, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(s->txtGameDate, text);
+            QTest::keyClick(s->txtGameDate, Qt::Key_Tab);
+            return s->lblDisplayDate->text();
+        };
+
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtGameDate);
+        QCOMPARE(typeDate(otherWay), QStringLiteral("Invalid Date"));
+        env->expectMsgBox(QStringLiteral("Game Date must be in ") + mask + QStringLiteral(" format or blank!"), vbOK,
+                          QStringLiteral("Invalid Game Date"));
+        s->cmdOK_Click();
+        QCOMPARE(typeDate(early), QStringLiteral("Friday, April 3, 2026"));
+        s->txtPeriodScore[5]->setText(QStringLiteral("4"));  // no tie: no overtime question
+        s->cmdOK_Click();
+        flushDeletes();
+        QVERIFY(listAfterNewGame());
+        const auto storedDate = [] {
+            return Db().scalar(QStringLiteral("select GameDate from GameStats where GameNumber = 2")).toString();
+        };
+        QCOMPARE(storedDate(), QStringLiteral("2026-04-03"));
+
+        s = headerFromList(false, 1);
+        QVERIFY(s);
+        QCOMPARE(s->txtGameDate->text(), shownEarly);
+        QCOMPARE(s->lblDisplayDate->text(), QStringLiteral("Friday, April 3, 2026"));
+        QTRY_COMPARE(QApplication::focusWidget(), s->txtGameDate);
+        QCOMPARE(typeDate(late), QStringLiteral("Saturday, October 17, 2026"));
+        s->cmdOK_Click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(storedDate(), QStringLiteral("2026-10-17"));
+    }
+
     void gameTypesAreListedWithTheirNumbers()
     {
         setGameState({}, {{3, "League"}, {5, "Playoff"}});

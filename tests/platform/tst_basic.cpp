@@ -124,6 +124,46 @@ private slots:
         }
     }
 
+    // The windows' hints and messages name the order a date is read in: typed
+    // as they ask, a date is read as meant, with a day of 12 or less (which
+    // the other order would read too) and over 12; typed the other way with a
+    // day over 12 it is refused, never swapped; and it is shown back in the
+    // order named.
+    void datesAreReadInTheOrderTheWindowsName_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QStringList>("names");     // letters, words, mask
+        QTest::addColumn<QString>("thirdOfApril");  // 2008, typed as asked
+        QTest::addColumn<QString>("october17");     // 2026, typed as asked
+        QTest::addColumn<QString>("otherWay");      // 17 October 2026 in another order
+        QTest::addColumn<QString>("shown");         // 17 October 2026 shown back
+        const QStringList us{"m/d/y", "month/day/year", "mm/dd/yy"};
+        const QStringList dayFirst{"d/m/y", "day/month/year", "dd/mm/yy"};
+        const QStringList yearFirst{"y/m/d", "year/month/day", "yy/mm/dd"};
+        QTest::newRow("en_US") << "en_US" << us << "04/03/08" << "10/17/26" << "17/10/26" << "10/17/2026";
+        QTest::newRow("C") << "C" << us << "4/3/2008" << "10/17/2026" << "17/10/2026" << "10/17/2026";
+        QTest::newRow("de_DE") << "de_DE" << dayFirst << "03/04/08" << "17/10/26" << "10/17/26" << "17.10.2026";
+        QTest::newRow("fr_FR") << "fr_FR" << dayFirst << "3/4/08" << "17.10.2026" << "10/17/2026" << "17/10/2026";
+        QTest::newRow("tr_TR") << "tr_TR" << dayFirst << "03.04.2008" << "17/10/26" << "10/17/26" << "17.10.2026";
+        QTest::newRow("ja_JP") << "ja_JP" << yearFirst << "08/04/03" << "26/10/17" << "10/17/26" << "2026/10/17";
+        QTest::newRow("hu_HU") << "hu_HU" << yearFirst << "08/4/3" << "2026. 10. 17." << "10/17/26" << "2026. 10. 17.";
+    }
+    void datesAreReadInTheOrderTheWindowsName()
+    {
+        QFETCH(QString, region);
+        QFETCH(QStringList, names);
+        QFETCH(QString, thirdOfApril);
+        QFETCH(QString, october17);
+        QFETCH(QString, otherWay);
+        QFETCH(QString, shown);
+        test::RegionalSettings settings(region);
+        QCOMPARE(QStringList({DateOrderLetters(), DateOrderWords(), DateOrderMask()}), names);
+        QCOMPARE(ParseDate(thirdOfApril), std::optional(QDate(2008, 4, 3)));
+        QCOMPARE(ParseDate(october17), std::optional(QDate(2026, 10, 17)));
+        QVERIFY(!IsDate(otherWay));
+        QCOMPARE(ShortDate(QDate(2026, 10, 17)), shown);
+    }
+
     void oneBasedArraysCheckTheirBounds()
     {
         OneBased<int16_t> a(32, 0);

@@ -28,20 +28,44 @@ public:
 };
 
 // The regions every date test runs under: month-first, day-first with each
-// usual separator, year-first with a trailing dot, and none.
+// usual separator, year-first with a slash and with a trailing dot, and none.
 inline void addRegionRows()
 {
     QTest::addColumn<QString>("region");
-    for (const char* r : {"en_US", "en_GB", "de_DE", "fr_FR", "hu_HU", "C"})
+    for (const char* r : {"en_US", "en_GB", "de_DE", "fr_FR", "tr_TR", "ja_JP", "hu_HU", "C"})
         QTest::newRow(r) << QString::fromLatin1(r);
+}
+
+// The columns of a window test that types dates under a region: the hint and
+// the refusal's date order as the window should name them; a date with a day
+// of 12 or less typed as the hint asks, and as the box shows it back; a date
+// with a day over 12 typed as asked, and typed in another order.
+struct TypedDates {
+    QString region, hint, mask, early, shownEarly, late, otherWay;
+};
+inline void addTypedDateColumns()
+{
+    for (const char* column : {"region", "hint", "mask", "early", "shownEarly", "late", "otherWay"})
+        QTest::addColumn<QString>(column);
+}
+// The current row of those columns.
+inline TypedDates fetchTypedDates()
+{
+    const auto column = [](const char* name) {
+        return *static_cast<const QString*>(QTest::qData(name, qMetaTypeId<QString>()));
+    };
+    return {column("region"), column("hint"), column("mask"), column("early"), column("shownEarly"),
+            column("late"), column("otherWay")};
 }
 
 // The 5th of January 2026 as a user of the region types it, day and month in
 // as few digits as the region allows.
 inline QString fifthOfJanuaryAsTyped(const QString& region)
 {
-    if (region == QLatin1String("de_DE"))
+    if (region == QLatin1String("de_DE") || region == QLatin1String("tr_TR"))
         return QStringLiteral("5.1.2026");
+    if (region == QLatin1String("ja_JP"))
+        return QStringLiteral("2026/1/5");
     if (region == QLatin1String("hu_HU"))
         return QStringLiteral("2026. 1. 5.");
     if (region == QLatin1String("en_GB") || region == QLatin1String("fr_FR"))

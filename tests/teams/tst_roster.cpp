@@ -4,14 +4,18 @@
 #include "teams/TeamTestData.h"
 #include "teams/frmRoster.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 
 using namespace vh;
+using vh::test::RegionalSettings;
 using vh::test::TestEnv;
 using vh::test::control;
+using vh::test::grab;
 using vh::test::listTexts;
 
 namespace {
@@ -88,6 +92,15 @@ void selectIn(QListWidget* list, const QString& text)
     const auto found = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(text));
     list->setCurrentItem(found.first());
+}
+
+// Whether a one-line box shows its text whole: the text and the caret within
+// its frame and its inner margins of 2 pixels a side.
+bool showsWhole(const QWidget* box)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const QString text = static_cast<const QLineEdit*>(box)->text();
+    return box->fontMetrics().horizontalAdvance(text) + 1 <= box->width() - 2 * frame - 4;
 }
 
 void typePerson(frmRoster& d, const QString& first, const QString& last, const QString& uniform, const QString& birth)
@@ -405,6 +418,61 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(rows("People", "BirthDate is null"), 1);
+    }
+
+    // Under each region the birth date's hint names the order a date is read
+    // in. Typed that way by keys, with a day of 12 or less and over 12, the
+    // dates are stored as meant and shown back in that order; typed the other
+    // way with a day over 12, one is refused by a message naming that order.
+    // The dates are 4 March 2008 and 25 December 2001.
+    void theBirthDateIsReadAsItsHintSays_data()
+    {
+        vh::test::addTypedDateColumns();
+        QTest::newRow("en_US") << "en_US" << "m/d/y" << "mm/dd/yy" << "03/04/08" << "3/4/2008" << "12/25/01" << "25/12/01";
+        QTest::newRow("de_DE") << "de_DE" << "d/m/y" << "dd/mm/yy" << "04/03/08" << "04.03.2008" << "25/12/01"
+                               << "12/25/01";
+        QTest::newRow("ja_JP") << "ja_JP" << "y/m/d" << "yy/mm/dd" << "08/03/04" << "2008/03/04" << "01/12/25"
+                               << "12/25/01";
+    }
+    void theBirthDateIsReadAsItsHintSays()
+    {
+        const auto [region, hint, mask, early, shownEarly, late, otherWay] = vh::test::fetchTypedDates();
+        RegionalSettings settings(region);
+        // Add, then the names and the birth date typed along the Enter ring.
+        const auto addByKeys = [&](frmRoster& d, const char* first, const char* last, const QString& birth) {
+            d.cmdAdd_Click();
+            for (const QString& text : {QString::fromLatin1(first), QString::fromLatin1(last), QString()}) {
+                QTest::keyClicks(QApplication::focusWidget(), text);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
+            QTest::keyClicks(QApplication::focusWidget(), birth);
+            d.cmdOK_Click();
+        };
+        runRoster([&](frmRoster& d) {
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QCOMPARE(control<QLabel>(&d, "lblmdy")->text(), hint);
+            addByKeys(d, "Ann", "Lee", early);
+            env->expectMsgBox(QStringLiteral("Birth Date must be in ") + mask + QStringLiteral(" format or blank!"), vbOK,
+                              QStringLiteral("Birth Date Invalid"));
+            addByKeys(d, "Bo", "Park", otherWay);
+            QCOMPARE(QApplication::focusWidget(), d.textBox(RosterField::BirthDate));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), late);
+            d.cmdOK_Click();
+            d.cmdClose_Click();
+        });
+        QCOMPARE(rows("People", "FirstName = 'Ann' and BirthDate = '2008-03-04'"), 1);
+        QCOMPARE(rows("People", "FirstName = 'Bo' and BirthDate = '2001-12-25'"), 1);
+        runRoster([&](frmRoster& d) {
+            selectIn(rosterList(d), QStringLiteral("Ann Lee"));
+            QCOMPARE(d.boxText(RosterField::BirthDate), shownEarly);
+            // With a two-digit day and month too, it shows whole.
+            selectIn(rosterList(d), QStringLiteral("Bo Park"));
+            QVERIFY2(showsWhole(d.textBox(RosterField::BirthDate)), qPrintable(d.boxText(RosterField::BirthDate)));
+            grab(&d, qPrintable(QStringLiteral("roster-date-") + region));
+            d.cmdClose_Click();
+        });
     }
 
     void insertAndRemoveRestoreTheLists()

@@ -219,9 +219,10 @@ namespace {
 // windows' hints say.
 bool noRegion() { return QLocale().language() == QLocale::C; }
 
-// The order of day ('d'), month ('M') and year ('y') in the regional short
-// date, quoted text skipped.
-QString dateFieldOrder()
+}  // namespace
+
+// The regional short date's order, its quoted text skipped.
+QString DateFieldOrder()
 {
     if (noRegion())
         return QStringLiteral("Mdy");
@@ -237,6 +238,26 @@ QString dateFieldOrder()
     }
     return order.size() == 3 ? order : QStringLiteral("Mdy");
 }
+
+namespace {
+
+// The date order's fields by the names given for day, month and year, joined
+// by "/".
+QString dateOrderText(const char* day, const char* month, const char* year)
+{
+    QStringList names;
+    for (QChar c : DateFieldOrder())
+        names << QLatin1String(c == QLatin1Char('d') ? day : c == QLatin1Char('M') ? month : year);
+    return names.join(QLatin1Char('/'));
+}
+
+}  // namespace
+
+QString DateOrderLetters() { return dateOrderText("d", "m", "y"); }
+QString DateOrderWords() { return dateOrderText("day", "month", "year"); }
+QString DateOrderMask() { return dateOrderText("dd", "mm", "yy"); }
+
+namespace {
 
 // A run of decimal digits in any script as a number; -1 for none.
 int digitsValue(const QString& s)
@@ -282,7 +303,7 @@ std::optional<QDate> parseNumericDate(const QString& t)
             return std::nullopt;
     }
     const QString parts[3] = {m.captured(1), m.captured(2), m.captured(3)};
-    const QString order = parts[0].size() == 4 ? QStringLiteral("yMd") : dateFieldOrder();
+    const QString order = parts[0].size() == 4 ? QStringLiteral("yMd") : DateFieldOrder();
     int day = -1, month = -1, year = -1;
     for (int i = 0; i < 3; ++i) {
         const QChar field = order[i];
@@ -330,7 +351,7 @@ QString NumericShortDate(const QDate& d)
             break;
         }
     QStringList fields;
-    for (QChar c : dateFieldOrder()) {
+    for (QChar c : DateFieldOrder()) {
         if (c == QLatin1Char('y'))
             fields << QStringLiteral("yyyy");
         else

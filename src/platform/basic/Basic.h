@@ -59,6 +59,16 @@ QString Format(double value, const QString& mask);
 // Without regional settings (C, POSIX) the order is month/day/year.
 bool IsDate(const QString& text);
 std::optional<QDate> ParseDate(const QString& text);
+// The order in which a typed date's fields are read, as the letters 'd', 'M'
+// and 'y': "Mdy" in en_US and without regional settings, "dMy" in de_DE,
+// "yMd" in ja_JP. The windows' hints and messages name it through the texts
+// below, so that what a window asks for is what is read.
+QString DateFieldOrder();
+// That order as the windows name it; for month first "m/d/y",
+// "month/day/year" and "mm/dd/yy".
+QString DateOrderLetters();
+QString DateOrderWords();
+QString DateOrderMask();
 // The short date form with a four-digit year (M/d/yyyy in en_US and without
 // regional settings).
 QString ShortDate(const QDate& d);
