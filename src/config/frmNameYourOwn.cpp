@@ -6,6 +6,7 @@
 #include "shell/Controls.h"
 #include "shell/Globals.h"
 #include "shell/Help.h"
+#include "shell/NameOrder.h"
 #include "shell/Procedures.h"
 #include "shell/Renumber.h"
 #include "shell/Startup.h"
@@ -22,16 +23,6 @@
 namespace vh {
 
 namespace {
-
-// The list sorts its names alphabetically without regard to letter case.
-class GameTypeItem : public QListWidgetItem {
-public:
-    using QListWidgetItem::QListWidgetItem;
-    bool operator<(const QListWidgetItem& other) const override
-    {
-        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
-    }
-};
 
 // The name boxes select their whole text however they get the focus.
 class SelectOnFocus : public QObject {
@@ -133,8 +124,7 @@ void frmNameYourOwn::Form_Load()
 
 void frmNameYourOwn::addListEntry(const QString& name, int16_t number)
 {
-    auto* item = new GameTypeItem(name);
-    item->setData(Qt::UserRole, int(number));
+    auto* item = new NameListItem(name, number);
     lstGameTypes->addItem(item);
     lstGameTypes->setCurrentItem(item);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/basic/Basic.h"
 #include "shell/Globals.h"
+#include "shell/NameOrder.h"
 #include "shell/Renumber.h"
 
 #include <algorithm>
@@ -92,7 +93,7 @@ void BuildTeamTable(const std::vector<TeamRow>& listed)
 void SortByName(std::vector<TeamRow>& teams)
 {
     std::stable_sort(teams.begin(), teams.end(), [](const TeamRow& a, const TeamRow& b) {
-        return QString::compare(a.longName, b.longName, Qt::CaseInsensitive) < 0;
+        return CompareNames(a.longName, b.longName) < 0;
     });
 }
 

@@ -52,8 +52,8 @@ std::vector<TeamRow> TeamsInFilter(Database& db, int16_t filterNumber, int16_t& 
 // ShortTeamNames and an all-False TeamSelected) from the listed teams.
 void BuildTeamTable(const std::vector<TeamRow>& listed);
 
-// Orders teams by name as the list boxes show them: without regard to letter
-// case, teams of equal names in table order.
+// Orders teams by name as the list boxes show them (CompareNames), teams of
+// equal names in table order.
 void SortByName(std::vector<TeamRow>& teams);
 
 // "1 Team Selected", otherwise the count and " Teams Selected".

@@ -6,6 +6,7 @@
 #include "shell/Globals.h"
 #include "shell/Help.h"
 #include "shell/MenuState.h"
+#include "shell/NameOrder.h"
 #include "shell/Procedures.h"
 #include "shell/Renumber.h"
 #include "teams/frmSelectTeam.h"
@@ -63,19 +64,6 @@ protected:
             return;
         }
         Box::keyPressEvent(e);
-    }
-};
-
-// Sorted lists order names without regard to letter case.
-class NameItem : public QListWidgetItem {
-public:
-    NameItem(const QString& text, int16_t person) : QListWidgetItem(text)
-    {
-        setData(Qt::UserRole, int(person));
-    }
-    bool operator<(const QListWidgetItem& other) const override
-    {
-        return QString::compare(text(), other.text(), Qt::CaseInsensitive) < 0;
     }
 };
 
@@ -296,7 +284,7 @@ int frmRoster::findByPerson(QListWidget* list, int16_t person) const
     return -1;
 }
 
-void frmRoster::addEntry(QListWidget* list, const QString& text, int16_t person) { list->addItem(new NameItem(text, person)); }
+void frmRoster::addEntry(QListWidget* list, const QString& text, int16_t person) { list->addItem(new NameListItem(text, person)); }
 
 void frmRoster::selectRosterItem(int index)
 {

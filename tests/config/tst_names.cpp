@@ -152,9 +152,7 @@ private slots:
         QCOMPARE(f->txtGameType->text(), QStringLiteral("Exhibition"));
         f->txtGameType->setText(QStringLiteral("League"));
         f->cmdOK->click();
-        QStringList sorted = numbered(f->lstGameTypes);
-        std::sort(sorted.begin(), sorted.begin() + 2);  // equal names in either order
-        QCOMPARE(sorted, (QStringList{QStringLiteral("League:2"), QStringLiteral("League:3"),
+        QCOMPARE(numbered(f->lstGameTypes), (QStringList{QStringLiteral("League:2"), QStringLiteral("League:3"),
                                       QStringLiteral("playoff:1"), QStringLiteral("Tournament:4")}));
 
         // Cancel stores nothing.
@@ -166,6 +164,36 @@ private slots:
         f->cmdClose->click();
         QCOMPARE(g.NumberGameTypes, int16_t(5));
         QCOMPARE(g.GameTypeNumbers[4], int16_t(2));  // table order
+    }
+
+    // The list in the user's alphabet: an added or renamed game type lands
+    // in its place, chosen and with its number.
+    void gameTypesInTheUsersAlphabet_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("en_US") << QStringLiteral("en_US")
+                               << QStringLiteral("Çeyrek Final:1 Écoles:6 Exhibition:2 İl Kupası:4 ılık Maç:5 League:3");
+        QTest::newRow("tr_TR") << QStringLiteral("tr_TR")
+                               << QStringLiteral("Çeyrek Final:1 Écoles:6 Exhibition:2 ılık Maç:5 İl Kupası:4 League:3");
+    }
+    void gameTypesInTheUsersAlphabet()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, order);
+        RegionalSettings settings(region);
+        frmNameYourOwn* f = open();
+        for (const QString& name : {QStringLiteral("İl Kupası"), QStringLiteral("ılık Maç"), QStringLiteral("Écoles")}) {
+            addType(f, name);
+            QCOMPARE(f->lstGameTypes->currentItem()->text(), name);
+        }
+        f->lstGameTypes->setCurrentRow(f->lstGameTypes->count() - 1);  // playoff (1)
+        f->cmdChange->click();
+        f->txtGameType->setText(QStringLiteral("Çeyrek Final"));
+        f->cmdOK->click();
+        QCOMPARE(numbered(f->lstGameTypes).join(QLatin1Char(' ')), order);
+        QCOMPARE(f->lstGameTypes->currentRow(), 0);
+        f->cmdClose->click();
     }
 
     // Game type numbers are 16-bit: the last one is given once, then OK says

@@ -359,6 +359,29 @@ private slots:
                  QStringLiteral("1:32767:-32768 2:-32768:32767"));
     }
 
+    // A goal in the fourth period by either side makes a four-period game
+    // (Game Scores shows only the periods a game has, while its total counts
+    // them all); goals in overtime alone do not.
+    void fourthPeriodGoalsOfEitherSide()
+    {
+        OldTeamInput in = sampleInput();
+        in.files.games.clear();
+        in.files.stats.clear();
+        const int16_t fourth[][2] = {{0, 2}, {3, 0}, {0, 0}};  // own, opponent's
+        for (int16_t k = 0; k < 3; ++k) {
+            OldGameSpec spec;
+            spec.number = int16_t(k + 1);
+            spec.goals[3] = fourth[k][0];
+            spec.oppGoals[3] = fourth[k][1];
+            spec.goals[4] = spec.oppGoals[4] = int16_t(k + 1);
+            in.files.games += oldGame(spec);
+        }
+        QCOMPARE(ConvertOldTeam(Db(), in).games, 3);
+        QCOMPARE(text(QStringLiteral("select group_concat(GameNumber || ':' || Periods || ':' || OppGoalsPeriod4 || ':' "
+                                     "|| OppGoals, ' ') from (select * from GameStats order by GameNumber)")),
+                 QStringLiteral("1:4:2:4 2:4:0:3 3:3:0:4"));
+    }
+
     void missingAndEmptyFiles()
     {
         OldTeamInput in = sampleInput();

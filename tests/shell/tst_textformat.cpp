@@ -97,6 +97,27 @@ private slots:
         QCOMPARE(line.mid(15, 16), QStringLiteral("Regular Season  "));
     }
 
+    // The game list's date as the region writes it while it fits in its 11
+    // columns; a wider one in the region's numeric form: its order, its
+    // separator, and a day and month of two digits where the region has them.
+    void shortDateWhereTheRegionsIsTooWide_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("de_DE fits") << QStringLiteral("de_DE") << QStringLiteral("05.01.2026 ");
+        QTest::newRow("bs_BA just fits") << QStringLiteral("bs_BA") << QStringLiteral("5. 1. 2026.");
+        QTest::newRow("hr_HR") << QStringLiteral("hr_HR") << QStringLiteral("05.01.2026 ");  // "05. 01. 2026."
+        QTest::newRow("hu_HU") << QStringLiteral("hu_HU") << QStringLiteral("2026.01.05 ");  // "2026. 01. 05."
+        QTest::newRow("bg_BG") << QStringLiteral("bg_BG") << QStringLiteral("5.01.2026  ");  // "5.01.2026 г."
+    }
+    void shortDateWhereTheRegionsIsTooWide()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, shown);
+        RegionalSettings settings(region);
+        QCOMPARE(lineOf(3, QDate(2026, 1, 5), 1, QStringLiteral("Pines"), 4, 2).mid(4, 11), shown);
+    }
+
     void lookups()
     {
         QCOMPARE(GetGameTypeDescription(1).trimmed(), QStringLiteral("Regular Season"));

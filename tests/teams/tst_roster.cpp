@@ -530,6 +530,51 @@ private slots:
         QCOMPARE(rows("Roster"), 1);
     }
 
+    // Both lists in the user's alphabet; an entry added keeps its person and
+    // is the one chosen, wherever it lands.
+    void listsInTheUsersAlphabet_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("all");
+        QTest::addColumn<QString>("roster");
+        QTest::newRow("en_US") << QStringLiteral("en_US")
+                               << QStringLiteral("Çağla Öz,Élise Roy,İpek Arslan,Irmak Yıldız,Işıl Demir,Zeynep Kaya")
+                               << QStringLiteral("İpek Arslan,Irmak Yıldız,Işıl Demir,ılgın Ak");
+        QTest::newRow("tr_TR") << QStringLiteral("tr_TR")
+                               << QStringLiteral("Çağla Öz,Élise Roy,Irmak Yıldız,Işıl Demir,İpek Arslan,Zeynep Kaya")
+                               << QStringLiteral("ılgın Ak,Irmak Yıldız,Işıl Demir,İpek Arslan");
+    }
+    void listsInTheUsersAlphabet()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, all);
+        QFETCH(QString, roster);
+        RegionalSettings settings(region);
+        const char* const names[][2] = {{"Işıl", "Demir"},  {"İpek", "Arslan"}, {"Çağla", "Öz"},
+                                        {"Zeynep", "Kaya"}, {"Irmak", "Yıldız"}, {"Élise", "Roy"}};
+        QMap<int, QString> shown{{7, QStringLiteral("ılgın Ak")}};
+        for (int i = 0; i < 6; ++i) {
+            addPerson(i + 1, QString::fromUtf8(names[i][0]), QString::fromUtf8(names[i][1]));
+            shown[i + 1] = QString::fromUtf8(names[i][0]) + QLatin1Char(' ') + QString::fromUtf8(names[i][1]);
+        }
+        for (int person : {1, 2, 5})
+            addRoster(1, person, QString::number(person));
+        runRoster([&](frmRoster& d) {
+            QCOMPARE(listTexts(allList(d)).join(QLatin1Char(',')), all);
+            d.cmdAdd_Click();
+            typePerson(d, QStringLiteral("ılgın"), QStringLiteral("Ak"), QString(), QString());
+            d.cmdOK_Click();
+            QCOMPARE(listTexts(rosterList(d)).join(QLatin1Char(',')), roster);
+            QCOMPARE(rosterList(d)->currentItem()->text(), QStringLiteral("ılgın Ak"));
+            QCOMPARE(rosterList(d)->currentItem()->data(Qt::UserRole).toInt(), 7);
+            // Each entry still carries the person it shows.
+            for (QListWidget* list : {allList(d), rosterList(d)})
+                for (int row = 0; row < list->count(); ++row)
+                    QCOMPARE(list->item(row)->text(), shown.value(list->item(row)->data(Qt::UserRole).toInt()));
+            d.cmdClose_Click();
+        });
+    }
+
     void deletePlayerIsWrittenAtOnce()
     {
         addPeople(3);

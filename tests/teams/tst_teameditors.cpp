@@ -357,6 +357,53 @@ private slots:
         QCOMPARE(g.NextTeamNumber, int16_t(32767));
     }
 
+    // Teams added by name are listed in the user's alphabet, in Select Teams
+    // and in the filter editor, each entry still standing for its own team.
+    void teamListsInTheUsersAlphabet_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("en_US") << QStringLiteral("en_US")
+                               << QStringLiteral("Çamlık Écureuils Irmak Işık iskele İzmir ılıca Ümraniye Zebras Zeytin");
+        QTest::newRow("tr_TR") << QStringLiteral("tr_TR")
+                               << QStringLiteral("Çamlık Écureuils ılıca Irmak Işık iskele İzmir Ümraniye Zebras Zeytin");
+    }
+    void teamListsInTheUsersAlphabet()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, order);
+        RegionalSettings settings(region);
+        const QStringList names =
+            QStringLiteral("Irmak iskele Işık Zeytin Çamlık Ümraniye İzmir ılıca Zebras Écureuils").split(QLatin1Char(' '));
+        const auto numberOf = [&names](const QString& name) { return int16_t(names.indexOf(name) + 1); };
+        homeWindow();
+        for (const QString& name : names) {
+            CloseOpenForms();
+            frmTeamName* editor = openTeamEditor("A");
+            control<QLineEdit>(editor, "txtTeamName")->setText(name);
+            ok(editor);
+        }
+        flushDeletes();
+        const QStringList sorted = order.split(QLatin1Char(' '));
+        frmSelectTeam* home = Loaded<frmSelectTeam>();
+        QCOMPARE(listed(home), sorted);
+        const auto entries = home->teamListEntries();
+        QVERIFY(entries[0].selected);
+        QCOMPARE(entries[0].teamNumber, numberOf(sorted[0]));
+
+        CloseOpenForms();
+        frmTeamFilters* editor = openFilterEditor("A");
+        auto* teams = control<QListWidget>(editor, "lstTeams");
+        QCOMPARE(listTexts(teams), sorted);
+        editor->showForm();
+        grab(editor, qPrintable(QStringLiteral("team-filter-") + region));
+        for (int row : {2, 6})
+            QTest::mouseClick(teams->viewport(), Qt::LeftButton, {}, teams->visualItemRect(teams->item(row)).center());
+        control<QLineEdit>(editor, "txtFilterName")->setText(QStringLiteral("Pool"));
+        ok(editor);
+        QCOMPARE(FilterMembers(Db(), 1), (std::set<int16_t>{numberOf(sorted[2]), numberOf(sorted[6])}));
+    }
+
     void addingAFilterWithNoNumberLeftStoresNothing()
     {
         addTeam(1, QStringLiteral("Only"));

@@ -1,4 +1,5 @@
 #include "support/TestMain.h"
+#include "shell/NameOrder.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
 
@@ -77,14 +78,46 @@ private slots:
         QCOMPARE(g.TeamSelected.size(), 0);
     }
 
-    void listsSortWithoutRegardToCase()
+    // Names in the alphabet of the user's language, letter case not counting:
+    // Turkish has a dotless ı before i and puts Ç after C; English keeps É by E
+    // (not after Z, as character codes do). No region: as English.
+    void listsSortInTheUsersAlphabet_data()
     {
-        std::vector<TeamRow> teams{{1, QStringLiteral("beta"), {}}, {2, QStringLiteral("Alpha"), {}},
-                                   {3, QStringLiteral("BETA"), {}}, {4, QStringLiteral("Zulu"), {}}};
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QList<int16_t>>("order");
+        // 1 Irmak, 2 iskele, 3 Işık, 4 Zeytin, 5 Çamlık, 6 Ümraniye, 7 İzmir,
+        // 8 ılıca, 9 Zebras, 10 Écureuils, 11 beta, 12 BETA
+        const QList<int16_t> english{11, 12, 5, 10, 1, 3, 2, 7, 8, 6, 9, 4};
+        QTest::newRow("en_US") << QStringLiteral("en_US") << english;
+        QTest::newRow("C") << QStringLiteral("C") << english;
+        QTest::newRow("tr_TR") << QStringLiteral("tr_TR") << QList<int16_t>{11, 12, 5, 10, 8, 1, 3, 2, 7, 6, 9, 4};
+    }
+    void listsSortInTheUsersAlphabet()
+    {
+        QFETCH(QString, region);
+        QFETCH(QList<int16_t>, order);
+        RegionalSettings settings(region);
+        std::vector<TeamRow> teams;
+        int16_t number = 0;
+        for (const char* name : {"Irmak", "iskele", "Işık", "Zeytin", "Çamlık", "Ümraniye", "İzmir", "ılıca", "Zebras",
+                                 "Écureuils", "beta", "BETA"})
+            teams.push_back({++number, QString::fromUtf8(name), {}});
         SortByName(teams);
-        // Equal names keep table order.
-        QCOMPARE(QList<int16_t>({teams[0].number, teams[1].number, teams[2].number, teams[3].number}),
-                 QList<int16_t>({2, 1, 3, 4}));
+        QList<int16_t> sorted;
+        for (const TeamRow& t : teams)
+            sorted << t.number;
+        QCOMPARE(sorted, order);  // equal names in table order
+
+        // Letter case as the language has it: I is the capital of ı in Turkish.
+        QCOMPARE(CompareNames(QString::fromUtf8("ılıca"), QStringLiteral("ILICA")) == 0, region == QLatin1String("tr_TR"));
+
+        // A list box's entries: equal names by their number, however added.
+        NameListItem a(QStringLiteral("Hawks"), 7), b(QStringLiteral("HAWKS"), 3), c(QString::fromUtf8("Écureuils"), 9);
+        QVERIFY(b < a && !(a < b) && c < b);
+    }
+
+    void selectedTextCountsTeams()
+    {
         QCOMPARE(TeamsSelectedText(0), QStringLiteral("0 Teams Selected"));
         QCOMPARE(TeamsSelectedText(1), QStringLiteral("1 Team Selected"));
         QCOMPARE(TeamsSelectedText(3), QStringLiteral("3 Teams Selected"));
