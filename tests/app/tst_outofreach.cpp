@@ -24,6 +24,7 @@
 #include "support/Widgets.h"
 #include "teams/frmRoster.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -353,8 +354,8 @@ private slots:
     // With a report open and no box over it, Bold and Grid Lines toggled by
     // a screen reader showed as switched and left the report as it was, and
     // Goalie Report so toggled opened no report. Each does what its click
-    // does: the report looks as its button shows, and the goalie report
-    // opens with its button down.
+    // does: the report looks as its button shows, a font size takes effect,
+    // and the goalie report opens with its button down.
     void toolbarTogglesDoWhatTheirClicksDo()
     {
         seedRavens();
@@ -375,6 +376,17 @@ private slots:
             if (on)
                 grab(frame.get(), "report-bold-by-reader");
         }
+
+        // A size chosen in the size box's open list sizes the report, and
+        // the keys go back to the report as after a click there.
+        QComboBox* sizes = frame->fontSizeBox();
+        reader::showList(sizes);
+        QTRY_VERIFY(sizes->view()->isVisible());
+        reader::choose(sizes->view(), sizes->findText(QStringLiteral("12")));
+        QTRY_VERIFY(!sizes->view()->isVisible());
+        QCOMPARE(sizes->currentText(), QStringLiteral("12"));
+        QCOMPARE(grid->font().pointSize(), 12);
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
 
         QVERIFY(!shown("Goalie"));
         reader::toggle(toolbarButton("Goalie"));
