@@ -2,19 +2,24 @@
 
 #include "platform/ModalRun.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMultiHash>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QStyle>
 #include <QTextEdit>
 #include <QWidget>
+#include <algorithm>
 
 namespace vh {
 
@@ -33,6 +38,65 @@ bool readOnly(const QWidget* w)
     if (auto* v = qobject_cast<const QAbstractItemView*>(w))
         return v->editTriggers() == QAbstractItemView::NoEditTriggers;
     return false;
+}
+
+// The drop-down whose open list `view` is, if it is one.
+QComboBox* dropDownOf(const QAbstractItemView* view)
+{
+    const QWidget* list = view->parentWidget();
+    auto* box = list ? qobject_cast<QComboBox*>(list->parentWidget()) : nullptr;
+    return box && box->view() == view ? box : nullptr;
+}
+
+// How a click on an item changes the selection of `view`: a single-choice
+// list chooses the item alone, a list of several choices adds it (`add`) or
+// switches it (as a click with Ctrl), and a table that selects nothing only
+// moves to it.
+QItemSelectionModel::SelectionFlags clickSelects(const QAbstractItemView* view, bool add)
+{
+    QItemSelectionModel::SelectionFlags how;
+    switch (view->selectionMode()) {
+    case QAbstractItemView::NoSelection: return QItemSelectionModel::NoUpdate;
+    case QAbstractItemView::SingleSelection: how = QItemSelectionModel::ClearAndSelect; break;
+    default: how = add ? QItemSelectionModel::Select : QItemSelectionModel::Toggle; break;
+    }
+    if (view->selectionBehavior() == QAbstractItemView::SelectRows)
+        how |= QItemSelectionModel::Rows;
+    else if (view->selectionBehavior() == QAbstractItemView::SelectColumns)
+        how |= QItemSelectionModel::Columns;
+    return how;
+}
+
+// Chooses `index` in `view` as a click on it does, so that the item a list
+// shows as chosen is its current one, the one its window's commands read: the
+// list takes the focus, the item becomes current and is selected by `how`,
+// and the view tells of the click (`clicked`, hence a table's `cellClicked`).
+// In a drop-down's open list the choice is the drop-down's, as its Enter
+// makes it: the list closes and the box shows and reports the entry.
+bool chooseItem(QAbstractItemView* view, const QModelIndex& index, QItemSelectionModel::SelectionFlags how)
+{
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsEnabled) || !view->selectionModel())
+        return false;
+    if (dropDownOf(view)) {
+        view->setCurrentIndex(index);
+        // The open list takes its Enter at the shortcut stage.
+        QKeyEvent enter(QEvent::ShortcutOverride, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &enter);
+        return true;
+    }
+    const QPointer<QAbstractItemView> alive(view);
+    if (view->focusPolicy() & Qt::ClickFocus)
+        view->setFocus(Qt::MouseFocusReason);
+    // What the focus left may have answered by closing the window.
+    if (!alive)
+        return true;
+    view->selectionModel()->setCurrentIndex(index, how);
+    emit view->pressed(index);
+    if (alive)
+        emit view->clicked(index);
+    if (alive && view->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, view))
+        emit view->activated(index);
+    return true;
 }
 
 // Stands in front of one interface Qt made (`inner`), of a widget or of a
@@ -129,10 +193,23 @@ public:
     {
         return action() ? action()->localizedActionDescription(name) : QString();
     }
+    // A row's Toggle or Press chooses it as a click does; a checkable
+    // button's Toggle clicks it, where Qt's own would only change how it
+    // shows (a tool button's action would not run).
     void doAction(const QString& name) override
     {
-        if (action() && mayAct())
-            action()->doAction(name);
+        if (!action() || !mayAct())
+            return;
+        if (name == toggleAction() || name == pressAction()) {
+            if (chooseCell())
+                return;
+            auto* button = ofWidget_ ? qobject_cast<QAbstractButton*>(owner_.data()) : nullptr;
+            if (button && button->isCheckable() && name == toggleAction()) {
+                button->click();
+                return;
+            }
+        }
+        action()->doAction(name);
     }
     QStringList keyBindingsForAction(const QString& name) const override
     {
@@ -252,7 +329,17 @@ public:
     QList<int> selectedRows() const override { return tableIf() ? tableIf()->selectedRows() : QList<int>(); }
     bool isColumnSelected(int column) const override { return tableIf() && tableIf()->isColumnSelected(column); }
     bool isRowSelected(int row) const override { return tableIf() && tableIf()->isRowSelected(row); }
-    bool selectRow(int row) override { return tableIf() && mayAct() && tableIf()->selectRow(row); }
+    // Choosing a row is a click on it, in the column the user is in.
+    bool selectRow(int row) override
+    {
+        if (!tableIf() || !mayAct())
+            return false;
+        QAbstractItemView* v = view();
+        if (!v || v->selectionMode() == QAbstractItemView::ContiguousSelection)
+            return tableIf()->selectRow(row);
+        const int column = std::max(0, v->currentIndex().column());
+        return chooseItem(v, v->model()->index(row, column, v->rootIndex()), clickSelects(v, true));
+    }
     bool selectColumn(int column) override { return tableIf() && mayAct() && tableIf()->selectColumn(column); }
     bool unselectRow(int row) override { return tableIf() && mayAct() && tableIf()->unselectRow(row); }
     bool unselectColumn(int column) override { return tableIf() && mayAct() && tableIf()->unselectColumn(column); }
@@ -289,6 +376,26 @@ private:
     QAccessibleValueInterface* valueIf() const { return in() ? in()->valueInterface() : nullptr; }
     QAccessibleTableInterface* tableIf() const { return in() ? in()->tableInterface() : nullptr; }
     QAccessibleTableCellInterface* cellIf() const { return in() ? in()->tableCellInterface() : nullptr; }
+
+    // The list or table this gate or its row belongs to; not a tree, whose
+    // rows Qt numbers its own way.
+    QAbstractItemView* view() const
+    {
+        auto* v = qobject_cast<QAbstractItemView*>(owner_.data());
+        return v && v->model() && in()->role() != QAccessible::Tree && in()->role() != QAccessible::TreeItem
+                   ? v
+                   : nullptr;
+    }
+    // A row or cell of a list or table, chosen as a click chooses it.
+    bool chooseCell()
+    {
+        QAbstractItemView* v = cellIf() ? view() : nullptr;
+        if (!v)
+            return false;
+        const QModelIndex index = v->model()->index(cellIf()->rowIndex(), cellIf()->columnIndex(), v->rootIndex());
+        chooseItem(v, index, clickSelects(v, false));
+        return true;
+    }
 
     bool mayAct() const
     {
@@ -414,12 +521,32 @@ void installAccessGate()
     QAccessible::installFactory(gateFactory);
 }
 
+namespace {
+
+// A menu is hidden until it opens; its items are reached through its title,
+// where that is shown and switched on in a menu bar or a menu one can reach.
+bool closedMenuReachable(const QMenu* menu)
+{
+    const QAction* title = menu->menuAction();
+    if (!title->isEnabled() || !title->isVisible())
+        return false;
+    for (QObject* holder : title->associatedObjects())
+        if (auto* w = qobject_cast<QWidget*>(holder); w && w != menu && controlMayAct(w))
+            return true;
+    return false;
+}
+
+}  // namespace
+
 bool controlMayAct(const QWidget* control)
 {
-    // A menu is hidden until it opens; its items are reached through its
-    // title, which the rules below cover.
-    if (!control || !control->isEnabled() || (!control->isVisible() && !qobject_cast<const QMenu*>(control)))
+    if (!control || !control->isEnabled())
         return false;
+    if (!control->isVisible()) {
+        auto* menu = qobject_cast<const QMenu*>(control);
+        if (!menu || !closedMenuReachable(menu))
+            return false;
+    }
     const QWidget* top = QApplication::activeModalWidget();
     if (!top)
         return !ModalRun::active();

@@ -10,7 +10,15 @@
 // - while a modal window runs, only the controls of the topmost modal window
 //   act; the windows behind it keep what they show and do nothing (they do not
 //   look disabled: only this path is refused). A modal run that Qt does not
-//   see (a desktop's own file chooser, a drag) lets nothing act.
+//   see (a desktop's own file chooser, a drag) lets nothing act;
+// - a closed menu's items act through its title, where that is shown and
+//   switched on.
+// Where a control acts, its action does what a click does: a row of a list or
+// table chosen (its Toggle or Press, or the list's row selection) becomes the
+// current row, selected as the list selects, and the view tells of the click;
+// an entry of a drop-down's open list becomes the drop-down's choice; a
+// checkable button's Toggle clicks it, so that its action runs. The row a
+// list shows as chosen is so always the row its window's commands act on.
 // Everything a client reads passes through unchanged.
 
 class QWidget;

@@ -2,8 +2,10 @@
 // with the keys or the mouse: nothing behind a running modal window (real
 // message boxes and dialogs, opened from the frame as users open them), no
 // frame command while a modal run Qt does not see goes on, and no disabled
-// or hidden control. Each case follows a sequence that ended the program,
-// lost or overwrote data, or showed what was not so.
+// or hidden control. Where nothing stands in the way, what it chooses is what
+// the program acts on: the row chosen in a list is the one deleted, a toolbar
+// toggle does what its click does. Each case follows a sequence that ended
+// the program, lost or overwrote data, or showed what was not so.
 
 #include "config/frmNameYourOwn.h"
 #include "config/frmRptSelect.h"
@@ -22,12 +24,14 @@
 #include "support/Widgets.h"
 #include "teams/frmRoster.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QToolBar>
 
 using namespace vh;
@@ -135,6 +139,25 @@ class TstOutOfReach : public QObject {
         return report;
     }
 
+    // The Ravens with `games` games, each with its own rows, and their game
+    // list opened by its key, the keys in the list; `expected` gets the rows
+    // of every other game as they are to be once game `deleted` is gone.
+    frmGameMenu* openGameList(int games, int deleted, QMap<QString, QStringList>& expected)
+    {
+        seed::addTeam(1, QStringLiteral("Ravens"));
+        for (int k = 1; k <= games; ++k)
+            addStoredGame(1, int16_t(k), k);
+        showTeams();
+        for (const QString& table : {QStringLiteral("GameStats"), QStringLiteral("PlayerStats"), QStringLiteral("GoalieStats")})
+            expected[table] = teamRows(table, deleted);
+        if (!key(Qt::Key_U, Qt::ControlModifier))
+            return nullptr;
+        frmGameMenu* list = Loaded<frmGameMenu>();
+        const bool keysInList =
+            list && QTest::qWaitFor([list] { return QApplication::focusWidget() == list->lstGameMenu; });
+        return keysInList ? list : nullptr;
+    }
+
     QWidget* toolbarButton(const char* key) const
     {
         return frame->QNToolbar()->widgetForAction(frame->toolbarButton(QLatin1String(key)));
@@ -239,18 +262,9 @@ private slots:
     void onlyTheChosenGameIsDeleted()
     {
         QFETCH(QString, behind);
-        seed::addTeam(1, QStringLiteral("Ravens"));
-        for (int k = 1; k <= 4; ++k)
-            addStoredGame(1, int16_t(k), k);
-        showTeams();
         QMap<QString, QStringList> expected;
-        for (const QString& table : {QStringLiteral("GameStats"), QStringLiteral("PlayerStats"), QStringLiteral("GoalieStats")})
-            expected[table] = teamRows(table, 1);
-
-        QVERIFY(key(Qt::Key_U, Qt::ControlModifier));
-        const QPointer<frmGameMenu> list = Loaded<frmGameMenu>();
+        const QPointer<frmGameMenu> list = openGameList(4, 1, expected);
         QVERIFY(list);
-        QTRY_COMPARE(QApplication::focusWidget(), list->lstGameMenu);
         QTest::keyClick(list->lstGameMenu, Qt::Key_Home);
         QVERIFY(list->lstGameMenu->currentItem()->text().contains(QStringLiteral("G1")));
 
@@ -272,6 +286,114 @@ private slots:
         QCOMPARE(gameOrder(1), (QStringList{"G2", "G3", "G4"}));
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
             QCOMPARE(teamRows(it.key()), it.value());
+    }
+
+    // With no box open, a screen reader chose game 2 of six by its entry's
+    // Toggle: game 2 showed as chosen while game 6 stayed current, and Delete
+    // with OK deleted game 6 with its player and goalie rows. The chosen
+    // game goes; every other game's rows stay whole under their new numbers.
+    void theGameAScreenReaderChoosesIsTheOneDeleted()
+    {
+        QMap<QString, QStringList> expected;
+        const QPointer<frmGameMenu> list = openGameList(6, 2, expected);
+        QVERIFY(list);
+        QCOMPARE(list->lstGameMenu->currentRow(), 5);
+        reader::choose(list->lstGameMenu, 1);
+        QCOMPARE(list->lstGameMenu->currentRow(), 1);
+        QCOMPARE(selectedTexts(list->lstGameMenu), QStringList{list->lstGameMenu->item(1)->text()});
+        grab(list, "game-list-chosen-by-reader");
+
+        RealModals modals;
+        modals.box(QStringLiteral("Are you sure?  Player results will also be deleted!"), QMessageBox::Ok);
+        reader::press(list->cmdDelete);
+        QTRY_VERIFY(modals.done() && !QApplication::activeModalWidget());
+        QCOMPARE(modals.unexpected(), QStringList());
+        QCOMPARE(gameOrder(1), (QStringList{"G1", "G3", "G4", "G5", "G6"}));
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QCOMPARE(teamRows(it.key()), it.value());
+    }
+
+    // In the format chooser, "Scoring Leaders" chosen by its entry's Toggle,
+    // then Delete and Yes, deleted "Standard Player Report", the current
+    // entry, with its categories. The chosen format goes, the other stays
+    // whole.
+    void theFormatAScreenReaderChoosesIsTheOneDeleted()
+    {
+        seedRavens();
+        QVERIFY(openPlayerStatistics());
+        const auto categories = [](int format) {
+            return seed::countRows(Db(), QStringLiteral("PlayerRptCats"), QStringLiteral("ReportNumber = %1").arg(format));
+        };
+        const int standardCategories = categories(1);
+        QVERIFY(standardCategories > 0 && categories(2) > 0);
+        RealModals modals;
+        QStringList listed;
+        modals.dialog(QStringLiteral("frmRptSelect"), [&](QDialog* d) {
+            auto* chooser = static_cast<frmRptSelect*>(d);
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QCOMPARE(chooser->lstReports->currentItem()->text(), QStringLiteral("Standard Player Report"));
+            reader::choose(chooser->lstReports, 1);
+            QCOMPARE(chooser->lstReports->currentItem()->text(), QStringLiteral("Scoring Leaders"));
+            modals.box(QStringLiteral("Are you sure?"), QMessageBox::Yes);
+            reader::press(chooser->cmdDelete);
+            QTRY_VERIFY(modals.done() && QApplication::activeModalWidget() == d);
+            listed = listTexts(chooser->lstReports);
+            QVERIFY(activeAgain(d));
+            QVERIFY(key(Qt::Key_Escape));
+        });
+        QVERIFY(key(Qt::Key_F, Qt::AltModifier));
+        QTRY_VERIFY(modals.done() && !QApplication::activeModalWidget());
+        QCOMPARE(modals.unexpected(), QStringList());
+        QCOMPARE(listed, QStringList{"Standard Player Report"});
+        QCOMPARE(Db().scalar(QStringLiteral("select group_concat(ReportNumber) from PlayerRptFormat")).toString(),
+                 QStringLiteral("1"));
+        QCOMPARE(categories(2), 0);
+        QCOMPARE(categories(1), standardCategories);
+    }
+
+    // With a report open and no box over it, Bold and Grid Lines toggled by
+    // a screen reader showed as switched and left the report as it was, and
+    // Goalie Report so toggled opened no report. Each does what its click
+    // does: the report looks as its button shows, a font size takes effect,
+    // and the goalie report opens with its button down.
+    void toolbarTogglesDoWhatTheirClicksDo()
+    {
+        seedRavens();
+        const QPointer<frmStats> report = openPlayerStatistics();
+        QVERIFY(report);
+        const QTableView* grid = report->tdbStats->view();
+        const auto shown = [this](const char* key) { return frame->toolbarButton(QLatin1String(key))->isChecked(); };
+        QVERIFY(!grid->font().bold() && !shown("Bold"));
+        QVERIFY(grid->showGrid() && shown("GridLines"));
+        for (const bool on : {true, false}) {
+            reader::toggle(toolbarButton("Bold"));
+            QCOMPARE(grid->font().bold(), on);
+            QCOMPARE(shown("Bold"), on);
+            QCOMPARE(qobject_cast<QAbstractButton*>(toolbarButton("Bold"))->isChecked(), on);
+            reader::toggle(toolbarButton("GridLines"));
+            QCOMPARE(grid->showGrid(), !on);
+            QCOMPARE(shown("GridLines"), !on);
+            if (on)
+                grab(frame.get(), "report-bold-by-reader");
+        }
+
+        // A size chosen in the size box's open list sizes the report, and
+        // the keys go back to the report as after a click there.
+        QComboBox* sizes = frame->fontSizeBox();
+        reader::showList(sizes);
+        QTRY_VERIFY(sizes->view()->isVisible());
+        reader::choose(sizes->view(), sizes->findText(QStringLiteral("12")));
+        QTRY_VERIFY(!sizes->view()->isVisible());
+        QCOMPARE(sizes->currentText(), QStringLiteral("12"));
+        QCOMPARE(grid->font().pointSize(), 12);
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+
+        QVERIFY(!shown("Goalie"));
+        reader::toggle(toolbarButton("Goalie"));
+        QTRY_VERIFY(Loaded<frmStats>() && Loaded<frmStats>() != report);
+        QCOMPARE(g.ReportCode.str(), QStringLiteral("G"));
+        QVERIFY(Loaded<frmStats>()->tdbStats->caption().startsWith(QStringLiteral("Goalie Statistics")));
+        QVERIFY(shown("Goalie") && !shown("Player"));
     }
 
     // Under the report's print preview, the toolbar's Bold, Goalie Report

@@ -2,8 +2,10 @@
 #include "games/GameTestData.h"
 #include "games/ImportMirror.h"
 #include "shell/TextFormat.h"
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -453,6 +455,36 @@ private slots:
         QCOMPARE(n.gameDate, QString());
         QCOMPARE(n.homeTeam, true);
         QCOMPARE(n.periodsIndex, 2);
+    }
+    // "Number of Periods to Show" opened by a screen reader's action took no
+    // entry of its open list: the box stayed at 3. An entry chosen there, by
+    // its Toggle or the list's selection, is the box's as a click makes it:
+    // the list closes, the score grid follows and OK stores the periods.
+    void thePeriodsAreChosenInTheOpenList()
+    {
+        open("C", 2);
+        frmGameScreen* s = Load<frmGameScreen>();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(s->cmbPeriods->currentText(), QStringLiteral("3"));
+        QAbstractItemView* list = s->cmbPeriods->view();
+        reader::showList(s->cmbPeriods);
+        QTRY_VERIFY(list->isVisible());
+        reader::choose(list, 0);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(s->cmbPeriods->currentText(), QStringLiteral("2"));
+        QVERIFY(s->txtPeriodScore[2]->isHidden());
+        QVERIFY(s->screenChanged());
+        reader::showList(s->cmbPeriods);
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(reader::selectRow(list, 2));
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(s->cmbPeriods->currentText(), QStringLiteral("4"));
+        QVERIFY(!s->txtPeriodScore[3]->isHidden());
+        s->cmdOK->click();
+        flushDeletes();
+        QVERIFY(!Loaded<frmGameScreen>());
+        QCOMPARE(stored(2, "Periods").toInt(), 4);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "games/GameTestData.h"
 #include "games/PlayerScreenLink.h"
 #include "shell/Startup.h"
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
 #include "teams/frmRoster.h"
 
@@ -219,6 +220,33 @@ private slots:
         QVERIFY(!open(9));
         flushDeletes();
         QVERIFY(Loaded<frmGameMenu>());
+    }
+
+    // A screen reader's Toggle of a grid cell showed no other person and the
+    // grid's row selection was refused, so figures meant for Cy went to Ann
+    // without a word. A cell's Toggle shows its person in the cell's role,
+    // the row selection the row's person in the role at hand, and what is
+    // typed is stored for the person shown.
+    void aScreenReaderChoosesThePersonInTheGrid()
+    {
+        frmPScreen* s = open();
+        reader::choose(s->tblPlayerList, 2, 0);
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Cy Cole"));
+        QCOMPARE(s->cellPicture(2, 0), Pic::NoBallHL);
+        type(s, CatKind::Player, {{P::Ast, 3}});
+        QVERIFY(reader::selectRow(s->tblPlayerList, 1));
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Bo Baker"));
+        type(s, CatKind::Player, {{P::Ast, 4}});
+        reader::choose(s->tblPlayerList, 3, 1);
+        QCOMPARE(s->lblPlayerName->text(), QStringLiteral("Goalie: Di Dunn"));
+        QCOMPARE(s->currentRole(), QStringLiteral("G"));
+        QCOMPARE(s->cellPicture(3, 1), Pic::BallHL);
+        grab(s, "pscreen-chosen-by-reader");
+        s->cmdOK_Click();
+        flushDeletes();
+        QCOMPARE(stored("PlayerStats", 3, "Ast"), 3);
+        QCOMPARE(stored("PlayerStats", 2, "Ast"), 4);
+        QCOMPARE(stored("PlayerStats", 1, "Ast"), 1);
     }
 
     void gridClicksCheckAndStoreBeforeSwitching()

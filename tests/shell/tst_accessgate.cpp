@@ -1,9 +1,13 @@
 // What a screen reader's actions reach: a control that is disabled, hidden or
 // read-only takes nothing, and while a modal window runs only its own
-// controls act; everything still reads as before.
+// controls act; everything still reads as before. Where a control acts, its
+// action does what a click does: a row chosen is the current row, a toggled
+// tool button runs its action, an entry of a drop-down's open list is the
+// drop-down's choice.
 
 #include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
+#include "shell/AccessGate.h"
 #include "shell/Controls.h"
 #include "shell/Form.h"
 #include "support/ScreenReader.h"
@@ -13,6 +17,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +26,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -33,11 +40,6 @@ using namespace vh::test::reader;
 
 using vh::test::reader::press;
 void press(QAccessibleInterface* i) { act(i, QAccessibleActionInterface::pressAction()); }
-// A row of a list, chosen as a screen reader chooses it.
-void toggleRow(QListWidget* list, int row)
-{
-    act(at(list)->tableInterface()->cellAt(row, 0), QAccessibleActionInterface::toggleAction());
-}
 
 // A window with one control of each kind the program makes, and a record of
 // what their handlers saw.
@@ -50,6 +52,7 @@ struct Window {
     QPushButton* button = makeButton(panel, QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 1100, 1000);
     QCheckBox* check = makeCheckBox(panel, QStringLiteral("chkHome"), QStringLiteral("Home"), 1100, 1100, 1000);
     QListWidget* list = makeListBox(panel, QStringLiteral("lstGames"), 0, 1500, 2500, 1200);
+    QScrollBar* bar = new QScrollBar(Qt::Horizontal, panel);
     QStringList seen;
 
     Window()
@@ -65,6 +68,8 @@ struct Window {
         QObject::connect(list, &QListWidget::itemSelectionChanged, [this] {
             seen << QStringLiteral("selected ") + test::listTexts(list, true).join(u',');
         });
+        bar->setGeometry(0, 250, 200, 20);
+        QObject::connect(bar, &QScrollBar::valueChanged, [this](int v) { seen << QStringLiteral("value %1").arg(v); });
         top.show();
     }
 
@@ -77,15 +82,16 @@ struct Window {
         setText(box, QStringLiteral("Ghost"));
         insertText(box, QStringLiteral("Ghost"));
         insertText(notes, QStringLiteral("Ghost"));
-        toggleRow(list, 1);
-        at(list)->tableInterface()->selectRow(0);  // clears the selection, then selects
+        choose(list, 1);
+        selectRow(list, 0);
+        at(bar)->valueInterface()->setCurrentValue(7);
         QTest::qWait(150);  // a pressed button clicks a moment later
         return std::exchange(seen, {});
     }
 };
 
-const QStringList everythingActs{"toggled 1", "text Ghost",      "text GhostGhost", "notes",
-                                 "selected Game 2", "selected ", "selected Game 1", "clicked"};
+const QStringList everythingActs{"toggled 1",       "text Ghost",      "text GhostGhost", "notes",
+                                 "selected Game 2", "selected Game 1", "value 7",         "clicked"};
 
 }  // namespace
 
@@ -94,6 +100,8 @@ class TstAccessGate : public QObject {
     std::unique_ptr<TestEnv> env;
 
 private slots:
+    // As the program's window and control factories put it there.
+    void initTestCase() { installAccessGate(); }
     void init() { env = std::make_unique<TestEnv>(); }
     void cleanup() { env.reset(); }
 
@@ -125,6 +133,7 @@ private slots:
         Window w;
         QCOMPARE(w.actOnEverything(), everythingActs);
         w.list->clearSelection();
+        w.bar->setValue(0);
         w.check->setChecked(false);
         w.box->clear();
         w.notes->clear();
@@ -136,6 +145,7 @@ private slots:
             QVERIFY(w.notes->toPlainText().isEmpty());
             QVERIFY(!w.check->isChecked());
             QVERIFY(w.list->selectedItems().isEmpty());
+            QCOMPARE(w.bar->value(), 0);
         };
         w.panel->setEnabled(false);
         nothingActs("disabled through the parent");
@@ -143,11 +153,17 @@ private slots:
         w.panel->hide();
         nothingActs("hidden through the parent");
         w.panel->show();
-        for (QWidget* c : std::initializer_list<QWidget*>{w.box, w.notes, w.button, w.check, w.list})
+        const std::initializer_list<QWidget*> controls{w.box, w.notes, w.button, w.check, w.list, w.bar};
+        for (QWidget* c : controls)
             c->hide();
         nothingActs("hidden");
-        for (QWidget* c : std::initializer_list<QWidget*>{w.box, w.notes, w.button, w.check, w.list})
+        for (QWidget* c : controls)
             c->show();
+        for (QWidget* c : controls)
+            c->setEnabled(false);
+        nothingActs("disabled");
+        for (QWidget* c : controls)
+            c->setEnabled(true);
 
         // Read-only: the text stays, the caret still moves for reading.
         w.box->setText(QStringLiteral("Oaks"));
@@ -200,6 +216,7 @@ private slots:
         QCOMPARE(w.box->text(), QString());
         QVERIFY(!w.check->isChecked());
         QVERIFY(w.list->selectedItems().isEmpty());
+        QCOMPARE(w.bar->value(), 0);
         QCOMPARE(w.actOnEverything(), everythingActs);
     }
 
@@ -241,6 +258,136 @@ private slots:
         press(openItem);
         QTest::qWait(50);
         QCOMPARE(opened, 1);
+    }
+    // A row a screen reader chooses becomes the current row, as a click
+    // makes it, and the list tells of the click: a single-choice list
+    // chooses it alone (again chosen, it stays), a list of several choices
+    // switches it, and a table that selects nothing moves to the cell and
+    // runs its click. Choosing a row by the list's selection is the same.
+    void aChosenRowIsTheCurrentRow()
+    {
+        Window w;
+        w.list->addItem(QStringLiteral("Game 3"));
+        w.list->setCurrentRow(2);
+        QStringList clicked;
+        QObject::connect(w.list, &QListWidget::itemClicked, [&](QListWidgetItem* i) { clicked << i->text(); });
+        choose(w.list, 0);
+        QCOMPARE(w.list->currentRow(), 0);
+        QCOMPARE(test::selectedTexts(w.list), QStringList{"Game 1"});
+        QCOMPARE(w.top.focusWidget(), w.list);
+        choose(w.list, 0);
+        QCOMPARE(test::selectedTexts(w.list), QStringList{"Game 1"});
+        QVERIFY(selectRow(w.list, 1));
+        QCOMPARE(w.list->currentRow(), 1);
+        QCOMPARE(test::selectedTexts(w.list), QStringList{"Game 2"});
+        QCOMPARE(clicked, (QStringList{"Game 1", "Game 1", "Game 2"}));
+
+        w.list->setSelectionMode(QAbstractItemView::MultiSelection);
+        choose(w.list, 2);
+        QCOMPARE(test::selectedTexts(w.list), (QStringList{"Game 2", "Game 3"}));
+        choose(w.list, 1);
+        QCOMPARE(test::selectedTexts(w.list), QStringList{"Game 3"});
+        QCOMPARE(w.list->currentRow(), 1);
+        QVERIFY(selectRow(w.list, 0));
+        QCOMPARE(test::selectedTexts(w.list), (QStringList{"Game 1", "Game 3"}));
+
+        auto* table = new QTableWidget(3, 3, w.panel);
+        table->setSelectionMode(QAbstractItemView::NoSelection);
+        table->setGeometry(0, 0, 250, 120);
+        table->show();
+        QList<QPoint> cells;
+        QObject::connect(table, &QTableWidget::cellClicked, [&](int row, int column) { cells << QPoint(column, row); });
+        choose(table, 2, 1);
+        QCOMPARE(QPoint(table->currentColumn(), table->currentRow()), QPoint(1, 2));
+        QVERIFY(selectRow(table, 1));
+        QCOMPARE(cells, (QList<QPoint>{{1, 2}, {1, 1}}));
+        QCOMPARE(table->currentRow(), 1);
+        QVERIFY(table->selectedItems().isEmpty());
+        QVERIFY(!at(table)->tableInterface()->cellAt(1, 1)->tableCellInterface()->isSelected());
+    }
+
+    // A toolbar's checkable button toggled by a screen reader runs its action
+    // as a click does; what the button shows is the action's state.
+    void aToggledToolButtonRunsItsAction()
+    {
+        QMainWindow frame;
+        QAction* bold = frame.addToolBar(QStringLiteral("Toolbar"))->addAction(QStringLiteral("Bold"));
+        bold->setCheckable(true);
+        QList<bool> triggered;
+        QObject::connect(bold, &QAction::triggered, [&](bool on) { triggered << on; });
+        frame.show();
+        auto* button = qobject_cast<QAbstractButton*>(frame.findChild<QToolBar*>()->widgetForAction(bold));
+        toggle(button);
+        QCOMPARE(triggered, QList<bool>{true});
+        QVERIFY(bold->isChecked() && button->isChecked());
+        toggle(button);
+        QCOMPARE(triggered, (QList<bool>{true, false}));
+        QVERIFY(!bold->isChecked() && !button->isChecked());
+    }
+
+    // In a modal dialog, a drop-down's open list (a window of its own) takes
+    // a screen reader's choice as the drop-down's: by an entry's Toggle or by
+    // the list's selection the box shows the entry and tells of it, and the
+    // list closes. A closed list's entries choose nothing.
+    void aDropDownsOpenListChoosesInAModalDialog()
+    {
+        Dialog dialog;
+        QComboBox* box = makeComboBox(&dialog, QStringLiteral("cmbPeriods"), 0, 0, 1500);
+        box->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+        box->setCurrentIndex(1);
+        QStringList seen;
+        QObject::connect(box, &QComboBox::activated, [&](int i) { seen << QStringLiteral("activated %1").arg(i); });
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QApplication::activeModalWidget() == &dialog);
+            showList(box);
+            QTRY_VERIFY(box->view()->isVisible());
+            choose(box->view(), 2);
+            seen << box->currentText();
+            QTRY_VERIFY(!box->view()->isVisible());
+            showList(box);
+            QTRY_VERIFY(box->view()->isVisible());
+            QVERIFY(selectRow(box->view(), 0));
+            seen << box->currentText();
+            QTRY_VERIFY(!box->view()->isVisible());
+            choose(box->view(), 1);
+            seen << box->currentText();
+            dialog.accept();
+        });
+        QTimer::singleShot(30000, &dialog, &QDialog::reject);  // a failed step leaves it open
+        dialog.exec();
+        QCOMPARE(seen, (QStringList{"activated 2", "4", "activated 0", "2", "2"}));
+    }
+
+    // A closed menu is reached through its title: with the title hidden or
+    // switched off, no item of the menu or of its submenus takes a press,
+    // though each item is shown and switched on itself.
+    void aMenuBehindAHiddenTitleTakesNoPress()
+    {
+        QMainWindow frame;
+        QMenu* file = frame.menuBar()->addMenu(QStringLiteral("&File"));
+        QAction* open = file->addAction(QStringLiteral("&Open"));
+        QAction* last = file->addMenu(QStringLiteral("&Recent"))->addAction(QStringLiteral("&Last"));
+        QStringList triggered;
+        QObject::connect(open, &QAction::triggered, [&] { triggered << QStringLiteral("Open"); });
+        QObject::connect(last, &QAction::triggered, [&] { triggered << QStringLiteral("Last"); });
+        frame.show();
+        QAccessibleInterface* openItem = menuItem(frame.menuBar(), {QStringLiteral("File"), QStringLiteral("Open")});
+        QAccessibleInterface* lastItem =
+            menuItem(frame.menuBar(), {QStringLiteral("File"), QStringLiteral("Recent"), QStringLiteral("Last")});
+        QVERIFY(openItem && lastItem);
+
+        file->menuAction()->setVisible(false);
+        press(openItem);
+        press(lastItem);
+        file->menuAction()->setVisible(true);
+        file->menuAction()->setEnabled(false);
+        press(openItem);
+        press(lastItem);
+        QCOMPARE(triggered, QStringList());
+        file->menuAction()->setEnabled(true);
+        press(openItem);
+        press(lastItem);
+        QCOMPARE(triggered, (QStringList{"Open", "Last"}));
     }
 };
 

@@ -22,6 +22,16 @@ inline void act(QAccessibleInterface* i, const QString& action)
 // A push button's press clicks it a moment (100 ms) later, as its key does.
 inline void press(QWidget* w) { act(at(w), QAccessibleActionInterface::pressAction()); }
 inline void toggle(QWidget* w) { act(at(w), QAccessibleActionInterface::toggleAction()); }
+// A row (a cell) of a list, a table or a drop-down's open list, chosen by its
+// Toggle, as a screen reader chooses it.
+inline void choose(QWidget* view, int row, int column = 0)
+{
+    act(at(view)->tableInterface()->cellAt(row, column), QAccessibleActionInterface::toggleAction());
+}
+// A row chosen by the selection of its list or table.
+inline bool selectRow(QWidget* view, int row) { return at(view)->tableInterface()->selectRow(row); }
+// A drop-down's list opened (or closed) by its action.
+inline void showList(QWidget* box) { act(at(box), QAccessibleActionInterface::showMenuAction()); }
 inline void setText(QWidget* w, const QString& text) { at(w)->setText(QAccessible::Value, text); }
 inline void insertText(QWidget* w, const QString& text)
 {
