@@ -90,6 +90,15 @@ QString DamageOf(Database& db)
                : QStringLiteral("It is damaged.");
 }
 
+QStringList DataTableNames(Database& db)
+{
+    QStringList tables;
+    db.forEachRow(QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite\\_%' "
+                                 "escape '\\' and name <> '_DbInfo' order by name"),
+                  {}, [&](const RowView& row) { tables << row.text(0); });
+    return tables;
+}
+
 std::unique_ptr<Database> OpenProgramTables(const QString& dataFolder)
 {
     return Database::open(WithTrailingSlash(dataFolder) + ShippedDatabaseFileName, DatabaseConnect(),
@@ -240,5 +249,53 @@ bool ReadingCopy::takeIn()
 }
 
 ReadingCopy::~ReadingCopy() { removeScratchFile(path_); }
+
+RestoredDatabase::RestoredDatabase(const QString& backup, const QString& dataFolder)
+    : path_(copyingName(WithTrailingSlash(dataFolder) + QStringLiteral("MURQNRestore.mdb")))
+{
+    try {
+        removeScratchFile(path_);
+        copyFileChecked(WithTrailingSlash(dataFolder) + ShippedDatabaseFileName, path_, {},
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        const std::unique_ptr<Database> db = Database::open(path_, DatabaseConnect());
+        const QStringList tables = DataTableNames(*db);
+        std::vector<QString> fieldLists;
+        for (const QString& table : tables) {
+            QStringList names;
+            for (const FieldInfo& f : db->tableFields(table))
+                names << quoted(f.name);
+            fieldLists.push_back(names.join(QStringLiteral(", ")));
+        }
+        db->execute(QStringLiteral("attach database ? as backup"), {backup});
+        {
+            Transaction t(*db);
+            for (size_t i = 0; i < size_t(tables.size()); ++i) {
+                const QString table = quoted(tables[int(i)]);
+                // The row numbers come along: lists that show rows in stored
+                // order show them as before. A table made without them has
+                // none to give.
+                bool numbered = true;
+                try {
+                    db->prepare(QStringLiteral("select rowid from backup.%1").arg(table));
+                } catch (const RuntimeError&) {
+                    numbered = false;
+                }
+                const QString rowid = numbered ? QStringLiteral("rowid, ") : QString();
+                // The shipped rows (options, formats, game types) give way to the back-up's.
+                db->execute(QStringLiteral("delete from main.%1").arg(table));
+                db->execute(QStringLiteral("insert into main.%1 (%2%3) select %2%3 from backup.%1")
+                                .arg(table, rowid, fieldLists[i]));
+            }
+            t.commit();
+        }
+        db->execute(QStringLiteral("detach database backup"));
+        db->close();
+    } catch (...) {
+        removeScratchFile(path_);
+        throw;
+    }
+}
+
+RestoredDatabase::~RestoredDatabase() { removeScratchFile(path_); }
 
 }  // namespace vh

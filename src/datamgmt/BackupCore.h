@@ -36,6 +36,10 @@ bool HoldsVersion2(Database& db);
 // are); empty when it is sound.
 QString DamageOf(Database& db);
 
+// The tables of a database that hold data: all but SQLite's own and the
+// password table.
+QStringList DataTableNames(Database& db);
+
 // The program's own tables and fields, as its shipped empty database in
 // `dataFolder` holds them, opened only to be read: what a back-up or transfer
 // file is held to, whatever the live database has come to hold. Throws a
@@ -95,6 +99,27 @@ public:
 
 private:
     bool takeIn();
+    QString path_;
+};
+
+// A back-up's rows in the program's own tables, which restore puts in place
+// of the user's database: the shipped empty database copied into the data
+// folder, with every row of each of its tables taken from the database file
+// `backup` (a ReadingCopy, already checked) field by field, each with its row
+// number. What else the back-up's file brings (indexes, constraints, declared
+// types, collations of its own) stays behind: a file made elsewhere could
+// otherwise refuse the program's later writes or change how it compares
+// names. The file goes when this does. Throws a RuntimeError when it cannot
+// be written; nothing of it is then left.
+class RestoredDatabase {
+public:
+    RestoredDatabase(const QString& backup, const QString& dataFolder);
+    ~RestoredDatabase();
+    RestoredDatabase(const RestoredDatabase&) = delete;
+    RestoredDatabase& operator=(const RestoredDatabase&) = delete;
+    const QString& path() const { return path_; }
+
+private:
     QString path_;
 };
 

@@ -73,16 +73,6 @@ void refuseMisfit(const QString& table, const std::vector<FieldInfo>& fields,
     }
 }
 
-// The tables of a database, without SQLite's own and the password table.
-QStringList tablesOf(Database& db)
-{
-    QStringList tables;
-    db.forEachRow(QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite\\_%' "
-                                 "escape '\\' and name <> '_DbInfo' order by name"),
-                  {}, [&](const RowView& row) { tables << row.text(0); });
-    return tables;
-}
-
 // Every transferred field of `table` in each row of `rows` against the
 // program's own field of that name; the first that does not fit refuses the file.
 void checkRows(Database& program, const QString& table, Recordset& rows, const QString& owner,
@@ -150,10 +140,10 @@ QString BackupValueProblem(Database& program, const QString& path)
     QString misfit;  // the value check's sentence
     try {
         const std::unique_ptr<Database> db = Database::open(path, DatabaseConnect(), Database::Access::ReadOnly);
-        const QStringList tables = tablesOf(program);
+        const QStringList tables = DataTableNames(program);
         // Restore takes the file whole: what the program does not have would
         // stay in the database, and later back-ups would carry it.
-        for (const QString& table : tablesOf(*db))
+        for (const QString& table : DataTableNames(*db))
             if (!tables.contains(table, Qt::CaseInsensitive))
                 return QStringLiteral("Its table %1 is not a table of Velloran for Hockey.").arg(table);
         for (const QString& table : tables) {

@@ -352,6 +352,11 @@ void frmBackup::backUpOrRestore()
     std::exception_ptr failure;
     ShowHourglass();
     try {
+        // What replaces the user's database holds the back-up's rows in the
+        // program's own tables.
+        std::optional<RestoredDatabase> restored;
+        if (restore)
+            restored.emplace(reading->path(), g.DataFolder);
         if (!restore)
             ClearReportTables();
         // The options changed in this session go into the file first: a
@@ -365,7 +370,7 @@ void frmBackup::backUpOrRestore()
         if (!restore)
             mark.emplace(g.DataFolder, target);
         // A back-up, like the restored database, takes the live database's mode.
-        CopyDatabaseChecked(restore ? reading->path() : source, target, fileMode(live));
+        CopyDatabaseChecked(restore ? restored->path() : source, target, fileMode(live));
     } catch (...) {
         failure = std::current_exception();
     }

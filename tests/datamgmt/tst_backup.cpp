@@ -550,6 +550,68 @@ private slots:
                  QStringList{QStringLiteral("0")});
     }
 
+    // A back-up brings its rows, each with its row number, but not how its
+    // file was made elsewhere: a unique index of its own would refuse the
+    // team's next game, a team name compared by character codes would no
+    // longer find "ice hawks", and a table without row numbers would fail
+    // every list read in stored order. The restored database's tables and
+    // indexes are the program's own.
+    void aRestoredDatabaseHasTheProgramsOwnTables()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        const QString backUp = folder(QStringLiteral("made elsewhere"));
+        {
+            auto db = newProgramDatabase(backUp + QStringLiteral("/murqn.mdb"));
+            for (const char* sql :
+                 {"insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (1, 'Ice Hawks', 'HAW')",
+                  "insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (2, 'Gone', 'GON')",
+                  "insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (3, 'Zebras', 'ZEB')",
+                  "insert into People (PersonNumber, FirstName, LastName) values (7, 'Ann', 'Berg')",
+                  "insert into People (PersonNumber, FirstName, LastName) values (4, 'Ola', 'Dahl')",
+                  "insert into GameStats (TeamNumber, GameNumber, Opponent) values (1, 1, 'Lynx')",
+                  "create unique index OneGameATeam on GameStats (TeamNumber)"})
+                db->execute(QLatin1String(sql));
+            // Teams remade with names compared by character codes, People
+            // without row numbers.
+            const auto remake = [&db](const QString& table, const std::function<QString(QString)>& change) {
+                const QString made = change(db->scalar(QStringLiteral("select sql from sqlite_master where name = ?"),
+                                                       {table})
+                                                .toString());
+                db->execute(QString(made).replace(QStringLiteral("CREATE TABLE ") + table,
+                                                  QStringLiteral("CREATE TABLE Remade")));
+                db->execute(QStringLiteral("insert into Remade select * from %1").arg(table));
+                db->execute(QStringLiteral("drop table %1").arg(table));
+                db->execute(QStringLiteral("alter table Remade rename to %1").arg(table));
+            };
+            remake(QStringLiteral("Teams"), [](QString sql) { return sql.remove(QStringLiteral(" COLLATE NOCASE")); });
+            remake(QStringLiteral("People"), [](QString sql) {
+                return sql.left(sql.lastIndexOf(QLatin1Char(')'))) +
+                       QStringLiteral(", primary key (PersonNumber)) without rowid");
+            });
+            db->execute(QStringLiteral("delete from Teams where TeamNumber = 2"));
+        }
+        frmBackup* f = open("R");
+        dir(f)->setPath(backUp);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        const QString schema = QStringLiteral("select type, name, sql from sqlite_master where type in ('table', "
+                                              "'index') order by name");
+        QCOMPARE(rowsOfLive(schema), plainSqlite(g.DataFolder + ShippedDatabaseFileName, schema));
+        QCOMPARE(rowsOfLive(QStringLiteral("select rowid, TeamNumber, LongTeamName, ShortTeamName from Teams")),
+                 (QStringList{QStringLiteral("1|1|Ice Hawks|HAW"), QStringLiteral("3|3|Zebras|ZEB")}));
+        QCOMPARE(rowsOfLive(QStringLiteral("select TeamNumber from Teams where LongTeamName = 'ice hawks'")),
+                 QStringList{QStringLiteral("1")});
+        QCOMPARE(rowsOfLive(QStringLiteral("select PersonNumber, FirstName, LastName from People order by rowid")),
+                 (QStringList{QStringLiteral("4|Ola|Dahl"), QStringLiteral("7|Ann|Berg")}));
+        QCOMPARE(rowsOfLive(QStringLiteral("select TeamNumber, GameNumber, Opponent from GameStats")),
+                 QStringList{QStringLiteral("1|1|Lynx")});
+        Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GameNumber, Opponent) values (1, 2, 'Owls')"));
+        QCOMPARE(QDir(g.DataFolder).entryList({QStringLiteral("*.copying*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
     // A restore that finds the data folder's disk full as it puts the
     // back-up in place says so, naming no copy of the program's; the
     // database is as it was.
