@@ -14,6 +14,8 @@ namespace vh {
 
 // The name of the database file in the data folder and in back-up folders.
 inline const QString MainDatabaseFileName = QStringLiteral("murqn.mdb");
+// The shipped empty database in the data folder: the program's own tables.
+inline const QString ShippedDatabaseFileName = QStringLiteral("qn20db.shell");
 
 // A folder path ending in "/".
 QString WithTrailingSlash(const QString& folder);
@@ -29,6 +31,29 @@ QString StoredCode(Database& db);
 // only when it is 2.
 bool HoldsVersion2(Database& db);
 
+// "It is damaged." when SQLite's full check finds anything wrong in a
+// database (a page, or an index that does not list its table's rows as they
+// are); empty when it is sound.
+QString DamageOf(Database& db);
+
+// The tables of a database that hold data: all but SQLite's own and the
+// password table.
+QStringList DataTableNames(Database& db);
+
+// The program's own tables and fields, as its shipped empty database in
+// `dataFolder` holds them, opened only to be read: what a back-up or transfer
+// file is held to, whatever the live database has come to hold. Throws a
+// RuntimeError when it is missing or cannot be opened.
+std::unique_ptr<Database> OpenProgramTables(const QString& dataFolder);
+
+// Why a file taken in could not be read or opened, in sentences about "it",
+// the user's file: the database layer's and the file system's own texts name
+// the file they worked on, which here is the program's copy of the user's
+// file in `folder`.
+QString ReadingFailure(const RuntimeError& e, const QString& folder);
+// "There is no room left on the disk that holds `folder`." with what to do.
+QString NoRoomOnDisk(const QString& folder);
+
 enum class DatabaseCheck {
     Ok,
     CannotOpen,    // missing, damaged, another password or not a database at all
@@ -39,10 +64,10 @@ enum class DatabaseCheck {
 };
 struct DatabaseCheckResult {
     DatabaseCheck status = DatabaseCheck::Ok;
-    QString detail;  // the engine's text when it would not open; what a foreign file holds
+    QString detail;  // why it would not open (ReadingFailure) or is damaged; what a foreign file holds
 };
-// Whether a file is a main database of this program that opens and is sound;
-// the file is only read.
+// Whether a file is a main database of this program that opens and passes
+// SQLite's full check; the file is only read.
 DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 
 // Copies a database file over `target` with copyFileChecked: the copy is
@@ -54,13 +79,16 @@ void CopyDatabaseChecked(const QString& source, const QString& target,
                          std::optional<QFile::Permissions> mode = {});
 
 // A user's database file as SQLite reads it, copied into the program's data
-// folder to be checked and read there. A write-ahead log or rollback journal
-// beside the file comes along, and the copy is opened for changes, which
-// plays the changes they hold into it and leaves one file: a file only read
-// (Database::Access::ReadOnly) is taken without them. The user's files are
-// only read. The copy and its side files go when this does. Throws a
-// RuntimeError when the file cannot be copied, or when the copy cannot be
-// opened to take in its side files.
+// folder to be checked and read there, readable by its owner only. A
+// write-ahead log or rollback journal beside the file comes along, and the
+// copy is opened for changes, which plays the changes they hold into it and
+// leaves one file: a file only read (Database::Access::ReadOnly) is taken
+// without them. The copy's indexes are then built again from its tables, so
+// that a damaged index hands out no rows but the table's. The user's files
+// are only read. The copy and its side files go when this does. Throws a
+// RuntimeError whose description says why in sentences about the user's file
+// (ReadingFailure) when the file cannot be copied, or the copy cannot be
+// opened to take in its side files; nothing of the copy is then left.
 class ReadingCopy {
 public:
     ReadingCopy(const QString& source, const QString& dataFolder);
@@ -70,7 +98,28 @@ public:
     const QString& path() const { return path_; }
 
 private:
-    void takeInChangeLogs(const QString& source);
+    bool takeIn();
+    QString path_;
+};
+
+// A back-up's rows in the program's own tables, which restore puts in place
+// of the user's database: the shipped empty database copied into the data
+// folder, with every row of each of its tables taken from the database file
+// `backup` (a ReadingCopy, already checked) field by field, each with its row
+// number. What else the back-up's file brings (indexes, constraints, declared
+// types, collations of its own) stays behind: a file made elsewhere could
+// otherwise refuse the program's later writes or change how it compares
+// names. The file goes when this does. Throws a RuntimeError when it cannot
+// be written; nothing of it is then left.
+class RestoredDatabase {
+public:
+    RestoredDatabase(const QString& backup, const QString& dataFolder);
+    ~RestoredDatabase();
+    RestoredDatabase(const RestoredDatabase&) = delete;
+    RestoredDatabase& operator=(const RestoredDatabase&) = delete;
+    const QString& path() const { return path_; }
+
+private:
     QString path_;
 };
 

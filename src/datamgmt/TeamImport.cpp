@@ -296,9 +296,9 @@ OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFold
     try {
         // Import only reads the copy.
         out.db = Database::open(out.copy->path(), DatabaseConnect(), Database::Access::ReadOnly);
-        if (out.db->scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok")) {
+        if (QString damage = DamageOf(*out.db); !damage.isEmpty()) {
             out.db.reset();
-            return {TransferFileCheck::CannotOpen, QStringLiteral("The file is damaged."), nullptr, nullptr};
+            return {TransferFileCheck::CannotOpen, damage, nullptr, nullptr};
         }
         // Import only reads, so such code could not run; but no file the
         // program writes holds any.
@@ -325,14 +325,15 @@ OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFold
             out.status = TransferFileCheck::WrongVersion;
         }
     } catch (const RuntimeError& e) {
-        return {TransferFileCheck::CannotOpen, e.description(), nullptr, nullptr};
+        return {TransferFileCheck::CannotOpen, ReadingFailure(e, dataFolder), nullptr, nullptr};
     }
     return out;
 }
 
-ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask)
+ImportResult ImportTeams(Database& main, Database& file, Database& program, int16_t nextTeamNumber,
+                         ImportQuestions& ask)
 {
-    CheckTransferValues(main, file);
+    CheckTransferValues(program, file);
     ImportResult result;
     result.nextTeamNumber = nextTeamNumber;
     int nextTeam = nextTeamNumber;  // passes the largest key once that is taken

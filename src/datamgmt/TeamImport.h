@@ -35,7 +35,7 @@ public:
 enum class TransferFileCheck {
     Ok,
     CannotRead,    // could not be copied into the data folder to be read (ReadingCopy)
-    CannotOpen,    // missing, damaged, another password or no database at all
+    CannotOpen,    // damaged (DamageOf), another password or no database at all (ReadingFailure)
     NotTransfer,   // opens, but lacks tables or fields of a transfer file
     WrongVersion,  // "Import database version not 2.x."
     Foreign,       // holds code that runs inside the database (StoredCode)
@@ -47,7 +47,8 @@ struct OpenedTransferFile {
     std::unique_ptr<Database> db;       // open only when the status is Ok
 };
 // Opens the transfer file at `path` as a ReadingCopy in `dataFolder`, so
-// that the changes its side files hold come in with it.
+// that the changes its side files hold come in with it and its indexes list
+// its tables' rows; the details say why in sentences about the user's file.
 OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFolder);
 
 struct ImportResult {
@@ -65,10 +66,12 @@ struct ImportResult {
 // Imports every team of `file` into `main`. New teams take numbers from
 // `nextTeamNumber` on (raised above any stored team number). Each team, with
 // the delete of the team it replaces, is written in one transaction. A file
-// holding values the main database cannot hold is refused whole, before
-// anything is written (CheckTransferValues throws); so is one whose new game
-// types find no number left.
-ImportResult ImportTeams(Database& main, Database& file, int16_t nextTeamNumber, ImportQuestions& ask);
+// holding values the program's own tables in `program` (OpenProgramTables)
+// cannot hold is refused whole, before anything is written
+// (CheckTransferValues throws); so is one whose new game types find no
+// number left. Tables and fields that no transfer file carries are left out.
+ImportResult ImportTeams(Database& main, Database& file, Database& program, int16_t nextTeamNumber,
+                         ImportQuestions& ask);
 
 
 }  // namespace vh

@@ -82,9 +82,23 @@ void showDatabaseCheck(const QString& path, DatabaseCheckResult check)
         MsgBox(path + QStringLiteral(" is not a Velloran for Hockey database."), g.MsgStyleWarn,
                QStringLiteral("Database Not Valid"));
     else
-        MsgBox(path + QStringLiteral(" can not be opened as a Velloran for Hockey database. It may be damaged.\r\r") +
-                   check.detail,
+        MsgBox(path + QStringLiteral(" can not be opened as a Velloran for Hockey database.\r\r") + check.detail,
                g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+}
+
+// The program's own tables, which every file taken in is held to; says so and
+// gives nothing when the shipped empty database cannot be read.
+std::unique_ptr<Database> programTablesOrSay()
+{
+    try {
+        return OpenProgramTables(g.DataFolder);
+    } catch (const RuntimeError&) {
+        MsgBox(QStringLiteral("The empty database that comes with Velloran for Hockey is missing from ") +
+                   QDir::toNativeSeparators(QDir::cleanPath(g.DataFolder)) +
+                   QStringLiteral(" or damaged. Reinstall Velloran for Hockey!"),
+               g.MsgStyleWarn, QStringLiteral("Database Shell Not Found"));
+        return nullptr;
+    }
 }
 
 }  // namespace
@@ -296,10 +310,14 @@ void frmBackup::backUpOrRestore()
     // files hold, as a copy of the program's own.
     std::optional<ReadingCopy> reading;
     if (restore) {
+        const std::unique_ptr<Database> program = programTablesOrSay();
+        if (!program)
+            return;
         try {
             reading.emplace(source, g.DataFolder);
         } catch (...) {
-            MsgBox(source + QStringLiteral(" could not be read.") + errorLines(std::current_exception()) +
+            MsgBox(source + QStringLiteral(" could not be read.\r\r") +
+                       describeException(std::current_exception()).description() +
                        QStringLiteral("\r\rYour database has not been changed."),
                    g.MsgStyleWarn, QStringLiteral("Restore Failed"));
             return;
@@ -318,7 +336,7 @@ void frmBackup::backUpOrRestore()
         }
         // Values the program's own fields cannot hold would fail later, in
         // whatever window reads them.
-        if (const QString problem = BackupValueProblem(Db(), reading->path()); !problem.isEmpty()) {
+        if (const QString problem = BackupValueProblem(*program, reading->path()); !problem.isEmpty()) {
             showDatabaseCheck(source, {DatabaseCheck::Foreign, problem});
             return;
         }
@@ -334,6 +352,11 @@ void frmBackup::backUpOrRestore()
     std::exception_ptr failure;
     ShowHourglass();
     try {
+        // What replaces the user's database holds the back-up's rows in the
+        // program's own tables.
+        std::optional<RestoredDatabase> restored;
+        if (restore)
+            restored.emplace(reading->path(), g.DataFolder);
         if (!restore)
             ClearReportTables();
         // The options changed in this session go into the file first: a
@@ -347,7 +370,7 @@ void frmBackup::backUpOrRestore()
         if (!restore)
             mark.emplace(g.DataFolder, target);
         // A back-up, like the restored database, takes the live database's mode.
-        CopyDatabaseChecked(restore ? reading->path() : source, target, fileMode(live));
+        CopyDatabaseChecked(restore ? restored->path() : source, target, fileMode(live));
     } catch (...) {
         failure = std::current_exception();
     }
@@ -359,9 +382,11 @@ void frmBackup::backUpOrRestore()
     ShowArrowPointer();
 
     if (failure) {
+        // A restore writes into the data folder only; its copies there are the program's own.
+        const bool full = restore && describeException(failure).number() == Err::DiskFull;
         MsgBox((restore ? QStringLiteral("The database could not be restored. Your database has not been changed.")
                         : QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.')) +
-                   errorLines(failure),
+                   (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : errorLines(failure)),
                g.MsgStyleWarn, restore ? QStringLiteral("Restore Failed") : QStringLiteral("Back Up Failed"));
         return;
     }
@@ -449,6 +474,9 @@ void frmBackup::ImportTeamDatabase()
         MsgBox(QStringLiteral("Can not import main database!"), g.MsgStyleWarn, QStringLiteral("Database Name Invalid"));
         return;
     }
+    const std::unique_ptr<Database> program = programTablesOrSay();
+    if (!program)
+        return;
     OpenedTransferFile opened = OpenTransferFile(folder + file, g.DataFolder);
     if (opened.status == TransferFileCheck::CannotRead) {
         MsgBox(file + QStringLiteral(" could not be read.\r\r") + opened.detail +
@@ -478,7 +506,7 @@ void frmBackup::ImportTeamDatabase()
     WindowQuestions ask(lblMessage);
     ImportResult result;
     try {
-        result = ImportTeams(Db(), *opened.db, g.NextTeamNumber, ask);
+        result = ImportTeams(Db(), *opened.db, *program, g.NextTeamNumber, ask);
     } catch (...) {
         result.failure = describeException(std::current_exception());
     }

@@ -13,6 +13,7 @@
 #include "shell/Startup.h"
 
 #include "support/OldDataWriter.h"
+#include "support/ScreenReader.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
@@ -96,6 +97,30 @@ void copyWhileOpenWithChanges(const QString& file, const QString& folder, const 
     sqlite3_close(db);
 }
 
+// Changes the entry of `index` in `file` whose fields, row number included,
+// all hold 1, so that its first field reads 0: the entry no longer finds its
+// row, yet the index stays in order. SQLite's quick check passes such a file,
+// its full check does not. The index's root must be its only page.
+void damageIndexEntry(const QString& file, const QString& index, int fields)
+{
+    const qsizetype root = plainSqlite(file, QStringLiteral("select rootpage from sqlite_master where name = '%1'")
+                                                 .arg(index))
+                               .value(0)
+                               .toInt();
+    const qsizetype size = plainSqlite(file, QStringLiteral("pragma page_size")).value(0).toInt();
+    QVERIFY(root > 1 && size > 0);
+    QByteArray bytes = readBytes(file);
+    // A record starts with its header's length, then one type per field;
+    // type 9 is the constant 1, type 8 the constant 0.
+    const QByteArray entry = char(fields + 2) + QByteArray(fields + 1, '\x09');
+    const QByteArray leaf = bytes.mid((root - 1) * size, size);
+    QCOMPARE(leaf.count(entry), 1);
+    bytes[(root - 1) * size + leaf.indexOf(entry) + 1] = '\x08';
+    writeBytes(file, bytes);
+    QCOMPARE(plainSqlite(file, QStringLiteral("pragma quick_check")), QStringList{QStringLiteral("ok")});
+    QVERIFY(plainSqlite(file, QStringLiteral("pragma integrity_check")) != QStringList{QStringLiteral("ok")});
+}
+
 QStringList listedTeams()
 {
     QStringList names;
@@ -163,6 +188,12 @@ class TstBackup : public QObject {
         QCOMPARE(env->pendingExpectations(), 0);
         QVERIFY(Loaded<frmBackup>());
         QCOMPARE(rowsOf(QStringLiteral("Teams")), teams);
+    }
+    // As refused, and the box says `message` and nothing more.
+    void refusedExactly(frmBackup* f, const QString& folderPath, const QString& message, const QString& pick = {})
+    {
+        refused(f, folderPath, message, pick);
+        QCOMPARE(env->shownMessages().last().text, message);
     }
     static QString teamLabel(frmBackup* f, int i)
     {
@@ -234,7 +265,13 @@ private slots:
         // A foreign file is never put in place either.
         const QString foreign = folder(QStringLiteral("foreign")) + QStringLiteral("/murqn.mdb");
         writeBytes(foreign, QByteArray(20000, 'z'));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, CopyDatabaseChecked(foreign, target));
+        try {
+            CopyDatabaseChecked(foreign, target);
+            QFAIL("a foreign file was copied");
+        } catch (const RuntimeError& e) {
+            QVERIFY2(e.description().startsWith(target + QStringLiteral(" was not replaced")),
+                     qPrintable(e.description()));
+        }
         QCOMPARE(CheckMainDatabaseFile(target).status, DatabaseCheck::Ok);
 
         CopyDatabaseChecked(live, target);
@@ -415,7 +452,22 @@ private slots:
             {"update People set City = 'Ou' || char(0) || 'lu'", "Its People.City is binary data"},
             // A field or table the program reads, missing: the window reading it would fail.
             {"alter table Roster drop column notes", "Its Roster.notes is missing."},
-            {"drop table RptGoalie", "It lacks the table RptGoalie."}};
+            {"drop table RptGoalie", "It lacks the table RptGoalie."},
+            // One the program does not have would stay in the database, and
+            // the next restore would hold the user's own back-ups to it.
+            {"alter table Teams add column Zzz text default 'zz'",
+             "murqn.mdb cannot be restored. Its Teams.Zzz is not a field of Velloran for Hockey.\r\rYour database has "
+             "not been changed."},
+            {"alter table GameTypes add column Zzz smallint",
+             "Its GameTypes.Zzz is not a field of Velloran for Hockey."},
+            {"create table Zzz (a)", "Its table Zzz is not a table of Velloran for Hockey."},
+            // An empty key or game number: the window reading it would fail.
+            {"update GameStats set GameNumber = null where GameNumber = 2",
+             "murqn.mdb cannot be restored. Its GameStats.GameNumber is empty.\r\rYour database has not been changed."},
+            {"update Roster set PersonNumber = null", "Its Roster.PersonNumber is empty."},
+            {"update People set PersonNumber = null", "Its People.PersonNumber is empty."},
+            {"update PlayerStats set TeamNumber = null where GameNumber = 1", "Its PlayerStats.TeamNumber is empty."},
+            {"insert into GameTypes values (7, null)", "Its GameTypes.GameTypeDescription is empty."}};
         // A back-up of one team and player, then changed.
         const auto backUpWith = [&bad](const char* changes) {
             auto db = newProgramDatabase(bad);
@@ -465,6 +517,324 @@ private slots:
         QCOMPARE(env->pendingExpectations(), 0);
         QCOMPARE(rowsOfLive(QStringLiteral("select FirstName, LastName, BirthDate from People")),
                  QStringList{QStringLiteral("Maximilian-Alexandro|Ek|1990-04-05")});
+    }
+
+    // A database an earlier restore left with a field and a table of its
+    // own takes an ordinary back-up all the same: a back-up is held to the
+    // program's own tables, not to the live database's. Without the shipped
+    // empty database to hold it to, nothing is restored.
+    void aBackUpIsHeldToTheProgramsOwnTables()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        const QString ordinary = folder(QStringLiteral("ordinary"));
+        CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), ordinary + QStringLiteral("/murqn.mdb"));
+        for (const char* sql : {"alter table Teams add column Zzz text default 'zz'",
+                                "alter table People add column Yyy smallint", "create table Extra (a)",
+                                "update Teams set LongTeamName = 'Changed'"})
+            Db().execute(QLatin1String(sql));
+        const QString shell = g.DataFolder + ShippedDatabaseFileName;
+        QVERIFY(QFile::rename(shell, shell + QStringLiteral(".away")));
+        frmBackup* f = open("R");
+        refusedExactly(f, ordinary,
+                       QStringLiteral("The empty database that comes with Velloran for Hockey is missing from %1 or "
+                                      "damaged. Reinstall Velloran for Hockey!")
+                           .arg(QDir::cleanPath(g.DataFolder)));
+        QVERIFY(QFile::rename(shell + QStringLiteral(".away"), shell));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Kept")});
+        QCOMPARE(rowsOfLive(QStringLiteral("select count(*) from sqlite_master where name = 'Extra' or sql like "
+                                           "'%Zzz%' or sql like '%Yyy%'")),
+                 QStringList{QStringLiteral("0")});
+    }
+
+    // A back-up brings its rows, each with its row number, but not how its
+    // file was made elsewhere: a unique index of its own would refuse the
+    // team's next game, a team name compared by character codes would no
+    // longer find "ice hawks", and a table without row numbers would fail
+    // every list read in stored order. The restored database's tables and
+    // indexes are the program's own.
+    void aRestoredDatabaseHasTheProgramsOwnTables()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        const QString backUp = folder(QStringLiteral("made elsewhere"));
+        {
+            auto db = newProgramDatabase(backUp + QStringLiteral("/murqn.mdb"));
+            for (const char* sql :
+                 {"insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (1, 'Ice Hawks', 'HAW')",
+                  "insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (2, 'Gone', 'GON')",
+                  "insert into Teams (TeamNumber, LongTeamName, ShortTeamName) values (3, 'Zebras', 'ZEB')",
+                  "insert into People (PersonNumber, FirstName, LastName) values (7, 'Ann', 'Berg')",
+                  "insert into People (PersonNumber, FirstName, LastName) values (4, 'Ola', 'Dahl')",
+                  "insert into GameStats (TeamNumber, GameNumber, Opponent) values (1, 1, 'Lynx')",
+                  "create unique index OneGameATeam on GameStats (TeamNumber)"})
+                db->execute(QLatin1String(sql));
+            // Teams remade with names compared by character codes, People
+            // without row numbers.
+            const auto remake = [&db](const QString& table, const std::function<QString(QString)>& change) {
+                const QString made = change(db->scalar(QStringLiteral("select sql from sqlite_master where name = ?"),
+                                                       {table})
+                                                .toString());
+                db->execute(QString(made).replace(QStringLiteral("CREATE TABLE ") + table,
+                                                  QStringLiteral("CREATE TABLE Remade")));
+                db->execute(QStringLiteral("insert into Remade select * from %1").arg(table));
+                db->execute(QStringLiteral("drop table %1").arg(table));
+                db->execute(QStringLiteral("alter table Remade rename to %1").arg(table));
+            };
+            remake(QStringLiteral("Teams"), [](QString sql) { return sql.remove(QStringLiteral(" COLLATE NOCASE")); });
+            remake(QStringLiteral("People"), [](QString sql) {
+                return sql.left(sql.lastIndexOf(QLatin1Char(')'))) +
+                       QStringLiteral(", primary key (PersonNumber)) without rowid");
+            });
+            db->execute(QStringLiteral("delete from Teams where TeamNumber = 2"));
+        }
+        frmBackup* f = open("R");
+        dir(f)->setPath(backUp);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        const QString schema = QStringLiteral("select type, name, sql from sqlite_master where type in ('table', "
+                                              "'index') order by name");
+        QCOMPARE(rowsOfLive(schema), plainSqlite(g.DataFolder + ShippedDatabaseFileName, schema));
+        QCOMPARE(rowsOfLive(QStringLiteral("select rowid, TeamNumber, LongTeamName, ShortTeamName from Teams")),
+                 (QStringList{QStringLiteral("1|1|Ice Hawks|HAW"), QStringLiteral("3|3|Zebras|ZEB")}));
+        QCOMPARE(rowsOfLive(QStringLiteral("select TeamNumber from Teams where LongTeamName = 'ice hawks'")),
+                 QStringList{QStringLiteral("1")});
+        QCOMPARE(rowsOfLive(QStringLiteral("select PersonNumber, FirstName, LastName from People order by rowid")),
+                 (QStringList{QStringLiteral("4|Ola|Dahl"), QStringLiteral("7|Ann|Berg")}));
+        QCOMPARE(rowsOfLive(QStringLiteral("select TeamNumber, GameNumber, Opponent from GameStats")),
+                 QStringList{QStringLiteral("1|1|Lynx")});
+        Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GameNumber, Opponent) values (1, 2, 'Owls')"));
+        QCOMPARE(QDir(g.DataFolder).entryList({QStringLiteral("*.copying*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    // A restore that finds the data folder's disk full as it puts the
+    // back-up in place says so, naming no copy of the program's; the
+    // database is as it was.
+    void aRestoreThatFillsTheDiskSaysSo()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        const QString backUp = folder(QStringLiteral("full"));
+        newProgramDatabase(backUp + QStringLiteral("/murqn.mdb"))
+            ->execute(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 300) "
+                                     "insert into People (PersonNumber, FirstName, notes) select i, 'Player', "
+                                     "printf('%.400c', 'n') from n"));
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden);
+        // Once the back-up has been read and checked, the disk fills up: the
+        // database may still change within its size, the larger back-up
+        // finds no room.
+        const qint64 room = QFileInfo(g.DataFolder + QStringLiteral("murqn.mdb")).size() + 8192;
+        QVERIFY(room < QFileInfo(backUp + QStringLiteral("/murqn.mdb")).size());
+        std::optional<FileSizeLimit> full;
+        const MsgBoxHandler answer = setMsgBoxHandler({});
+        setMsgBoxHandler([&](const MsgBoxCall& call) {
+            if (call.text.contains(QLatin1String("Are you sure")))
+                full.emplace(rlim_t(room));
+            else
+                full.reset();
+            return answer(call);
+        });
+        frmBackup* f = open("R");
+        dir(f)->setPath(backUp);
+        const QString message = QStringLiteral("The database could not be restored. Your database has not been "
+                                               "changed.\r\r") +
+                                NoRoomOnDisk(g.DataFolder);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(message, vbOK, QStringLiteral("Restore Failed"));
+        ok(f);
+        setMsgBoxHandler(answer);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(env->shownMessages().last().text, message);
+        QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Kept")});
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
+    }
+
+    // A back-up and a transfer file whose index lists a row under another
+    // key pass SQLite's quick check, not its full one. Their indexes are
+    // built again from their tables before anything is read: the restored
+    // database is sound and its index finds both players of game 1, and the
+    // imported team has all six games (read through the damaged index, the
+    // first would be lost). The user's files stay as they were.
+    void aDamagedIndexIsBuiltAgainFromItsTable()
+    {
+        const Person sean{1, QStringLiteral("Sean"), QStringLiteral("Ek")};
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {sean, {2, QStringLiteral("Ann"), QStringLiteral("Lee")}},
+                        6);
+        const QString damaged = folder(QStringLiteral("damaged"));
+        copiesIn(damaged);
+        damageIndexEntry(damaged + QStringLiteral("/murqn.mdb"), QStringLiteral("PlayerStatsByGame"), 3);
+        damageIndexEntry(damaged + QStringLiteral("/hawks.mdb"), QStringLiteral("GameStatsByTeam"), 2);
+        const QMap<QString, QByteArray> theirs = filesIn(damaged);
+        Db().execute(QStringLiteral("delete from PlayerStats"));
+
+        frmBackup* f = open("R");
+        dir(f)->setPath(damaged);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(Db().scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+        QCOMPARE(rowsOfLive(QStringLiteral("select PlayerNumber from PlayerStats indexed by PlayerStatsByGame where "
+                                           "TeamNumber = 1 and GameNumber = 1")),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+
+        Db().execute(QStringLiteral("update Teams set LongTeamName = 'Restored'"));
+        f = open("I");
+        dir(f)->setPath(damaged);
+        pickFile(f, QStringLiteral("hawks.mdb"));
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        reader::press(control<QPushButton>(f, "cmdOK"));  // as a screen reader presses OK
+        QTRY_COMPARE(env->pendingExpectations(), 0);
+        QCOMPARE(rowsOfLive(QStringLiteral("select group_concat(g.GameNumber) from GameStats g join Teams t on "
+                                           "t.TeamNumber = g.TeamNumber where t.LongTeamName = 'Ice Hawks'")),
+                 QStringList{QStringLiteral("1,2,3,4,5,6")});
+        QCOMPARE(filesIn(damaged), theirs);
+    }
+
+    // What cannot be read is told of the file the user chose, in words a
+    // user reads: no copy of the program's, no database engine's text.
+    void messagesNameTheFileTheUserChose()
+    {
+        const QString junk = folder(QStringLiteral("junk"));
+        for (const char* name : {"/murqn.mdb", "/teams.mdb"})
+            writeBytes(junk + QLatin1String(name), QByteArray("Not a database.\n").repeated(256));
+        const QString other = folder(QStringLiteral("other"));
+        Database::create(other + QStringLiteral("/murqn.mdb"), QStringLiteral(";PWD=other"),
+                         QStringLiteral("create table Teams (TeamNumber smallint);"));
+        frmBackup* f = open("R");
+        refusedExactly(f, junk,
+                       junk + QStringLiteral("/murqn.mdb can not be opened as a Velloran for Hockey database.\r\rIt is "
+                                             "damaged, or it is not a database."));
+        refusedExactly(f, other,
+                       other + QStringLiteral("/murqn.mdb can not be opened as a Velloran for Hockey database.\r\r"
+                                              "It is a database of another program: its password does not match."));
+        // A file nobody may read.
+        const QString locked = env->root() + QStringLiteral("/locked");
+        QDir().mkpath(locked);
+        writeBytes(locked + QStringLiteral("/murqn.mdb"), "private");
+        QVERIFY(QFile::setPermissions(locked + QStringLiteral("/murqn.mdb"), QFile::Permissions()));
+        {
+            AsOrdinaryUser user(*env);
+            refusedExactly(f, locked,
+                           locked + QStringLiteral("/murqn.mdb could not be read.\r\rYour user account may not read "
+                                                   "it.\r\rYour database has not been changed."));
+        }
+        // The list showed a file, which became a folder before OK.
+        const QString gone = folder(QStringLiteral("gone"));
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
+        copiesIn(gone);
+        dir(f)->setPath(gone);
+        QVERIFY(QFile::remove(gone + QStringLiteral("/murqn.mdb")));
+        QVERIFY(QDir().mkpath(gone + QStringLiteral("/murqn.mdb")));
+        const QString inFolder = gone + QStringLiteral("/murqn.mdb could not be read.\r\rIt is a folder, not a "
+                                                       "file.\r\rYour database has not been changed.");
+        env->expectMsgBox(inFolder);
+        ok(f);
+        QCOMPARE(env->shownMessages().last().text, inFolder);
+        f->cmdCancel_Click();
+
+        f = open("I");
+        refusedExactly(f, junk,
+                       QStringLiteral("teams.mdb is not a team database of Velloran for Hockey, or it is "
+                                      "damaged.\r\rIt is damaged, or it is not a database."),
+                       QStringLiteral("teams.mdb"));
+        const QString goneToo = folder(QStringLiteral("goneToo"));
+        ExportTeamFile(Db(), g.DataFolder, goneToo + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
+        dir(f)->setPath(goneToo);
+        pickFile(f, QStringLiteral("hawks.mdb"));
+        QVERIFY(QFile::remove(goneToo + QStringLiteral("/hawks.mdb")));
+        QVERIFY(QDir().mkpath(goneToo + QStringLiteral("/hawks.mdb")));
+        const QString folderImported =
+            QStringLiteral("hawks.mdb could not be read.\r\rIt is a folder, not a file.\r\rNothing was imported.");
+        env->expectMsgBox(folderImported);
+        ok(f);
+        QCOMPARE(env->shownMessages().last().text, folderImported);
+        QCOMPARE(env->pendingExpectations(), 0);
+        f->cmdCancel_Click();
+        for (const MsgBoxCall& shown : env->shownMessages())
+            for (const char* ours : {"MURQNRead", ".copying", "Unrecognized database format", "Error"})
+                QVERIFY2(!shown.text.contains(QLatin1String(ours)), qPrintable(shown.text));
+    }
+
+    // The copy a back-up or transfer file is read through holds the
+    // rosters' addresses: only its owner may read it, whatever the file
+    // allows, with a log to take in or without.
+    void theReadingCopyIsItsOwnersOnly()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString shared = folder(QStringLiteral("shared"));
+        copiesIn(shared);
+        const QString logged = folder(QStringLiteral("logged"));
+        copyWhileOpenWithChanges(shared + QStringLiteral("/hawks.mdb"), logged,
+                                 "update Teams set LongTeamName = 'Snow Hawks'");
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        for (const QString& file : QDir(logged).entryList(QDir::Files))
+            QVERIFY(QFile::setPermissions(logged + QLatin1Char('/') + file, open));
+        QVERIFY(QFile::setPermissions(shared + QStringLiteral("/murqn.mdb"), open));
+        for (const QString& source : {shared + QStringLiteral("/murqn.mdb"), logged + QStringLiteral("/hawks.mdb")}) {
+            const ReadingCopy copy(source, g.DataFolder);
+            QCOMPARE(fileMode(copy.path()), QFile::ReadOwner | QFile::WriteOwner);
+        }
+        QCOMPARE(textIn(logged + QStringLiteral("/hawks.mdb"), QStringLiteral("select LongTeamName from Teams")),
+                 QStringLiteral("Snow Hawks"));
+    }
+
+    // A back-up and a transfer file whose write-ahead log cannot be played
+    // into the copy (the data folder's disk fills as the copy grows by it)
+    // are refused: read without their log they would bring in older data.
+    // The copy goes with its side files; the database and the user's files
+    // stay as they were.
+    void aLogThatCannotBePlayedInRefusesTheFile()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString made = folder(QStringLiteral("made"));
+        copiesIn(made);
+        const QString grown = folder(QStringLiteral("grown"));
+        for (const char* file : {"/murqn.mdb", "/hawks.mdb"})
+            copyWhileOpenWithChanges(made + QLatin1String(file), grown,
+                                     "with recursive n(i) as (select 1 union all select i + 1 from n where i < 300) "
+                                     "insert into People (PersonNumber, FirstName, notes) select 100 + i, 'Player', "
+                                     "printf('%.400c', 'n') from n");
+        const QMap<QString, QByteArray> theirs = filesIn(grown);
+        // Room for each file and its log, not for the file the log makes of it.
+        const QString reference = folder(QStringLiteral("reference"));
+        for (auto it = theirs.begin(); it != theirs.end(); ++it)
+            writeBytes(reference + QLatin1Char('/') + it.key(), it.value());
+        const auto roomFor = [&](const QString& name) {
+            const QString file = grown + QLatin1Char('/') + name;
+            const qint64 room = std::max({QFileInfo(file).size(), QFileInfo(file + QStringLiteral("-wal")).size(),
+                                          qint64(32768)}) + 8192;
+            plainSqlite(reference + QLatin1Char('/') + name, QStringLiteral("pragma wal_checkpoint(truncate)"));
+            const qint64 played = QFileInfo(reference + QLatin1Char('/') + name).size();
+            if (room >= played)
+                qFatal("%s grows by its log to %lld bytes only", qPrintable(name), played);
+            return rlim_t(room);
+        };
+        const rlim_t backUpRoom = roomFor(QStringLiteral("murqn.mdb"));
+        const rlim_t transferRoom = roomFor(QStringLiteral("hawks.mdb"));
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden);
+        const QByteArray live = readBytes(g.DataFolder + QStringLiteral("murqn.mdb"));
+
+        frmBackup* f = open("R");
+        {
+            FileSizeLimit full(backUpRoom);
+            refused(f, grown, grown + QStringLiteral("/murqn.mdb could not be read.\r\r"));
+        }
+        QVERIFY(env->shownMessages().last().text.endsWith(QLatin1String("\r\rYour database has not been changed.")));
+        f->cmdCancel_Click();
+        f = open("I");
+        {
+            FileSizeLimit full(transferRoom);
+            refused(f, grown, QStringLiteral("hawks.mdb could not be read.\r\r"), QStringLiteral("hawks.mdb"));
+        }
+        f->cmdCancel_Click();
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
+        QVERIFY(readBytes(g.DataFolder + QStringLiteral("murqn.mdb")) == live);
+        QCOMPARE(filesIn(grown), theirs);
     }
 
     // A back-up or transfer file written with a write-ahead log leaves no
@@ -531,18 +901,24 @@ private slots:
                                            QStringLiteral("Snow Hawks|Sean|Eklund|2|4|3")}));
         const QStringList data = QDir(g.DataFolder).entryList(QDir::Files);
 
-        // Copied into a full data folder, neither can be read; one box says so.
+        // Copied into a full data folder, neither can be read; one box says
+        // so, naming the user's file and the full disk, not the copy.
+        const QString noRoom = QStringLiteral("could not be read.\r\rThere is no room left on the disk that holds %1. "
+                                              "Make room on that disk, then try again.\r\r")
+                                   .arg(QDir::cleanPath(g.DataFolder));
         frmBackup* f = open("R");
         {
             FileSizeLimit full(8192);
-            refused(f, trio, QStringLiteral("murqn.mdb could not be read.\r\rError 61: The disk is full"));
+            refusedExactly(f, trio,
+                           trio + QStringLiteral("/murqn.mdb ") + noRoom +
+                               QStringLiteral("Your database has not been changed."));
         }
         f->cmdCancel_Click();
         f = open("I");
         {
             FileSizeLimit full(8192);
-            refused(f, trio, QStringLiteral("hawks.mdb could not be read.\r\rThe disk is full"),
-                    QStringLiteral("hawks.mdb"));
+            refusedExactly(f, trio, QStringLiteral("hawks.mdb ") + noRoom + QStringLiteral("Nothing was imported."),
+                           QStringLiteral("hawks.mdb"));
         }
         f->cmdCancel_Click();
         QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files), data);

@@ -18,6 +18,7 @@ using namespace vh::test;
 class TstTransfer : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv> env;
+    std::unique_ptr<Database> program;  // the program's own tables, as import is held to them
     QTemporaryDir out;
 
     QString data() const { return g.DataFolder; }
@@ -52,9 +53,14 @@ class TstTransfer : public QObject {
     }
 
 private slots:
-    void init() { env = TestEnv::withNewDatabase(); }
+    void init()
+    {
+        env = TestEnv::withNewDatabase();
+        program = OpenProgramTables(data());
+    }
     void cleanup()
     {
+        program.reset();
         env.reset();
         for (const QString& f : QDir(out.path()).entryList(QDir::Files))
             QFile::remove(out.path() + QLatin1Char('/') + f);
@@ -171,7 +177,7 @@ private slots:
 
         ScriptedQuestions no;
         no.answers = {false};
-        ImportResult r = ImportTeams(*target, *file, 6, no);
+        ImportResult r = ImportTeams(*target, *file, *program, 6, no);
         QCOMPARE(no.asked, QStringList{QStringLiteral("replace ") + longName});
         QCOMPARE(r.teamsImported, 0);
         QCOMPARE(r.nextTeamNumber, int16_t(6));
@@ -180,7 +186,7 @@ private slots:
 
         ScriptedQuestions yes;
         yes.answers = {true};
-        r = ImportTeams(*target, *file, 6, yes);
+        r = ImportTeams(*target, *file, *program, 6, yes);
         QCOMPARE(r.teamsImported, 1);
         QCOMPARE(r.nextTeamNumber, int16_t(7));
         QVERIFY(!r.failure);
@@ -212,7 +218,7 @@ private slots:
         addPerson(*target, {12, QString(), QString(), QStringLiteral("nameless")});
         addPerson(*target, {13, QStringLiteral("ZOË"), QStringLiteral("üNAL-SMITH"), QString(), QStringLiteral("Bern")});
         ScriptedQuestions ask;
-        const ImportResult r = ImportTeams(*target, *file, 1, ask);
+        const ImportResult r = ImportTeams(*target, *file, *program, 1, ask);
         QCOMPARE(r.teamsImported, 1);
         // The first person of that name, ignoring capitals, is updated: the
         // file's values replace the stored ones, but never with nothing.
@@ -230,7 +236,7 @@ private slots:
         // The same file again: everybody is found by name, nobody added.
         ScriptedQuestions again;
         again.answers = {false};
-        ImportTeams(*target, *file, 2, again);
+        ImportTeams(*target, *file, *program, 2, again);
         QCOMPARE(countRows(*target, QStringLiteral("People")), 5);
     }
 
@@ -255,7 +261,7 @@ private slots:
         // Offered: G2 "sho" over "SO" (No) and G3 "Blk" (Yes); not H1 (same
         // name), H2 (default name), H6 (beyond five) or G1 (default).
         ask.answers = {false, true};
-        const ImportResult r = ImportTeams(*target, *file, 1, ask);
+        const ImportResult r = ImportTeams(*target, *file, *program, 1, ask);
         QCOMPARE(ask.asked, (QStringList{QStringLiteral("G sho for [SO ]"), QStringLiteral("G Blk for [G3 ]")}));
         QVERIFY(r.gameTypesAdded);
         QVERIFY(r.categoryNamesChanged);
@@ -284,7 +290,7 @@ private slots:
                                        "begin select raise(abort, 'disk full'); end"));
         ScriptedQuestions ask;
         ask.answers = {true};
-        const ImportResult r = ImportTeams(*target, *file, 2, ask);
+        const ImportResult r = ImportTeams(*target, *file, *program, 2, ask);
         QCOMPARE(r.teamsImported, 1);
         QVERIFY(r.failure);
         QCOMPARE(r.failedTeam, QStringLiteral("Replacing"));
@@ -309,7 +315,7 @@ private slots:
         addTransferTeam(*target, 32766, QStringLiteral("Restored"), {{9, QStringLiteral("Cy"), QStringLiteral("Nine")}}, 0);
         target->execute(QStringLiteral("insert into GameStats (TeamNumber, GStatNumber, GameNumber) values (32766, 1, 1)"));
         ScriptedQuestions ask;
-        const ImportResult r = ImportTeams(*target, *file, 7, ask);
+        const ImportResult r = ImportTeams(*target, *file, *program, 7, ask);
         QCOMPARE(r.teamsImported, 1);
         QCOMPARE(r.failedTeam, QStringLiteral("Finds None"));
         QCOMPARE(r.failure.value().description(), NoNumberLeftMessage(KeyKind::Team).text);
@@ -334,7 +340,7 @@ private slots:
         auto target = otherProgram();
         addPerson(*target, {32766, QStringLiteral("Old"), QStringLiteral("Timer")});
         ScriptedQuestions ask;
-        const ImportResult r = ImportTeams(*target, *file, 1, ask);
+        const ImportResult r = ImportTeams(*target, *file, *program, 1, ask);
         QCOMPARE(r.teamsImported, 1);
         QCOMPARE(r.failedTeam, QStringLiteral("Finds None"));
         QCOMPARE(r.failure.value().description(), NoNumberLeftMessage(KeyKind::Person).text);
@@ -359,7 +365,7 @@ private slots:
         const QByteArray before = readBytes(target->path());
         ScriptedQuestions ask;
         try {
-            ImportTeams(*target, *file, 1, ask);
+            ImportTeams(*target, *file, *program, 1, ask);
             QFAIL("imported");
         } catch (const RuntimeError& e) {
             QCOMPARE(e.description(), NoNumberLeftMessage(KeyKind::GameType).text);
@@ -368,10 +374,51 @@ private slots:
         QVERIFY(ask.addedTypes.isEmpty());
 
         target->execute(QStringLiteral("update GameTypes set GameTypeNumber = 32765"));
-        QCOMPARE(ImportTeams(*target, *file, 1, ask).teamsImported, 1);
+        QCOMPARE(ImportTeams(*target, *file, *program, 1, ask).teamsImported, 1);
         QCOMPARE(textOf(*target, "select group_concat(GameTypeNumber || '=' || GameTypeDescription) from GameTypes"),
                  QStringLiteral("32765=Old,32766=League,32767=Cup"));
         QCOMPARE(textOf(*target, "select GameType from GameStats"), QStringLiteral("32767"));
+    }
+
+    // Import holds category names in three characters: a longer name in the
+    // file is offered whole and taken cut, one of three stays whole.
+    void longCategoryNamesAreTakenCutToThreeCharacters()
+    {
+        const QString path = exportTeams({});
+        openFile(path)->execute(QStringLiteral("insert into NameYourOwnCats (CategoryType, CategoryNumber, "
+                                               "CategoryDescription) values ('H', 1, 'Hitting'), ('G', 2, 'Saves'), "
+                                               "('H', 3, 'Blk')"));
+        auto target = otherProgram();
+        ScriptedQuestions ask;
+        ask.answers = {true, true, true};
+        const ImportResult r = ImportTeams(*target, *openFile(path), *program, 1, ask);
+        QVERIFY(r.categoryNamesChanged);
+        QCOMPARE(ask.asked, (QStringList{QStringLiteral("H Hitting for [H1 ]"), QStringLiteral("G Saves for [G2 ]"),
+                                         QStringLiteral("H Blk for [H3 ]")}));
+        QCOMPARE(textOf(*target, "select group_concat(c) from (select CategoryType || CategoryNumber || '=' || "
+                                 "CategoryDescription as c from NameYourOwnCats where CategoryNumber in (1, 2, 3) "
+                                 "order by CategoryType, CategoryNumber)"),
+                 QStringLiteral("G1=G1,G2=Sav,G3=G3,H1=Hit,H2=H2,H3=Blk"));
+    }
+
+    // Tables and fields the program does not have are left out of an
+    // import, whatever the file or the live database holds besides them.
+    void tablesAndFieldsOfTheirOwnAreLeftOut()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString path = exportTeams({{1, QStringLiteral("Ice Hawks")}});
+        for (const char* sql : {"alter table Teams add column Zzz text default 'zz'", "create table Extra (a)",
+                                "insert into Extra values (1)"})
+            openFile(path)->execute(QLatin1String(sql));
+        auto target = otherProgram();
+        target->execute(QStringLiteral("alter table Teams add column Yyy smallint not null default 7"));
+        const OpenedTransferFile opened = OpenTransferFile(path, data());
+        QCOMPARE(opened.status, TransferFileCheck::Ok);
+        ScriptedQuestions ask;
+        QCOMPARE(ImportTeams(*target, *opened.db, *program, 1, ask).teamsImported, 1);
+        QCOMPARE(textOf(*target, "select group_concat(LongTeamName || Yyy) from Teams"), QStringLiteral("Ice Hawks7"));
+        QCOMPARE(textOf(*target, "select count(*) from sqlite_master where name = 'Extra' or sql like '%Zzz%'"),
+                 QStringLiteral("0"));
     }
 
     // Nothing of such a file is written, not even its game types.
@@ -402,7 +449,16 @@ private slots:
             // Read in 32 bits, this number would pass as 0.
             {"update GameStats set GStatNumber = 4294967296", "GameStats.GStatNumber is not a whole number"},
             {"update GameStats set GameDate = cast('2026-11-05' as blob)", "GameStats.GameDate is not a date"},
-            {"update GameStats set Overtime = cast('0' as blob)", "GameStats.Overtime is neither"}};
+            {"update GameStats set Overtime = cast('0' as blob)", "GameStats.Overtime is neither"},
+            // Keys and numbers a window reads may not be empty; game types
+            // are matched by their names.
+            {"update GameStats set GameNumber = null where GameNumber = 2",
+             "Hawks\" cannot be imported: its GameStats.GameNumber is empty. Nothing was imported."},
+            {"update Roster set PersonNumber = null", "Hawks\" cannot be imported: its Roster.PersonNumber is empty"},
+            {"update GoalieStats set PlayerNumber = null", "its GoalieStats.PlayerNumber is empty"},
+            {"insert into GameTypes values (null, null)",
+             "The file's GameTypes cannot be imported: its GameTypes.GameTypeNumber is empty"},
+            {"insert into GameTypes values (7, null)", "its GameTypes.GameTypeDescription is empty"}};
         addGameType(Db(), 1, QStringLiteral("League"));
         addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}}, 2, 1);
         const QString sound = exportTeams({{1, QStringLiteral("Ice Hawks")}});
@@ -415,7 +471,7 @@ private slots:
             openFile(file)->execute(QLatin1String(change));
             ScriptedQuestions ask;
             try {
-                ImportTeams(*target, *openFile(file), 1, ask);
+                ImportTeams(*target, *openFile(file), *program, 1, ask);
                 QFAIL(change);
             } catch (const RuntimeError& e) {
                 QVERIFY2(e.description().contains(QLatin1String(refusal)), qPrintable(e.description()));

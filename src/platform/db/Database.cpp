@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cmath>
 #include <optional>
 #include <sqlite3.h>
@@ -240,7 +241,11 @@ void Database::raise(int rc, const QString& context) const
     const int primary = rc & 0xff;
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
         fail(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path_));
-    if (primary == SQLITE_FULL)
+    // SQLite tells only ENOSPC as a full disk; a quota or a file size limit
+    // leaves no room either.
+    const int systemError = db_ ? sqlite3_system_errno(db_) : 0;
+    if (primary == SQLITE_FULL ||
+        (primary == SQLITE_IOERR && (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)))
         throw DiskFullError(path_);
     if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
         fail(Err::DiskIo, QStringLiteral("Disk or network error. (%1)").arg(msg));
