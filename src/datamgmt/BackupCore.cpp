@@ -182,10 +182,17 @@ void CopyDatabaseChecked(const QString& source, const QString& target, std::opti
         mode);
 }
 
+ScratchDatabase::ScratchDatabase(const QString& dataFolder, const QString& name)
+    // No export can take the name.
+    : path_(copyingName(WithTrailingSlash(dataFolder) + name))
+{
+    removeScratchFile(path_);
+}
+
+ScratchDatabase::~ScratchDatabase() { removeScratchFile(path_); }
+
 ReadingCopy::ReadingCopy(const QString& source, const QString& dataFolder)
-    // Named as the program's partial copies are, so that a start after a
-    // cut-off run removes it; no export can take the name.
-    : path_(copyingName(WithTrailingSlash(dataFolder) + QStringLiteral("MURQNRead.mdb")))
+    : ScratchDatabase(dataFolder, QStringLiteral("MURQNRead.mdb"))
 {
     // Said of the user's file before anything is copied: what fails later
     // fails on the copy.
@@ -196,29 +203,20 @@ ReadingCopy::ReadingCopy(const QString& source, const QString& dataFolder)
         throw RuntimeError(Err::FileNotFound, QStringLiteral("It could not be found."));
     if (!file.isReadable())
         throw RuntimeError(Err::PathFileAccess, QStringLiteral("Your user account may not read it."));
-    // The file holds the rosters' addresses: private, whoever may read the original.
-    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     bool tookIn = false;
     try {
-        removeScratchFile(path_);
         for (const char* side : kChangeLogs)
             if (QFileInfo(source + QLatin1String(side)).isFile())
-                copyFileChecked(source + QLatin1String(side), path_ + QLatin1String(side), {}, own);
-        copyFileChecked(source, path_, {}, own);
+                copyFileChecked(source + QLatin1String(side), path() + QLatin1String(side), {}, kOwnerOnly);
+        copyFileChecked(source, path(), {}, kOwnerOnly);
         tookIn = takeIn();
     } catch (const RuntimeError& e) {
-        removeScratchFile(path_);
         throw RuntimeError(e.number(), ReadingFailure(e, dataFolder));
-    } catch (...) {
-        removeScratchFile(path_);
-        throw;
     }
     // A log left beside the copy holds changes the copy lacks.
-    if (tookIn && QFileInfo::exists(path_ + QStringLiteral("-wal"))) {
-        removeScratchFile(path_);
+    if (tookIn && QFileInfo::exists(path() + QStringLiteral("-wal")))
         throw RuntimeError(Err::PathFileAccess,
                            QStringLiteral("The changes in its write-ahead log %1-wal could not be read.").arg(source));
-    }
 }
 
 // Opens the copy for changes: the first read plays a write-ahead log into it,
@@ -230,7 +228,7 @@ bool ReadingCopy::takeIn()
 {
     std::unique_ptr<Database> db;
     try {
-        db = Database::open(path_, DatabaseConnect());
+        db = Database::open(path(), DatabaseConnect());
     } catch (const RuntimeError& e) {
         if (e.number() == Err::InvalidPassword || e.number() == Err::UnrecognizedFormat)
             return false;
@@ -248,54 +246,43 @@ bool ReadingCopy::takeIn()
     return true;
 }
 
-ReadingCopy::~ReadingCopy() { removeScratchFile(path_); }
-
 RestoredDatabase::RestoredDatabase(const QString& backup, const QString& dataFolder)
-    : path_(copyingName(WithTrailingSlash(dataFolder) + QStringLiteral("MURQNRestore.mdb")))
+    : ScratchDatabase(dataFolder, QStringLiteral("MURQNRestore.mdb"))
 {
-    try {
-        removeScratchFile(path_);
-        copyFileChecked(WithTrailingSlash(dataFolder) + ShippedDatabaseFileName, path_, {},
-                        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-        const std::unique_ptr<Database> db = Database::open(path_, DatabaseConnect());
-        const QStringList tables = DataTableNames(*db);
-        std::vector<QString> fieldLists;
-        for (const QString& table : tables) {
-            QStringList names;
-            for (const FieldInfo& f : db->tableFields(table))
-                names << quoted(f.name);
-            fieldLists.push_back(names.join(QStringLiteral(", ")));
-        }
-        db->execute(QStringLiteral("attach database ? as backup"), {backup});
-        {
-            Transaction t(*db);
-            for (size_t i = 0; i < size_t(tables.size()); ++i) {
-                const QString table = quoted(tables[int(i)]);
-                // The row numbers come along: lists that show rows in stored
-                // order show them as before. A table made without them has
-                // none to give.
-                bool numbered = true;
-                try {
-                    db->prepare(QStringLiteral("select rowid from backup.%1").arg(table));
-                } catch (const RuntimeError&) {
-                    numbered = false;
-                }
-                const QString rowid = numbered ? QStringLiteral("rowid, ") : QString();
-                // The shipped rows (options, formats, game types) give way to the back-up's.
-                db->execute(QStringLiteral("delete from main.%1").arg(table));
-                db->execute(QStringLiteral("insert into main.%1 (%2%3) select %2%3 from backup.%1")
-                                .arg(table, rowid, fieldLists[i]));
-            }
-            t.commit();
-        }
-        db->execute(QStringLiteral("detach database backup"));
-        db->close();
-    } catch (...) {
-        removeScratchFile(path_);
-        throw;
+    copyFileChecked(WithTrailingSlash(dataFolder) + ShippedDatabaseFileName, path(), {}, kOwnerOnly);
+    const std::unique_ptr<Database> db = Database::open(path(), DatabaseConnect());
+    const QStringList tables = DataTableNames(*db);
+    std::vector<QString> fieldLists;
+    for (const QString& table : tables) {
+        QStringList names;
+        for (const FieldInfo& f : db->tableFields(table))
+            names << quoted(f.name);
+        fieldLists.push_back(names.join(QStringLiteral(", ")));
     }
+    db->execute(QStringLiteral("attach database ? as backup"), {backup});
+    {
+        Transaction t(*db);
+        for (size_t i = 0; i < size_t(tables.size()); ++i) {
+            const QString table = quoted(tables[int(i)]);
+            // The row numbers come along: lists that show rows in stored
+            // order show them as before. A table made without them has
+            // none to give.
+            bool numbered = true;
+            try {
+                db->prepare(QStringLiteral("select rowid from backup.%1").arg(table));
+            } catch (const RuntimeError&) {
+                numbered = false;
+            }
+            const QString rowid = numbered ? QStringLiteral("rowid, ") : QString();
+            // The shipped rows (options, formats, game types) give way to the back-up's.
+            db->execute(QStringLiteral("delete from main.%1").arg(table));
+            db->execute(QStringLiteral("insert into main.%1 (%2%3) select %2%3 from backup.%1")
+                            .arg(table, rowid, fieldLists[i]));
+        }
+        t.commit();
+    }
+    db->execute(QStringLiteral("detach database backup"));
+    db->close();
 }
-
-RestoredDatabase::~RestoredDatabase() { removeScratchFile(path_); }
 
 }  // namespace vh

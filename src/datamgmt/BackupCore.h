@@ -78,6 +78,28 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
 void CopyDatabaseChecked(const QString& source, const QString& target,
                          std::optional<QFile::Permissions> mode = {});
 
+// A database file of the program's own in the data folder, readable by its
+// owner only (it holds rosters' addresses). Named as the program's partial
+// copies are, so that a start after a cut-off run removes it; it goes, with
+// its side files, when this does, also when the constructor of what is made
+// of it throws.
+class ScratchDatabase {
+public:
+    ~ScratchDatabase();
+    ScratchDatabase(const ScratchDatabase&) = delete;
+    ScratchDatabase& operator=(const ScratchDatabase&) = delete;
+    const QString& path() const { return path_; }
+
+protected:
+    static constexpr QFile::Permissions kOwnerOnly{QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                   QFile::WriteUser};
+    // `name` in `dataFolder`; what a cut-off run left of it is removed.
+    ScratchDatabase(const QString& dataFolder, const QString& name);
+
+private:
+    QString path_;
+};
+
 // A user's database file as SQLite reads it, copied into the program's data
 // folder to be checked and read there, readable by its owner only. A
 // write-ahead log or rollback journal beside the file comes along, and the
@@ -89,17 +111,12 @@ void CopyDatabaseChecked(const QString& source, const QString& target,
 // RuntimeError whose description says why in sentences about the user's file
 // (ReadingFailure) when the file cannot be copied, or the copy cannot be
 // opened to take in its side files; nothing of the copy is then left.
-class ReadingCopy {
+class ReadingCopy : public ScratchDatabase {
 public:
     ReadingCopy(const QString& source, const QString& dataFolder);
-    ~ReadingCopy();
-    ReadingCopy(const ReadingCopy&) = delete;
-    ReadingCopy& operator=(const ReadingCopy&) = delete;
-    const QString& path() const { return path_; }
 
 private:
     bool takeIn();
-    QString path_;
 };
 
 // A back-up's rows in the program's own tables, which restore puts in place
@@ -111,16 +128,9 @@ private:
 // otherwise refuse the program's later writes or change how it compares
 // names. The file goes when this does. Throws a RuntimeError when it cannot
 // be written; nothing of it is then left.
-class RestoredDatabase {
+class RestoredDatabase : public ScratchDatabase {
 public:
     RestoredDatabase(const QString& backup, const QString& dataFolder);
-    ~RestoredDatabase();
-    RestoredDatabase(const RestoredDatabase&) = delete;
-    RestoredDatabase& operator=(const RestoredDatabase&) = delete;
-    const QString& path() const { return path_; }
-
-private:
-    QString path_;
 };
 
 }  // namespace vh
