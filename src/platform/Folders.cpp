@@ -107,12 +107,10 @@ QFile::Permissions fileMode(const QString& path)
 
 namespace {
 
-// The error of a failed read or write of `path`, by the system's error code:
-// a full disk, a used-up quota and a file grown past what the file system
-// takes all mean there is no room for it.
+// The error of a failed read or write of `path`, by the system's error code.
 [[noreturn]] void failFile(const QString& path, int systemError)
 {
-    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+    if (NoRoomError(systemError))
         throw DiskFullError(path);
     throw RuntimeError(Err::PathFileAccess,
                        QStringLiteral("Path/File access error: %1 (%2)").arg(path, QString::fromLocal8Bit(strerror(systemError))));

@@ -3,6 +3,7 @@
 // messages show them ("Error: 3024", "Text: ...").
 
 #include <QString>
+#include <cerrno>
 #include <stdexcept>
 
 namespace vh {
@@ -53,6 +54,13 @@ constexpr int DiskIo = 3043;
 constexpr int InUse = 3008;
 constexpr int Generic = 3000;
 }  // namespace Err
+
+// Whether a system error code means no room: a full disk, a used-up quota
+// or a file grown past what the file system or its limit takes.
+inline bool NoRoomError(int systemError)
+{
+    return systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG;
+}
 
 // The error of a write that found no room for `path`.
 inline RuntimeError DiskFullError(const QString& path)

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <cerrno>
 #include <cmath>
 #include <optional>
 #include <sqlite3.h>
@@ -243,9 +242,7 @@ void Database::raise(int rc, const QString& context) const
         fail(Err::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path_));
     // SQLite tells only ENOSPC as a full disk; a quota or a file size limit
     // leaves no room either.
-    const int systemError = db_ ? sqlite3_system_errno(db_) : 0;
-    if (primary == SQLITE_FULL ||
-        (primary == SQLITE_IOERR && (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)))
+    if (primary == SQLITE_FULL || (primary == SQLITE_IOERR && db_ && NoRoomError(sqlite3_system_errno(db_))))
         throw DiskFullError(path_);
     if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
         fail(Err::DiskIo, QStringLiteral("Disk or network error. (%1)").arg(msg));
