@@ -404,6 +404,36 @@ private slots:
         QCOMPARE(FilterMembers(Db(), 1), (std::set<int16_t>{numberOf(sorted[2]), numberOf(sorted[6])}));
     }
 
+    // Forty teams of three names in several letter cases, stored out of
+    // number order: each name's teams stay in table order in Select Teams and
+    // in the filter editor. A sort of a few entries keeps that by chance.
+    void equalNamesKeepTableOrderInLongLists()
+    {
+        const QStringList names =
+            QStringLiteral("Hawks bears HAWKS Écureuils hawks Bears ÉCUREUILS BEARS").split(QLatin1Char(' '));
+        QHash<QString, QList<int16_t>> tableOrder;  // by the name in small letters
+        for (int k = 1; k <= 40; ++k) {
+            const auto number = int16_t(k * 17 % 41);  // 17, 34, 10, 27, ...: each of 1 to 40 once
+            addTeam(number, names[k % names.size()]);
+            tableOrder[names[k % names.size()].toLower()] << number;
+        }
+        QList<int16_t> expected;
+        for (const QString& name : {QStringLiteral("bears"), QStringLiteral("écureuils"), QStringLiteral("hawks")})
+            expected << tableOrder.value(name);
+        QCOMPARE(expected.size(), 40);
+
+        QList<int16_t> listedNumbers;
+        for (const TeamListEntry& e : homeWindow()->teamListEntries())
+            listedNumbers << e.teamNumber;
+        QCOMPARE(listedNumbers, expected);
+
+        auto* teams = control<QListWidget>(openFilterEditor("A"), "lstTeams");
+        listedNumbers.clear();
+        for (int row = 0; row < teams->count(); ++row)
+            listedNumbers << int16_t(teams->item(row)->data(Qt::UserRole).toInt());
+        QCOMPARE(listedNumbers, expected);
+    }
+
     void addingAFilterWithNoNumberLeftStoresNothing()
     {
         addTeam(1, QStringLiteral("Only"));
