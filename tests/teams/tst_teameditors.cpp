@@ -1,3 +1,4 @@
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
@@ -295,6 +296,30 @@ private slots:
         QCOMPARE(FilterMembers(Db(), 6), (std::set<int16_t>{2, 4}));
         QCOMPARE(g.CurrentFilter, int16_t(6));
         QCOMPARE(listed(Loaded<frmSelectTeam>()), (QStringList{QStringLiteral("Team 2"), QStringLiteral("Team 4")}));
+    }
+
+    // A screen reader's row selection on a member already chosen keeps it a
+    // member; a member's Toggle takes it out, as a click does. OK stores the
+    // teams the list shows.
+    void aScreenReaderChoosesMembersAsTheListShows()
+    {
+        for (int t = 1; t <= 4; ++t)
+            addTeam(t, QStringLiteral("Team %1").arg(t));
+        addFilter(6, QStringLiteral("Three"), {1, 3, 4});
+        g.CurrentFilter = 6;
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("C");
+        editor->showForm();
+        auto* teams = control<QListWidget>(editor, "lstTeams");
+        auto* label = control<QLabel>(editor, "lblTeamsSelected");
+        QVERIFY(reader::selectRow(teams, 2));
+        QCOMPARE(selectedTexts(teams), (QStringList{"Team 1", "Team 3", "Team 4"}));
+        reader::choose(teams, 0);
+        QVERIFY(reader::selectRow(teams, 1));
+        QCOMPARE(selectedTexts(teams), (QStringList{"Team 2", "Team 3", "Team 4"}));
+        QCOMPARE(label->text(), QStringLiteral("3 Teams Selected"));
+        ok(editor);
+        QCOMPARE(FilterMembers(Db(), 6), (std::set<int16_t>{2, 3, 4}));
     }
 
     void deletingAFilterReturnsToAllTeams()
