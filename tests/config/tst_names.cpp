@@ -174,6 +174,8 @@ private slots:
         QTest::addColumn<QString>("order");
         QTest::newRow("en_US") << QStringLiteral("en_US")
                                << QStringLiteral("Çeyrek Final:1 Écoles:6 Exhibition:2 İl Kupası:4 ılık Maç:5 League:3");
+        QTest::newRow("C") << QStringLiteral("C")
+                           << QStringLiteral("Çeyrek Final:1 Écoles:6 Exhibition:2 İl Kupası:4 ılık Maç:5 League:3");
         QTest::newRow("tr_TR") << QStringLiteral("tr_TR")
                                << QStringLiteral("Çeyrek Final:1 Écoles:6 Exhibition:2 ılık Maç:5 İl Kupası:4 League:3");
     }

@@ -10,7 +10,10 @@
 #include "shell/AccessGate.h"
 #include "shell/Controls.h"
 #include "shell/Form.h"
+#include "shell/Globals.h"
+#include "shell/ReportGrid.h"
 #include "support/ScreenReader.h"
+#include "support/Seed.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
@@ -304,6 +307,57 @@ private slots:
         QCOMPARE(table->currentRow(), 1);
         QVERIFY(table->selectedItems().isEmpty());
         QVERIFY(!at(table)->tableInterface()->cellAt(1, 1)->tableCellInterface()->isSelected());
+    }
+
+    // A report grid's row chosen by a screen reader, by the grid's row
+    // selection or by a cell's Toggle, reads as chosen whole: every cell of
+    // it, a hidden column's too, and no other, in both views (the frozen name
+    // column is a second view over the same rows), wherever it was made.
+    void aReportGridsChosenRowReadsChosenWhole()
+    {
+        env->openNewDatabase();
+        {
+            seed::RowWriter rows(Db(), QStringLiteral("RptPlayer"), {"SortKey", "PlayerName", "GP", "G", "Pts"});
+            for (int i = 1; i <= 4; ++i)
+                rows.add({i, QStringLiteral("Player %1").arg(i), 10 + i, i, 20 + 2 * i});
+        }
+        ReportGrid grid;
+        grid.resize(500, 250);
+        grid.model()->setSource(&Db(), QStringLiteral("RptPlayer"));
+        grid.setColumns({{QStringLiteral("PlayerName"), QStringLiteral("Player"), 1700},
+                         {QStringLiteral("GP"), QStringLiteral("GP"), 400},
+                         {QStringLiteral("G"), QStringLiteral("G"), 400, Qt::AlignRight, false},
+                         {QStringLiteral("Pts"), QStringLiteral("Pts"), 500}});
+        grid.requery();
+        grid.setFrozen(true);
+        grid.show();
+        QTableView* const views[] = {grid.view(), grid.frozenView()};
+        struct Choice {
+            QTableView* in;
+            int row, column;
+            bool byToggle;  // else by the row selection
+        };
+        for (const Choice& c : {Choice{grid.view(), 2, 0, false}, Choice{grid.frozenView(), 1, 0, true},
+                                Choice{grid.view(), 3, 2, true}, Choice{grid.frozenView(), 0, 0, false}}) {
+            if (c.byToggle)
+                choose(c.in, c.row, c.column);
+            else
+                QVERIFY(selectRow(c.in, c.row));
+            QCOMPARE(grid.view()->currentIndex().row(), c.row);
+            for (QTableView* v : views) {
+                QAccessibleTableInterface* table = at(v)->tableInterface();
+                QCOMPARE(table->selectedRows(), QList<int>{c.row});
+                QCOMPARE(table->selectedRowCount(), 1);
+                for (int row = 0; row < table->rowCount(); ++row) {
+                    QCOMPARE(table->isRowSelected(row), row == c.row);
+                    for (int column = 0; column < table->columnCount(); ++column) {
+                        QAccessibleInterface* cell = table->cellAt(row, column);
+                        QCOMPARE(bool(cell->state().selected), row == c.row);
+                        QCOMPARE(cell->tableCellInterface()->isSelected(), row == c.row);
+                    }
+                }
+            }
+        }
     }
 
     // A toolbar's checkable button toggled by a screen reader runs its action

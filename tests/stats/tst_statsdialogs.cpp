@@ -7,7 +7,9 @@
 #include "stats/frmMinimum.h"
 #include "stats/frmSort.h"
 #include "support/ReportTestData.h"
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -205,6 +207,28 @@ private slots:
         QVERIFY(out);
         QCOMPARE(out->criteria.excludedGames, (std::vector<int16_t>{8}));
         QVERIFY(out->criteria.allGameTypes);
+    }
+
+    // A screen reader's row selection on a game or game type already chosen
+    // keeps it chosen; a chosen one's Toggle leaves it out, as a click does.
+    // OK takes what the lists show.
+    void computeTakesAScreenReadersChoicesAsTheListsShow()
+    {
+        for (int n : {1, 2, 4})
+            test::addStoredGame(1, int16_t(n), n);
+        const auto out = runDialog<frmCompute>(playerInput(), [](frmCompute* d) {
+            QVERIFY(test::reader::selectRow(d->lstSpecialSelect, 0));
+            QVERIFY(test::reader::selectRow(d->lstGameTypes, 1));
+            test::reader::choose(d->lstSpecialSelect, 1);
+            test::reader::choose(d->lstGameTypes, 2);
+            QCOMPARE(d->lblGamesSelected->text(), QStringLiteral("  2"));
+            QCOMPARE(test::selectedTexts(d->lstGameTypes), (QStringList{"No Game Type", "League"}));
+            d->cmdCompute->click();
+        });
+        QVERIFY(out);
+        QCOMPARE(out->criteria.excludedGames, (std::vector<int16_t>{2}));
+        QVERIFY(!out->criteria.allGameTypes);
+        QCOMPARE(out->criteria.gameTypes, (std::vector<std::pair<int16_t, bool>>{{0, true}, {1, true}, {2, false}}));
     }
 
     // A title wider than its box shows from its start, also once Tab has

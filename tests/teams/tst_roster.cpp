@@ -540,6 +540,11 @@ private slots:
         QTest::newRow("en_US") << QStringLiteral("en_US")
                                << QStringLiteral("Çağla Öz,Élise Roy,İpek Arslan,Irmak Yıldız,Işıl Demir,Zeynep Kaya")
                                << QStringLiteral("İpek Arslan,Irmak Yıldız,Işıl Demir,ılgın Ak");
+        // No region: the alphabet as in English, not character codes (which
+        // put Ç, É and İ after Z).
+        QTest::newRow("C") << QStringLiteral("C")
+                           << QStringLiteral("Çağla Öz,Élise Roy,İpek Arslan,Irmak Yıldız,Işıl Demir,Zeynep Kaya")
+                           << QStringLiteral("İpek Arslan,Irmak Yıldız,Işıl Demir,ılgın Ak");
         QTest::newRow("tr_TR") << QStringLiteral("tr_TR")
                                << QStringLiteral("Çağla Öz,Élise Roy,Irmak Yıldız,Işıl Demir,İpek Arslan,Zeynep Kaya")
                                << QStringLiteral("ılgın Ak,Irmak Yıldız,Işıl Demir,İpek Arslan");
@@ -571,6 +576,45 @@ private slots:
             for (QListWidget* list : {allList(d), rosterList(d)})
                 for (int row = 0; row < list->count(); ++row)
                     QCOMPARE(list->item(row)->text(), shown.value(list->item(row)->data(Qt::UserRole).toInt()));
+            d.cmdClose_Click();
+        });
+    }
+
+    // Forty people of two names in several letter cases, stored out of
+    // number order: each name's entries stand in the order of their person
+    // numbers, in All Players and on the roster.
+    void equalNamesListByPersonNumber()
+    {
+        const char* const names[][2] = {{"ann", "Lee"}, {"Bo", "Park"}, {"ANN", "LEE"}, {"bo", "park"}, {"Ann", "Lee"}};
+        QHash<QString, QList<int>> numbers;  // by the name in small letters
+        QSet<int> onRoster;
+        for (int k = 1; k <= 40; ++k) {
+            const int person = k * 17 % 41;  // 17, 34, 10, 27, ...: each of 1 to 40 once
+            addPerson(person, QLatin1String(names[k % 5][0]), QLatin1String(names[k % 5][1]));
+            numbers[QString::fromLatin1(names[k % 5][0]).toLower()] << person;
+            if (k % 3 != 0) {
+                addRoster(1, person, QString::number(k));
+                onRoster << person;
+            }
+        }
+        QList<int> all, roster;
+        for (const char* name : {"ann", "bo"}) {
+            QList<int> byNumber = numbers.value(QLatin1String(name));
+            std::sort(byNumber.begin(), byNumber.end());
+            all << byNumber;
+            for (int person : byNumber)
+                if (onRoster.contains(person))
+                    roster << person;
+        }
+        const auto persons = [](const QListWidget* list) {
+            QList<int> out;
+            for (int row = 0; row < list->count(); ++row)
+                out << list->item(row)->data(Qt::UserRole).toInt();
+            return out;
+        };
+        runRoster([&](frmRoster& d) {
+            QCOMPARE(persons(allList(d)), all);
+            QCOMPARE(persons(rosterList(d)), roster);
             d.cmdClose_Click();
         });
     }

@@ -1,5 +1,7 @@
 #include "games/frmGameMenu.h"
 #include "app/FrmMDI.h"
+#include "shell/Procedures.h"
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
 
@@ -103,6 +105,32 @@ private slots:
         QCOMPARE(countLabel(f), QStringLiteral("1 Team Selected"));
         teams->clearSelection();
         QCOMPARE(g.SelectedTeamCount, int16_t(0));
+    }
+
+    // A screen reader's row selection on a team already chosen leaves it
+    // chosen, beside the others; a chosen team's Toggle takes it out, as a
+    // click with Ctrl does. The frame takes the teams the list shows.
+    void aScreenReaderChoosesTeamsAsTheListShows()
+    {
+        threeTeamsTwoFilters();
+        frmSelectTeam* f = load();
+        f->showForm();
+        QListWidget* teams = list(f);
+        clickItem(teams, 2, Qt::ControlModifier);
+        QVERIFY(reader::selectRow(teams, 0));
+        QCOMPARE(selectedTexts(teams), (QStringList{QStringLiteral("alpha"), QStringLiteral("Riverside")}));
+        QCOMPARE(countLabel(f), QStringLiteral("2 Teams Selected"));
+        ApplyTeamSelection();
+        QCOMPARE(g.SelectedTeamCount, int16_t(2));
+        QCOMPARE(g.CurrentTeam, int16_t(4));
+        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("Multiple Teams"));
+
+        reader::choose(teams, 0);
+        QCOMPARE(selectedTexts(teams), QStringList{QStringLiteral("Riverside")});
+        QCOMPARE(countLabel(f), QStringLiteral("1 Team Selected"));
+        ApplyTeamSelection();
+        QCOMPARE(g.CurrentTeam, int16_t(1));
+        QCOMPARE(g.SelectedTeamCaption, QStringLiteral("Riverside"));
     }
 
     void aFilterNarrowsTheListAndSurvivesAReload()

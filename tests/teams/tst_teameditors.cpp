@@ -1,3 +1,4 @@
+#include "support/ScreenReader.h"
 #include "support/TestMain.h"
 #include "teams/TeamStore.h"
 #include "teams/TeamTestData.h"
@@ -297,6 +298,30 @@ private slots:
         QCOMPARE(listed(Loaded<frmSelectTeam>()), (QStringList{QStringLiteral("Team 2"), QStringLiteral("Team 4")}));
     }
 
+    // A screen reader's row selection on a member already chosen keeps it a
+    // member; a member's Toggle takes it out, as a click does. OK stores the
+    // teams the list shows.
+    void aScreenReaderChoosesMembersAsTheListShows()
+    {
+        for (int t = 1; t <= 4; ++t)
+            addTeam(t, QStringLiteral("Team %1").arg(t));
+        addFilter(6, QStringLiteral("Three"), {1, 3, 4});
+        g.CurrentFilter = 6;
+        homeWindow();
+        frmTeamFilters* editor = openFilterEditor("C");
+        editor->showForm();
+        auto* teams = control<QListWidget>(editor, "lstTeams");
+        auto* label = control<QLabel>(editor, "lblTeamsSelected");
+        QVERIFY(reader::selectRow(teams, 2));
+        QCOMPARE(selectedTexts(teams), (QStringList{"Team 1", "Team 3", "Team 4"}));
+        reader::choose(teams, 0);
+        QVERIFY(reader::selectRow(teams, 1));
+        QCOMPARE(selectedTexts(teams), (QStringList{"Team 2", "Team 3", "Team 4"}));
+        QCOMPARE(label->text(), QStringLiteral("3 Teams Selected"));
+        ok(editor);
+        QCOMPARE(FilterMembers(Db(), 6), (std::set<int16_t>{2, 3, 4}));
+    }
+
     void deletingAFilterReturnsToAllTeams()
     {
         addTeam(1, QStringLiteral("A"));
@@ -402,6 +427,36 @@ private slots:
         control<QLineEdit>(editor, "txtFilterName")->setText(QStringLiteral("Pool"));
         ok(editor);
         QCOMPARE(FilterMembers(Db(), 1), (std::set<int16_t>{numberOf(sorted[2]), numberOf(sorted[6])}));
+    }
+
+    // Forty teams of three names in several letter cases, stored out of
+    // number order: each name's teams stay in table order in Select Teams and
+    // in the filter editor. A sort of a few entries keeps that by chance.
+    void equalNamesKeepTableOrderInLongLists()
+    {
+        const QStringList names =
+            QStringLiteral("Hawks bears HAWKS Écureuils hawks Bears ÉCUREUILS BEARS").split(QLatin1Char(' '));
+        QHash<QString, QList<int16_t>> tableOrder;  // by the name in small letters
+        for (int k = 1; k <= 40; ++k) {
+            const auto number = int16_t(k * 17 % 41);  // 17, 34, 10, 27, ...: each of 1 to 40 once
+            addTeam(number, names[k % names.size()]);
+            tableOrder[names[k % names.size()].toLower()] << number;
+        }
+        QList<int16_t> expected;
+        for (const QString& name : {QStringLiteral("bears"), QStringLiteral("écureuils"), QStringLiteral("hawks")})
+            expected << tableOrder.value(name);
+        QCOMPARE(expected.size(), 40);
+
+        QList<int16_t> listedNumbers;
+        for (const TeamListEntry& e : homeWindow()->teamListEntries())
+            listedNumbers << e.teamNumber;
+        QCOMPARE(listedNumbers, expected);
+
+        auto* teams = control<QListWidget>(openFilterEditor("A"), "lstTeams");
+        listedNumbers.clear();
+        for (int row = 0; row < teams->count(); ++row)
+            listedNumbers << int16_t(teams->item(row)->data(Qt::UserRole).toInt());
+        QCOMPARE(listedNumbers, expected);
     }
 
     void addingAFilterWithNoNumberLeftStoresNothing()
