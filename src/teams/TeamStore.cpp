@@ -31,8 +31,8 @@ std::vector<FilterRow> ReadFilters(Database& db)
 std::set<int16_t> FilterMembers(Database& db, int16_t filterNumber)
 {
     std::set<int16_t> members;
-    Recordset rs = db.openRecordset(QStringLiteral("select TeamNumber from TeamFilters where FilterNumber =") +
-                                    Str(filterNumber));
+    Recordset rs = db.openRecordset(QStringLiteral("select TeamNumber from TeamFilters where FilterNumber = ?"),
+                                    {int(filterNumber)});
     for (; !rs.eof(); rs.moveNext())
         if (!rs.isNull(QStringLiteral("TeamNumber")))
             members.insert(rs.getInt(QStringLiteral("TeamNumber")));
