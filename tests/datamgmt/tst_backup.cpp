@@ -864,6 +864,10 @@ private slots:
         }
         QVERIFY(readBytes(live) == before);
         QCOMPARE(env->pendingExpectations(), 0);
+        // What the engine says of a file it cannot read, in any other case.
+        QCOMPARE(ReadingFailure(RuntimeError(Err::TableNotFound, QStringLiteral("cannot find the input table")),
+                                g.DataFolder),
+                 QStringLiteral("It is not a database Velloran for Hockey can read."));
         for (const MsgBoxCall& shown : env->shownMessages())
             for (const char* engine : {"Error", "(", "no such", "Item not found", "Overflow", "Invalid use"})
                 QVERIFY2(!shown.text.contains(QLatin1String(engine)), qPrintable(shown.text));
@@ -925,6 +929,19 @@ private slots:
         QCOMPARE(env->shownMessages().last().text, message);
         QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Kept")});
         QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
+
+        // Any other failure while it writes is one plain sentence.
+        const QString inTheWay = g.DataFolder + QStringLiteral("murqn.mdb.copying");
+        QVERIFY(QDir().mkpath(inTheWay));
+        f = open("R");
+        dir(f)->setPath(backUp);
+        const QString plain = QStringLiteral("The database could not be restored. Your database has not been changed.");
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(plain, vbOK, QStringLiteral("Restore Failed"));
+        ok(f);
+        QCOMPARE(env->shownMessages().last().text, plain);
+        QVERIFY(QDir(inTheWay).removeRecursively());
+        QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Kept")});
     }
 
     // A back-up and a transfer file whose index lists a row under another
