@@ -66,8 +66,8 @@ enum class DatabaseCheck {
     CannotOpen,    // missing, damaged, another password or not a database at all
     NotMain,       // opens, but lacks tables of the main database
     WrongVersion,  // a database of the program, but not of version 2
-    Foreign,       // holds what the program never stores: a trigger, a view, binary data or
-                   // (BackupValueProblem) a value its field cannot hold
+    Foreign,       // holds what the program never stores: a trigger, a view, a table of its own,
+                   // binary data or (BackupValueProblem) a value its field cannot hold
 };
 struct DatabaseCheckResult {
     DatabaseCheck status = DatabaseCheck::Ok;

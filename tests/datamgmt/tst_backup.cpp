@@ -308,17 +308,23 @@ class TstBackup : public QObject {
         CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), dir + QStringLiteral("/murqn.mdb"));
         ExportTeamFile(Db(), g.DataFolder, dir + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
     }
-    // Restores the back-up in `dir` (copiesIn), then imports its transfer file
-    // over the team it brought back.
-    void restoreAndImportFrom(const QString& dir)
+    // Restores the back-up in `dir`, answering Yes.
+    void restoreFrom(const QString& dir)
     {
         frmBackup* f = open("R");
         this->dir(f)->setPath(dir);
         env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
         env->expectMsgBox(QStringLiteral("Database successfully restored!"));
         ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+    }
+    // Restores the back-up in `dir` (copiesIn), then imports its transfer file
+    // over the team it brought back.
+    void restoreAndImportFrom(const QString& dir)
+    {
+        restoreFrom(dir);
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
-        f = open("I");
+        frmBackup* f = open("I");
         this->dir(f)->setPath(dir);
         pickFile(f, QStringLiteral("hawks.mdb"));
         env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
@@ -688,12 +694,7 @@ private slots:
             });
             db->execute(QStringLiteral("delete from Teams where TeamNumber = 2"));
         }
-        frmBackup* f = open("R");
-        dir(f)->setPath(backUp);
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
+        restoreFrom(backUp);
         const QString schema = QStringLiteral("select type, name, sql from sqlite_master where type in ('table', "
                                               "'index') order by name");
         QCOMPARE(rowsOfLive(schema), plainSqlite(g.DataFolder + ShippedDatabaseFileName, schema));
@@ -727,12 +728,7 @@ private slots:
         const QString backUp = folder(QStringLiteral("encoded")) + QStringLiteral("/murqn.mdb");
         copyInEncoding(made, backUp, encoding);
         QCOMPARE(plainSqlite(backUp, QStringLiteral("pragma encoding")), QStringList{encoding});
-        frmBackup* f = open("R");
-        dir(f)->setPath(folder(QStringLiteral("encoded")));
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
+        restoreFrom(folder(QStringLiteral("encoded")));
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
         const QString live = g.DataFolder + MainDatabaseFileName;
         for (const QString& table : DataTableNames(*program)) {
@@ -761,12 +757,7 @@ private slots:
         const QMap<QString, QByteArray> theirs = filesIn(copied);
         QVERIFY(theirs.value(QStringLiteral("murqn.mdb")).contains("Uncommitted"));
         QVERIFY(theirs.contains(QStringLiteral("murqn.mdb-journal")));
-        frmBackup* f = open("R");
-        dir(f)->setPath(copied);
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
+        restoreFrom(copied);
         QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Ice Hawks")});
         QCOMPARE(filesIn(copied), theirs);
     }
@@ -881,11 +872,7 @@ private slots:
                                     "alter table Kept rename to GameTypes"})
                 db->execute(QLatin1String(sql));
         }
-        dir(f)->setPath(bad);
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
+        restoreFrom(bad);
         QCOMPARE(g.NumberGameTypes, int16_t(2));
         QCOMPARE(QString(g.GameTypeDescriptions[2]).trimmed(), QStringLiteral("Cup"));
     }
