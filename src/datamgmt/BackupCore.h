@@ -135,10 +135,10 @@ private:
 // of the user's database: the shipped empty database copied into the data
 // folder, with every row of each of its tables taken from the database file
 // `backup` (a ReadingCopy, already checked) field by field, each with its row
-// number, whatever text encoding the back-up was written in. What else the back-up's file brings (indexes, constraints, declared
-// types, collations of its own) stays behind: a file made elsewhere could
-// otherwise refuse the program's later writes or change how it compares
-// names. The file goes when this does. Throws a RuntimeError when it cannot
+// number, whatever text encoding the back-up was written in. What else the
+// back-up's file brings (indexes, constraints, declared types, collations of
+// its own) stays behind: a file made elsewhere could otherwise refuse the
+// program's later writes or change how it compares names. The file goes when this does. Throws a RuntimeError when it cannot
 // be written; nothing of it is then left.
 class RestoredDatabase : public ScratchDatabase {
 public:

@@ -474,8 +474,11 @@ private slots:
             ->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 2.5"));
         refused(f, folder(QStringLiteral("old")), QStringLiteral("is not a database of this version"));
         newProgramDatabase(folder(QStringLiteral("fine")) + QStringLiteral("/murqn.mdb"));
+        // The database the back-up would become, made before the question, goes with a No.
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden);
         refused(f, folder(QStringLiteral("fine")), QStringLiteral("Are you sure you want to replace your Database?"), {},
                 vbNo);
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
 
         // A back-up with values start-up cannot read, each kind in turn: a
         // value the program's field cannot hold is named by its field first.
