@@ -54,6 +54,12 @@ QString canonicalOrClean(const QString& path)
     return c.isEmpty() ? QFileInfo(QDir::cleanPath(fi.absoluteFilePath())).absoluteFilePath() : c;
 }
 
+std::function<void(const QString&)>& copiedHook()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
 // The side files SQLite keeps beside a database: changes not yet in the file
 // itself (a write-ahead log) or a transaction cut off half-way (a journal).
 const char* const kChangeLogs[] = {"-wal", "-journal"};
@@ -88,6 +94,18 @@ QString DamageOf(Database& db)
     return db.scalar(QStringLiteral("PRAGMA integrity_check(1)")).toString() == QLatin1String("ok")
                ? QString()
                : QStringLiteral("It is damaged.");
+}
+
+QString ForeignTable(Database& program, Database& file)
+{
+    const QStringList own = DataTableNames(program);
+    QStringList kept;  // the tables SQLite keeps for a full-text or other virtual table
+    file.forEachRow(QStringLiteral("select name from pragma_table_list where schema = 'main' and type = 'shadow'"), {},
+                    [&](const RowView& row) { kept << row.text(0); });
+    for (const QString& table : DataTableNames(file))
+        if (!own.contains(table, Qt::CaseInsensitive) && !kept.contains(table))
+            return QStringLiteral("Its table %1 is not a table of Velloran for Hockey.").arg(table);
+    return {};
 }
 
 QStringList DataTableNames(Database& db)
@@ -130,8 +148,11 @@ QString ReadingFailure(const RuntimeError& e, const QString& folder)
         // These texts name the copy; the user's file was found and readable.
         return QStringLiteral("It could not be copied into %1 to be read there.")
             .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
+    case Err::DiskIo:
+        return QStringLiteral("The disk failed while it was read.");
     default:
-        return QStringLiteral("Error %1: %2").arg(QString::number(e.number()), e.description());
+        // The engine's text names the copy and speaks of queries.
+        return QStringLiteral("It is not a database Velloran for Hockey can read.");
     }
 }
 
@@ -144,7 +165,7 @@ bool HoldsVersion2(Database& db)
     return ok;
 }
 
-DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
+DatabaseCheckResult CheckMainDatabaseFile(const QString& path, Database* program)
 {
     std::unique_ptr<Database> db;
     try {
@@ -153,6 +174,9 @@ DatabaseCheckResult CheckMainDatabaseFile(const QString& path)
             return {DatabaseCheck::CannotOpen, damage};
         if (const QString code = StoredCode(*db); !code.isEmpty())
             return {DatabaseCheck::Foreign, code};
+        // What a table of its own holds is no matter: the table is refused.
+        if (const QString table = program ? ForeignTable(*program, *db) : QString(); !table.isEmpty())
+            return {DatabaseCheck::Foreign, table};
         if (const QString where = firstBinaryValue(*db); !where.isEmpty())
             return {DatabaseCheck::Foreign, QStringLiteral("It holds binary data in %1.").arg(where)};
         for (const char* table : kMainTables)
@@ -199,8 +223,12 @@ ReadingCopy::ReadingCopy(const QString& source, const QString& dataFolder)
     const QFileInfo file(source);
     if (file.isDir())
         throw RuntimeError(Err::FileNotFound, QStringLiteral("It is a folder, not a file."));
-    if (!file.isFile())
+    // A link that leads nowhere is as good as missing; one to a device or a
+    // pipe leads to something that is no file to copy.
+    if (!file.exists())
         throw RuntimeError(Err::FileNotFound, QStringLiteral("It could not be found."));
+    if (!file.isFile())
+        throw RuntimeError(Err::FileNotFound, QStringLiteral("It is not a file that holds data."));
     if (!file.isReadable())
         throw RuntimeError(Err::PathFileAccess, QStringLiteral("Your user account may not read it."));
     bool tookIn = false;
@@ -209,6 +237,8 @@ ReadingCopy::ReadingCopy(const QString& source, const QString& dataFolder)
             if (QFileInfo(source + QLatin1String(side)).isFile())
                 copyFileChecked(source + QLatin1String(side), path() + QLatin1String(side), {}, kOwnerOnly);
         copyFileChecked(source, path(), {}, kOwnerOnly);
+        if (copiedHook())
+            copiedHook()(path());
         tookIn = takeIn();
     } catch (const RuntimeError& e) {
         throw RuntimeError(e.number(), ReadingFailure(e, dataFolder));
@@ -218,6 +248,8 @@ ReadingCopy::ReadingCopy(const QString& source, const QString& dataFolder)
         throw RuntimeError(Err::PathFileAccess,
                            QStringLiteral("The changes in its write-ahead log %1-wal could not be read.").arg(source));
 }
+
+void ReadingCopy::setCopiedHook(std::function<void(const QString&)> hook) { copiedHook() = std::move(hook); }
 
 // Opens the copy for changes: the first read plays a write-ahead log into it,
 // and the program's own journal then takes it out of that mode (a hot journal
@@ -251,37 +283,32 @@ RestoredDatabase::RestoredDatabase(const QString& backup, const QString& dataFol
 {
     copyFileChecked(WithTrailingSlash(dataFolder) + ShippedDatabaseFileName, path(), {}, kOwnerOnly);
     const std::unique_ptr<Database> db = Database::open(path(), DatabaseConnect());
-    const QStringList tables = DataTableNames(*db);
-    std::vector<QString> fieldLists;
-    for (const QString& table : tables) {
+    // Read through a connection of its own, not attached: SQLite attaches no
+    // file of another text encoding, and each value is bound as it is.
+    const std::unique_ptr<Database> from = Database::open(backup, DatabaseConnect(), Database::Access::ReadOnly);
+    Transaction t(*db);
+    for (const QString& table : DataTableNames(*db)) {
         QStringList names;
         for (const FieldInfo& f : db->tableFields(table))
             names << quoted(f.name);
-        fieldLists.push_back(names.join(QStringLiteral(", ")));
-    }
-    db->execute(QStringLiteral("attach database ? as backup"), {backup});
-    {
-        Transaction t(*db);
-        for (size_t i = 0; i < size_t(tables.size()); ++i) {
-            const QString table = quoted(tables[int(i)]);
-            // The row numbers come along: lists that show rows in stored
-            // order show them as before. A table made without them has
-            // none to give.
-            bool numbered = true;
-            try {
-                db->prepare(QStringLiteral("select rowid from backup.%1").arg(table));
-            } catch (const RuntimeError&) {
-                numbered = false;
-            }
-            const QString rowid = numbered ? QStringLiteral("rowid, ") : QString();
-            // The shipped rows (options, formats, game types) give way to the back-up's.
-            db->execute(QStringLiteral("delete from main.%1").arg(table));
-            db->execute(QStringLiteral("insert into main.%1 (%2%3) select %2%3 from backup.%1")
-                            .arg(table, rowid, fieldLists[i]));
+        // The row numbers come along: lists that show rows in stored order
+        // show them as before. A table made without them has none to give.
+        bool numbered = true;
+        try {
+            from->prepare(QStringLiteral("select rowid from %1").arg(quoted(table)));
+        } catch (const RuntimeError&) {
+            numbered = false;
         }
-        t.commit();
+        if (numbered)
+            names.prepend(QStringLiteral("rowid"));
+        const QString fields = names.join(QStringLiteral(", "));
+        // The shipped rows (options, formats, game types) give way to the back-up's.
+        db->execute(QStringLiteral("delete from %1").arg(quoted(table)));
+        CopyRows(*from, QStringLiteral("select %1 from %2").arg(fields, quoted(table)), *db,
+                 QStringLiteral("insert into %1 (%2) values (%3)")
+                     .arg(quoted(table), fields, QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(','))));
     }
-    db->execute(QStringLiteral("detach database backup"));
+    t.commit();
     db->close();
 }
 

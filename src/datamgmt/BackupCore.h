@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -40,6 +41,12 @@ QString DamageOf(Database& db);
 // password table.
 QStringList DataTableNames(Database& db);
 
+// "Its table X is not a table of Velloran for Hockey." for the first table of
+// `file` that the program's own tables in `program` (OpenProgramTables) lack,
+// named as the user made it: a full-text table by its own name, never by the
+// tables SQLite keeps for it. Empty when it has none.
+QString ForeignTable(Database& program, Database& file);
+
 // The program's own tables and fields, as its shipped empty database in
 // `dataFolder` holds them, opened only to be read: what a back-up or transfer
 // file is held to, whatever the live database has come to hold. Throws a
@@ -59,16 +66,18 @@ enum class DatabaseCheck {
     CannotOpen,    // missing, damaged, another password or not a database at all
     NotMain,       // opens, but lacks tables of the main database
     WrongVersion,  // a database of the program, but not of version 2
-    Foreign,       // holds what the program never stores: a trigger, a view, binary data or
-                   // (BackupValueProblem) a value its field cannot hold
+    Foreign,       // holds what the program never stores: a trigger, a view, a table of its own,
+                   // binary data or (BackupValueProblem) a value its field cannot hold
 };
 struct DatabaseCheckResult {
     DatabaseCheck status = DatabaseCheck::Ok;
     QString detail;  // why it would not open (ReadingFailure) or is damaged; what a foreign file holds
 };
 // Whether a file is a main database of this program that opens and passes
-// SQLite's full check; the file is only read.
-DatabaseCheckResult CheckMainDatabaseFile(const QString& path);
+// SQLite's full check; the file is only read. With `program` (the program's
+// own tables), a table of the file's own is refused by its name (Foreign)
+// before what it holds is looked at.
+DatabaseCheckResult CheckMainDatabaseFile(const QString& path, Database* program = nullptr);
 
 // Copies a database file over `target` with copyFileChecked: the copy is
 // checked to open as a main database of version 2 and set to the program's
@@ -114,6 +123,9 @@ private:
 class ReadingCopy : public ScratchDatabase {
 public:
     ReadingCopy(const QString& source, const QString& dataFolder);
+    // Test seam: called with the copy's path once the user's file and its
+    // side files are copied, before they are taken in.
+    static void setCopiedHook(std::function<void(const QString& copy)> hook);
 
 private:
     bool takeIn();
@@ -123,10 +135,10 @@ private:
 // of the user's database: the shipped empty database copied into the data
 // folder, with every row of each of its tables taken from the database file
 // `backup` (a ReadingCopy, already checked) field by field, each with its row
-// number. What else the back-up's file brings (indexes, constraints, declared
-// types, collations of its own) stays behind: a file made elsewhere could
-// otherwise refuse the program's later writes or change how it compares
-// names. The file goes when this does. Throws a RuntimeError when it cannot
+// number, whatever text encoding the back-up was written in. What else the
+// back-up's file brings (indexes, constraints, declared types, collations of
+// its own) stays behind: a file made elsewhere could otherwise refuse the
+// program's later writes or change how it compares names. The file goes when this does. Throws a RuntimeError when it cannot
 // be written; nothing of it is then left.
 class RestoredDatabase : public ScratchDatabase {
 public:

@@ -143,9 +143,8 @@ QString BackupValueProblem(Database& program, const QString& path)
         const QStringList tables = DataTableNames(program);
         // Restore takes the file whole: what the program does not have would
         // stay in the database, and later back-ups would carry it.
-        for (const QString& table : DataTableNames(*db))
-            if (!tables.contains(table, Qt::CaseInsensitive))
-                return QStringLiteral("Its table %1 is not a table of Velloran for Hockey.").arg(table);
+        if (const QString foreign = ForeignTable(program, *db); !foreign.isEmpty())
+            return foreign;
         for (const QString& table : tables) {
             // A table or field the program reads and the file lacks would
             // fail later, in the window that reads it.
@@ -207,9 +206,19 @@ QString StartupProblem(const QString& path)
         try {
             step();
         } catch (...) {
-            const RuntimeError e = describeException(std::current_exception());
-            problem = QStringLiteral("Its %1 cannot be read (Error %2: %3).")
-                          .arg(what, QString::number(e.number()), e.description());
+            // Said of what the user keeps in the file, not of the engine.
+            switch (describeException(std::current_exception()).number()) {
+            case Err::InvalidUseOfNull:
+                problem = QStringLiteral("Its %1 cannot be read: a value Velloran for Hockey needs there is empty.");
+                break;
+            case Err::Overflow:
+            case Err::SubscriptOutOfRange:
+                problem = QStringLiteral("Its %1 cannot be read: a number there is out of range.");
+                break;
+            default:
+                problem = QStringLiteral("Its %1 cannot be read.");
+            }
+            problem = problem.arg(what);
         }
     };
     run(QStringLiteral("start counter"), [&] { ReadCompactCounter(*db); });

@@ -24,7 +24,8 @@ void CheckTransferValues(Database& program, Database& file);
 // Empty when all fit. The file is only read.
 QString BackupValueProblem(Database& program, const QString& path);
 
-// Why the program could not start on the database file at `path`: start-up's
+// Why the program could not start on the database file at `path`, as a
+// sentence naming what could not be read, in a user's words: start-up's
 // loading and the team list's reading run on it, writing nothing. Empty when
 // it can.
 QString StartupProblem(const QString& path);

@@ -101,6 +101,68 @@ std::unique_ptr<Database> programTablesOrSay()
     }
 }
 
+// A restore that failed while it wrote: the full disk named, anything else
+// in one plain sentence. A restore writes into the data folder only; its
+// copies there are the program's own, and the engine's text names them.
+void showRestoreFailed(std::exception_ptr failure)
+{
+    const bool full = describeException(failure).number() == Err::DiskFull;
+    MsgBox(QStringLiteral("The database could not be restored. Your database has not been changed.") +
+               (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : QString()),
+           g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+}
+
+// Reads the back-up at `source`, holds it to the program's own tables and
+// values and builds the database it would become, which start-up must then
+// be able to load; says why and gives false when it may not replace the
+// user's database.
+bool prepareRestore(const QString& source, std::optional<ReadingCopy>& reading,
+                    std::optional<RestoredDatabase>& restored)
+{
+    const std::unique_ptr<Database> program = programTablesOrSay();
+    if (!program)
+        return false;
+    try {
+        reading.emplace(source, g.DataFolder);
+    } catch (...) {
+        MsgBox(source + QStringLiteral(" could not be read.\r\r") +
+                   describeException(std::current_exception()).description() +
+                   QStringLiteral("\r\rYour database has not been changed."),
+               g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+        return false;
+    }
+    // Only a sound database of this version may replace the user's.
+    if (const DatabaseCheckResult check = CheckMainDatabaseFile(reading->path(), program.get());
+        check.status != DatabaseCheck::Ok) {
+        showDatabaseCheck(source, check);
+        return false;
+    }
+    // A table, field or value the program's own could not hold is named
+    // here; later it would fail in whatever window reads it.
+    if (const QString problem = BackupValueProblem(*program, reading->path()); !problem.isEmpty()) {
+        showDatabaseCheck(source, {DatabaseCheck::Foreign, problem});
+        return false;
+    }
+    ShowHourglass();
+    try {
+        restored.emplace(reading->path(), g.DataFolder);
+    } catch (...) {
+        ShowArrowPointer();
+        showRestoreFailed(std::current_exception());
+        return false;
+    }
+    // Start-up reads what would be put in place, not how the back-up's file was made.
+    const QString problem = StartupProblem(restored->path());
+    ShowArrowPointer();
+    if (!problem.isEmpty()) {
+        MsgBox(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
+                   problem + QStringLiteral("\r\rYour database has not been changed."),
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 frmBackup::frmBackup() : Form(FormNo::Backup)
@@ -306,40 +368,15 @@ void frmBackup::backUpOrRestore()
     const QString live = g.DataFolder + MainDatabaseFileName;
     const QString source = restore ? folder + chosen : live;
     const QString target = restore ? live : folder + MainDatabaseFileName;
-    // What is checked and restored: the back-up with the changes its side
-    // files hold, as a copy of the program's own.
+    // What is checked: the back-up with the changes its side files hold, as
+    // a copy of the program's own; what is restored: its rows in the
+    // program's own tables. Both are made, and every refusal said, before
+    // the question.
     std::optional<ReadingCopy> reading;
+    std::optional<RestoredDatabase> restored;
     if (restore) {
-        const std::unique_ptr<Database> program = programTablesOrSay();
-        if (!program)
+        if (!prepareRestore(source, reading, restored))
             return;
-        try {
-            reading.emplace(source, g.DataFolder);
-        } catch (...) {
-            MsgBox(source + QStringLiteral(" could not be read.\r\r") +
-                       describeException(std::current_exception()).description() +
-                       QStringLiteral("\r\rYour database has not been changed."),
-                   g.MsgStyleWarn, QStringLiteral("Restore Failed"));
-            return;
-        }
-        // Only a sound database of this version may replace the user's.
-        const DatabaseCheckResult check = CheckMainDatabaseFile(reading->path());
-        if (check.status != DatabaseCheck::Ok) {
-            showDatabaseCheck(source, check);
-            return;
-        }
-        if (const QString problem = StartupProblem(reading->path()); !problem.isEmpty()) {
-            MsgBox(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
-                       problem + QStringLiteral("\r\rYour database has not been changed."),
-                   g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
-            return;
-        }
-        // Values the program's own fields cannot hold would fail later, in
-        // whatever window reads them.
-        if (const QString problem = BackupValueProblem(*program, reading->path()); !problem.isEmpty()) {
-            showDatabaseCheck(source, {DatabaseCheck::Foreign, problem});
-            return;
-        }
         if (MsgBox(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,
                    QStringLiteral("Replace Database")) != vbYes)
             return;
@@ -352,11 +389,6 @@ void frmBackup::backUpOrRestore()
     std::exception_ptr failure;
     ShowHourglass();
     try {
-        // What replaces the user's database holds the back-up's rows in the
-        // program's own tables.
-        std::optional<RestoredDatabase> restored;
-        if (restore)
-            restored.emplace(reading->path(), g.DataFolder);
         if (!restore)
             ClearReportTables();
         // The options changed in this session go into the file first: a
@@ -382,12 +414,12 @@ void frmBackup::backUpOrRestore()
     ShowArrowPointer();
 
     if (failure) {
-        // A restore writes into the data folder only; its copies there are the program's own.
-        const bool full = restore && describeException(failure).number() == Err::DiskFull;
-        MsgBox((restore ? QStringLiteral("The database could not be restored. Your database has not been changed.")
-                        : QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.')) +
-                   (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : errorLines(failure)),
-               g.MsgStyleWarn, restore ? QStringLiteral("Restore Failed") : QStringLiteral("Back Up Failed"));
+        if (restore)
+            showRestoreFailed(failure);
+        else
+            MsgBox(QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.') +
+                       errorLines(failure),
+                   g.MsgStyleWarn, QStringLiteral("Back Up Failed"));
         return;
     }
     if (restore)

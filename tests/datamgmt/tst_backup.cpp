@@ -25,10 +25,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -95,6 +97,101 @@ void copyWhileOpenWithChanges(const QString& file, const QString& folder, const 
         QVERIFY(QFile::copy(file + QLatin1String(side),
                             folder + QLatin1Char('/') + QFileInfo(file).fileName() + QLatin1String(side)));
     sqlite3_close(db);
+}
+
+// Runs the statements `sql` on `file` with SQLite alone.
+void plainSqliteExec(const QString& file, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    char* err = nullptr;
+    const int opened = sqlite3_open(QFile::encodeName(file).constData(), &db);
+    const int rc = opened == SQLITE_OK ? sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) : opened;
+    const QByteArray why = err ? QByteArray(err) : QByteArray(sqlite3_errmsg(db));
+    sqlite3_free(err);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, why.constData());
+}
+
+// Copies `file` with its rollback journal into `folder` while a program has
+// `changes` in the file itself but not committed (a hot journal beside it
+// holds what the file held before).
+void copyMidTransaction(const QString& file, const QString& folder, const char* changes)
+{
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    const QByteArray sql = QByteArray("pragma journal_mode = delete; begin; ") + changes;
+    QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    QCOMPARE(sqlite3_db_cacheflush(db), SQLITE_OK);
+    for (const char* side : {"", "-journal"})
+        QVERIFY(QFile::copy(file + QLatin1String(side),
+                            folder + QLatin1Char('/') + QFileInfo(file).fileName() + QLatin1String(side)));
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+// A new database at `to` in the text encoding `encoding`, with the tables,
+// indexes and rows of the database `from`, row numbers included.
+void copyInEncoding(const QString& from, const QString& to, const QString& encoding)
+{
+    QFile::remove(to);
+    QStringList sql{QStringLiteral("pragma encoding = '%1';").arg(encoding)};
+    sql += plainSqlite(from, QStringLiteral("select sql || ';' from sqlite_master where sql is not null order by rowid"));
+    for (const QString& table : plainSqlite(from, QStringLiteral("select name from sqlite_master where type = 'table'"))) {
+        const QStringList columns =
+            plainSqlite(from, QStringLiteral("select '\"' || name || '\"' from pragma_table_info('%1')").arg(table));
+        sql += plainSqlite(from, QStringLiteral("select 'insert into \"%1\" (rowid, %2) values (' || rowid || ', ' || "
+                                                "%3 || ');' from \"%1\"")
+                                     .arg(table, columns.join(QStringLiteral(", ")),
+                                          QStringLiteral("quote(") + columns.join(QStringLiteral(") || ', ' || quote(")) +
+                                              QLatin1Char(')')));
+    }
+    plainSqliteExec(to, sql.join(QLatin1Char('\n')));
+}
+
+// Every row of `table` in `file` with its row number, each value as SQL
+// writes it (text quoted, Null as NULL), by the program's own fields.
+QStringList everyValue(const QString& file, Database& program, const QString& table)
+{
+    QStringList values;
+    for (const FieldInfo& f : program.tableFields(table))
+        values << QStringLiteral("quote(\"%1\")").arg(f.name);
+    return plainSqlite(file, QStringLiteral("select rowid, %1 from \"%2\" order by rowid")
+                                 .arg(values.join(QStringLiteral(", ")), table));
+}
+
+// A back-up at `path` with a value in every field of every table of the
+// program's own (`program`), each field of a row its own value.
+void backUpWithEveryValue(const QString& path, Database& program)
+{
+    auto db = newProgramDatabase(path);
+    addGameType(*db, 1, QStringLiteral("Ligue été"));
+    addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"),
+                    {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}, {2, QStringLiteral("Åsa"), QStringLiteral("Öberg")}},
+                    2, 1);
+    for (const char* sql : {"insert into Filters values (1, 'Top Teams')", "insert into TeamFilters values (1, 1)",
+                            "insert into InputOrder values ('H', 1, 5), ('G', 2, 7)"})
+        db->execute(QLatin1String(sql));
+    for (const QString& table : DataTableNames(program)) {
+        if (db->scalar(QStringLiteral("select count(*) from \"%1\"").arg(table)).toInt() == 0)
+            db->execute(QStringLiteral("insert into \"%1\" default values").arg(table));
+        const std::vector<FieldInfo>& fields = program.tableFields(table);
+        for (int i = 0; i < int(fields.size()); ++i) {
+            const FieldInfo& f = fields[size_t(i)];
+            QVariant value;
+            switch (f.type) {
+            case FieldType::Integer: value = i + 1; break;
+            case FieldType::Long: value = 100000 + i; break;
+            case FieldType::Single:
+            case FieldType::Double: value = 2.5 + i; break;
+            case FieldType::Boolean: value = i % 2 ? -1 : 0; break;
+            case FieldType::Date: value = QStringLiteral("2021-03-%1").arg(i + 1, 2, 10, QLatin1Char('0')); break;
+            case FieldType::Memo: value = QStringLiteral("Notes on %1,\n\"quoted\" and é").arg(f.name); break;
+            default: value = (QStringLiteral("é") + f.name).left(f.size > 0 ? f.size : 255);
+            }
+            db->execute(QStringLiteral("update \"%1\" set \"%2\" = ? where \"%2\" is null").arg(table, f.name),
+                        {value});
+        }
+    }
 }
 
 // Changes the entry of `index` in `file` whose fields, row number included,
@@ -211,17 +308,23 @@ class TstBackup : public QObject {
         CopyDatabaseChecked(g.DataFolder + QStringLiteral("murqn.mdb"), dir + QStringLiteral("/murqn.mdb"));
         ExportTeamFile(Db(), g.DataFolder, dir + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
     }
-    // Restores the back-up in `dir` (copiesIn), then imports its transfer file
-    // over the team it brought back.
-    void restoreAndImportFrom(const QString& dir)
+    // Restores the back-up in `dir`, answering Yes.
+    void restoreFrom(const QString& dir)
     {
         frmBackup* f = open("R");
         this->dir(f)->setPath(dir);
         env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
         env->expectMsgBox(QStringLiteral("Database successfully restored!"));
         ok(f);
+        QCOMPARE(env->pendingExpectations(), 0);
+    }
+    // Restores the back-up in `dir` (copiesIn), then imports its transfer file
+    // over the team it brought back.
+    void restoreAndImportFrom(const QString& dir)
+    {
+        restoreFrom(dir);
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
-        f = open("I");
+        frmBackup* f = open("I");
         this->dir(f)->setPath(dir);
         pickFile(f, QStringLiteral("hawks.mdb"));
         env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
@@ -371,18 +474,22 @@ private slots:
             ->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 2.5"));
         refused(f, folder(QStringLiteral("old")), QStringLiteral("is not a database of this version"));
         newProgramDatabase(folder(QStringLiteral("fine")) + QStringLiteral("/murqn.mdb"));
+        // The database the back-up would become, made before the question, goes with a No.
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden);
         refused(f, folder(QStringLiteral("fine")), QStringLiteral("Are you sure you want to replace your Database?"), {},
                 vbNo);
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
 
-        // A back-up with values start-up cannot read, each kind in turn.
+        // A back-up with values start-up cannot read, each kind in turn: a
+        // value the program's field cannot hold is named by its field first.
         const std::pair<const char*, const char*> kinds[] = {
             {"update CompactCount set CompactCounter = null", "start counter"},
-            {"update CompactCount set CompactCounter = 70000", "start counter"},
+            {"update CompactCount set CompactCounter = 70000", "CompactCount.CompactCounter"},
             {"update NumberOptions set Option = null where OptionNumber = 4", "options"},
-            {"update NumberOptions set Option = 99999 where OptionNumber = 19", "options"},
-            {"insert into GameTypes values (null, null)", "game types"},
+            {"update NumberOptions set Option = 99999 where OptionNumber = 19", "NumberOptions.Option"},
+            {"insert into GameTypes values (null, null)", "GameTypes.GameTypeNumber"},
             {"insert into PlayerRptCats values (1, 40, 5)", "report formats"},
-            {"insert into Teams (LongTeamName) values ('Nobody')", "teams"}};
+            {"insert into Teams (LongTeamName) values ('Nobody')", "Teams.TeamNumber"}};
         for (const auto& [change, problem] : kinds) {
             newProgramDatabase(folder(QStringLiteral("bad")) + QStringLiteral("/murqn.mdb"))->execute(QLatin1String(change));
             refused(f, folder(QStringLiteral("bad")), QStringLiteral("Its ") + QLatin1String(problem));
@@ -590,12 +697,7 @@ private slots:
             });
             db->execute(QStringLiteral("delete from Teams where TeamNumber = 2"));
         }
-        frmBackup* f = open("R");
-        dir(f)->setPath(backUp);
-        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
-        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
-        ok(f);
-        QCOMPARE(env->pendingExpectations(), 0);
+        restoreFrom(backUp);
         const QString schema = QStringLiteral("select type, name, sql from sqlite_master where type in ('table', "
                                               "'index') order by name");
         QCOMPARE(rowsOfLive(schema), plainSqlite(g.DataFolder + ShippedDatabaseFileName, schema));
@@ -610,6 +712,172 @@ private slots:
         Db().execute(QStringLiteral("insert into GameStats (TeamNumber, GameNumber, Opponent) values (1, 2, 'Owls')"));
         QCOMPARE(QDir(g.DataFolder).entryList({QStringLiteral("*.copying*")}, QDir::Files | QDir::Hidden),
                  QStringList());
+    }
+
+    // Every value of every table comes back as the back-up holds it, each
+    // row with its row number, from a back-up written in UTF-8 or UTF-16.
+    void aRestoreBringsBackEveryValue_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::newRow("UTF-8") << QStringLiteral("UTF-8");
+        QTest::newRow("UTF-16") << QStringLiteral("UTF-16le");
+    }
+    void aRestoreBringsBackEveryValue()
+    {
+        QFETCH(QString, encoding);
+        const std::unique_ptr<Database> program = OpenProgramTables(g.DataFolder);
+        const QString made = folder(QStringLiteral("made")) + QStringLiteral("/murqn.mdb");
+        backUpWithEveryValue(made, *program);
+        const QString backUp = folder(QStringLiteral("encoded")) + QStringLiteral("/murqn.mdb");
+        copyInEncoding(made, backUp, encoding);
+        QCOMPARE(plainSqlite(backUp, QStringLiteral("pragma encoding")), QStringList{encoding});
+        restoreFrom(folder(QStringLiteral("encoded")));
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        const QString live = g.DataFolder + MainDatabaseFileName;
+        for (const QString& table : DataTableNames(*program)) {
+            const QStringList theirs = everyValue(backUp, *program, table);
+            QVERIFY2(!theirs.isEmpty() && !theirs.join(QLatin1Char('|')).split(QLatin1Char('|')).contains(
+                                              QStringLiteral("NULL")),
+                     qPrintable(table));
+            // Start-up counts the start it made on the restored database.
+            if (table == QLatin1String("CompactCount"))
+                QCOMPARE(plainSqlite(live, QStringLiteral("select CompactCounter - 1 from CompactCount")),
+                         plainSqlite(backUp, QStringLiteral("select CompactCounter from CompactCount")));
+            else
+                QCOMPARE(everyValue(live, *program, table), theirs);
+        }
+    }
+
+    // A back-up copied while a program was writing to it, with its
+    // rollback journal: what comes in is what was committed, and the
+    // user's files stay as they were.
+    void aBackUpCopiedMidTransactionComesInAsCommitted()
+    {
+        const QString made = folder(QStringLiteral("made")) + QStringLiteral("/murqn.mdb");
+        addTransferTeam(*newProgramDatabase(made), 1, QStringLiteral("Ice Hawks"), {});
+        const QString copied = folder(QStringLiteral("copied"));
+        copyMidTransaction(made, copied, "update Teams set LongTeamName = 'Uncommitted'");
+        const QMap<QString, QByteArray> theirs = filesIn(copied);
+        QVERIFY(theirs.value(QStringLiteral("murqn.mdb")).contains("Uncommitted"));
+        QVERIFY(theirs.contains(QStringLiteral("murqn.mdb-journal")));
+        restoreFrom(copied);
+        QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Ice Hawks")});
+        QCOMPARE(filesIn(copied), theirs);
+    }
+
+    // A disk that fills while the reading copy's indexes are built again
+    // is told as a full disk, in the whole message; nothing changes.
+    void aDiskThatFillsWhileIndexesAreRebuiltSaysSo()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        const QString made = folder(QStringLiteral("made"));
+        copiesIn(made);
+        const QString live = g.DataFolder + MainDatabaseFileName;
+        const QByteArray before = readBytes(live);
+        // The copy is whole; the next write into the data folder finds no room.
+        std::optional<FileSizeLimit> full;
+        ReadingCopy::setCopiedHook([&full](const QString&) { full.emplace(1024); });
+        const auto unhook = qScopeGuard([] { ReadingCopy::setCopiedHook({}); });
+        frmBackup* f = open("R");
+        refusedExactly(f, made,
+                       made + QStringLiteral("/murqn.mdb could not be read.\r\r") + NoRoomOnDisk(g.DataFolder) +
+                           QStringLiteral("\r\rYour database has not been changed."));
+        full.reset();
+        QVERIFY(readBytes(live) == before);
+    }
+
+    // Every refusal says, before any question, what is wrong with the
+    // user's file in a user's words, naming table and field where one is at
+    // fault: no engine text, error number or statement. The database stays
+    // as it was, byte for byte.
+    void aRefusedBackUpIsToldInAUsersWords()
+    {
+        addTeam(1, QStringLiteral("Live"));
+        const QString live = g.DataFolder + MainDatabaseFileName;
+        const QByteArray before = readBytes(live);
+        const QString bad = folder(QStringLiteral("bad"));
+        const QString notValid = QStringLiteral(" cannot be restored. %1\r\rYour database has not been changed.");
+        const QString notStarting = QStringLiteral(" cannot be restored: Velloran for Hockey could not start with "
+                                                   "it.\r\r%1\r\rYour database has not been changed.");
+        const std::pair<const char*, QString> kinds[] = {
+            {"alter table GameTypes drop column GameTypeDescription",
+             notValid.arg(QStringLiteral("Its GameTypes.GameTypeDescription is missing."))},
+            {"drop table GoalieRptFormat", notValid.arg(QStringLiteral("It lacks the table GoalieRptFormat."))},
+            {"update CompactCount set CompactCounter = 70000",
+             notValid.arg(QStringLiteral("Its CompactCount.CompactCounter is not a whole number from -32768 to 32767."))},
+            {"update Teams set TeamNumber = null", notValid.arg(QStringLiteral("Its Teams.TeamNumber is empty."))},
+            {"insert into GameTypes values (null, 'Cup')",
+             notValid.arg(QStringLiteral("Its GameTypes.GameTypeNumber is empty."))},
+            {"insert into Filters values (null, 'Top')", notValid.arg(QStringLiteral("Its Filters.FilterNumber is empty."))},
+            {"insert into Filters values (1, 'Top'); insert into TeamFilters values (1, null)",
+             notValid.arg(QStringLiteral("Its TeamFilters.TeamNumber is empty."))},
+            {"insert into Filters values (1, 'Top'); insert into TeamFilters values (null, 1)",
+             notValid.arg(QStringLiteral("Its TeamFilters.FilterNumber is empty."))},
+            {"update PlayerRptCats set ReportOrder = null where rowid = 3",
+             notValid.arg(QStringLiteral("Its PlayerRptCats.ReportOrder is empty."))},
+            {"update GoalieRptCats set CategoryNumber = null where rowid = 2",
+             notValid.arg(QStringLiteral("Its GoalieRptCats.CategoryNumber is empty."))},
+            {"create virtual table Vt using fts5(Words); insert into Vt values ('a full-text table')",
+             notValid.arg(QStringLiteral("Its table Vt is not a table of Velloran for Hockey."))},
+            {"update NumberOptions set Option = null where OptionNumber = 4",
+             notStarting.arg(QStringLiteral("Its options cannot be read: a value Velloran for Hockey needs there is "
+                                            "empty."))},
+            {"insert into PlayerRptCats values (1, 40, 5)",
+             notStarting.arg(QStringLiteral("Its report formats cannot be read: a number there is out of range."))}};
+        frmBackup* f = open("R");
+        for (const auto& [change, refusal] : kinds) {
+            auto db = newProgramDatabase(bad + QStringLiteral("/murqn.mdb"));
+            addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+            for (const QString& sql : QString::fromLatin1(change).split(QLatin1Char(';')))
+                db->execute(sql);
+            db.reset();
+            refusedExactly(f, bad, bad + QStringLiteral("/murqn.mdb") + refusal);
+            QVERIFY2(readBytes(live) == before, change);
+        }
+        // What the list showed is no longer a file that holds data: a link to
+        // a device or a pipe, or a link that leads nowhere.
+        const QString fileThere = bad + QStringLiteral("/murqn.mdb");
+        const QString unread = fileThere + QStringLiteral(" could not be read.\r\r%1\r\rYour database has not been "
+                                                          "changed.");
+        const std::pair<std::function<bool()>, QString> notFiles[] = {
+            {[&] { return QFile::link(QStringLiteral("/dev/zero"), fileThere); },
+             unread.arg(QStringLiteral("It is not a file that holds data."))},
+            {[&] { return ::mkfifo(QFile::encodeName(fileThere).constData(), 0600) == 0; },
+             unread.arg(QStringLiteral("It is not a file that holds data."))},
+            {[&] { return QFile::link(bad + QStringLiteral("/gone.mdb"), fileThere); },
+             unread.arg(QStringLiteral("It could not be found."))}};
+        for (const auto& [make, refusal] : notFiles) {
+            newProgramDatabase(fileThere);
+            dir(f)->setPath(bad);
+            QVERIFY(QFile::remove(fileThere));
+            QVERIFY(make());
+            env->expectMsgBox(refusal);
+            ok(f);
+            QCOMPARE(env->shownMessages().last().text, refusal);
+            QVERIFY(QFile::remove(fileThere));
+        }
+        QVERIFY(readBytes(live) == before);
+        QCOMPARE(env->pendingExpectations(), 0);
+        // What the engine says of a file it cannot read, in any other case.
+        QCOMPARE(ReadingFailure(RuntimeError(Err::TableNotFound, QStringLiteral("cannot find the input table")),
+                                g.DataFolder),
+                 QStringLiteral("It is not a database Velloran for Hockey can read."));
+        for (const MsgBoxCall& shown : env->shownMessages())
+            for (const char* engine : {"Error", "(", "no such", "Item not found", "Overflow", "Invalid use"})
+                QVERIFY2(!shown.text.contains(QLatin1String(engine)), qPrintable(shown.text));
+
+        // Game types kept in a table without row numbers are read as any.
+        {
+            auto db = newProgramDatabase(fileThere);
+            for (const char* sql : {"create table Kept (GameTypeNumber smallint primary key, GameTypeDescription "
+                                    "varchar(25)) without rowid",
+                                    "insert into Kept values (3, 'Cup')", "drop table GameTypes",
+                                    "alter table Kept rename to GameTypes"})
+                db->execute(QLatin1String(sql));
+        }
+        restoreFrom(bad);
+        QCOMPARE(g.NumberGameTypes, int16_t(2));
+        QCOMPARE(QString(g.GameTypeDescriptions[2]).trimmed(), QStringLiteral("Cup"));
     }
 
     // A restore that finds the data folder's disk full as it puts the
@@ -651,6 +919,19 @@ private slots:
         QCOMPARE(env->shownMessages().last().text, message);
         QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Kept")});
         QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
+
+        // Any other failure while it writes is one plain sentence.
+        const QString inTheWay = g.DataFolder + QStringLiteral("murqn.mdb.copying");
+        QVERIFY(QDir().mkpath(inTheWay));
+        f = open("R");
+        dir(f)->setPath(backUp);
+        const QString plain = QStringLiteral("The database could not be restored. Your database has not been changed.");
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(plain, vbOK, QStringLiteral("Restore Failed"));
+        ok(f);
+        QCOMPARE(env->shownMessages().last().text, plain);
+        QVERIFY(QDir(inTheWay).removeRecursively());
+        QCOMPARE(rowsOfLive(QStringLiteral("select LongTeamName from Teams")), QStringList{QStringLiteral("Kept")});
     }
 
     // A back-up and a transfer file whose index lists a row under another
@@ -760,9 +1041,10 @@ private slots:
                 QVERIFY2(!shown.text.contains(QLatin1String(ours)), qPrintable(shown.text));
     }
 
-    // The copy a back-up or transfer file is read through holds the
-    // rosters' addresses: only its owner may read it, whatever the file
-    // allows, with a log to take in or without.
+    // The copy a back-up or transfer file is read through, its side files
+    // and the restored database hold the rosters' addresses: only their
+    // owner may read them, whatever the file allows, with a log or a
+    // journal to take in or without.
     void theReadingCopyIsItsOwnersOnly()
     {
         addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
@@ -775,10 +1057,32 @@ private slots:
         for (const QString& file : QDir(logged).entryList(QDir::Files))
             QVERIFY(QFile::setPermissions(logged + QLatin1Char('/') + file, open));
         QVERIFY(QFile::setPermissions(shared + QStringLiteral("/murqn.mdb"), open));
-        for (const QString& source : {shared + QStringLiteral("/murqn.mdb"), logged + QStringLiteral("/hawks.mdb")}) {
+        const QString journaled = folder(QStringLiteral("journaled"));
+        copyMidTransaction(shared + QStringLiteral("/murqn.mdb"), journaled,
+                           "update Teams set LongTeamName = 'Snow Hawks'");
+        for (const QString& file : QDir(journaled).entryList(QDir::Files))
+            QVERIFY(QFile::setPermissions(journaled + QLatin1Char('/') + file, open));
+        // The side files, while they stand beside the copy.
+        QMap<QString, QFile::Permissions> sides;
+        ReadingCopy::setCopiedHook([&sides](const QString& copy) {
+            for (const char* side : {"-wal", "-journal"})
+                if (QFile::exists(copy + QLatin1String(side)))
+                    sides[QLatin1String(side)] = fileMode(copy + QLatin1String(side));
+        });
+        const auto unhook = qScopeGuard([] { ReadingCopy::setCopiedHook({}); });
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        for (const QString& source : {shared + QStringLiteral("/murqn.mdb"), logged + QStringLiteral("/hawks.mdb"),
+                                      journaled + QStringLiteral("/murqn.mdb")}) {
             const ReadingCopy copy(source, g.DataFolder);
-            QCOMPARE(fileMode(copy.path()), QFile::ReadOwner | QFile::WriteOwner);
+            QCOMPARE(fileMode(copy.path()), ownerOnly);
+            if (source.endsWith(MainDatabaseFileName)) {
+                const RestoredDatabase restored(copy.path(), g.DataFolder);
+                QCOMPARE(fileMode(restored.path()), ownerOnly);
+            }
         }
+        QCOMPARE(sides.keys(), (QStringList{QStringLiteral("-journal"), QStringLiteral("-wal")}));
+        for (const QFile::Permissions mode : sides)
+            QCOMPARE(mode, ownerOnly);
         QCOMPARE(textIn(logged + QStringLiteral("/hawks.mdb"), QStringLiteral("select LongTeamName from Teams")),
                  QStringLiteral("Snow Hawks"));
     }

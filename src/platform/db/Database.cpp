@@ -492,6 +492,27 @@ QVariant Database::scalar(const QString& sql, const QVariantList& params)
     return {};
 }
 
+void CopyRows(Database& from, const QString& select, Database& to, const QString& insert)
+{
+    Stmt read;
+    Stmt write;
+    from.prepareBound(read.st, select, select);
+    to.prepareBound(write.st, insert, insert);
+    const int columns = sqlite3_column_count(read.st);
+    int rc;
+    while ((rc = sqlite3_step(read.st)) == SQLITE_ROW) {
+        for (int i = 0; i < columns; ++i)
+            if (const int bound = sqlite3_bind_value(write.st, i + 1, sqlite3_column_value(read.st, i));
+                bound != SQLITE_OK)
+                to.raise(bound, insert);
+        if (const int written = sqlite3_step(write.st); written != SQLITE_DONE)
+            to.raise(written, insert);
+        sqlite3_reset(write.st);
+    }
+    if (rc != SQLITE_DONE)
+        from.raise(rc, select);
+}
+
 void Database::forEachRow(const QString& sql, const QVariantList& params,
                           const std::function<void(const RowView&)>& row)
 {

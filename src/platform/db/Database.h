@@ -127,6 +127,12 @@ private:
     std::map<QString, std::vector<FieldInfo>> tableCache_;
 };
 
+// Runs the select `select` on `from` and the insert `insert` on `to` once
+// for each row, binding the row's columns in order as SQLite holds them (a
+// whole number stays whole, text stays text, in the text encoding of `to`):
+// rows go between files of different encodings, which cannot be attached.
+void CopyRows(Database& from, const QString& select, Database& to, const QString& insert);
+
 // Commits only when asked; rolls back when it goes out of scope otherwise, so
 // that a failure half-way leaves the database as it was.
 class Transaction {
