@@ -16,7 +16,7 @@ namespace vh {
 
 namespace {
 
-enum class Scope { AllRows, CurrentRow, AnyTextLength };
+enum class Scope { AllRows, AnyTextLength };
 
 // The fields rows are found and joined by, and those the windows read as
 // numbers that must be there: a window reading an empty one fails ("Invalid
@@ -73,10 +73,40 @@ void refuseMisfit(const QString& table, const std::vector<FieldInfo>& fields,
     }
 }
 
-// Every transferred field of `table` in each row of `rows` against the
-// program's own field of that name; the first that does not fit refuses the file.
-void checkRows(Database& program, const QString& table, Recordset& rows, const QString& owner,
-               Scope which = Scope::AllRows)
+// A team's long name as messages quote it; a name too long for its field is
+// shown cut.
+QString quoted(const QString& longName)
+{
+    const QString name = longName.trimmed();
+    return QLatin1Char('"') + (CharCount(name) > 50 ? Left(name, 50) + QStringLiteral("...") : name) + QLatin1Char('"');
+}
+
+// The long name of the file's team of that number; Null when it holds none.
+QVariant longNameOf(Database& file, const QVariant& team)
+{
+    return file.scalar(QStringLiteral("select LongTeamName from Teams where TeamNumber = ? limit 1"), {team});
+}
+
+// Where in the file a row sits, for a message: with the team it belongs to
+// when the file holds that team under a readable name, else as "one row".
+QString whereIs(Database& file, const QString& table, const Recordset& row)
+{
+    QVariant name;
+    if (table == QLatin1String("Teams"))
+        name = row.value(QStringLiteral("LongTeamName"));
+    else if (transfer::transferTables().at(table).contains(QStringLiteral("TeamNumber")) &&
+             !row.isNull(QStringLiteral("TeamNumber")))
+        name = longNameOf(file, row.value(QStringLiteral("TeamNumber")));
+    if (name.typeId() != QMetaType::QString || name.toString().trimmed().isEmpty())
+        return QStringLiteral(" in one row");
+    return QStringLiteral(" for the team ") + quoted(name.toString());
+}
+
+// Every transferred field of every row of `table` against the program's own
+// field of that name: a row import would not read (its team number empty)
+// is lost as surely as one it cannot write. The first that does not fit
+// refuses the file.
+void checkRows(Database& program, Database& file, const QString& table, Scope which = Scope::AllRows)
 {
     std::vector<FieldInfo> fields;
     for (FieldInfo f : program.tableFields(table)) {
@@ -86,53 +116,87 @@ void checkRows(Database& program, const QString& table, Recordset& rows, const Q
             f.size = 0;
         fields.push_back(f);
     }
-    const auto sentence = [&owner](const QString& what) {
-        return QStringLiteral("%1 cannot be imported: %2. Nothing was imported.").arg(owner, what);
-    };
+    Recordset rows = file.openRecordset(table);
     for (; !rows.eof(); rows.moveNext()) {
-        refuseMisfit(table, fields, [&](size_t i) { return rows.value(fields[i].name); }, sentence);
-        if (which == Scope::CurrentRow)
-            return;
+        try {
+            refuseMisfit(table, fields, [&](size_t i) { return rows.value(fields[i].name); },
+                         [&](const QString& what) {
+                             return QLatin1Char('I') + what.mid(1) + whereIs(file, table, rows) + QLatin1Char('.');
+                         });
+        } catch (const RuntimeError& e) {
+            throw ImportRefused(e.description());
+        }
     }
 }
 
-// A team as messages name it; a name too long for its field is shown cut.
-QString teamCalled(const QString& longName)
+// The first row a set-based check finds, as its values; empty when none.
+QVariantList firstRow(Database& file, const QString& sql)
 {
-    const QString name = longName.trimmed();
-    return QStringLiteral("The team \"%1\"").arg(CharCount(name) > 50 ? Left(name, 50) + QStringLiteral("...") : name);
+    Recordset rs = file.openRecordset(sql);
+    QVariantList values;
+    if (!rs.eof())
+        for (const FieldInfo& f : rs.fields())
+            values << rs.value(f.name);
+    return values;
+}
+
+// Rows that import would leave behind or bring in belonging to nothing: of a
+// team, a person or a game the file does not hold.
+void checkReferences(Database& file)
+{
+    for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"}) {
+        const QVariantList row = firstRow(
+            file, QStringLiteral("select x.TeamNumber from %1 x where not exists (select 1 from Teams t where "
+                                 "t.TeamNumber = x.TeamNumber) limit 1")
+                      .arg(QLatin1String(table)));
+        if (!row.isEmpty())
+            throw ImportRefused(QStringLiteral("Its %1 holds rows of team number %2, but the file holds no such team.")
+                                    .arg(QLatin1String(table), row[0].toString()));
+    }
+    if (const QVariantList row = firstRow(file, QStringLiteral("select r.TeamNumber, r.PersonNumber from Roster r where "
+                                                               "not exists (select 1 from People p where p.PersonNumber "
+                                                               "= r.PersonNumber) limit 1"));
+        !row.isEmpty())
+        throw ImportRefused(QStringLiteral("The team %1 has player %2 on its roster, but the file holds no such person.")
+                                .arg(quoted(longNameOf(file, row[0]).toString()), row[1].toString()));
+    const std::pair<const char*, const char*> statistics[] = {{"PlayerStats", "player statistics"},
+                                                              {"GoalieStats", "goalie statistics"}};
+    for (const auto& [table, kind] : statistics) {
+        const QVariantList row = firstRow(
+            file, QStringLiteral("select s.TeamNumber, s.GameNumber from %1 s where not exists (select 1 from GameStats "
+                                 "g where g.TeamNumber = s.TeamNumber and g.GameNumber = s.GameNumber) limit 1")
+                      .arg(QLatin1String(table)));
+        if (!row.isEmpty())
+            throw ImportRefused(QStringLiteral("The team %1 has %2 for game %3, but the file holds no game %3 of that "
+                                               "team.")
+                                    .arg(quoted(longNameOf(file, row[0]).toString()), QLatin1String(kind),
+                                         row[1].toString()));
+    }
+    // Person 0 is nobody: statistics an older import could not place.
+    for (const auto& [table, kind] : statistics) {
+        const QVariantList row = firstRow(
+            file, QStringLiteral("select s.TeamNumber, s.GameNumber, s.PlayerNumber from %1 s where s.PlayerNumber <> 0 "
+                                 "and not exists (select 1 from People p where p.PersonNumber = s.PlayerNumber) limit 1")
+                      .arg(QLatin1String(table)));
+        if (!row.isEmpty())
+            throw ImportRefused(
+                QStringLiteral("The team %1 has %2 for player %3 in game %4, but the file holds no such person.")
+                    .arg(quoted(longNameOf(file, row[0]).toString()), QLatin1String(kind), row[2].toString(),
+                         row[1].toString()));
+    }
 }
 
 }  // namespace
 
 void CheckTransferValues(Database& program, Database& file)
 {
-    Recordset types = file.openRecordset(QStringLiteral("GameTypes"));
-    checkRows(program, QStringLiteral("GameTypes"), types, QStringLiteral("The file's GameTypes"));
+    checkRows(program, file, QStringLiteral("GameTypes"));
     // Import holds category names in three characters itself; their length
     // does not matter.
-    Recordset names = file.openRecordset(QStringLiteral("NameYourOwnCats"));
-    checkRows(program, QStringLiteral("NameYourOwnCats"), names, QStringLiteral("The file's NameYourOwnCats"),
-              Scope::AnyTextLength);
-    Recordset teams = file.openRecordset(QStringLiteral("Teams"));
-    for (; !teams.eof(); teams.moveNext()) {
-        const QString owner = teamCalled(teams.textOr(QStringLiteral("LongTeamName")));
-        checkRows(program, QStringLiteral("Teams"), teams, owner, Scope::CurrentRow);
-        // The rows import reads for this team: its roster, games and
-        // statistics, and the people they name.
-        const QVariant key = teams.value(QStringLiteral("TeamNumber"));
-        for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"}) {
-            Recordset rows = file.openRecordset(
-                QStringLiteral("select * from %1 where TeamNumber = ?").arg(QLatin1String(table)), {key});
-            checkRows(program, QLatin1String(table), rows, owner);
-        }
-        Recordset people = file.openRecordset(
-            QStringLiteral("select * from People where PersonNumber in (select PersonNumber from Roster where "
-                           "TeamNumber = ?) or PersonNumber in (select PlayerNumber from PlayerStats where TeamNumber "
-                           "= ?) or PersonNumber in (select PlayerNumber from GoalieStats where TeamNumber = ?)"),
-            {key, key, key});
-        checkRows(program, QStringLiteral("People"), people, owner);
-    }
+    checkRows(program, file, QStringLiteral("NameYourOwnCats"), Scope::AnyTextLength);
+    for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+        checkRows(program, file, QLatin1String(table));
+    checkReferences(file);
 }
 
 QString BackupValueProblem(Database& program, const QString& path)
