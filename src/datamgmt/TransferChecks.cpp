@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace vh {
@@ -129,60 +130,69 @@ void checkRows(Database& program, Database& file, const QString& table, Scope wh
     }
 }
 
-// The first row a set-based check finds, as its values; empty when none.
-QVariantList firstRow(Database& file, const QString& sql)
+// Refuses the file with `sentence` made of the values of the first row that
+// the set-based `sql` finds, if it finds one.
+void refuseFirst(Database& file, const QString& sql, const std::function<QString(const QVariantList&)>& sentence)
 {
-    Recordset rs = file.openRecordset(sql);
-    QVariantList values;
-    if (!rs.eof())
+    QVariantList row;
+    {
+        Recordset rs = file.openRecordset(sql);
+        if (rs.eof())
+            return;
         for (const FieldInfo& f : rs.fields())
-            values << rs.value(f.name);
-    return values;
+            row << rs.value(f.name);
+    }
+    throw ImportRefused(sentence(row));
 }
 
 // Rows that import would leave behind or bring in belonging to nothing: of a
 // team, a person or a game the file does not hold.
 void checkReferences(Database& file)
 {
-    for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"}) {
-        const QVariantList row = firstRow(
-            file, QStringLiteral("select x.TeamNumber from %1 x where not exists (select 1 from Teams t where "
-                                 "t.TeamNumber = x.TeamNumber) limit 1")
-                      .arg(QLatin1String(table)));
-        if (!row.isEmpty())
-            throw ImportRefused(QStringLiteral("Its %1 holds rows of team number %2, but the file holds no such team.")
-                                    .arg(QLatin1String(table), row[0].toString()));
-    }
-    if (const QVariantList row = firstRow(file, QStringLiteral("select r.TeamNumber, r.PersonNumber from Roster r where "
-                                                               "not exists (select 1 from People p where p.PersonNumber "
-                                                               "= r.PersonNumber) limit 1"));
-        !row.isEmpty())
-        throw ImportRefused(QStringLiteral("The team %1 has player %2 on its roster, but the file holds no such person.")
-                                .arg(quoted(longNameOf(file, row[0]).toString()), row[1].toString()));
+    const auto team = [&file](const QVariant& number) {
+        return QStringLiteral("The team ") + quoted(longNameOf(file, number).toString());
+    };
+    for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"})
+        refuseFirst(file,
+                    QStringLiteral("select x.TeamNumber from %1 x where not exists (select 1 from Teams t where "
+                                   "t.TeamNumber = x.TeamNumber) limit 1")
+                        .arg(QLatin1String(table)),
+                    [&](const QVariantList& row) {
+                        return QStringLiteral("Its %1 holds rows of team number %2, but the file holds no such team.")
+                            .arg(QLatin1String(table), row[0].toString());
+                    });
+    refuseFirst(file,
+                QStringLiteral("select r.TeamNumber, r.PersonNumber from Roster r where not exists (select 1 from "
+                               "People p where p.PersonNumber = r.PersonNumber) limit 1"),
+                [&](const QVariantList& row) {
+                    return team(row[0]) + QStringLiteral(" has player %1 on its roster, but the file holds no such "
+                                                         "person.")
+                                              .arg(row[1].toString());
+                });
     const std::pair<const char*, const char*> statistics[] = {{"PlayerStats", "player statistics"},
                                                               {"GoalieStats", "goalie statistics"}};
     for (const auto& [table, kind] : statistics) {
-        const QVariantList row = firstRow(
-            file, QStringLiteral("select s.TeamNumber, s.GameNumber from %1 s where not exists (select 1 from GameStats "
-                                 "g where g.TeamNumber = s.TeamNumber and g.GameNumber = s.GameNumber) limit 1")
-                      .arg(QLatin1String(table)));
-        if (!row.isEmpty())
-            throw ImportRefused(QStringLiteral("The team %1 has %2 for game %3, but the file holds no game %3 of that "
-                                               "team.")
-                                    .arg(quoted(longNameOf(file, row[0]).toString()), QLatin1String(kind),
-                                         row[1].toString()));
-    }
-    // Person 0 is nobody: statistics an older import could not place.
-    for (const auto& [table, kind] : statistics) {
-        const QVariantList row = firstRow(
-            file, QStringLiteral("select s.TeamNumber, s.GameNumber, s.PlayerNumber from %1 s where s.PlayerNumber <> 0 "
-                                 "and not exists (select 1 from People p where p.PersonNumber = s.PlayerNumber) limit 1")
-                      .arg(QLatin1String(table)));
-        if (!row.isEmpty())
-            throw ImportRefused(
-                QStringLiteral("The team %1 has %2 for player %3 in game %4, but the file holds no such person.")
-                    .arg(quoted(longNameOf(file, row[0]).toString()), QLatin1String(kind), row[2].toString(),
-                         row[1].toString()));
+        refuseFirst(file,
+                    QStringLiteral("select s.TeamNumber, s.GameNumber from %1 s where not exists (select 1 from "
+                                   "GameStats g where g.TeamNumber = s.TeamNumber and g.GameNumber = s.GameNumber) "
+                                   "limit 1")
+                        .arg(QLatin1String(table)),
+                    [&](const QVariantList& row) {
+                        return team(row[0]) + QStringLiteral(" has %1 for game %2, but the file holds no game %2 of "
+                                                             "that team.")
+                                                  .arg(QLatin1String(kind), row[1].toString());
+                    });
+        // Person 0 is nobody: statistics an older import could not place.
+        refuseFirst(file,
+                    QStringLiteral("select s.TeamNumber, s.GameNumber, s.PlayerNumber from %1 s where s.PlayerNumber "
+                                   "<> 0 and not exists (select 1 from People p where p.PersonNumber = "
+                                   "s.PlayerNumber) limit 1")
+                        .arg(QLatin1String(table)),
+                    [&](const QVariantList& row) {
+                        return team(row[0]) + QStringLiteral(" has %1 for player %2 in game %3, but the file holds "
+                                                             "no such person.")
+                                                  .arg(QLatin1String(kind), row[2].toString(), row[1].toString());
+                    });
     }
 }
 
