@@ -145,13 +145,33 @@ void refuseFirst(Database& file, const QString& sql, const std::function<QString
     throw ImportRefused(sentence(row));
 }
 
-// Rows that import would leave behind or bring in belonging to nothing: of a
-// team, a person or a game the file does not hold.
+// Rows that import would leave behind, take twice or bring in belonging to
+// nothing: of a team, a person or a game the file does not hold, or holds
+// more than once.
 void checkReferences(Database& file)
 {
     const auto team = [&file](const QVariant& number) {
-        return QStringLiteral("The team ") + quoted(longNameOf(file, number).toString());
+        const QString name = longNameOf(file, number).toString().trimmed();
+        return name.isEmpty() ? QStringLiteral("Team number %1").arg(number.toString())
+                              : QStringLiteral("The team ") + quoted(name);
     };
+    // A number two rows share would give one team's rows to both, or one
+    // person's place to two.
+    for (const char* key : {"Teams.TeamNumber", "People.PersonNumber"}) {
+        const QStringList part = QString::fromLatin1(key).split(QLatin1Char('.'));
+        refuseFirst(file,
+                    QStringLiteral("select %2 from %1 group by %2 having count(*) > 1 limit 1").arg(part[0], part[1]),
+                    [&](const QVariantList& row) {
+                        return QStringLiteral("Its %1 is %2 in more than one row.")
+                            .arg(QLatin1String(key), row[0].toString());
+                    });
+    }
+    refuseFirst(file,
+                QStringLiteral("select TeamNumber, GameNumber from GameStats group by TeamNumber, GameNumber having "
+                               "count(*) > 1 limit 1"),
+                [&](const QVariantList& row) {
+                    return team(row[0]) + QStringLiteral(" has more than one game %1.").arg(row[1].toString());
+                });
     for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"})
         refuseFirst(file,
                     QStringLiteral("select x.TeamNumber from %1 x where not exists (select 1 from Teams t where "

@@ -30,10 +30,11 @@ private:
 // Refuses a transfer file (ImportRefused) unless each of its teams can come
 // in whole: no value of any row of its tables that the program's own field
 // could not hold as it is (FieldMismatch), or none where the program needs
-// one (a key, a number a window reads); every roster, game and statistics
-// row of a team the file holds; every roster row and every statistics row
-// (but those of person 0, nobody) naming a person the file holds; every
-// statistics row naming a game of its team in the file. `program` holds the
+// one (a key, a number a window reads); no team, person or game of a team
+// twice; every roster, game and statistics row of a team the file holds;
+// every roster row and every statistics row (but those of person 0, nobody)
+// naming a person the file holds; every statistics row naming a game of its
+// team in the file. `program` holds the
 // program's own tables (OpenProgramTables). Nothing has been written.
 void CheckTransferValues(Database& program, Database& file);
 

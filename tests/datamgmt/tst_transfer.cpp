@@ -638,7 +638,14 @@ private slots:
              "The team \"Oaks\" has goalie statistics for player -1 in game 1, but the file holds no such person."},
             {"delete from Teams where TeamNumber = 2", "Its Roster holds rows of team number 2, but the file holds no such team."},
             {"update PlayerStats set TeamNumber = 7 where PlayerNumber = 3 and GameNumber = 1",
-             "Its PlayerStats holds rows of team number 7, but the file holds no such team."}};
+             "Its PlayerStats holds rows of team number 7, but the file holds no such team."},
+            // Two teams or people of one number would share their rows.
+            {"update Teams set TeamNumber = 1", "Its Teams.TeamNumber is 1 in more than one row."},
+            {"update People set PersonNumber = 2 where PersonNumber = 3", "Its People.PersonNumber is 2 in more than one row."},
+            {"update GameStats set GameNumber = 1 where TeamNumber = 2 and GameNumber = 3",
+             "The team \"Oaks\" has more than one game 1."},
+            {"update Teams set LongTeamName = ' ' where TeamNumber = 2; update Roster set PersonNumber = 9 where TeamNumber = 2",
+             "Team number 2 has player 9 on its roster, but the file holds no such person."}};
         addGameType(Db(), 1, QStringLiteral("League"));
         addSourceCategoryNames();
         addTransferTeam(Db(), 1, QStringLiteral("Pines"),
