@@ -23,45 +23,55 @@ QString nameKey(const QString& s) { return s.trimmed().toUpper(); }
 
 bool isEmptyValue(const QVariant& v) { return !v.isValid() || v.isNull() || v.toString().trimmed().isEmpty(); }
 
-// The game types of the file matched by name; missing ones are added.
-std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, ImportQuestions& ask, bool& added)
+// The game types of the file, each with the stored type of the same name.
+struct FileGameType {
+    int16_t number;
+    QString description;
+    std::optional<int16_t> known;
+};
+struct GameTypePlan {
+    std::vector<FileGameType> types;
+    int next = 1;  // the number the first new type takes
+};
+
+// Matches the file's game types by name with the stored ones; refuses the
+// file when the new ones find no numbers, before anything is written.
+GameTypePlan planGameTypes(Database& main, Database& file)
 {
     const auto known = ReadGameTypes(main);
-    struct FileType {
-        int16_t number;
-        QString description;
-        std::optional<int16_t> known;  // the stored type of the same name
-    };
-    std::vector<FileType> types;
+    GameTypePlan plan;
     int missing = 0;
-    {
-        Recordset rs = file.openRecordset(QStringLiteral("GameTypes"));
-        for (; !rs.eof(); rs.moveNext()) {
-            FileType type{rs.isNull(QStringLiteral("GameTypeNumber")) ? int16_t(0)
-                                                                       : rs.getInt(QStringLiteral("GameTypeNumber")),
+    Recordset rs = file.openRecordset(QStringLiteral("GameTypes"));
+    for (; !rs.eof(); rs.moveNext()) {
+        FileGameType type{rs.isNull(QStringLiteral("GameTypeNumber")) ? int16_t(0)
+                                                                      : rs.getInt(QStringLiteral("GameTypeNumber")),
                           rs.textOr(QStringLiteral("GameTypeDescription")), std::nullopt};
-            // Compared with the types as they stood before the import.
-            const auto found = std::find_if(known.begin(), known.end(), [&](const GameTypeRow& k) {
-                return nameKey(k.name) == nameKey(type.description);
-            });
-            if (found != known.end())
-                type.known = found->number;
-            else
-                ++missing;
-            types.push_back(std::move(type));
-        }
+        // Compared with the types as they stood before the import.
+        const auto found = std::find_if(known.begin(), known.end(), [&](const GameTypeRow& k) {
+            return nameKey(k.name) == nameKey(type.description);
+        });
+        if (found != known.end())
+            type.known = found->number;
+        else
+            ++missing;
+        plan.types.push_back(std::move(type));
     }
-    int next = 1;
     for (const GameTypeRow& type : known)
-        next = std::max(next, type.number + 1);
-    // Refused before anything is written when the new types find no numbers.
-    if (missing > 0 && next + missing - 1 > LargestKey)
-        throw NoNumberLeftError(KeyKind::GameType);
+        plan.next = std::max(plan.next, type.number + 1);
+    if (missing > 0 && plan.next + missing - 1 > LargestKey)
+        throw ImportRefused(NoNumberLeftMessage(KeyKind::GameType).text, KeyKind::GameType);
+    return plan;
+}
 
+// Adds the game types the database lacks; the file's numbers mapped to the
+// database's.
+std::map<int16_t, int16_t> importGameTypes(Database& main, const GameTypePlan& plan, ImportQuestions& ask, bool& added)
+{
     std::map<int16_t, int16_t> map{{0, 0}};
     std::vector<QString> newNames;
+    int next = plan.next;
     Transaction t(main);
-    for (const FileType& type : types) {
+    for (const FileGameType& type : plan.types) {
         if (type.known) {
             map.emplace(type.number, *type.known);
             continue;
@@ -73,9 +83,9 @@ std::map<int16_t, int16_t> importGameTypes(Database& main, Database& file, Impor
         ++next;
     }
     t.commit();
+    added = !newNames.empty();
     for (const QString& name : newNames)
         ask.gameTypeAdded(name);
-    added = !newNames.empty();
     return map;
 }
 
@@ -121,6 +131,13 @@ bool importCategoryNames(Database& main, Database& file, ImportQuestions& ask)
     t.commit();
     return true;
 }
+
+// No number left for what a team brings: that team stops, and the import
+// with it.
+struct NumberRanOut : RuntimeError {
+    explicit NumberRanOut(KeyKind k) : RuntimeError(NoNumberLeftError(k)), kind(k) {}
+    KeyKind kind;
+};
 
 struct StoredTeam {
     int16_t number;
@@ -183,7 +200,7 @@ public:
         } else {
             // The caller's transaction takes back what this team wrote.
             if (next_ > LargestKey)
-                throw NoNumberLeftError(KeyKind::Person);
+                throw NumberRanOut(KeyKind::Person);
             found = int16_t(next_++);
             QVariantList values{int(*found)};
             for (const QString& f : fields)
@@ -199,8 +216,6 @@ public:
         return found;
     }
 
-    int next() const { return next_; }
-    void setNext(int n) { next_ = n; }
 
 private:
     Database& main_;
@@ -309,7 +324,8 @@ OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFold
         for (const auto& [table, fields] : transferTables()) {
             if (!out.db->tableExists(table)) {
                 out.db.reset();
-                return {TransferFileCheck::NotTransfer, table, nullptr, nullptr};
+                return {TransferFileCheck::NotTransfer, QStringLiteral("It lacks the table %1.").arg(table), nullptr,
+                        nullptr};
             }
             std::set<QString> have;
             for (const FieldInfo& f : out.db->tableFields(table))
@@ -317,7 +333,8 @@ OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFold
             for (const QString& f : fields)
                 if (!have.count(f.toLower())) {
                     out.db.reset();
-                    return {TransferFileCheck::NotTransfer, table + QLatin1Char('.') + f, nullptr, nullptr};
+                    return {TransferFileCheck::NotTransfer, QStringLiteral("Its %1.%2 is missing.").arg(table, f),
+                            nullptr, nullptr};
                 }
         }
         if (!HoldsVersion2(*out.db)) {
@@ -337,49 +354,62 @@ ImportResult ImportTeams(Database& main, Database& file, Database& program, int1
     ImportResult result;
     result.nextTeamNumber = nextTeamNumber;
     int nextTeam = nextTeamNumber;  // passes the largest key once that is taken
-    const auto gameTypes = importGameTypes(main, file, ask, result.gameTypesAdded);
-    result.categoryNamesChanged = importCategoryNames(main, file, ask);
+    // A file that could bring no team at all is refused before its game
+    // types are added; numbers that run out part-way stop at that team.
+    if (file.scalar(QStringLiteral("select count(*) from Teams")).toInt() > 0 && !NewTeamNumber(main, nextTeam))
+        throw ImportRefused(NoNumberLeftMessage(KeyKind::Team).text, KeyKind::Team);
+    const GameTypePlan plan = planGameTypes(main, file);
 
-    // Every team of the file is compared with the teams as they were when the
-    // import started, by their full long names.
-    std::vector<StoredTeam> stored;
-    {
-        Recordset rs = main.openRecordset(QStringLiteral("Teams"));
-        for (; !rs.eof(); rs.moveNext())
-            stored.push_back({rs.getInt(QStringLiteral("TeamNumber")), rs.textOr(QStringLiteral("LongTeamName"))});
-    }
-    PersonMatcher people(main, file);
-    Recordset teams = file.openRecordset(QStringLiteral("Teams"));
-    for (; !teams.eof(); teams.moveNext()) {
-        const QString longName = teams.textOr(QStringLiteral("LongTeamName"));
-        int16_t old = 0;
-        const auto same = std::find_if(stored.begin(), stored.end(),
-                                       [&](const StoredTeam& s) { return nameKey(s.longName) == nameKey(longName); });
-        if (same != stored.end()) {
-            if (!ask.replaceTeam(longName.trimmed()))
-                continue;
-            old = same->number;
+    // From here on what is written stays; a failure says how far it came.
+    QString current;  // the team being written
+    const auto stopped = [&](const RuntimeError& e) {
+        result.failure = e;
+        result.failedTeam = current;
+    };
+    try {
+        const auto gameTypes = importGameTypes(main, plan, ask, result.gameTypesAdded);
+        result.categoryNamesChanged = importCategoryNames(main, file, ask);
+
+        // Every team of the file is compared with the teams as they were when
+        // the import started, by their full long names.
+        std::vector<StoredTeam> stored;
+        {
+            Recordset rs = main.openRecordset(QStringLiteral("Teams"));
+            for (; !rs.eof(); rs.moveNext())
+                stored.push_back({rs.getInt(QStringLiteral("TeamNumber")), rs.textOr(QStringLiteral("LongTeamName"))});
         }
-        const std::optional<int16_t> number = NewTeamNumber(main, nextTeam);
-        const int nextPerson = people.next();
-        try {
+        PersonMatcher people(main, file);
+        Recordset teams = file.openRecordset(QStringLiteral("Teams"));
+        for (; !teams.eof(); teams.moveNext()) {
+            const QString longName = teams.textOr(QStringLiteral("LongTeamName"));
+            int16_t old = 0;
+            const auto same = std::find_if(stored.begin(), stored.end(), [&](const StoredTeam& s) {
+                return nameKey(s.longName) == nameKey(longName);
+            });
+            if (same != stored.end()) {
+                if (!ask.replaceTeam(longName.trimmed()))
+                    continue;
+                old = same->number;
+            }
+            current = longName.trimmed();
+            const std::optional<int16_t> number = NewTeamNumber(main, nextTeam);
             if (!number)
-                throw NoNumberLeftError(KeyKind::Team);
-            ask.importing(longName.trimmed());
+                throw NumberRanOut(KeyKind::Team);
+            ask.importing(current);
             Transaction t(main);
             writeTeam(main, file, teams, old, *number, gameTypes, people);
             t.commit();
-        } catch (...) {
-            people.setNext(nextPerson);
-            result.failure = describeException(std::current_exception());
-            result.failedTeam = longName.trimmed();
-            break;
+            current.clear();
+            nextTeam = *number + 1;
+            result.nextTeamNumber = int16_t(std::min(nextTeam, LargestKey));
+            result.teamsImported += 1;
         }
-        nextTeam = *number + 1;
-        result.nextTeamNumber = int16_t(std::min(nextTeam, LargestKey));
-        result.teamsImported += 1;
+    } catch (const NumberRanOut& e) {
+        stopped(e);
+        result.numberRanOut = e.kind;
+    } catch (...) {
+        stopped(describeException(std::current_exception()));
     }
-    teams.close();
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "datamgmt/BackupCore.h"
 #include "platform/RuntimeError.h"
 #include "platform/db/Database.h"
+#include "shell/Renumber.h"
 
 #include <QString>
 #include <cstdint>
@@ -56,20 +57,24 @@ struct ImportResult {
     int16_t nextTeamNumber = 0;
     bool gameTypesAdded = false;
     bool categoryNamesChanged = false;
-    // Set when a team could not be written, also when no team or person
-    // number was left for it: nothing of that team is in the database, the
-    // teams before it are, and the import stopped there.
+    // Set when the import stopped while writing: nothing of `failedTeam` is
+    // in the database, the teams before it are, and so are the game types
+    // and category names the flags above report. `failedTeam` is empty when
+    // it stopped before any team (its game types or category names).
     std::optional<RuntimeError> failure;
     QString failedTeam;
+    // Set when that team stopped because no team or person number was left.
+    std::optional<KeyKind> numberRanOut;
 };
 
 // Imports every team of `file` into `main`. New teams take numbers from
 // `nextTeamNumber` on (raised above any stored team number). Each team, with
 // the delete of the team it replaces, is written in one transaction. A file
-// holding values the program's own tables in `program` (OpenProgramTables)
-// cannot hold is refused whole, before anything is written
-// (CheckTransferValues throws); so is one whose new game types find no
-// number left. Tables and fields that no transfer file carries are left out.
+// whose teams cannot come in whole (CheckTransferValues, held to the
+// program's own tables in `program`, OpenProgramTables), or one whose new
+// game types or first team find no number left, is refused with an
+// ImportRefused before anything is written or asked. Tables and fields that
+// no transfer file carries are left out.
 ImportResult ImportTeams(Database& main, Database& file, Database& program, int16_t nextTeamNumber,
                          ImportQuestions& ask);
 

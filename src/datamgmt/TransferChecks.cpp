@@ -10,13 +10,14 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace vh {
 
 namespace {
 
-enum class Scope { AllRows, CurrentRow, AnyTextLength };
+enum class Scope { AllRows, AnyTextLength };
 
 // The fields rows are found and joined by, and those the windows read as
 // numbers that must be there: a window reading an empty one fails ("Invalid
@@ -73,10 +74,40 @@ void refuseMisfit(const QString& table, const std::vector<FieldInfo>& fields,
     }
 }
 
-// Every transferred field of `table` in each row of `rows` against the
-// program's own field of that name; the first that does not fit refuses the file.
-void checkRows(Database& program, const QString& table, Recordset& rows, const QString& owner,
-               Scope which = Scope::AllRows)
+// A team's long name as messages quote it; a name too long for its field is
+// shown cut.
+QString quoted(const QString& longName)
+{
+    const QString name = longName.trimmed();
+    return QLatin1Char('"') + (CharCount(name) > 50 ? Left(name, 50) + QStringLiteral("...") : name) + QLatin1Char('"');
+}
+
+// The long name of the file's team of that number; Null when it holds none.
+QVariant longNameOf(Database& file, const QVariant& team)
+{
+    return file.scalar(QStringLiteral("select LongTeamName from Teams where TeamNumber = ? limit 1"), {team});
+}
+
+// Where in the file a row sits, for a message: with the team it belongs to
+// when the file holds that team under a readable name, else as "one row".
+QString whereIs(Database& file, const QString& table, const Recordset& row)
+{
+    QVariant name;
+    if (table == QLatin1String("Teams"))
+        name = row.value(QStringLiteral("LongTeamName"));
+    else if (transfer::transferTables().at(table).contains(QStringLiteral("TeamNumber")) &&
+             !row.isNull(QStringLiteral("TeamNumber")))
+        name = longNameOf(file, row.value(QStringLiteral("TeamNumber")));
+    if (name.typeId() != QMetaType::QString || name.toString().trimmed().isEmpty())
+        return QStringLiteral(" in one row");
+    return QStringLiteral(" for the team ") + quoted(name.toString());
+}
+
+// Every transferred field of every row of `table` against the program's own
+// field of that name: a row import would not read (its team number empty)
+// is lost as surely as one it cannot write. The first that does not fit
+// refuses the file.
+void checkRows(Database& program, Database& file, const QString& table, Scope which = Scope::AllRows)
 {
     std::vector<FieldInfo> fields;
     for (FieldInfo f : program.tableFields(table)) {
@@ -86,53 +117,116 @@ void checkRows(Database& program, const QString& table, Recordset& rows, const Q
             f.size = 0;
         fields.push_back(f);
     }
-    const auto sentence = [&owner](const QString& what) {
-        return QStringLiteral("%1 cannot be imported: %2. Nothing was imported.").arg(owner, what);
-    };
+    Recordset rows = file.openRecordset(table);
     for (; !rows.eof(); rows.moveNext()) {
-        refuseMisfit(table, fields, [&](size_t i) { return rows.value(fields[i].name); }, sentence);
-        if (which == Scope::CurrentRow)
-            return;
+        try {
+            refuseMisfit(table, fields, [&](size_t i) { return rows.value(fields[i].name); },
+                         [&](const QString& what) {
+                             return QLatin1Char('I') + what.mid(1) + whereIs(file, table, rows) + QLatin1Char('.');
+                         });
+        } catch (const RuntimeError& e) {
+            throw ImportRefused(e.description());
+        }
     }
 }
 
-// A team as messages name it; a name too long for its field is shown cut.
-QString teamCalled(const QString& longName)
+// Refuses the file with `sentence` made of the values of the first row that
+// the set-based `sql` finds, if it finds one.
+void refuseFirst(Database& file, const QString& sql, const std::function<QString(const QVariantList&)>& sentence)
 {
-    const QString name = longName.trimmed();
-    return QStringLiteral("The team \"%1\"").arg(CharCount(name) > 50 ? Left(name, 50) + QStringLiteral("...") : name);
+    QVariantList row;
+    {
+        Recordset rs = file.openRecordset(sql);
+        if (rs.eof())
+            return;
+        for (const FieldInfo& f : rs.fields())
+            row << rs.value(f.name);
+    }
+    throw ImportRefused(sentence(row));
+}
+
+// Rows that import would leave behind, take twice or bring in belonging to
+// nothing: of a team, a person or a game the file does not hold, or holds
+// more than once.
+void checkReferences(Database& file)
+{
+    const auto team = [&file](const QVariant& number) {
+        const QString name = longNameOf(file, number).toString().trimmed();
+        return name.isEmpty() ? QStringLiteral("Team number %1").arg(number.toString())
+                              : QStringLiteral("The team ") + quoted(name);
+    };
+    // A number two rows share would give one team's rows to both, or one
+    // person's place to two.
+    for (const char* key : {"Teams.TeamNumber", "People.PersonNumber"}) {
+        const QStringList part = QString::fromLatin1(key).split(QLatin1Char('.'));
+        refuseFirst(file,
+                    QStringLiteral("select %2 from %1 group by %2 having count(*) > 1 limit 1").arg(part[0], part[1]),
+                    [&](const QVariantList& row) {
+                        return QStringLiteral("Its %1 is %2 in more than one row.")
+                            .arg(QLatin1String(key), row[0].toString());
+                    });
+    }
+    refuseFirst(file,
+                QStringLiteral("select TeamNumber, GameNumber from GameStats group by TeamNumber, GameNumber having "
+                               "count(*) > 1 limit 1"),
+                [&](const QVariantList& row) {
+                    return team(row[0]) + QStringLiteral(" has more than one game %1.").arg(row[1].toString());
+                });
+    for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"})
+        refuseFirst(file,
+                    QStringLiteral("select x.TeamNumber from %1 x where not exists (select 1 from Teams t where "
+                                   "t.TeamNumber = x.TeamNumber) limit 1")
+                        .arg(QLatin1String(table)),
+                    [&](const QVariantList& row) {
+                        return QStringLiteral("Its %1 holds rows of team number %2, but the file holds no such team.")
+                            .arg(QLatin1String(table), row[0].toString());
+                    });
+    refuseFirst(file,
+                QStringLiteral("select r.TeamNumber, r.PersonNumber from Roster r where not exists (select 1 from "
+                               "People p where p.PersonNumber = r.PersonNumber) limit 1"),
+                [&](const QVariantList& row) {
+                    return team(row[0]) + QStringLiteral(" has player %1 on its roster, but the file holds no such "
+                                                         "person.")
+                                              .arg(row[1].toString());
+                });
+    const std::pair<const char*, const char*> statistics[] = {{"PlayerStats", "player statistics"},
+                                                              {"GoalieStats", "goalie statistics"}};
+    for (const auto& [table, kind] : statistics) {
+        refuseFirst(file,
+                    QStringLiteral("select s.TeamNumber, s.GameNumber from %1 s where not exists (select 1 from "
+                                   "GameStats g where g.TeamNumber = s.TeamNumber and g.GameNumber = s.GameNumber) "
+                                   "limit 1")
+                        .arg(QLatin1String(table)),
+                    [&](const QVariantList& row) {
+                        return team(row[0]) + QStringLiteral(" has %1 for game %2, but the file holds no game %2 of "
+                                                             "that team.")
+                                                  .arg(QLatin1String(kind), row[1].toString());
+                    });
+        // Person 0 is nobody: statistics an older import could not place.
+        refuseFirst(file,
+                    QStringLiteral("select s.TeamNumber, s.GameNumber, s.PlayerNumber from %1 s where s.PlayerNumber "
+                                   "<> 0 and not exists (select 1 from People p where p.PersonNumber = "
+                                   "s.PlayerNumber) limit 1")
+                        .arg(QLatin1String(table)),
+                    [&](const QVariantList& row) {
+                        return team(row[0]) + QStringLiteral(" has %1 for player %2 in game %3, but the file holds "
+                                                             "no such person.")
+                                                  .arg(QLatin1String(kind), row[2].toString(), row[1].toString());
+                    });
+    }
 }
 
 }  // namespace
 
 void CheckTransferValues(Database& program, Database& file)
 {
-    Recordset types = file.openRecordset(QStringLiteral("GameTypes"));
-    checkRows(program, QStringLiteral("GameTypes"), types, QStringLiteral("The file's GameTypes"));
+    checkRows(program, file, QStringLiteral("GameTypes"));
     // Import holds category names in three characters itself; their length
     // does not matter.
-    Recordset names = file.openRecordset(QStringLiteral("NameYourOwnCats"));
-    checkRows(program, QStringLiteral("NameYourOwnCats"), names, QStringLiteral("The file's NameYourOwnCats"),
-              Scope::AnyTextLength);
-    Recordset teams = file.openRecordset(QStringLiteral("Teams"));
-    for (; !teams.eof(); teams.moveNext()) {
-        const QString owner = teamCalled(teams.textOr(QStringLiteral("LongTeamName")));
-        checkRows(program, QStringLiteral("Teams"), teams, owner, Scope::CurrentRow);
-        // The rows import reads for this team: its roster, games and
-        // statistics, and the people they name.
-        const QVariant key = teams.value(QStringLiteral("TeamNumber"));
-        for (const char* table : {"Roster", "GameStats", "PlayerStats", "GoalieStats"}) {
-            Recordset rows = file.openRecordset(
-                QStringLiteral("select * from %1 where TeamNumber = ?").arg(QLatin1String(table)), {key});
-            checkRows(program, QLatin1String(table), rows, owner);
-        }
-        Recordset people = file.openRecordset(
-            QStringLiteral("select * from People where PersonNumber in (select PersonNumber from Roster where "
-                           "TeamNumber = ?) or PersonNumber in (select PlayerNumber from PlayerStats where TeamNumber "
-                           "= ?) or PersonNumber in (select PlayerNumber from GoalieStats where TeamNumber = ?)"),
-            {key, key, key});
-        checkRows(program, QStringLiteral("People"), people, owner);
-    }
+    checkRows(program, file, QStringLiteral("NameYourOwnCats"), Scope::AnyTextLength);
+    for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+        checkRows(program, file, QLatin1String(table));
+    checkReferences(file);
 }
 
 QString BackupValueProblem(Database& program, const QString& path)

@@ -2,18 +2,40 @@
 // Another program database looked at before anything of it reaches the
 // user's: a team transfer file before import, a back-up before restore.
 
+#include "platform/RuntimeError.h"
 #include "platform/db/Database.h"
+#include "shell/Renumber.h"
 
 #include <QString>
+#include <optional>
 
 namespace vh {
 
-// Refuses a transfer file holding a value that the program's own field could
-// not hold as it is (FieldMismatch), or none where the program needs one (a
-// key, a number a window reads): in its game types, its category names or,
-// team by team, any row import reads. `program` holds the program's own
-// tables (OpenProgramTables). The RuntimeError names the team and the field;
-// nothing has been written.
+// A transfer file refused whole, before anything of it is written or asked:
+// the description says what is wrong with it in a sentence about the file
+// ("Its PlayerStats.TeamNumber is empty in one row."), so that the window
+// can tell it from a failure while writing.
+class ImportRefused : public RuntimeError {
+public:
+    explicit ImportRefused(const QString& why, std::optional<KeyKind> noNumberFor = {})
+        : RuntimeError(noNumberFor ? Err::Overflow : Err::DataConversion, why), noNumberFor_(noNumberFor) {}
+    // Set when the file is refused because the database has no number left
+    // for what it would add, not for what the file holds.
+    std::optional<KeyKind> noNumberFor() const { return noNumberFor_; }
+
+private:
+    std::optional<KeyKind> noNumberFor_;
+};
+
+// Refuses a transfer file (ImportRefused) unless each of its teams can come
+// in whole: no value of any row of its tables that the program's own field
+// could not hold as it is (FieldMismatch), or none where the program needs
+// one (a key, a number a window reads); no team, person or game of a team
+// twice; every roster, game and statistics row of a team the file holds;
+// every roster row and every statistics row (but those of person 0, nobody)
+// naming a person the file holds; every statistics row naming a game of its
+// team in the file. `program` holds the
+// program's own tables (OpenProgramTables). Nothing has been written.
 void CheckTransferValues(Database& program, Database& file);
 
 // Why the database file at `path` may not replace the user's, held to the

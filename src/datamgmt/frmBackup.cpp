@@ -68,6 +68,29 @@ private:
     QLabel* message_;
 };
 
+// What an import that stopped while writing leaves in the database, and why
+// it stopped, in a user's words.
+QString importFailure(const ImportResult& result)
+{
+    QString what = result.failedTeam.isEmpty()
+                       ? QStringLiteral("The teams could not be imported; none of them was written.")
+                       : QStringLiteral("The team ") + result.failedTeam +
+                             QStringLiteral(" could not be imported; nothing of it was written. ") +
+                             QString::number(result.teamsImported) + QStringLiteral(" team(s) were imported before it.");
+    if (result.gameTypesAdded)
+        what += QStringLiteral(" The file's new game types were added.");
+    if (result.categoryNamesChanged)
+        what += QStringLiteral(" The category names you accepted were changed.");
+    QString why;
+    if (result.failure->number() == Err::DiskFull)
+        why = NoRoomOnDisk(g.DataFolder);
+    else if (result.numberRanOut)
+        why = NoNumberLeftMessage(*result.numberRanOut).text;
+    else
+        why = QStringLiteral("The file could not be read, or your database could not be written.");
+    return what + QStringLiteral("\r\r") + why;
+}
+
 // A message about a file that cannot stand in for the database.
 void showDatabaseCheck(const QString& path, DatabaseCheckResult check)
 {
@@ -537,9 +560,13 @@ void frmBackup::ImportTeamDatabase()
     ShowHourglass();
     WindowQuestions ask(lblMessage);
     ImportResult result;
+    std::optional<ImportRefused> refusal;
     try {
         result = ImportTeams(Db(), *opened.db, *program, g.NextTeamNumber, ask);
+    } catch (const ImportRefused& e) {
+        refusal = e;
     } catch (...) {
+        // Anything else before the first write: the file could not be read.
         result.failure = describeException(std::current_exception());
     }
     if (result.nextTeamNumber > g.NextTeamNumber)
@@ -557,16 +584,16 @@ void frmBackup::ImportTeamDatabase()
     lblMessage->clear();
     ShowArrowPointer();
     opened.db->close();
+    if (refusal) {
+        MsgBox(file + QStringLiteral(" cannot be imported. ") + refusal->description() +
+                   QStringLiteral("\r\rNothing was imported."),
+               g.MsgStyleWarn,
+               refusal->noNumberFor() ? NoNumberLeftMessage(*refusal->noNumberFor()).title
+                                      : QStringLiteral("Database Not Valid"));
+        return;
+    }
     if (result.failure) {
-        const QString what = result.failedTeam.isEmpty()
-                                 ? QStringLiteral("The teams could not be imported.")
-                                 : QStringLiteral("The team ") + result.failedTeam +
-                                       QStringLiteral(" could not be imported; nothing of it was written. ") +
-                                       QString::number(result.teamsImported) +
-                                       QStringLiteral(" team(s) were imported before it.");
-        MsgBox(what + QStringLiteral("\r\rError ") + QString::number(result.failure->number()) +
-                   QStringLiteral(": ") + result.failure->description(),
-               g.MsgStyleWarn, QStringLiteral("Import Failed"));
+        MsgBox(importFailure(result), g.MsgStyleWarn, QStringLiteral("Import Failed"));
     } else {
         MsgBox(QString::number(result.teamsImported) + QStringLiteral(" database team(s) successfully imported!"),
                g.MsgStyleWarn, QStringLiteral("Import Complete"));

@@ -1,5 +1,7 @@
 #include "datamgmt/TeamExport.h"
 #include "datamgmt/TeamImport.h"
+#include "datamgmt/TransferChecks.h"
+#include "datamgmt/TransferTables.h"
 #include "datamgmt/TransferTestData.h"
 #include "platform/Folders.h"
 #include "shell/Globals.h"
@@ -44,6 +46,83 @@ class TstTransfer : public QObject {
         for (const char* t : tables)
             c << QString::number(countRows(db, QLatin1String(t)));
         return c.join(QLatin1Char(','));
+    }
+
+    // Gives every transferred field of `table` that no key or name depends on
+    // a value of its own in each row, so that a field copied from another
+    // shows.
+    void fillEveryField(Database& db, const QString& table)
+    {
+        static const QStringList kept{QStringLiteral("TeamNumber"), QStringLiteral("PersonNumber"),
+                                      QStringLiteral("PlayerNumber"), QStringLiteral("GameNumber"),
+                                      QStringLiteral("GStatNumber"), QStringLiteral("GameType"),
+                                      QStringLiteral("FirstName"), QStringLiteral("LastName"),
+                                      QStringLiteral("LongTeamName"), QStringLiteral("GameDate")};
+        QStringList sets;
+        int i = 0;
+        for (const FieldInfo& f : program->tableFields(table)) {
+            ++i;
+            if (kept.contains(f.name) || !transfer::transferTables().at(table).contains(f.name))
+                continue;
+            if (f.type == FieldType::Integer)
+                sets << QStringLiteral("%1 = (rowid * 53 + %2) % 997").arg(f.name).arg(i);
+            else if (f.type == FieldType::Boolean)
+                sets << QStringLiteral("%1 = -((rowid + %2) % 2)").arg(f.name).arg(i);
+            else if (f.type == FieldType::Text || f.type == FieldType::Memo)
+                sets << QStringLiteral("%1 = substr(char(64 + %2) || rowid || 'x%2', 1, %3)")
+                            .arg(f.name)
+                            .arg(i)
+                            .arg(f.size > 0 ? f.size : 99);
+        }
+        db.execute(QStringLiteral("update %1 set %2").arg(table, sets.join(QStringLiteral(", "))));
+    }
+
+    // Every row of `table` with each transferred field, its keys given as the
+    // names they stand for, sorted: what an import must bring unchanged.
+    QStringList rowsByName(Database& db, const QString& table)
+    {
+        static const QStringList translated{QStringLiteral("TeamNumber"), QStringLiteral("PersonNumber"),
+                                            QStringLiteral("PlayerNumber"), QStringLiteral("GameType"),
+                                            QStringLiteral("OpponentTeamNumber"),
+                                            QStringLiteral("OpponentGStatNumber")};
+        const QStringList& fields = transfer::transferTables().at(table);
+        QStringList cells{QStringLiteral("coalesce(t.LongTeamName, '-')"), QStringLiteral("coalesce(gt.GameTypeDescription, '-')")};
+        const QString person = fields.contains(QStringLiteral("PlayerNumber")) ? QStringLiteral("x.PlayerNumber")
+                                                                                : QStringLiteral("x.PersonNumber");
+        cells << QStringLiteral("coalesce(p.FirstName || ' ' || p.LastName, '-')");
+        for (const QString& f : fields)
+            if (!translated.contains(f))
+                cells << QStringLiteral("coalesce(x.%1, 'null')").arg(f);
+        const bool hasTeam = fields.contains(QStringLiteral("TeamNumber"));
+        const bool hasType = fields.contains(QStringLiteral("GameType"));
+        const bool hasPerson = fields.contains(QStringLiteral("PlayerNumber")) || fields.contains(QStringLiteral("PersonNumber"));
+        const QString sql =
+            QStringLiteral("select %1 as r from %2 x left join Teams t on %3 left join GameTypes gt on %4 left join "
+                           "People p on %5 order by r")
+                .arg(cells.join(QStringLiteral(" || '|' || ")), table,
+                     hasTeam ? QStringLiteral("t.TeamNumber = x.TeamNumber") : QStringLiteral("0"),
+                     hasType ? QStringLiteral("gt.GameTypeNumber = x.GameType") : QStringLiteral("0"),
+                     hasPerson ? QStringLiteral("p.PersonNumber = ") + person : QStringLiteral("0"));
+        QStringList rows;
+        Recordset rs = db.openRecordset(sql);
+        for (; !rs.eof(); rs.moveNext())
+            rows << rs.value(QStringLiteral("r")).toString();
+        return rows;
+    }
+
+    // Why the import of `file` was refused, with what the database lacked a
+    // number for; "imported" when it was not.
+    QString refusalOf(Database& target, const QString& file, ScriptedQuestions& ask,
+                      std::optional<KeyKind>* noNumber = nullptr)
+    {
+        try {
+            ImportTeams(target, *openFile(file), *program, 2, ask);
+        } catch (const ImportRefused& e) {
+            if (noNumber)
+                *noNumber = e.noNumberFor();
+            return e.description();
+        }
+        return QStringLiteral("imported");
     }
 
     static void addSourceCategoryNames()
@@ -319,6 +398,7 @@ private slots:
         QCOMPARE(r.teamsImported, 1);
         QCOMPARE(r.failedTeam, QStringLiteral("Finds None"));
         QCOMPARE(r.failure.value().description(), NoNumberLeftMessage(KeyKind::Team).text);
+        QVERIFY(r.numberRanOut == KeyKind::Team);
         QCOMPARE(r.nextTeamNumber, int16_t(32767));
         QCOMPARE(textOf(*target, "select group_concat(TeamNumber || ':' || LongTeamName) from Teams"),
                  QStringLiteral("32766:Restored,32767:Takes The Last"));
@@ -344,6 +424,7 @@ private slots:
         QCOMPARE(r.teamsImported, 1);
         QCOMPARE(r.failedTeam, QStringLiteral("Finds None"));
         QCOMPARE(r.failure.value().description(), NoNumberLeftMessage(KeyKind::Person).text);
+        QVERIFY(r.numberRanOut == KeyKind::Person);
         QCOMPARE(textOf(*target, "select group_concat(PersonNumber || ':' || LastName) from People"),
                  QStringLiteral("32766:Timer,32767:One"));
         QCOMPARE(textOf(*target, "select group_concat(TeamNumber || ':' || PersonNumber) from Roster"),
@@ -367,8 +448,9 @@ private slots:
         try {
             ImportTeams(*target, *file, *program, 1, ask);
             QFAIL("imported");
-        } catch (const RuntimeError& e) {
+        } catch (const ImportRefused& e) {
             QCOMPARE(e.description(), NoNumberLeftMessage(KeyKind::GameType).text);
+            QVERIFY(e.noNumberFor() == KeyKind::GameType);
         }
         QVERIFY(readBytes(target->path()) == before);
         QVERIFY(ask.addedTypes.isEmpty());
@@ -426,25 +508,27 @@ private slots:
     {
         const std::pair<const char*, const char*> kinds[] = {
             {"update Teams set LongTeamName = printf('%.5000c', 'x')",
-             "xxx...\" cannot be imported: its Teams.LongTeamName is longer"},
-            {"update Roster set UniformNumber = '12345678'", "Hawks\" cannot be imported: its Roster.UniformNumber is longer"},
+             "Its Teams.LongTeamName is longer than 50 characters for the team \"xxx"},
+            {"update Roster set UniformNumber = '12345678'",
+             "Its Roster.UniformNumber is longer than 3 characters for the team \"Ice Hawks\"."},
             {"update Teams set notes = printf('%.70000c', 'n')", "Teams.notes"},
             {"update People set FirstName = printf('%.21c', 'p')", "People.FirstName"},
-            {"update GameTypes set GameTypeDescription = printf('%.26c', 't')", "The file's GameTypes cannot be imported"},
+            {"update GameTypes set GameTypeDescription = printf('%.26c', 't')",
+             "Its GameTypes.GameTypeDescription is longer than 25 characters in one row."},
             {"update GameStats set GameNumber = 40000 where GameNumber = 2",
              "GameStats.GameNumber is not a whole number from -32768 to 32767"},
             {"update PlayerStats set G = 'many'", "PlayerStats.G is not a number"},
             {"update GameStats set GameDate = '2026-02-30'", "GameStats.GameDate is not a date"},
             {"update GameStats set HomeTeam = 5", "GameStats.HomeTeam is neither"},
             // Bytes are no value of any field, even when they spell one.
-            {"update Teams set ShortTeamName = x'00FF00FF'", "Hawks\" cannot be imported: its Teams.ShortTeamName is "
-                                                              "binary data, not text"},
+            {"update Teams set ShortTeamName = x'00FF00FF'",
+             "Its Teams.ShortTeamName is binary data, not text for the team \"Ice Hawks\"."},
             {"insert into NameYourOwnCats (CategoryType, CategoryNumber, CategoryDescription) values ('H', 1, x'00FF')",
-             "The file's NameYourOwnCats cannot be imported: its NameYourOwnCats.CategoryDescription is binary data"},
+             "Its NameYourOwnCats.CategoryDescription is binary data, not text in one row."},
             {"update PlayerStats set G = cast('12' as blob)", "PlayerStats.G is not a number"},
             // Nor are bytes stored as text: a NUL, or no UTF-8.
             {"update Teams set ShortTeamName = cast(x'00FF00FF' as text)",
-             "Hawks\" cannot be imported: its Teams.ShortTeamName is binary data, not text"},
+             "Its Teams.ShortTeamName is binary data, not text for the team \"Ice Hawks\"."},
             {"update People set City = 'Ou' || char(0) || 'lu'", "People.City is binary data"},
             // Read in 32 bits, this number would pass as 0.
             {"update GameStats set GStatNumber = 4294967296", "GameStats.GStatNumber is not a whole number"},
@@ -453,12 +537,12 @@ private slots:
             // Keys and numbers a window reads may not be empty; game types
             // are matched by their names.
             {"update GameStats set GameNumber = null where GameNumber = 2",
-             "Hawks\" cannot be imported: its GameStats.GameNumber is empty. Nothing was imported."},
-            {"update Roster set PersonNumber = null", "Hawks\" cannot be imported: its Roster.PersonNumber is empty"},
-            {"update GoalieStats set PlayerNumber = null", "its GoalieStats.PlayerNumber is empty"},
+             "Its GameStats.GameNumber is empty for the team \"Ice Hawks\"."},
+            {"update Roster set PersonNumber = null", "Its Roster.PersonNumber is empty for the team \"Ice Hawks\"."},
+            {"update GoalieStats set PlayerNumber = null", "Its GoalieStats.PlayerNumber is empty for the team"},
             {"insert into GameTypes values (null, null)",
-             "The file's GameTypes cannot be imported: its GameTypes.GameTypeNumber is empty"},
-            {"insert into GameTypes values (7, null)", "its GameTypes.GameTypeDescription is empty"}};
+             "Its GameTypes.GameTypeNumber is empty in one row."},
+            {"insert into GameTypes values (7, null)", "Its GameTypes.GameTypeDescription is empty in one row."}};
         addGameType(Db(), 1, QStringLiteral("League"));
         addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}}, 2, 1);
         const QString sound = exportTeams({{1, QStringLiteral("Ice Hawks")}});
@@ -473,11 +557,153 @@ private slots:
             try {
                 ImportTeams(*target, *openFile(file), *program, 1, ask);
                 QFAIL(change);
-            } catch (const RuntimeError& e) {
+            } catch (const ImportRefused& e) {
                 QVERIFY2(e.description().contains(QLatin1String(refusal)), qPrintable(e.description()));
             }
             QVERIFY2(readBytes(target->path()) == before, change);
         }
+    }
+
+    // A file this program exports comes back field for field: a team with
+    // games, players and goalies, a player who left the roster but keeps his
+    // statistics, a shared person and statistics of nobody (person 0).
+    void anExportedFileComesBackFieldForField()
+    {
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addGameType(Db(), 2, QStringLiteral("Cup"));
+        const Person shared{1, QStringLiteral("Ann"), QStringLiteral("O'Neil")};
+        addTransferTeam(Db(), 1, QStringLiteral("Pines"), {shared, {2, QStringLiteral("Bo"), QStringLiteral("Two")},
+                                                          {3, QStringLiteral("Cy"), QStringLiteral("Three")}},
+                        3, 1);
+        addTransferTeam(Db(), 2, QStringLiteral("Oaks"), {{4, QStringLiteral("Di"), QStringLiteral("Four")}, shared}, 2, 2);
+        Db().execute(QStringLiteral("update GameStats set GameType = 2 where TeamNumber = 1 and GameNumber = 2"));
+        Db().execute(QStringLiteral("delete from Roster where PersonNumber = 2"));
+        Db().execute(QStringLiteral("insert into PlayerStats (TeamNumber, GameNumber, PlayerNumber, EventNumber, "
+                                    "GameType, HomeTeam) values (1, 3, 0, 1, 1, 0)"));
+        for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            fillEveryField(Db(), QLatin1String(table));
+        const QString path = exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}});
+
+        auto target = otherProgram();
+        ScriptedQuestions ask;
+        const ImportResult r = ImportTeams(*target, *openFile(path), *program, 1, ask);
+        QCOMPARE(r.teamsImported, 2);
+        QVERIFY(!r.failure);
+        QCOMPARE(counts(*target, {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"}),
+                 QStringLiteral("2,4,4,5,14,5"));
+        for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(rowsByName(*target, QLatin1String(table)), rowsByName(Db(), QLatin1String(table)));
+        QCOMPARE(textOf(*target, "select count(*) from GameStats where OpponentTeamNumber <> 0 or OpponentGStatNumber <> 0"),
+                 QStringLiteral("0"));
+    }
+
+    // A team of the file that would lose rows, or bring rows belonging to no
+    // team, game or person, refuses the file before anything is written or
+    // asked: no team replaced, no game type added, no category offered.
+    void aFileWhoseRowsDoNotHangTogetherIsRefusedWhole()
+    {
+        const std::pair<const char*, const char*> kinds[] = {
+            {"delete from People", "The team \"Pines\" has player 1 on its roster, but the file holds no such person."},
+            {"delete from People where PersonNumber = 2",
+             "The team \"Pines\" has player 2 on its roster, but the file holds no such person."},
+            {"update People set PersonNumber = null where PersonNumber = 2", "Its People.PersonNumber is empty in one row."},
+            {"update People set PersonNumber = -32768 where PersonNumber = 2",
+             "The team \"Pines\" has player 2 on its roster, but the file holds no such person."},
+            {"update People set PersonNumber = x'02' where PersonNumber = 2",
+             "Its People.PersonNumber is not a number in one row."},
+            {"update Roster set PersonNumber = 31000 where PersonNumber = 2",
+             "The team \"Pines\" has player 31000 on its roster, but the file holds no such person."},
+            {"update Roster set PersonNumber = -1 where PersonNumber = 2",
+             "The team \"Pines\" has player -1 on its roster, but the file holds no such person."},
+            {"update Roster set PersonNumber = -32768 where PersonNumber = 4",
+             "The team \"Oaks\" has player -32768 on its roster, but the file holds no such person."},
+            // A row without its team number is one import would never read.
+            {"update Roster set TeamNumber = null where PersonNumber = 2", "Its Roster.TeamNumber is empty in one row."},
+            {"update PlayerStats set TeamNumber = null where PlayerNumber = 2 and GameNumber = 1",
+             "Its PlayerStats.TeamNumber is empty in one row."},
+            {"update GoalieStats set TeamNumber = null where TeamNumber = 1 and GameNumber = 2",
+             "Its GoalieStats.TeamNumber is empty in one row."},
+            {"update GameStats set TeamNumber = null where TeamNumber = 1 and GameNumber = 2",
+             "Its GameStats.TeamNumber is empty in one row."},
+            {"update Teams set TeamNumber = null where TeamNumber = 2", "Its Teams.TeamNumber is empty for the team \"Oaks\"."},
+            // The other team's game 3 is no game of this one.
+            {"delete from GameStats where TeamNumber = 1 and GameNumber = 3",
+             "The team \"Pines\" has player statistics for game 3, but the file holds no game 3 of that team."},
+            {"delete from GameStats where TeamNumber = 1 and GameNumber = 3; delete from PlayerStats where TeamNumber = 1 "
+             "and GameNumber = 3",
+             "The team \"Pines\" has goalie statistics for game 3, but the file holds no game 3 of that team."},
+            {"update PlayerStats set PlayerNumber = 31000 where PlayerNumber = 3 and GameNumber = 2",
+             "The team \"Pines\" has player statistics for player 31000 in game 2, but the file holds no such person."},
+            {"update GoalieStats set PlayerNumber = -1 where TeamNumber = 2 and GameNumber = 1",
+             "The team \"Oaks\" has goalie statistics for player -1 in game 1, but the file holds no such person."},
+            {"delete from Teams where TeamNumber = 2", "Its Roster holds rows of team number 2, but the file holds no such team."},
+            {"update PlayerStats set TeamNumber = 7 where PlayerNumber = 3 and GameNumber = 1",
+             "Its PlayerStats holds rows of team number 7, but the file holds no such team."},
+            // Two teams or people of one number would share their rows.
+            {"update Teams set TeamNumber = 1", "Its Teams.TeamNumber is 1 in more than one row."},
+            {"update People set PersonNumber = 2 where PersonNumber = 3", "Its People.PersonNumber is 2 in more than one row."},
+            {"update GameStats set GameNumber = 1 where TeamNumber = 2 and GameNumber = 3",
+             "The team \"Oaks\" has more than one game 1."},
+            {"update Teams set LongTeamName = ' ' where TeamNumber = 2; update Roster set PersonNumber = 9 where TeamNumber = 2",
+             "Team number 2 has player 9 on its roster, but the file holds no such person."}};
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addSourceCategoryNames();
+        addTransferTeam(Db(), 1, QStringLiteral("Pines"),
+                        {{1, QStringLiteral("Ann"), QStringLiteral("One")}, {2, QStringLiteral("Bo"), QStringLiteral("Two")},
+                         {3, QStringLiteral("Cy"), QStringLiteral("Three")}},
+                        3, 1);
+        addTransferTeam(Db(), 2, QStringLiteral("Oaks"), {{4, QStringLiteral("Di"), QStringLiteral("Four")}}, 3, 1);
+        const QString sound = exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}});
+        QByteArray before;
+        {
+            auto target = otherProgram();
+            addTransferTeam(*target, 1, QStringLiteral("Pines"), {{5, QStringLiteral("Old"), QStringLiteral("Five")}});
+            target->close();
+            before = readBytes(target->path());
+        }
+        QStringList wrong;  // each change with what became of it, when that was not its refusal
+        for (const auto& [change, refusal] : kinds) {
+            const QString file = exported(QStringLiteral("bad.mdb"));
+            QFile::remove(file);
+            QFile::copy(sound, file);
+            for (const QString& sql : QString::fromLatin1(change).split(QLatin1Char(';')))
+                openFile(file)->execute(sql);
+            const QString targetPath = out.path() + QStringLiteral("/other.mdb");
+            writeBytes(targetPath, before);
+            auto target = openFile(targetPath);
+            ScriptedQuestions ask;  // fails the test on any question
+            const QString outcome = refusalOf(*target, file, ask);
+            target->close();
+            if (outcome != QLatin1String(refusal) || !ask.addedTypes.isEmpty() || readBytes(targetPath) != before)
+                wrong << QLatin1String(change) + QStringLiteral(" -> ") + outcome;
+        }
+        QCOMPARE(wrong, QStringList());
+    }
+
+    // With no team number left at all, a file bringing a team is refused
+    // before its game types come in; a file without teams still brings them,
+    // and one number left takes the team.
+    void noTeamNumberLeftRefusesTheFileBeforeItsGameTypes()
+    {
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addTransferTeam(Db(), 1, QStringLiteral("Pines"), {{1, QStringLiteral("Ann"), QStringLiteral("One")}}, 1, 1);
+        const QString withTeam = exportTeams({{1, QStringLiteral("Pines")}});
+        const QString withoutTeam = exportTeams({}, QStringLiteral("none.mdb"));
+        auto target = otherProgram();
+        addTransferTeam(*target, 32767, QStringLiteral("Last"), {}, 0);
+        const QByteArray before = readBytes(target->path());
+        ScriptedQuestions ask;
+        std::optional<KeyKind> noNumber;
+        QCOMPARE(refusalOf(*target, withTeam, ask, &noNumber), NoNumberLeftMessage(KeyKind::Team).text);
+        QVERIFY(noNumber == KeyKind::Team);
+        QVERIFY(readBytes(target->path()) == before);
+        QVERIFY(ask.addedTypes.isEmpty());
+
+        QVERIFY(ImportTeams(*target, *openFile(withoutTeam), *program, 1, ask).gameTypesAdded);
+        target->execute(QStringLiteral("update Teams set TeamNumber = 32766"));
+        QCOMPARE(ImportTeams(*target, *openFile(withTeam), *program, 1, ask).teamsImported, 1);
+        QCOMPARE(textOf(*target, "select group_concat(TeamNumber || ':' || LongTeamName) from Teams"),
+                 QStringLiteral("32766:Last,32767:Pines"));
     }
 };
 
