@@ -327,6 +327,18 @@ OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFold
                 return {TransferFileCheck::NotTransfer, QStringLiteral("It lacks the table %1.").arg(table), nullptr,
                         nullptr};
             }
+            // The program's tables keep their rows in the order written,
+            // which import reads them in; one without that order was made
+            // elsewhere.
+            if (out.db->scalar(QStringLiteral("select wr from pragma_table_list where schema = 'main' and name = ? "
+                                              "collate nocase"),
+                               {table})
+                    .toInt() != 0) {
+                out.db.reset();
+                return {TransferFileCheck::NotTransfer,
+                        QStringLiteral("Its table %1 was not made by Velloran for Hockey.").arg(table), nullptr,
+                        nullptr};
+            }
             std::set<QString> have;
             for (const FieldInfo& f : out.db->tableFields(table))
                 have.insert(f.name.toLower());

@@ -167,6 +167,11 @@ private slots:
         QTest::addColumn<QString>("what");
         QTest::newRow("table") << "drop table NameYourOwnCats" << "It lacks the table NameYourOwnCats.";
         QTest::newRow("field") << "alter table Teams drop column notes" << "Its Teams.notes is missing.";
+        // Import reads its tables in the order their rows were written.
+        QTest::newRow("no row order") << "create table T (GameTypeNumber smallint primary key, GameTypeDescription "
+                                         "text) without rowid; insert into T select * from GameTypes; drop table "
+                                         "GameTypes; alter table T rename to GameTypes"
+                                      << "Its table GameTypes was not made by Velloran for Hockey.";
     }
     void aFileLackingPartsOfATransferFileSaysWhich()
     {
