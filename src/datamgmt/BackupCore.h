@@ -138,8 +138,9 @@ private:
 // number, whatever text encoding the back-up was written in. What else the
 // back-up's file brings (indexes, constraints, declared types, collations of
 // its own) stays behind: a file made elsewhere could otherwise refuse the
-// program's later writes or change how it compares names. The file goes when this does. Throws a RuntimeError when it cannot
-// be written; nothing of it is then left.
+// program's later writes or change how it compares names. The file goes when
+// this does. Throws a RuntimeError when it cannot be written; nothing of it
+// is then left.
 class RestoredDatabase : public ScratchDatabase {
 public:
     RestoredDatabase(const QString& backup, const QString& dataFolder);
