@@ -230,7 +230,8 @@ private slots:
             << "update ProgramVersion set ProgramVersion = 1; drop table NameYourOwnCats" << wrongVersion << version;
         QTest::newRow("no version row, a field missing")
             << "delete from ProgramVersion; alter table GoalieStats drop column U1" << wrongVersion << version;
-        QTest::newRow("version 2 without U1 to U10") << noUserFields.mid(2) << lacks + QStringLiteral("Its GoalieStats.U1 is missing.") << notValid;
+        QTest::newRow("version 2 without U1 to U10")
+            << noUserFields.mid(2) << lacks + QStringLiteral("Its GoalieStats.U1 is missing.") << notValid;
         QTest::newRow("no version table")
             << "drop table ProgramVersion; alter table GoalieStats drop column U1"
             << lacks + QStringLiteral("It lacks the table ProgramVersion.") << notValid;

@@ -181,14 +181,15 @@ class TstTransfer : public QObject {
     {
         QStringList columns;
         auto file = openFile(path);
-        Recordset info = file->openRecordset(QStringLiteral("select name, type from pragma_table_info('%1')").arg(table));
+        Recordset info =
+            file->openRecordset(QStringLiteral("select name, type from pragma_table_info('%1')").arg(table));
         for (; !info.eof(); info.moveNext()) {
             const QString name = info.getText(QStringLiteral("name"));
             columns << name + QLatin1Char(' ') + (name == field ? type : info.getText(QStringLiteral("type")));
         }
         return {QStringLiteral("create table Remade (%1)").arg(columns.join(QStringLiteral(", "))),
-                QStringLiteral("insert into Remade select * from %1").arg(table), QStringLiteral("drop table %1").arg(table),
-                QStringLiteral("alter table Remade rename to %1").arg(table)};
+                QStringLiteral("insert into Remade select * from %1").arg(table),
+                QStringLiteral("drop table %1").arg(table), QStringLiteral("alter table Remade rename to %1").arg(table)};
     }
 
 private slots:
@@ -824,14 +825,16 @@ private slots:
         Db().execute(QStringLiteral("delete from Roster where PersonNumber = 3"));
         for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
             fillEveryField(Db(), QLatin1String(table));
-        auto file = openFile(exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}}, QStringLiteral("left.mdb")));
+        auto file = openFile(
+            exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}}, QStringLiteral("left.mdb")));
         file->execute(QStringLiteral("delete from People where PersonNumber = 3"));
-        file->execute(QStringLiteral("update GoalieStats set PlayerNumber = 31000 where TeamNumber = 2 and GameNumber = 2"));
-        file->execute(QStringLiteral("update PlayerStats set PlayerNumber = -1 where TeamNumber = 1 and GameNumber = 3 and "
-                                     "PlayerNumber = 1"));
+        file->execute(
+            QStringLiteral("update GoalieStats set PlayerNumber = 31000 where TeamNumber = 2 and GameNumber = 2"));
+        file->execute(QStringLiteral("update PlayerStats set PlayerNumber = -1 where TeamNumber = 1 and GameNumber = 3 "
+                                     "and PlayerNumber = 1"));
         // What the import should make of them, in the source's terms.
-        Db().execute(QStringLiteral("update PlayerStats set PlayerNumber = 0 where PlayerNumber = 3 or (TeamNumber = 1 and "
-                                    "GameNumber = 3 and PlayerNumber = 1)"));
+        Db().execute(QStringLiteral("update PlayerStats set PlayerNumber = 0 where PlayerNumber = 3 or (TeamNumber = 1 "
+                                    "and GameNumber = 3 and PlayerNumber = 1)"));
         Db().execute(QStringLiteral("update GoalieStats set PlayerNumber = 0 where TeamNumber = 2 and GameNumber = 2"));
         Db().execute(QStringLiteral("delete from People where PersonNumber = 3"));
 
