@@ -321,37 +321,40 @@ OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFold
             out.db.reset();
             return {TransferFileCheck::Foreign, code, nullptr, nullptr};
         }
-        for (const auto& [table, fields] : transferTables()) {
-            if (!out.db->tableExists(table)) {
-                out.db.reset();
-                return {TransferFileCheck::NotTransfer, QStringLiteral("It lacks the table %1.").arg(table), nullptr,
-                        nullptr};
-            }
+        // What a table lacks of a transfer file's, or `fields` of it alone.
+        const auto lacking = [&](const QString& table, const QStringList& fields) -> QString {
+            if (!out.db->tableExists(table))
+                return QStringLiteral("It lacks the table %1.").arg(table);
             // The program's tables keep their rows in the order written,
             // which import reads them in; one without that order was made
             // elsewhere.
             if (out.db->scalar(QStringLiteral("select wr from pragma_table_list where schema = 'main' and name = ? "
                                               "collate nocase"),
                                {table})
-                    .toInt() != 0) {
-                out.db.reset();
-                return {TransferFileCheck::NotTransfer,
-                        QStringLiteral("Its table %1 was not made by Velloran for Hockey.").arg(table), nullptr,
-                        nullptr};
-            }
+                    .toInt() != 0)
+                return QStringLiteral("Its table %1 was not made by Velloran for Hockey.").arg(table);
             std::set<QString> have;
             for (const FieldInfo& f : out.db->tableFields(table))
                 have.insert(f.name.toLower());
             for (const QString& f : fields)
-                if (!have.count(f.toLower())) {
-                    out.db.reset();
-                    return {TransferFileCheck::NotTransfer, QStringLiteral("Its %1.%2 is missing.").arg(table, f),
-                            nullptr, nullptr};
-                }
-        }
-        if (!HoldsVersion2(*out.db)) {
+                if (!have.count(f.toLower()))
+                    return QStringLiteral("Its %1.%2 is missing.").arg(table, f);
+            return {};
+        };
+        // The version comes first, as soon as it can be read: a file of
+        // another version lacks fields for that reason alone.
+        const QString versionTable = QStringLiteral("ProgramVersion");
+        QString problem = lacking(versionTable, {versionTable});
+        if (problem.isEmpty() && !HoldsVersion2(*out.db)) {
             out.db.reset();
             out.status = TransferFileCheck::WrongVersion;
+            return out;
+        }
+        for (auto it = transferTables().begin(); problem.isEmpty() && it != transferTables().end(); ++it)
+            problem = lacking(it->first, it->second);
+        if (!problem.isEmpty()) {
+            out.db.reset();
+            return {TransferFileCheck::NotTransfer, problem, nullptr, nullptr};
         }
     } catch (const RuntimeError& e) {
         return {TransferFileCheck::CannotOpen, ReadingFailure(e, dataFolder), nullptr, nullptr};

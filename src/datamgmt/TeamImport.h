@@ -50,6 +50,8 @@ struct OpenedTransferFile {
 // Opens the transfer file at `path` as a ReadingCopy in `dataFolder`, so
 // that the changes its side files hold come in with it and its indexes list
 // its tables' rows; the details say why in sentences about the user's file.
+// The version is read as soon as its table and field are there, before the
+// other tables and fields are looked for.
 OpenedTransferFile OpenTransferFile(const QString& path, const QString& dataFolder);
 
 struct ImportResult {

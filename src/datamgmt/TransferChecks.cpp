@@ -49,13 +49,17 @@ bool mayNotBeEmpty(const QString& table, const QString& field)
     return fields.count((table + QLatin1Char('.') + field).toUpper()) > 0;
 }
 
+// What else a value of a field may not be, as "is ..." (empty when it may
+// be that); given the field's index and its value.
+using FurtherRule = std::function<QString(size_t, const QVariant&)>;
+
 // Throws for the first of `fields` that cannot hold its value in one row as
-// it is (FieldMismatch), or is empty where it may not be; `valueAt` reads the
-// value of the field at an index, `sentence` turns "its Table.Field ..." into
-// the whole message.
+// it is (FieldMismatch), or is empty where it may not be, or breaks `further`;
+// `valueAt` reads the value of the field at an index, `sentence` turns "its
+// Table.Field ..." into the whole message.
 void refuseMisfit(const QString& table, const std::vector<FieldInfo>& fields,
                   const std::function<QVariant(size_t)>& valueAt,
-                  const std::function<QString(const QString&)>& sentence)
+                  const std::function<QString(const QString&)>& sentence, const FurtherRule& further = {})
 {
     for (size_t i = 0; i < fields.size(); ++i) {
         const FieldInfo& f = fields[i];
@@ -69,6 +73,8 @@ void refuseMisfit(const QString& table, const std::vector<FieldInfo>& fields,
                    value.typeId() != QMetaType::QByteArray) {
             number = Err::FieldTooSmall;
         }
+        if (why.isEmpty() && further)
+            why = further(i, value);
         if (!why.isEmpty())
             throw RuntimeError(number, sentence(QStringLiteral("its %1.%2 %3").arg(table, f.name, why)));
     }
@@ -88,46 +94,95 @@ QVariant longNameOf(Database& file, const QVariant& team)
     return file.scalar(QStringLiteral("select LongTeamName from Teams where TeamNumber = ? limit 1"), {team});
 }
 
-// Where in the file a row sits, for a message: with the team it belongs to
-// when the file holds that team under a readable name, else as "one row".
-QString whereIs(Database& file, const QString& table, const Recordset& row)
+// Where in the file a row of `table` sits, for a message: with the team it
+// belongs to when the file holds that team under a readable name (its own
+// `longName` for a row of Teams, else the team numbered `team`), else as
+// "one row".
+QString whereIs(Database& file, const QString& table, const QVariant& longName, const QVariant& team)
 {
-    QVariant name;
-    if (table == QLatin1String("Teams"))
-        name = row.value(QStringLiteral("LongTeamName"));
-    else if (transfer::transferTables().at(table).contains(QStringLiteral("TeamNumber")) &&
-             !row.isNull(QStringLiteral("TeamNumber")))
-        name = longNameOf(file, row.value(QStringLiteral("TeamNumber")));
+    QVariant name = longName;
+    if (table != QLatin1String("Teams") && team.isValid() && !team.isNull())
+        name = longNameOf(file, team);
     if (name.typeId() != QMetaType::QString || name.toString().trimmed().isEmpty())
         return QStringLiteral(" in one row");
     return QStringLiteral(" for the team ") + quoted(name.toString());
 }
 
+// The numbers import selects a team's rows by and the checks join and group
+// them by. Bound as a number, a key finds only a whole number stored as one:
+// a text or a real that the field check reads as that number is not found,
+// or found only as the file's own column type happens to compare it.
+bool isStoredKey(const QString& table, const QString& field)
+{
+    static const std::set<QString> keys = {
+        QStringLiteral("Teams.TeamNumber"),        QStringLiteral("Roster.TeamNumber"),
+        QStringLiteral("Roster.PersonNumber"),     QStringLiteral("People.PersonNumber"),
+        QStringLiteral("GameStats.TeamNumber"),    QStringLiteral("GameStats.GameNumber"),
+        QStringLiteral("PlayerStats.TeamNumber"),  QStringLiteral("PlayerStats.GameNumber"),
+        QStringLiteral("PlayerStats.PlayerNumber"), QStringLiteral("GoalieStats.TeamNumber"),
+        QStringLiteral("GoalieStats.GameNumber"),  QStringLiteral("GoalieStats.PlayerNumber"),
+        QStringLiteral("GameTypes.GameTypeNumber")};
+    return keys.count(table + QLatin1Char('.') + field) > 0;
+}
+
+// What a transfer file may not hold beyond what the program's field cannot:
+// a key not stored as a whole number, person 0 (nobody) in People or on a
+// roster, a game type without a name (import matches game types by name).
+QString transferRule(const QString& table, const FieldInfo& f, const QVariant& value)
+{
+    if (isStoredKey(table, f.name)) {
+        if (value.typeId() != QMetaType::Int && value.typeId() != QMetaType::LongLong)
+            return QStringLiteral("is not stored as a whole number");
+        if (f.name == QLatin1String("PersonNumber") && value.toInt() == 0)
+            return QStringLiteral("is 0");
+    }
+    if (table == QLatin1String("GameTypes") && f.name == QLatin1String("GameTypeDescription") &&
+        value.toString().trimmed().isEmpty())
+        return QStringLiteral("is empty");
+    return {};
+}
+
 // Every transferred field of every row of `table` against the program's own
 // field of that name: a row import would not read (its team number empty)
 // is lost as surely as one it cannot write. The first that does not fit
-// refuses the file.
+// refuses the file. Read row by row: a large file is never held whole.
 void checkRows(Database& program, Database& file, const QString& table, Scope which = Scope::AllRows)
 {
     std::vector<FieldInfo> fields;
+    QStringList columns;
+    int teamColumn = -1;
+    int nameColumn = -1;
     for (FieldInfo f : program.tableFields(table)) {
         if (!transfer::transferTables().at(table).contains(f.name, Qt::CaseInsensitive))
             continue;
         if (which == Scope::AnyTextLength && (f.type == FieldType::Text || f.type == FieldType::Memo))
             f.size = 0;
+        if (f.name == QLatin1String("TeamNumber"))
+            teamColumn = int(fields.size());
+        if (table == QLatin1String("Teams") && f.name == QLatin1String("LongTeamName"))
+            nameColumn = int(fields.size());
+        columns << QLatin1Char('[') + f.name + QLatin1Char(']');
         fields.push_back(f);
     }
-    Recordset rows = file.openRecordset(table);
-    for (; !rows.eof(); rows.moveNext()) {
-        try {
-            refuseMisfit(table, fields, [&](size_t i) { return rows.value(fields[i].name); },
-                         [&](const QString& what) {
-                             return QLatin1Char('I') + what.mid(1) + whereIs(file, table, rows) + QLatin1Char('.');
-                         });
-        } catch (const RuntimeError& e) {
-            throw ImportRefused(e.description());
-        }
-    }
+    // Table order, as import reads the tables: the first row that does not
+    // fit is the one named.
+    file.forEachRow(
+        QStringLiteral("select %1 from [%2] order by rowid").arg(columns.join(QStringLiteral(", ")), table), {},
+        [&](const RowView& row) {
+            const auto valueAt = [&](int i) { return i < 0 ? QVariant() : row.value(i, fields[size_t(i)].type); };
+            try {
+                refuseMisfit(
+                    table, fields, [&](size_t i) { return valueAt(int(i)); },
+                    [&](const QString& what) {
+                        return QLatin1Char('I') + what.mid(1) +
+                               whereIs(file, table, valueAt(nameColumn), valueAt(teamColumn)) +
+                               QLatin1Char('.');
+                    },
+                    [&](size_t i, const QVariant& value) { return transferRule(table, fields[i], value); });
+            } catch (const RuntimeError& e) {
+                throw ImportRefused(e.description());
+            }
+        });
 }
 
 // Refuses the file with `sentence` made of the values of the first row that
@@ -146,8 +201,8 @@ void refuseFirst(Database& file, const QString& sql, const std::function<QString
 }
 
 // Rows that import would leave behind, take twice or bring in belonging to
-// nothing: of a team, a person or a game the file does not hold, or holds
-// more than once.
+// nothing: of a team, a game or a roster's person the file does not hold, or
+// holds more than once.
 void checkReferences(Database& file)
 {
     const auto team = [&file](const QVariant& number) {
@@ -155,9 +210,9 @@ void checkReferences(Database& file)
         return name.isEmpty() ? QStringLiteral("Team number %1").arg(number.toString())
                               : QStringLiteral("The team ") + quoted(name);
     };
-    // A number two rows share would give one team's rows to both, or one
-    // person's place to two.
-    for (const char* key : {"Teams.TeamNumber", "People.PersonNumber"}) {
+    // A number two rows share would give one team's rows to both, one
+    // person's place to two, or the games of one game type to another.
+    for (const char* key : {"Teams.TeamNumber", "People.PersonNumber", "GameTypes.GameTypeNumber"}) {
         const QStringList part = QString::fromLatin1(key).split(QLatin1Char('.'));
         refuseFirst(file,
                     QStringLiteral("select %2 from %1 group by %2 having count(*) > 1 limit 1").arg(part[0], part[1]),
@@ -191,7 +246,7 @@ void checkReferences(Database& file)
                 });
     const std::pair<const char*, const char*> statistics[] = {{"PlayerStats", "player statistics"},
                                                               {"GoalieStats", "goalie statistics"}};
-    for (const auto& [table, kind] : statistics) {
+    for (const auto& [table, kind] : statistics)
         refuseFirst(file,
                     QStringLiteral("select s.TeamNumber, s.GameNumber from %1 s where not exists (select 1 from "
                                    "GameStats g where g.TeamNumber = s.TeamNumber and g.GameNumber = s.GameNumber) "
@@ -202,18 +257,6 @@ void checkReferences(Database& file)
                                                              "that team.")
                                                   .arg(QLatin1String(kind), row[1].toString());
                     });
-        // Person 0 is nobody: statistics an older import could not place.
-        refuseFirst(file,
-                    QStringLiteral("select s.TeamNumber, s.GameNumber, s.PlayerNumber from %1 s where s.PlayerNumber "
-                                   "<> 0 and not exists (select 1 from People p where p.PersonNumber = "
-                                   "s.PlayerNumber) limit 1")
-                        .arg(QLatin1String(table)),
-                    [&](const QVariantList& row) {
-                        return team(row[0]) + QStringLiteral(" has %1 for player %2 in game %3, but the file holds "
-                                                             "no such person.")
-                                                  .arg(QLatin1String(kind), row[2].toString(), row[1].toString());
-                    });
-    }
 }
 
 }  // namespace

@@ -28,14 +28,17 @@ private:
 };
 
 // Refuses a transfer file (ImportRefused) unless each of its teams can come
-// in whole: no value of any row of its tables that the program's own field
-// could not hold as it is (FieldMismatch), or none where the program needs
-// one (a key, a number a window reads); no team, person or game of a team
-// twice; every roster, game and statistics row of a team the file holds;
-// every roster row and every statistics row (but those of person 0, nobody)
-// naming a person the file holds; every statistics row naming a game of its
-// team in the file. `program` holds the
-// program's own tables (OpenProgramTables). Nothing has been written.
+// in whole, and import reads exactly the rows checked: no value of any row of
+// its tables that the program's own field could not hold as it is
+// (FieldMismatch), or none where the program needs one (a key, a number a
+// window reads, a game type's name); no key that is not stored as a whole
+// number, no person 0 in People or on a roster; no team, person, game type or
+// game of a team twice; every roster, game and statistics row of a team the
+// file holds; every roster row naming a person the file holds; every
+// statistics row naming a game of its team in the file. A statistics row's
+// person the file lacks is nobody to import (person 0), as export leaves out
+// the people of no roster. `program` holds the program's own tables
+// (OpenProgramTables). Nothing has been written. The file is read row by row.
 void CheckTransferValues(Database& program, Database& file);
 
 // Why the database file at `path` may not replace the user's, held to the

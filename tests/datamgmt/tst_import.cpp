@@ -11,11 +11,13 @@
 #include "shell/Globals.h"
 #include "shell/Renumber.h"
 #include "support/OldDataWriter.h"
+#include "support/ScreenReader.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 #include "teams/TeamTestData.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -72,8 +74,12 @@ class TstImport : public QObject {
             plainSqlite(transferFile(), change);
     }
 
+    // How OK is pressed: a click, the space key on the focused button, or a
+    // screen reader's press (which clicks a moment later).
+    enum class Press { Click, Key, Reader };
+
     // OK in the import dialog on hawks.mdb.
-    void importIt()
+    void importIt(Press how = Press::Click)
     {
         CloseOpenForms();
         g.BackupMode = "I";
@@ -81,20 +87,45 @@ class TstImport : public QObject {
         control<DirListBox>(f, "Dir1")->setPath(out.path());
         control<FileListBox>(f, "File1")->setCurrentItem(
             control<FileListBox>(f, "File1")->findItems(QStringLiteral("hawks.mdb"), Qt::MatchExactly).value(0));
-        control<QPushButton>(f, "cmdOK")->click();
+        auto* ok = control<QPushButton>(f, "cmdOK");
+        if (how == Press::Key) {
+            f->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            ok->setFocus();
+            QCOMPARE(QApplication::focusWidget(), ok);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        } else if (how == Press::Reader) {
+            reader::press(ok);
+            QTRY_COMPARE(env->pendingExpectations(), 0);
+        } else {
+            ok->click();
+        }
         flushDeletes();
         QCOMPARE(env->pendingExpectations(), 0);
     }
 
+    // The program started again on its database: the team list and the next
+    // team number are what start-up makes of them.
+    void restart()
+    {
+        unloadTeamWindows();
+        g.Db->close();
+        resetGlobals();
+        env->runSetup();
+        Load<frmSelectTeam>();
+    }
+
     // The import shows `message` under `title`, alone, and leaves the
     // database and the game types as they were, the dialog open.
-    void refused(const QString& message, const QString& title = QStringLiteral("Database Not Valid"))
+    void refused(const QString& message, const QString& title = QStringLiteral("Database Not Valid"),
+                 Press how = Press::Click)
     {
         const QByteArray before = readBytes(database());
         const int types = g.NumberGameTypes;
+        const qsizetype shown = env->shownMessages().size();
         env->expectMsgBox(message, vbOK, title);
-        importIt();
-        QCOMPARE(env->shownMessages().size(), 1);
+        importIt(how);
+        QCOMPARE(env->shownMessages().size(), shown + 1);
         QCOMPARE(env->shownMessages().last().text, message);
         QVERIFY(Loaded<frmBackup>());
         QVERIFY(readBytes(database()) == before);
@@ -139,6 +170,14 @@ private slots:
                                          "game 2 of that team.";
         QTest::newRow("team without number") << "update Teams set TeamNumber = null"
                                              << "Its Teams.TeamNumber is empty for the team \"Pines\".";
+        // Import would look for person 2 by number and not find him.
+        QTest::newRow("person as text") << "create table R (TeamNumber smallint, PersonNumber text, PlayerIndicator "
+                                           "boolean, UniformNumber varchar(3), notes longtext); insert into R select "
+                                           "* from Roster; drop table Roster; alter table R rename to Roster"
+                                        << "Its Roster.PersonNumber is not stored as a whole number for the team "
+                                           "\"Pines\".";
+        QTest::newRow("game type twice") << "update GameTypes set GameTypeNumber = 1"
+                                         << "Its GameTypes.GameTypeNumber is 1 in more than one row.";
     }
     void aTeamThatWouldNotComeInWholeRefusesTheFile()
     {
@@ -147,6 +186,118 @@ private slots:
         exportPines(qPrintable(change));
         refused(QStringLiteral("hawks.mdb cannot be imported. ") + what + QStringLiteral("\r\rNothing was imported."));
         QCOMPARE(rowsOf(QStringLiteral("Roster")), 3);
+    }
+
+    // A team that lost a player keeps his statistics, and export leaves out
+    // the people of no roster: they come in as nobody's, the rest whole.
+    void statisticsOfAPlayerTheFileLacksComeInAsNobodys()
+    {
+        exportPines("delete from Roster where PersonNumber = 3; delete from People where PersonNumber = 3");
+        Db().execute(QStringLiteral("update Teams set LongTeamName = 'Stored'"));
+        env->expectMsgBox(QStringLiteral("Game type has been added: Cup"));
+        env->expectMsgBox(QStringLiteral("New category name: Hit"), vbNo);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"), vbOK,
+                          QStringLiteral("Import Complete"));
+        importIt(Press::Key);
+        QCOMPARE(rowsOf(QStringLiteral("Teams")), 2);
+        const QString team = QStringLiteral("TeamNumber = (select TeamNumber from Teams where LongTeamName = 'Pines')");
+        QCOMPARE(countRows(Db(), QStringLiteral("Roster"), team), 2);
+        QCOMPARE(countRows(Db(), QStringLiteral("GameStats"), team), 3);
+        QCOMPARE(countRows(Db(), QStringLiteral("PlayerStats"), team), 9);
+        QCOMPARE(countRows(Db(), QStringLiteral("PlayerStats"), team + QStringLiteral(" and PlayerNumber = 0")), 3);
+    }
+
+    // The version is read first: a file of another version is told so,
+    // whatever it lacks besides; a file of this version that lacks a table
+    // or field is told what.
+    void aFileOfAnotherVersionIsToldSoBeforeWhatItLacks_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QString noUserFields;
+        for (const char* table : {"PlayerStats", "GoalieStats"})
+            for (int i = 1; i <= 10; ++i)
+                noUserFields += QStringLiteral("; alter table %1 drop column U%2").arg(QLatin1String(table)).arg(i);
+        const QString wrongVersion = QStringLiteral("Import database version not 2.x.");
+        const QString version = QStringLiteral("Wrong Database Version");
+        const QString lacks = QStringLiteral("hawks.mdb is not a team database of Velloran for Hockey, or it is "
+                                             "damaged.\r\r");
+        const QString notValid = QStringLiteral("Database Not Valid");
+        QTest::newRow("version 1 without U1 to U10")
+            << QStringLiteral("update ProgramVersion set ProgramVersion = 1") + noUserFields << wrongVersion << version;
+        QTest::newRow("version 1 without a table")
+            << "update ProgramVersion set ProgramVersion = 1; drop table NameYourOwnCats" << wrongVersion << version;
+        QTest::newRow("no version row, a field missing")
+            << "delete from ProgramVersion; alter table GoalieStats drop column U1" << wrongVersion << version;
+        QTest::newRow("version 2 without U1 to U10")
+            << noUserFields.mid(2) << lacks + QStringLiteral("Its GoalieStats.U1 is missing.") << notValid;
+        QTest::newRow("no version table")
+            << "drop table ProgramVersion; alter table GoalieStats drop column U1"
+            << lacks + QStringLiteral("It lacks the table ProgramVersion.") << notValid;
+        QTest::newRow("no version field") << "alter table ProgramVersion drop column ProgramVersion"
+                                          << lacks + QStringLiteral("Its ProgramVersion.ProgramVersion is missing.")
+                                          << notValid;
+    }
+    void aFileOfAnotherVersionIsToldSoBeforeWhatItLacks()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        exportPines(qPrintable(change));
+        refused(message, title);
+    }
+
+    // A team's long name is quoted whole up to 50 characters, its field's
+    // size, and cut there with "..." when longer.
+    void aLongTeamNameIsQuotedCutToFiftyCharacters_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("what");
+        const QString fifty = QStringLiteral("Abcdefghij").repeated(5);
+        QTest::newRow("50 characters") << QStringLiteral("update Teams set LongTeamName = '%1'; update Roster set "
+                                                         "UniformNumber = '1234' where PersonNumber = 2")
+                                              .arg(fifty)
+                                       << QStringLiteral("Its Roster.UniformNumber is longer than 3 characters for "
+                                                         "the team \"%1\".")
+                                              .arg(fifty);
+        QTest::newRow("51 characters") << QStringLiteral("update Teams set LongTeamName = '%1Z'").arg(fifty)
+                                       << QStringLiteral("Its Teams.LongTeamName is longer than 50 characters for "
+                                                         "the team \"%1...\".")
+                                              .arg(fifty);
+    }
+    void aLongTeamNameIsQuotedCutToFiftyCharacters()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, what);
+        exportPines(qPrintable(change));
+        refused(QStringLiteral("hawks.mdb cannot be imported. ") + what + QStringLiteral("\r\rNothing was imported."));
+    }
+
+    // Start-up makes the next team number one more than the largest stored:
+    // 32767, the last, takes one team; once it is taken a file bringing a
+    // team is refused before anything comes in.
+    void theLastTeamNumberTakesOneTeamAndNoMore()
+    {
+        exportPines();
+        Db().execute(QStringLiteral("update Teams set TeamNumber = 32766, LongTeamName = 'Stored'"));
+        restart();
+        QCOMPARE(g.NextTeamNumber, int16_t(32767));
+        env->expectMsgBox(QStringLiteral("Game type has been added: Cup"));
+        env->expectMsgBox(QStringLiteral("New category name: Hit"), vbNo);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"), vbOK,
+                          QStringLiteral("Import Complete"));
+        importIt(Press::Reader);
+        QCOMPARE(Db().scalar(QStringLiteral("select group_concat(TeamNumber || ':' || LongTeamName) from Teams"))
+                     .toString(),
+                 QStringLiteral("32766:Stored,32767:Pines"));
+        QCOMPARE(countRows(Db(), QStringLiteral("PlayerStats"), QStringLiteral("TeamNumber = 32767")), 9);
+
+        restart();
+        QCOMPARE(g.NextTeamNumber, int16_t(32767));
+        refused(QStringLiteral("hawks.mdb cannot be imported. ") + NoNumberLeftMessage(KeyKind::Team).text +
+                    QStringLiteral("\r\rNothing was imported."),
+                NoNumberLeftMessage(KeyKind::Team).title, Press::Key);
     }
 
     // A restored back-up may have used the last team number: a file

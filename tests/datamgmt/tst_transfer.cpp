@@ -131,6 +131,67 @@ class TstTransfer : public QObject {
                                     "values ('H', 1, 'Hit'), ('H', 2, 'H2'), ('G', 1, 'G1'), ('H', 6, 'Six')"));
     }
 
+    // Pines (Ann, Bo and Cy; three League games) and Oaks (Di; three League
+    // games) exported in that order, with the game types League and Cup and
+    // category names of their own; the database to import into holds a team
+    // named Pines, so that a question would show. Returns the file's path.
+    QString exportPinesAndOaks()
+    {
+        addGameType(Db(), 1, QStringLiteral("League"));
+        addGameType(Db(), 2, QStringLiteral("Cup"));
+        addSourceCategoryNames();
+        addTransferTeam(Db(), 1, QStringLiteral("Pines"),
+                        {{1, QStringLiteral("Ann"), QStringLiteral("One")}, {2, QStringLiteral("Bo"), QStringLiteral("Two")},
+                         {3, QStringLiteral("Cy"), QStringLiteral("Three")}},
+                        3, 1);
+        addTransferTeam(Db(), 2, QStringLiteral("Oaks"), {{4, QStringLiteral("Di"), QStringLiteral("Four")}}, 3, 1);
+        auto target = otherProgram();
+        addTransferTeam(*target, 1, QStringLiteral("Pines"), {{5, QStringLiteral("Old"), QStringLiteral("Five")}});
+        return exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}});
+    }
+
+    // Imports `sound` with `changes` made to a copy of it (SQL statements
+    // run one by one) into the database exportPinesAndOaks made. Empty when
+    // the file was refused with `refusal` before anything was asked or added,
+    // the database file unchanged byte for byte; else what became of it.
+    QString notRefusedAs(const QString& sound, const QStringList& changes, const QString& refusal)
+    {
+        const QString file = exported(QStringLiteral("bad.mdb"));
+        QFile::remove(file);
+        QFile::copy(sound, file);
+        for (const QString& sql : changes)
+            openFile(file)->execute(sql);
+        const QString targetPath = out.path() + QStringLiteral("/other.mdb");
+        const QByteArray before = readBytes(targetPath);
+        auto target = openFile(targetPath);
+        ScriptedQuestions ask;  // fails the test on any question
+        const QString outcome = refusalOf(*target, file, ask);
+        target->close();
+        if (outcome != refusal || !ask.addedTypes.isEmpty() || readBytes(targetPath) != before) {
+            QFile::remove(targetPath);
+            writeBytes(targetPath, before);
+            return changes.join(QLatin1Char(';')) + QStringLiteral(" -> ") + outcome;
+        }
+        return {};
+    }
+
+    // The statements that make `table` of a transfer file again with
+    // `field` declared as `type` (none when empty), rows copied in order.
+    QStringList retyped(const QString& path, const QString& table, const QString& field, const QString& type)
+    {
+        QStringList columns;
+        auto file = openFile(path);
+        Recordset info =
+            file->openRecordset(QStringLiteral("select name, type from pragma_table_info('%1')").arg(table));
+        for (; !info.eof(); info.moveNext()) {
+            const QString name = info.getText(QStringLiteral("name"));
+            columns << name + QLatin1Char(' ') + (name == field ? type : info.getText(QStringLiteral("type")));
+        }
+        return {QStringLiteral("create table Remade (%1)").arg(columns.join(QStringLiteral(", "))),
+                QStringLiteral("insert into Remade select * from %1").arg(table),
+                QStringLiteral("drop table %1").arg(table), QStringLiteral("alter table Remade rename to %1").arg(table)};
+    }
+
 private slots:
     void init()
     {
@@ -632,13 +693,13 @@ private slots:
             {"delete from GameStats where TeamNumber = 1 and GameNumber = 3; delete from PlayerStats where TeamNumber = 1 "
              "and GameNumber = 3",
              "The team \"Pines\" has goalie statistics for game 3, but the file holds no game 3 of that team."},
-            {"update PlayerStats set PlayerNumber = 31000 where PlayerNumber = 3 and GameNumber = 2",
-             "The team \"Pines\" has player statistics for player 31000 in game 2, but the file holds no such person."},
-            {"update GoalieStats set PlayerNumber = -1 where TeamNumber = 2 and GameNumber = 1",
-             "The team \"Oaks\" has goalie statistics for player -1 in game 1, but the file holds no such person."},
             {"delete from Teams where TeamNumber = 2", "Its Roster holds rows of team number 2, but the file holds no such team."},
             {"update PlayerStats set TeamNumber = 7 where PlayerNumber = 3 and GameNumber = 1",
              "Its PlayerStats holds rows of team number 7, but the file holds no such team."},
+            {"update GameStats set TeamNumber = 7 where TeamNumber = 2 and GameNumber = 1",
+             "Its GameStats holds rows of team number 7, but the file holds no such team."},
+            {"update GoalieStats set TeamNumber = 8 where TeamNumber = 2 and GameNumber = 3",
+             "Its GoalieStats holds rows of team number 8, but the file holds no such team."},
             // Two teams or people of one number would share their rows.
             {"update Teams set TeamNumber = 1", "Its Teams.TeamNumber is 1 in more than one row."},
             {"update People set PersonNumber = 2 where PersonNumber = 3", "Its People.PersonNumber is 2 in more than one row."},
@@ -646,38 +707,147 @@ private slots:
              "The team \"Oaks\" has more than one game 1."},
             {"update Teams set LongTeamName = ' ' where TeamNumber = 2; update Roster set PersonNumber = 9 where TeamNumber = 2",
              "Team number 2 has player 9 on its roster, but the file holds no such person."}};
-        addGameType(Db(), 1, QStringLiteral("League"));
-        addSourceCategoryNames();
-        addTransferTeam(Db(), 1, QStringLiteral("Pines"),
-                        {{1, QStringLiteral("Ann"), QStringLiteral("One")}, {2, QStringLiteral("Bo"), QStringLiteral("Two")},
-                         {3, QStringLiteral("Cy"), QStringLiteral("Three")}},
-                        3, 1);
-        addTransferTeam(Db(), 2, QStringLiteral("Oaks"), {{4, QStringLiteral("Di"), QStringLiteral("Four")}}, 3, 1);
-        const QString sound = exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}});
-        QByteArray before;
-        {
-            auto target = otherProgram();
-            addTransferTeam(*target, 1, QStringLiteral("Pines"), {{5, QStringLiteral("Old"), QStringLiteral("Five")}});
-            target->close();
-            before = readBytes(target->path());
-        }
+        const QString sound = exportPinesAndOaks();
         QStringList wrong;  // each change with what became of it, when that was not its refusal
-        for (const auto& [change, refusal] : kinds) {
-            const QString file = exported(QStringLiteral("bad.mdb"));
-            QFile::remove(file);
-            QFile::copy(sound, file);
-            for (const QString& sql : QString::fromLatin1(change).split(QLatin1Char(';')))
-                openFile(file)->execute(sql);
-            const QString targetPath = out.path() + QStringLiteral("/other.mdb");
-            writeBytes(targetPath, before);
-            auto target = openFile(targetPath);
-            ScriptedQuestions ask;  // fails the test on any question
-            const QString outcome = refusalOf(*target, file, ask);
-            target->close();
-            if (outcome != QLatin1String(refusal) || !ask.addedTypes.isEmpty() || readBytes(targetPath) != before)
-                wrong << QLatin1String(change) + QStringLiteral(" -> ") + outcome;
-        }
+        for (const auto& [change, refusal] : kinds)
+            if (const QString w = notRefusedAs(sound, QString::fromLatin1(change).split(QLatin1Char(';')),
+                                               QLatin1String(refusal));
+                !w.isEmpty())
+                wrong << w;
         QCOMPARE(wrong, QStringList());
+    }
+
+    // Import selects a team's rows by a key bound as a whole number, and the
+    // checks join and group rows by their keys: a key the field check would
+    // read as a number, but stored as text or as a real, refuses the file,
+    // named by its first row in table order.
+    void keysNotStoredAsWholeNumbersRefuseTheFile_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("type");   // the field's column made again with this declared type
+        QTest::addColumn<QString>("value");  // what the first row then holds (%1 the field), if it changes
+        QTest::addColumn<QString>("where");
+        const char* const keys[] = {"Teams.TeamNumber",        "Roster.TeamNumber",      "Roster.PersonNumber",
+                                    "People.PersonNumber",     "GameStats.TeamNumber",   "GameStats.GameNumber",
+                                    "PlayerStats.TeamNumber",  "PlayerStats.GameNumber", "PlayerStats.PlayerNumber",
+                                    "GoalieStats.TeamNumber",  "GoalieStats.GameNumber", "GoalieStats.PlayerNumber",
+                                    "GameTypes.GameTypeNumber"};
+        const std::pair<const char*, const char*> forms[] = {
+            {"text", ""}, {"", "cast(%1 as text)"}, {"", "'0' || %1"}, {"", "%1 || '.0'"},
+            {"", "'+' || %1"}, {"", "cast(%1 as real)"}, {"blob", "cast(%1 as text)"}};
+        for (const char* key : keys) {
+            const QStringList part = QString::fromLatin1(key).split(QLatin1Char('.'));
+            const bool ofTeam = part[0] != QLatin1String("People") && part[0] != QLatin1String("GameTypes");
+            for (const auto& [type, value] : forms)
+                QTest::addRow("%s %s %s", key, type, value)
+                    << part[0] << part[1] << QString::fromLatin1(type) << QString::fromLatin1(value)
+                    << (ofTeam ? QStringLiteral(" for the team \"Pines\"") : QStringLiteral(" in one row"));
+        }
+    }
+    void keysNotStoredAsWholeNumbersRefuseTheFile()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, field);
+        QFETCH(QString, type);
+        QFETCH(QString, value);
+        QFETCH(QString, where);
+        const QString sound = exportPinesAndOaks();
+        QStringList changes = retyped(sound, table, field, type);
+        if (!value.isEmpty())
+            changes << QStringLiteral("update %1 set %2 = %3 where rowid = (select min(rowid) from %1)")
+                           .arg(table, field, value.arg(field));
+        QCOMPARE(notRefusedAs(sound, changes,
+                              QStringLiteral("Its %1.%2 is not stored as a whole number%3.").arg(table, field, where)),
+                 QString());
+    }
+
+    // Person 0 is nobody, and game types are matched by their names and
+    // their numbers: such a file is refused as a whole.
+    void keysThatNameNothingRefuseTheFile_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("person 0 in People") << "update People set PersonNumber = 0 where PersonNumber = 2"
+                                            << "Its People.PersonNumber is 0 in one row.";
+        QTest::newRow("person 0 in People and Roster")
+            << "update People set PersonNumber = 0 where PersonNumber = 2; update Roster set PersonNumber = 0 where "
+               "PersonNumber = 2"
+            << "Its People.PersonNumber is 0 in one row.";
+        QTest::newRow("person 0 on a roster") << "update Roster set PersonNumber = 0 where PersonNumber = 4"
+                                              << "Its Roster.PersonNumber is 0 for the team \"Oaks\".";
+        QTest::newRow("game type number twice") << "update GameTypes set GameTypeNumber = 1"
+                                                << "Its GameTypes.GameTypeNumber is 1 in more than one row.";
+        QTest::newRow("game type named ''") << "update GameTypes set GameTypeDescription = '' where GameTypeNumber = 2"
+                                            << "Its GameTypes.GameTypeDescription is empty in one row.";
+        QTest::newRow("game type named blanks")
+            << "update GameTypes set GameTypeDescription = '   ' where GameTypeNumber = 1"
+            << "Its GameTypes.GameTypeDescription is empty in one row.";
+    }
+    void keysThatNameNothingRefuseTheFile()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, refusal);
+        QCOMPARE(notRefusedAs(exportPinesAndOaks(), change.split(QLatin1Char(';')), refusal), QString());
+    }
+
+    // A key of any declared type that holds whole numbers is read by the
+    // import as the check read it: every row comes in.
+    void keysOfAnyDeclaredTypeHoldingWholeNumbersComeInRowForRow()
+    {
+        const QString path = exportPinesAndOaks();
+        const std::pair<const char*, const char*> remade[] = {
+            {"Teams", "TeamNumber"},      {"Roster", "PersonNumber"},    {"People", "PersonNumber"},
+            {"GameStats", "GameNumber"},  {"PlayerStats", "TeamNumber"}, {"PlayerStats", "PlayerNumber"},
+            {"GoalieStats", "GameNumber"}, {"GameTypes", "GameTypeNumber"}};
+        for (const auto& [table, field] : remade)
+            for (const QString& sql : retyped(path, QLatin1String(table), QLatin1String(field),
+                                              QLatin1String(table == QLatin1String("Roster") ? "blob" : "")))
+                openFile(path)->execute(sql);
+        auto target = otherProgram();
+        ScriptedQuestions ask;
+        ask.answers = {true};  // the name offered for the first player category
+        QCOMPARE(ImportTeams(*target, *openFile(path), *program, 1, ask).teamsImported, 2);
+        for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(rowsByName(*target, QLatin1String(table)), rowsByName(Db(), QLatin1String(table)));
+    }
+
+    // Export leaves out the people of no exported roster: a player who left
+    // the team keeps his statistics in the file without his People row, and
+    // they come in under person 0 (nobody), as do those of a number no row
+    // of People holds. A person that another team of the file lists is that
+    // person. Every other row comes in field for field.
+    void statisticsOfAPersonTheFileLacksComeInUnderNobody()
+    {
+        exportPinesAndOaks();
+        // Bo left Pines for Oaks; Cy left Pines and is on no roster.
+        Db().execute(QStringLiteral("update Roster set TeamNumber = 2 where PersonNumber = 2"));
+        Db().execute(QStringLiteral("delete from Roster where PersonNumber = 3"));
+        for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            fillEveryField(Db(), QLatin1String(table));
+        auto file = openFile(
+            exportTeams({{1, QStringLiteral("Pines")}, {2, QStringLiteral("Oaks")}}, QStringLiteral("left.mdb")));
+        file->execute(QStringLiteral("delete from People where PersonNumber = 3"));
+        file->execute(
+            QStringLiteral("update GoalieStats set PlayerNumber = 31000 where TeamNumber = 2 and GameNumber = 2"));
+        file->execute(QStringLiteral("update PlayerStats set PlayerNumber = -1 where TeamNumber = 1 and GameNumber = 3 "
+                                     "and PlayerNumber = 1"));
+        // What the import should make of them, in the source's terms.
+        Db().execute(QStringLiteral("update PlayerStats set PlayerNumber = 0 where PlayerNumber = 3 or (TeamNumber = 1 "
+                                    "and GameNumber = 3 and PlayerNumber = 1)"));
+        Db().execute(QStringLiteral("update GoalieStats set PlayerNumber = 0 where TeamNumber = 2 and GameNumber = 2"));
+        Db().execute(QStringLiteral("delete from People where PersonNumber = 3"));
+
+        auto target = otherProgram();
+        ScriptedQuestions ask;
+        ask.answers = {true};  // the name offered for the first player category
+        const ImportResult r = ImportTeams(*target, *file, *program, 1, ask);
+        QCOMPARE(r.teamsImported, 2);
+        QVERIFY(!r.failure);
+        QCOMPARE(counts(*target, {"People", "PlayerStats", "GoalieStats"}), QStringLiteral("3,12,6"));
+        QCOMPARE(countRows(*target, QStringLiteral("PlayerStats"), QStringLiteral("PlayerNumber = 0")), 4);
+        for (const char* table : {"Teams", "People", "Roster", "GameStats", "PlayerStats", "GoalieStats"})
+            QCOMPARE(rowsByName(*target, QLatin1String(table)), rowsByName(Db(), QLatin1String(table)));
     }
 
     // With no team number left at all, a file bringing a team is refused
