@@ -392,15 +392,20 @@ class TstBackup : public QObject {
         QCOMPARE(env->pendingExpectations(), 0);
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
     }
-    // What the pointer was through OK, as PointerWatch notes it, and once
-    // OK returned. The dialog is on screen, where its progress line paints.
-    QStringList pointerThroughOk(frmBackup* f, const std::function<void(const QString&)>& whileReading = {})
+    // What the pointer was through OK (pressed by `press`, clicked when
+    // none is given), as PointerWatch notes it, and once OK returned. The
+    // dialog is on screen, where its progress line paints.
+    static QStringList pointerThroughOk(frmBackup* f, const std::function<void(const QString&)>& whileReading = {},
+                                        const std::function<void()>& press = {})
     {
         if (!QTest::qWaitForWindowExposed(f->window()))
             return {QStringLiteral("the dialog is not on screen")};
         PointerWatch watch(control<QLabel>(f, "lblMessage"));
         watch.whileReading = whileReading;
-        ok(f);
+        if (press)
+            press();
+        else
+            ok(f);
         watch.seen << QStringLiteral("returned: ") + pointerNow();
         return watch.seen;
     }
@@ -1777,7 +1782,7 @@ private slots:
     }
 
     // The export's question comes with the arrow, its writing under the
-    // hourglass.
+    // hourglass; Enter in the name box is OK.
     void anExportShowsTheHourglassFromOkOn()
     {
         addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
@@ -1802,7 +1807,14 @@ private slots:
         writeBytes(chosen + QStringLiteral("/Hawks.mdb"), "earlier");
         env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbYes);
         env->expectMsgBox(QStringLiteral("1 database team(s) successfully exported!"));
-        QCOMPARE(pointerThroughOk(f),
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        name->setFocus();
+        const auto enter = [this, name] {
+            QTest::keyClick(name, Qt::Key_Return);  // OK clicks a moment later
+            QTest::qWaitFor([this] { return env->pendingExpectations() == 0; });
+        };
+        QCOMPARE(pointerThroughOk(f, {}, enter),
                  (QStringList{QStringLiteral("Database Exists: arrow"), QStringLiteral("progress: hourglass"),
                               QStringLiteral("Export Complete: arrow"), QStringLiteral("returned: arrow")}));
     }
