@@ -28,6 +28,14 @@ namespace vh {
 
 namespace {
 
+// Every box of the dialog comes while its OK works: the user reads and
+// answers it with the arrow, and the hourglass is back when work goes on.
+int boxWithArrow(const QString& text, int style, const QString& title)
+{
+    const ArrowPointerForUser reading;
+    return MsgBox(text, style, title);
+}
+
 QString errorLines(std::exception_ptr e)
 {
     const RuntimeError err = describeException(e);
@@ -40,23 +48,25 @@ public:
     explicit WindowQuestions(QLabel* message) : message_(message) {}
     bool replaceTeam(const QString& longName) override
     {
-        return MsgBox(longName + QStringLiteral(" already on database.\r\rDo you want to replace all current team "
-                                                "data for the above team?"),
-                      g.MsgStyleYesNo, QStringLiteral("Import Teams")) == vbYes;
+        return boxWithArrow(
+                   longName + QStringLiteral(" already on database.\r\rDo you want to replace all current team "
+                                             "data for the above team?"),
+                   g.MsgStyleYesNo, QStringLiteral("Import Teams")) == vbYes;
     }
     bool changeCategory(bool goalie, const QString& newName, const QString& currentName) override
     {
         const QString kind = goalie ? QStringLiteral("goalie") : QStringLiteral("non-goalie");
-        return MsgBox(QStringLiteral("Do you want to change the following %1 category?\r\rNew category name: ").arg(kind) +
-                          newName + QStringLiteral("\rCurrent category name: ") + currentName + QStringLiteral("\r"),
-                      g.MsgStyleYesNo,
-                      goalie ? QStringLiteral("Change Name Your Own Goalie Category")
-                             : QStringLiteral("Change Name Your Own Non-Goalie Category")) == vbYes;
+        return boxWithArrow(
+                   QStringLiteral("Do you want to change the following %1 category?\r\rNew category name: ").arg(kind) +
+                       newName + QStringLiteral("\rCurrent category name: ") + currentName + QStringLiteral("\r"),
+                   g.MsgStyleYesNo,
+                   goalie ? QStringLiteral("Change Name Your Own Goalie Category")
+                          : QStringLiteral("Change Name Your Own Non-Goalie Category")) == vbYes;
     }
     void gameTypeAdded(const QString& description) override
     {
-        MsgBox(QStringLiteral("Game type has been added: ") + description, g.MsgStyleWarn,
-               QStringLiteral("Game Type Added"));
+        boxWithArrow(QStringLiteral("Game type has been added: ") + description, g.MsgStyleWarn,
+                     QStringLiteral("Game Type Added"));
     }
     void importing(const QString& longName) override
     {
@@ -95,18 +105,18 @@ QString importFailure(const ImportResult& result)
 void showDatabaseCheck(const QString& path, DatabaseCheckResult check)
 {
     if (check.status == DatabaseCheck::WrongVersion)
-        MsgBox(path + QStringLiteral(" is not a database of this version of Velloran for Hockey."), g.MsgStyleWarn,
-               QStringLiteral("Wrong Database Version"));
+        boxWithArrow(path + QStringLiteral(" is not a database of this version of Velloran for Hockey."),
+                     g.MsgStyleWarn, QStringLiteral("Wrong Database Version"));
     else if (check.status == DatabaseCheck::Foreign)
-        MsgBox(path + QStringLiteral(" cannot be restored. ") + check.detail +
-                   QStringLiteral("\r\rYour database has not been changed."),
-               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        boxWithArrow(path + QStringLiteral(" cannot be restored. ") + check.detail +
+                         QStringLiteral("\r\rYour database has not been changed."),
+                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
     else if (check.status == DatabaseCheck::NotMain)
-        MsgBox(path + QStringLiteral(" is not a Velloran for Hockey database."), g.MsgStyleWarn,
-               QStringLiteral("Database Not Valid"));
+        boxWithArrow(path + QStringLiteral(" is not a Velloran for Hockey database."), g.MsgStyleWarn,
+                     QStringLiteral("Database Not Valid"));
     else
-        MsgBox(path + QStringLiteral(" can not be opened as a Velloran for Hockey database.\r\r") + check.detail,
-               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        boxWithArrow(path + QStringLiteral(" can not be opened as a Velloran for Hockey database.\r\r") + check.detail,
+                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
 }
 
 // The program's own tables, which every file taken in is held to; says so and
@@ -116,10 +126,10 @@ std::unique_ptr<Database> programTablesOrSay()
     try {
         return OpenProgramTables(g.DataFolder);
     } catch (const RuntimeError&) {
-        MsgBox(QStringLiteral("The empty database that comes with Velloran for Hockey is missing from ") +
-                   QDir::toNativeSeparators(QDir::cleanPath(g.DataFolder)) +
-                   QStringLiteral(" or damaged. Reinstall Velloran for Hockey!"),
-               g.MsgStyleWarn, QStringLiteral("Database Shell Not Found"));
+        boxWithArrow(QStringLiteral("The empty database that comes with Velloran for Hockey is missing from ") +
+                         QDir::toNativeSeparators(QDir::cleanPath(g.DataFolder)) +
+                         QStringLiteral(" or damaged. Reinstall Velloran for Hockey!"),
+                     g.MsgStyleWarn, QStringLiteral("Database Shell Not Found"));
         return nullptr;
     }
 }
@@ -130,9 +140,9 @@ std::unique_ptr<Database> programTablesOrSay()
 void showRestoreFailed(std::exception_ptr failure)
 {
     const bool full = describeException(failure).number() == Err::DiskFull;
-    MsgBox(QStringLiteral("The database could not be restored. Your database has not been changed.") +
-               (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : QString()),
-           g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+    boxWithArrow(QStringLiteral("The database could not be restored. Your database has not been changed.") +
+                     (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : QString()),
+                 g.MsgStyleWarn, QStringLiteral("Restore Failed"));
 }
 
 // Reads the back-up at `source`, holds it to the program's own tables and
@@ -148,10 +158,10 @@ bool prepareRestore(const QString& source, std::optional<ReadingCopy>& reading,
     try {
         reading.emplace(source, g.DataFolder);
     } catch (...) {
-        MsgBox(source + QStringLiteral(" could not be read.\r\r") +
-                   describeException(std::current_exception()).description() +
-                   QStringLiteral("\r\rYour database has not been changed."),
-               g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+        boxWithArrow(source + QStringLiteral(" could not be read.\r\r") +
+                         describeException(std::current_exception()).description() +
+                         QStringLiteral("\r\rYour database has not been changed."),
+                     g.MsgStyleWarn, QStringLiteral("Restore Failed"));
         return false;
     }
     // Only a sound database of this version may replace the user's.
@@ -166,21 +176,18 @@ bool prepareRestore(const QString& source, std::optional<ReadingCopy>& reading,
         showDatabaseCheck(source, {DatabaseCheck::Foreign, problem});
         return false;
     }
-    ShowHourglass();
     try {
         restored.emplace(reading->path(), g.DataFolder);
     } catch (...) {
-        ShowArrowPointer();
         showRestoreFailed(std::current_exception());
         return false;
     }
     // Start-up reads what would be put in place, not how the back-up's file was made.
     const QString problem = StartupProblem(restored->path());
-    ShowArrowPointer();
     if (!problem.isEmpty()) {
-        MsgBox(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
-                   problem + QStringLiteral("\r\rYour database has not been changed."),
-               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        boxWithArrow(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
+                         problem + QStringLiteral("\r\rYour database has not been changed."),
+                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return false;
     }
     return true;
@@ -348,6 +355,9 @@ void frmBackup::File1_PathChange()
 
 void frmBackup::cmdOK_Click()
 {
+    // Every mode reads, checks or writes whole files from here on; the arrow
+    // is back when the command returns, however it ends.
+    const HourglassPointer working;
     if (mode_ == QLatin1String("E"))
         ExportTeamDatabase();
     else if (mode_ == QLatin1String("I"))
@@ -377,15 +387,15 @@ void frmBackup::backUpOrRestore()
     const bool restore = mode_ == QLatin1String("R");
     const QString chosen = File1->fileName();
     if (restore && chosen.isEmpty()) {
-        MsgBox(QStringLiteral("Velloran database (murqn.mdb) not found in directory!"), g.MsgStyleWarn,
-               QStringLiteral("Database Not Found"));
+        boxWithArrow(QStringLiteral("Velloran database (murqn.mdb) not found in directory!"), g.MsgStyleWarn,
+                     QStringLiteral("Database Not Found"));
         return;
     }
     const QString folder = WithTrailingSlash(Dir1->path());
     if (SamePath(folder, g.DataFolder)) {
-        MsgBox(restore ? QStringLiteral("Can not restore from data directory!")
-                       : QStringLiteral("Can not back up to data directory!"),
-               g.MsgStyleWarn, QStringLiteral("Invalid Directory"));
+        boxWithArrow(restore ? QStringLiteral("Can not restore from data directory!")
+                             : QStringLiteral("Can not back up to data directory!"),
+                     g.MsgStyleWarn, QStringLiteral("Invalid Directory"));
         return;
     }
     const QString live = g.DataFolder + MainDatabaseFileName;
@@ -400,17 +410,16 @@ void frmBackup::backUpOrRestore()
     if (restore) {
         if (!prepareRestore(source, reading, restored))
             return;
-        if (MsgBox(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,
-                   QStringLiteral("Replace Database")) != vbYes)
+        if (boxWithArrow(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,
+                         QStringLiteral("Replace Database")) != vbYes)
             return;
     } else if (QFileInfo::exists(target)) {
-        if (MsgBox(target + QStringLiteral("\rThis file already exists.\r\rReplace existing file?"), g.MsgStyleYesNo,
-                   QStringLiteral("Back Up Database")) != vbYes)
+        if (boxWithArrow(target + QStringLiteral("\rThis file already exists.\r\rReplace existing file?"),
+                         g.MsgStyleYesNo, QStringLiteral("Back Up Database")) != vbYes)
             return;
     }
 
     std::exception_ptr failure;
-    ShowHourglass();
     try {
         if (!restore)
             ClearReportTables();
@@ -434,21 +443,22 @@ void frmBackup::backUpOrRestore()
     Setup();
     if (ProgramEnding())
         return;
-    ShowArrowPointer();
 
     if (failure) {
         if (restore)
             showRestoreFailed(failure);
         else
-            MsgBox(QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.') +
-                       errorLines(failure),
-                   g.MsgStyleWarn, QStringLiteral("Back Up Failed"));
+            boxWithArrow(QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.') +
+                             errorLines(failure),
+                         g.MsgStyleWarn, QStringLiteral("Back Up Failed"));
         return;
     }
     if (restore)
-        MsgBox(QStringLiteral("Database successfully restored!"), g.MsgStyleWarn, QStringLiteral("Restore Complete"));
+        boxWithArrow(QStringLiteral("Database successfully restored!"), g.MsgStyleWarn,
+                     QStringLiteral("Restore Complete"));
     else
-        MsgBox(QStringLiteral("Database successfully backed up!"), g.MsgStyleWarn, QStringLiteral("Back Up Complete"));
+        boxWithArrow(QStringLiteral("Database successfully backed up!"), g.MsgStyleWarn,
+                     QStringLiteral("Back Up Complete"));
     finish(restore);
 }
 
@@ -460,31 +470,32 @@ void frmBackup::ExportTeamDatabase()
     const QString name = txtFileName->text().trimmed();
     switch (CheckExportName(folder, name, g.DataFolder)) {
     case ExportNameCheck::Empty:
-        MsgBox(QStringLiteral("Must enter database name!"), g.MsgStyleWarn, QStringLiteral("Database Name Not Entered"));
+        boxWithArrow(QStringLiteral("Must enter database name!"), g.MsgStyleWarn,
+                     QStringLiteral("Database Name Not Entered"));
         return;
     case ExportNameCheck::NoMdbEnding:
-        MsgBox(QStringLiteral("Database name must end with '.mdb'."), g.MsgStyleWarn,
-               QStringLiteral("Database Name Invalid"));
+        boxWithArrow(QStringLiteral("Database name must end with '.mdb'."), g.MsgStyleWarn,
+                     QStringLiteral("Database Name Invalid"));
         return;
     case ExportNameCheck::MainDatabaseName:
-        MsgBox(QStringLiteral("Can not use main database name!"), g.MsgStyleWarn,
-               QStringLiteral("Database Name Invalid"));
+        boxWithArrow(QStringLiteral("Can not use main database name!"), g.MsgStyleWarn,
+                     QStringLiteral("Database Name Invalid"));
         return;
     case ExportNameCheck::ProgramFile:
-        MsgBox(QStringLiteral("Can not replace a database file of Velloran for Hockey!"), g.MsgStyleWarn,
-               QStringLiteral("Database Name Invalid"));
+        boxWithArrow(QStringLiteral("Can not replace a database file of Velloran for Hockey!"), g.MsgStyleWarn,
+                     QStringLiteral("Database Name Invalid"));
         return;
     case ExportNameCheck::Ok:
         break;
     }
     const QString target = folder + name;
     if (QFileInfo::exists(target) &&
-        MsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), g.MsgStyleYesNo,
-               QStringLiteral("Database Exists")) != vbYes)
+        boxWithArrow(QStringLiteral("Database exists. Do you want to replace the database?"), g.MsgStyleYesNo,
+                     QStringLiteral("Database Exists")) != vbYes)
         return;
     if (!FileExists(g.DataFolder + ExportShellFileName)) {
-        MsgBox(QStringLiteral("Export database shell not found. Reinstall Velloran!"), g.MsgStyleWarn,
-               QStringLiteral("Export Database Shell Not Found"));
+        boxWithArrow(QStringLiteral("Export database shell not found. Reinstall Velloran!"), g.MsgStyleWarn,
+                     QStringLiteral("Export Database Shell Not Found"));
         return;
     }
 
@@ -492,7 +503,6 @@ void frmBackup::ExportTeamDatabase()
     for (int i = 1; i <= g.NumTeams; ++i)
         if (g.TeamSelected[i] == True)
             teams.push_back({g.TeamNumbers[i], g.LongTeamNames[i]});
-    ShowHourglass();
     int count = 0;
     try {
         count = ExportTeamFile(Db(), g.DataFolder, target, teams, [this](const QString& team) {
@@ -501,16 +511,14 @@ void frmBackup::ExportTeamDatabase()
         });
     } catch (...) {
         lblMessage->clear();
-        ShowArrowPointer();
-        MsgBox(QStringLiteral("The teams could not be exported to ") + target +
-                   QStringLiteral(". No file was written.") + errorLines(std::current_exception()),
-               g.MsgStyleWarn, QStringLiteral("Export Failed"));
+        boxWithArrow(QStringLiteral("The teams could not be exported to ") + target +
+                         QStringLiteral(". No file was written.") + errorLines(std::current_exception()),
+                     g.MsgStyleWarn, QStringLiteral("Export Failed"));
         return;
     }
     lblMessage->clear();
-    ShowArrowPointer();
-    MsgBox(QString::number(count) + QStringLiteral(" database team(s) successfully exported!"), g.MsgStyleWarn,
-           QStringLiteral("Export Complete"));
+    boxWithArrow(QString::number(count) + QStringLiteral(" database team(s) successfully exported!"), g.MsgStyleWarn,
+                 QStringLiteral("Export Complete"));
     finish(false);
 }
 
@@ -521,12 +529,13 @@ void frmBackup::ImportTeamDatabase()
     const QString folder = WithTrailingSlash(Dir1->path());
     const QString file = File1->fileName();
     if (file.isEmpty()) {
-        MsgBox(QStringLiteral("Must select database to import!"), g.MsgStyleWarn,
-               QStringLiteral("Database Not Selected"));
+        boxWithArrow(QStringLiteral("Must select database to import!"), g.MsgStyleWarn,
+                     QStringLiteral("Database Not Selected"));
         return;
     }
     if (file.toUpper() == MainDatabaseFileName.toUpper() || SamePath(folder + file, g.DataFolder + MainDatabaseFileName)) {
-        MsgBox(QStringLiteral("Can not import main database!"), g.MsgStyleWarn, QStringLiteral("Database Name Invalid"));
+        boxWithArrow(QStringLiteral("Can not import main database!"), g.MsgStyleWarn,
+                     QStringLiteral("Database Name Invalid"));
         return;
     }
     const std::unique_ptr<Database> program = programTablesOrSay();
@@ -534,30 +543,29 @@ void frmBackup::ImportTeamDatabase()
         return;
     OpenedTransferFile opened = OpenTransferFile(folder + file, g.DataFolder);
     if (opened.status == TransferFileCheck::CannotRead) {
-        MsgBox(file + QStringLiteral(" could not be read.\r\r") + opened.detail +
-                   QStringLiteral("\r\rNothing was imported."),
-               g.MsgStyleWarn, QStringLiteral("Import Failed"));
+        boxWithArrow(file + QStringLiteral(" could not be read.\r\r") + opened.detail +
+                         QStringLiteral("\r\rNothing was imported."),
+                     g.MsgStyleWarn, QStringLiteral("Import Failed"));
         return;
     }
     if (opened.status == TransferFileCheck::WrongVersion) {
-        MsgBox(QStringLiteral("Import database version not 2.x."), g.MsgStyleWarn,
-               QStringLiteral("Wrong Database Version"));
+        boxWithArrow(QStringLiteral("Import database version not 2.x."), g.MsgStyleWarn,
+                     QStringLiteral("Wrong Database Version"));
         return;
     }
     if (opened.status == TransferFileCheck::Foreign) {
-        MsgBox(file + QStringLiteral(" cannot be imported. ") + opened.detail +
-                   QStringLiteral("\r\rNothing was imported."),
-               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        boxWithArrow(file + QStringLiteral(" cannot be imported. ") + opened.detail +
+                         QStringLiteral("\r\rNothing was imported."),
+                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return;
     }
     if (opened.status != TransferFileCheck::Ok) {
-        MsgBox(file + QStringLiteral(" is not a team database of Velloran for Hockey, or it is damaged.\r\r") +
-                   opened.detail,
-               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        boxWithArrow(file + QStringLiteral(" is not a team database of Velloran for Hockey, or it is damaged.\r\r") +
+                         opened.detail,
+                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return;
     }
 
-    ShowHourglass();
     WindowQuestions ask(lblMessage);
     ImportResult result;
     std::optional<ImportRefused> refusal;
@@ -582,21 +590,20 @@ void frmBackup::ImportTeamDatabase()
     } catch (...) {
     }
     lblMessage->clear();
-    ShowArrowPointer();
     opened.db->close();
     if (refusal) {
-        MsgBox(file + QStringLiteral(" cannot be imported. ") + refusal->description() +
-                   QStringLiteral("\r\rNothing was imported."),
-               g.MsgStyleWarn,
-               refusal->noNumberFor() ? NoNumberLeftMessage(*refusal->noNumberFor()).title
-                                      : QStringLiteral("Database Not Valid"));
+        boxWithArrow(file + QStringLiteral(" cannot be imported. ") + refusal->description() +
+                         QStringLiteral("\r\rNothing was imported."),
+                     g.MsgStyleWarn,
+                     refusal->noNumberFor() ? NoNumberLeftMessage(*refusal->noNumberFor()).title
+                                            : QStringLiteral("Database Not Valid"));
         return;
     }
     if (result.failure) {
-        MsgBox(importFailure(result), g.MsgStyleWarn, QStringLiteral("Import Failed"));
+        boxWithArrow(importFailure(result), g.MsgStyleWarn, QStringLiteral("Import Failed"));
     } else {
-        MsgBox(QString::number(result.teamsImported) + QStringLiteral(" database team(s) successfully imported!"),
-               g.MsgStyleWarn, QStringLiteral("Import Complete"));
+        boxWithArrow(QString::number(result.teamsImported) + QStringLiteral(" database team(s) successfully imported!"),
+                     g.MsgStyleWarn, QStringLiteral("Import Complete"));
     }
     finish(true);
 }

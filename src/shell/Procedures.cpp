@@ -73,6 +73,35 @@ void ShowHourglass()
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
+namespace {
+// How many HourglassPointer objects live.
+int& hourglassHolders()
+{
+    static int holders = 0;
+    return holders;
+}
+}  // namespace
+
+HourglassPointer::HourglassPointer()
+{
+    ++hourglassHolders();
+    ShowHourglass();
+}
+
+HourglassPointer::~HourglassPointer()
+{
+    if (--hourglassHolders() == 0)
+        ShowArrowPointer();
+}
+
+ArrowPointerForUser::ArrowPointerForUser() { ShowArrowPointer(); }
+
+ArrowPointerForUser::~ArrowPointerForUser()
+{
+    if (hourglassHolders() > 0)
+        ShowHourglass();
+}
+
 void NumericKeyFilter(int16_t& keyAscii)
 {
     if ((keyAscii >= 48 && keyAscii <= 57) || keyAscii == 8 || keyAscii == 127)

@@ -19,6 +19,8 @@
 #include "teams/TeamTestData.h"
 #include "teams/frmSelectTeam.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -218,6 +220,63 @@ void damageIndexEntry(const QString& file, const QString& index, int fields)
     QVERIFY(plainSqlite(file, QStringLiteral("pragma integrity_check")) != QStringList{QStringLiteral("ok")});
 }
 
+// The frame's mouse pointer as the user sees it.
+QString pointerNow()
+{
+    const QCursor* shown = QApplication::overrideCursor();
+    if (!shown)
+        return QStringLiteral("arrow");
+    return shown->shape() == Qt::WaitCursor ? QStringLiteral("hourglass") : QStringLiteral("other");
+}
+
+// While it lives, notes the pointer at each message box (by its title) and
+// at each long step of the dialog's OK: a file read into the data folder,
+// the compaction, the progress line of an export or import. A step noted
+// several times in a row is noted once.
+class PointerWatch : public QObject {
+public:
+    explicit PointerWatch(QLabel* progress) : answer_(setMsgBoxHandler({}))
+    {
+        setMsgBoxHandler([this](const MsgBoxCall& call) {
+            note(call.title);
+            return answer_(call);
+        });
+        ReadingCopy::setCopiedHook([this](const QString& copy) {
+            note(QStringLiteral("reading"));
+            if (whileReading)
+                whileReading(copy);
+        });
+        setCompactionStepHook([this](int) { note(QStringLiteral("compacting")); });
+        progress->installEventFilter(this);
+    }
+    ~PointerWatch() override
+    {
+        setMsgBoxHandler(answer_);
+        ReadingCopy::setCopiedHook({});
+        setCompactionStepHook({});
+    }
+    QStringList seen;
+    // Runs as the file read is noted, with the path of its copy.
+    std::function<void(const QString& copy)> whileReading;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !static_cast<QLabel*>(watched)->text().isEmpty())
+            note(QStringLiteral("progress"));
+        return false;
+    }
+
+private:
+    void note(const QString& what)
+    {
+        const QString entry = what + QStringLiteral(": ") + pointerNow();
+        if (seen.isEmpty() || seen.last() != entry)
+            seen << entry;
+    }
+    MsgBoxHandler answer_;
+};
+
 QStringList listedTeams()
 {
     QStringList names;
@@ -333,6 +392,23 @@ class TstBackup : public QObject {
         QCOMPARE(env->pendingExpectations(), 0);
         QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
     }
+    // What the pointer was through OK (pressed by `press`, clicked when
+    // none is given), as PointerWatch notes it, and once OK returned. The
+    // dialog is on screen, where its progress line paints.
+    static QStringList pointerThroughOk(frmBackup* f, const std::function<void(const QString&)>& whileReading = {},
+                                        const std::function<void()>& press = {})
+    {
+        if (!QTest::qWaitForWindowExposed(f->window()))
+            return {QStringLiteral("the dialog is not on screen")};
+        PointerWatch watch(control<QLabel>(f, "lblMessage"));
+        watch.whileReading = whileReading;
+        if (press)
+            press();
+        else
+            ok(f);
+        watch.seen << QStringLiteral("returned: ") + pointerNow();
+        return watch.seen;
+    }
     static void reloadTeams()
     {
         Unload<frmSelectTeam>();
@@ -343,6 +419,7 @@ private slots:
     void init() { startProgram(); }
     void cleanup()
     {
+        ShowArrowPointer();
         stopProgram();
         for (const QString& d : QDir(out.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             QDir(out.path() + QLatin1Char('/') + d).removeRecursively();
@@ -823,7 +900,11 @@ private slots:
              notStarting.arg(QStringLiteral("Its options cannot be read: a value Velloran for Hockey needs there is "
                                             "empty."))},
             {"insert into PlayerRptCats values (1, 40, 5)",
-             notStarting.arg(QStringLiteral("Its report formats cannot be read: a number there is out of range."))}};
+             notStarting.arg(QStringLiteral("Its report formats cannot be read: a number there is out of range."))},
+            // Two things start-up cannot read: the first in its order is named.
+            {"update CompactCount set CompactCounter = null; insert into PlayerRptCats values (1, 40, 5)",
+             notStarting.arg(QStringLiteral("Its start counter cannot be read: a value Velloran for Hockey needs there "
+                                            "is empty."))}};
         frmBackup* f = open("R");
         for (const auto& [change, refusal] : kinds) {
             auto db = newProgramDatabase(bad + QStringLiteral("/murqn.mdb"));
@@ -1606,6 +1687,202 @@ private slots:
         for (const char* kind : {"1", "2.5", "no version"})
             refused(f, folder(QLatin1String(kind)), QStringLiteral("Import database version not 2.x."));
         f->cmdCancel_Click();
+    }
+
+    // ------------------------------------------------------------ the mouse pointer
+
+    // From OK on, the hourglass shows while the dialog works; each box comes
+    // with the arrow, and the arrow is back when OK returns, however the
+    // command ended.
+    void aBackUpShowsTheHourglassFromOkOn()
+    {
+        frmBackup* f = open("B");
+        dir(f)->setPath(g.DataFolder);
+        env->expectMsgBox(QStringLiteral("Can not back up to data directory!"));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("Invalid Directory: arrow"), QStringLiteral("returned: arrow")}));
+        const QString inTheWay = backupFolder() + QStringLiteral("/murqn.mdb.copying");
+        QVERIFY(QDir().mkpath(inTheWay));
+        dir(f)->setPath(backupFolder());
+        env->expectMsgBox(QStringLiteral("The database could not be backed up to "));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("compacting: hourglass"), QStringLiteral("Back Up Failed: arrow"),
+                              QStringLiteral("returned: arrow")}));
+        QVERIFY(QDir(inTheWay).removeRecursively());
+        writeBytes(backupFolder() + QStringLiteral("/murqn.mdb"), "earlier");
+        env->expectMsgBox(QStringLiteral("This file already exists."), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully backed up!"));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("Back Up Database: arrow"), QStringLiteral("compacting: hourglass"),
+                              QStringLiteral("Back Up Complete: arrow"), QStringLiteral("returned: arrow")}));
+    }
+
+    // The back-up is read and checked under the hourglass, before its
+    // question; the start-up that follows a Yes (here with its compaction)
+    // too.
+    void aRestoreShowsTheHourglassFromOkOn()
+    {
+        const QString due = folder(QStringLiteral("due"));
+        newProgramDatabase(due + QStringLiteral("/murqn.mdb"))
+            ->execute(QStringLiteral("update CompactCount set CompactCounter = 8"));
+        const QString foreign = folder(QStringLiteral("foreign"));
+        newProgramDatabase(foreign + QStringLiteral("/murqn.mdb"))->execute(QStringLiteral("create table Zzz (a)"));
+        frmBackup* f = open("R");
+        dir(f)->setPath(folder(QStringLiteral("empty")));
+        env->expectMsgBox(QStringLiteral("Velloran database (murqn.mdb) not found in directory!"));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("Database Not Found: arrow"), QStringLiteral("returned: arrow")}));
+        dir(f)->setPath(foreign);
+        env->expectMsgBox(QStringLiteral("Its table Zzz is not a table of Velloran for Hockey."));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("reading: hourglass"), QStringLiteral("Database Not Valid: arrow"),
+                              QStringLiteral("returned: arrow")}));
+        dir(f)->setPath(due);
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbNo);
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("reading: hourglass"), QStringLiteral("Replace Database: arrow"),
+                              QStringLiteral("returned: arrow")}));
+        env->expectMsgBox(QStringLiteral("Are you sure you want to replace your Database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("Database successfully restored!"));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("reading: hourglass"), QStringLiteral("Replace Database: arrow"),
+                              QStringLiteral("compacting: hourglass"), QStringLiteral("Restore Complete: arrow"),
+                              QStringLiteral("returned: arrow")}));
+    }
+
+    // The file is read and checked under the hourglass; the questions and
+    // notices of the import come with the arrow, and the hourglass is back
+    // while the teams are written.
+    void anImportShowsTheHourglassFromOkOn()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+        reloadTeams();
+        const QString transfer = folder(QStringLiteral("transfer"));
+        ExportTeamFile(Db(), g.DataFolder, transfer + QStringLiteral("/hawks.mdb"), {{1, QStringLiteral("Ice Hawks")}});
+        addGameType(*Database::open(transfer + QStringLiteral("/hawks.mdb"), DatabaseConnect()), 4,
+                    QStringLiteral("Tournament"));
+        ExportTeamFile(Db(), g.DataFolder, transfer + QStringLiteral("/older.mdb"), {});
+        Database::open(transfer + QStringLiteral("/older.mdb"), DatabaseConnect())
+            ->execute(QStringLiteral("update ProgramVersion set ProgramVersion = 2.5"));
+        frmBackup* f = open("I");
+        dir(f)->setPath(transfer);
+        pickFile(f, QStringLiteral("older.mdb"));
+        env->expectMsgBox(QStringLiteral("Import database version not 2.x."));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("reading: hourglass"), QStringLiteral("Wrong Database Version: arrow"),
+                              QStringLiteral("returned: arrow")}));
+        pickFile(f, QStringLiteral("hawks.mdb"));
+        env->expectMsgBox(QStringLiteral("Game type has been added: Tournament"));
+        env->expectMsgBox(QStringLiteral("Ice Hawks already on database."), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully imported!"));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("reading: hourglass"), QStringLiteral("Game Type Added: arrow"),
+                              QStringLiteral("Import Teams: arrow"), QStringLiteral("progress: hourglass"),
+                              QStringLiteral("Import Complete: arrow"), QStringLiteral("returned: arrow")}));
+    }
+
+    // The export's question comes with the arrow, its writing under the
+    // hourglass; Enter in the name box is OK.
+    void anExportShowsTheHourglassFromOkOn()
+    {
+        addTransferTeam(Db(), 1, QStringLiteral("Ice Hawks"), {});
+        reloadTeams();
+        selectAllTeams();
+        const QString chosen = folder(QStringLiteral("chosen"));
+        frmBackup* f = open("E");
+        dir(f)->setPath(chosen);
+        auto* name = control<QLineEdit>(f, "txtFileName");
+        name->setText(QStringLiteral("Hawks"));
+        env->expectMsgBox(QStringLiteral("Database name must end with '.mdb'."));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("Database Name Invalid: arrow"), QStringLiteral("returned: arrow")}));
+        name->setText(QStringLiteral("Hawks.mdb"));
+        const QString inTheWay = chosen + QStringLiteral("/Hawks.mdb.copying");
+        QVERIFY(QDir().mkpath(inTheWay));
+        env->expectMsgBox(QStringLiteral("The teams could not be exported to "));
+        QCOMPARE(pointerThroughOk(f),
+                 (QStringList{QStringLiteral("progress: hourglass"), QStringLiteral("Export Failed: arrow"),
+                              QStringLiteral("returned: arrow")}));
+        QVERIFY(QDir(inTheWay).removeRecursively());
+        writeBytes(chosen + QStringLiteral("/Hawks.mdb"), "earlier");
+        env->expectMsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), vbYes);
+        env->expectMsgBox(QStringLiteral("1 database team(s) successfully exported!"));
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        name->setFocus();
+        const auto enter = [this, name] {
+            QTest::keyClick(name, Qt::Key_Return);  // OK clicks a moment later
+            QTest::qWaitFor([this] { return env->pendingExpectations() == 0; });
+        };
+        QCOMPARE(pointerThroughOk(f, {}, enter),
+                 (QStringList{QStringLiteral("Database Exists: arrow"), QStringLiteral("progress: hourglass"),
+                              QStringLiteral("Export Complete: arrow"), QStringLiteral("returned: arrow")}));
+    }
+
+    // A restore that finds no room to build the database the back-up would
+    // become says so before its question, naming the full disk; nothing
+    // changes. Written in UTF-16, the back-up's notes take half as much room
+    // again in the program's UTF-8: its copy, read and checked, fits, the
+    // database it becomes does not.
+    void aRestoreWithNoRoomToBuildItsDatabaseSaysSoBeforeAsking()
+    {
+        addTeam(1, QStringLiteral("Kept"));
+        const QString made = folder(QStringLiteral("made")) + QStringLiteral("/murqn.mdb");
+        newProgramDatabase(made)->execute(
+            QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 300) insert into "
+                           "People (PersonNumber, FirstName, notes) select i, 'Player', ? from n"),
+            {QString(400, QChar(0x6C37))});
+        const QString backUp = folder(QStringLiteral("utf16"));
+        copyInEncoding(made, backUp + QStringLiteral("/murqn.mdb"), QStringLiteral("UTF-16le"));
+        const QString live = g.DataFolder + MainDatabaseFileName;
+        const QByteArray before = readBytes(live);
+        const QStringList data = QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden);
+        frmBackup* f = open("R");
+        dir(f)->setPath(backUp);
+        env->expectMsgBox(
+            QStringLiteral("The database could not be restored. Your database has not been changed.\r\r") +
+                NoRoomOnDisk(g.DataFolder),
+            vbOK, QStringLiteral("Restore Failed"));
+        std::optional<FileSizeLimit> full;
+        const auto fillsUp = [&full](const QString& copy) { full.emplace(rlim_t(QFileInfo(copy).size() + 65536)); };
+        QCOMPARE(pointerThroughOk(f, fillsUp),
+                 (QStringList{QStringLiteral("reading: hourglass"), QStringLiteral("Restore Failed: arrow"),
+                              QStringLiteral("returned: arrow")}));
+        full.reset();
+        QVERIFY(readBytes(live) == before);
+        QCOMPARE(QDir(g.DataFolder).entryList(QDir::Files | QDir::Hidden), data);
+        QVERIFY(Loaded<frmBackup>());
+    }
+
+    // SQLite finds a table by its name in any capitals: a back-up whose
+    // tables are named so holds the program's own and comes back under the
+    // program's names. A table the program does not have is still refused,
+    // however like one of its own it is named.
+    void tablesNamedInOtherCapitalsAreTheProgramsOwn()
+    {
+        const QString backUp = folder(QStringLiteral("capitals"));
+        const auto backUpWith = [&backUp](const QString& extra) {
+            auto db = newProgramDatabase(backUp + QStringLiteral("/murqn.mdb"));
+            addTransferTeam(*db, 1, QStringLiteral("Ice Hawks"), {{1, QStringLiteral("Sean"), QStringLiteral("Ek")}});
+            // SQLite renames no table to its own name in other capitals.
+            for (const char* sql :
+                 {"alter table Teams rename to Renamed", "alter table Renamed rename to TEAMS",
+                  "alter table PlayerStats rename to Renamed", "alter table Renamed rename to playerstats"})
+                db->execute(QLatin1String(sql));
+            if (!extra.isEmpty())
+                db->execute(extra);
+        };
+        backUpWith(QStringLiteral("create table TeamsOld (TeamNumber smallint)"));
+        frmBackup* f = open("R");
+        refused(f, backUp, QStringLiteral("Its table TeamsOld is not a table of Velloran for Hockey."));
+        f->cmdCancel_Click();
+        backUpWith({});
+        restoreFrom(backUp);
+        QCOMPARE(listedTeams(), QStringList{QStringLiteral("Ice Hawks")});
+        QCOMPARE(rowsOfLive(QStringLiteral("select name from sqlite_master where name in ('Teams', 'PlayerStats') "
+                                           "collate binary order by name")),
+                 (QStringList{QStringLiteral("PlayerStats"), QStringLiteral("Teams")}));
+        QCOMPARE(rowsOfLive(QStringLiteral("select count(*) from PlayerStats")), QStringList{QStringLiteral("2")});
     }
 };
 
