@@ -611,10 +611,6 @@ QAccessibleInterface* gateFactory(const QString&, QObject* object)
     return new Gate(QAccessible::uniqueId(own), static_cast<QWidget*>(object), true);
 }
 
-}  // namespace
-
-namespace {
-
 // The control a shortcut of `owner` (a widget, a QShortcut, a menu's action)
 // acts for, where a key bound to it acts now: the widget, the shortcut's
 // widget, a widget showing the action; nullptr where none may act.
