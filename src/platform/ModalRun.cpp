@@ -1,5 +1,6 @@
 #include "platform/ModalRun.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <utility>
@@ -8,7 +9,12 @@
 namespace vh {
 
 namespace {
-int g_runs = 0;
+// The topmost modal window as each run began, innermost run last.
+std::vector<QPointer<QWidget>>& runs()
+{
+    static std::vector<QPointer<QWidget>> r;
+    return r;
+}
 
 std::vector<QPointer<QObject>>& waiting()
 {
@@ -17,11 +23,12 @@ std::vector<QPointer<QObject>>& waiting()
 }
 }  // namespace
 
-ModalRun::ModalRun() { ++g_runs; }
+ModalRun::ModalRun() { runs().emplace_back(QApplication::activeModalWidget()); }
 
 ModalRun::~ModalRun()
 {
-    if (--g_runs > 0)
+    runs().pop_back();
+    if (!runs().empty())
         return;
     // Posted from the code that opened the outermost run, so the event loop
     // that code returns to deletes them, not one that is still being left.
@@ -30,7 +37,15 @@ ModalRun::~ModalRun()
             o->deleteLater();
 }
 
-bool ModalRun::active() { return g_runs > 0; }
+bool ModalRun::active() { return !runs().empty(); }
+
+bool ModalRun::startedUnder(const QWidget* top)
+{
+    for (const QPointer<QWidget>& under : runs())
+        if (under == top)
+            return true;
+    return false;
+}
 
 int runModal(QDialog& dialog)
 {

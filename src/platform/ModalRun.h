@@ -7,6 +7,7 @@
 
 class QDialog;
 class QObject;
+class QWidget;
 
 namespace vh {
 
@@ -20,6 +21,11 @@ public:
 
     // Whether a modal window or a drag runs now.
     static bool active();
+    // Whether a run began while `top` was the topmost modal window Qt knows
+    // (none: nullptr) and no modal window has opened over it since: a run Qt
+    // does not see (a desktop's own file chooser, a drag, a scripted message
+    // box) then stands over every window, `top` included.
+    static bool startedUnder(const QWidget* top);
 };
 
 // exec() under a ModalRun.

@@ -82,8 +82,12 @@ MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler)
 int MsgBox(const QString& text, int style, const QString& title)
 {
     const QString caption = title.isEmpty() ? AppTitle() : title;
-    if (handlerSlot())
+    if (handlerSlot()) {
+        // A scripted answer stands for the box: the windows behind it wait
+        // as they would behind the box itself.
+        ModalRun run;
         return handlerSlot()({text, style, caption});
+    }
 
     const QString shown = UnifyLineBreaks(text);
 

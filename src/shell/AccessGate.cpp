@@ -12,18 +12,105 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMultiHash>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace vh {
 
 namespace {
+
+// The window a control's commands belong to: a child window of the frame, a
+// dialog, or whatever top-level window holds the control.
+const QWidget* commandWindow(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->parentWidget())
+        if (w->isWindow() || qobject_cast<const QMdiSubWindow*>(w->parentWidget()))
+            return w;
+    return nullptr;
+}
+
+// The windows whose command, started by a key or a press of the gate, still
+// runs: a command may let events in while it works (processEvents), and a key
+// of its window then would start it, or another, over again.
+std::vector<QPointer<const QWidget>>& runningCommands()
+{
+    static std::vector<QPointer<const QWidget>> r;
+    return r;
+}
+
+class CommandRuns {
+public:
+    explicit CommandRuns(const QWidget* control) { runningCommands().emplace_back(commandWindow(control)); }
+    ~CommandRuns() { runningCommands().pop_back(); }
+    CommandRuns(const CommandRuns&) = delete;
+    CommandRuns& operator=(const CommandRuns&) = delete;
+};
+
+bool commandRunsIn(const QWidget* window)
+{
+    for (const QPointer<const QWidget>& w : runningCommands())
+        if (w && w == window)
+            return true;
+    return false;
+}
+
+// Gives `control` the focus where a click gives it, so that what loses the
+// focus has its say first; whether the control is still there and may still
+// act once it has.
+bool focusAsAClick(QWidget* control)
+{
+    const QPointer<QWidget> alive(control);
+    if (control->focusPolicy() & Qt::ClickFocus)
+        control->setFocus(Qt::MouseFocusReason);
+    return alive && controlMayAct(alive);
+}
+
+enum class PressedBy { Key, Reader };
+
+const char* const kPressPending = "vhPressPending";
+
+// The button is down at once and clicks 100 ms later, as Qt's animated click
+// does; unlike it, the click is asked again whether it may act then: a modal
+// window may have opened meanwhile, or a command of its window may run.
+void pressLater(QAbstractButton* button, PressedBy by)
+{
+    if (button->property(kPressPending).toBool())
+        return;
+    button->setProperty(kPressPending, true);
+    button->setDown(true);
+    button->repaint();
+    QTimer::singleShot(100, button, [button, by] {
+        button->setProperty(kPressPending, QVariant());
+        button->setDown(false);
+        if (by == PressedBy::Key ? keyMayAct(button) : controlMayAct(button)) {
+            CommandRuns running(button);
+            button->click();
+        }
+    });
+}
+
+// Buttons whose Press Qt's own interface carries out otherwise than by a
+// delayed click: a tool button clicks at once, a button with a menu opens it.
+bool pressedByQt(const QAbstractButton* button)
+{
+    if (qobject_cast<const QToolButton*>(button))
+        return true;
+    auto* push = qobject_cast<const QPushButton*>(button);
+    return push && push->menu();
+}
 
 bool readOnly(const QWidget* w)
 {
@@ -85,10 +172,8 @@ bool chooseItem(QAbstractItemView* view, const QModelIndex& index, QItemSelectio
         return true;
     }
     const QPointer<QAbstractItemView> alive(view);
-    if (view->focusPolicy() & Qt::ClickFocus)
-        view->setFocus(Qt::MouseFocusReason);
-    // What the focus left may have answered by closing the window.
-    if (!alive)
+    // What the focus left may have answered by closing or disabling the window.
+    if (!focusAsAClick(view))
         return true;
     view->selectionModel()->setCurrentIndex(index, how);
     emit view->pressed(index);
@@ -193,9 +278,11 @@ public:
     {
         return action() ? action()->localizedActionDescription(name) : QString();
     }
-    // A row's Toggle or Press chooses it as a click does; a checkable
-    // button's Toggle clicks it, where Qt's own would only change how it
-    // shows (a tool button's action would not run).
+    // A row's Toggle or Press chooses it as a click does. A button's Press,
+    // and a checkable button's Toggle, first give it the focus as a click
+    // does; then the Toggle clicks it, where Qt's own would only change how
+    // it shows (a tool button's action would not run), and the Press clicks
+    // it a moment later.
     void doAction(const QString& name) override
     {
         if (!action() || !mayAct())
@@ -204,8 +291,19 @@ public:
             if (chooseCell())
                 return;
             auto* button = ofWidget_ ? qobject_cast<QAbstractButton*>(owner_.data()) : nullptr;
-            if (button && button->isCheckable() && name == toggleAction()) {
-                button->click();
+            const bool toggles = name == toggleAction() && button && button->isCheckable();
+            if (button && (toggles || name == pressAction())) {
+                if (!focusAsAClick(button) || !mayAct())
+                    return;
+                if (!toggles && !pressedByQt(button)) {
+                    pressLater(button, PressedBy::Reader);
+                    return;
+                }
+                CommandRuns running(button);
+                if (toggles)
+                    button->click();
+                else
+                    action()->doAction(name);
                 return;
             }
         }
@@ -513,12 +611,61 @@ QAccessibleInterface* gateFactory(const QString&, QObject* object)
     return new Gate(QAccessible::uniqueId(own), static_cast<QWidget*>(object), true);
 }
 
+// The control a shortcut of `owner` (a widget, a QShortcut, a menu's action)
+// acts for, where a key bound to it acts now: the widget, the shortcut's
+// widget, a widget showing the action; nullptr where none may act.
+QWidget* shortcutTarget(QObject* owner)
+{
+    QWidget* w = qobject_cast<QWidget*>(owner);
+    if (auto* shortcut = qobject_cast<QShortcut*>(owner))
+        w = qobject_cast<QWidget*>(shortcut->parent());
+    if (auto* a = qobject_cast<QAction*>(owner)) {
+        for (QObject* holder : a->associatedObjects())
+            if (auto* shown = qobject_cast<QWidget*>(holder); shown && keyMayAct(shown))
+                return shown;
+    }
+    return keyMayAct(w) ? w : nullptr;
+}
+
+// Every QShortcut, menu action's shortcut and access key is delivered as a
+// Shortcut event, which Qt sends before it would drop the key for a window
+// that a modal one blocks: here it meets the gate's rule. A button's own
+// access key presses it as a bound key does; any other shortcut runs marked
+// as a command a key started in its window.
+class ShortcutGate : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::Shortcut || e == passing_)
+            return false;
+        QWidget* target = shortcutTarget(o);
+        if (!target)
+            return true;  // nothing acts, and the key goes nowhere else
+        auto* button = qobject_cast<QAbstractButton*>(o);
+        if (button && !static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
+            pressByKey(button);
+            return true;
+        }
+        CommandRuns running(target);
+        QEvent* const outer = std::exchange(passing_, e);
+        QCoreApplication::sendEvent(o, e);
+        passing_ = outer;
+        return true;
+    }
+
+private:
+    QEvent* passing_ = nullptr;  // the shortcut being delivered past the gate
+};
+
 }  // namespace
 
 void installAccessGate()
 {
     // Qt asks the factory installed last first.
     QAccessible::installFactory(gateFactory);
+    static const bool keys = (qApp->installEventFilter(new ShortcutGate(qApp)), true);
+    (void)keys;
 }
 
 namespace {
@@ -550,6 +697,8 @@ bool controlMayAct(const QWidget* control)
     const QWidget* top = QApplication::activeModalWidget();
     if (!top)
         return !ModalRun::active();
+    if (ModalRun::startedUnder(top))
+        return false;  // a run Qt does not see stands over the topmost window
     // The parents across windows: a drop-down's open list belongs to its box.
     for (const QWidget* w = control; w; w = w->parentWidget())
         if (w == top)
@@ -558,5 +707,17 @@ bool controlMayAct(const QWidget* control)
 }
 
 bool controlMayEdit(const QWidget* control) { return controlMayAct(control) && !readOnly(control); }
+
+bool keyMayAct(const QWidget* control) { return controlMayAct(control) && !commandRunsIn(commandWindow(control)); }
+
+void pressByKey(QAbstractButton* button)
+{
+    if (!controlMayAct(button))
+        return;
+    // A checkable button takes the focus, as with Qt's own animated click.
+    if (button->isCheckable() && (button->focusPolicy() & Qt::ClickFocus))
+        button->setFocus(Qt::ShortcutFocusReason);
+    pressLater(button, PressedBy::Key);
+}
 
 }  // namespace vh

@@ -64,8 +64,8 @@ public:
             return false;
         if (e->type() == QEvent::ShortcutOverride)
             e->accept();  // a key press of the window's, not a shortcut
-        else
-            button->animateClick();
+        else if (keyMayAct(button))
+            pressByKey(button);
         return true;
     }
 
@@ -93,10 +93,9 @@ void bindKey(QWidget* window, QAbstractButton* button, const QList<QKeySequence>
     for (const QKeySequence& k : keys) {
         auto* sc = new QShortcut(k, window);
         sc->setContext(Qt::WidgetWithChildrenShortcut);
-        QObject::connect(sc, &QShortcut::activated, button, [button] {
-            if (button->isEnabled() && button->isVisible())
-                button->animateClick();
-        });
+        // The gate has let the key through to the window; the button is
+        // asked whether it may act.
+        QObject::connect(sc, &QShortcut::activated, button, [button] { pressByKey(button); });
     }
 }
 

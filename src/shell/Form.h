@@ -23,10 +23,13 @@ constexpr int tw(int twips) { return twips / 15; }
 // Places a control at left, top with width and height, all in twips.
 void place(QWidget* w, int left, int top, int width, int height);
 
-// Enter and Esc give a window's default and cancel buttons; a button that is
-// hidden or disabled ignores them, and so do they while a drop-down's list is
-// open: the keys are the list's then. A dialog's close box presses its cancel
-// button as Esc does.
+// Enter and Esc press a window's default and cancel buttons as its access keys
+// and its help key act, under the access gate's one rule: only where a click
+// on the button would act, so never on a hidden or disabled button, never
+// while a modal window (a message box too) stands over the window, and not
+// while a command that a key started in the window still runs; each press
+// clicks once. While a drop-down's list is open they are the list's keys. A
+// dialog's close box presses its cancel button as Esc does.
 class ButtonKeys {
 public:
     static void setDefaultButton(QWidget* window, QAbstractButton* button);

@@ -1,9 +1,9 @@
 // What a screen reader's actions reach: a control that is disabled, hidden or
 // read-only takes nothing, and while a modal window runs only its own
 // controls act; everything still reads as before. Where a control acts, its
-// action does what a click does: a row chosen is the current row, a toggled
-// tool button runs its action, an entry of a drop-down's open list is the
-// drop-down's choice.
+// action does what a click does: a pressed button takes the focus first, a
+// row chosen is the current row, a toggled tool button runs its action, an
+// entry of a drop-down's open list is the drop-down's choice.
 
 #include "platform/ModalRun.h"
 #include "platform/MsgBox.h"
@@ -91,6 +91,25 @@ struct Window {
         QTest::qWait(150);  // a pressed button clicks a moment later
         return std::exchange(seen, {});
     }
+};
+
+// Runs `then` whenever `control` loses the focus, as a window's lost-focus
+// handler does.
+class OnFocusOut : public QObject {
+public:
+    OnFocusOut(QWidget* control, std::function<void()> then) : QObject(control), then_(std::move(then))
+    {
+        control->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusOut)
+            then_();
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
 };
 
 const QStringList everythingActs{"toggled 1",       "text Ghost",      "text GhostGhost", "notes",
@@ -262,6 +281,39 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(opened, 1);
     }
+    // A button pressed or toggled by a screen reader takes the focus first,
+    // as a click gives it: the box the focus leaves has its say before the
+    // button acts. A button that the leaving disabled or hid acts no more.
+    void aPressedButtonTakesTheFocusFirst()
+    {
+        Window w;
+        w.top.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.top));
+        std::function<void()> leaving;
+        new OnFocusOut(w.box, [&] {
+            w.seen << QStringLiteral("box left");
+            if (leaving)
+                leaving();
+        });
+        const auto fromTheBox = [&w](const std::function<void()>& action) {
+            w.box->setFocus();
+            w.seen.clear();
+            action();
+            QTest::qWait(150);  // a pressed button clicks a moment later
+            return std::exchange(w.seen, {});
+        };
+        QCOMPARE(fromTheBox([&] { press(w.button); }), (QStringList{"box left", "clicked"}));
+        QCOMPARE(QApplication::focusWidget(), w.button);
+        QCOMPARE(fromTheBox([&] { toggle(w.check); }), (QStringList{"box left", "toggled 1"}));
+        QCOMPARE(QApplication::focusWidget(), w.check);
+
+        leaving = [&w] { w.button->setEnabled(false); };
+        QCOMPARE(fromTheBox([&] { press(w.button); }), QStringList{"box left"});
+        w.button->setEnabled(true);
+        leaving = [&w] { w.check->hide(); };
+        QCOMPARE(fromTheBox([&] { toggle(w.check); }), QStringList{"box left"});
+    }
+
     // A row a screen reader chooses becomes the current row, as a click
     // makes it, and the list tells of the click: a single-choice list
     // chooses it alone (again chosen, it stays), a list of several choices

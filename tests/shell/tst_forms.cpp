@@ -1,10 +1,13 @@
 // The shared window procedures: the team selection as state, the rules of
-// text boxes, report criteria starting over.
+// text boxes, a window's bound keys, report criteria starting over.
 
+#include "platform/MsgBox.h"
 #include "shell/Controls.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
+#include "shell/Help.h"
 #include "shell/Procedures.h"
+#include "support/RealModals.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -15,9 +18,79 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 using namespace vh;
 using vh::test::TestEnv;
+
+namespace {
+
+// A window with every kind of key a window binds: Enter and Esc for its OK
+// and Cancel, Alt+A for its Add, F1 for its help. What the keys pressed is
+// recorded, the help as "help".
+struct KeyedWindow {
+    Form form{0};
+    QLineEdit* box = makeTextBox(&form, QStringLiteral("txtName"), 0, 120, 120, 1500);
+    QPushButton* ok = makeButton(&form, QStringLiteral("cmdOK"), QStringLiteral("OK"), 120, 600, 900);
+    QPushButton* cancel = makeButton(&form, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), 1140, 600, 900);
+    QPushButton* add = makeButton(&form, QStringLiteral("cmdAdd"), QStringLiteral("&Add"), 2160, 600, 900);
+    QStringList pressed;
+    std::function<void()> whileOk;  // what OK's command does besides
+
+    explicit KeyedWindow(TestEnv& env) : env_(env)
+    {
+        form.setDesignSize(3300, 1300);
+        ButtonKeys::setDefaultButton(&form, ok);
+        ButtonKeys::setCancelButton(&form, cancel);
+        InstallHelpKey(&form, HelpTopic::TeamEditor);
+        QObject::connect(ok, &QPushButton::clicked, [this] {
+            pressed << QStringLiteral("OK");
+            if (whileOk)
+                std::exchange(whileOk, {})();
+        });
+        QObject::connect(cancel, &QPushButton::clicked, [this] { pressed << QStringLiteral("Cancel"); });
+        QObject::connect(add, &QPushButton::clicked, [this] { pressed << QStringLiteral("Add"); });
+        form.loadForm();
+        form.showForm();
+    }
+
+    // The window is the active one with the focus in its box, as the user
+    // has it when typing; also behind a modal window, as a desktop may leave
+    // it for a moment after the modal one opened.
+    bool activate()
+    {
+        QApplication::setActiveWindow(&form);
+        if (QApplication::activeWindow() != &form)
+            return false;
+        box->setFocus();
+        return QApplication::focusWidget() == box;
+    }
+
+    // Every bound key, typed in the box; what they pressed comes back once a
+    // pressed button would have clicked.
+    QStringList typeEveryKey()
+    {
+        const qsizetype helpShown = env_.openedUrls().size();
+        pressed.clear();
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                             {Qt::Key_Escape, Qt::NoModifier},
+                                             {Qt::Key_A, Qt::AltModifier},
+                                             {Qt::Key_F1, Qt::NoModifier}})
+            QTest::keyClick(box, key, modifiers);
+        QTest::qWait(250);
+        QStringList all = std::exchange(pressed, {});
+        if (env_.openedUrls().size() > helpShown)
+            all << QStringLiteral("help");
+        return all;
+    }
+
+private:
+    TestEnv& env_;
+};
+
+const QStringList everyKeyActs{"OK", "Cancel", "Add", "help"};
+
+}  // namespace
 
 class TstForms : public QObject {
     Q_OBJECT
@@ -190,6 +263,71 @@ private slots:
         QCOMPARE(team->geometry().right(), tw(2400) - 1);  // up to the box, not under it
         QCOMPARE(edge->geometry().right(), window.width() - 1);
         QCOMPARE(fits->geometry(), fitsDesigned);
+    }
+
+    // A window's bound keys act where a click on their button would: with
+    // nothing over the window each acts once; behind a message box (a real
+    // one, or a scripted one standing for it) or a modal dialog none does,
+    // though the window has the keys, as a desktop may give them to it
+    // before the box is active.
+    void boundKeysWaitBehindAModalWindow()
+    {
+        LocateHelpFile();
+        KeyedWindow w(*env);
+        QVERIFY(w.activate());
+        QCOMPARE(w.typeEveryKey(), everyKeyActs);
+
+        QStringList behindScripted;
+        {
+            test::WhileBoxIsOpen open(QStringLiteral("Over the window"), [&] { behindScripted = w.typeEveryKey(); });
+            env->expectMsgBox(QStringLiteral("Over the window"));
+            MsgBox(QStringLiteral("Over the window"));
+            QVERIFY(open.happened());
+        }
+
+        QStringList behindBox, behindDialog;
+        bool activated = false;
+        {
+            test::RealModals modals;
+            modals.box(QStringLiteral("Over the window"), QMessageBox::Ok, [&] {
+                activated = w.activate();
+                behindBox = w.typeEveryKey();
+            });
+            MsgBox(QStringLiteral("Over the window"));
+            Dialog dialog;
+            dialog.setObjectName(QStringLiteral("dlgOver"));
+            modals.dialog(QStringLiteral("dlgOver"), [&](QDialog* d) {
+                activated = activated && w.activate();
+                behindDialog = w.typeEveryKey();
+                d->reject();
+            });
+            dialog.exec();
+            QTRY_VERIFY(modals.done());
+            QCOMPARE(modals.unexpected(), QStringList());
+        }
+        QVERIFY(activated);
+        const QStringList none{"scripted box:", "real box:", "dialog:"};
+        QCOMPARE((QStringList{"scripted box:" + behindScripted.join(u','), "real box:" + behindBox.join(u','),
+                              "dialog:" + behindDialog.join(u',')}),
+                 none);
+        QVERIFY(w.activate());
+        QCOMPARE(w.typeEveryKey(), everyKeyActs);
+    }
+
+    // A command that a key started and that lets events in while it works
+    // is not started again by a key of its window meanwhile.
+    void aKeysCommandIsNotStartedAgainWhileItRuns()
+    {
+        KeyedWindow w(*env);
+        QVERIFY(w.activate());
+        w.whileOk = [&w] {
+            QTest::keyClick(w.box, Qt::Key_Return);
+            QTest::qWait(250);
+        };
+        QTest::keyClick(w.box, Qt::Key_Return);
+        QTRY_COMPARE(w.pressed, QStringList{"OK"});
+        QTest::qWait(250);
+        QCOMPARE(w.pressed, QStringList{"OK"});
     }
 
     void criteriaStartOver()

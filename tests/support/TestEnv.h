@@ -15,6 +15,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace vh::test {
@@ -92,6 +93,31 @@ public:
 
 private:
     bool switched_ = false;
+};
+
+// While it lives, `step` runs inside the first scripted message box whose
+// text holds `text`, before its answer: what the user does with the box on
+// screen. The box is then answered as the test's program answers it.
+class WhileBoxIsOpen {
+public:
+    WhileBoxIsOpen(const QString& text, std::function<void()> step) : answer_(setMsgBoxHandler({}))
+    {
+        setMsgBoxHandler([this, text, step = std::move(step)](const MsgBoxCall& call) {
+            if (!happened_ && call.text.contains(text)) {
+                happened_ = true;
+                step();
+            }
+            return answer_(call);
+        });
+    }
+    ~WhileBoxIsOpen() { setMsgBoxHandler(answer_); }
+    WhileBoxIsOpen(const WhileBoxIsOpen&) = delete;
+    WhileBoxIsOpen& operator=(const WhileBoxIsOpen&) = delete;
+    bool happened() const { return happened_; }
+
+private:
+    MsgBoxHandler answer_;
+    bool happened_ = false;
 };
 
 // Deletes the windows that were unloaded (their deletion waits for the event
