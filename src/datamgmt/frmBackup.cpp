@@ -28,14 +28,6 @@ namespace vh {
 
 namespace {
 
-// Every box of the dialog comes while its OK works: the user reads and
-// answers it with the arrow, and the hourglass is back when work goes on.
-int boxWithArrow(const QString& text, int style, const QString& title)
-{
-    const ArrowPointerForUser reading;
-    return MsgBox(text, style, title);
-}
-
 QString errorLines(std::exception_ptr e)
 {
     const RuntimeError err = describeException(e);
@@ -48,25 +40,23 @@ public:
     explicit WindowQuestions(QLabel* message) : message_(message) {}
     bool replaceTeam(const QString& longName) override
     {
-        return boxWithArrow(
-                   longName + QStringLiteral(" already on database.\r\rDo you want to replace all current team "
-                                             "data for the above team?"),
-                   g.MsgStyleYesNo, QStringLiteral("Import Teams")) == vbYes;
+        return MsgBox(longName + QStringLiteral(" already on database.\r\rDo you want to replace all current team "
+                                                "data for the above team?"),
+                      g.MsgStyleYesNo, QStringLiteral("Import Teams")) == vbYes;
     }
     bool changeCategory(bool goalie, const QString& newName, const QString& currentName) override
     {
         const QString kind = goalie ? QStringLiteral("goalie") : QStringLiteral("non-goalie");
-        return boxWithArrow(
-                   QStringLiteral("Do you want to change the following %1 category?\r\rNew category name: ").arg(kind) +
-                       newName + QStringLiteral("\rCurrent category name: ") + currentName + QStringLiteral("\r"),
-                   g.MsgStyleYesNo,
-                   goalie ? QStringLiteral("Change Name Your Own Goalie Category")
-                          : QStringLiteral("Change Name Your Own Non-Goalie Category")) == vbYes;
+        return MsgBox(QStringLiteral("Do you want to change the following %1 category?\r\rNew category name: ").arg(kind) +
+                          newName + QStringLiteral("\rCurrent category name: ") + currentName + QStringLiteral("\r"),
+                      g.MsgStyleYesNo,
+                      goalie ? QStringLiteral("Change Name Your Own Goalie Category")
+                             : QStringLiteral("Change Name Your Own Non-Goalie Category")) == vbYes;
     }
     void gameTypeAdded(const QString& description) override
     {
-        boxWithArrow(QStringLiteral("Game type has been added: ") + description, g.MsgStyleWarn,
-                     QStringLiteral("Game Type Added"));
+        MsgBox(QStringLiteral("Game type has been added: ") + description, g.MsgStyleWarn,
+               QStringLiteral("Game Type Added"));
     }
     void importing(const QString& longName) override
     {
@@ -105,18 +95,18 @@ QString importFailure(const ImportResult& result)
 void showDatabaseCheck(const QString& path, DatabaseCheckResult check)
 {
     if (check.status == DatabaseCheck::WrongVersion)
-        boxWithArrow(path + QStringLiteral(" is not a database of this version of Velloran for Hockey."),
-                     g.MsgStyleWarn, QStringLiteral("Wrong Database Version"));
+        MsgBox(path + QStringLiteral(" is not a database of this version of Velloran for Hockey."), g.MsgStyleWarn,
+               QStringLiteral("Wrong Database Version"));
     else if (check.status == DatabaseCheck::Foreign)
-        boxWithArrow(path + QStringLiteral(" cannot be restored. ") + check.detail +
-                         QStringLiteral("\r\rYour database has not been changed."),
-                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        MsgBox(path + QStringLiteral(" cannot be restored. ") + check.detail +
+                   QStringLiteral("\r\rYour database has not been changed."),
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
     else if (check.status == DatabaseCheck::NotMain)
-        boxWithArrow(path + QStringLiteral(" is not a Velloran for Hockey database."), g.MsgStyleWarn,
-                     QStringLiteral("Database Not Valid"));
+        MsgBox(path + QStringLiteral(" is not a Velloran for Hockey database."), g.MsgStyleWarn,
+               QStringLiteral("Database Not Valid"));
     else
-        boxWithArrow(path + QStringLiteral(" can not be opened as a Velloran for Hockey database.\r\r") + check.detail,
-                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        MsgBox(path + QStringLiteral(" can not be opened as a Velloran for Hockey database.\r\r") + check.detail,
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
 }
 
 // The program's own tables, which every file taken in is held to; says so and
@@ -126,10 +116,10 @@ std::unique_ptr<Database> programTablesOrSay()
     try {
         return OpenProgramTables(g.DataFolder);
     } catch (const RuntimeError&) {
-        boxWithArrow(QStringLiteral("The empty database that comes with Velloran for Hockey is missing from ") +
-                         QDir::toNativeSeparators(QDir::cleanPath(g.DataFolder)) +
-                         QStringLiteral(" or damaged. Reinstall Velloran for Hockey!"),
-                     g.MsgStyleWarn, QStringLiteral("Database Shell Not Found"));
+        MsgBox(QStringLiteral("The empty database that comes with Velloran for Hockey is missing from ") +
+                   QDir::toNativeSeparators(QDir::cleanPath(g.DataFolder)) +
+                   QStringLiteral(" or damaged. Reinstall Velloran for Hockey!"),
+               g.MsgStyleWarn, QStringLiteral("Database Shell Not Found"));
         return nullptr;
     }
 }
@@ -140,9 +130,9 @@ std::unique_ptr<Database> programTablesOrSay()
 void showRestoreFailed(std::exception_ptr failure)
 {
     const bool full = describeException(failure).number() == Err::DiskFull;
-    boxWithArrow(QStringLiteral("The database could not be restored. Your database has not been changed.") +
-                     (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : QString()),
-                 g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+    MsgBox(QStringLiteral("The database could not be restored. Your database has not been changed.") +
+               (full ? QStringLiteral("\r\r") + NoRoomOnDisk(g.DataFolder) : QString()),
+           g.MsgStyleWarn, QStringLiteral("Restore Failed"));
 }
 
 // Reads the back-up at `source`, holds it to the program's own tables and
@@ -158,10 +148,10 @@ bool prepareRestore(const QString& source, std::optional<ReadingCopy>& reading,
     try {
         reading.emplace(source, g.DataFolder);
     } catch (...) {
-        boxWithArrow(source + QStringLiteral(" could not be read.\r\r") +
-                         describeException(std::current_exception()).description() +
-                         QStringLiteral("\r\rYour database has not been changed."),
-                     g.MsgStyleWarn, QStringLiteral("Restore Failed"));
+        MsgBox(source + QStringLiteral(" could not be read.\r\r") +
+                   describeException(std::current_exception()).description() +
+                   QStringLiteral("\r\rYour database has not been changed."),
+               g.MsgStyleWarn, QStringLiteral("Restore Failed"));
         return false;
     }
     // Only a sound database of this version may replace the user's.
@@ -185,9 +175,9 @@ bool prepareRestore(const QString& source, std::optional<ReadingCopy>& reading,
     // Start-up reads what would be put in place, not how the back-up's file was made.
     const QString problem = StartupProblem(restored->path());
     if (!problem.isEmpty()) {
-        boxWithArrow(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
-                         problem + QStringLiteral("\r\rYour database has not been changed."),
-                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        MsgBox(source + QStringLiteral(" cannot be restored: Velloran for Hockey could not start with it.\r\r") +
+                   problem + QStringLiteral("\r\rYour database has not been changed."),
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return false;
     }
     return true;
@@ -387,15 +377,15 @@ void frmBackup::backUpOrRestore()
     const bool restore = mode_ == QLatin1String("R");
     const QString chosen = File1->fileName();
     if (restore && chosen.isEmpty()) {
-        boxWithArrow(QStringLiteral("Velloran database (murqn.mdb) not found in directory!"), g.MsgStyleWarn,
-                     QStringLiteral("Database Not Found"));
+        MsgBox(QStringLiteral("Velloran database (murqn.mdb) not found in directory!"), g.MsgStyleWarn,
+               QStringLiteral("Database Not Found"));
         return;
     }
     const QString folder = WithTrailingSlash(Dir1->path());
     if (SamePath(folder, g.DataFolder)) {
-        boxWithArrow(restore ? QStringLiteral("Can not restore from data directory!")
-                             : QStringLiteral("Can not back up to data directory!"),
-                     g.MsgStyleWarn, QStringLiteral("Invalid Directory"));
+        MsgBox(restore ? QStringLiteral("Can not restore from data directory!")
+                       : QStringLiteral("Can not back up to data directory!"),
+               g.MsgStyleWarn, QStringLiteral("Invalid Directory"));
         return;
     }
     const QString live = g.DataFolder + MainDatabaseFileName;
@@ -410,12 +400,12 @@ void frmBackup::backUpOrRestore()
     if (restore) {
         if (!prepareRestore(source, reading, restored))
             return;
-        if (boxWithArrow(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,
-                         QStringLiteral("Replace Database")) != vbYes)
+        if (MsgBox(QStringLiteral("Are you sure you want to replace your Database?"), g.MsgStyleYesNo,
+                   QStringLiteral("Replace Database")) != vbYes)
             return;
     } else if (QFileInfo::exists(target)) {
-        if (boxWithArrow(target + QStringLiteral("\rThis file already exists.\r\rReplace existing file?"),
-                         g.MsgStyleYesNo, QStringLiteral("Back Up Database")) != vbYes)
+        if (MsgBox(target + QStringLiteral("\rThis file already exists.\r\rReplace existing file?"), g.MsgStyleYesNo,
+                   QStringLiteral("Back Up Database")) != vbYes)
             return;
     }
 
@@ -448,17 +438,15 @@ void frmBackup::backUpOrRestore()
         if (restore)
             showRestoreFailed(failure);
         else
-            boxWithArrow(QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.') +
-                             errorLines(failure),
-                         g.MsgStyleWarn, QStringLiteral("Back Up Failed"));
+            MsgBox(QStringLiteral("The database could not be backed up to ") + folder + QLatin1Char('.') +
+                       errorLines(failure),
+                   g.MsgStyleWarn, QStringLiteral("Back Up Failed"));
         return;
     }
     if (restore)
-        boxWithArrow(QStringLiteral("Database successfully restored!"), g.MsgStyleWarn,
-                     QStringLiteral("Restore Complete"));
+        MsgBox(QStringLiteral("Database successfully restored!"), g.MsgStyleWarn, QStringLiteral("Restore Complete"));
     else
-        boxWithArrow(QStringLiteral("Database successfully backed up!"), g.MsgStyleWarn,
-                     QStringLiteral("Back Up Complete"));
+        MsgBox(QStringLiteral("Database successfully backed up!"), g.MsgStyleWarn, QStringLiteral("Back Up Complete"));
     finish(restore);
 }
 
@@ -470,32 +458,31 @@ void frmBackup::ExportTeamDatabase()
     const QString name = txtFileName->text().trimmed();
     switch (CheckExportName(folder, name, g.DataFolder)) {
     case ExportNameCheck::Empty:
-        boxWithArrow(QStringLiteral("Must enter database name!"), g.MsgStyleWarn,
-                     QStringLiteral("Database Name Not Entered"));
+        MsgBox(QStringLiteral("Must enter database name!"), g.MsgStyleWarn, QStringLiteral("Database Name Not Entered"));
         return;
     case ExportNameCheck::NoMdbEnding:
-        boxWithArrow(QStringLiteral("Database name must end with '.mdb'."), g.MsgStyleWarn,
-                     QStringLiteral("Database Name Invalid"));
+        MsgBox(QStringLiteral("Database name must end with '.mdb'."), g.MsgStyleWarn,
+               QStringLiteral("Database Name Invalid"));
         return;
     case ExportNameCheck::MainDatabaseName:
-        boxWithArrow(QStringLiteral("Can not use main database name!"), g.MsgStyleWarn,
-                     QStringLiteral("Database Name Invalid"));
+        MsgBox(QStringLiteral("Can not use main database name!"), g.MsgStyleWarn,
+               QStringLiteral("Database Name Invalid"));
         return;
     case ExportNameCheck::ProgramFile:
-        boxWithArrow(QStringLiteral("Can not replace a database file of Velloran for Hockey!"), g.MsgStyleWarn,
-                     QStringLiteral("Database Name Invalid"));
+        MsgBox(QStringLiteral("Can not replace a database file of Velloran for Hockey!"), g.MsgStyleWarn,
+               QStringLiteral("Database Name Invalid"));
         return;
     case ExportNameCheck::Ok:
         break;
     }
     const QString target = folder + name;
     if (QFileInfo::exists(target) &&
-        boxWithArrow(QStringLiteral("Database exists. Do you want to replace the database?"), g.MsgStyleYesNo,
-                     QStringLiteral("Database Exists")) != vbYes)
+        MsgBox(QStringLiteral("Database exists. Do you want to replace the database?"), g.MsgStyleYesNo,
+               QStringLiteral("Database Exists")) != vbYes)
         return;
     if (!FileExists(g.DataFolder + ExportShellFileName)) {
-        boxWithArrow(QStringLiteral("Export database shell not found. Reinstall Velloran!"), g.MsgStyleWarn,
-                     QStringLiteral("Export Database Shell Not Found"));
+        MsgBox(QStringLiteral("Export database shell not found. Reinstall Velloran!"), g.MsgStyleWarn,
+               QStringLiteral("Export Database Shell Not Found"));
         return;
     }
 
@@ -511,14 +498,14 @@ void frmBackup::ExportTeamDatabase()
         });
     } catch (...) {
         lblMessage->clear();
-        boxWithArrow(QStringLiteral("The teams could not be exported to ") + target +
-                         QStringLiteral(". No file was written.") + errorLines(std::current_exception()),
-                     g.MsgStyleWarn, QStringLiteral("Export Failed"));
+        MsgBox(QStringLiteral("The teams could not be exported to ") + target +
+                   QStringLiteral(". No file was written.") + errorLines(std::current_exception()),
+               g.MsgStyleWarn, QStringLiteral("Export Failed"));
         return;
     }
     lblMessage->clear();
-    boxWithArrow(QString::number(count) + QStringLiteral(" database team(s) successfully exported!"), g.MsgStyleWarn,
-                 QStringLiteral("Export Complete"));
+    MsgBox(QString::number(count) + QStringLiteral(" database team(s) successfully exported!"), g.MsgStyleWarn,
+           QStringLiteral("Export Complete"));
     finish(false);
 }
 
@@ -529,13 +516,12 @@ void frmBackup::ImportTeamDatabase()
     const QString folder = WithTrailingSlash(Dir1->path());
     const QString file = File1->fileName();
     if (file.isEmpty()) {
-        boxWithArrow(QStringLiteral("Must select database to import!"), g.MsgStyleWarn,
-                     QStringLiteral("Database Not Selected"));
+        MsgBox(QStringLiteral("Must select database to import!"), g.MsgStyleWarn,
+               QStringLiteral("Database Not Selected"));
         return;
     }
     if (file.toUpper() == MainDatabaseFileName.toUpper() || SamePath(folder + file, g.DataFolder + MainDatabaseFileName)) {
-        boxWithArrow(QStringLiteral("Can not import main database!"), g.MsgStyleWarn,
-                     QStringLiteral("Database Name Invalid"));
+        MsgBox(QStringLiteral("Can not import main database!"), g.MsgStyleWarn, QStringLiteral("Database Name Invalid"));
         return;
     }
     const std::unique_ptr<Database> program = programTablesOrSay();
@@ -543,26 +529,26 @@ void frmBackup::ImportTeamDatabase()
         return;
     OpenedTransferFile opened = OpenTransferFile(folder + file, g.DataFolder);
     if (opened.status == TransferFileCheck::CannotRead) {
-        boxWithArrow(file + QStringLiteral(" could not be read.\r\r") + opened.detail +
-                         QStringLiteral("\r\rNothing was imported."),
-                     g.MsgStyleWarn, QStringLiteral("Import Failed"));
+        MsgBox(file + QStringLiteral(" could not be read.\r\r") + opened.detail +
+                   QStringLiteral("\r\rNothing was imported."),
+               g.MsgStyleWarn, QStringLiteral("Import Failed"));
         return;
     }
     if (opened.status == TransferFileCheck::WrongVersion) {
-        boxWithArrow(QStringLiteral("Import database version not 2.x."), g.MsgStyleWarn,
-                     QStringLiteral("Wrong Database Version"));
+        MsgBox(QStringLiteral("Import database version not 2.x."), g.MsgStyleWarn,
+               QStringLiteral("Wrong Database Version"));
         return;
     }
     if (opened.status == TransferFileCheck::Foreign) {
-        boxWithArrow(file + QStringLiteral(" cannot be imported. ") + opened.detail +
-                         QStringLiteral("\r\rNothing was imported."),
-                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        MsgBox(file + QStringLiteral(" cannot be imported. ") + opened.detail +
+                   QStringLiteral("\r\rNothing was imported."),
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return;
     }
     if (opened.status != TransferFileCheck::Ok) {
-        boxWithArrow(file + QStringLiteral(" is not a team database of Velloran for Hockey, or it is damaged.\r\r") +
-                         opened.detail,
-                     g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
+        MsgBox(file + QStringLiteral(" is not a team database of Velloran for Hockey, or it is damaged.\r\r") +
+                   opened.detail,
+               g.MsgStyleWarn, QStringLiteral("Database Not Valid"));
         return;
     }
 
@@ -592,18 +578,18 @@ void frmBackup::ImportTeamDatabase()
     lblMessage->clear();
     opened.db->close();
     if (refusal) {
-        boxWithArrow(file + QStringLiteral(" cannot be imported. ") + refusal->description() +
-                         QStringLiteral("\r\rNothing was imported."),
-                     g.MsgStyleWarn,
-                     refusal->noNumberFor() ? NoNumberLeftMessage(*refusal->noNumberFor()).title
-                                            : QStringLiteral("Database Not Valid"));
+        MsgBox(file + QStringLiteral(" cannot be imported. ") + refusal->description() +
+                   QStringLiteral("\r\rNothing was imported."),
+               g.MsgStyleWarn,
+               refusal->noNumberFor() ? NoNumberLeftMessage(*refusal->noNumberFor()).title
+                                      : QStringLiteral("Database Not Valid"));
         return;
     }
     if (result.failure) {
-        boxWithArrow(importFailure(result), g.MsgStyleWarn, QStringLiteral("Import Failed"));
+        MsgBox(importFailure(result), g.MsgStyleWarn, QStringLiteral("Import Failed"));
     } else {
-        boxWithArrow(QString::number(result.teamsImported) + QStringLiteral(" database team(s) successfully imported!"),
-                     g.MsgStyleWarn, QStringLiteral("Import Complete"));
+        MsgBox(QString::number(result.teamsImported) + QStringLiteral(" database team(s) successfully imported!"),
+               g.MsgStyleWarn, QStringLiteral("Import Complete"));
     }
     finish(true);
 }

@@ -79,9 +79,35 @@ MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler)
     return old;
 }
 
+namespace {
+
+// A box that comes while the program works (the hourglass shows) is read
+// and answered with the arrow; the hourglass is back once it closes.
+class ArrowWhileAsking {
+public:
+    ArrowWhileAsking() : working_(QApplication::overrideCursor() != nullptr)
+    {
+        if (working_)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileAsking()
+    {
+        if (working_)
+            QApplication::restoreOverrideCursor();
+    }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+private:
+    bool working_;
+};
+
+}  // namespace
+
 int MsgBox(const QString& text, int style, const QString& title)
 {
     const QString caption = title.isEmpty() ? AppTitle() : title;
+    const ArrowWhileAsking asking;
     if (handlerSlot()) {
         // A scripted answer stands for the box: the windows behind it wait
         // as they would behind the box itself.

@@ -94,14 +94,6 @@ HourglassPointer::~HourglassPointer()
         ShowArrowPointer();
 }
 
-ArrowPointerForUser::ArrowPointerForUser() { ShowArrowPointer(); }
-
-ArrowPointerForUser::~ArrowPointerForUser()
-{
-    if (hourglassHolders() > 0)
-        ShowHourglass();
-}
-
 void NumericKeyFilter(int16_t& keyAscii)
 {
     if ((keyAscii >= 48 && keyAscii <= 57) || keyAscii == 8 || keyAscii == 127)

@@ -30,16 +30,6 @@ public:
     HourglassPointer(const HourglassPointer&) = delete;
     HourglassPointer& operator=(const HourglassPointer&) = delete;
 };
-// While it lives, the pointer is the arrow: a message or a question in the
-// middle of long work is read and answered with it. The hourglass is back
-// afterwards while an HourglassPointer lives.
-class ArrowPointerForUser {
-public:
-    ArrowPointerForUser();
-    ~ArrowPointerForUser();
-    ArrowPointerForUser(const ArrowPointerForUser&) = delete;
-    ArrowPointerForUser& operator=(const ArrowPointerForUser&) = delete;
-};
 // Sets the key code to 0 unless it is a digit, Backspace (8) or Delete (127).
 void NumericKeyFilter(int16_t& keyAscii);
 

@@ -4,10 +4,12 @@
 // the statistics rows a report would show, to compare two databases by.
 
 #include "datamgmt/TeamImport.h"
+#include "datamgmt/frmBackup.h"
 #include "platform/db/Database.h"
 #include "shell/Startup.h"
 #include "support/Seed.h"
 #include "support/TestEnv.h"
+#include "teams/TeamTestData.h"
 
 #include <QFile>
 #include <QtTest>
@@ -19,6 +21,17 @@
 #include <csignal>
 
 namespace vh::test {
+
+// Ends a test of the back-up dialog: the dialog and the team windows
+// unloaded, the program's database closed and the test's program gone.
+inline void closeDialogAndProgram(std::unique_ptr<TestEnv>& env)
+{
+    Unload<frmBackup>();
+    unloadTeamWindows();
+    if (g.Db)
+        g.Db->close();
+    env.reset();
+}
 
 // A new program database at `path`, from the shipped shell, with the default
 // category names its first start writes.

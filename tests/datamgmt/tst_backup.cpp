@@ -226,7 +226,11 @@ QString pointerNow()
     const QCursor* shown = QApplication::overrideCursor();
     if (!shown)
         return QStringLiteral("arrow");
-    return shown->shape() == Qt::WaitCursor ? QStringLiteral("hourglass") : QStringLiteral("other");
+    switch (shown->shape()) {
+    case Qt::WaitCursor: return QStringLiteral("hourglass");
+    case Qt::ArrowCursor: return QStringLiteral("arrow");
+    default: return QStringLiteral("other");
+    }
 }
 
 // While it lives, notes the pointer at each message box (by its title) and
@@ -308,14 +312,7 @@ class TstBackup : public QObject {
         env->runSetup();
         Load<frmSelectTeam>();
     }
-    void stopProgram()
-    {
-        Unload<frmBackup>();
-        unloadTeamWindows();
-        if (g.Db)
-            g.Db->close();
-        env.reset();
-    }
+    void stopProgram() { closeDialogAndProgram(env); }
     // The dialog as the frame opens it: the selection window hidden.
     frmBackup* open(const char* mode)
     {
@@ -1812,7 +1809,7 @@ private slots:
         name->setFocus();
         const auto enter = [this, name] {
             QTest::keyClick(name, Qt::Key_Return);  // OK clicks a moment later
-            QTest::qWaitFor([this] { return env->pendingExpectations() == 0; });
+            QVERIFY(QTest::qWaitFor([this] { return env->pendingExpectations() == 0; }));
         };
         QCOMPARE(pointerThroughOk(f, {}, enter),
                  (QStringList{QStringLiteral("Database Exists: arrow"), QStringLiteral("progress: hourglass"),

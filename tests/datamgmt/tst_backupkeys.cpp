@@ -116,11 +116,7 @@ private slots:
     }
     void cleanup()
     {
-        Unload<frmBackup>();
-        unloadTeamWindows();
-        if (g.Db)
-            g.Db->close();
-        env.reset();
+        closeDialogAndProgram(env);
         out.reset();
     }
 

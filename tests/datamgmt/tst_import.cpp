@@ -141,11 +141,7 @@ private slots:
     }
     void cleanup()
     {
-        Unload<frmBackup>();
-        unloadTeamWindows();
-        if (g.Db)
-            g.Db->close();
-        env.reset();
+        closeDialogAndProgram(env);
         for (const QString& f : QDir(out.path()).entryList(QDir::Files))
             QFile::remove(out.path() + QLatin1Char('/') + f);
     }
