@@ -322,10 +322,8 @@ bool frmConvert::AddTeam(int oldTeamIndex, int& teamsAdded, int& skipped)
         return false;
     }
     if (!out.added) {
-        ShowArrowPointer();
         MsgBox(out.storedName + QStringLiteral(" already on database!"), g.MsgStyleWarn,
                QStringLiteral("Team Already on Database"));
-        ShowHourglass();
         return true;
     }
     // The largest key stays the next number; the next add then says none is left.

@@ -52,7 +52,9 @@ bool keyMayAct(const QWidget* control);
 
 // Presses `button` as its key does, where it may act: down at once, clicked a
 // moment (100 ms) later if a key may still act on it then. A press while one
-// is pending adds nothing.
+// is pending adds nothing. It asks only whether the button may act, not
+// keyMayAct: a shortcut the gate delivers runs marked as its window's command.
+// A key that reaches a button by another way asks keyMayAct first.
 void pressByKey(QAbstractButton* button);
 
 }  // namespace vh
